@@ -1,0 +1,122 @@
+#include "Commands.h"
+
+#include "Host.h"
+
+#include <charconv>
+#include <functional>
+#include <optional>
+
+namespace script {
+
+namespace {
+
+using Words = std::vector<std::string>;
+
+// A result code written as four characters in single quotes ('NOPE') or as a number.
+std::optional<ASErr> parseCode(const std::string& text)
+{
+    if (text.size() == 6 && text.front() == '\'' && text.back() == '\'')
+        return AS_FOUR_CHAR(text[1], text[2], text[3], text[4]);
+    ASErr value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<ai_int64> parseSeconds(const std::string& text)
+{
+    ai_int64 value = 0;
+    const char* begin = text.data() + (!text.empty() && text[0] == '+' ? 1 : 0);
+    auto [end, error] = std::from_chars(begin, text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || begin == text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+struct Command {
+    const char* name;
+    const char* arguments; // for messages and usage
+    size_t least;
+    size_t most;
+    std::function<std::string(const Words&)> check; // extra checks of the arguments
+    std::function<void(const Words&, host::Host&, std::ostream&)> run;
+};
+
+std::string noCheck(const Words&)
+{
+    return {};
+}
+
+const std::vector<Command>& commands()
+{
+    static const std::vector<Command> table = {
+        {"launch", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.launch(); }},
+        {"quit", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.quit(); }},
+        {"message", "CALLER SELECTOR", 2, 2, noCheck,
+         [](const Words& w, host::Host& h, std::ostream&) { h.sendPlain(w[0], w[1]); }},
+        {"unload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.unload(); }},
+        {"reload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.reload(); }},
+        {"print", "log", 1, 1,
+         [](const Words& w) { return w[0] == "log" ? std::string() : "cannot print \"" + w[0] + "\" (log)"; },
+         [](const Words&, host::Host& h, std::ostream& out) {
+             for (const auto& line : h.log().takeUnread())
+                 out << line << '\n';
+         }},
+        {"fail", "SUITE OPERATION CODE", 3, 3,
+         [](const Words& w) {
+             return parseCode(w[2]) ? std::string() : "\"" + w[2] + "\" is not a result code ('ABCD' or a number)";
+         },
+         [](const Words& w, host::Host& h, std::ostream&) { h.faults().failOperation(w[0], w[1], *parseCode(w[2])); }},
+        {"unavailable", "SUITE", 1, 1, noCheck,
+         [](const Words& w, host::Host& h, std::ostream&) { h.suites().setUnavailable(w[0], true); }},
+        {"clock", "SECONDS|+SECONDS", 1, 1,
+         [](const Words& w) { return parseSeconds(w[0]) ? std::string() : "\"" + w[0] + "\" is not a number of seconds"; },
+         [](const Words& w, host::Host& h, std::ostream&) {
+             if (w[0][0] == '+')
+                 h.clock().advance(*parseSeconds(w[0]));
+             else
+                 h.clock().set(*parseSeconds(w[0]));
+         }},
+    };
+    return table;
+}
+
+const Command* find(const std::string& name)
+{
+    for (const auto& command : commands())
+        if (name == command.name)
+            return &command;
+    return nullptr;
+}
+
+} // namespace
+
+std::string check(const Line& line)
+{
+    const Command* command = find(line.words[0]);
+    if (command == nullptr)
+        return "unknown command \"" + line.words[0] + "\"";
+    const Words arguments(line.words.begin() + 1, line.words.end());
+    if (arguments.size() < command->least || arguments.size() > command->most) {
+        std::string expected = command->arguments[0] ? std::string(" ") + command->arguments : " nothing more";
+        return "\"" + line.words[0] + "\" takes" + expected;
+    }
+    return command->check(arguments);
+}
+
+void run(const Line& line, host::Host& host, std::ostream& out)
+{
+    const Words arguments(line.words.begin() + 1, line.words.end());
+    find(line.words[0])->run(arguments, host, out);
+}
+
+std::string usage()
+{
+    std::string text;
+    for (const auto& command : commands())
+        text += std::string("  ") + command.name + (command.arguments[0] ? " " : "") + command.arguments + "\n";
+    return text;
+}
+
+} // namespace script

@@ -1,0 +1,102 @@
+#include "Options.h"
+
+#include <cstdlib>
+
+namespace script {
+
+namespace fs = std::filesystem;
+
+fs::path defaultPluginsFolder()
+{
+    std::error_code error;
+    const fs::path program = fs::read_symlink("/proc/self/exe", error);
+    if (error)
+        return fs::path("plugins");
+    return program.parent_path().parent_path() / "plugins";
+}
+
+fs::path defaultPreferencesFile()
+{
+    fs::path config;
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && *xdg != '\0')
+        config = xdg;
+    else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
+        config = fs::path(home) / ".config";
+    else
+        config = ".";
+    return config / "varo-host" / "preferences.json";
+}
+
+namespace {
+
+std::vector<std::string> splitFonts(const std::string& list)
+{
+    std::vector<std::string> fonts;
+    size_t start = 0;
+    while (start <= list.size()) {
+        const size_t comma = list.find(',', start);
+        const size_t end = comma == std::string::npos ? list.size() : comma;
+        std::string name = list.substr(start, end - start);
+        const size_t first = name.find_first_not_of(' ');
+        const size_t last = name.find_last_not_of(' ');
+        if (first != std::string::npos)
+            fonts.push_back(name.substr(first, last - first + 1));
+        if (comma == std::string::npos)
+            break;
+        start = comma + 1;
+    }
+    return fonts;
+}
+
+} // namespace
+
+bool parseCommandLine(int argc, const char* const* argv, CommandLine& line, std::string& reason)
+{
+    line = CommandLine{};
+    line.host.pluginsFolder = defaultPluginsFolder();
+    line.host.preferencesFile = defaultPreferencesFile();
+    for (int i = 1; i < argc; ++i) {
+        const std::string word = argv[i];
+        auto value = [&](const char* option) -> const char* {
+            if (i + 1 >= argc) {
+                reason = std::string(option) + " needs a value";
+                return nullptr;
+            }
+            return argv[++i];
+        };
+        if (word == "--help" || word == "-h") {
+            line.help = true;
+        } else if (word == "--plugins") {
+            const char* folder = value("--plugins");
+            if (folder == nullptr)
+                return false;
+            line.host.pluginsFolder = folder;
+        } else if (word == "--prefs") {
+            const char* file = value("--prefs");
+            if (file == nullptr)
+                return false;
+            line.host.preferencesFile = file;
+        } else if (word == "--fonts") {
+            const char* fonts = value("--fonts");
+            if (fonts == nullptr)
+                return false;
+            line.host.fonts = splitFonts(fonts);
+            if (line.host.fonts->empty()) {
+                reason = "--fonts needs at least one font name";
+                return false;
+            }
+        } else if (word.size() > 1 && word[0] == '-') {
+            reason = "unknown option " + word;
+            return false;
+        } else {
+            line.scripts.push_back(word);
+        }
+    }
+    if (line.scripts.empty() && !line.help) {
+        reason = "no script given";
+        return false;
+    }
+    return true;
+}
+
+} // namespace script

@@ -1,0 +1,26 @@
+// The command line of varo-host.
+#pragma once
+
+#include "Host.h"
+
+#include <string>
+#include <vector>
+
+namespace script {
+
+struct CommandLine {
+    host::HostOptions host;
+    std::vector<std::string> scripts; // "-" is standard input
+    bool help = false;
+};
+
+// False, with the reason, for a command line that cannot be understood.
+bool parseCommandLine(int argc, const char* const* argv, CommandLine& line, std::string& reason);
+
+// Where the plug-ins are when --plugins is not given: ../plugins beside the program.
+std::filesystem::path defaultPluginsFolder();
+// Where the preferences are when --prefs is not given: varo-host/preferences.json in the
+// user's configuration folder.
+std::filesystem::path defaultPreferencesFile();
+
+} // namespace script

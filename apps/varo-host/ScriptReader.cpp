@@ -1,0 +1,69 @@
+#include "ScriptReader.h"
+
+namespace script {
+
+bool splitWords(const std::string& text, std::vector<std::string>& words, std::string& reason)
+{
+    words.clear();
+    size_t i = 0;
+    const size_t n = text.size();
+    while (i < n) {
+        const char c = text[i];
+        if (c == ' ' || c == '\t' || c == '\r') {
+            ++i;
+            continue;
+        }
+        if (c == '#')
+            break;
+        std::string word;
+        bool quoted = false;
+        while (i < n) {
+            const char d = text[i];
+            if (!quoted && (d == ' ' || d == '\t' || d == '\r'))
+                break;
+            if (!quoted && d == '#')
+                break;
+            if (d == '"') {
+                quoted = !quoted;
+                ++i;
+                continue;
+            }
+            if (quoted && d == '\\' && i + 1 < n && (text[i + 1] == '"' || text[i + 1] == '\\')) {
+                word += text[i + 1];
+                i += 2;
+                continue;
+            }
+            word += d;
+            ++i;
+        }
+        if (quoted) {
+            reason = "unterminated quote";
+            words.clear();
+            return false;
+        }
+        words.push_back(word);
+    }
+    return true;
+}
+
+bool readLines(std::istream& in, const std::string& file, std::vector<Line>& lines, ReadError& error)
+{
+    lines.clear();
+    std::string text;
+    int number = 0;
+    while (std::getline(in, text)) {
+        ++number;
+        Line line{file, number, {}};
+        std::string reason;
+        if (!splitWords(text, line.words, reason)) {
+            error = ReadError{file, number, reason};
+            lines.clear();
+            return false;
+        }
+        if (!line.words.empty())
+            lines.push_back(std::move(line));
+    }
+    return true;
+}
+
+} // namespace script

@@ -1,0 +1,31 @@
+// Reads scripts: one command a line, words split at blanks, double quotes group a word
+// (\" and \\ inside them stand for " and \), and # outside quotes starts a comment.
+#pragma once
+
+#include <istream>
+#include <string>
+#include <vector>
+
+namespace script {
+
+struct Line {
+    std::string file;
+    int number = 0;
+    std::vector<std::string> words; // never empty
+};
+
+struct ReadError {
+    std::string file;
+    int number = 0;
+    std::string reason;
+    std::string message() const { return file + ":" + std::to_string(number) + ": " + reason; }
+};
+
+// Splits one line into words. False, with the reason, for an unterminated quote.
+bool splitWords(const std::string& text, std::vector<std::string>& words, std::string& reason);
+
+// Every non-blank line of the stream. False, with the first error, when a line cannot be
+// split; `lines` then holds nothing.
+bool readLines(std::istream& in, const std::string& file, std::vector<Line>& lines, ReadError& error);
+
+} // namespace script

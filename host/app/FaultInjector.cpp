@@ -1,0 +1,51 @@
+#include "FaultInjector.h"
+
+#include <ctime>
+
+namespace host {
+
+void FaultInjector::failOperation(const std::string& suite, const std::string& operation, ASErr code)
+{
+    if (code == kNoErr)
+        failures_.erase({suite, operation});
+    else
+        failures_[{suite, operation}] = code;
+}
+
+void FaultInjector::clear()
+{
+    failures_.clear();
+}
+
+ASErr FaultInjector::check(std::string_view suite, std::string_view operation) const
+{
+    if (failures_.empty())
+        return kNoErr;
+    auto it = failures_.find(std::pair<std::string, std::string>(suite, operation));
+    return it == failures_.end() ? kNoErr : it->second;
+}
+
+ai_int64 Clock::now() const
+{
+    return fixed_ ? seconds_ : static_cast<ai_int64>(std::time(nullptr));
+}
+
+void Clock::set(ai_int64 secondsSinceEpoch)
+{
+    fixed_ = true;
+    seconds_ = secondsSinceEpoch;
+}
+
+void Clock::advance(ai_int64 seconds)
+{
+    if (!fixed_)
+        set(now());
+    seconds_ += seconds;
+}
+
+void Clock::useRealTime()
+{
+    fixed_ = false;
+}
+
+} // namespace host

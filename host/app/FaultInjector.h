@@ -1,0 +1,40 @@
+// Failures made to order, so that tests can reach the plug-in's error paths.
+#pragma once
+
+#include "sdk/ASTypes.h"
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace host {
+
+class FaultInjector {
+public:
+    // Every later call of `operation` of `suite` answers `code` without doing anything,
+    // until cleared. A code of 0 clears it.
+    void failOperation(const std::string& suite, const std::string& operation, ASErr code);
+    void clear();
+
+    // The code a suite operation must answer instead of working, or 0 to go ahead.
+    ASErr check(std::string_view suite, std::string_view operation) const;
+
+private:
+    std::map<std::pair<std::string, std::string>, ASErr, std::less<>> failures_;
+};
+
+// The time the host reports to plug-ins. Real time unless a test fixes it.
+class Clock {
+public:
+    ai_int64 now() const;
+    void set(ai_int64 secondsSinceEpoch);
+    void advance(ai_int64 seconds);
+    void useRealTime();
+
+private:
+    bool fixed_ = false;
+    ai_int64 seconds_ = 0;
+};
+
+} // namespace host

@@ -1,0 +1,105 @@
+#include "Host.h"
+
+#include "Messages.h"
+#include "suites/InstallSuites.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace host {
+
+namespace {
+Host* gCurrent = nullptr;
+}
+
+Host::Host(HostOptions options) : options_(std::move(options)), plugins_(*this), notifiers_(*this)
+{
+    if (gCurrent != nullptr) {
+        std::fprintf(stderr, "varo-host: a second host was created while one exists\n");
+        std::abort();
+    }
+    gCurrent = this;
+    basic_ = basicSuite();
+    installSuites(suites_);
+    if (!options_.pluginsFolder.empty())
+        plugins_.loadFolder(options_.pluginsFolder);
+}
+
+Host::~Host()
+{
+    // The application quits before it goes: running plug-ins are told, as at a normal exit.
+    bool running = false;
+    for (const auto& plugin : plugins_.all())
+        running = running || plugin->started;
+    if (running)
+        quit();
+    gCurrent = nullptr;
+}
+
+Host& Host::get()
+{
+    if (gCurrent == nullptr) {
+        std::fprintf(stderr, "varo-host: a suite was called with no host\n");
+        std::abort();
+    }
+    return *gCurrent;
+}
+
+Host* Host::current()
+{
+    return gCurrent;
+}
+
+void Host::launch()
+{
+    if (launched_) {
+        log_.warning("launch: the application is already running");
+        return;
+    }
+    launched_ = true;
+    for (const auto& plugin : plugins_.all()) {
+        AnyMessage message = blankMessage();
+        plugins_.send(*plugin, kSPInterfaceCaller, kSPInterfaceStartupSelector, message.d);
+    }
+    notifiers_.deliver(kAIApplicationStartedNotifier);
+}
+
+void Host::quit()
+{
+    notifiers_.deliver(kAIApplicationShutdownNotifier);
+    for (const auto& plugin : plugins_.all()) {
+        if (!plugin->started)
+            continue;
+        AnyMessage message = blankMessage();
+        plugins_.send(*plugin, kSPInterfaceCaller, kSPInterfaceShutdownSelector, message.d);
+    }
+    launched_ = false;
+}
+
+void Host::sendPlain(const std::string& caller, const std::string& selector)
+{
+    for (const auto& plugin : plugins_.all()) {
+        AnyMessage message = blankMessage();
+        plugins_.send(*plugin, caller.c_str(), selector.c_str(), message.d);
+    }
+}
+
+void Host::unload()
+{
+    for (const auto& plugin : plugins_.all()) {
+        AnyMessage message = blankMessage();
+        plugins_.send(*plugin, kSPAccessCaller, kSPAccessUnloadSelector, message.d);
+        if (!plugins_.unloadCode(*plugin) && !plugin->inProcess)
+            log_.note(plugin->displayName() + ": code kept loaded by an access reference");
+    }
+}
+
+void Host::reload()
+{
+    for (const auto& plugin : plugins_.all()) {
+        AnyMessage message = blankMessage();
+        plugins_.send(*plugin, kSPAccessCaller, kSPAccessReloadSelector, message.d);
+    }
+}
+
+} // namespace host

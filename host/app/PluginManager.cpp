@@ -1,0 +1,156 @@
+#include "PluginManager.h"
+
+#include "Host.h"
+#include "Messages.h"
+
+#include <dlfcn.h>
+
+#include <algorithm>
+
+namespace host {
+
+namespace fs = std::filesystem;
+
+PluginManager::~PluginManager()
+{
+    for (auto& plugin : plugins_)
+        if (plugin->code != nullptr)
+            dlclose(plugin->code);
+}
+
+void PluginManager::loadFolder(const fs::path& folder)
+{
+    std::error_code error;
+    if (!fs::is_directory(folder, error)) {
+        host_.log().warning("no plug-ins folder at " + folder.string());
+        return;
+    }
+    std::vector<fs::path> bundles;
+    for (const auto& entry : fs::directory_iterator(folder, error))
+        if (entry.is_directory() && entry.path().extension() == ".bundle")
+            bundles.push_back(entry.path());
+    std::sort(bundles.begin(), bundles.end());
+
+    for (const auto& bundle : bundles) {
+        auto plugin = std::make_unique<PluginRecord>();
+        plugin->bundleName = bundle.stem().string();
+        plugin->library = bundle / (plugin->bundleName + ".so");
+        plugin->resources = bundle / "Resources";
+        if (!loadCode(*plugin))
+            continue;
+        plugins_.push_back(std::move(plugin));
+    }
+}
+
+PluginRecord& PluginManager::addInProcess(const std::string& name, SPPluginMainProc main,
+                                          const fs::path& resources)
+{
+    auto plugin = std::make_unique<PluginRecord>();
+    plugin->bundleName = name;
+    plugin->resources = resources;
+    plugin->main = main;
+    plugin->inProcess = true;
+    plugins_.push_back(std::move(plugin));
+    return *plugins_.back();
+}
+
+PluginRecord* PluginManager::find(SPPluginRef ref) const
+{
+    for (const auto& plugin : plugins_)
+        if (refOf(*plugin) == ref)
+            return plugin.get();
+    return nullptr;
+}
+
+bool PluginManager::loadCode(PluginRecord& plugin)
+{
+    if (plugin.codeLoaded())
+        return true;
+    void* code = dlopen(plugin.library.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (code == nullptr) {
+        const char* why = dlerror();
+        host_.log().warning("cannot load " + plugin.library.string() + ": " + (why ? why : "unknown error"));
+        return false;
+    }
+    auto* main = reinterpret_cast<SPPluginMainProc>(dlsym(code, kSPPluginMainName));
+    if (main == nullptr) {
+        host_.log().warning(plugin.library.string() + " has no " kSPPluginMainName);
+        dlclose(code);
+        return false;
+    }
+    plugin.code = code;
+    plugin.main = main;
+    return true;
+}
+
+bool PluginManager::unloadCode(PluginRecord& plugin)
+{
+    if (plugin.inProcess || !plugin.codeLoaded() || !plugin.accessReferences.empty())
+        return false;
+    dlclose(plugin.code);
+    plugin.code = nullptr;
+    plugin.main = nullptr;
+    host_.log().note(plugin.displayName() + ": code unloaded");
+    return true;
+}
+
+ASErr PluginManager::send(PluginRecord& plugin, const char* caller, const char* selector,
+                          SPMessageData& message, const std::string& detail)
+{
+    if (!plugin.codeLoaded()) {
+        if (!loadCode(plugin))
+            return kSPBadParameterError;
+        host_.log().note(plugin.displayName() + ": code loaded again");
+        const bool reloading = std::string_view(caller) == kSPAccessCaller &&
+                               std::string_view(selector) == kSPAccessReloadSelector;
+        if (!reloading && plugin.globals != nullptr) {
+            AnyMessage reload = blankMessage();
+            call(plugin, kSPAccessCaller, kSPAccessReloadSelector, reload.d, {});
+        }
+    }
+    return call(plugin, caller, selector, message, detail);
+}
+
+ASErr PluginManager::call(PluginRecord& plugin, const char* caller, const char* selector,
+                          SPMessageData& message, const std::string& detail)
+{
+    message.SPCheck = kSPValidSPMessageData;
+    message.self = refOf(plugin);
+    message.globals = plugin.globals;
+    message.basic = host_.basic();
+    const ASErr result = plugin.main(caller, selector, &message);
+    plugin.globals = message.globals;
+    if (std::string_view(caller) == kSPInterfaceCaller) {
+        if (std::string_view(selector) == kSPInterfaceStartupSelector && result == kNoErr)
+            plugin.started = true;
+        else if (std::string_view(selector) == kSPInterfaceShutdownSelector)
+            plugin.started = false;
+    }
+    host_.log().message(plugin.displayName(), caller, selector, detail, result);
+    return result;
+}
+
+ASErr PluginManager::acquireAccess(SPPluginRef ref, SPAccessRef* access)
+{
+    if (access == nullptr)
+        return kBadParameterErr;
+    *access = nullptr;
+    PluginRecord* plugin = find(ref);
+    if (plugin == nullptr)
+        return kBadHandleErr;
+    const std::uintptr_t id = nextAccess_++;
+    plugin->accessReferences.insert(id);
+    *access = reinterpret_cast<SPAccessRef>(id);
+    return kNoErr;
+}
+
+ASErr PluginManager::releaseAccess(SPAccessRef access)
+{
+    const auto id = reinterpret_cast<std::uintptr_t>(access);
+    for (auto& plugin : plugins_)
+        if (plugin->accessReferences.erase(id) != 0)
+            return kNoErr;
+    return kBadHandleErr;
+}
+
+} // namespace host

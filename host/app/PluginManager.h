@@ -1,0 +1,74 @@
+// The plug-ins the host has found: their code, the globals each keeps between messages, and
+// the access references that keep their code loaded.
+#pragma once
+
+#include "sdk/SPMessage.h"
+
+#include <filesystem>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace host {
+
+class Host;
+
+struct PluginRecord {
+    std::string bundleName;        // the bundle folder's name without ".bundle"
+    std::string registeredName;    // what the plug-in gave the Plug-ins suite
+    std::filesystem::path library; // empty for a plug-in linked into the host
+    std::filesystem::path resources;
+    void* code = nullptr;          // dlopen handle
+    SPPluginMainProc main = nullptr;
+    bool inProcess = false;
+    void* globals = nullptr;
+    bool started = false;          // "Startup" answered 0 and no "Shutdown" since
+    std::set<std::uintptr_t> accessReferences;
+
+    // The name the log shows: the registered name once there is one.
+    const std::string& displayName() const { return registeredName.empty() ? bundleName : registeredName; }
+    bool codeLoaded() const { return main != nullptr; }
+};
+
+class PluginManager {
+public:
+    explicit PluginManager(Host& host) : host_(host) {}
+    ~PluginManager();
+    PluginManager(const PluginManager&) = delete;
+    PluginManager& operator=(const PluginManager&) = delete;
+
+    // Loads every "*.bundle" folder of `folder`, in name order. A bundle whose library cannot
+    // be opened or has no PluginMain is left out with a warning.
+    void loadFolder(const std::filesystem::path& folder);
+    // A plug-in whose entry is linked into this process (tests use it).
+    PluginRecord& addInProcess(const std::string& name, SPPluginMainProc main,
+                               const std::filesystem::path& resources = {});
+
+    const std::vector<std::unique_ptr<PluginRecord>>& all() const { return plugins_; }
+    PluginRecord* find(SPPluginRef ref) const;
+    static SPPluginRef refOf(PluginRecord& plugin) { return reinterpret_cast<SPPluginRef>(&plugin); }
+
+    // Fills the message header, loads the code first if it was unloaded (the plug-in then
+    // gets "SP Access"/"Reload" before the message), calls PluginMain, keeps the globals the
+    // plug-in left and logs the result.
+    ASErr send(PluginRecord& plugin, const char* caller, const char* selector, SPMessageData& message,
+               const std::string& detail = {});
+
+    // Gives up the plug-in's code unless an access reference keeps it. True when unloaded.
+    bool unloadCode(PluginRecord& plugin);
+    bool loadCode(PluginRecord& plugin);
+
+    ASErr acquireAccess(SPPluginRef plugin, SPAccessRef* access);
+    ASErr releaseAccess(SPAccessRef access);
+
+private:
+    ASErr call(PluginRecord& plugin, const char* caller, const char* selector, SPMessageData& message,
+               const std::string& detail);
+
+    Host& host_;
+    std::vector<std::unique_ptr<PluginRecord>> plugins_;
+    std::uintptr_t nextAccess_ = 1;
+};
+
+} // namespace host

@@ -1,0 +1,26 @@
+// Every suite family registers its function tables here.
+#pragma once
+
+#include "../SuiteRegistry.h"
+#include "sdk/SPBasic.h"
+
+namespace host {
+
+SPBasicSuite basicSuite();
+
+void installSPSuites(SuiteRegistry& registry);
+void installNotifierSuite(SuiteRegistry& registry);
+void installContextSuite(SuiteRegistry& registry);
+void installUserSuite(SuiteRegistry& registry);
+void installPendingSuites(SuiteRegistry& registry);
+
+inline void installSuites(SuiteRegistry& registry)
+{
+    installSPSuites(registry);
+    installNotifierSuite(registry);
+    installContextSuite(registry);
+    installUserSuite(registry);
+    installPendingSuites(registry);
+}
+
+} // namespace host

@@ -1,0 +1,109 @@
+#include "JeuxDeCouleurs.h"
+
+#include "Reglages.h"
+
+JeuCouleurs JeuxCouleurs[NombreElements];
+
+int32_t& TypeCouleurLignes = JeuxCouleurs[ElementLignes].TypeCouleur;
+double& GrisLignes = JeuxCouleurs[ElementLignes].Gris;
+double& RougeLignes = JeuxCouleurs[ElementLignes].Rouge;
+double& VertLignes = JeuxCouleurs[ElementLignes].Vert;
+double& BleuLignes = JeuxCouleurs[ElementLignes].Bleu;
+double& CyanLignes = JeuxCouleurs[ElementLignes].Cyan;
+double& MagentaLignes = JeuxCouleurs[ElementLignes].Magenta;
+double& JauneLignes = JeuxCouleurs[ElementLignes].Jaune;
+double& NoirLignes = JeuxCouleurs[ElementLignes].Noir;
+
+int32_t& TypeCouleurColonnes = JeuxCouleurs[ElementColonnes].TypeCouleur;
+double& GrisColonnes = JeuxCouleurs[ElementColonnes].Gris;
+double& RougeColonnes = JeuxCouleurs[ElementColonnes].Rouge;
+double& VertColonnes = JeuxCouleurs[ElementColonnes].Vert;
+double& BleuColonnes = JeuxCouleurs[ElementColonnes].Bleu;
+double& CyanColonnes = JeuxCouleurs[ElementColonnes].Cyan;
+double& MagentaColonnes = JeuxCouleurs[ElementColonnes].Magenta;
+double& JauneColonnes = JeuxCouleurs[ElementColonnes].Jaune;
+double& NoirColonnes = JeuxCouleurs[ElementColonnes].Noir;
+
+int32_t& TypeCouleurCadre = JeuxCouleurs[ElementCadre].TypeCouleur;
+double& GrisCadre = JeuxCouleurs[ElementCadre].Gris;
+double& RougeCadre = JeuxCouleurs[ElementCadre].Rouge;
+double& VertCadre = JeuxCouleurs[ElementCadre].Vert;
+double& BleuCadre = JeuxCouleurs[ElementCadre].Bleu;
+double& CyanCadre = JeuxCouleurs[ElementCadre].Cyan;
+double& MagentaCadre = JeuxCouleurs[ElementCadre].Magenta;
+double& JauneCadre = JeuxCouleurs[ElementCadre].Jaune;
+double& NoirCadre = JeuxCouleurs[ElementCadre].Noir;
+
+int32_t& TypeCouleurTexte = JeuxCouleurs[ElementTexte].TypeCouleur;
+double& GrisTexte = JeuxCouleurs[ElementTexte].Gris;
+double& RougeTexte = JeuxCouleurs[ElementTexte].Rouge;
+double& VertTexte = JeuxCouleurs[ElementTexte].Vert;
+double& BleuTexte = JeuxCouleurs[ElementTexte].Bleu;
+double& CyanTexte = JeuxCouleurs[ElementTexte].Cyan;
+double& MagentaTexte = JeuxCouleurs[ElementTexte].Magenta;
+double& JauneTexte = JeuxCouleurs[ElementTexte].Jaune;
+double& NoirTexte = JeuxCouleurs[ElementTexte].Noir;
+
+const DescriptionElement kElements[NombreElements] = {
+    {"Lignes", &StyleLignes},
+    {"Colonnes", &StyleColonnes},
+    {"Cadre", &StyleCadre},
+    {"Texte", nullptr},
+};
+
+const Canal kCanaux[NombreCanaux] = {
+    {"Gris", &JeuCouleurs::Gris, 100, 50},       {"Rouge", &JeuCouleurs::Rouge, 255, 255},
+    {"Vert", &JeuCouleurs::Vert, 255, 0},        {"Bleu", &JeuCouleurs::Bleu, 255, 0},
+    {"Cyan", &JeuCouleurs::Cyan, 100, 0},        {"Magenta", &JeuCouleurs::Magenta, 100, 0},
+    {"Jaune", &JeuCouleurs::Jaune, 100, 0},      {"Noir", &JeuCouleurs::Noir, 100, 0},
+};
+
+bool CouleurDuJeu(const JeuCouleurs& jeu, AIColor& couleur)
+{
+    switch (jeu.TypeCouleur) {
+    case TypeCMJN:
+        couleur.kind = kFourColor;
+        couleur.c.f.cyan = static_cast<AIReal>(jeu.Cyan * 0.01);
+        couleur.c.f.magenta = static_cast<AIReal>(jeu.Magenta * 0.01);
+        couleur.c.f.yellow = static_cast<AIReal>(jeu.Jaune * 0.01);
+        couleur.c.f.black = static_cast<AIReal>(jeu.Noir * 0.01);
+        return true;
+    case TypeRVB:
+        couleur.kind = kThreeColor;
+        couleur.c.rgb.red = static_cast<AIReal>(jeu.Rouge / 255);
+        couleur.c.rgb.green = static_cast<AIReal>(jeu.Vert / 255);
+        couleur.c.rgb.blue = static_cast<AIReal>(jeu.Bleu / 255);
+        return true;
+    case TypeGris:
+        couleur.kind = kGrayColor;
+        couleur.c.g.gray = static_cast<AIReal>(jeu.Gris * 0.01);
+        return true;
+    default:
+        return false;
+    }
+}
+
+namespace {
+
+int32_t MiseAJourDuStyle(Element element)
+{
+    CouleurDuJeu(JeuxCouleurs[element], kElements[element].style->stroke.color);
+    return 0;
+}
+
+} // namespace
+
+int32_t MiseAJourDuStyleDesLignes()
+{
+    return MiseAJourDuStyle(ElementLignes);
+}
+
+int32_t MiseAJourDuStyleDesColonnes()
+{
+    return MiseAJourDuStyle(ElementColonnes);
+}
+
+int32_t MiseAJourDuStyleDuCadre()
+{
+    return MiseAJourDuStyle(ElementCadre);
+}

@@ -1,0 +1,63 @@
+// The four elements' colour sets: a colour type and eight components kept whatever the type,
+// so that switching the type back shows the components as they were.
+#pragma once
+
+#include "sdk/AIPathStyle.h"
+
+#include <cstdint>
+
+enum Element : int { ElementLignes = 0, ElementColonnes, ElementCadre, ElementTexte, NombreElements };
+
+// Colour types.
+enum : int32_t { TypeGris = 0, TypeRVB = 1, TypeCMJN = 2 };
+
+struct JeuCouleurs {
+    int32_t TypeCouleur; // TypeGris, TypeRVB or TypeCMJN
+    double Gris;         // 0 to 100, percent of ink
+    double Rouge, Vert, Bleu;            // 0 to 255
+    double Cyan, Magenta, Jaune, Noir;   // 0 to 100, percent
+};
+
+extern JeuCouleurs JeuxCouleurs[NombreElements];
+
+// Each variable under its own name: TypeCouleurLignes, GrisLignes ... NoirTexte.
+extern int32_t& TypeCouleurLignes;
+extern double &GrisLignes, &RougeLignes, &VertLignes, &BleuLignes;
+extern double &CyanLignes, &MagentaLignes, &JauneLignes, &NoirLignes;
+extern int32_t& TypeCouleurColonnes;
+extern double &GrisColonnes, &RougeColonnes, &VertColonnes, &BleuColonnes;
+extern double &CyanColonnes, &MagentaColonnes, &JauneColonnes, &NoirColonnes;
+extern int32_t& TypeCouleurCadre;
+extern double &GrisCadre, &RougeCadre, &VertCadre, &BleuCadre;
+extern double &CyanCadre, &MagentaCadre, &JauneCadre, &NoirCadre;
+extern int32_t& TypeCouleurTexte;
+extern double &GrisTexte, &RougeTexte, &VertTexte, &BleuTexte;
+extern double &CyanTexte, &MagentaTexte, &JauneTexte, &NoirTexte;
+
+// One row per element: its name suffix ("Lignes" ...) and its style record (none for text).
+struct DescriptionElement {
+    const char* suffixe;
+    AIPathStyle* style;
+};
+extern const DescriptionElement kElements[NombreElements];
+
+// One row per component, in stored order: its name ("Gris" ...), where it lies in a set, its
+// upper bound (the lower is 0) and its factory value.
+struct Canal {
+    const char* nom;
+    double JeuCouleurs::*champ;
+    double maximum;
+    double usine;
+};
+constexpr int NombreCanaux = 8;
+extern const Canal kCanaux[NombreCanaux];
+
+// The colour a set stands for, as the host holds colours. False, and `couleur` untouched,
+// for a type that is none of the three.
+bool CouleurDuJeu(const JeuCouleurs& jeu, AIColor& couleur);
+
+// Copy the element's colour set into its style record's stroke colour. Always 0; a type
+// other than gray, RGB or CMYK leaves the record as it was.
+int32_t MiseAJourDuStyleDesLignes();
+int32_t MiseAJourDuStyleDesColonnes();
+int32_t MiseAJourDuStyleDuCadre();

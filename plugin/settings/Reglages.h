@@ -1,0 +1,78 @@
+// The table's settings and the state of the table being edited: process-wide variables read
+// and written directly by the tool, the construction, the panel, the colour editor, the
+// preferences dialog and the preference storage. All of them start at zero.
+//
+// Lengths are points (1/72 inch) in artwork coordinates, y upward; (PositionX, PositionY) is
+// the table's top-left corner. Most structural settings come three times: the current value
+// (drawn and shown), `...Prov` (edited in the preferences dialog) and `...Defaut` (the stored
+// default).
+#pragma once
+
+#include "sdk/AIPathStyle.h"
+
+#include <cstdint>
+
+// Geometry.
+extern double PositionX;
+extern double PositionY;
+extern double LongueurTableau;
+extern double HauteurTableau;
+
+// Structure: current, provisional, default.
+extern int32_t NombreDeLignes, NombreDeLignesProv, NombreDeLignesDefaut;
+extern int32_t NombreDeColonnes, NombreDeColonnesProv, NombreDeColonnesDefaut;
+extern double EpaisseurLignes, EpaisseurLignesProv, EpaisseurLignesDefaut;
+extern double EpaisseurColonnes, EpaisseurColonnesProv, EpaisseurColonnesDefaut;
+extern double EpaisseurCadre, EpaisseurCadreProv, EpaisseurCadreDefaut;
+extern double EpaisseurCadreDeux, EpaisseurCadreDeuxProv, EpaisseurCadreDeuxDefaut;
+extern double GouttiereLignes, GouttiereLignesProv, GouttiereLignesDefaut;
+extern double GouttiereColonnes, GouttiereColonnesProv, GouttiereColonnesDefaut;
+extern double GouttiereCadre, GouttiereCadreProv, GouttiereCadreDefaut;
+extern double Corps, CorpsProv, CorpsDefaut;
+extern int32_t NumeroPolice, NumeroPoliceProv, NumeroPoliceDefaut;
+
+// Font names (NUL-terminated) and the offset from a font index to a font pop-up item.
+constexpr int kLongueurNomPolice = 256;
+extern char NomPoliceDefaut[kLongueurNomPolice];
+extern char NomPoliceProv[kLongueurNomPolice];
+extern char NomPolice[kLongueurNomPolice];
+extern int32_t KPOLICE;
+
+// Switches and texts. Each text holds at most 80 bytes of UTF-8 and its terminator.
+constexpr int kLongueurMaxTexte = 80;
+extern bool AvecSansCadre;
+extern bool AvecSansTitre;
+extern bool AvecSansTexte;
+extern char TitreTableau[kLongueurMaxTexte + 1];
+extern char TexteCase[kLongueurMaxTexte + 1];
+
+// Options.
+extern bool SonDefaut, SonProv;
+extern bool OutilsGroupe, OutilsGroupeProv;
+extern char VirguleOuPoint;
+
+// State of the tool and of the current table.
+extern bool TableauCree;
+extern bool GroupeCree;
+extern bool OKDrag;
+extern bool DoitRedessiner;
+extern bool OutilSelectionne;
+extern AIRealPoint PositionCurseur;
+extern AIRealPoint PosTexteAnno;
+// The panel's page: 0 position and size, 1 rows, 2 columns, 3 frame, 4 text. Pages 1 to 4
+// also choose the colour set the colour editor edits.
+extern int32_t IndexPopup;
+
+// The current table's art. A handle keeps the last art made for it and is never cleared:
+// every use first asks the host whether it is still valid art.
+extern AIArtHandle AHGroupe;       // "Table"
+extern AIArtHandle AHGroupeCadres; // "Frame"
+extern AIArtHandle AHGroupeLI;     // "Lines"
+extern AIArtHandle AHGroupeCO;     // "Columns"
+extern AIArtHandle AHGroupeTI;     // "Title"
+extern AIArtHandle AHGroupeTC;     // "Text"
+
+// Path style records of rows, columns and frame; the text has none.
+extern AIPathStyle StyleLignes;
+extern AIPathStyle StyleColonnes;
+extern AIPathStyle StyleCadre;
