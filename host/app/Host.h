@@ -39,6 +39,7 @@ public:
     FaultInjector& faults() { return faults_; }
     Clock& clock() { return clock_; }
     EventLog& log() { return log_; }
+    const EventLog& log() const { return log_; }
     PluginManager& plugins() { return plugins_; }
     Notifiers& notifiers() { return notifiers_; }
     SPBasicSuite* basic() { return &basic_; }

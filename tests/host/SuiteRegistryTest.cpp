@@ -1,0 +1,82 @@
+#include "Host.h"
+#include "SuiteRegistry.h"
+#include "sdk/AINotifier.h"
+#include "sdk/AIUser.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SuiteRegistry, CountsEveryReferenceAndRefusesWhatItDoesNotHave)
+{
+    host::SuiteRegistry registry;
+    static const int table = 0;
+    registry.add("Some Suite", 3, &table);
+
+    const void* suite = nullptr;
+    EXPECT_EQ(registry.acquire("Some Suite", 3, &suite), kNoErr);
+    EXPECT_EQ(suite, &table);
+    EXPECT_EQ(registry.acquire("Some Suite", 3, &suite), kNoErr);
+    EXPECT_EQ(registry.references("Some Suite", 3), 2);
+
+    suite = &table;
+    EXPECT_EQ(registry.acquire("Some Suite", 4, &suite), kSPSuiteNotFoundError) << "another version";
+    EXPECT_EQ(suite, nullptr);
+    EXPECT_EQ(registry.acquire(nullptr, 3, &suite), kSPBadParameterError);
+
+    EXPECT_EQ(registry.release("Some Suite", 3), kNoErr);
+    EXPECT_EQ(registry.release("Some Suite", 3), kNoErr);
+    EXPECT_EQ(registry.release("Some Suite", 3), kSPNotAcquiredError) << "one release too many";
+    EXPECT_EQ(registry.totalReferences(), 0);
+    EXPECT_EQ(registry.acquisitions("Some Suite", 3), 2);
+}
+
+TEST(SuiteRegistry, AnUnavailableSuiteCannotBeHadUntilItIsBack)
+{
+    host::SuiteRegistry registry;
+    static const int table = 0;
+    registry.add("Some Suite", 3, &table);
+    registry.setUnavailable("Some Suite", true);
+    const void* suite = nullptr;
+    EXPECT_EQ(registry.acquire("Some Suite", 3, &suite), kSPSuiteNotFoundError);
+    registry.setUnavailable("Some Suite", false);
+    EXPECT_EQ(registry.acquire("Some Suite", 3, &suite), kNoErr);
+}
+
+TEST(Host, InjectedFailuresAndTheClockReachThePlugInThroughTheSuites)
+{
+    host::Host host({});
+    const void* suite = nullptr;
+    ASSERT_EQ(host.basic()->AcquireSuite(kAIUserSuite, kAIUserSuiteVersion, &suite), kNoErr);
+    const auto* user = static_cast<const AIUserSuite*>(suite);
+
+    host.clock().set(1000);
+    host.clock().advance(5);
+    ai_int64 now = 0;
+    ASSERT_EQ(user->GetDateAndTime(&now), kNoErr);
+    EXPECT_EQ(now, 1005);
+
+    host.faults().failOperation(kAIUserSuite, "GetDateAndTime", AS_FOUR_CHAR('N', 'O', 'P', 'E'));
+    EXPECT_EQ(user->GetDateAndTime(&now), AS_FOUR_CHAR('N', 'O', 'P', 'E'));
+    host.faults().failOperation(kAIUserSuite, "GetDateAndTime", kNoErr);
+    EXPECT_EQ(user->GetDateAndTime(&now), kNoErr);
+
+    EXPECT_EQ(user->MessageAlert("Impossible, locked layer!"), kNoErr);
+    EXPECT_EQ(host.log().lines().back(), "alert: \"Impossible, locked layer!\"");
+    EXPECT_EQ(host.basic()->ReleaseSuite(kAIUserSuite, kAIUserSuiteVersion), kNoErr);
+}
+
+TEST(Host, RefusesHandlesItNeverGaveOut)
+{
+    host::Host host({});
+    const void* suite = nullptr;
+    ASSERT_EQ(host.basic()->AcquireSuite(kAINotifierSuite, kAINotifierSuiteVersion, &suite), kNoErr);
+    const auto* notifier = static_cast<const AINotifierSuite*>(suite);
+    AINotifierHandle handle = nullptr;
+    EXPECT_EQ(notifier->AddNotifier(reinterpret_cast<SPPluginRef>(0x10), "N", kAIApplicationStartedNotifier, &handle),
+              kBadHandleErr);
+    EXPECT_EQ(notifier->SetNotifierActive(reinterpret_cast<AINotifierHandle>(0x99), true), kBadHandleErr);
+    host.basic()->ReleaseSuite(kAINotifierSuite, kAINotifierSuiteVersion);
+}
+
+} // namespace

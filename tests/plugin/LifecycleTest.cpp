@@ -1,0 +1,112 @@
+// The bundle as the host loads it: its lifecycle seen from the host's side.
+#include "Host.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+class Lifecycle : public testing::Test {
+protected:
+    Lifecycle() : host_(host::HostOptions{VARO_PLUGINS_DIR, {}, std::vector<std::string>{"Test Sans"}}) {}
+
+    host::PluginRecord& plugin() { return *host_.plugins().all().at(0); }
+    bool logged(const std::string& line) const
+    {
+        const auto& lines = host_.log().lines();
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    }
+    // What the plug-in printed on standard error while `action` ran.
+    template <typename Action>
+    std::string stderrOf(Action action)
+    {
+        testing::internal::CaptureStderr();
+        action();
+        return testing::internal::GetCapturedStderr();
+    }
+
+    host::Host host_;
+};
+
+TEST_F(Lifecycle, StartupRegistersTheNameLocksTheCodeAndHearsTheStartedNotifier)
+{
+    ASSERT_EQ(host_.plugins().all().size(), 1u);
+    EXPECT_EQ(stderrOf([&] { host_.launch(); }), "") << "Startup passes through Message without a warning";
+
+    EXPECT_TRUE(plugin().started);
+    EXPECT_NE(plugin().globals, nullptr);
+    EXPECT_EQ(plugin().registeredName, "Tableau");
+    EXPECT_EQ(plugin().accessReferences.size(), 1u) << "the plug-in keeps itself loaded";
+    EXPECT_TRUE(logged("Tableau: \"SP Interface\" \"Startup\" -> 0"));
+    EXPECT_TRUE(logged("Tableau: \"AI Notifier\" \"AI Notify\" \"AI Application Started Notifier\" -> 0"));
+    EXPECT_EQ(host_.notifiers().count(kAIApplicationStartedNotifier), 1);
+    EXPECT_GE(host_.suites().totalReferences(), 7 + 127);
+
+    host_.quit();
+    EXPECT_FALSE(plugin().started);
+    EXPECT_EQ(plugin().globals, nullptr);
+    EXPECT_EQ(host_.suites().totalReferences(), 0) << "every suite is given back at shutdown";
+}
+
+TEST_F(Lifecycle, ARepeatedStartupKeepsTheRunningObject)
+{
+    host_.launch();
+    void* const object = plugin().globals;
+    EXPECT_EQ(stderrOf([&] { host_.sendPlain("SP Interface", "Startup"); }), "");
+    EXPECT_EQ(plugin().globals, object);
+    EXPECT_EQ(plugin().accessReferences.size(), 1u);
+}
+
+TEST_F(Lifecycle, AStartupThatCannotHaveASuiteLeavesNothingBehind)
+{
+    // The last suite of the import table, so that all the others were had first.
+    host_.suites().setUnavailable("ATE Array Word Spacing Suite", true);
+    host_.launch();
+
+    // The name is registered after the suites are had, so the log still shows the bundle's.
+    EXPECT_TRUE(logged("VaroTable: \"SP Interface\" \"Startup\" -> 'S!Fd'"));
+    EXPECT_FALSE(plugin().started);
+    EXPECT_EQ(plugin().globals, nullptr);
+    EXPECT_EQ(host_.suites().totalReferences(), 0) << "what was acquired is released";
+    EXPECT_TRUE(plugin().accessReferences.empty());
+    EXPECT_EQ(host_.suites().acquisitions("AI Artboard Suite", 1002), 1) << "the suites before it were had";
+
+    // With no object, a message is answered 0 and reaches nothing.
+    EXPECT_EQ(stderrOf([&] { host_.sendPlain("AI Tool", "AI Mouse Down"); }), "");
+}
+
+TEST_F(Lifecycle, AfterUnloadOnlyReloadAndShutdownReachTheObject)
+{
+    host_.launch();
+    void* const object = plugin().globals;
+    host_.unload();
+    EXPECT_EQ(host_.suites().totalReferences(), 0) << "unloading releases the suites";
+    EXPECT_TRUE(plugin().codeLoaded()) << "the access reference keeps the code loaded";
+    EXPECT_TRUE(logged("Tableau: code kept loaded by an access reference"));
+    EXPECT_EQ(plugin().globals, object) << "the object lives on";
+
+    const char* const warning = "Warning: Unhandled plugin message: caller \"AI Tool\" selector \"AI Mouse Down\"\n";
+    EXPECT_EQ(stderrOf([&] { host_.sendPlain("AI Tool", "AI Mouse Down"); }), "") << "not dispatched";
+    EXPECT_EQ(stderrOf([&] { host_.sendPlain("Foo", "Bar"); }), "");
+
+    host_.reload();
+    EXPECT_GE(host_.suites().totalReferences(), 7 + 127);
+    EXPECT_EQ(plugin().globals, object);
+    EXPECT_EQ(stderrOf([&] { host_.sendPlain("AI Tool", "AI Mouse Down"); }), warning) << "dispatched again";
+
+    host_.unload();
+    host_.quit();
+    EXPECT_EQ(plugin().globals, nullptr) << "Shutdown reaches an unloaded object";
+    EXPECT_EQ(host_.suites().totalReferences(), 0);
+}
+
+TEST_F(Lifecycle, AnUnknownMessageIsOneWarningAndNoFailure)
+{
+    host_.launch();
+    EXPECT_EQ(stderrOf([&] { host_.sendPlain("Foo", "Bar"); }),
+              "Warning: Unhandled plugin message: caller \"Foo\" selector \"Bar\"\n");
+    EXPECT_TRUE(logged("Tableau: \"Foo\" \"Bar\" -> 0"));
+}
+
+} // namespace

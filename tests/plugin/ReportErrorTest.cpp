@@ -1,0 +1,94 @@
+// Which errors are reported, and how often.
+#include "Host.h"
+#include "Plugin.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Shows when the last report was made; a dropped error leaves it as it was.
+class ProbePlugin : public Plugin {
+public:
+    ProbePlugin() : Plugin(nullptr) {}
+    std::time_t lastReport() const { return fLastErrorTime; }
+    ASErr lastError() const { return fLastError; }
+};
+
+class ReportError : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        sSPBasic = host_.basic();
+        host_.clock().set(kStart);
+    }
+    void TearDown() override
+    {
+        if (sAIUser != nullptr)
+            host_.basic()->ReleaseSuite(kAIUserSuite, kAIUserSuiteVersion);
+        sAIUser = nullptr;
+        sSPBasic = nullptr;
+    }
+    void holdUserSuite()
+    {
+        const void* suite = nullptr;
+        ASSERT_EQ(host_.basic()->AcquireSuite(kAIUserSuite, kAIUserSuiteVersion, &suite), kNoErr);
+        sAIUser = static_cast<const AIUserSuite*>(suite);
+    }
+    void report(ASErr error) { plugin_.ReportError(error, "AI Tool", "AI Mouse Down", nullptr); }
+
+    static constexpr std::time_t kStart = 1'000'000;
+    host::Host host_{{}};
+    ProbePlugin plugin_;
+};
+
+const ASErr kSomeError = AS_FOUR_CHAR('B', 'O', 'O', 'M');
+const ASErr kOtherError = AS_FOUR_CHAR('O', 'U', 'C', 'H');
+
+TEST_F(ReportError, TheSameErrorWithinFiveSecondsIsReportedOnce)
+{
+    holdUserSuite();
+    const struct {
+        int secondsLater; // since the start
+        ASErr error;
+        std::time_t lastReport; // the report time afterwards
+    } steps[] = {
+        {0, kSomeError, kStart},           // first: reported
+        {4, kSomeError, kStart},           // same error 4 s later: dropped
+        {5, kSomeError, kStart + 5},       // 5 s after the report: reported again
+        {6, kOtherError, kStart + 6},      // another error: reported at once
+        {7, kSomeError, kStart + 7},       // the first one again: no longer the last one
+    };
+    for (const auto& step : steps) {
+        host_.clock().set(kStart + step.secondsLater);
+        report(step.error);
+        EXPECT_EQ(plugin_.lastReport(), step.lastReport) << "at +" << step.secondsLater << " s";
+    }
+}
+
+TEST_F(ReportError, FilteredErrorsAreNeverReported)
+{
+    holdUserSuite();
+    const ASErr filtered[] = {AS_FOUR_CHAR('F', 'M', 'T', '?'), AS_FOUR_CHAR('S', '!', 'F', 'd'),
+                              AS_FOUR_CHAR('!', 'A', 'c', 'q'), AS_FOUR_CHAR('S', 'T', 'O', 'P'),
+                              kSPPluginCachesFlushResponse, 361};
+    for (ASErr error : filtered) {
+        report(error);
+        EXPECT_EQ(plugin_.lastReport(), 0) << error;
+        EXPECT_TRUE(FilteredError(error));
+    }
+    EXPECT_FALSE(FilteredError(kSomeError));
+    EXPECT_FALSE(FilteredError(kNoErr)) << "the list's end marker is not a filtered code";
+}
+
+TEST_F(ReportError, WithoutItsSuitesTheReportBorrowsTheUserSuiteAndGivesItBack)
+{
+    report(kSomeError);
+    EXPECT_EQ(host_.suites().acquisitions(kAIUserSuite, kAIUserSuiteVersion), 1);
+    EXPECT_EQ(host_.suites().totalReferences(), 0);
+
+    host_.suites().setUnavailable(kAIUserSuite, true);
+    DefaultError(nullptr, kOtherError); // nothing to report with: nothing happens
+    EXPECT_EQ(host_.suites().totalReferences(), 0);
+}
+
+} // namespace

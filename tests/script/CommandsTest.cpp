@@ -1,0 +1,59 @@
+#include "Commands.h"
+#include "Host.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+script::Line line(std::vector<std::string> words)
+{
+    return script::Line{"t.varo", 1, std::move(words)};
+}
+
+TEST(Commands, ChecksEveryLineBeforeAnythingRuns)
+{
+    const struct {
+        std::vector<std::string> words;
+        const char* reason; // empty: understood
+    } cases[] = {
+        {{"launch"}, ""},
+        {{"quit"}, ""},
+        {{"message", "Foo", "Bar"}, ""},
+        {{"unload"}, ""},
+        {{"reload"}, ""},
+        {{"print", "log"}, ""},
+        {{"fail", "AI User Suite", "MessageAlert", "'NOPE'"}, ""},
+        {{"fail", "AI User Suite", "MessageAlert", "-5"}, ""},
+        {{"unavailable", "AI Art Suite"}, ""},
+        {{"clock", "1000"}, ""},
+        {{"clock", "+6"}, ""},
+        {{"lanch"}, "unknown command \"lanch\""},
+        {{"launch", "now"}, "\"launch\" takes nothing more"},
+        {{"message", "Foo"}, "\"message\" takes CALLER SELECTOR"},
+        {{"print"}, "\"print\" takes log"},
+        {{"print", "everything"}, "cannot print \"everything\" (log)"},
+        {{"fail", "S", "O", "NOPE"}, "\"NOPE\" is not a result code ('ABCD' or a number)"},
+        {{"clock", "soon"}, "\"soon\" is not a number of seconds"},
+        {{"clock", "+"}, "\"+\" is not a number of seconds"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(script::check(line(c.words)), c.reason) << c.words[0];
+}
+
+TEST(Commands, FaultInjectionAndClockCommandsReachTheHost)
+{
+    host::Host host({});
+    std::ostringstream out;
+    script::run(line({"fail", "AI User Suite", "MessageAlert", "'NOPE'"}), host, out);
+    EXPECT_EQ(host.faults().check("AI User Suite", "MessageAlert"), AS_FOUR_CHAR('N', 'O', 'P', 'E'));
+    script::run(line({"clock", "100"}), host, out);
+    script::run(line({"clock", "+7"}), host, out);
+    EXPECT_EQ(host.clock().now(), 107);
+    script::run(line({"unavailable", "AI Art Suite"}), host, out);
+    const void* suite = nullptr;
+    EXPECT_EQ(host.suites().acquire("AI Art Suite", 1016, &suite), kSPSuiteNotFoundError);
+}
+
+} // namespace

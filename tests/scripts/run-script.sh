@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Runs one script with varo-host, in the script's folder, and compares what it printed with
+# the files beside it: NAME.out (standard output), NAME.err (standard error, when present;
+# otherwise nothing may be printed there) and NAME.status (the exit status, when not 0).
+set -uo pipefail
+host=$1
+script=$2
+folder=$(dirname "$script")
+name=$(basename "$script" .varo)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cd "$folder"
+args=()
+if [ -f "$name.args" ]; then
+  read -r -a args < "$name.args"
+fi
+"$host" --plugins "$(dirname "$host")/../plugins" --prefs "$work/preferences.json" "${args[@]}" "$name.varo" \
+  >"$work/out" 2>"$work/err"
+status=$?
+
+failed=0
+expected_status=0
+[ -f "$name.status" ] && expected_status=$(cat "$name.status")
+if [ "$status" != "$expected_status" ]; then
+  echo "exit status $status, expected $expected_status" >&2
+  failed=1
+fi
+if ! diff -u "$name.out" "$work/out" >&2; then
+  echo "standard output differs" >&2
+  failed=1
+fi
+expected_err=/dev/null
+[ -f "$name.err" ] && expected_err="$name.err"
+if ! diff -u "$expected_err" "$work/err" >&2; then
+  echo "standard error differs" >&2
+  failed=1
+fi
+exit $failed

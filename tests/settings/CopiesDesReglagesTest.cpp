@@ -1,0 +1,85 @@
+#include "CopiesDesReglages.h"
+#include "Reglages.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+// Puts a distinct value in every copy of every setting: current 1xx, provisional 2xx,
+// default 3xx.
+void Marque()
+{
+    int n = 0;
+    PourChaqueReglage([&](const auto& reglage) {
+        *reglage.courant = 100 + n;
+        *reglage.prov = 200 + n;
+        *reglage.defaut = 300 + n;
+        ++n;
+    });
+    std::strcpy(NomPoliceProv, "Provisional Sans");
+    std::strcpy(NomPoliceDefaut, "Default Serif");
+    SonProv = false;
+    SonDefaut = true;
+    OutilsGroupeProv = true;
+    OutilsGroupe = false;
+}
+
+TEST(CopiesDesReglages, TheTableHoldsEveryStructuralSettingOnce)
+{
+    const void* vus[NombreReglagesEntiers + NombreReglagesReels] = {};
+    int n = 0;
+    PourChaqueReglage([&](const auto& reglage) { vus[n++] = reglage.courant; });
+    const void* attendus[] = {&NombreDeLignes, &NombreDeColonnes, &NumeroPolice, &EpaisseurLignes,
+                              &EpaisseurColonnes, &EpaisseurCadre, &EpaisseurCadreDeux, &GouttiereLignes,
+                              &GouttiereColonnes, &GouttiereCadre, &Corps};
+    ASSERT_EQ(n, 11);
+    for (int i = 0; i < n; ++i)
+        EXPECT_EQ(vus[i], attendus[i]) << i;
+}
+
+TEST(CopiesDesReglages, OkChangesTheDefaultsButNotWhatThePanelShows)
+{
+    Marque();
+    ValeursUsineDansProvisoires();   // "By default"
+    CopieProvisoiresDansDefauts();   // OK
+
+    EXPECT_EQ(NombreDeLignesDefaut, 3);
+    EXPECT_EQ(NombreDeColonnesDefaut, 4);
+    EXPECT_EQ(EpaisseurCadreDefaut, 4);
+    EXPECT_EQ(GouttiereCadreDefaut, 3.2);
+    EXPECT_EQ(CorpsDefaut, 12);
+    EXPECT_EQ(NumeroPoliceDefaut, 202) << "the font index has no factory value: the provisional one is kept";
+    EXPECT_STREQ(NomPoliceDefaut, "Provisional Sans");
+    EXPECT_TRUE(SonDefaut);
+    EXPECT_FALSE(OutilsGroupe);
+
+    EXPECT_EQ(NombreDeLignes, 100) << "the current values wait for the Varo button";
+    EXPECT_EQ(Corps, 110);
+
+    CopieDefautsDansCourants(); // the Varo button
+    EXPECT_EQ(NombreDeLignes, 3);
+    EXPECT_EQ(Corps, 12);
+    EXPECT_EQ(NumeroPolice, 202);
+}
+
+TEST(CopiesDesReglages, OpeningTheDialogStartsFromTheStoredDefaults)
+{
+    Marque();
+    CopieDefautsDansProvisoires();
+    PourChaqueReglage([](const auto& reglage) { EXPECT_EQ(*reglage.prov, *reglage.defaut) << reglage.cle; });
+    EXPECT_STREQ(NomPoliceProv, "Default Serif");
+    EXPECT_TRUE(SonProv);
+    EXPECT_FALSE(OutilsGroupeProv);
+    EXPECT_EQ(NombreDeLignes, 100) << "the current values are not touched";
+}
+
+TEST(CopiesDesReglages, AFontNameIsAlwaysTerminated)
+{
+    std::memset(NomPoliceProv, 'x', sizeof NomPoliceProv);
+    CopieProvisoiresDansDefauts();
+    EXPECT_EQ(std::strlen(NomPoliceDefaut), static_cast<size_t>(kLongueurNomPolice - 1));
+}
+
+} // namespace

@@ -1,0 +1,108 @@
+#include "JeuxDeCouleurs.h"
+#include "Reglages.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+int32_t (*const kMisesAJour[])() = {MiseAJourDuStyleDesLignes, MiseAJourDuStyleDesColonnes, MiseAJourDuStyleDuCadre};
+
+class Couleurs : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (auto& jeu : JeuxCouleurs)
+            jeu = JeuCouleurs{TypeGris, 30, 51, 102, 204, 10, 20, 30, 40};
+        for (Element element : {ElementLignes, ElementColonnes, ElementCadre}) {
+            AIPathStyle& style = *kElements[element].style;
+            std::memset(&style, 0, sizeof style);
+            style.stroke.width = 2.5f;
+            style.stroke.join = kAIRoundJoin;
+        }
+    }
+};
+
+TEST_F(Couleurs, EachElementsSetColoursItsOwnStyleRecordOnly)
+{
+    for (Element element : {ElementLignes, ElementColonnes, ElementCadre}) {
+        SetUp();
+        JeuxCouleurs[element] = JeuCouleurs{TypeRVB, 0, 255, 51, 0, 0, 0, 0, 0};
+        EXPECT_EQ(kMisesAJour[element](), 0);
+        const AIStrokeStyle& stroke = kElements[element].style->stroke;
+        EXPECT_EQ(stroke.color.kind, kThreeColor);
+        EXPECT_FLOAT_EQ(stroke.color.c.rgb.red, 1.0f);
+        EXPECT_FLOAT_EQ(stroke.color.c.rgb.green, 0.2f);
+        EXPECT_EQ(stroke.width, 2.5f) << "only the colour changes";
+        EXPECT_EQ(stroke.join, kAIRoundJoin);
+        for (Element other : {ElementLignes, ElementColonnes, ElementCadre}) {
+            if (other != element) {
+                EXPECT_EQ(kElements[other].style->stroke.color.kind, kGrayColor) << kElements[other].suffixe;
+            }
+        }
+    }
+}
+
+TEST_F(Couleurs, OnlyTheComponentsOfTheCurrentTypeReachTheStyle)
+{
+    const struct {
+        int32_t type;
+        AIColorTag kind;
+        AIReal components[4]; // as many as the kind has
+    } cases[] = {
+        {TypeGris, kGrayColor, {0.30f}},
+        {TypeRVB, kThreeColor, {51 / 255.0f, 102 / 255.0f, 204 / 255.0f}},
+        {TypeCMJN, kFourColor, {0.10f, 0.20f, 0.30f, 0.40f}},
+    };
+    for (const auto& c : cases) {
+        TypeCouleurColonnes = c.type;
+        MiseAJourDuStyleDesColonnes();
+        const AIColor& color = StyleColonnes.stroke.color;
+        ASSERT_EQ(color.kind, c.kind) << c.type;
+        switch (c.kind) {
+        case kGrayColor:
+            EXPECT_FLOAT_EQ(color.c.g.gray, c.components[0]);
+            break;
+        case kThreeColor:
+            EXPECT_FLOAT_EQ(color.c.rgb.red, c.components[0]);
+            EXPECT_FLOAT_EQ(color.c.rgb.green, c.components[1]);
+            EXPECT_FLOAT_EQ(color.c.rgb.blue, c.components[2]);
+            break;
+        default:
+            EXPECT_FLOAT_EQ(color.c.f.cyan, c.components[0]);
+            EXPECT_FLOAT_EQ(color.c.f.magenta, c.components[1]);
+            EXPECT_FLOAT_EQ(color.c.f.yellow, c.components[2]);
+            EXPECT_FLOAT_EQ(color.c.f.black, c.components[3]);
+        }
+    }
+    // The gray and CMYK components survived the trip through RGB and CMYK.
+    EXPECT_EQ(GrisColonnes, 30);
+    EXPECT_EQ(NoirColonnes, 40);
+}
+
+TEST_F(Couleurs, AnUnknownTypeLeavesTheRecordAsItWas)
+{
+    TypeCouleurCadre = TypeCMJN;
+    MiseAJourDuStyleDuCadre();
+    const AIPathStyle before = StyleCadre;
+    for (int32_t type : {3, -1, 1000}) {
+        TypeCouleurCadre = type;
+        EXPECT_EQ(MiseAJourDuStyleDuCadre(), 0);
+        EXPECT_EQ(std::memcmp(&before, &StyleCadre, sizeof before), 0) << type;
+    }
+}
+
+TEST(ColourNames, EveryVariableIsItsElementsSetUnderItsOwnName)
+{
+    // The names the preference keys are made of ("Gris" + "Lignes" ...) lead to the variables.
+    EXPECT_EQ(&(JeuxCouleurs[ElementLignes].*kCanaux[0].champ), &GrisLignes);
+    EXPECT_EQ(&(JeuxCouleurs[ElementColonnes].*kCanaux[1].champ), &RougeColonnes);
+    EXPECT_EQ(&(JeuxCouleurs[ElementCadre].*kCanaux[7].champ), &NoirCadre);
+    EXPECT_EQ(&JeuxCouleurs[ElementTexte].TypeCouleur, &TypeCouleurTexte);
+    EXPECT_STREQ(kCanaux[5].nom, "Magenta");
+    EXPECT_STREQ(kElements[ElementTexte].suffixe, "Texte");
+    EXPECT_EQ(kElements[ElementTexte].style, nullptr);
+}
+
+} // namespace
