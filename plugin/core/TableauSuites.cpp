@@ -45,14 +45,6 @@ const AIArtboardSuite* sAIArtboard = nullptr;
 ATE_SUITES(TABLEAU_DEFINE_ATE_POINTER)
 #undef TABLEAU_DEFINE_ATE_POINTER
 
-namespace {
-template <typename Suite>
-const void** Slot(const Suite*& pointer)
-{
-    return reinterpret_cast<const void**>(&pointer);
-}
-} // namespace
-
 ImportSuite gImportSuites[] = {
     {kAIMenuSuite, kAIMenuSuiteVersion, Slot(sAIMenu)},
     {kAIToolSuite, kAIToolSuiteVersion, Slot(sAITool)},

@@ -9,14 +9,6 @@ const AIUserSuite* sAIUser = nullptr;
 const AIFilePathSuite* sAIFilePath = nullptr;
 const AIFoldersSuite* sAIFolders = nullptr;
 
-namespace {
-template <typename Suite>
-const void** Slot(const Suite*& pointer)
-{
-    return reinterpret_cast<const void**>(&pointer);
-}
-} // namespace
-
 ImportSuite gBasicSuites[] = {
     {kSPAccessSuite, kSPAccessSuiteVersion, Slot(sSPAccess)},
     {kSPPluginsSuite, kSPPluginsSuiteVersion, Slot(sSPPlugins)},

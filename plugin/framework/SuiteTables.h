@@ -17,6 +17,13 @@ struct ImportSuite {
     const void** suite;
 };
 
+// The entry's view of a typed suite pointer: the host fills it through the Basic suite.
+template <typename Suite>
+const void** Slot(const Suite*& pointer)
+{
+    return reinterpret_cast<const void**>(&pointer);
+}
+
 // The Basic suite of the message being handled, set on every entry.
 extern SPBasicSuite* sSPBasic;
 
