@@ -7,10 +7,8 @@ packages=(
   cmake
   g++
   make
-  pkg-config
   googletest
   libgtest-dev
-  libgmock-dev
 )
 
 missing=()

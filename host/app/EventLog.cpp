@@ -35,9 +35,30 @@ void EventLog::warning(const std::string& text)
     std::fprintf(stderr, "varo-host: warning: %s\n", text.c_str());
 }
 
+namespace {
+
+// Keeps a text on one line of the log: control characters and quotes are escaped as in C.
+std::string escaped(const std::string& text)
+{
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '\r': out += "\\r"; break;
+        case '\n': out += "\\n"; break;
+        case '\t': out += "\\t"; break;
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
 void EventLog::alert(const std::string& text)
 {
-    lines_.push_back("alert: \"" + text + "\"");
+    lines_.push_back("alert: \"" + escaped(text) + "\"");
 }
 
 void EventLog::note(const std::string& text)

@@ -31,3 +31,16 @@ TEST(EventLog, HandsOutEachLineOnce)
 }
 
 } // namespace
+
+namespace {
+
+TEST(EventLog, KeepsAnAlertOnOneLine)
+{
+    host::EventLog log;
+    log.alert("The text is too long\r (up to 80 characters).");
+    log.alert("say \"no\" \\ twice\n");
+    EXPECT_EQ(log.lines()[0], "alert: \"The text is too long\\r (up to 80 characters).\"");
+    EXPECT_EQ(log.lines()[1], "alert: \"say \\\"no\\\" \\\\ twice\\n\"");
+}
+
+} // namespace
