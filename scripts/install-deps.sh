@@ -9,6 +9,9 @@ packages=(
   make
   googletest
   libgtest-dev
+  libcairo2-dev
+  libfontconfig-dev
+  pkg-config
 )
 
 missing=()

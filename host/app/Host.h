@@ -8,6 +8,7 @@
 #include "Notifiers.h"
 #include "PluginManager.h"
 #include "SuiteRegistry.h"
+#include "document/Document.h"
 #include "sdk/SPBasic.h"
 
 #include <filesystem>
@@ -42,6 +43,8 @@ public:
     const EventLog& log() const { return log_; }
     PluginManager& plugins() { return plugins_; }
     Notifiers& notifiers() { return notifiers_; }
+    doc::Document& document() { return document_; }
+    const doc::Document& document() const { return document_; }
     SPBasicSuite* basic() { return &basic_; }
 
     // The answer a suite operation gives when a test made it fail; 0 to go ahead.
@@ -77,6 +80,7 @@ private:
     SPBasicSuite basic_{};
     PluginManager plugins_;
     Notifiers notifiers_;
+    doc::Document document_;
     std::vector<AIAppContextHandle> appContexts_;
     HandleTable<AIResourceManagerHandle, SPPluginRef> resourceManagers_;
     bool launched_ = false;
