@@ -36,6 +36,13 @@ Host::~Host()
     gCurrent = nullptr;
 }
 
+doc::FontList& Host::fonts()
+{
+    if (!fonts_)
+        fonts_ = std::make_unique<doc::FontList>(options_.fonts);
+    return *fonts_;
+}
+
 Host& Host::get()
 {
     if (gCurrent == nullptr) {

@@ -9,9 +9,12 @@
 #include "PluginManager.h"
 #include "SuiteRegistry.h"
 #include "document/Document.h"
+#include "document/Fonts.h"
+#include "document/TextEngine.h"
 #include "sdk/SPBasic.h"
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,6 +48,12 @@ public:
     Notifiers& notifiers() { return notifiers_; }
     doc::Document& document() { return document_; }
     const doc::Document& document() const { return document_; }
+    // The font list of options().fonts, made at the first call (so that a host whose fonts
+    // nobody asks for never scans the machine's fonts).
+    doc::FontList& fonts();
+    // The references handed out by the text-engine suites and the Unicode strings.
+    doc::TextEngine& textEngine() { return textEngine_; }
+    const doc::TextEngine& textEngine() const { return textEngine_; }
     SPBasicSuite* basic() { return &basic_; }
 
     // The answer a suite operation gives when a test made it fail; 0 to go ahead.
@@ -81,6 +90,8 @@ private:
     PluginManager plugins_;
     Notifiers notifiers_;
     doc::Document document_;
+    std::unique_ptr<doc::FontList> fonts_;
+    doc::TextEngine textEngine_;
     std::vector<AIAppContextHandle> appContexts_;
     HandleTable<AIResourceManagerHandle, SPPluginRef> resourceManagers_;
     bool launched_ = false;

@@ -1,6 +1,8 @@
 #include "Document.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace host::doc {
 
@@ -16,13 +18,158 @@ bool isContainer(ArtKind kind)
     return kind == ArtKind::Group || kind == ArtKind::LayerGroup;
 }
 
+bool finite(double value)
+{
+    return std::isfinite(value);
+}
+
+// A rectangle that grows to hold what it is shown; y upward, so top >= bottom.
+struct Extent {
+    double left = std::numeric_limits<double>::infinity();
+    double right = -std::numeric_limits<double>::infinity();
+    double bottom = std::numeric_limits<double>::infinity();
+    double top = -std::numeric_limits<double>::infinity();
+
+    bool empty() const { return left > right; }
+    void add(double x, double y)
+    {
+        left = std::min(left, x);
+        right = std::max(right, x);
+        bottom = std::min(bottom, y);
+        top = std::max(top, y);
+    }
+};
+
+// The extremes of one coordinate of a cubic Bezier curve on 0 < t < 1, where its
+// derivative is 0: the curve may pass beyond its end points there.
+void cubicExtremes(double p0, double p1, double p2, double p3, double* roots, int* count)
+{
+    // B'(t)/3 = a t^2 + b t + c.
+    const double a = -p0 + 3 * p1 - 3 * p2 + p3;
+    const double b = 2 * (p0 - 2 * p1 + p2);
+    const double c = p1 - p0;
+    *count = 0;
+    auto keep = [&](double t) {
+        if (t > 0 && t < 1)
+            roots[(*count)++] = t;
+    };
+    if (std::fabs(a) < 1e-12) {
+        if (std::fabs(b) > 1e-12)
+            keep(-c / b);
+        return;
+    }
+    const double discriminant = b * b - 4 * a * c;
+    if (discriminant < 0)
+        return;
+    const double root = std::sqrt(discriminant);
+    keep((-b + root) / (2 * a));
+    keep((-b - root) / (2 * a));
+}
+
+double cubicAt(double p0, double p1, double p2, double p3, double t)
+{
+    const double u = 1 - t;
+    return u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3;
+}
+
+void addCurve(Extent& extent, const AIPathSegment& from, const AIPathSegment& to)
+{
+    const double xs[4] = {from.p.h, from.out.h, to.in.h, to.p.h};
+    const double ys[4] = {from.p.v, from.out.v, to.in.v, to.p.v};
+    double roots[4];
+    int count = 0;
+    cubicExtremes(xs[0], xs[1], xs[2], xs[3], roots, &count);
+    int more = 0;
+    cubicExtremes(ys[0], ys[1], ys[2], ys[3], roots + count, &more);
+    count += more;
+    for (int i = 0; i < count; ++i)
+        extent.add(cubicAt(xs[0], xs[1], xs[2], xs[3], roots[i]), cubicAt(ys[0], ys[1], ys[2], ys[3], roots[i]));
+}
+
+void addPath(Extent& extent, const Art& path)
+{
+    const auto& segments = path.segments;
+    for (const AIPathSegment& segment : segments)
+        extent.add(segment.p.h, segment.p.v);
+    for (size_t i = 0; i + 1 < segments.size(); ++i)
+        addCurve(extent, segments[i], segments[i + 1]);
+    if (path.closed && segments.size() > 1)
+        addCurve(extent, segments.back(), segments.front());
+}
+
+// The stand-in lays out no glyphs, so point text is bounded by an estimate: every UTF-16
+// unit half an em wide, the line from 0.75 em above the baseline to 0.25 em below it, set
+// from the anchor as the justification says. Empty text bounds its anchor alone.
+void addText(Extent& extent, const Art& text)
+{
+    const double size = text.chars.size.value_or(Document::kDefaultFontSize);
+    const double width = 0.5 * size * static_cast<double>(text.text.size());
+    const ATEParagraphJustification justification = text.paras.justification.value_or(kLeftJustify);
+    double left = text.anchor.h;
+    if (justification == kCenterJustify || justification == kFullJustifyLastLineCenter)
+        left -= width / 2;
+    else if (justification == kRightJustify || justification == kFullJustifyLastLineRight)
+        left -= width;
+    if (text.text.empty()) {
+        extent.add(text.anchor.h, text.anchor.v);
+        return;
+    }
+    extent.add(left, text.anchor.v - 0.25 * size);
+    extent.add(left + width, text.anchor.v + 0.75 * size);
+}
+
+// Whether a double fits a 32-bit real: converting one that does not is undefined.
+bool fitsReal(double value)
+{
+    return finite(value) && std::fabs(value) <= std::numeric_limits<AIReal>::max();
+}
+
+// A point through the matrix, as the host's 32-bit reals; false when it does not fit them.
+bool map(const AIRealMatrix& m, const AIRealPoint& point, AIRealPoint* result)
+{
+    const double x = point.h;
+    const double y = point.v;
+    const double h = m.a * x + m.c * y + m.tx;
+    const double v = m.b * x + m.d * y + m.ty;
+    if (!fitsReal(h) || !fitsReal(v))
+        return false;
+    *result = {static_cast<AIReal>(h), static_cast<AIReal>(v)};
+    return true;
+}
+
 } // namespace
 
 Document::Document()
 {
+    handle_ = reinterpret_cast<AIDocumentHandle>(nextHandle());
     AILayerHandle first = nullptr;
     insertLayer(nullptr, kPlaceAboveAll, &first);
     current_ = first;
+    modified_ = false;
+}
+
+AIPathStyle Document::defaultPathStyle()
+{
+    AIPathStyle style{};
+    style.fillPaint = false;
+    style.fill.color.kind = kGrayColor;
+    style.fill.color.c.g.gray = 0; // white, should the fill be turned on
+    style.fill.overprint = false;
+    style.strokePaint = true;
+    style.stroke.color.kind = kGrayColor;
+    style.stroke.color.c.g.gray = 1; // black
+    style.stroke.overprint = false;
+    style.stroke.width = 1;
+    style.stroke.dash.length = 0; // solid
+    style.stroke.dash.offset = 0;
+    style.stroke.cap = kAIButtCap;
+    style.stroke.join = kAIMiterJoin;
+    style.stroke.miterLimit = 4;
+    style.clip = false;
+    style.lockClip = false;
+    style.evenodd = false;
+    style.resolution = 800;
+    return style;
 }
 
 Art* Document::art(AIArtHandle handle)
@@ -39,7 +186,7 @@ const Art* Document::art(AIArtHandle handle) const
 
 AIArtHandle Document::addArt(Art made)
 {
-    const uintptr_t id = nextArt_++;
+    const uintptr_t id = nextHandle();
     arts_.emplace(id, std::move(made));
     return reinterpret_cast<AIArtHandle>(id);
 }
@@ -49,6 +196,13 @@ ASErr Document::newArt(ArtKind kind, AIPaintOrder order, AIArtHandle prep, AIArt
     if (made == nullptr || kind == ArtKind::LayerGroup)
         return kBadParameterErr;
     *made = nullptr;
+    if (order == kPlaceAboveAll || order == kPlaceBelowAll) {
+        const Layer* current = layer(current_);
+        if (current == nullptr)
+            return kBadParameterErr;
+        prep = current->group;
+        order = order == kPlaceAboveAll ? kPlaceInsideOnTop : kPlaceInsideOnBottom;
+    }
     Art* relative = art(prep);
     if (relative == nullptr)
         return kBadHandleErr;
@@ -81,22 +235,47 @@ ASErr Document::newArt(ArtKind kind, AIPaintOrder order, AIArtHandle prep, AIArt
     fresh.kind = kind;
     fresh.parent = parent;
     fresh.layer = relative->layer;
+    if (kind == ArtKind::Path)
+        fresh.style = currentStyle_;
     const AIArtHandle handle = addArt(std::move(fresh));
     auto& children = art(parent)->children;
     children.insert(children.begin() + static_cast<std::ptrdiff_t>(position), handle);
     *made = handle;
+    markModified();
     return kNoErr;
 }
 
+// Without recursion: a document may nest groups deeper than the stack would go.
 void Document::eraseTree(AIArtHandle handle)
 {
-    Art* found = art(handle);
-    if (found == nullptr)
-        return;
-    const std::vector<AIArtHandle> children = std::move(found->children);
-    for (AIArtHandle child : children)
-        eraseTree(child);
-    arts_.erase(idOf(handle));
+    std::vector<AIArtHandle> pending{handle};
+    while (!pending.empty()) {
+        const AIArtHandle next = pending.back();
+        pending.pop_back();
+        auto it = arts_.find(idOf(next));
+        if (it == arts_.end())
+            continue;
+        pending.insert(pending.end(), it->second.children.begin(), it->second.children.end());
+        arts_.erase(it);
+    }
+}
+
+std::vector<AIArtHandle> Document::subtree(AIArtHandle handle) const
+{
+    std::vector<AIArtHandle> all;
+    if (!valid(handle))
+        return all;
+    std::vector<AIArtHandle> pending{handle};
+    while (!pending.empty()) {
+        const AIArtHandle next = pending.back();
+        pending.pop_back();
+        const Art* found = art(next);
+        if (found == nullptr)
+            continue;
+        all.push_back(next);
+        pending.insert(pending.end(), found->children.rbegin(), found->children.rend());
+    }
+    return all;
 }
 
 ASErr Document::dispose(AIArtHandle handle)
@@ -109,23 +288,86 @@ ASErr Document::dispose(AIArtHandle handle)
     auto& siblings = art(found->parent)->children;
     siblings.erase(std::remove(siblings.begin(), siblings.end(), handle), siblings.end());
     eraseTree(handle);
+    markModified();
     return kNoErr;
 }
 
 void Document::translate(AIArtHandle handle, AIReal dx, AIReal dy)
 {
-    Art* found = art(handle);
-    if (found == nullptr)
-        return;
-    for (AIPathSegment& segment : found->segments)
-        for (AIRealPoint* point : {&segment.p, &segment.in, &segment.out}) {
-            point->h += dx;
-            point->v += dy;
+    transform(handle, AIRealMatrix{1, 0, 0, 1, dx, dy}, true, false, 0);
+}
+
+ASErr Document::transform(AIArtHandle handle, const AIRealMatrix& matrix, bool moveObjects, bool scaleLines,
+                          AIReal lineScale)
+{
+    if (!valid(handle))
+        return kBadHandleErr;
+    for (AIReal component : {matrix.a, matrix.b, matrix.c, matrix.d, matrix.tx, matrix.ty})
+        if (!finite(component))
+            return kBadParameterErr;
+    if (scaleLines && (!finite(lineScale) || lineScale < 0))
+        return kBadParameterErr;
+
+    const std::vector<AIArtHandle> all = subtree(handle);
+    // First every result is worked out and checked, so that a refusal leaves all as it was.
+    struct Change {
+        Art* art;
+        std::vector<AIPathSegment> segments;
+        AIRealPoint anchor;
+        AIReal width;
+    };
+    std::vector<Change> changes;
+    changes.reserve(all.size());
+    for (AIArtHandle each : all) {
+        Art* found = art(each);
+        Change change{found, found->segments, found->anchor, found->style.stroke.width};
+        if (moveObjects) {
+            for (AIPathSegment& segment : change.segments)
+                for (AIRealPoint* point : {&segment.p, &segment.in, &segment.out})
+                    if (!map(matrix, *point, point))
+                        return kBadParameterErr;
+            if (!map(matrix, change.anchor, &change.anchor))
+                return kBadParameterErr;
         }
-    found->anchor.h += dx;
-    found->anchor.v += dy;
-    for (AIArtHandle child : found->children)
-        translate(child, dx, dy);
+        if (scaleLines && found->kind == ArtKind::Path) {
+            const double width = static_cast<double>(change.width) * lineScale;
+            if (!fitsReal(width))
+                return kBadParameterErr;
+            change.width = static_cast<AIReal>(width);
+        }
+        changes.push_back(std::move(change));
+    }
+    for (Change& change : changes) {
+        change.art->segments = std::move(change.segments);
+        change.art->anchor = change.anchor;
+        change.art->style.stroke.width = change.width;
+    }
+    if (moveObjects || scaleLines)
+        markModified();
+    return kNoErr;
+}
+
+ASErr Document::bounds(AIArtHandle handle, AIRealRect* out) const
+{
+    if (!valid(handle))
+        return kBadHandleErr;
+    if (out == nullptr)
+        return kBadParameterErr;
+    Extent extent;
+    for (AIArtHandle each : subtree(handle)) {
+        const Art* found = art(each);
+        if (found->kind == ArtKind::Path)
+            addPath(extent, *found);
+        else if (found->kind == ArtKind::Text)
+            addText(extent, *found);
+    }
+    if (extent.empty()) {
+        *out = AIRealRect{0, 0, 0, 0};
+        return kNoErr;
+    }
+    *out = AIRealRect{static_cast<AIReal>(extent.left), static_cast<AIReal>(extent.top),
+                      static_cast<AIReal>(extent.right), static_cast<AIReal>(extent.bottom)};
+    return kNoErr;
 }
 
 Layer* Document::layer(AILayerHandle handle)
@@ -163,7 +405,7 @@ ASErr Document::insertLayer(AILayerHandle relative, AIPaintOrder order, AILayerH
         break;
     case kPlaceAbove:
     case kPlaceBelow: {
-        const auto it = std::find(order_.begin(), order_.end(), relative);
+        const auto it = layer(relative) == nullptr ? order_.end() : std::find(order_.begin(), order_.end(), relative);
         if (it == order_.end())
             return kBadHandleErr;
         position = static_cast<size_t>(it - order_.begin()) + (order == kPlaceBelow ? 1 : 0);
@@ -173,7 +415,7 @@ ASErr Document::insertLayer(AILayerHandle relative, AIPaintOrder order, AILayerH
         return kBadParameterErr;
     }
 
-    const auto handle = reinterpret_cast<AILayerHandle>(nextLayer_++);
+    const auto handle = reinterpret_cast<AILayerHandle>(nextHandle());
     Layer fresh;
     fresh.title = "Layer " + std::to_string(++layersMade_);
     Art group;
@@ -183,6 +425,7 @@ ASErr Document::insertLayer(AILayerHandle relative, AIPaintOrder order, AILayerH
     layerData_.emplace(idOf(handle), std::move(fresh));
     order_.insert(order_.begin() + static_cast<std::ptrdiff_t>(position), handle);
     *made = handle;
+    markModified();
     return kNoErr;
 }
 
@@ -198,6 +441,7 @@ ASErr Document::deleteLayer(AILayerHandle handle)
     order_.erase(std::remove(order_.begin(), order_.end(), handle), order_.end());
     if (current_ == handle)
         current_ = order_.front();
+    markModified();
     return kNoErr;
 }
 

@@ -76,25 +76,58 @@ public:
     // A4 portrait, in points.
     static constexpr AIReal kArtboardWidth = 595.28f;
     static constexpr AIReal kArtboardHeight = 841.89f;
+    // The type size of text whose size was never set.
+    static constexpr AIReal kDefaultFontSize = 12;
 
-    // A new document has one layer, "Layer 1", which is current.
+    // A new document has one layer, "Layer 1", which is current, and is not modified.
     Document();
 
+    // The document's own handle (the Document suite's), never that of art or a layer.
+    AIDocumentHandle handle() const { return handle_; }
+
     // Art.
-    // Null for a handle that is null, disposed or never given out.
+    // Null for a handle that is null, disposed or never given out (a layer's handle
+    // included: art, layers and the document draw their handles from one sequence).
     Art* art(AIArtHandle handle);
     const Art* art(AIArtHandle handle) const;
     bool valid(AIArtHandle handle) const { return art(handle) != nullptr; }
     // New empty art placed relative to `prep` (see AIPaintOrder). kBadHandleErr for a `prep`
     // that is not live art, kBadParameterErr for an order that does not fit it (inside
-    // orders need a group; above and below need art that has a parent).
+    // orders need a group; above and below need art that has a parent). kPlaceAboveAll and
+    // kPlaceBelowAll ignore `prep`: the art goes to the top or the bottom of the current
+    // layer. A new path gets the current path style.
     ASErr newArt(ArtKind kind, AIPaintOrder order, AIArtHandle prep, AIArtHandle* made);
     // Disposes of the art and everything inside it. A layer's group cannot be disposed of
     // (kBadParameterErr); a handle that is not live answers kBadHandleErr.
     ASErr dispose(AIArtHandle handle);
-    // Moves the art, and everything inside it, by (dx, dy).
+    // Moves the art, and everything inside it, by (dx, dy); does nothing where transform
+    // would refuse.
     void translate(AIArtHandle handle, AIReal dx, AIReal dy);
+    // Maps every point of the art and of everything inside it through the matrix
+    // (x' = a x + c y + tx, y' = b x + d y + ty) when `moveObjects`, and multiplies their
+    // stroke widths by `lineScale` when `scaleLines`. A text frame moves its anchor. All or
+    // nothing: kBadParameterErr, the art untouched, for a component, a line scale or a
+    // result that is not finite, or a negative line scale; kBadHandleErr for art not live.
+    ASErr transform(AIArtHandle handle, const AIRealMatrix& matrix, bool moveObjects, bool scaleLines,
+                    AIReal lineScale);
+    // The geometric bounds of the art and everything inside it (curves by their extremes,
+    // not their control points; point text by an estimate from its size, see Document.cpp).
+    // All zero for art that has nothing to bound, such as an empty group.
+    ASErr bounds(AIArtHandle handle, AIRealRect* bounds) const;
+    // The art and everything inside it, each parent before its children, in paint order.
+    std::vector<AIArtHandle> subtree(AIArtHandle handle) const;
     size_t artCount() const { return arts_.size(); }
+
+    // The style that new paths get (the Path Style suite's current style).
+    static AIPathStyle defaultPathStyle();
+    const AIPathStyle& currentPathStyle() const { return currentStyle_; }
+    void setCurrentPathStyle(const AIPathStyle& style) { currentStyle_ = style; }
+
+    // Whether anything changed since the document was made or last marked saved. The
+    // model's own operations mark it; code that writes into Art or Layer calls markModified.
+    bool modified() const { return modified_; }
+    void markModified() { modified_ = true; }
+    void markSaved() { modified_ = false; }
 
     // Layers, index 0 at the top of the stack.
     const std::vector<AILayerHandle>& layers() const { return order_; }
@@ -104,11 +137,12 @@ public:
     ASErr setCurrentLayer(AILayerHandle handle);
     // A new layer, titled "Layer N", placed relative to `relative` (kPlaceAbove or
     // kPlaceBelow), or at the top or bottom of the stack (kPlaceAboveAll, kPlaceBelowAll,
-    // which ignore `relative`).
+    // which ignore `relative`). The current layer stays current.
     ASErr insertLayer(AILayerHandle relative, AIPaintOrder order, AILayerHandle* made);
     ASErr deleteLayer(AILayerHandle handle);
 
 private:
+    uintptr_t nextHandle() { return nextHandle_++; }
     AIArtHandle addArt(Art art);
     void eraseTree(AIArtHandle handle);
 
@@ -116,9 +150,11 @@ private:
     std::unordered_map<uintptr_t, Layer> layerData_;
     std::vector<AILayerHandle> order_;
     AILayerHandle current_ = nullptr;
-    uintptr_t nextArt_ = 1;
-    uintptr_t nextLayer_ = 1;
+    AIDocumentHandle handle_ = nullptr;
+    AIPathStyle currentStyle_ = defaultPathStyle();
+    uintptr_t nextHandle_ = 1;
     int layersMade_ = 0;
+    bool modified_ = false;
 };
 
 } // namespace host::doc

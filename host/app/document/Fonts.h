@@ -17,8 +17,9 @@ public:
     // The name at an index of the list; empty outside 0 to size() - 1.
     const std::string& name(int index) const;
     // The index of the host's default font (the one the Font suite's number 0 gives):
-    // fontconfig's match for "sans-serif" when it is in the list, otherwise 0. -1 when the
-    // list is empty.
+    // for the machine's list, fontconfig's match for "sans-serif" when it is in the list,
+    // otherwise 0; for names given, the first of them (fontconfig is not asked, so that a
+    // run with given names is the same on every machine). -1 when the list is empty.
     int defaultIndex() const { return default_; }
 
 private:

@@ -12,6 +12,11 @@ void installSPSuites(SuiteRegistry& registry);
 void installNotifierSuite(SuiteRegistry& registry);
 void installContextSuite(SuiteRegistry& registry);
 void installUserSuite(SuiteRegistry& registry);
+void installArtSuites(SuiteRegistry& registry);
+void installLayerSuite(SuiteRegistry& registry);
+void installDocumentSuites(SuiteRegistry& registry);
+void installTextSuites(SuiteRegistry& registry);
+void installFontSuite(SuiteRegistry& registry);
 void installPendingSuites(SuiteRegistry& registry);
 
 inline void installSuites(SuiteRegistry& registry)
@@ -20,6 +25,11 @@ inline void installSuites(SuiteRegistry& registry)
     installNotifierSuite(registry);
     installContextSuite(registry);
     installUserSuite(registry);
+    installArtSuites(registry);
+    installLayerSuite(registry);
+    installDocumentSuites(registry);
+    installTextSuites(registry);
+    installFontSuite(registry);
     installPendingSuites(registry);
 }
 

@@ -1,0 +1,74 @@
+// The stand-in's text engine: the counted references that the text-engine (ATE) suites hand
+// out, and the strings of the Unicode String suite. The text itself and the features that
+// reach it live in the document (Art::text, Art::chars, Art::paras); what lives here are the
+// handles through which plug-ins reach them.
+//
+// Every reference handed out is counted: AddRef adds one, Release gives one back, and the
+// last Release frees the object. Handles are numbers never given out twice, drawn from a
+// range that art, layers and font keys never use, so a stale or foreign handle is refused
+// instead of being mistaken for another object.
+#pragma once
+
+#include "Document.h"
+#include "sdk/ASTypes.h"
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace host::doc {
+
+class TextEngine {
+public:
+    enum class Kind { Frame, Range, CharFeatures, ParaFeatures, Font, Paint };
+
+    struct Object {
+        Kind kind = Kind::Range;
+        int64_t references = 1;
+        AIArtHandle frame = nullptr; // Frame, Range: the point-text art they reach
+        CharFeatures chars;          // CharFeatures: the features assigned so far
+        ParaFeatures paras;          // ParaFeatures
+        int32_t font = -1;           // Font: the index in the host's font list
+        AIColor color{};             // Paint
+    };
+
+    TextEngine() = default;
+    TextEngine(const TextEngine&) = delete;
+    TextEngine& operator=(const TextEngine&) = delete;
+
+    // A new object holding one reference, the receiver's. Cast the handle to the ref type.
+    void* make(Object object);
+    // Null unless `ref` is a live object of that kind.
+    Object* find(const void* ref, Kind kind);
+    // kBadHandleErr unless `ref` is a live object of that kind.
+    ASErr addRef(const void* ref, Kind kind);
+    ASErr release(const void* ref, Kind kind);
+
+    // References given out and not given back, over every kind: 0 when nothing leaks.
+    int64_t liveReferences() const { return references_; }
+    size_t liveObjects() const { return objects_.size(); }
+    size_t liveObjects(Kind kind) const;
+
+    // Unicode String suite: immutable strings held in both encodings.
+    struct UnicodeString {
+        std::vector<ASUnicode> utf16; // ended by a 0 unit, not counted in the length
+        std::string utf8;
+        int32_t characters = 0;
+    };
+    AIUnicodeStringRef makeString(UnicodeString string);
+    UnicodeString* string(AIUnicodeStringRef ref);
+    bool destroyString(AIUnicodeStringRef ref);
+    size_t liveStrings() const { return strings_.size(); }
+
+private:
+    uintptr_t nextHandle() { return next_++; }
+
+    std::unordered_map<uintptr_t, Object> objects_;
+    std::unordered_map<uintptr_t, UnicodeString> strings_;
+    int64_t references_ = 0;
+    // Far above the document's handles (which count from 1) and font keys (index + 1).
+    uintptr_t next_ = uintptr_t{1} << (sizeof(uintptr_t) >= 8 ? 40 : 30);
+};
+
+} // namespace host::doc

@@ -1,0 +1,599 @@
+// AI Text Frame, AIATE Paint, AI Unicode String, and the text-engine suites that text
+// construction uses: Text Frame, Text Range, Char Features, Para Features, Font and
+// Application Paint. The other text-engine suites stay pending (PendingSuites.cpp).
+//
+// The stand-in's text engine keeps one run per point-text frame: a range of a frame covers
+// its whole text, and the local features last applied to any range hold for the whole
+// text. References are counted host objects (doc::TextEngine): each one handed out is the
+// receiver's, given back with its suite's Release; the last Release frees it.
+//
+// kBadHandleErr for a reference or art that is null, freed, never given out, of another
+// kind (a range where features are wanted, a group where a text frame is wanted), and for a
+// range whose frame has been disposed of; kBadParameterErr for a null pointer, a length or
+// capacity below what the operation allows, a number that is not finite, a value outside
+// its enumeration, a colour the document cannot hold, or bytes that are not UTF-8. A
+// refused call changes nothing.
+#include "InstallSuites.h"
+#include "SuiteSupport.h"
+#include "document/Unicode.h"
+#include "sdk/AIATEPaint.h"
+#include "sdk/AITextFrame.h"
+#include "sdk/AIUnicodeString.h"
+#include "sdk/ATESuites.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+namespace host {
+
+namespace {
+
+// kATETextRangeSuite and the like: the names the text-engine suites are registered under,
+// for fault injection.
+#define ATE_SUITE_NAME(Identifier, name, version, Layout) [[maybe_unused]] constexpr const char* kATE##Identifier##Suite = name;
+ATE_SUITES(ATE_SUITE_NAME)
+#undef ATE_SUITE_NAME
+
+using Kind = doc::TextEngine::Kind;
+using Object = doc::TextEngine::Object;
+
+doc::TextEngine& engine()
+{
+    return Host::get().textEngine();
+}
+
+doc::Art* textArt(AIArtHandle handle)
+{
+    doc::Art* art = document().art(handle);
+    return art != nullptr && art->kind == doc::ArtKind::Text ? art : nullptr;
+}
+
+// The frame a frame or range reference reaches, while both the reference and the frame live.
+doc::Art* frameOf(const void* ref, Kind kind)
+{
+    const Object* object = engine().find(ref, kind);
+    return object == nullptr ? nullptr : textArt(object->frame);
+}
+
+template <typename Ref>
+Ref makeRef(Object object)
+{
+    return static_cast<Ref>(engine().make(std::move(object)));
+}
+
+Object rangeOf(AIArtHandle frame)
+{
+    Object range;
+    range.kind = Kind::Range;
+    range.frame = frame;
+    return range;
+}
+
+int32_t clampedSize(size_t size)
+{
+    return static_cast<int32_t>(std::min<size_t>(size, std::numeric_limits<int32_t>::max()));
+}
+
+// AI Text Frame.
+
+ASErr NewPointText(ai_int16 paintOrder, AIArtHandle prep, AITextOrientation orientation, AIRealPoint anchor,
+                   AIArtHandle* newTextFrame)
+{
+    if (ASErr error = injected(kAITextFrameSuite, "NewPointText"))
+        return error;
+    if (newTextFrame == nullptr)
+        return kBadParameterErr;
+    *newTextFrame = nullptr;
+    if ((orientation != kHorizontalTextOrientation && orientation != kVerticalTextOrientation) ||
+        !finite(anchor.h) || !finite(anchor.v))
+        return kBadParameterErr;
+    AIArtHandle made = nullptr;
+    if (ASErr error = document().newArt(doc::ArtKind::Text, paintOrder, prep, &made))
+        return error;
+    doc::Art* frame = document().art(made);
+    frame->anchor = anchor;
+    frame->orientation = orientation;
+    *newTextFrame = made;
+    return kNoErr;
+}
+
+ASErr GetATETextRange(AIArtHandle textFrame, TextRangeRef* range)
+{
+    if (ASErr error = injected(kAITextFrameSuite, "GetATETextRange"))
+        return error;
+    if (textArt(textFrame) == nullptr)
+        return kBadHandleErr;
+    if (range == nullptr)
+        return kBadParameterErr;
+    *range = makeRef<TextRangeRef>(rangeOf(textFrame));
+    return kNoErr;
+}
+
+ASErr GetPointTextAnchor(AIArtHandle textFrame, AIRealPoint* anchor)
+{
+    if (ASErr error = injected(kAITextFrameSuite, "GetPointTextAnchor"))
+        return error;
+    const doc::Art* frame = textArt(textFrame);
+    if (frame == nullptr)
+        return kBadHandleErr;
+    if (anchor == nullptr)
+        return kBadParameterErr;
+    *anchor = frame->anchor;
+    return kNoErr;
+}
+
+// AIATE Paint.
+
+ASErr CreateATEApplicationPaint(const AIColor* color, ApplicationPaintRef* paint)
+{
+    if (ASErr error = injected(kAIATEPaintSuite, "CreateATEApplicationPaint"))
+        return error;
+    if (color == nullptr || paint == nullptr || !validColor(*color))
+        return kBadParameterErr;
+    Object made;
+    made.kind = Kind::Paint;
+    made.color = *color;
+    *paint = makeRef<ApplicationPaintRef>(made);
+    return kNoErr;
+}
+
+ASErr GetAIColor(ApplicationPaintRef paint, AIColor* color)
+{
+    if (ASErr error = injected(kAIATEPaintSuite, "GetAIColor"))
+        return error;
+    const Object* found = engine().find(paint, Kind::Paint);
+    if (found == nullptr)
+        return kBadHandleErr;
+    if (color == nullptr)
+        return kBadParameterErr;
+    *color = found->color;
+    return kNoErr;
+}
+
+// AI Unicode String.
+
+ASErr Initialize(AIUnicodeStringRef* string, const char* utf8, ai_int32 byteLength)
+{
+    if (ASErr error = injected(kAIUnicodeStringSuite, "Initialize"))
+        return error;
+    if (string == nullptr || byteLength < -1 || (utf8 == nullptr && byteLength != 0))
+        return kBadParameterErr;
+    const std::string_view bytes =
+        utf8 == nullptr ? std::string_view() : std::string_view(utf8, byteLength == -1 ? std::strlen(utf8) : static_cast<size_t>(byteLength));
+    std::u16string units;
+    if (!doc::utf8ToUtf16(bytes, &units))
+        return kBadParameterErr;
+    doc::TextEngine::UnicodeString made;
+    made.utf16.assign(units.begin(), units.end());
+    made.utf16.push_back(0);
+    made.utf8 = std::string(bytes);
+    made.characters = clampedSize(doc::codePointCount(units));
+    *string = engine().makeString(std::move(made));
+    return kNoErr;
+}
+
+ASErr Destroy(AIUnicodeStringRef string)
+{
+    if (ASErr error = injected(kAIUnicodeStringSuite, "Destroy"))
+        return error;
+    return engine().destroyString(string) ? kNoErr : kBadHandleErr;
+}
+
+ASErr UTF16Buffer(AIUnicodeStringRef string, const ASUnicode** buffer, ai_int32* length)
+{
+    if (ASErr error = injected(kAIUnicodeStringSuite, "UTF16Buffer"))
+        return error;
+    const doc::TextEngine::UnicodeString* found = engine().string(string);
+    if (found == nullptr)
+        return kBadHandleErr;
+    if (buffer == nullptr || length == nullptr)
+        return kBadParameterErr;
+    *buffer = found->utf16.data();
+    *length = clampedSize(found->utf16.size() - 1);
+    return kNoErr;
+}
+
+ASErr UTF8Buffer(AIUnicodeStringRef string, const char** buffer, ai_int32* length)
+{
+    if (ASErr error = injected(kAIUnicodeStringSuite, "UTF8Buffer"))
+        return error;
+    const doc::TextEngine::UnicodeString* found = engine().string(string);
+    if (found == nullptr)
+        return kBadHandleErr;
+    if (buffer == nullptr || length == nullptr)
+        return kBadParameterErr;
+    *buffer = found->utf8.c_str();
+    *length = clampedSize(found->utf8.size());
+    return kNoErr;
+}
+
+ASErr Length(AIUnicodeStringRef string, ai_int32* length)
+{
+    if (ASErr error = injected(kAIUnicodeStringSuite, "Length"))
+        return error;
+    const doc::TextEngine::UnicodeString* found = engine().string(string);
+    if (found == nullptr)
+        return kBadHandleErr;
+    if (length == nullptr)
+        return kBadParameterErr;
+    *length = found->characters;
+    return kNoErr;
+}
+
+// ATE Text Frame. No operation of the published interface hands out a frame reference yet;
+// the host makes them (TextEngine::make with Kind::Frame) for whoever needs one.
+
+ASErr FrameAddRef(TextFrameRef frame)
+{
+    if (ASErr error = injected(kATETextFrameSuite, "AddRef"))
+        return error;
+    return engine().addRef(frame, Kind::Frame);
+}
+
+ASErr FrameRelease(TextFrameRef frame)
+{
+    if (ASErr error = injected(kATETextFrameSuite, "Release"))
+        return error;
+    return engine().release(frame, Kind::Frame);
+}
+
+ASErr FrameGetTextRange(TextFrameRef frame, TextRangeRef* range)
+{
+    if (ASErr error = injected(kATETextFrameSuite, "GetTextRange"))
+        return error;
+    if (frameOf(frame, Kind::Frame) == nullptr)
+        return kBadHandleErr;
+    if (range == nullptr)
+        return kBadParameterErr;
+    *range = makeRef<TextRangeRef>(rangeOf(engine().find(frame, Kind::Frame)->frame));
+    return kNoErr;
+}
+
+// ATE Text Range.
+
+ASErr RangeAddRef(TextRangeRef range)
+{
+    if (ASErr error = injected(kATETextRangeSuite, "AddRef"))
+        return error;
+    return engine().addRef(range, Kind::Range);
+}
+
+ASErr RangeRelease(TextRangeRef range)
+{
+    if (ASErr error = injected(kATETextRangeSuite, "Release"))
+        return error;
+    return engine().release(range, Kind::Range);
+}
+
+ASErr GetSize(TextRangeRef range, ai_int32* size)
+{
+    if (ASErr error = injected(kATETextRangeSuite, "GetSize"))
+        return error;
+    const doc::Art* frame = frameOf(range, Kind::Range);
+    if (frame == nullptr)
+        return kBadHandleErr;
+    if (size == nullptr)
+        return kBadParameterErr;
+    *size = clampedSize(frame->text.size());
+    return kNoErr;
+}
+
+ASErr GetContents(TextRangeRef range, ASUnicode* text, ai_int32 capacity, ai_int32* length)
+{
+    if (ASErr error = injected(kATETextRangeSuite, "GetContents"))
+        return error;
+    const doc::Art* frame = frameOf(range, Kind::Range);
+    if (frame == nullptr)
+        return kBadHandleErr;
+    if (text == nullptr || length == nullptr || capacity < 0)
+        return kBadParameterErr;
+    const size_t count = std::min(frame->text.size(), static_cast<size_t>(capacity));
+    std::copy_n(frame->text.begin(), count, text);
+    *length = static_cast<ai_int32>(count);
+    return kNoErr;
+}
+
+ASErr Remove(TextRangeRef range)
+{
+    if (ASErr error = injected(kATETextRangeSuite, "Remove"))
+        return error;
+    doc::Art* frame = frameOf(range, Kind::Range);
+    if (frame == nullptr)
+        return kBadHandleErr;
+    frame->text.clear();
+    document().markModified();
+    return kNoErr;
+}
+
+ASErr InsertAfter(TextRangeRef range, const ASUnicode* text, ai_int32 length)
+{
+    if (ASErr error = injected(kATETextRangeSuite, "InsertAfter"))
+        return error;
+    doc::Art* frame = frameOf(range, Kind::Range);
+    if (frame == nullptr)
+        return kBadHandleErr;
+    if (length < -1 || (text == nullptr && length != 0))
+        return kBadParameterErr;
+    size_t count = 0;
+    if (length == -1)
+        while (text[count] != 0)
+            ++count;
+    else
+        count = static_cast<size_t>(length);
+    frame->text.append(text, text + count);
+    document().markModified();
+    return kNoErr;
+}
+
+template <typename Value>
+void assignSet(std::optional<Value>& target, const std::optional<Value>& source)
+{
+    if (source.has_value())
+        target = source;
+}
+
+ASErr SetLocalCharFeatures(TextRangeRef range, CharFeaturesRef features)
+{
+    if (ASErr error = injected(kATETextRangeSuite, "SetLocalCharFeatures"))
+        return error;
+    doc::Art* frame = frameOf(range, Kind::Range);
+    const Object* set = engine().find(features, Kind::CharFeatures);
+    if (frame == nullptr || set == nullptr)
+        return kBadHandleErr;
+    assignSet(frame->chars.fill, set->chars.fill);
+    assignSet(frame->chars.font, set->chars.font);
+    assignSet(frame->chars.size, set->chars.size);
+    assignSet(frame->chars.tracking, set->chars.tracking);
+    document().markModified();
+    return kNoErr;
+}
+
+ASErr SetLocalParaFeatures(TextRangeRef range, ParaFeaturesRef features)
+{
+    if (ASErr error = injected(kATETextRangeSuite, "SetLocalParaFeatures"))
+        return error;
+    doc::Art* frame = frameOf(range, Kind::Range);
+    const Object* set = engine().find(features, Kind::ParaFeatures);
+    if (frame == nullptr || set == nullptr)
+        return kBadHandleErr;
+    assignSet(frame->paras.leading, set->paras.leading);
+    assignSet(frame->paras.startIndent, set->paras.startIndent);
+    assignSet(frame->paras.firstLineIndent, set->paras.firstLineIndent);
+    assignSet(frame->paras.justification, set->paras.justification);
+    document().markModified();
+    return kNoErr;
+}
+
+// ATE Char Features.
+
+ASErr CharInitialize(CharFeaturesRef* features)
+{
+    if (ASErr error = injected(kATECharFeaturesSuite, "Initialize"))
+        return error;
+    if (features == nullptr)
+        return kBadParameterErr;
+    Object made;
+    made.kind = Kind::CharFeatures;
+    *features = makeRef<CharFeaturesRef>(made);
+    return kNoErr;
+}
+
+ASErr CharAddRef(CharFeaturesRef features)
+{
+    if (ASErr error = injected(kATECharFeaturesSuite, "AddRef"))
+        return error;
+    return engine().addRef(features, Kind::CharFeatures);
+}
+
+ASErr CharRelease(CharFeaturesRef features)
+{
+    if (ASErr error = injected(kATECharFeaturesSuite, "Release"))
+        return error;
+    return engine().release(features, Kind::CharFeatures);
+}
+
+ASErr SetFont(CharFeaturesRef features, FontRef font)
+{
+    if (ASErr error = injected(kATECharFeaturesSuite, "SetFont"))
+        return error;
+    Object* set = engine().find(features, Kind::CharFeatures);
+    const Object* face = engine().find(font, Kind::Font);
+    if (set == nullptr || face == nullptr)
+        return kBadHandleErr;
+    set->chars.font = face->font;
+    return kNoErr;
+}
+
+// Any positive finite size: the stand-in sets no upper limit.
+ASErr SetFontSize(CharFeaturesRef features, AIReal size)
+{
+    if (ASErr error = injected(kATECharFeaturesSuite, "SetFontSize"))
+        return error;
+    Object* set = engine().find(features, Kind::CharFeatures);
+    if (set == nullptr)
+        return kBadHandleErr;
+    if (!finite(size) || size <= 0)
+        return kBadParameterErr;
+    set->chars.size = size;
+    return kNoErr;
+}
+
+ASErr SetTracking(CharFeaturesRef features, ai_int32 tracking)
+{
+    if (ASErr error = injected(kATECharFeaturesSuite, "SetTracking"))
+        return error;
+    Object* set = engine().find(features, Kind::CharFeatures);
+    if (set == nullptr)
+        return kBadHandleErr;
+    set->chars.tracking = tracking;
+    return kNoErr;
+}
+
+ASErr SetFillColor(CharFeaturesRef features, ApplicationPaintRef paint)
+{
+    if (ASErr error = injected(kATECharFeaturesSuite, "SetFillColor"))
+        return error;
+    Object* set = engine().find(features, Kind::CharFeatures);
+    const Object* colour = engine().find(paint, Kind::Paint);
+    if (set == nullptr || colour == nullptr)
+        return kBadHandleErr;
+    set->chars.fill = colour->color;
+    return kNoErr;
+}
+
+// ATE Para Features.
+
+ASErr ParaInitialize(ParaFeaturesRef* features)
+{
+    if (ASErr error = injected(kATEParaFeaturesSuite, "Initialize"))
+        return error;
+    if (features == nullptr)
+        return kBadParameterErr;
+    Object made;
+    made.kind = Kind::ParaFeatures;
+    *features = makeRef<ParaFeaturesRef>(made);
+    return kNoErr;
+}
+
+ASErr ParaAddRef(ParaFeaturesRef features)
+{
+    if (ASErr error = injected(kATEParaFeaturesSuite, "AddRef"))
+        return error;
+    return engine().addRef(features, Kind::ParaFeatures);
+}
+
+ASErr ParaRelease(ParaFeaturesRef features)
+{
+    if (ASErr error = injected(kATEParaFeaturesSuite, "Release"))
+        return error;
+    return engine().release(features, Kind::ParaFeatures);
+}
+
+ASErr SetJustification(ParaFeaturesRef features, ATEParagraphJustification justification)
+{
+    if (ASErr error = injected(kATEParaFeaturesSuite, "SetJustification"))
+        return error;
+    Object* set = engine().find(features, Kind::ParaFeatures);
+    if (set == nullptr)
+        return kBadHandleErr;
+    if (justification < kLeftJustify || justification > kFullJustifyLastLineFull)
+        return kBadParameterErr;
+    set->paras.justification = justification;
+    return kNoErr;
+}
+
+ASErr SetFirstLineIndent(ParaFeaturesRef features, AIReal indent)
+{
+    if (ASErr error = injected(kATEParaFeaturesSuite, "SetFirstLineIndent"))
+        return error;
+    Object* set = engine().find(features, Kind::ParaFeatures);
+    if (set == nullptr)
+        return kBadHandleErr;
+    if (!finite(indent))
+        return kBadParameterErr;
+    set->paras.firstLineIndent = indent;
+    return kNoErr;
+}
+
+ASErr SetStartIndent(ParaFeaturesRef features, AIReal indent)
+{
+    if (ASErr error = injected(kATEParaFeaturesSuite, "SetStartIndent"))
+        return error;
+    Object* set = engine().find(features, Kind::ParaFeatures);
+    if (set == nullptr)
+        return kBadHandleErr;
+    if (!finite(indent))
+        return kBadParameterErr;
+    set->paras.startIndent = indent;
+    return kNoErr;
+}
+
+ASErr SetLeadingType(ParaFeaturesRef features, ATELeadingType type)
+{
+    if (ASErr error = injected(kATEParaFeaturesSuite, "SetLeadingType"))
+        return error;
+    Object* set = engine().find(features, Kind::ParaFeatures);
+    if (set == nullptr)
+        return kBadHandleErr;
+    if (type != kRomanLeadingType && type != kJapaneseLeadingType)
+        return kBadParameterErr;
+    set->paras.leading = type;
+    return kNoErr;
+}
+
+// ATE Font and ATE Application Paint: references only.
+
+ASErr FontAddRef(FontRef font)
+{
+    if (ASErr error = injected(kATEFontSuite, "AddRef"))
+        return error;
+    return engine().addRef(font, Kind::Font);
+}
+
+ASErr FontRelease(FontRef font)
+{
+    if (ASErr error = injected(kATEFontSuite, "Release"))
+        return error;
+    return engine().release(font, Kind::Font);
+}
+
+ASErr PaintAddRef(ApplicationPaintRef paint)
+{
+    if (ASErr error = injected(kATEApplicationPaintSuite, "AddRef"))
+        return error;
+    return engine().addRef(paint, Kind::Paint);
+}
+
+ASErr PaintRelease(ApplicationPaintRef paint)
+{
+    if (ASErr error = injected(kATEApplicationPaintSuite, "Release"))
+        return error;
+    return engine().release(paint, Kind::Paint);
+}
+
+const AITextFrameSuite kTextFrame = {NewPointText, GetATETextRange, GetPointTextAnchor};
+const AIATEPaintSuite kATEPaint = {CreateATEApplicationPaint, GetAIColor};
+const AIUnicodeStringSuite kUnicodeString = {Initialize, Destroy, UTF16Buffer, UTF8Buffer, Length};
+
+const ATETextFrameSuite kATETextFrame = {FrameAddRef, FrameRelease, FrameGetTextRange};
+const ATETextRangeSuite kATETextRange = {RangeAddRef, RangeRelease,  GetSize,              GetContents,
+                                         Remove,      InsertAfter,   SetLocalCharFeatures, SetLocalParaFeatures};
+const ATECharFeaturesSuite kATECharFeatures = {CharInitialize, CharAddRef, CharRelease, SetFont, SetFontSize,
+                                               SetTracking,    SetFillColor};
+const ATEParaFeaturesSuite kATEParaFeatures = {ParaInitialize,     ParaAddRef,     ParaRelease,   SetJustification,
+                                               SetFirstLineIndent, SetStartIndent, SetLeadingType};
+const ATEFontSuite kATEFont = {FontAddRef, FontRelease};
+const ATEApplicationPaintSuite kATEApplicationPaint = {PaintAddRef, PaintRelease};
+
+} // namespace
+
+void installTextSuites(SuiteRegistry& registry)
+{
+    registry.add(kAITextFrameSuite, kAITextFrameSuiteVersion, &kTextFrame);
+    registry.add(kAIATEPaintSuite, kAIATEPaintSuiteVersion, &kATEPaint);
+    registry.add(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion, &kUnicodeString);
+    // The text-engine suites with layouts of their own are these; the ones of the shared
+    // Object and Array layouts are pending.
+#define REAL_ATE_Object(name, version)
+#define REAL_ATE_Array(name, version)
+#define REAL_ATE_TextFrame(name, version) registry.add(name, version, &kATETextFrame);
+#define REAL_ATE_TextRange(name, version) registry.add(name, version, &kATETextRange);
+#define REAL_ATE_CharFeatures(name, version) registry.add(name, version, &kATECharFeatures);
+#define REAL_ATE_ParaFeatures(name, version) registry.add(name, version, &kATEParaFeatures);
+#define REAL_ATE_Font(name, version) registry.add(name, version, &kATEFont);
+#define REAL_ATE_ApplicationPaint(name, version) registry.add(name, version, &kATEApplicationPaint);
+#define REAL_ATE(Identifier, name, version, Layout) REAL_ATE_##Layout(name, version)
+    ATE_SUITES(REAL_ATE)
+#undef REAL_ATE
+#undef REAL_ATE_Object
+#undef REAL_ATE_Array
+#undef REAL_ATE_TextFrame
+#undef REAL_ATE_TextRange
+#undef REAL_ATE_CharFeatures
+#undef REAL_ATE_ParaFeatures
+#undef REAL_ATE_Font
+#undef REAL_ATE_ApplicationPaint
+}
+
+} // namespace host

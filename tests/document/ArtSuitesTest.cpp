@@ -1,0 +1,443 @@
+// The art tree, paths, path styles, transforms and matrices, through their suites.
+#include "DocumentSuites.h"
+
+#include <cmath>
+#include <limits>
+#include <set>
+
+namespace {
+
+using testing_document::DocumentSuites;
+
+using ArtSuites = DocumentSuites;
+
+// The art of a group as the suites walk it: from the topmost down.
+std::vector<AIArtHandle> topDown(const AIArtSuite* art, AIArtHandle group)
+{
+    std::vector<AIArtHandle> found;
+    AIArtHandle child = nullptr;
+    EXPECT_EQ(art->GetArtFirstChild(group, &child), kNoErr);
+    while (child != nullptr) {
+        found.push_back(child);
+        EXPECT_EQ(art->GetArtSibling(child, &child), kNoErr);
+    }
+    return found;
+}
+
+AIPathSegment corner(AIReal h, AIReal v)
+{
+    return AIPathSegment{{h, v}, {h, v}, {h, v}, true};
+}
+
+TEST_F(ArtSuites, PaintOrdersPlaceArtInsideOnTopOrBottomAndAboveOrBelowItsNeighbour)
+{
+    const AIArtHandle group = make(kGroupArt, kPlaceInsideOnTop, layerGroup());
+    const AIArtHandle a = make(kPathArt, kPlaceInsideOnTop, group);
+    const AIArtHandle b = make(kPathArt, kPlaceInsideOnTop, group);    // above a
+    const AIArtHandle c = make(kPathArt, kPlaceInsideOnBottom, group); // below everything
+    const AIArtHandle d = make(kPathArt, kPlaceAbove, a);              // between a and b
+    const AIArtHandle e = make(kPathArt, kPlaceBelow, c);              // the new bottom
+
+    // The model keeps paint order: the first paints first.
+    EXPECT_EQ(host.document().art(group)->children, (std::vector<AIArtHandle>{e, c, a, d, b}));
+    // The suites walk as the real host does: the first child is the topmost.
+    EXPECT_EQ(topDown(art, group), (std::vector<AIArtHandle>{b, d, a, c, e}));
+    AIArtHandle parent = nullptr;
+    EXPECT_EQ(art->GetArtParent(d, &parent), kNoErr);
+    EXPECT_EQ(parent, group);
+
+    // Above all and below all: the top and bottom of the current layer, whatever prep is.
+    const AIArtHandle top = make(kGroupArt, kPlaceAboveAll, nullptr);
+    const AIArtHandle bottom = make(kGroupArt, kPlaceBelowAll, a);
+    EXPECT_EQ(host.document().art(layerGroup())->children, (std::vector<AIArtHandle>{bottom, group, top}));
+
+    AIArtHandle refused = reinterpret_cast<AIArtHandle>(0x1);
+    EXPECT_EQ(art->NewArt(kPathArt, kPlaceInsideOnTop, a, &refused), kBadParameterErr) << "inside a path";
+    EXPECT_EQ(refused, nullptr);
+    EXPECT_EQ(art->NewArt(kPathArt, kPlaceAbove, layerGroup(), &refused), kBadParameterErr) << "beside a layer";
+    EXPECT_EQ(art->NewArt(kPathArt, 99, group, &refused), kBadParameterErr) << "no such order";
+    EXPECT_EQ(art->NewArt(kTextFrameArt, kPlaceInsideOnTop, group, &refused), kBadParameterErr)
+        << "point text comes from the Text Frame suite";
+    EXPECT_EQ(host.document().art(group)->children.size(), 5u) << "refusals add nothing";
+}
+
+TEST_F(ArtSuites, DisposingArtDisposesEverythingInsideAndItsHandlesNeverComeBack)
+{
+    const AIArtHandle table = make(kGroupArt, kPlaceInsideOnTop, layerGroup());
+    const AIArtHandle lines = make(kGroupArt, kPlaceInsideOnTop, table);
+    const AIArtHandle rule = make(kPathArt, kPlaceInsideOnTop, lines);
+    const AIArtHandle title = pointText(table);
+    const AIArtHandle keep = make(kPathArt, kPlaceInsideOnTop, layerGroup());
+    const size_t before = host.document().artCount();
+
+    ASSERT_EQ(art->DisposeArt(table), kNoErr);
+    for (AIArtHandle gone : {table, lines, rule, title}) {
+        EXPECT_FALSE(art->ValidArt(gone, false));
+        EXPECT_FALSE(art->ValidArt(gone, true));
+        AIArtType type = kUnknownArt;
+        EXPECT_EQ(art->GetArtType(gone, &type), kBadHandleErr);
+        EXPECT_EQ(art->DisposeArt(gone), kBadHandleErr) << "disposed once only";
+    }
+    EXPECT_TRUE(art->ValidArt(keep, false));
+    EXPECT_EQ(host.document().artCount(), before - 4);
+    EXPECT_EQ(topDown(art, layerGroup()), (std::vector<AIArtHandle>{keep}));
+
+    // However much is made afterwards, none of it gets an old handle.
+    const std::set<AIArtHandle> old{table, lines, rule, title};
+    for (int i = 0; i < 1000; ++i) {
+        const AIArtHandle fresh = make(i % 2 == 0 ? kGroupArt : kPathArt, kPlaceInsideOnTop, layerGroup());
+        EXPECT_EQ(old.count(fresh), 0u);
+    }
+    for (AIArtHandle gone : old)
+        EXPECT_FALSE(art->ValidArt(gone, true));
+
+    EXPECT_EQ(art->DisposeArt(layerGroup()), kBadParameterErr) << "a layer's group stays";
+}
+
+TEST_F(ArtSuites, TheHandleCheckIsRightOnALargeDocument)
+{
+    const AIArtHandle group = make(kGroupArt, kPlaceInsideOnTop, layerGroup());
+    std::vector<AIArtHandle> paths;
+    for (int i = 0; i < 20000; ++i)
+        paths.push_back(make(kPathArt, kPlaceInsideOnTop, group));
+    // Groups nested far deeper than a recursive walk could go.
+    std::vector<AIArtHandle> chain{make(kGroupArt, kPlaceInsideOnTop, layerGroup())};
+    for (int i = 0; i < 100000; ++i)
+        chain.push_back(make(kGroupArt, kPlaceInsideOnTop, chain.back()));
+    AIArtHandle deepest = nullptr;
+    ASSERT_EQ(art->NewArt(kPathArt, kPlaceInsideOnTop, chain.back(), &deepest), kNoErr);
+    AIPathSegment point = corner(3, 4);
+    ASSERT_EQ(path->SetPathSegmentCount(deepest, 1), kNoErr);
+    ASSERT_EQ(path->SetPathSegments(deepest, 0, 1, &point), kNoErr);
+
+    for (size_t i = 0; i < paths.size(); i += 2)
+        ASSERT_EQ(art->DisposeArt(paths[i]), kNoErr);
+    for (size_t i = 0; i < paths.size(); ++i)
+        ASSERT_EQ(art->ValidArt(paths[i], true) != 0, i % 2 == 1) << i;
+    for (AIArtHandle link : chain)
+        ASSERT_TRUE(art->ValidArt(link, true));
+    for (uintptr_t madeUp : {uintptr_t{0}, uintptr_t{0xDEADBEEF}, ~uintptr_t{0}, uintptr_t{1} << 40})
+        EXPECT_FALSE(art->ValidArt(reinterpret_cast<AIArtHandle>(madeUp), true));
+
+    const AIRealMatrix move{1, 0, 0, 1, 10, 20};
+    ASSERT_EQ(transform->TransformArt(chain.front(), &move, 0, kTransformObjects), kNoErr);
+    AIRealRect bounds{};
+    ASSERT_EQ(art->GetArtBounds(chain.front(), &bounds), kNoErr);
+    EXPECT_EQ(bounds.left, 13);
+    EXPECT_EQ(bounds.top, 24);
+
+    ASSERT_EQ(art->DisposeArt(chain.front()), kNoErr);
+    for (AIArtHandle link : chain)
+        ASSERT_FALSE(art->ValidArt(link, true));
+    EXPECT_FALSE(art->ValidArt(deepest, true));
+    EXPECT_EQ(host.document().artCount(), 2u + paths.size() / 2) << "the layer's group, the group and the paths kept";
+}
+
+TEST_F(ArtSuites, PathsKeepTheirSegmentsAndRefuseWhatLiesOutsideThem)
+{
+    const AIArtHandle rule = make(kPathArt, kPlaceInsideOnTop, layerGroup());
+    ai_int16 count = -1;
+    ASSERT_EQ(path->GetPathSegmentCount(rule, &count), kNoErr);
+    EXPECT_EQ(count, 0);
+
+    ASSERT_EQ(path->SetPathSegmentCount(rule, 2), kNoErr);
+    AIPathSegment got[2] = {corner(9, 9), corner(9, 9)};
+    ASSERT_EQ(path->GetPathSegments(rule, 0, 2, got), kNoErr);
+    EXPECT_EQ(got[1].p.h, 0) << "new segments lie at the origin";
+    EXPECT_EQ(got[1].out.v, 0);
+
+    const AIPathSegment ends[2] = {corner(10, -30), corner(300, -30)};
+    ASSERT_EQ(path->SetPathSegments(rule, 0, 2, ends), kNoErr);
+    ASSERT_EQ(path->GetPathSegments(rule, 1, 1, got), kNoErr);
+    EXPECT_EQ(got[0].p.h, 300);
+    EXPECT_EQ(got[0].p.v, -30);
+
+    EXPECT_EQ(path->GetPathSegments(rule, 1, 2, got), kBadParameterErr) << "past the end";
+    EXPECT_EQ(path->SetPathSegments(rule, -1, 1, ends), kBadParameterErr);
+    EXPECT_EQ(path->SetPathSegmentCount(rule, -1), kBadParameterErr);
+    AIPathSegment bad = corner(std::numeric_limits<AIReal>::infinity(), 0);
+    EXPECT_EQ(path->SetPathSegments(rule, 0, 1, &bad), kBadParameterErr);
+    bad = corner(0, 0);
+    bad.in.v = std::nanf("");
+    EXPECT_EQ(path->SetPathSegments(rule, 0, 1, &bad), kBadParameterErr);
+    EXPECT_EQ(host.document().art(rule)->segments[0].p.h, 10) << "a refusal changes nothing";
+
+    ASSERT_EQ(path->SetPathSegmentCount(rule, 1), kNoErr);
+    ASSERT_EQ(path->GetPathSegmentCount(rule, &count), kNoErr);
+    EXPECT_EQ(count, 1);
+
+    ASBoolean closed = true;
+    ASSERT_EQ(path->GetPathClosed(rule, &closed), kNoErr);
+    EXPECT_FALSE(closed);
+    ASSERT_EQ(path->SetPathClosed(rule, true), kNoErr);
+    ASSERT_EQ(path->GetPathClosed(rule, &closed), kNoErr);
+    EXPECT_TRUE(closed);
+    ASSERT_EQ(path->SetPathCenterPointVisible(rule, true), kNoErr);
+    EXPECT_TRUE(host.document().art(rule)->centerPointVisible);
+}
+
+TEST_F(ArtSuites, NewPathsTakeTheCurrentStyleAndKeepTheOneTheyAreGiven)
+{
+    AIPathStyle current{};
+    ASSERT_EQ(pathStyle->GetCurrentPathStyle(&current), kNoErr);
+    EXPECT_TRUE(current.strokePaint);
+    EXPECT_EQ(current.stroke.color.kind, kGrayColor);
+    EXPECT_EQ(current.stroke.color.c.g.gray, 1);
+    EXPECT_EQ(current.stroke.width, 1);
+    EXPECT_EQ(current.stroke.cap, kAIButtCap);
+    EXPECT_EQ(current.stroke.join, kAIMiterJoin);
+    EXPECT_EQ(current.stroke.miterLimit, 4);
+    EXPECT_EQ(current.stroke.dash.length, 0);
+    EXPECT_FALSE(current.fillPaint);
+    EXPECT_FALSE(current.clip);
+    EXPECT_FALSE(current.evenodd);
+
+    const AIArtHandle rule = make(kPathArt, kPlaceInsideOnTop, layerGroup());
+    AIPathStyle style{};
+    ASSERT_EQ(pathStyle->GetPathStyle(rule, &style), kNoErr);
+    EXPECT_EQ(style.stroke.width, current.stroke.width);
+    EXPECT_EQ(style.stroke.miterLimit, current.stroke.miterLimit);
+
+    style.stroke.width = 4;
+    style.stroke.miterLimit = 10;
+    style.stroke.color.kind = kFourColor;
+    style.stroke.color.c.f = {0.1f, 0.2f, 0.3f, 0.4f};
+    ASSERT_EQ(pathStyle->SetPathStyle(rule, &style), kNoErr);
+    AIPathStyle back{};
+    ASSERT_EQ(pathStyle->GetPathStyle(rule, &back), kNoErr);
+    EXPECT_EQ(back.stroke.width, 4);
+    EXPECT_EQ(back.stroke.color.kind, kFourColor);
+    EXPECT_EQ(back.stroke.color.c.f.black, 0.4f);
+
+    AIPathStyle bad = style;
+    bad.stroke.width = std::nanf("");
+    EXPECT_EQ(pathStyle->SetPathStyle(rule, &bad), kBadParameterErr);
+    bad = style;
+    bad.stroke.width = -1;
+    EXPECT_EQ(pathStyle->SetPathStyle(rule, &bad), kBadParameterErr);
+    bad = style;
+    bad.stroke.color.kind = kPattern;
+    EXPECT_EQ(pathStyle->SetPathStyle(rule, &bad), kBadParameterErr) << "no patterns in this document";
+    bad = style;
+    bad.stroke.join = 7;
+    EXPECT_EQ(pathStyle->SetPathStyle(rule, &bad), kBadParameterErr);
+    bad = style;
+    bad.stroke.dash.length = kMaxDashComponents + 1;
+    EXPECT_EQ(pathStyle->SetPathStyle(rule, &bad), kBadParameterErr);
+    ASSERT_EQ(pathStyle->GetPathStyle(rule, &back), kNoErr);
+    EXPECT_EQ(back.stroke.width, 4) << "refusals change nothing";
+
+    // An unpainted fill is not looked at.
+    AIPathStyle unpainted = style;
+    unpainted.fillPaint = false;
+    unpainted.fill.color.kind = kGradient;
+    EXPECT_EQ(pathStyle->SetPathStyle(rule, &unpainted), kNoErr);
+}
+
+TEST_F(ArtSuites, TransformArtMovesTheArtAndEverythingInside)
+{
+    const AIArtHandle table = make(kGroupArt, kPlaceInsideOnTop, layerGroup());
+    const AIArtHandle rule = make(kPathArt, kPlaceInsideOnTop, table);
+    const AIPathSegment ends[2] = {corner(0, 0), corner(300, 0)};
+    ASSERT_EQ(path->SetPathSegmentCount(rule, 2), kNoErr);
+    ASSERT_EQ(path->SetPathSegments(rule, 0, 2, ends), kNoErr);
+    const AIArtHandle text = pointText(table);
+
+    AIRealMatrix matrix{};
+    ASSERT_EQ(math->AIRealMatrixSetTranslate(&matrix, 150, -18.96f), kNoErr);
+    ASSERT_EQ(transform->TransformArt(table, &matrix, 0, kTransformObjects), kNoErr);
+    AIRealPoint anchor{};
+    ASSERT_EQ(textFrame->GetPointTextAnchor(text, &anchor), kNoErr);
+    EXPECT_EQ(anchor.h, 150);
+    EXPECT_EQ(anchor.v, -18.96f);
+    AIPathSegment got[2];
+    ASSERT_EQ(path->GetPathSegments(rule, 0, 2, got), kNoErr);
+    EXPECT_EQ(got[1].p.h, 450);
+    EXPECT_EQ(got[1].in.v, -18.96f);
+
+    // The whole affine matrix: a quarter turn about the origin, then up by 10.
+    const AIRealMatrix turn{0, 1, -1, 0, 0, 10};
+    ASSERT_EQ(transform->TransformArt(rule, &turn, 0, kTransformObjects), kNoErr);
+    ASSERT_EQ(path->GetPathSegments(rule, 0, 2, got), kNoErr);
+    EXPECT_FLOAT_EQ(got[1].p.h, 18.96f); // (450, -18.96) -> (18.96, 460)
+    EXPECT_FLOAT_EQ(got[1].p.v, 460);
+
+    // Lines scale only when asked; nothing moves without kTransformObjects.
+    const AIRealMatrix shift{1, 0, 0, 1, 5, 5};
+    ASSERT_EQ(transform->TransformArt(rule, &shift, 3, kScaleLines), kNoErr);
+    AIPathStyle style{};
+    ASSERT_EQ(pathStyle->GetPathStyle(rule, &style), kNoErr);
+    EXPECT_EQ(style.stroke.width, 3);
+    ASSERT_EQ(path->GetPathSegments(rule, 0, 2, got), kNoErr);
+    EXPECT_FLOAT_EQ(got[1].p.v, 460);
+}
+
+TEST_F(ArtSuites, TransformArtRefusesNumbersThatAreNotFiniteAndLeavesTheArtAlone)
+{
+    const AIArtHandle table = make(kGroupArt, kPlaceInsideOnTop, layerGroup());
+    const AIArtHandle rule = make(kPathArt, kPlaceInsideOnTop, table);
+    const AIPathSegment ends[2] = {corner(1, 2), corner(3, 4)};
+    ASSERT_EQ(path->SetPathSegmentCount(rule, 2), kNoErr);
+    ASSERT_EQ(path->SetPathSegments(rule, 0, 2, ends), kNoErr);
+    const AIArtHandle text = pointText(table, {7, 8});
+
+    const AIReal nan = std::numeric_limits<AIReal>::quiet_NaN();
+    const AIReal inf = std::numeric_limits<AIReal>::infinity();
+    for (int component = 0; component < 6; ++component)
+        for (AIReal bad : {nan, inf, -inf}) {
+            AIRealMatrix matrix{1, 0, 0, 1, 0, 0};
+            (&matrix.a)[component] = bad;
+            EXPECT_EQ(transform->TransformArt(table, &matrix, 0, kTransformObjects), kBadParameterErr)
+                << "component " << component;
+        }
+    // Finite numbers whose result is not: refused as well, all or nothing.
+    const AIRealMatrix huge{std::numeric_limits<AIReal>::max(), 0, 0, 1, std::numeric_limits<AIReal>::max(), 0};
+    EXPECT_EQ(transform->TransformArt(table, &huge, 0, kTransformObjects), kBadParameterErr);
+    const AIRealMatrix identity{1, 0, 0, 1, 0, 0};
+    EXPECT_EQ(transform->TransformArt(table, &identity, nan, kTransformObjects | kScaleLines), kBadParameterErr);
+    EXPECT_EQ(transform->TransformArt(table, &identity, -1, kTransformObjects | kScaleLines), kBadParameterErr);
+
+    AIPathSegment got[2];
+    ASSERT_EQ(path->GetPathSegments(rule, 0, 2, got), kNoErr);
+    EXPECT_EQ(got[0].p.h, 1);
+    EXPECT_EQ(got[1].p.v, 4);
+    AIRealPoint anchor{};
+    ASSERT_EQ(textFrame->GetPointTextAnchor(text, &anchor), kNoErr);
+    EXPECT_EQ(anchor.h, 7);
+    EXPECT_EQ(anchor.v, 8);
+    AIPathStyle style{};
+    ASSERT_EQ(pathStyle->GetPathStyle(rule, &style), kNoErr);
+    EXPECT_EQ(style.stroke.width, 1);
+}
+
+TEST_F(ArtSuites, RealMathBuildsTranslationsAndTransformsPoints)
+{
+    AIRealMatrix matrix{9, 9, 9, 9, 9, 9};
+    ASSERT_EQ(math->AIRealMatrixSetIdentity(&matrix), kNoErr);
+    EXPECT_EQ(matrix.a, 1);
+    EXPECT_EQ(matrix.b, 0);
+    EXPECT_EQ(matrix.tx, 0);
+    ASSERT_EQ(math->AIRealMatrixSetTranslate(&matrix, 2, 3), kNoErr);
+    ASSERT_EQ(math->AIRealMatrixConcatTranslate(&matrix, 10, 20), kNoErr);
+    EXPECT_EQ(matrix.tx, 12);
+    EXPECT_EQ(matrix.ty, 23);
+
+    AIRealPoint point{1, 1};
+    ASSERT_EQ(math->AIRealPointTransform(&point, &matrix, &point), kNoErr) << "in place";
+    EXPECT_EQ(point.h, 13);
+    EXPECT_EQ(point.v, 24);
+    const AIRealMatrix turn{0, 1, -1, 0, 0, 0};
+    AIRealPoint turned{};
+    ASSERT_EQ(math->AIRealPointTransform(&point, &turn, &turned), kNoErr);
+    EXPECT_EQ(turned.h, -24);
+    EXPECT_EQ(turned.v, 13);
+}
+
+TEST_F(ArtSuites, BoundsHoldTheCurvesAndTheChildren)
+{
+    const AIArtHandle group = make(kGroupArt, kPlaceInsideOnTop, layerGroup());
+    AIRealRect bounds{1, 1, 1, 1};
+    ASSERT_EQ(art->GetArtBounds(group, &bounds), kNoErr);
+    EXPECT_EQ(bounds.left, 0) << "an empty group bounds nothing";
+    EXPECT_EQ(bounds.top, 0);
+
+    const AIArtHandle rule = make(kPathArt, kPlaceInsideOnTop, group);
+    const AIPathSegment ends[2] = {corner(10, -30), corner(300, -60)};
+    ASSERT_EQ(path->SetPathSegmentCount(rule, 2), kNoErr);
+    ASSERT_EQ(path->SetPathSegments(rule, 0, 2, ends), kNoErr);
+    ASSERT_EQ(art->GetArtBounds(rule, &bounds), kNoErr);
+    EXPECT_EQ(bounds.left, 10);
+    EXPECT_EQ(bounds.right, 300);
+    EXPECT_EQ(bounds.top, -30) << "y upward: the top is the larger";
+    EXPECT_EQ(bounds.bottom, -60);
+
+    // An arch from (0, 0) to (100, 0) with both handles at height 100 peaks at 75.
+    const AIArtHandle arch = make(kPathArt, kPlaceInsideOnTop, group);
+    const AIPathSegment curve[2] = {{{0, 0}, {0, 0}, {0, 100}, false}, {{100, 0}, {100, 100}, {100, 0}, false}};
+    ASSERT_EQ(path->SetPathSegmentCount(arch, 2), kNoErr);
+    ASSERT_EQ(path->SetPathSegments(arch, 0, 2, curve), kNoErr);
+    ASSERT_EQ(art->GetArtBounds(arch, &bounds), kNoErr);
+    EXPECT_FLOAT_EQ(bounds.top, 75);
+    EXPECT_FLOAT_EQ(bounds.bottom, 0);
+
+    ASSERT_EQ(art->GetArtBounds(group, &bounds), kNoErr);
+    EXPECT_EQ(bounds.left, 0);
+    EXPECT_EQ(bounds.right, 300);
+    EXPECT_FLOAT_EQ(bounds.top, 75);
+    EXPECT_EQ(bounds.bottom, -60);
+}
+
+TEST_F(ArtSuites, ArtKeepsItsNameAndTellsItsType)
+{
+    const AIArtHandle table = make(kGroupArt, kPlaceInsideOnTop, layerGroup());
+    EXPECT_EQ(name(table), "");
+    ASSERT_EQ(art->SetArtName(table, "Table"), kNoErr);
+    EXPECT_EQ(name(table), "Table");
+    EXPECT_EQ(host.document().art(table)->name, "Table");
+
+    AIArtType type = kUnknownArt;
+    ASSERT_EQ(art->GetArtType(table, &type), kNoErr);
+    EXPECT_EQ(type, kGroupArt);
+    ASSERT_EQ(art->GetArtType(layerGroup(), &type), kNoErr);
+    EXPECT_EQ(type, kGroupArt);
+    ASSERT_EQ(art->GetArtType(make(kPathArt, kPlaceInsideOnTop, table), &type), kNoErr);
+    EXPECT_EQ(type, kPathArt);
+    ASSERT_EQ(art->GetArtType(pointText(table), &type), kNoErr);
+    EXPECT_EQ(type, kTextFrameArt);
+
+    AIArtHandle parent = reinterpret_cast<AIArtHandle>(0x1);
+    ASSERT_EQ(art->GetArtParent(layerGroup(), &parent), kNoErr);
+    EXPECT_EQ(parent, nullptr);
+    AIArtHandle sibling = reinterpret_cast<AIArtHandle>(0x1);
+    ASSERT_EQ(art->GetArtSibling(layerGroup(), &sibling), kNoErr);
+    EXPECT_EQ(sibling, nullptr);
+    AIArtHandle child = reinterpret_cast<AIArtHandle>(0x1);
+    ASSERT_EQ(art->GetArtFirstChild(make(kPathArt, kPlaceInsideOnTop, table), &child), kNoErr);
+    EXPECT_EQ(child, nullptr) << "a path has no children, and that is no error";
+}
+
+TEST_F(ArtSuites, TheDocumentHasOneA4ArtboardAndKnowsWhenItChanged)
+{
+    AIDocumentHandle handle = nullptr;
+    ASSERT_EQ(document->GetDocument(&handle), kNoErr);
+    EXPECT_NE(handle, nullptr);
+    EXPECT_FALSE(art->ValidArt(reinterpret_cast<AIArtHandle>(handle), true)) << "not art";
+
+    ASBoolean modified = true;
+    ASSERT_EQ(document->GetDocumentModified(&modified), kNoErr);
+    EXPECT_FALSE(modified);
+    make(kGroupArt, kPlaceInsideOnTop, layerGroup());
+    ASSERT_EQ(document->GetDocumentModified(&modified), kNoErr);
+    EXPECT_TRUE(modified);
+    EXPECT_EQ(document->RedrawDocument(), kNoErr);
+
+    ai_int32 count = 0;
+    ASSERT_EQ(artboard->CountArtboards(&count), kNoErr);
+    EXPECT_EQ(count, 1);
+    AIRealRect bounds{};
+    ASSERT_EQ(artboard->GetArtboardBounds(0, &bounds), kNoErr);
+    EXPECT_EQ(bounds.left, 0);
+    EXPECT_EQ(bounds.bottom, 0);
+    EXPECT_EQ(bounds.right, 595.28f);
+    EXPECT_EQ(bounds.top, 841.89f);
+}
+
+TEST_F(ArtSuites, InjectedFaultsAnswerInsteadOfTheOperation)
+{
+    const AIArtHandle group = make(kGroupArt, kPlaceInsideOnTop, layerGroup());
+    const ASErr nope = AS_FOUR_CHAR('N', 'O', 'P', 'E');
+    host.faults().failOperation(kAIArtSuite, "NewArt", nope);
+    AIArtHandle made = nullptr;
+    EXPECT_EQ(art->NewArt(kPathArt, kPlaceInsideOnTop, group, &made), nope);
+    EXPECT_TRUE(host.document().art(group)->children.empty());
+    host.faults().failOperation(kAIArtSuite, "ValidArt", nope);
+    EXPECT_FALSE(art->ValidArt(group, true)) << "the plug-in's deleted-table path";
+    host.faults().failOperation(kAITransformArtSuite, "TransformArt", nope);
+    const AIRealMatrix identity{1, 0, 0, 1, 0, 0};
+    EXPECT_EQ(transform->TransformArt(group, &identity, 0, kTransformObjects), nope);
+    host.faults().clear();
+    EXPECT_TRUE(art->ValidArt(group, true));
+    EXPECT_EQ(art->NewArt(kPathArt, kPlaceInsideOnTop, group, &made), kNoErr);
+}
+
+} // namespace

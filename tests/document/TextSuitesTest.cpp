@@ -1,0 +1,280 @@
+// Point text and the text engine, through their suites, as the table's text construction
+// uses them; and the Unicode strings.
+#include "DocumentSuites.h"
+#include "document/Unicode.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+using TextSuites = testing_document::DocumentSuites;
+
+std::vector<ASUnicode> units(std::u16string_view text)
+{
+    std::vector<ASUnicode> out(text.begin(), text.end());
+    out.push_back(0);
+    return out;
+}
+
+std::u16string contents(const ATETextRangeSuite* range, TextRangeRef whole)
+{
+    ai_int32 size = -1;
+    EXPECT_EQ(range->GetSize(whole, &size), kNoErr);
+    std::vector<ASUnicode> buffer(static_cast<size_t>(size) + 1);
+    ai_int32 length = -1;
+    EXPECT_EQ(range->GetContents(whole, buffer.data(), size, &length), kNoErr);
+    EXPECT_EQ(length, size);
+    return std::u16string(buffer.begin(), buffer.begin() + length);
+}
+
+TEST_F(TextSuites, TheFeaturesOfATitleReachItsFrameAndEveryReferenceIsGivenBack)
+{
+    const AIArtHandle group = make(kGroupArt, kPlaceInsideOnTop, layerGroup());
+    const AIArtHandle frame = pointText(group);
+    ASSERT_EQ(host.textEngine().liveReferences(), 0);
+
+    // The steps of the title construction, in its order.
+    ParaFeaturesRef paraFeatures = nullptr;
+    CharFeaturesRef charFeatures = nullptr;
+    ASSERT_EQ(paras->Initialize(&paraFeatures), kNoErr);
+    ASSERT_EQ(chars->Initialize(&charFeatures), kNoErr);
+    TextRangeRef whole = nullptr;
+    ASSERT_EQ(textFrame->GetATETextRange(frame, &whole), kNoErr);
+    ASSERT_EQ(range->Remove(whole), kNoErr);
+
+    AIColor rgb{};
+    rgb.kind = kThreeColor;
+    rgb.c.rgb = {1, 0, 0.5f};
+    ApplicationPaintRef red = nullptr;
+    ASSERT_EQ(paint->CreateATEApplicationPaint(&rgb, &red), kNoErr);
+    ASSERT_EQ(chars->SetFillColor(charFeatures, red), kNoErr);
+    ASSERT_EQ(paras->SetLeadingType(paraFeatures, kRomanLeadingType), kNoErr);
+    ASSERT_EQ(paras->SetStartIndent(paraFeatures, 0), kNoErr);
+    ASSERT_EQ(paras->SetFirstLineIndent(paraFeatures, 0), kNoErr);
+    ASSERT_EQ(chars->SetTracking(charFeatures, 0), kNoErr);
+    ASSERT_EQ(chars->SetFontSize(charFeatures, 12), kNoErr);
+    ASSERT_EQ(paras->SetJustification(paraFeatures, kCenterJustify), kNoErr);
+
+    AIFontKey key = nullptr;
+    ASSERT_EQ(font->IndexUserFontList(1, &key), kNoErr);
+    FontRef face = nullptr;
+    ASSERT_EQ(font->FontFromFontKey(key, &face), kNoErr);
+    ASSERT_EQ(chars->SetFont(charFeatures, face), kNoErr);
+
+    ASSERT_EQ(range->SetLocalCharFeatures(whole, charFeatures), kNoErr);
+    ASSERT_EQ(range->SetLocalParaFeatures(whole, paraFeatures), kNoErr);
+    const auto title = units(u"Title of the table");
+    ASSERT_EQ(range->InsertAfter(whole, title.data(), -1), kNoErr);
+    EXPECT_EQ(host.textEngine().liveReferences(), 5);
+
+    const host::doc::Art& text = *host.document().art(frame);
+    EXPECT_EQ(text.text, u"Title of the table");
+    ASSERT_TRUE(text.chars.fill.has_value());
+    EXPECT_EQ(text.chars.fill->kind, kThreeColor);
+    EXPECT_EQ(text.chars.fill->c.rgb.blue, 0.5f);
+    EXPECT_EQ(text.chars.font, 1);
+    EXPECT_EQ(text.chars.size, 12.0f);
+    EXPECT_EQ(text.chars.tracking, 0);
+    EXPECT_EQ(text.paras.leading, kRomanLeadingType);
+    EXPECT_EQ(text.paras.startIndent, 0.0f);
+    EXPECT_EQ(text.paras.firstLineIndent, 0.0f);
+    EXPECT_EQ(text.paras.justification, kCenterJustify);
+    EXPECT_EQ(contents(range, whole), u"Title of the table");
+
+    // One run per frame: features applied later hold for the whole text; those the new set
+    // does not assign stay.
+    CharFeaturesRef bigger = nullptr;
+    ASSERT_EQ(chars->Initialize(&bigger), kNoErr);
+    ASSERT_EQ(chars->SetFontSize(bigger, 20), kNoErr);
+    ASSERT_EQ(range->SetLocalCharFeatures(whole, bigger), kNoErr);
+    EXPECT_EQ(text.chars.size, 20.0f);
+    EXPECT_EQ(text.chars.font, 1);
+    EXPECT_EQ(chars->Release(bigger), kNoErr);
+
+    EXPECT_EQ(ateFont->Release(face), kNoErr);
+    EXPECT_EQ(atePaint->Release(red), kNoErr);
+    EXPECT_EQ(chars->Release(charFeatures), kNoErr);
+    EXPECT_EQ(paras->Release(paraFeatures), kNoErr);
+    EXPECT_EQ(range->Release(whole), kNoErr);
+    EXPECT_EQ(host.textEngine().liveReferences(), 0);
+    EXPECT_EQ(host.textEngine().liveObjects(), 0u);
+    EXPECT_EQ(text.text, u"Title of the table") << "the text is the document's, not the range's";
+}
+
+TEST_F(TextSuites, ReferencesAreCountedAndTheLastReleaseFreesThem)
+{
+    const AIArtHandle frame = pointText(layerGroup());
+    TextRangeRef whole = nullptr;
+    ASSERT_EQ(textFrame->GetATETextRange(frame, &whole), kNoErr);
+    ASSERT_EQ(range->AddRef(whole), kNoErr);
+    EXPECT_EQ(host.textEngine().liveReferences(), 2);
+    EXPECT_EQ(host.textEngine().liveObjects(), 1u);
+    ASSERT_EQ(range->Release(whole), kNoErr);
+    ai_int32 size = -1;
+    EXPECT_EQ(range->GetSize(whole, &size), kNoErr) << "one reference still holds it";
+    ASSERT_EQ(range->Release(whole), kNoErr);
+    EXPECT_EQ(host.textEngine().liveReferences(), 0);
+    EXPECT_EQ(range->Release(whole), kBadHandleErr) << "freed";
+    EXPECT_EQ(range->GetSize(whole, &size), kBadHandleErr);
+    EXPECT_EQ(range->AddRef(whole), kBadHandleErr);
+    EXPECT_EQ(host.textEngine().liveReferences(), 0) << "refusals count nothing";
+
+    // A range outlives its frame as a reference, but reaches nothing any more.
+    ASSERT_EQ(textFrame->GetATETextRange(frame, &whole), kNoErr);
+    ASSERT_EQ(art->DisposeArt(frame), kNoErr);
+    EXPECT_EQ(range->GetSize(whole, &size), kBadHandleErr);
+    const auto text = units(u"x");
+    EXPECT_EQ(range->InsertAfter(whole, text.data(), -1), kBadHandleErr);
+    EXPECT_EQ(range->Release(whole), kNoErr);
+
+    // Frame references are the host's to make; the suite counts them like the others.
+    const AIArtHandle other = pointText(layerGroup());
+    host::doc::TextEngine::Object object;
+    object.kind = host::doc::TextEngine::Kind::Frame;
+    object.frame = other;
+    const auto frameRef = static_cast<TextFrameRef>(host.textEngine().make(object));
+    TextRangeRef fromFrame = nullptr;
+    ASSERT_EQ(ateFrame->GetTextRange(frameRef, &fromFrame), kNoErr);
+    ASSERT_EQ(range->InsertAfter(fromFrame, text.data(), 1), kNoErr);
+    EXPECT_EQ(host.document().art(other)->text, u"x");
+    EXPECT_EQ(ateFrame->AddRef(frameRef), kNoErr);
+    EXPECT_EQ(ateFrame->Release(frameRef), kNoErr);
+    EXPECT_EQ(ateFrame->Release(frameRef), kNoErr);
+    EXPECT_EQ(range->Release(fromFrame), kNoErr);
+    EXPECT_EQ(host.textEngine().liveReferences(), 0);
+}
+
+TEST_F(TextSuites, ARangeCoversTheWholeTextOfItsFrame)
+{
+    const AIArtHandle frame = pointText(layerGroup(), {36.75f, -48.96f});
+    TextRangeRef whole = nullptr;
+    ASSERT_EQ(textFrame->GetATETextRange(frame, &whole), kNoErr);
+    EXPECT_EQ(contents(range, whole), u"");
+
+    const auto text = units(u"Text and more");
+    ASSERT_EQ(range->InsertAfter(whole, text.data(), 4), kNoErr) << "four units, no terminator needed";
+    ASSERT_EQ(range->InsertAfter(whole, text.data() + 4, -1), kNoErr);
+    EXPECT_EQ(contents(range, whole), u"Text and more");
+    ASSERT_EQ(range->InsertAfter(whole, nullptr, 0), kNoErr) << "nothing to insert";
+
+    ASUnicode small[4] = {};
+    ai_int32 length = -1;
+    ASSERT_EQ(range->GetContents(whole, small, 4, &length), kNoErr);
+    EXPECT_EQ(length, 4) << "cut to the capacity";
+    EXPECT_EQ(small[3], u't');
+
+    ASSERT_EQ(range->Remove(whole), kNoErr);
+    ai_int32 size = -1;
+    ASSERT_EQ(range->GetSize(whole, &size), kNoErr);
+    EXPECT_EQ(size, 0);
+    AIRealPoint anchor{};
+    ASSERT_EQ(textFrame->GetPointTextAnchor(frame, &anchor), kNoErr);
+    EXPECT_EQ(anchor.h, 36.75f);
+    EXPECT_EQ(anchor.v, -48.96f);
+    EXPECT_EQ(range->Release(whole), kNoErr);
+}
+
+TEST_F(TextSuites, CharactersBeyondTheBasicPlaneRoundTripAsSurrogatePairs)
+{
+    // "A", U+1F600, "é", U+4E2D, U+10FFFF.
+    const char* utf8 = "A\xF0\x9F\x98\x80\xC3\xA9\xE4\xB8\xAD\xF4\x8F\xBF\xBF";
+    AIUnicodeStringRef string = nullptr;
+    ASSERT_EQ(unicode->Initialize(&string, utf8, -1), kNoErr);
+    const ASUnicode* buffer = nullptr;
+    ai_int32 length = 0;
+    ASSERT_EQ(unicode->UTF16Buffer(string, &buffer, &length), kNoErr);
+    ASSERT_EQ(length, 7);
+    EXPECT_EQ(std::vector<ASUnicode>(buffer, buffer + length + 1),
+              (std::vector<ASUnicode>{0x41, 0xD83D, 0xDE00, 0xE9, 0x4E2D, 0xDBFF, 0xDFFF, 0}));
+    ai_int32 characters = 0;
+    ASSERT_EQ(unicode->Length(string, &characters), kNoErr);
+    EXPECT_EQ(characters, 5);
+    const char* back = nullptr;
+    ASSERT_EQ(unicode->UTF8Buffer(string, &back, &length), kNoErr);
+    EXPECT_EQ(length, static_cast<ai_int32>(std::strlen(utf8)));
+    EXPECT_STREQ(back, utf8);
+
+    // Through the text engine into the document, and out again as export reads it.
+    const AIArtHandle frame = pointText(layerGroup());
+    TextRangeRef whole = nullptr;
+    ASSERT_EQ(textFrame->GetATETextRange(frame, &whole), kNoErr);
+    ASSERT_EQ(range->InsertAfter(whole, buffer, -1), kNoErr);
+    EXPECT_EQ(host.document().art(frame)->text.size(), 7u);
+    EXPECT_EQ(host::doc::utf16ToUtf8(host.document().art(frame)->text), utf8);
+    EXPECT_EQ(range->Release(whole), kNoErr);
+
+    // An explicit byte length may hold a 0 byte, and stops where it says.
+    AIUnicodeStringRef cut = nullptr;
+    ASSERT_EQ(unicode->Initialize(&cut, "ab\0cd", 4), kNoErr);
+    ASSERT_EQ(unicode->Length(cut, &characters), kNoErr);
+    EXPECT_EQ(characters, 4);
+
+    EXPECT_EQ(host.textEngine().liveStrings(), 2u);
+    EXPECT_EQ(unicode->Destroy(string), kNoErr);
+    EXPECT_EQ(unicode->Destroy(cut), kNoErr);
+    EXPECT_EQ(unicode->Destroy(cut), kBadHandleErr);
+    EXPECT_EQ(host.textEngine().liveStrings(), 0u);
+
+    // A broken pair that reached the document exports as U+FFFD.
+    EXPECT_EQ(host::doc::utf16ToUtf8(u"a\xD800" u"b"), "a\xEF\xBF\xBD" "b");
+}
+
+TEST_F(TextSuites, BytesThatAreNotUtf8AreRefused)
+{
+    const char* const refused[] = {
+        "\x80",                 // a continuation byte with no lead
+        "a\xFF" "b",            // a byte UTF-8 never uses
+        "\xC0\xAF",             // an overlong "/"
+        "\xE0\x80\xAF",         // an overlong "/" in three bytes
+        "\xF0\x80\x80\xAF",     // and in four
+        "\xED\xA0\x80",         // an encoded high surrogate
+        "\xED\xBF\xBF",         // an encoded low surrogate
+        "\xF4\x90\x80\x80",     // beyond U+10FFFF
+        "\xF8\x88\x80\x80\x80", // five bytes
+        "\xE2\x82",             // cut short
+        "\xC3",                 // cut short at the end
+        "\xC3" "A",             // a lead followed by no continuation
+    };
+    for (const char* bytes : refused) {
+        AIUnicodeStringRef string = reinterpret_cast<AIUnicodeStringRef>(0x1);
+        EXPECT_EQ(unicode->Initialize(&string, bytes, -1), kBadParameterErr) << testing::PrintToString(bytes);
+    }
+    EXPECT_EQ(host.textEngine().liveStrings(), 0u);
+
+    // The longest of each length is fine.
+    AIUnicodeStringRef string = nullptr;
+    ASSERT_EQ(unicode->Initialize(&string, "\x7F\xDF\xBF\xEF\xBF\xBF\xF4\x8F\xBF\xBF", -1), kNoErr);
+    EXPECT_EQ(unicode->Destroy(string), kNoErr);
+}
+
+TEST_F(TextSuites, APaintHoldsAColourTheDocumentCanHold)
+{
+    AIColor cmyk{};
+    cmyk.kind = kFourColor;
+    cmyk.c.f = {0.1f, 0.2f, 0.3f, 0.4f};
+    ApplicationPaintRef made = nullptr;
+    ASSERT_EQ(paint->CreateATEApplicationPaint(&cmyk, &made), kNoErr);
+    AIColor back{};
+    ASSERT_EQ(paint->GetAIColor(made, &back), kNoErr);
+    EXPECT_EQ(back.kind, kFourColor);
+    EXPECT_EQ(back.c.f.magenta, 0.2f);
+    EXPECT_EQ(atePaint->Release(made), kNoErr);
+
+    for (AIColorTag kind : std::vector<AIColorTag>{kPattern, kCustomColor, kGradient, kNoneColor, 42, -1}) {
+        AIColor odd{};
+        odd.kind = kind;
+        EXPECT_EQ(paint->CreateATEApplicationPaint(&odd, &made), kBadParameterErr) << kind;
+    }
+    AIColor gray{};
+    gray.kind = kGrayColor;
+    gray.c.g.gray = std::nanf("");
+    EXPECT_EQ(paint->CreateATEApplicationPaint(&gray, &made), kBadParameterErr);
+    AIColor rgb{};
+    rgb.kind = kThreeColor;
+    rgb.c.rgb = {0, HUGE_VALF, 0};
+    EXPECT_EQ(paint->CreateATEApplicationPaint(&rgb, &made), kBadParameterErr);
+    EXPECT_EQ(host.textEngine().liveReferences(), 0);
+}
+
+} // namespace
