@@ -1,0 +1,232 @@
+#include "GeometrieTableau.h"
+
+#include "Reglages.h"
+
+#include <cmath>
+#include <limits>
+
+bool FiniEnFlottant(double value)
+{
+    return std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max();
+}
+
+bool DimensionsTableau::largeurValide() const
+{
+    return std::isfinite(w) && w > 0;
+}
+
+bool DimensionsTableau::hauteurValide() const
+{
+    return std::isfinite(h) && h > 0;
+}
+
+DimensionsTableau Dimensions(double X, double Y, double L, double H, int32_t nL, int32_t nC, double gL, double gC,
+                             double gF, bool titre)
+{
+    DimensionsTableau t{X, Y, L, H, nL, nC, gL, gC, gF, titre, 0, 0};
+    // A count of 0 divides by zero: w or h is then not finite and nothing that needs it is drawn.
+    t.w = (L - (static_cast<double>(nC) - 1) * gC) / static_cast<double>(nC);
+    t.h = (H - (static_cast<double>(nL) - 1) * gL) / static_cast<double>(nL);
+    return t;
+}
+
+DimensionsTableau LitDimensions()
+{
+    return Dimensions(PositionX, PositionY, LongueurTableau, HauteurTableau, NombreDeLignes, NombreDeColonnes,
+                      GouttiereLignes, GouttiereColonnes, GouttiereCadre, AvecSansTitre);
+}
+
+namespace {
+
+bool Fini(std::initializer_list<double> values)
+{
+    for (double v : values)
+        if (!FiniEnFlottant(v))
+            return false;
+    return true;
+}
+
+bool TropDObjets(double nombre)
+{
+    return nombre > static_cast<double>(kMaxObjetsParElement);
+}
+
+// Every coordinate of every shape stays finite on its way to the host.
+std::optional<std::vector<Forme>> SiFinies(std::vector<Forme> formes)
+{
+    for (const Forme& f : formes) {
+        if (!Fini({f.a, f.b, f.c, f.d}))
+            return std::nullopt;
+        if (f.genre == Forme::Rectangle && !Fini({f.a + f.c, f.d - f.b}))
+            return std::nullopt;
+    }
+    return formes;
+}
+
+void Trait(std::vector<Forme>& formes, double x1, double y1, double x2, double y2)
+{
+    formes.push_back(Forme{Forme::Trait, x1, y1, x2, y2});
+}
+
+// One stroke of a row rule at height y, whole or cut at the column gutters: nC pieces of the
+// cell width, each started a gutter after the end of the one before.
+void CoupeLigne(std::vector<Forme>& formes, const DimensionsTableau& t, double y, bool entiere)
+{
+    if (entiere) {
+        Trait(formes, t.X, y, t.X + t.L, y);
+        return;
+    }
+    double debut = t.X;
+    for (int32_t k = 0; k < t.nC; ++k) {
+        Trait(formes, debut, y, debut + t.w, y);
+        debut = debut + t.w + t.gC;
+    }
+}
+
+// One stroke of a column rule at x, from `haut` down: whole to the bottom when the rows have
+// no gutter, otherwise one piece per row, `pieces` of them.
+void CoupeColonne(std::vector<Forme>& formes, const DimensionsTableau& t, double x, double haut, int32_t pieces)
+{
+    if (t.gL == 0) {
+        Trait(formes, x, haut, x, t.Y - t.H);
+        return;
+    }
+    double debut = haut;
+    for (int32_t r = 0; r < pieces; ++r) {
+        Trait(formes, x, debut, x, debut - t.h);
+        debut = debut - t.h - t.gL;
+    }
+}
+
+// The frame's top or bottom edge at y, one piece per column.
+void BordParColonne(std::vector<Forme>& formes, const DimensionsTableau& t, double y)
+{
+    for (int32_t k = 0; k < t.nC; ++k) {
+        const double a = t.X + k * t.w + k * t.gC;
+        Trait(formes, a, y, a + t.w, y);
+    }
+}
+
+} // namespace
+
+std::optional<std::vector<Forme>> FormesLignes(const DimensionsTableau& t)
+{
+    if (t.nL < 2 || !Fini({t.X, t.Y, t.L, t.gL, t.gC}) || !t.hauteurValide())
+        return std::nullopt;
+    const bool coupees = t.gC != 0;
+    if (coupees && !t.largeurValide())
+        return std::nullopt;
+    const double traits = (t.nL - 1.0) * (t.gL > 0 ? 2 : 1) * (coupees ? t.nC : 1);
+    if (TropDObjets(traits))
+        return std::nullopt;
+
+    std::vector<Forme> formes;
+    for (int32_t i = 1; i < t.nL; ++i) {
+        const double y1 = t.Y - i * t.h - (i - 1) * t.gL;
+        CoupeLigne(formes, t, y1, !coupees || (i == 1 && t.titre));
+        // The lower stroke of the rule under the title stays cut: the column rules start there.
+        if (t.gL > 0)
+            CoupeLigne(formes, t, t.Y - i * t.h - i * t.gL, !coupees);
+    }
+    return SiFinies(std::move(formes));
+}
+
+std::optional<std::vector<Forme>> FormesColonnes(const DimensionsTableau& t)
+{
+    if (t.nC < 2 || !Fini({t.X, t.Y, t.H, t.gL, t.gC}) || !t.largeurValide())
+        return std::nullopt;
+    const bool coupees = t.gL != 0;
+    if ((coupees || t.titre) && !t.hauteurValide())
+        return std::nullopt;
+    // Under a title row the rules start below it and its gutter; with no row below it there
+    // is nothing to draw.
+    const int32_t rangs = t.titre ? t.nL - 1 : t.nL;
+    if (rangs < 1)
+        return std::nullopt;
+    const double traits = (t.nC - 1.0) * (t.gC > 0 ? 2 : 1) * (coupees ? rangs : 1);
+    if (TropDObjets(traits))
+        return std::nullopt;
+
+    const double haut = t.titre ? t.Y - t.h - t.gL : t.Y;
+    std::vector<Forme> formes;
+    for (int32_t j = 1; j < t.nC; ++j) {
+        CoupeColonne(formes, t, t.X + j * t.w + (j - 1) * t.gC, haut, rangs);
+        if (t.gC > 0)
+            CoupeColonne(formes, t, t.X + j * t.w + j * t.gC, haut, rangs);
+    }
+    return SiFinies(std::move(formes));
+}
+
+std::optional<FormesCadre> FormesDuCadre(const DimensionsTableau& t)
+{
+    if (!Fini({t.X, t.Y, t.L, t.H, t.gF, t.gL, t.gC}))
+        return std::nullopt;
+    std::vector<Forme> formes;
+    formes.push_back(Forme{Forme::Rectangle, t.L + 2 * t.gF, t.H + 2 * t.gF, t.X - t.gF, t.Y + t.gF});
+    const size_t debutInterieur = formes.size();
+
+    if (t.gF != 0) {
+        const double cotes = t.gL != 0 ? 2.0 * t.nL : 2.0;
+        const double bords = t.gC != 0 ? 2.0 * t.nC : 2.0;
+        if ((t.gL != 0 && !t.hauteurValide()) || (t.gC != 0 && !t.largeurValide()) || TropDObjets(cotes + bords))
+            return std::nullopt;
+
+        if (t.gL == 0 && t.gC == 0) {
+            formes.push_back(Forme{Forme::Rectangle, t.L, t.H, t.X, t.Y});
+        } else {
+            if (t.gL != 0) {
+                for (int32_t r = 0; r < t.nL; ++r) {
+                    const double haut = t.Y - r * t.h - r * t.gL;
+                    Trait(formes, t.X, haut, t.X, haut - t.h);
+                    Trait(formes, t.X + t.L, haut, t.X + t.L, haut - t.h);
+                }
+            } else {
+                Trait(formes, t.X, t.Y, t.X, t.Y - t.H);
+                Trait(formes, t.X + t.L, t.Y, t.X + t.L, t.Y - t.H);
+            }
+            if (t.gC != 0) {
+                BordParColonne(formes, t, t.Y - t.H);
+                if (t.titre)
+                    Trait(formes, t.X, t.Y, t.X + t.L, t.Y);
+                else
+                    BordParColonne(formes, t, t.Y);
+            } else {
+                Trait(formes, t.X, t.Y, t.X + t.L, t.Y);
+                Trait(formes, t.X, t.Y - t.H, t.X + t.L, t.Y - t.H);
+            }
+        }
+    }
+    auto finies = SiFinies(std::move(formes));
+    if (!finies)
+        return std::nullopt;
+    return FormesCadre{std::move(*finies), debutInterieur};
+}
+
+std::optional<Ancre> AncreTitre(const DimensionsTableau& t, double corps)
+{
+    if (!Fini({t.X, t.Y, t.L, corps}) || !t.hauteurValide())
+        return std::nullopt;
+    const Ancre ancre{t.X + t.L * 0.5, t.Y - t.h * 0.5 - corps * 0.33};
+    if (!Fini({ancre.x, ancre.y}))
+        return std::nullopt;
+    return ancre;
+}
+
+std::optional<std::vector<Ancre>> AncresCases(const DimensionsTableau& t, double corps)
+{
+    if (!Fini({t.X, t.Y, t.gL, t.gC, corps}) || !t.largeurValide() || !t.hauteurValide())
+        return std::nullopt;
+    const int32_t premier = t.titre ? 1 : 0;
+    const double cases = static_cast<double>(t.nL - premier) * t.nC;
+    if (TropDObjets(cases))
+        return std::nullopt;
+    std::vector<Ancre> ancres;
+    for (int32_t r = premier; r < t.nL; ++r)
+        for (int32_t k = 0; k < t.nC; ++k) {
+            const Ancre ancre{t.X + (k + 0.5) * t.w + k * t.gC, t.Y - (r + 0.5) * t.h - r * t.gL - corps * 0.33};
+            if (!Fini({ancre.x, ancre.y}))
+                return std::nullopt;
+            ancres.push_back(ancre);
+        }
+    return ancres;
+}

@@ -1,0 +1,29 @@
+// The construction of the current table's art: rules, frame and texts, each element in its
+// own sub-group of the table group, replaced whole by every rebuild. Each function answers
+// the status of the last host call it made, 0 when it drew nothing.
+#pragma once
+
+#include "sdk/AIPath.h"
+
+// In this order, at mouse-up and at every rebuild.
+ASErr TraceColonnes();
+ASErr TraceLignes();
+ASErr TraceCadre();
+ASErr TraceTextes();
+
+// Style records chosen by TraceSimpleTrait's kind.
+enum : ai_int16 { TraitLignes = 0, TraitColonnes = 1, TraitCadre = 2 };
+
+// Makes the new path `art` an open rule from p1 to p2 (only their anchors are read) in the
+// style chosen by `kind`. 0 without drawing when `art` is not valid art.
+ASErr TraceSimpleTrait(AIPathSegment p1, AIPathSegment p2, AIArtHandle& art, ai_int16 kind);
+// Makes the new path `art` a closed rectangle spanning [left, left + width] x [top - height,
+// top], in StyleCadre. 0 without drawing when `art` is not valid art.
+ASErr TraceRectangle(AIReal width, AIReal height, AIReal left, AIReal top, AIArtHandle& art);
+// Disposes of the art and all in it when the handle is still valid art; the handle is left
+// as it was.
+ASErr DetruitTrace(AIArtHandle& art);
+
+// Fill a new, empty text frame with the title or the cell text and the table's features.
+ASErr ParametresTexteTitreTableau(AIArtHandle& frame);
+ASErr ParametresTexteCasesTableau(AIArtHandle& frame);

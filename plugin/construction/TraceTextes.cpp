@@ -1,0 +1,145 @@
+// The current table's texts: the title centred in the title row, the cell text centred in
+// every other cell, each a point-text frame filled through the host's text engine.
+#include "ATEClasses.h"
+#include "GeometrieTableau.h"
+#include "JeuxDeCouleurs.h"
+#include "Reglages.h"
+#include "TableauSuites.h"
+#include "TableauTraces.h"
+#include "UnicodeString.h"
+
+#include <cstring>
+#include <limits>
+#include <new>
+#include <string_view>
+
+namespace {
+
+std::string_view Texte(const char (&texte)[kLongueurMaxTexte + 1])
+{
+    return {texte, strnlen(texte, sizeof texte)};
+}
+
+// The text-engine paint of the text colour set; null when the set holds no colour or the
+// host refuses it, and the text then keeps the engine's own fill.
+ATE::IApplicationPaint PeintureDuTexte()
+{
+    AIColor couleur{};
+    ApplicationPaintRef peinture = nullptr;
+    if (!CouleurDuJeu(JeuxCouleurs[ElementTexte], couleur) ||
+        sAIATEPaint->CreateATEApplicationPaint(&couleur, &peinture) != kNoErr)
+        return ATE::IApplicationPaint();
+    return ATE::IApplicationPaint(peinture);
+}
+
+// The text-engine font of entry NumeroPolice + KPOLICE of the host's font list; null when
+// there is no such entry.
+ATE::IFont PoliceDuTexte()
+{
+    const int64_t numero = int64_t{NumeroPolice} + KPOLICE;
+    AIFontKey cle = nullptr;
+    FontRef police = nullptr;
+    if (numero < 0 || numero > std::numeric_limits<ai_int32>::max() ||
+        sAIFont->GetFontKeyByNumber(static_cast<ai_int32>(numero), &cle) != kNoErr ||
+        sAIFont->FontFromFontKey(cle, &police) != kNoErr)
+        return ATE::IFont();
+    return ATE::IFont(police);
+}
+
+// Empties the frame's text, gives it the table's character and paragraph features, then
+// inserts `texte`.
+ASErr Parametres(AIArtHandle& frame, std::string_view texte)
+{
+    try {
+        ATE::IParaFeatures paragraphe;
+        ATE::ICharFeatures caracteres;
+        TextRangeRef reference = nullptr;
+        if (ASErr status = sAITextFrame->GetATETextRange(frame, &reference))
+            return status;
+        ATE::ITextRange etendue(reference);
+        etendue.Remove();
+
+        const ATE::IApplicationPaint peinture = PeintureDuTexte();
+        if (!peinture.IsNull())
+            caracteres.SetFillColor(peinture);
+        paragraphe.SetLeadingType(kRomanLeadingType);
+        paragraphe.SetStartIndent(0);
+        paragraphe.SetFirstLineIndent(0);
+        caracteres.SetTracking(0);
+        caracteres.SetFontSize(static_cast<AIReal>(Corps));
+        paragraphe.SetJustification(kCenterJustify);
+        const ATE::IFont police = PoliceDuTexte();
+        if (!police.IsNull())
+            caracteres.SetFont(police);
+
+        etendue.SetLocalCharFeatures(caracteres);
+        etendue.SetLocalParaFeatures(paragraphe);
+        const ai::UnicodeString unicode(texte);
+        etendue.InsertAfter(unicode.data(), -1);
+        return kNoErr;
+    } catch (const ATE::Exception& erreur) {
+        return erreur.code();
+    } catch (const std::bad_alloc&) {
+        return kOutOfMemoryErr;
+    }
+}
+
+// The frames of one text group, each made at (0, 0) and moved to its anchor.
+ASErr TraceGroupe(AIArtHandle& groupe, const char* nom, const std::vector<Ancre>& ancres,
+                  ASErr (*parametres)(AIArtHandle&))
+{
+    ASErr status = sAIArt->NewArt(kGroupArt, kPlaceInsideOnTop, AHGroupe, &groupe);
+    if (status != kNoErr)
+        return status;
+    status = sAIArt->SetArtName(groupe, nom);
+    for (const Ancre& ancre : ancres) {
+        AIArtHandle frame = nullptr;
+        status = sAITextFrame->NewPointText(kPlaceInsideOnTop, groupe, kHorizontalTextOrientation, AIRealPoint{0, 0},
+                                            &frame);
+        if (status != kNoErr)
+            continue;
+        status = parametres(frame);
+        AIRealMatrix translation;
+        status = sAIRealMath->AIRealMatrixSetTranslate(&translation, static_cast<AIReal>(ancre.x),
+                                                       static_cast<AIReal>(ancre.y));
+        status = sAITransformArt->TransformArt(frame, &translation, 0, kTransformObjects);
+    }
+    return status;
+}
+
+void RetireDuTableauCourant(AIArtHandle& groupe)
+{
+    if (TableauCree && !DoitRedessiner && sAIArt->ValidArt(groupe, true))
+        DetruitTrace(groupe);
+}
+
+} // namespace
+
+ASErr ParametresTexteTitreTableau(AIArtHandle& frame)
+{
+    return Parametres(frame, Texte(TitreTableau));
+}
+
+ASErr ParametresTexteCasesTableau(AIArtHandle& frame)
+{
+    return Parametres(frame, Texte(TexteCase));
+}
+
+ASErr TraceTextes()
+{
+    if (!sAIArt->ValidArt(AHGroupe, true))
+        return kNoErr;
+    const DimensionsTableau t = LitDimensions();
+    ASErr status = kNoErr;
+
+    RetireDuTableauCourant(AHGroupeTI);
+    if (AvecSansTitre)
+        if (const auto ancre = AncreTitre(t, Corps))
+            status = TraceGroupe(AHGroupeTI, "Title", {*ancre}, ParametresTexteTitreTableau);
+
+    RetireDuTableauCourant(AHGroupeTC);
+    if (AvecSansTexte)
+        if (const auto ancres = AncresCases(t, Corps))
+            status = TraceGroupe(AHGroupeTC, "Text", *ancres, ParametresTexteCasesTableau);
+    return status;
+}

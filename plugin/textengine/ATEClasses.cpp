@@ -1,0 +1,75 @@
+#include "ATEClasses.h"
+
+namespace ATE {
+
+ICharFeatures::ICharFeatures()
+{
+    Check(sCharFeatures->Initialize(&ref_));
+}
+
+void ICharFeatures::SetFillColor(const IApplicationPaint& paint)
+{
+    Check(sCharFeatures->SetFillColor(ref_, paint.GetRef()));
+}
+
+void ICharFeatures::SetTracking(ai_int32 tracking)
+{
+    Check(sCharFeatures->SetTracking(ref_, tracking));
+}
+
+void ICharFeatures::SetFontSize(AIReal size)
+{
+    Check(sCharFeatures->SetFontSize(ref_, size));
+}
+
+void ICharFeatures::SetFont(const IFont& font)
+{
+    Check(sCharFeatures->SetFont(ref_, font.GetRef()));
+}
+
+IParaFeatures::IParaFeatures()
+{
+    Check(sParaFeatures->Initialize(&ref_));
+}
+
+void IParaFeatures::SetLeadingType(ATELeadingType type)
+{
+    Check(sParaFeatures->SetLeadingType(ref_, type));
+}
+
+void IParaFeatures::SetStartIndent(AIReal indent)
+{
+    Check(sParaFeatures->SetStartIndent(ref_, indent));
+}
+
+void IParaFeatures::SetFirstLineIndent(AIReal indent)
+{
+    Check(sParaFeatures->SetFirstLineIndent(ref_, indent));
+}
+
+void IParaFeatures::SetJustification(ATEParagraphJustification justification)
+{
+    Check(sParaFeatures->SetJustification(ref_, justification));
+}
+
+void ITextRange::Remove()
+{
+    Check(sTextRange->Remove(ref_));
+}
+
+void ITextRange::SetLocalCharFeatures(const ICharFeatures& features)
+{
+    Check(sTextRange->SetLocalCharFeatures(ref_, features.GetRef()));
+}
+
+void ITextRange::SetLocalParaFeatures(const IParaFeatures& features)
+{
+    Check(sTextRange->SetLocalParaFeatures(ref_, features.GetRef()));
+}
+
+void ITextRange::InsertAfter(const ASUnicode* text, ai_int32 length)
+{
+    Check(sTextRange->InsertAfter(ref_, text, length));
+}
+
+} // namespace ATE

@@ -1,0 +1,163 @@
+// The title and cell texts as the host's document and text engine receive them.
+#include "TableHote.h"
+#include "UnicodeString.h"
+
+namespace table_test {
+namespace {
+
+TEST_F(TableHote, TheWorkedExamplePutsEveryTextAnchorInPlace)
+{
+    EXPECT_EQ(TraceTextes(), kNoErr);
+    const auto titre = Cadres("Title");
+    ASSERT_EQ(titre.size(), 1u);
+    EXPECT_FLOAT_EQ(titre[0]->anchor.h, 150);
+    EXPECT_FLOAT_EQ(titre[0]->anchor.v, -18.96f);
+
+    const auto cases = Cadres("Text");
+    ASSERT_EQ(cases.size(), 8u) << "rows 2 and 3, the title row has none";
+    const float xs[] = {36.75f, 112.25f, 187.75f, 263.25f};
+    const float ys[] = {-48.96f, -78.96f};
+    for (size_t i = 0; i < cases.size(); ++i) {
+        EXPECT_FLOAT_EQ(cases[i]->anchor.h, xs[i % 4]) << "cell " << i;
+        EXPECT_FLOAT_EQ(cases[i]->anchor.v, ys[i / 4]) << "cell " << i;
+    }
+    EXPECT_EQ(host_.textEngine().liveReferences(), 0) << "every text-engine reference given back";
+}
+
+TEST_F(TableHote, WithoutATitleEveryRowHasCells)
+{
+    TraceTextes();
+    TableauCree = true;
+    AvecSansTitre = false;
+    TraceTextes();
+    EXPECT_EQ(SousGroupes(), std::vector<std::string>{"Text"}) << "the title of the current table removed";
+    const auto cases = Cadres("Text");
+    ASSERT_EQ(cases.size(), 12u);
+    EXPECT_FLOAT_EQ(cases[0]->anchor.v, -18.96f);
+
+    AvecSansTexte = false;
+    TraceTextes();
+    EXPECT_TRUE(SousGroupes().empty());
+}
+
+TEST_F(TableHote, EveryFrameGetsTheTablesFeatures)
+{
+    Corps = 9.5;
+    NumeroPolice = 2;
+    TraceTextes();
+    for (const std::string groupe : {"Title", "Text"})
+        for (const host::doc::Art* cadre : Cadres(groupe)) {
+            SCOPED_TRACE(groupe);
+            EXPECT_EQ(cadre->chars.size, 9.5f);
+            EXPECT_EQ(cadre->chars.font, 2);
+            EXPECT_EQ(cadre->chars.tracking, 0);
+            EXPECT_EQ(cadre->paras.justification, kCenterJustify);
+            EXPECT_EQ(cadre->paras.leading, kRomanLeadingType);
+            EXPECT_EQ(cadre->paras.startIndent, 0.0f);
+            EXPECT_EQ(cadre->paras.firstLineIndent, 0.0f);
+        }
+    // The baseline stays a third of the type size below the row's centre.
+    EXPECT_FLOAT_EQ(Cadres("Title")[0]->anchor.v, -15 - 9.5f * 0.33f);
+    EXPECT_FLOAT_EQ(Cadres("Text")[0]->anchor.v, -45 - 9.5f * 0.33f);
+    EXPECT_EQ(Cadres("Title")[0]->text, u"Title");
+    EXPECT_EQ(Cadres("Text")[0]->text, u"Text");
+}
+
+TEST_F(TableHote, TheTextColourFollowsItsType)
+{
+    struct Cas {
+        JeuCouleurs jeu;
+        AIColorTag genre;
+        AIReal composantes[4];
+    };
+    const Cas cas[] = {
+        {{TypeGris, 25, 0, 0, 0, 0, 0, 0, 0}, kGrayColor, {0.25f}},
+        {{TypeRVB, 0, 255, 51, 0, 0, 0, 0, 0}, kThreeColor, {1, 0.2f, 0}},
+        {{TypeCMJN, 0, 0, 0, 0, 10, 20, 30, 40}, kFourColor, {0.1f, 0.2f, 0.3f, 0.4f}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.genre);
+        JeuxCouleurs[ElementTexte] = c.jeu;
+        TableauCree = true;
+        TraceTextes();
+        const host::doc::Art* cadre = Cadres("Title").at(0);
+        ASSERT_TRUE(cadre->chars.fill.has_value());
+        const AIColor& fill = *cadre->chars.fill;
+        ASSERT_EQ(fill.kind, c.genre);
+        const AIReal lues[4] = {fill.kind == kGrayColor    ? fill.c.g.gray
+                                : fill.kind == kThreeColor ? fill.c.rgb.red
+                                                           : fill.c.f.cyan,
+                                fill.kind == kThreeColor ? fill.c.rgb.green : fill.c.f.magenta,
+                                fill.kind == kThreeColor ? fill.c.rgb.blue : fill.c.f.yellow, fill.c.f.black};
+        const int n = c.genre == kGrayColor ? 1 : c.genre == kThreeColor ? 3 : 4;
+        for (int i = 0; i < n; ++i)
+            EXPECT_FLOAT_EQ(lues[i], c.composantes[i]) << "component " << i;
+    }
+    // A type that is none of the three: the text keeps the engine's own fill.
+    JeuxCouleurs[ElementTexte].TypeCouleur = 7;
+    TraceTextes();
+    EXPECT_FALSE(Cadres("Title").at(0)->chars.fill.has_value());
+}
+
+// Text as typed, in UTF-8, reaches the frame as UTF-16: characters past the basic plane as
+// surrogate pairs, bytes that are not UTF-8 as U+FFFD, nothing cut short.
+TEST_F(TableHote, TextsReachTheFrameInUtf16)
+{
+    const struct {
+        const char* utf8;
+        std::u16string utf16;
+    } cas[] = {
+        {"", u""},
+        {"Prix \xE2\x82\xAC", u"Prix \u20AC"},
+        {"\xC3\xA9t\xC3\xA9", u"\u00E9t\u00E9"},
+        {"\xF0\x9F\x93\x8A chart", u"\U0001F4CA chart"},
+        {"a\xFF" "b", u"a\uFFFDb"},
+        {"\xC0\xAF", u"\uFFFD\uFFFD"},           // an overlong '/'
+        {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"}, // a surrogate written in UTF-8
+        {"cut \xF0\x9F\x93", u"cut \uFFFD\uFFFD\uFFFD"},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.utf8);
+        std::strcpy(TitreTableau, c.utf8);
+        std::strcpy(TexteCase, c.utf8);
+        TableauCree = true;
+        TraceTextes();
+        EXPECT_EQ(Cadres("Title").at(0)->text, c.utf16);
+        EXPECT_EQ(Cadres("Text").at(0)->text, c.utf16);
+    }
+    EXPECT_EQ(ai::UnicodeString("\xF0\x9F\x93\x8A!").length(), 2u);
+}
+
+// The host refusing a step of one frame leaves that frame as it is and the build goes on.
+TEST_F(TableHote, AFrameTheHostRefusesStaysEmptyAndTheOthersAreMade)
+{
+    const struct {
+        const char* suite;
+        const char* operation;
+        bool texte;  // the text still goes in
+        bool police; // the font still set
+    } cas[] = {
+        {kAITextFrameSuite, "GetATETextRange", false, false},
+        {kAIFontSuite, "GetFontKeyByNumber", true, false},
+        {kAIFontSuite, "FontFromFontKey", true, false},
+        {"ATE Text Range Suite", "InsertAfter", false, true},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.operation);
+        TableauCree = true;
+        host_.faults().failOperation(c.suite, c.operation, kCantHappenErr);
+        TraceTextes();
+        host_.faults().clear();
+        const auto cases = Cadres("Text");
+        ASSERT_EQ(cases.size(), 8u);
+        for (const host::doc::Art* cadre : cases) {
+            EXPECT_EQ(cadre->text.empty(), !c.texte);
+            EXPECT_EQ(cadre->chars.font.has_value(), c.police);
+        }
+        EXPECT_FLOAT_EQ(cases[7]->anchor.h, 263.25f) << "every frame still moved to its cell";
+        EXPECT_EQ(host_.textEngine().liveReferences(), 0);
+    }
+}
+
+} // namespace
+} // namespace table_test
