@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: demo test build deps sanitize clean
+.PHONY: demo test build deps sanitize bench clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -23,5 +23,11 @@ test: build
 sanitize:
 	@$(MAKE) --no-print-directory test BUILD=build-sanitize CMAKE_FLAGS="-DVARO_SANITIZE=ON $(CMAKE_FLAGS)"
 
+# The benchmarks, optimised, in a build of their own; they are not part of the tests.
+bench: deps
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVARO_BENCHMARKS=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build build-bench -j $(JOBS) --target rebuild_benchmark
+	./build-bench/bin/rebuild_benchmark $(BENCH_FLAGS)
+
 clean:
-	rm -rf build build-sanitize out
+	rm -rf build build-sanitize build-bench out

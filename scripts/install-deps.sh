@@ -9,6 +9,7 @@ packages=(
   make
   googletest
   libgtest-dev
+  libbenchmark-dev
   libcairo2-dev
   libfontconfig-dev
   pkg-config

@@ -1,6 +1,6 @@
 // Lists of the paths of one element (row rules, column rules, frame), one record per path.
 // A list always ends with a tail record whose successor is null and whose art is not yet
-// set. The records are the plug-in's and live as long as it does.
+// set. The records are the plug-in's, drawn from a pool that lives as long as it does.
 #pragma once
 
 #include "sdk/ASTypes.h"

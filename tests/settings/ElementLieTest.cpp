@@ -41,7 +41,21 @@ TEST(ElementLie, EachBuildStartsAgainFromTheTail)
     EXPECT_EQ(Longueur(tete), 2);
 
     ASSERT_TRUE(RameneAQueue(tete));
-    delete tete;
+}
+
+TEST(ElementLie, AFreedRecordIsTheNextOneHandedOut)
+{
+    ElementLie* tete = nullptr;
+    ASSERT_TRUE(RameneAQueue(tete));
+    ElementLie* const premier = tete;
+    ElementLie* const queue = SuivantOuNouveau(tete);
+    queue->art = reinterpret_cast<AIArtHandle>(uintptr_t{7});
+    ASSERT_TRUE(RameneAQueue(tete));
+    EXPECT_EQ(tete, queue);
+    ElementLie* const repris = NouvelElementLie();
+    EXPECT_EQ(repris, premier) << "the record freed last comes back first";
+    EXPECT_EQ(repris->suivant, nullptr);
+    EXPECT_EQ(repris->art, nullptr) << "a record handed out again is blank";
 }
 
 } // namespace
