@@ -50,6 +50,7 @@ void RegleLeTableau(const benchmark::State& state)
     std::strcpy(TexteCase, "1 234,5");
     Corps = 6;
     NumeroPolice = KPOLICE = 0;
+    InitialiseLesStyles();
     for (JeuCouleurs& jeu : JeuxCouleurs)
         jeu = JeuCouleurs{TypeGris, 50, 0, 0, 0, 0, 0, 0, 0};
     DoitRedessiner = false;

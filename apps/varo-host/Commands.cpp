@@ -1,6 +1,9 @@
 #include "Commands.h"
 
 #include "Host.h"
+#include "Png.h"
+#include "Svg.h"
+#include "Tree.h"
 
 #include <charconv>
 #include <functional>
@@ -34,6 +37,66 @@ std::optional<ai_int64> parseSeconds(const std::string& text)
     return value;
 }
 
+std::optional<double> parseScale(const std::string& text)
+{
+    double value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+bool endsWith(const std::string& text, std::string_view end)
+{
+    return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// `save FILE.svg` or `save FILE.png [SCALE]`.
+std::string checkSave(const std::vector<std::string>& w)
+{
+    if (endsWith(w[0], ".svg"))
+        return w.size() == 1 ? std::string() : "an SVG file takes no scale";
+    if (!endsWith(w[0], ".png"))
+        return "cannot save as \"" + w[0] + "\" (FILE.svg or FILE.png)";
+    if (w.size() == 1)
+        return {};
+    const auto scale = parseScale(w[1]);
+    if (!scale)
+        return "\"" + w[1] + "\" is not a scale";
+    return host::render::checkPngScale(*scale);
+}
+
+void save(const std::vector<std::string>& w, host::Host& h)
+{
+    const std::string reason = endsWith(w[0], ".svg")
+                                   ? host::render::saveSvg(h.document(), h.fonts(), w[0])
+                                   : host::render::savePng(h.document(), h.fonts(), w[0], w.size() > 1 ? *parseScale(w[1]) : 1);
+    if (!reason.empty())
+        h.log().warning(reason);
+}
+
+// What `print` can print.
+struct Printable {
+    const char* name;
+    void (*print)(host::Host& h, std::ostream& out);
+};
+const Printable kPrintables[] = {
+    {"log",
+     [](host::Host& h, std::ostream& out) {
+         for (const auto& line : h.log().takeUnread())
+             out << line << '\n';
+     }},
+    {"tree", [](host::Host& h, std::ostream& out) { out << host::render::treeOf(h.document(), h.fonts()); }},
+};
+
+const Printable* printable(const std::string& name)
+{
+    for (const Printable& p : kPrintables)
+        if (name == p.name)
+            return &p;
+    return nullptr;
+}
+
 struct Command {
     const char* name;
     const char* arguments; // for messages and usage
@@ -57,12 +120,11 @@ const std::vector<Command>& commands()
          [](const Words& w, host::Host& h, std::ostream&) { h.sendPlain(w[0], w[1]); }},
         {"unload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.unload(); }},
         {"reload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.reload(); }},
-        {"print", "log", 1, 1,
-         [](const Words& w) { return w[0] == "log" ? std::string() : "cannot print \"" + w[0] + "\" (log)"; },
-         [](const Words&, host::Host& h, std::ostream& out) {
-             for (const auto& line : h.log().takeUnread())
-                 out << line << '\n';
-         }},
+        {"print", "log|tree", 1, 1,
+         [](const Words& w) { return printable(w[0]) ? std::string() : "cannot print \"" + w[0] + "\" (log, tree)"; },
+         [](const Words& w, host::Host& h, std::ostream& out) { printable(w[0])->print(h, out); }},
+        {"save", "FILE.svg|FILE.png [SCALE]", 1, 2, checkSave,
+         [](const Words& w, host::Host& h, std::ostream&) { save(w, h); }},
         {"fail", "SUITE OPERATION CODE", 3, 3,
          [](const Words& w) {
              return parseCode(w[2]) ? std::string() : "\"" + w[2] + "\" is not a result code ('ABCD' or a number)";

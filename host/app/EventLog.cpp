@@ -35,10 +35,7 @@ void EventLog::warning(const std::string& text)
     std::fprintf(stderr, "varo-host: warning: %s\n", text.c_str());
 }
 
-namespace {
-
-// Keeps a text on one line of the log: control characters and quotes are escaped as in C.
-std::string escaped(const std::string& text)
+std::string escapedAsInC(std::string_view text)
 {
     std::string out;
     for (const char c : text) {
@@ -48,17 +45,23 @@ std::string escaped(const std::string& text)
         case '\t': out += "\\t"; break;
         case '"': out += "\\\""; break;
         case '\\': out += "\\\\"; break;
-        default: out += c;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+                static const char digits[] = "0123456789abcdef";
+                out += "\\x";
+                out += digits[(c >> 4) & 0xF];
+                out += digits[c & 0xF];
+            } else {
+                out += c;
+            }
         }
     }
     return out;
 }
 
-} // namespace
-
 void EventLog::alert(const std::string& text)
 {
-    lines_.push_back("alert: \"" + escaped(text) + "\"");
+    lines_.push_back("alert: \"" + escapedAsInC(text) + "\"");
 }
 
 void EventLog::note(const std::string& text)

@@ -4,12 +4,17 @@
 #include "sdk/ASTypes.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace host {
 
 // "0", a four-character code as '!MSG', or the number when it is not printable.
 std::string formatResult(ASErr result);
+
+// A text kept on one line: control characters, quotes and backslashes escaped as in C
+// (\n, \", \\, \x1b).
+std::string escapedAsInC(std::string_view text);
 
 class EventLog {
 public:

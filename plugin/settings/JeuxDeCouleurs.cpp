@@ -1,6 +1,7 @@
 #include "JeuxDeCouleurs.h"
 
 #include "Reglages.h"
+#include "TableauSuites.h"
 
 JeuCouleurs JeuxCouleurs[NombreElements];
 
@@ -106,4 +107,22 @@ int32_t MiseAJourDuStyleDesColonnes()
 int32_t MiseAJourDuStyleDuCadre()
 {
     return MiseAJourDuStyle(ElementCadre);
+}
+
+ASErr InitialiseLesStyles()
+{
+    AIPathStyle style{};
+    if (ASErr status = sAIPathStyle->GetCurrentPathStyle(&style))
+        return status;
+    StyleLignes = style;
+    MiseAJourDuStyleDesLignes();
+    StyleLignes.strokePaint = true;
+    StyleLignes.stroke.cap = kAIButtCap;
+    StyleLignes.stroke.miterLimit = 10;
+    StyleLignes.fillPaint = false;
+    StyleColonnes = StyleLignes;
+    MiseAJourDuStyleDesColonnes();
+    StyleCadre = StyleLignes;
+    MiseAJourDuStyleDuCadre();
+    return kNoErr;
 }

@@ -61,3 +61,9 @@ bool CouleurDuJeu(const JeuCouleurs& jeu, AIColor& couleur);
 int32_t MiseAJourDuStyleDesLignes();
 int32_t MiseAJourDuStyleDesColonnes();
 int32_t MiseAJourDuStyleDuCadre();
+
+// The three style records as the panel sets them up: StyleLignes from the host's current
+// path style, coloured, stroke on, butt caps, miter limit 10, fill off (dash, join and the
+// rest as the host gave them); StyleColonnes and StyleCadre copies of it, each with its own
+// colour. The status of the host's answer; the records are left as they were when it fails.
+ASErr InitialiseLesStyles();

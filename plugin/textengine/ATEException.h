@@ -1,21 +1,16 @@
 // The text engine's failures as an exception, so that the wrappers read like the calls they
-// make and one handler gets the host's code back.
+// make and one handler gets the host's code back. It is a host error like any other, so
+// that handlers of ai::Error catch it too.
 #pragma once
 
-#include "sdk/ASTypes.h"
-
-#include <exception>
+#include "AIError.h"
 
 namespace ATE {
 
-class Exception : public std::exception {
+class Exception : public ai::Error {
 public:
-    explicit Exception(ASErr code) : code_(code) {}
-    ASErr code() const { return code_; }
+    using ai::Error::Error;
     const char* what() const noexcept override { return "text engine error"; }
-
-private:
-    ASErr code_;
 };
 
 // Throws for any non-zero result of a text-engine call.

@@ -64,6 +64,7 @@ protected:
         KPOLICE = 0;
         for (JeuCouleurs& jeu : JeuxCouleurs)
             jeu = JeuCouleurs{TypeGris, 50, 0, 0, 0, 0, 0, 0, 0};
+        EXPECT_EQ(InitialiseLesStyles(), kNoErr);
         TableauCree = DoitRedessiner = false;
     }
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs one script with varo-host, in the script's folder, and compares what it printed with
+# Runs one script with varo-host, in a folder of its own (so that what it saves goes there),
+# and compares what it printed with
 # the files beside it: NAME.out (standard output), NAME.err (standard error, when present;
 # otherwise nothing may be printed there) and NAME.status (the exit status, when not 0).
 set -uo pipefail
@@ -15,7 +16,10 @@ args=()
 if [ -f "$name.args" ]; then
   read -r -a args < "$name.args"
 fi
-"$host" --plugins "$(dirname "$host")/../plugins" --prefs "$work/preferences.json" "${args[@]}" "$name.varo" \
+mkdir "$work/run"
+cp "$name.varo" "$work/run/"
+plugins=$(cd "$(dirname "$host")/../plugins" && pwd)
+(cd "$work/run" && "$host" --plugins "$plugins" --prefs "$work/preferences.json" "${args[@]}" "$name.varo") \
   >"$work/out" 2>"$work/err"
 status=$?
 

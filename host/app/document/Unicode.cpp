@@ -14,6 +14,8 @@ bool isLowSurrogate(char32_t unit)
     return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
+} // namespace
+
 void appendUtf8(std::string& out, char32_t c)
 {
     if (c < 0x80) {
@@ -33,7 +35,50 @@ void appendUtf8(std::string& out, char32_t c)
     }
 }
 
-} // namespace
+char32_t nextCodePoint(std::string_view utf8, size_t& i, bool* valid)
+{
+    const auto invalid = [&] {
+        ++i;
+        if (valid != nullptr)
+            *valid = false;
+        return char32_t{0xFFFD};
+    };
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    char32_t c = 0;
+    size_t more = 0;
+    char32_t least = 0; // the smallest code point that needs this many bytes
+    if (lead < 0x80) {
+        c = lead;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        c = lead & 0x1F;
+        more = 1;
+        least = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        c = lead & 0x0F;
+        more = 2;
+        least = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        c = lead & 0x07;
+        more = 3;
+        least = 0x10000;
+    } else {
+        return invalid(); // a continuation byte, C0, C1 or F5 to FF as a lead
+    }
+    if (more > utf8.size() - i - 1)
+        return invalid();
+    for (size_t k = 1; k <= more; ++k) {
+        const auto next = static_cast<unsigned char>(utf8[i + k]);
+        if ((next & 0xC0) != 0x80)
+            return invalid();
+        c = (c << 6) | (next & 0x3F);
+    }
+    if (c < least || c > 0x10FFFF || isHighSurrogate(c) || isLowSurrogate(c))
+        return invalid();
+    i += more + 1;
+    if (valid != nullptr)
+        *valid = true;
+    return c;
+}
 
 bool utf8ToUtf16(std::string_view utf8, std::u16string* utf16)
 {
@@ -41,36 +86,9 @@ bool utf8ToUtf16(std::string_view utf8, std::u16string* utf16)
     out.reserve(utf8.size());
     size_t i = 0;
     while (i < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        char32_t c = 0;
-        size_t more = 0;
-        char32_t least = 0; // the smallest code point that needs this many bytes
-        if (lead < 0x80) {
-            c = lead;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            c = lead & 0x1F;
-            more = 1;
-            least = 0x80;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            c = lead & 0x0F;
-            more = 2;
-            least = 0x800;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            c = lead & 0x07;
-            more = 3;
-            least = 0x10000;
-        } else {
-            return false; // a continuation byte, C0, C1 or F5 to FF as a lead
-        }
-        if (more > utf8.size() - i - 1)
-            return false;
-        for (size_t k = 1; k <= more; ++k) {
-            const auto next = static_cast<unsigned char>(utf8[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            c = (c << 6) | (next & 0x3F);
-        }
-        if (c < least || c > 0x10FFFF || isHighSurrogate(c) || isLowSurrogate(c))
+        bool valid = false;
+        char32_t c = nextCodePoint(utf8, i, &valid);
+        if (!valid)
             return false;
         if (c >= 0x10000) {
             c -= 0x10000;
@@ -79,7 +97,6 @@ bool utf8ToUtf16(std::string_view utf8, std::u16string* utf16)
         } else {
             out += static_cast<char16_t>(c);
         }
-        i += more + 1;
     }
     *utf16 = std::move(out);
     return true;

@@ -11,6 +11,12 @@ namespace host::doc {
 // overlong form, an encoded surrogate, or a code point beyond U+10FFFF.
 bool utf8ToUtf16(std::string_view utf8, std::u16string* utf16);
 
+// The character at byte `i` of `utf8`, `i` moved past it. Bytes that are not UTF-8 (as
+// above) give U+FFFD, one byte at a time, and `*valid` false.
+char32_t nextCodePoint(std::string_view utf8, size_t& i, bool* valid = nullptr);
+// Appends `c` encoded in UTF-8.
+void appendUtf8(std::string& out, char32_t c);
+
 // UTF-16 to UTF-8. A unit of a broken surrogate pair (text inserted through the text engine
 // may hold one) becomes U+FFFD, so that the result is always UTF-8.
 std::string utf16ToUtf8(std::u16string_view utf16);

@@ -1,0 +1,38 @@
+// What the exports read of the document: its layers from the bottom up, each art object's
+// children in paint order, and the resolved look of point text.
+#pragma once
+
+#include "document/Document.h"
+#include "document/Fonts.h"
+
+#include <string>
+#include <vector>
+
+namespace host::render {
+
+// The layers in paint order: the bottom of the stack first.
+std::vector<AILayerHandle> layersBottomUp(const doc::Document& document);
+
+// Whether the segment from `from` to `to` is a straight line: neither control point leaves
+// its anchor.
+bool straightBetween(const AIPathSegment& from, const AIPathSegment& to);
+
+// A point-text frame with its unset features given the host's defaults.
+struct TextLook {
+    std::string text;   // UTF-8
+    std::string family; // empty when the font list is empty
+    float size = 12;
+    AIColor fill{};
+    ATEParagraphJustification justification = 0;
+    float tracking = 0; // thousandths of an em
+};
+TextLook textLook(const doc::Art& frame, const doc::FontList& fonts);
+
+// Where point text stands against its anchor: left-justified text starts there, centred text
+// is centred on it, right-justified text ends there.
+enum class Alignment { Start, Middle, End };
+Alignment alignmentOf(ATEParagraphJustification justification);
+// Where a line of that width starts.
+double textStart(double anchor, double width, Alignment alignment);
+
+} // namespace host::render

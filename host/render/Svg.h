@@ -1,0 +1,28 @@
+// The document as SVG. Other tools and our own checks read this form:
+// - the root <svg> declares the SVG and Inkscape namespaces, with the artboard's width,
+//   height and viewBox in points;
+// - one <g transform="matrix(1 0 0 -1 0 H)"> wraps everything, so that every coordinate
+//   inside is an artwork coordinate (y upward);
+// - each layer is a <g inkscape:groupmode="layer" inkscape:label="TITLE">, bottom layer
+//   first; each group a <g>; named art carries inkscape:label; all in paint order;
+// - a path's d uses absolute M, L (C for curved segments) and Z; its paint is written for
+//   display (rgb(...)) and as held (data-fill-color, data-stroke-color: "gray G",
+//   "rgb R G B", "cmyk C M Y K");
+// - point text is <text transform="translate(X Y) scale(1 -1)"> at its anchor, with its
+//   font family, size, anchor from its justification and fill.
+#pragma once
+
+#include "document/Document.h"
+#include "document/Fonts.h"
+
+#include <filesystem>
+#include <string>
+
+namespace host::render {
+
+std::string svgOf(const doc::Document& document, const doc::FontList& fonts);
+
+// Written atomically; a reason naming the file on failure, empty on success.
+std::string saveSvg(const doc::Document& document, const doc::FontList& fonts, const std::filesystem::path& path);
+
+} // namespace host::render
