@@ -31,7 +31,7 @@ namespace {
 
 // kATETextRangeSuite and the like: the names the text-engine suites are registered under,
 // for fault injection.
-#define ATE_SUITE_NAME(Identifier, name, version, Layout) [[maybe_unused]] constexpr const char* kATE##Identifier##Suite = name;
+#define ATE_SUITE_NAME(Identifier, name, version, Layout) [[maybe_unused]] constexpr char kATE##Identifier##Suite[] = name;
 ATE_SUITES(ATE_SUITE_NAME)
 #undef ATE_SUITE_NAME
 
@@ -54,6 +54,23 @@ doc::Art* frameOf(const void* ref, Kind kind)
 {
     const Object* object = engine().find(ref, kind);
     return object == nullptr ? nullptr : textArt(object->frame);
+}
+
+// AddRef and Release of a counted kind: the suite's injected failure first, then the count.
+template <typename Ref, Kind kind, const char* suite>
+ASErr AddRefOf(Ref ref)
+{
+    if (ASErr error = injected(suite, "AddRef"))
+        return error;
+    return engine().addRef(ref, kind);
+}
+
+template <typename Ref, Kind kind, const char* suite>
+ASErr ReleaseOf(Ref ref)
+{
+    if (ASErr error = injected(suite, "Release"))
+        return error;
+    return engine().release(ref, kind);
 }
 
 template <typename Ref>
@@ -224,20 +241,6 @@ ASErr Length(AIUnicodeStringRef string, ai_int32* length)
 // ATE Text Frame. No operation of the published interface hands out a frame reference yet;
 // the host makes them (TextEngine::make with Kind::Frame) for whoever needs one.
 
-ASErr FrameAddRef(TextFrameRef frame)
-{
-    if (ASErr error = injected(kATETextFrameSuite, "AddRef"))
-        return error;
-    return engine().addRef(frame, Kind::Frame);
-}
-
-ASErr FrameRelease(TextFrameRef frame)
-{
-    if (ASErr error = injected(kATETextFrameSuite, "Release"))
-        return error;
-    return engine().release(frame, Kind::Frame);
-}
-
 ASErr FrameGetTextRange(TextFrameRef frame, TextRangeRef* range)
 {
     if (ASErr error = injected(kATETextFrameSuite, "GetTextRange"))
@@ -251,20 +254,6 @@ ASErr FrameGetTextRange(TextFrameRef frame, TextRangeRef* range)
 }
 
 // ATE Text Range.
-
-ASErr RangeAddRef(TextRangeRef range)
-{
-    if (ASErr error = injected(kATETextRangeSuite, "AddRef"))
-        return error;
-    return engine().addRef(range, Kind::Range);
-}
-
-ASErr RangeRelease(TextRangeRef range)
-{
-    if (ASErr error = injected(kATETextRangeSuite, "Release"))
-        return error;
-    return engine().release(range, Kind::Range);
-}
 
 ASErr GetSize(TextRangeRef range, ai_int32* size)
 {
@@ -379,20 +368,6 @@ ASErr CharInitialize(CharFeaturesRef* features)
     return kNoErr;
 }
 
-ASErr CharAddRef(CharFeaturesRef features)
-{
-    if (ASErr error = injected(kATECharFeaturesSuite, "AddRef"))
-        return error;
-    return engine().addRef(features, Kind::CharFeatures);
-}
-
-ASErr CharRelease(CharFeaturesRef features)
-{
-    if (ASErr error = injected(kATECharFeaturesSuite, "Release"))
-        return error;
-    return engine().release(features, Kind::CharFeatures);
-}
-
 ASErr SetFont(CharFeaturesRef features, FontRef font)
 {
     if (ASErr error = injected(kATECharFeaturesSuite, "SetFont"))
@@ -456,20 +431,6 @@ ASErr ParaInitialize(ParaFeaturesRef* features)
     return kNoErr;
 }
 
-ASErr ParaAddRef(ParaFeaturesRef features)
-{
-    if (ASErr error = injected(kATEParaFeaturesSuite, "AddRef"))
-        return error;
-    return engine().addRef(features, Kind::ParaFeatures);
-}
-
-ASErr ParaRelease(ParaFeaturesRef features)
-{
-    if (ASErr error = injected(kATEParaFeaturesSuite, "Release"))
-        return error;
-    return engine().release(features, Kind::ParaFeatures);
-}
-
 ASErr SetJustification(ParaFeaturesRef features, ATEParagraphJustification justification)
 {
     if (ASErr error = injected(kATEParaFeaturesSuite, "SetJustification"))
@@ -524,47 +485,39 @@ ASErr SetLeadingType(ParaFeaturesRef features, ATELeadingType type)
 
 // ATE Font and ATE Application Paint: references only.
 
-ASErr FontAddRef(FontRef font)
-{
-    if (ASErr error = injected(kATEFontSuite, "AddRef"))
-        return error;
-    return engine().addRef(font, Kind::Font);
-}
-
-ASErr FontRelease(FontRef font)
-{
-    if (ASErr error = injected(kATEFontSuite, "Release"))
-        return error;
-    return engine().release(font, Kind::Font);
-}
-
-ASErr PaintAddRef(ApplicationPaintRef paint)
-{
-    if (ASErr error = injected(kATEApplicationPaintSuite, "AddRef"))
-        return error;
-    return engine().addRef(paint, Kind::Paint);
-}
-
-ASErr PaintRelease(ApplicationPaintRef paint)
-{
-    if (ASErr error = injected(kATEApplicationPaintSuite, "Release"))
-        return error;
-    return engine().release(paint, Kind::Paint);
-}
-
 const AITextFrameSuite kTextFrame = {NewPointText, GetATETextRange, GetPointTextAnchor};
 const AIATEPaintSuite kATEPaint = {CreateATEApplicationPaint, GetAIColor};
 const AIUnicodeStringSuite kUnicodeString = {Initialize, Destroy, UTF16Buffer, UTF8Buffer, Length};
 
-const ATETextFrameSuite kATETextFrame = {FrameAddRef, FrameRelease, FrameGetTextRange};
-const ATETextRangeSuite kATETextRange = {RangeAddRef, RangeRelease,  GetSize,              GetContents,
-                                         Remove,      InsertAfter,   SetLocalCharFeatures, SetLocalParaFeatures};
-const ATECharFeaturesSuite kATECharFeatures = {CharInitialize, CharAddRef, CharRelease, SetFont, SetFontSize,
-                                               SetTracking,    SetFillColor};
-const ATEParaFeaturesSuite kATEParaFeatures = {ParaInitialize,     ParaAddRef,     ParaRelease,   SetJustification,
-                                               SetFirstLineIndent, SetStartIndent, SetLeadingType};
-const ATEFontSuite kATEFont = {FontAddRef, FontRelease};
-const ATEApplicationPaintSuite kATEApplicationPaint = {PaintAddRef, PaintRelease};
+const ATETextFrameSuite kATETextFrame = {AddRefOf<TextFrameRef, Kind::Frame, kATETextFrameSuite>,
+                                         ReleaseOf<TextFrameRef, Kind::Frame, kATETextFrameSuite>, FrameGetTextRange};
+const ATETextRangeSuite kATETextRange = {AddRefOf<TextRangeRef, Kind::Range, kATETextRangeSuite>,
+                                         ReleaseOf<TextRangeRef, Kind::Range, kATETextRangeSuite>,
+                                         GetSize,
+                                         GetContents,
+                                         Remove,
+                                         InsertAfter,
+                                         SetLocalCharFeatures,
+                                         SetLocalParaFeatures};
+const ATECharFeaturesSuite kATECharFeatures = {CharInitialize,
+                                               AddRefOf<CharFeaturesRef, Kind::CharFeatures, kATECharFeaturesSuite>,
+                                               ReleaseOf<CharFeaturesRef, Kind::CharFeatures, kATECharFeaturesSuite>,
+                                               SetFont,
+                                               SetFontSize,
+                                               SetTracking,
+                                               SetFillColor};
+const ATEParaFeaturesSuite kATEParaFeatures = {ParaInitialize,
+                                               AddRefOf<ParaFeaturesRef, Kind::ParaFeatures, kATEParaFeaturesSuite>,
+                                               ReleaseOf<ParaFeaturesRef, Kind::ParaFeatures, kATEParaFeaturesSuite>,
+                                               SetJustification,
+                                               SetFirstLineIndent,
+                                               SetStartIndent,
+                                               SetLeadingType};
+const ATEFontSuite kATEFont = {AddRefOf<FontRef, Kind::Font, kATEFontSuite>,
+                               ReleaseOf<FontRef, Kind::Font, kATEFontSuite>};
+const ATEApplicationPaintSuite kATEApplicationPaint = {
+    AddRefOf<ApplicationPaintRef, Kind::Paint, kATEApplicationPaintSuite>,
+    ReleaseOf<ApplicationPaintRef, Kind::Paint, kATEApplicationPaintSuite>};
 
 } // namespace
 
