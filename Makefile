@@ -22,7 +22,8 @@ test: build
 
 # The same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize:
-	@$(MAKE) --no-print-directory test BUILD=build-sanitize CMAKE_FLAGS="-DVARO_SANITIZE=ON $(CMAKE_FLAGS)"
+	@LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
+	  $(MAKE) --no-print-directory test BUILD=build-sanitize CMAKE_FLAGS="-DVARO_SANITIZE=ON $(CMAKE_FLAGS)"
 
 # The benchmarks, optimised, in a build of their own; they are not part of the tests.
 bench: deps

@@ -12,6 +12,7 @@ packages=(
   libbenchmark-dev
   libcairo2-dev
   libfontconfig-dev
+  nlohmann-json3-dev
   pkg-config
 )
 

@@ -1,0 +1,151 @@
+// A focused text field's keys: the delegate hears each command first; what it does not take
+// the field performs; Return commits and sends the action once.
+#include "TextField.h"
+#include "TextView.h"
+#include "Window.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+// Notes every command and takes those it is told to.
+class Delegate : public ns::Object, public ns::TextFieldDelegate {
+public:
+    std::set<std::string, std::less<>> takes;
+    std::vector<std::string> heard;
+    std::string textSeen;
+    bool controlTextViewDoCommandBySelector(ns::Control&, ns::TextView& textView, std::string_view command) override
+    {
+        heard.emplace_back(command);
+        textSeen = textView.string();
+        return takes.contains(command);
+    }
+};
+
+// Counts its actions and the value the field held at each.
+class Target : public ns::Object {
+public:
+    std::vector<std::string> values;
+    bool respondsToAction(std::string_view s) const override { return s == "commit:"; }
+    bool performAction(std::string_view s, Object* sender) override
+    {
+        if (s != "commit:")
+            return false;
+        values.push_back(static_cast<ns::Control*>(sender)->stringValue());
+        return true;
+    }
+};
+
+class FieldEditor : public testing::Test {
+protected:
+    FieldEditor() : window_(ns::MakeRect(0, 0, 300, 100))
+    {
+        first_ = window_.contentView()->addSubview(std::make_unique<ns::TextField>(ns::MakeRect(10, 60, 100, 22)));
+        second_ = window_.contentView()->addSubview(std::make_unique<ns::TextField>(ns::MakeRect(10, 20, 100, 22)));
+        for (ns::TextField* f : {first_, second_}) {
+            f->setTarget(&target_);
+            f->setAction("commit:");
+            f->setDelegate(&delegate_);
+        }
+        window_.makeKeyAndOrderFront(nullptr);
+    }
+    void press(uint16_t key, uint32_t flags = 0, std::string characters = {})
+    {
+        window_.sendEvent(ns::Event::keyEvent(key, std::move(characters), flags, &window_));
+    }
+    void typeText(const std::string& text)
+    {
+        for (char c : text)
+            press(0, 0, std::string(1, c));
+    }
+
+    ns::Window window_;
+    ns::TextField* first_;
+    ns::TextField* second_;
+    Delegate delegate_;
+    Target target_;
+};
+
+TEST_F(FieldEditor, ReturnCommitsTheTypedTextAndSendsTheActionOnce)
+{
+    first_->setStringValue("12");
+    first_->selectText(nullptr);
+    ASSERT_TRUE(first_->isEditing());
+    typeText("3,5"); // typing replaces the selection
+    EXPECT_EQ(first_->stringValue(), "3,5");
+    EXPECT_TRUE(target_.values.empty()) << "typing commits nothing";
+    press(ns::KeyReturn, 0, "\r");
+    EXPECT_EQ(target_.values, std::vector<std::string>{"3,5"});
+    EXPECT_EQ(delegate_.heard, std::vector<std::string>{"insertNewline:"});
+    EXPECT_EQ(delegate_.textSeen, "3,5") << "the delegate sees the field editor's text";
+    EXPECT_TRUE(first_->isEditing()) << "the field keeps the focus, its text selected";
+    EXPECT_FLOAT_EQ(first_->floatValue(), 3);
+}
+
+TEST_F(FieldEditor, EveryCommandReachesTheDelegateFirst)
+{
+    const struct {
+        uint16_t key;
+        uint32_t flags;
+        const char* command;
+    } keys[] = {
+        {ns::KeyReturn, 0, "insertNewline:"},
+        {ns::KeyTab, 0, "insertTab:"},
+        {ns::KeyTab, ns::ShiftKeyMask, "insertBacktab:"},
+        {ns::KeyUp, 0, "moveUp:"},
+        {ns::KeyDown, 0, "moveDown:"},
+        {ns::KeyUp, ns::ShiftKeyMask, "moveUpAndModifySelection:"},
+        {ns::KeyDown, ns::ShiftKeyMask, "moveDownAndModifySelection:"},
+        {ns::KeyEscape, 0, "cancelOperation:"},
+    };
+    for (const auto& k : keys) {
+        SCOPED_TRACE(k.command);
+        first_->selectText(nullptr);
+        delegate_.heard.clear();
+        delegate_.takes = {k.command};
+        press(k.key, k.flags);
+        EXPECT_EQ(delegate_.heard, std::vector<std::string>{k.command});
+        EXPECT_TRUE(first_->isEditing()) << "a command the delegate takes is not performed";
+    }
+    EXPECT_TRUE(target_.values.empty()) << "a Return the delegate took sends nothing";
+}
+
+TEST_F(FieldEditor, TabAndBacktabMoveTheFocusWhenTheDelegateLetsThem)
+{
+    first_->selectText(nullptr);
+    press(ns::KeyTab);
+    EXPECT_TRUE(second_->isEditing());
+    EXPECT_TRUE(second_->isTextSelected());
+    press(ns::KeyTab, ns::ShiftKeyMask);
+    EXPECT_TRUE(first_->isEditing());
+    EXPECT_TRUE(target_.values.empty()) << "moving on sends no action";
+}
+
+TEST_F(FieldEditor, ADisabledOrNonEditableFieldTakesNoFocusAndSendsNothing)
+{
+    first_->setEnabled(false);
+    first_->selectText(nullptr);
+    EXPECT_FALSE(first_->isEditing());
+    EXPECT_FALSE(first_->sendAction());
+    second_->setEditable(false);
+    second_->selectText(nullptr);
+    EXPECT_FALSE(second_->isEditing());
+    press(ns::KeyReturn, 0, "\r");
+    EXPECT_TRUE(target_.values.empty());
+}
+
+TEST_F(FieldEditor, DeleteRemovesWholeCharacters)
+{
+    first_->setStringValue("a\xC3\xA9");
+    first_->selectText(nullptr);
+    press(ns::KeyRight); // the selection goes, the caret at the end
+    press(ns::KeyDelete);
+    EXPECT_EQ(first_->stringValue(), "a");
+    press(ns::KeyDelete);
+    press(ns::KeyDelete);
+    EXPECT_EQ(first_->stringValue(), "");
+}
+
+} // namespace

@@ -1,0 +1,124 @@
+// Windows and the application: modal runs, main and key, hit-testing, tracking areas.
+#include "Application.h"
+#include "Screen.h"
+#include "Window.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Modal, ARunEndsAtStopModalAndTheCallerGoesOn)
+{
+    ns::Application& app = ns::Application::sharedApplication();
+    ns::Window dialog(ns::MakeRect(0, 0, 200, 100));
+    int pumped = 0;
+    app.setEventPump([&] {
+        ++pumped;
+        if (pumped == 3)
+            app.stopModal(); // what an OK button's action does
+        return true;
+    });
+    const int code = app.runModalForWindow(dialog);
+    EXPECT_EQ(code, ns::ModalResponseStop);
+    EXPECT_EQ(pumped, 3) << "no event is taken after the stop";
+    EXPECT_EQ(app.modalWindow(), nullptr);
+    EXPECT_TRUE(dialog.isKeyWindow()) << "the dialog was made key for its run";
+
+    // With nothing more to come the run cannot go on: it ends as aborted.
+    app.setEventPump([] { return false; });
+    EXPECT_EQ(app.runModalForWindow(dialog), ns::ModalResponseAbort);
+    app.setEventPump(nullptr);
+}
+
+class Delegate : public ns::WindowDelegate {
+public:
+    std::vector<std::string> heard;
+    void windowDidBecomeMain(ns::Window& w) override { heard.push_back("main " + w.title()); }
+    void windowDidResignMain(ns::Window& w) override { heard.push_back("resign " + w.title()); }
+    void windowDidMove(ns::Window& w) override { heard.push_back("move " + w.title()); }
+};
+
+TEST(Windows, TheDelegateHearsOfMainAndOfMoves)
+{
+    Delegate delegate;
+    ns::Window a(ns::MakeRect(0, 0, 100, 100), "a"), b(ns::MakeRect(0, 0, 100, 100), "b");
+    a.setDelegate(&delegate);
+    b.setDelegate(&delegate);
+    a.makeKeyAndOrderFront(nullptr);
+    b.makeKeyAndOrderFront(nullptr);
+    b.setFrame(ns::MakeRect(5, 5, 100, 100), true);
+    b.setFrame(ns::MakeRect(5, 5, 120, 100), true); // resized, not moved
+    b.orderOut(nullptr);
+    EXPECT_EQ(delegate.heard, (std::vector<std::string>{"main a", "resign a", "main b", "move b", "resign b", "main a"}));
+    EXPECT_TRUE(a.isKeyWindow());
+    a.setDelegate(nullptr);
+    b.setDelegate(nullptr);
+
+    ns::Screen::mainScreen().setVisibleFrame(ns::MakeRect(0, 0, 1000, 800));
+    a.center();
+    EXPECT_DOUBLE_EQ(a.frame().midX(), 500);
+}
+
+// Notes the crossings it hears, by the area's name.
+class Listener : public ns::View {
+public:
+    using View::View;
+    std::vector<std::string>* heard = nullptr;
+    void mouseEntered(const ns::Event& e) override { heard->push_back("enter " + name(e)); }
+    void mouseExited(const ns::Event& e) override { heard->push_back("exit " + name(e)); }
+    void mouseMoved(const ns::Event& e) override { heard->push_back("move " + name(e)); }
+    static std::string name(const ns::Event& e) { return static_cast<const char*>(e.trackingArea()->userInfo()); }
+};
+
+TEST(Tracking, NestedAreasAreEnteredAndLeftInOrder)
+{
+    std::vector<std::string> heard;
+    ns::Window window(ns::MakeRect(0, 0, 300, 300));
+    window.makeKeyAndOrderFront(nullptr);
+    auto* outer = window.contentView()->addSubview(std::make_unique<Listener>(ns::MakeRect(50, 50, 200, 200)));
+    auto* inner = outer->addSubview(std::make_unique<Listener>(ns::MakeRect(50, 50, 50, 50)));
+    auto* hidden = window.contentView()->addSubview(std::make_unique<Listener>(ns::MakeRect(0, 0, 300, 300)));
+    for (Listener* l : {outer, inner, hidden})
+        l->heard = &heard;
+    hidden->setHidden(true);
+    outer->addTrackingArea(std::make_unique<ns::TrackingArea>(outer->bounds(), ns::TrackingMouseEnteredAndExited | ns::TrackingActiveInKeyWindow, outer, (void*)"outer"));
+    inner->addTrackingArea(std::make_unique<ns::TrackingArea>(inner->bounds(), ns::TrackingMouseEnteredAndExited | ns::TrackingMouseMoved | ns::TrackingActiveAlways, inner, (void*)"inner"));
+    hidden->addTrackingArea(std::make_unique<ns::TrackingArea>(hidden->bounds(), ns::TrackingMouseEnteredAndExited | ns::TrackingActiveAlways, hidden, (void*)"hidden"));
+
+    for (const ns::Point p : {ns::Point{10, 10}, {60, 60}, {120, 120}, {130, 130}, {180, 180}, {280, 280}})
+        window.sendEvent(ns::Event::mouseEvent(ns::EventType::MouseMoved, p, 0, &window));
+    EXPECT_EQ(heard, (std::vector<std::string>{"enter outer", "enter inner", "move inner", "move inner", "exit inner",
+                                               "exit outer"}));
+
+    // Not the key window: the key-window area is asleep, the always-active one is not.
+    heard.clear();
+    ns::Window other(ns::MakeRect(0, 0, 10, 10));
+    other.makeKeyAndOrderFront(nullptr);
+    window.sendEvent(ns::Event::mouseEvent(ns::EventType::MouseMoved, {120, 120}, 0, &window));
+    EXPECT_EQ(heard, (std::vector<std::string>{"enter inner", "move inner"}));
+}
+
+TEST(HitTest, TheDeepestShownViewUnderThePointAndNeverAHiddenOne)
+{
+    ns::Window window(ns::MakeRect(0, 0, 300, 300));
+    ns::View* content = window.contentView();
+    auto* panel = content->addSubview(std::make_unique<ns::View>(ns::MakeRect(100, 100, 100, 100)));
+    auto* button = panel->addSubview(std::make_unique<ns::View>(ns::MakeRect(10, 10, 20, 20)));
+    auto* veil = content->addSubview(std::make_unique<ns::View>(ns::MakeRect(100, 150, 100, 50)));
+    const struct {
+        ns::Point point;
+        bool veilShown;
+        ns::View* hit;
+    } cases[] = {
+        {{115, 115}, true, button}, {{105, 105}, true, panel}, {{150, 160}, true, veil},
+        {{150, 160}, false, panel}, {{50, 50}, true, content},  {{300, 300}, true, nullptr},
+    };
+    for (const auto& c : cases) {
+        veil->setHidden(!c.veilShown);
+        EXPECT_EQ(content->hitTest(c.point), c.hit) << c.point.x << "," << c.point.y;
+    }
+    panel->setHidden(true);
+    EXPECT_EQ(content->hitTest({115, 115}), content) << "inside a hidden view nothing is hit";
+}
+
+} // namespace

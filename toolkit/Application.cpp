@@ -1,0 +1,113 @@
+#include "Application.h"
+
+#include "Window.h"
+
+#include <algorithm>
+
+namespace ns {
+
+Application& Application::sharedApplication()
+{
+    static Application application;
+    return application;
+}
+
+int Application::runModalForWindow(Window& window)
+{
+    modal_.push_back(ModalRun{&window});
+    window.makeKeyAndOrderFront(this);
+    int code = ModalResponseAbort;
+    while (true) {
+        if (modal_.back().stopped) {
+            code = modal_.back().code;
+            break;
+        }
+        if (!pump_ || !pump_())
+            break; // nothing more will come: the run cannot end otherwise
+    }
+    modal_.pop_back();
+    return code;
+}
+
+void Application::stopModalWithCode(int code)
+{
+    if (modal_.empty())
+        return;
+    modal_.back().stopped = true;
+    modal_.back().code = code;
+}
+
+void Application::activateIgnoringOtherApps(bool)
+{
+    ++activations_;
+}
+
+void Application::addWindow(Window* window)
+{
+    windows_.push_back(window);
+}
+
+void Application::removeWindow(Window* window)
+{
+    std::erase(windows_, window);
+    if (key_ == window)
+        key_ = nullptr;
+    if (main_ == window)
+        main_ = nullptr; // going away: it hears nothing more
+    for (ModalRun& run : modal_)
+        if (run.window == window) {
+            run.stopped = true;
+            run.code = ModalResponseAbort;
+        }
+}
+
+void Application::setMain(Window* window)
+{
+    if (main_ == window)
+        return;
+    Window* previous = main_;
+    main_ = window;
+    if (previous != nullptr && previous->delegate() != nullptr)
+        previous->delegate()->windowDidResignMain(*previous);
+    if (window != nullptr && window->delegate() != nullptr)
+        window->delegate()->windowDidBecomeMain(*window);
+}
+
+void Application::makeKeyAndMain(Window* window)
+{
+    // Ordered front: the last of the list is the frontmost.
+    std::erase(windows_, window);
+    windows_.push_back(window);
+    key_ = window;
+    setMain(window);
+}
+
+void Application::windowOrderedOut(Window* window)
+{
+    if (key_ == window)
+        key_ = nullptr;
+    if (main_ == window) {
+        // The frontmost other visible window becomes main, as the platform does.
+        Window* next = nullptr;
+        for (auto it = windows_.rbegin(); it != windows_.rend(); ++it)
+            if (*it != window && (*it)->isVisible()) {
+                next = *it;
+                break;
+            }
+        setMain(next);
+        key_ = next;
+    }
+}
+
+Application::CurrentEventScope::CurrentEventScope(const Event& event)
+    : previous_(sharedApplication().current_)
+{
+    sharedApplication().current_ = &event;
+}
+
+Application::CurrentEventScope::~CurrentEventScope()
+{
+    sharedApplication().current_ = previous_;
+}
+
+} // namespace ns

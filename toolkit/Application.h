@@ -1,0 +1,82 @@
+// The application: its windows, which one is key and main, the event being handled, and
+// modal runs. The event source (a script today, a real window later) gives it events
+// through the pump it installs.
+#pragma once
+
+#include "Event.h"
+#include "Responder.h"
+
+#include <functional>
+#include <vector>
+
+namespace ns {
+
+class Window;
+
+enum : int { ModalResponseStop = -1000, ModalResponseAbort = -1001 };
+
+class Application : public Responder {
+public:
+    static Application& sharedApplication();
+
+    // Runs the event loop, through the pump, until stopModal; returns the code stopModal gave
+    // (ModalResponseStop), or ModalResponseAbort when the pump has no more events. The window
+    // is made key while it runs.
+    int runModalForWindow(Window& window);
+    void stopModal() { stopModalWithCode(ModalResponseStop); }
+    void stopModalWithCode(int code);
+    void abortModal() { stopModalWithCode(ModalResponseAbort); }
+    Window* modalWindow() const { return modal_.empty() ? nullptr : modal_.back().window; }
+
+    // Handles one pending event and answers true, or answers false when there is none.
+    using EventPump = std::function<bool()>;
+    void setEventPump(EventPump pump) { pump_ = std::move(pump); }
+
+    void activateIgnoringOtherApps(bool flag);
+    int activations() const { return activations_; }
+
+    // The event being handled; null between events.
+    const Event* currentEvent() const { return current_; }
+    // The modifier keys held during the current event (none between events).
+    uint32_t modifierFlags() const { return current_ != nullptr ? current_->modifierFlags() : 0; }
+
+    Window* keyWindow() const { return key_; }
+    Window* mainWindow() const { return main_; }
+    const std::vector<Window*>& windows() const { return windows_; }
+
+    // For windows.
+    void addWindow(Window* window);
+    void removeWindow(Window* window);
+    void makeKeyAndMain(Window* window);
+    void windowOrderedOut(Window* window);
+
+    // Makes an event current while it is handled.
+    class CurrentEventScope {
+    public:
+        explicit CurrentEventScope(const Event& event);
+        ~CurrentEventScope();
+        CurrentEventScope(const CurrentEventScope&) = delete;
+        CurrentEventScope& operator=(const CurrentEventScope&) = delete;
+
+    private:
+        const Event* previous_;
+    };
+
+private:
+    struct ModalRun {
+        Window* window;
+        bool stopped = false;
+        int code = ModalResponseStop;
+    };
+    void setMain(Window* window);
+
+    std::vector<Window*> windows_;
+    Window* key_ = nullptr;
+    Window* main_ = nullptr;
+    std::vector<ModalRun> modal_;
+    EventPump pump_;
+    const Event* current_ = nullptr;
+    int activations_ = 0;
+};
+
+} // namespace ns

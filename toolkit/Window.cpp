@@ -1,0 +1,245 @@
+#include "Window.h"
+
+#include "Application.h"
+#include "Button.h"
+#include "RectFill.h"
+#include "Screen.h"
+#include "TextView.h"
+
+#include <functional>
+
+namespace ns {
+
+Window::Window(Rect frame, std::string title)
+    : title_(std::move(title)), frame_(frame), contentView_(std::make_unique<View>(Rect{{0, 0}, frame.size}))
+{
+    contentView_->setWindow(this);
+    resizePicture();
+    Application::sharedApplication().addWindow(this);
+}
+
+Window::~Window()
+{
+    Application::sharedApplication().removeWindow(this);
+    firstResponder_ = nullptr;
+    defaultButton_ = nullptr;
+    mouseDownView_ = nullptr;
+    contentView_->setWindow(nullptr);
+}
+
+void Window::resizePicture()
+{
+    picture_ = std::make_unique<Image>(frame_.size);
+}
+
+void Window::setFrame(const Rect& frame, bool display, bool)
+{
+    const bool moved = frame.origin != frame_.origin;
+    const bool resized = frame.size != frame_.size;
+    frame_ = frame;
+    if (resized) {
+        contentView_->setFrame({{0, 0}, frame.size});
+        resizePicture();
+    }
+    if (display)
+        contentView_->display();
+    if (moved && delegate_ != nullptr)
+        delegate_->windowDidMove(*this);
+}
+
+void Window::center()
+{
+    const Rect screen = Screen::mainScreen().visibleFrame();
+    setFrame({{screen.midX() - frame_.size.width / 2, screen.minY() + (screen.size.height - frame_.size.height) * 2 / 3},
+              frame_.size},
+             false);
+}
+
+void Window::makeKeyAndOrderFront(Object*)
+{
+    visible_ = true;
+    Application::sharedApplication().makeKeyAndMain(this);
+}
+
+void Window::orderOut(Object*)
+{
+    visible_ = false;
+    Application::sharedApplication().windowOrderedOut(this);
+}
+
+bool Window::isKeyWindow() const
+{
+    return Application::sharedApplication().keyWindow() == this;
+}
+
+bool Window::isMainWindow() const
+{
+    return Application::sharedApplication().mainWindow() == this;
+}
+
+void Window::setContentView(std::unique_ptr<View> view)
+{
+    if (!view)
+        return;
+    makeFirstResponder(nullptr);
+    mouseDownView_ = nullptr;
+    defaultButton_ = nullptr;
+    contentView_->setWindow(nullptr);
+    contentView_ = std::move(view);
+    contentView_->setFrame({{0, 0}, frame_.size});
+    contentView_->setWindow(this);
+}
+
+bool Window::makeFirstResponder(Responder* responder)
+{
+    if (responder == firstResponder_)
+        return true;
+    if (firstResponder_ != nullptr && !firstResponder_->resignFirstResponder())
+        return false;
+    firstResponder_ = nullptr;
+    if (responder != nullptr && !responder->becomeFirstResponder())
+        return false;
+    firstResponder_ = responder;
+    return true;
+}
+
+TextView& Window::fieldEditor()
+{
+    if (!fieldEditor_)
+        fieldEditor_ = std::make_unique<TextView>(Rect{});
+    return *fieldEditor_;
+}
+
+namespace {
+
+// Every shown view, each before its subviews.
+void forEachShownView(View& view, const std::function<void(View&)>& visit)
+{
+    if (view.isHidden())
+        return;
+    visit(view);
+    for (const auto& v : view.subviews())
+        forEachShownView(*v, visit);
+}
+
+// The first button of the tree whose key equivalent is `characters`.
+Button* buttonWithKeyEquivalent(View& root, const std::string& characters)
+{
+    Button* found = nullptr;
+    forEachShownView(root, [&](View& v) {
+        if (auto* b = dynamic_cast<Button*>(&v); found == nullptr && b != nullptr && !b->keyEquivalent().empty() &&
+                                                 b->keyEquivalent() == characters)
+            found = b;
+    });
+    return found;
+}
+
+} // namespace
+
+void Window::sendEvent(const Event& event)
+{
+    Application::CurrentEventScope current(event);
+    switch (event.type()) {
+    case EventType::LeftMouseDown: {
+        mouseDownView_ = contentView_->hitTest(event.locationInWindow());
+        if (mouseDownView_ == nullptr)
+            return;
+        if (mouseDownView_->acceptsFirstResponder())
+            makeFirstResponder(mouseDownView_);
+        mouseDownView_->mouseDown(event);
+        return;
+    }
+    case EventType::LeftMouseDragged:
+        if (mouseDownView_ != nullptr)
+            mouseDownView_->mouseDragged(event);
+        updateTrackingAreas(event);
+        return;
+    case EventType::LeftMouseUp:
+        if (mouseDownView_ != nullptr)
+            mouseDownView_->mouseUp(event);
+        mouseDownView_ = nullptr;
+        return;
+    case EventType::MouseMoved:
+        updateTrackingAreas(event);
+        return;
+    case EventType::KeyDown: {
+        auto* field = dynamic_cast<View*>(firstResponder_);
+        if (field != nullptr && field->acceptsFirstResponder()) {
+            field->keyDown(event);
+            return;
+        }
+        if (event.keyCode() == KeyReturn && defaultButton_ != nullptr) {
+            defaultButton_->performClick(this);
+            return;
+        }
+        if (Button* b = buttonWithKeyEquivalent(*contentView_, event.characters()))
+            b->performClick(this);
+        return;
+    }
+    default:
+        return;
+    }
+}
+
+void Window::updateTrackingAreas(const Event& event)
+{
+    struct Crossing {
+        TrackingArea* area;
+        bool inside;
+    };
+    std::vector<Crossing> areas;
+    const bool key = isKeyWindow();
+    forEachShownView(*contentView_, [&](View& v) {
+        for (const auto& area : v.trackingAreas()) {
+            const bool active = (area->options() & TrackingActiveAlways) != 0 ||
+                                ((area->options() & TrackingActiveInKeyWindow) != 0 && key);
+            const bool inside = active && v.convertRectToWindow(area->rect()).contains(event.locationInWindow());
+            areas.push_back({area.get(), inside});
+        }
+    });
+    // Leaving first, then entering, then moving: an owner hears it left one area before it
+    // hears it entered the next.
+    for (const Crossing& c : areas)
+        if (c.area->mouseInside() && !c.inside) {
+            c.area->setMouseInside(false);
+            if (c.area->options() & TrackingMouseEnteredAndExited)
+                c.area->owner()->mouseExited(event.withTrackingArea(EventType::MouseExited, c.area));
+        }
+    for (const Crossing& c : areas)
+        if (!c.area->mouseInside() && c.inside) {
+            c.area->setMouseInside(true);
+            if (c.area->options() & TrackingMouseEnteredAndExited)
+                c.area->owner()->mouseEntered(event.withTrackingArea(EventType::MouseEntered, c.area));
+        }
+    for (const Crossing& c : areas)
+        if (c.inside && (c.area->options() & TrackingMouseMoved))
+            c.area->owner()->mouseMoved(event.withTrackingArea(EventType::MouseMoved, c.area));
+}
+
+void Window::displayView(View& view)
+{
+    if (view.isHiddenOrHasHiddenAncestor())
+        return;
+    GraphicsContext context(picture_->surface(), frame_.size.height);
+    GraphicsContext::Scope scope(context);
+    const Point origin = view.superview() != nullptr ? view.superview()->convertPointToWindow({0, 0}) : Point{};
+    if (&view == contentView_.get()) {
+        backgroundColor_.setFill();
+        RectFill({{0, 0}, frame_.size});
+    }
+    context.translate(origin.x, origin.y);
+    view.drawHierarchy(context);
+}
+
+std::unique_ptr<Image> Window::render(double scale) const
+{
+    auto image = std::make_unique<Image>(Size{frame_.size.width * scale, frame_.size.height * scale});
+    GraphicsContext context(image->surface(), frame_.size.height, scale);
+    GraphicsContext::Scope scope(context);
+    backgroundColor_.setFill();
+    RectFill({{0, 0}, frame_.size});
+    contentView_->drawHierarchy(context);
+    return image;
+}
+
+} // namespace ns

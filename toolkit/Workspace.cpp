@@ -1,0 +1,21 @@
+#include "Workspace.h"
+
+namespace ns {
+
+Workspace& Workspace::sharedWorkspace()
+{
+    static Workspace workspace;
+    return workspace;
+}
+
+bool Workspace::openURL(const std::string& url)
+{
+    if (url.empty())
+        return false;
+    opened_.push_back(url);
+    if (listener_)
+        listener_(url);
+    return true;
+}
+
+} // namespace ns
