@@ -11,6 +11,7 @@ packages=(
   libgtest-dev
   libbenchmark-dev
   libcairo2-dev
+  libexpat1-dev
   libfontconfig-dev
   nlohmann-json3-dev
   pkg-config

@@ -25,6 +25,7 @@ std::string writeAtomically(const std::filesystem::path& path, const std::functi
         unlink(temporary.c_str());
         return "cannot write " + path.string() + ": " + std::strerror(error);
     }
+    errno = 0; // so that a failure with no reason of its own is not given a stale one
     bool written = write(file);
     written = std::fflush(file) == 0 && written;
     written = fsync(fileno(file)) == 0 && written;

@@ -4,9 +4,11 @@
 #include "Colors.h"
 #include "Numbers.h"
 #include "Scene.h"
+#include "document/Unicode.h"
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -28,6 +30,22 @@ bool setSource(cairo_t* cairo, const AIColor& color)
         return false;
     cairo_set_source_rgb(cairo, rgb.red, rgb.green, rgb.blue);
     return true;
+}
+
+// Point text stands on one line, as the SVG shows it: tabs and line breaks as spaces, the
+// other characters no font can show (controls, U+FFFE, U+FFFF) as U+FFFD.
+std::string oneLine(std::string_view utf8)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        const char32_t c = doc::nextCodePoint(utf8, i);
+        if (c == '\t' || c == '\n' || c == '\r')
+            out += ' ';
+        else
+            doc::appendUtf8(out, c < 0x20 || c == 0xFFFE || c == 0xFFFF ? char32_t{0xFFFD} : c);
+    }
+    return out;
 }
 
 class PngPainter {
@@ -103,8 +121,10 @@ private:
             cairo_set_line_cap(cairo_, stroke.cap >= 0 && stroke.cap < 3 ? caps[stroke.cap] : CAIRO_LINE_CAP_BUTT);
             cairo_set_line_join(cairo_, stroke.join >= 0 && stroke.join < 3 ? joins[stroke.join] : CAIRO_LINE_JOIN_MITER);
             cairo_set_miter_limit(cairo_, stroke.miterLimit);
+            // Cairo refuses dashes that are all 0 long and would then draw nothing more of
+            // the picture: those draw solid.
             double dashes[kMaxDashComponents];
-            const int count = std::min<int>(std::max<int>(stroke.dash.length, 0), kMaxDashComponents);
+            const int count = dashed(stroke) ? dashCount(stroke) : 0;
             for (int i = 0; i < count; ++i)
                 dashes[i] = stroke.dash.array[i];
             cairo_set_dash(cairo_, dashes, count, stroke.dash.offset);
@@ -115,7 +135,8 @@ private:
 
     void text(const doc::Art& art)
     {
-        const TextLook look = textLook(art, fonts_);
+        TextLook look = textLook(art, fonts_);
+        look.text = oneLine(look.text);
         if (look.text.empty() || !setSource(cairo_, look.fill))
             return;
         cairo_save(cairo_);
@@ -157,8 +178,8 @@ std::string savePng(const doc::Document& document, const doc::FontList& fonts, c
 {
     if (std::string reason = checkPngScale(scale); !reason.empty())
         return "cannot write " + path.string() + ": " + reason;
-    const int width = static_cast<int>(std::ceil(doc::Document::kArtboardWidth * scale));
-    const int height = static_cast<int>(std::ceil(doc::Document::kArtboardHeight * scale));
+    const int width = std::max(1, static_cast<int>(std::lround(doc::Document::kArtboardWidth * scale)));
+    const int height = std::max(1, static_cast<int>(std::lround(doc::Document::kArtboardHeight * scale)));
     const std::unique_ptr<cairo_surface_t, SurfaceDeleter> surface(
         cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height));
     const std::unique_ptr<cairo_t, ContextDeleter> cairo(cairo_create(surface.get()));
@@ -174,6 +195,9 @@ std::string savePng(const doc::Document& document, const doc::FontList& fonts, c
     cairo_set_antialias(cairo.get(), CAIRO_ANTIALIAS_GRAY);
     PngPainter(document, fonts, cairo.get()).paint();
     cairo_surface_flush(surface.get());
+    // Cairo stops drawing at its first error: such a picture lacks what came after it.
+    if (cairo_status(cairo.get()) != CAIRO_STATUS_SUCCESS)
+        return "cannot write " + path.string() + ": " + cairo_status_to_string(cairo_status(cairo.get()));
 
     return writeAtomically(path, [&](std::FILE* file) {
         return cairo_surface_write_to_png_stream(surface.get(), writeToFile, file) == CAIRO_STATUS_SUCCESS;

@@ -2,6 +2,8 @@
 
 #include "document/Unicode.h"
 
+#include <algorithm>
+
 namespace host::render {
 
 std::vector<AILayerHandle> layersBottomUp(const doc::Document& document)
@@ -12,6 +14,19 @@ std::vector<AILayerHandle> layersBottomUp(const doc::Document& document)
 bool straightBetween(const AIPathSegment& from, const AIPathSegment& to)
 {
     return from.out.h == from.p.h && from.out.v == from.p.v && to.in.h == to.p.h && to.in.v == to.p.v;
+}
+
+int dashCount(const AIStrokeStyle& stroke)
+{
+    return std::clamp<int>(stroke.dash.length, 0, kMaxDashComponents);
+}
+
+bool dashed(const AIStrokeStyle& stroke)
+{
+    for (int i = 0; i < dashCount(stroke); ++i)
+        if (stroke.dash.array[i] > 0)
+            return true;
+    return false;
 }
 
 TextLook textLook(const doc::Art& frame, const doc::FontList& fonts)
@@ -29,7 +44,7 @@ TextLook textLook(const doc::Art& frame, const doc::FontList& fonts)
         look.fill.c.g.gray = 1;
     }
     look.justification = frame.paras.justification.value_or(kLeftJustify);
-    look.tracking = static_cast<float>(frame.chars.tracking.value_or(0));
+    look.tracking = frame.chars.tracking.value_or(0);
     return look;
 }
 

@@ -17,6 +17,12 @@ std::vector<AILayerHandle> layersBottomUp(const doc::Document& document);
 // its anchor.
 bool straightBetween(const AIPathSegment& from, const AIPathSegment& to);
 
+// Whether the stroke is drawn dashed: it has dashes and they are not all 0 long (a dash of
+// nothing but zeros draws the line solid, as SVG reads it).
+bool dashed(const AIStrokeStyle& stroke);
+// How many of the stroke's dash values count: its length, within what the style can hold.
+int dashCount(const AIStrokeStyle& stroke);
+
 // A point-text frame with its unset features given the host's defaults.
 struct TextLook {
     std::string text;   // UTF-8
@@ -24,7 +30,7 @@ struct TextLook {
     float size = 12;
     AIColor fill{};
     ATEParagraphJustification justification = 0;
-    float tracking = 0; // thousandths of an em
+    int32_t tracking = 0; // thousandths of an em; the exports do not draw it
 };
 TextLook textLook(const doc::Art& frame, const doc::FontList& fonts);
 

@@ -6,6 +6,8 @@
 #include "Scene.h"
 #include "Xml.h"
 
+#include <algorithm>
+
 namespace host::render {
 
 namespace {
@@ -131,10 +133,12 @@ private:
         out_ += std::string(" stroke-linecap=\"") + (stroke.cap >= 0 && stroke.cap < 3 ? caps[stroke.cap] : "butt") + "\"";
         out_ += std::string(" stroke-linejoin=\"") + (stroke.join >= 0 && stroke.join < 3 ? joins[stroke.join] : "miter") +
                 "\"";
-        out_ += " stroke-miterlimit=\"" + formatNumber(stroke.miterLimit) + "\"";
-        if (stroke.dash.length > 0) {
+        // SVG refuses a limit below 1 and would fall back to 4; below 1 every corner is
+        // bevelled, which is what 1 draws.
+        out_ += " stroke-miterlimit=\"" + formatNumber(std::max(stroke.miterLimit, AIReal{1})) + "\"";
+        if (dashed(stroke)) {
             out_ += " stroke-dasharray=\"";
-            for (int i = 0; i < stroke.dash.length && i < kMaxDashComponents; ++i)
+            for (int i = 0; i < dashCount(stroke); ++i)
                 out_ += (i > 0 ? "," : "") + formatNumber(stroke.dash.array[i]);
             out_ += "\" stroke-dashoffset=\"" + formatNumber(stroke.dash.offset) + "\"";
         }
@@ -151,8 +155,6 @@ private:
         out_ += " transform=\"translate(" + point(art.anchor) + ") scale(1 -1)\"";
         out_ += " font-family=\"" + escapeXml(look.family) + "\" font-size=\"" + formatNumber(look.size) + "\"";
         out_ += std::string(" text-anchor=\"") + anchor + "\"";
-        if (look.tracking != 0)
-            out_ += " letter-spacing=\"" + formatNumber(look.tracking / 1000 * look.size) + "\"";
         paint("fill", look.fill);
         out_ += " xml:space=\"preserve\">" + escapeXml(look.text) + "</text>\n";
     }

@@ -51,7 +51,7 @@ std::string pathLine(const doc::Art& art)
     line += " miter " + formatNumber(stroke.miterLimit);
     if (stroke.dash.length > 0) {
         line += " dash ";
-        for (int i = 0; i < stroke.dash.length && i < kMaxDashComponents; ++i)
+        for (int i = 0; i < dashCount(stroke); ++i)
             line += (i > 0 ? "," : "") + formatNumber(stroke.dash.array[i]);
         line += " offset " + formatNumber(stroke.dash.offset);
     }
@@ -62,9 +62,12 @@ std::string textLine(const doc::Art& art, const doc::FontList& fonts)
 {
     static const char* const alignments[] = {"left", "centre", "right"};
     const TextLook look = textLook(art, fonts);
-    return "text " + quoted(art.name) + " at (" + point(art.anchor) + ") font " + quoted(look.family) + " size " +
-           formatNumber(look.size) + " " + alignments[static_cast<int>(alignmentOf(look.justification))] + " fill " +
-           heldColor(look.fill) + " " + quoted(look.text);
+    std::string line = "text " + quoted(art.name) + " at (" + point(art.anchor) + ") font " + quoted(look.family) +
+                       " size " + formatNumber(look.size) + " " +
+                       alignments[static_cast<int>(alignmentOf(look.justification))];
+    if (look.tracking != 0)
+        line += " tracking " + std::to_string(look.tracking);
+    return line + " fill " + heldColor(look.fill) + " " + quoted(look.text);
 }
 
 void art(const doc::Document& document, const doc::FontList& fonts, AIArtHandle handle, int depth, std::string& out)

@@ -3,13 +3,15 @@
 //
 //   layer "TITLE" [locked] [hidden]
 //   group "NAME"
-//   path "NAME" open|closed (X Y) (X Y) ... fill COLOUR|none stroke COLOUR|none [width W cap C
-//       join J miter M] [dash A,B,... offset O]
-//   text "NAME" at (X Y) font "FAMILY" size S left|centre|right fill COLOUR "TEXT"
+//   path "NAME" open|closed (X Y) (X Y) ... fill COLOUR|none [even-odd] stroke COLOUR|none
+//       [width W cap C join J miter M] [dash A,B,... offset O]
+//   text "NAME" at (X Y) font "FAMILY" size S left|centre|right [tracking T] fill COLOUR "TEXT"
 //
-// COLOUR is written as held ("gray 0.5", "rgb 1 0 0", "cmyk 0 0 0 1"); a point whose control
-// points leave its anchor is written (X Y in X Y out X Y). Names and texts are in double
-// quotes, with quotes, backslashes and control characters written as in C.
+// Everything is written as held, whether the exports draw it or not: COLOUR as "gray 0.5",
+// "rgb 1 0 0" or "cmyk 0 0 0 1", the dash and the tracking (in thousandths of an em, shown
+// only when not 0) included. A point whose control points leave its anchor is written
+// (X Y in X Y out X Y). Names and texts are in double quotes, with quotes, backslashes and
+// control characters written as in C.
 #pragma once
 
 #include "document/Document.h"

@@ -3,6 +3,8 @@
 #include "Svg.h"
 #include "Tree.h"
 
+#include <functional>
+
 namespace render_test {
 namespace {
 
@@ -77,6 +79,51 @@ TEST(Svg, APathCarriesItsWholeStyle)
     Position(svg, "<path d=\"M0 0 L1 1\" fill=\"none\" stroke=\"none\"/>");
 }
 
+// A stroke as the SVG writes it, from stroke-linecap to the end of the path.
+struct Trait {
+    AILineCap cap = kAIButtCap;
+    AILineJoin join = kAIMiterJoin;
+    AIReal miter = 4;
+    std::vector<AIReal> dash;
+    AIReal offset = 0;
+    const char* written;
+};
+
+TEST(Svg, EachCapJoinLimitAndDash)
+{
+    const Trait cases[] = {
+        {kAIButtCap, kAIMiterJoin, 4, {}, 0, "butt\" stroke-linejoin=\"miter\" stroke-miterlimit=\"4\"/>"},
+        {kAIRoundCap, kAIRoundJoin, 4, {}, 0, "round\" stroke-linejoin=\"round\" stroke-miterlimit=\"4\"/>"},
+        {kAIProjectingCap, kAIBevelJoin, 10, {}, 0, "square\" stroke-linejoin=\"bevel\" stroke-miterlimit=\"10\"/>"},
+        // SVG refuses a limit below 1 (and would draw 4): below 1 every corner is bevelled, as at 1.
+        {kAIButtCap, kAIMiterJoin, 0.5f, {}, 0, "butt\" stroke-linejoin=\"miter\" stroke-miterlimit=\"1\"/>"},
+        {kAIButtCap, kAIMiterJoin, 4, {3, 1.5f}, 1,
+         "butt\" stroke-linejoin=\"miter\" stroke-miterlimit=\"4\" stroke-dasharray=\"3,1.5\" stroke-dashoffset=\"1\"/>"},
+        {kAIRoundCap, kAIMiterJoin, 4, {0, 2}, 0,
+         "round\" stroke-linejoin=\"miter\" stroke-miterlimit=\"4\" stroke-dasharray=\"0,2\" stroke-dashoffset=\"0\"/>"},
+        {kAIButtCap, kAIMiterJoin, 4, {2}, -0.25f,
+         "butt\" stroke-linejoin=\"miter\" stroke-miterlimit=\"4\" stroke-dasharray=\"2\" stroke-dashoffset=\"-0.25\"/>"},
+        // Dashes of nothing draw the line solid.
+        {kAIButtCap, kAIMiterJoin, 4, {0, 0}, 3, "butt\" stroke-linejoin=\"miter\" stroke-miterlimit=\"4\"/>"},
+    };
+    for (const Trait& c : cases) {
+        Papier papier;
+        Art& art = papier.chemin(nullptr, {{0, 0}, {10, 0}, {10, 10}}, false);
+        art.style = host::doc::Document::defaultPathStyle();
+        art.style.stroke.cap = c.cap;
+        art.style.stroke.join = c.join;
+        art.style.stroke.miterLimit = c.miter;
+        art.style.stroke.dash.length = static_cast<ai_int16>(c.dash.size());
+        for (size_t i = 0; i < c.dash.size(); ++i)
+            art.style.stroke.dash.array[i] = c.dash[i];
+        art.style.stroke.dash.offset = c.offset;
+        const std::string svg = host::render::svgOf(papier.document, papier.fonts);
+        Position(svg, std::string("stroke=\"rgb(0,0,0)\" data-stroke-color=\"gray 1\" stroke-width=\"1\" "
+                                  "stroke-linecap=\"") +
+                          c.written);
+    }
+}
+
 TEST(Svg, PointTextStandsAtItsAnchorWithItsFeatures)
 {
     const struct {
@@ -118,10 +165,50 @@ TEST(Svg, NamesAndTitlesAreEscaped)
     EXPECT_EQ(svg.find("<script"), std::string::npos);
 }
 
+// One object's line in the tree, from the style or the features the case gives it.
+TEST(Tree, EachObjectWritesWhatItHolds)
+{
+    const struct {
+        std::function<void(Art&)> make;
+        ArtKind kind;
+        const char* line;
+    } cases[] = {
+        {[](Art&) {}, ArtKind::Path, "path \"\" open (0 0) (10 5) fill none stroke gray 1 width 1 cap butt join miter miter 4"},
+        {[](Art& a) { a.closed = true; a.style.strokePaint = false; a.style.fillPaint = true; a.style.evenodd = true;
+                      a.style.fill.color.kind = kFourColor; a.style.fill.color.c.f = {0, 0.6f, 0.9f, 0}; },
+         ArtKind::Path, "path \"\" closed (0 0) (10 5) fill cmyk 0 0.6 0.9 0 even-odd stroke none"},
+        {[](Art& a) { a.segments[1].in = {8, 1}; a.style.stroke.cap = kAIProjectingCap; a.style.stroke.join = kAIRoundJoin;
+                      a.style.stroke.dash.length = 2; a.style.stroke.dash.array[0] = 0; a.style.stroke.dash.array[1] = 0;
+                      a.style.stroke.dash.offset = 1.5f; a.style.stroke.color.kind = kThreeColor;
+                      a.style.stroke.color.c.rgb = {1, 0, 0.5f}; a.style.stroke.width = 0.25f; },
+         ArtKind::Path, "path \"\" open (0 0) (10 5 in 8 1 out 10 5) fill none stroke rgb 1 0 0.5 width 0.25 cap square "
+                        "join round miter 4 dash 0,0 offset 1.5"},
+        {[](Art& a) { a.name = "cell\t1"; a.anchor = {-3.5f, 20}; a.text = u"A\\B"; a.chars.font = 1; a.chars.size = 9;
+                      a.chars.tracking = -25; a.paras.justification = kRightJustify;
+                      a.chars.fill = AIColor{}; a.chars.fill->kind = kThreeColor; a.chars.fill->c.rgb = {0, 0.5f, 1}; },
+         ArtKind::Text, "text \"cell\\t1\" at (-3.5 20) font \"Test Serif\" size 9 right tracking -25 fill rgb 0 0.5 1 "
+                        "\"A\\\\B\""},
+        {[](Art& a) { a.text = u"\U0001F4CA"; a.chars.font = 7; a.paras.justification = kFullJustifyLastLineCenter; },
+         ArtKind::Text, "text \"\" at (0 0) font \"\" size 12 centre fill gray 1 \"\xF0\x9F\x93\x8A\""},
+    };
+    for (const auto& c : cases) {
+        Papier papier;
+        Art& art = c.kind == ArtKind::Path ? papier.chemin(nullptr, {{0, 0}, {10, 5}}, false)
+                                           : papier.nouveau(ArtKind::Text, kPlaceAboveAll, nullptr);
+        if (c.kind == ArtKind::Path)
+            art.style = host::doc::Document::defaultPathStyle();
+        c.make(art);
+        EXPECT_EQ(host::render::treeOf(papier.document, papier.fonts), std::string("layer \"Layer 1\"\n  ") + c.line + "\n");
+    }
+}
+
 TEST(Tree, OneLinePerObjectIndentedByDepth)
 {
     Papier papier;
     papier.document.layer(papier.document.currentLayer())->editable = false;
+    papier.document.layer(papier.document.currentLayer())->visible = false;
+    AILayerHandle dessous = nullptr;
+    ASSERT_EQ(papier.document.insertLayer(nullptr, kPlaceBelowAll, &dessous), kNoErr);
     papier.nouveau(ArtKind::Group, kPlaceAboveAll, nullptr, "Table");
     const AIArtHandle table = papier.dernier();
     Art& regle = papier.chemin(table, {{0, -30}, {300, -30}}, false, "rule");
@@ -133,7 +220,8 @@ TEST(Tree, OneLinePerObjectIndentedByDepth)
     texte.paras.justification = kCenterJustify;
 
     EXPECT_EQ(host::render::treeOf(papier.document, papier.fonts),
-              "layer \"Layer 1\" locked\n"
+              "layer \"Layer 2\"\n"
+              "layer \"Layer 1\" locked hidden\n"
               "  group \"Table\"\n"
               "    path \"rule\" open (0 -30) (300 -30) fill none stroke gray 0.5 width 1 cap butt join miter miter 4\n"
               "    text \"\" at (150 -18.96) font \"Test Sans\" size 12 centre fill gray 1 \"Say \\\"hi\\\"\\n\"\n");

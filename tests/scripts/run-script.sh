@@ -2,7 +2,9 @@
 # Runs one script with varo-host, in a folder of its own (so that what it saves goes there),
 # and compares what it printed with
 # the files beside it: NAME.out (standard output), NAME.err (standard error, when present;
-# otherwise nothing may be printed there) and NAME.status (the exit status, when not 0).
+# otherwise nothing may be printed there), NAME.status (the exit status, when not 0) and
+# NAME.files (when present: the files the run leaves in its folder besides the script, one a
+# line, sorted).
 set -uo pipefail
 host=$1
 script=$2
@@ -39,5 +41,11 @@ expected_err=/dev/null
 if ! diff -u "$expected_err" "$work/err" >&2; then
   echo "standard error differs" >&2
   failed=1
+fi
+if [ -f "$name.files" ]; then
+  if ! diff -u "$name.files" <(cd "$work/run" && find . -mindepth 1 ! -name "$name.varo" -printf '%P\n' | LC_ALL=C sort) >&2; then
+    echo "the files left by the run differ" >&2
+    failed=1
+  fi
 fi
 exit $failed
