@@ -1,5 +1,6 @@
 // varo-host: runs scripts against the stand-in host and the plug-ins it loads.
 #include "Commands.h"
+#include "DrawingCaches.h"
 #include "Options.h"
 
 #include <fstream>
@@ -55,9 +56,13 @@ int main(int argc, char** argv)
         }
     }
 
-    host::Host host(commandLine.host);
-    for (const auto& line : lines)
-        script::run(line, host, std::cout);
+    {
+        host::Host host(commandLine.host);
+        for (const auto& line : lines)
+            script::run(line, host, std::cout);
+    }
     std::cout.flush();
+    // After the host has gone: nothing uses the fonts any more.
+    host::render::releaseDrawingCaches();
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "HandleTable.h"
 #include "Notifiers.h"
 #include "PluginManager.h"
+#include "Tools.h"
 #include "SuiteRegistry.h"
 #include "document/Document.h"
 #include "document/Fonts.h"
@@ -46,6 +47,7 @@ public:
     const EventLog& log() const { return log_; }
     PluginManager& plugins() { return plugins_; }
     Notifiers& notifiers() { return notifiers_; }
+    Tools& tools() { return tools_; }
     doc::Document& document() { return document_; }
     const doc::Document& document() const { return document_; }
     // The font list of options().fonts, made at the first call (so that a host whose fonts
@@ -89,6 +91,7 @@ private:
     SPBasicSuite basic_{};
     PluginManager plugins_;
     Notifiers notifiers_;
+    Tools tools_;
     doc::Document document_;
     std::unique_ptr<doc::FontList> fonts_;
     doc::TextEngine textEngine_;

@@ -17,6 +17,7 @@ void installLayerSuite(SuiteRegistry& registry);
 void installDocumentSuites(SuiteRegistry& registry);
 void installTextSuites(SuiteRegistry& registry);
 void installFontSuite(SuiteRegistry& registry);
+void installToolSuite(SuiteRegistry& registry);
 void installPendingSuites(SuiteRegistry& registry);
 
 inline void installSuites(SuiteRegistry& registry)
@@ -30,6 +31,7 @@ inline void installSuites(SuiteRegistry& registry)
     installDocumentSuites(registry);
     installTextSuites(registry);
     installFontSuite(registry);
+    installToolSuite(registry);
     installPendingSuites(registry);
 }
 

@@ -173,14 +173,6 @@ const AITagSuite kAITagPending = {
     PENDING(AITagSuite, SetTag),
     PENDING(AITagSuite, GetTag),
 };
-const AIToolSuite kAIToolPending = {
-    PENDING(AIToolSuite, AddTool),
-    PENDING(AIToolSuite, SetToolInfoVars),
-    PENDING(AIToolSuite, GetToolNumberFromTitle),
-    PENDING(AIToolSuite, SetSelectedTool),
-    PENDING(AIToolSuite, SetSelectedToolByName),
-    PENDING(AIToolSuite, GetSelectedTool),
-};
 const AIUIThemeSuite kAIUIThemePending = {
     PENDING(AIUIThemeSuite, IsDarkUI),
     PENDING(AIUIThemeSuite, GetUIThemeColor),
@@ -239,7 +231,6 @@ void installPendingSuites(SuiteRegistry& registry)
     registry.add(kAISwatchGroupSuite, kAISwatchGroupSuiteVersion, &kAISwatchGroupPending);
     registry.add(kAISwatchListSuite, kAISwatchListSuiteVersion, &kAISwatchListPending);
     registry.add(kAITagSuite, kAITagSuiteVersion, &kAITagPending);
-    registry.add(kAIToolSuite, kAIToolSuiteVersion, &kAIToolPending);
     registry.add(kAIUIThemeSuite, kAIUIThemeSuiteVersion, &kAIUIThemePending);
     registry.add(kAIUndoSuite, kAIUndoSuiteVersion, &kAIUndoPending);
     registry.add(kSPBlocksSuite, kSPBlocksSuiteVersion, &kSPBlocksPending);

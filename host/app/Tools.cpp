@@ -1,0 +1,110 @@
+#include "Tools.h"
+
+#include "Host.h"
+
+namespace host {
+
+namespace {
+
+// The host's own tools, by name and title.
+const char* const kHostTools[] = {"Adobe Select Tool",    "Adobe Direct Select Tool", "Adobe Pen Tool",
+                                  "Adobe Rectangle Tool", "Adobe Type Tool",          "Adobe Eyedropper Tool",
+                                  "Adobe Hand Tool",      "Adobe Zoom Tool"};
+
+} // namespace
+
+Tools::Tools(Host& host) : host_(host)
+{
+    for (const char* name : kHostTools) {
+        auto tool = std::make_unique<Tool>();
+        tool->name = tool->title = tool->tooltip = name;
+        tool->number = static_cast<AIToolType>(tools_.size());
+        tool->group = tool->number;
+        tools_.push_back(std::move(tool));
+    }
+    selected_ = tools_.front().get();
+}
+
+ASErr Tools::add(PluginRecord* owner, const char* name, const AIAddToolData* data, ai_int32 options, AIToolHandle* made)
+{
+    if (name == nullptr || data == nullptr || made == nullptr || data->title == nullptr || *data->title == '\0' ||
+        withName(name) != nullptr)
+        return kBadParameterErr;
+    if ((data->sameGroupAs != kNoTool && withNumber(data->sameGroupAs) == nullptr) ||
+        (data->sameToolsetAs != kNoTool && withNumber(data->sameToolsetAs) == nullptr))
+        return kBadParameterErr;
+    auto tool = std::make_unique<Tool>();
+    tool->name = name;
+    tool->title = data->title;
+    tool->tooltip = data->tooltip != nullptr ? data->tooltip : "";
+    tool->normalIcon = data->normalIconResID;
+    tool->darkIcon = data->darkIconResID;
+    tool->number = static_cast<AIToolType>(tools_.size());
+    // A tool joins the group of the tool it names; that tool's group leader leads it.
+    tool->group = data->sameGroupAs == kNoTool ? tool->number : withNumber(data->sameGroupAs)->group;
+    tool->toolset = data->sameToolsetAs;
+    tool->options = options;
+    tool->owner = owner;
+    *made = tool->handle();
+    tools_.push_back(std::move(tool));
+    return kNoErr;
+}
+
+Tool* Tools::find(AIToolHandle handle) const
+{
+    for (const auto& tool : tools_)
+        if (tool->handle() == handle)
+            return tool.get();
+    return nullptr;
+}
+
+Tool* Tools::withName(std::string_view name) const
+{
+    for (const auto& tool : tools_)
+        if (tool->name == name)
+            return tool.get();
+    return nullptr;
+}
+
+Tool* Tools::withTitle(std::string_view title) const
+{
+    for (const auto& tool : tools_)
+        if (tool->title == title)
+            return tool.get();
+    return nullptr;
+}
+
+Tool* Tools::withNumber(AIToolType number) const
+{
+    return number >= 0 && static_cast<size_t>(number) < tools_.size() ? tools_[static_cast<size_t>(number)].get()
+                                                                        : nullptr;
+}
+
+void Tools::tell(Tool& tool, const char* selector)
+{
+    if (tool.owner == nullptr)
+        return;
+    AIToolMessage message{};
+    message.tool = tool.handle();
+    message.pressure = 1;
+    host_.plugins().send(*tool.owner, kCallerAITool, selector, message.d);
+}
+
+void Tools::select(Tool& tool)
+{
+    if (selected_ == &tool)
+        return;
+    Tool* previous = selected_;
+    selected_ = &tool;
+    if (previous != nullptr)
+        tell(*previous, kSelectorAIDeselectTool);
+    tell(tool, kSelectorAISelectTool);
+}
+
+void Tools::reselect()
+{
+    if (selected_ != nullptr)
+        tell(*selected_, kSelectorAIReselectTool);
+}
+
+} // namespace host

@@ -1,0 +1,87 @@
+// The host's tools: added beside the host's own, grouped, found by title, selected with the
+// messages their plug-ins hear.
+#include "Host.h"
+#include "sdk/AITool.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<std::string> gHeard;
+
+ASErr ToolOwner(const char* caller, const char* selector, void*)
+{
+    if (std::string(caller) == kCallerAITool)
+        gHeard.push_back(selector);
+    return kNoErr;
+}
+
+class HostTools : public testing::Test {
+protected:
+    HostTools() : host_({})
+    {
+        gHeard.clear();
+        owner_ = &host_.plugins().addInProcess("Owner", ToolOwner);
+        const void* suite = nullptr;
+        EXPECT_EQ(host_.basic()->AcquireSuite(kAIToolSuite, kAIToolSuiteVersion, &suite), kNoErr);
+        tools_ = static_cast<const AIToolSuite*>(suite);
+    }
+    ASErr Add(const char* name, AIToolType group, AIToolType toolset, AIToolHandle* tool)
+    {
+        const AIAddToolData data{name, "tip", 16051, 16052, group, toolset};
+        return tools_->AddTool(host::PluginManager::refOf(*owner_), name, &data, kToolWantsToTrackCursorOption, tool);
+    }
+
+    host::Host host_;
+    host::PluginRecord* owner_ = nullptr;
+    const AIToolSuite* tools_ = nullptr;
+};
+
+TEST_F(HostTools, ANewToolJoinsTheGroupItNamesOrOpensItsOwn)
+{
+    AIToolType eyedropper = kNoTool;
+    ASSERT_EQ(tools_->GetToolNumberFromTitle("Adobe Eyedropper Tool", &eyedropper), kNoErr);
+    AIToolType unknown = 77;
+    EXPECT_EQ(tools_->GetToolNumberFromTitle("Varo Grid Tool", &unknown), kNameNotFoundErr);
+    EXPECT_EQ(unknown, 77) << "untouched when no tool has the title";
+
+    AIToolHandle grouped = nullptr, alone = nullptr, follower = nullptr, twice = nullptr;
+    ASSERT_EQ(Add("Table Tool", eyedropper, eyedropper, &grouped), kNoErr);
+    ASSERT_EQ(Add("Alone Tool", kNoTool, kNoTool, &alone), kNoErr);
+    const host::Tool* g = host_.tools().find(grouped);
+    const host::Tool* a = host_.tools().find(alone);
+    EXPECT_EQ(g->group, eyedropper);
+    EXPECT_EQ(g->toolset, eyedropper);
+    EXPECT_EQ(a->group, a->number);
+    EXPECT_EQ(a->toolset, kNoTool);
+    ASSERT_EQ(Add("Follower Tool", g->number, kNoTool, &follower), kNoErr);
+    EXPECT_EQ(host_.tools().find(follower)->group, eyedropper) << "the group's leader leads it";
+
+    EXPECT_EQ(Add("Table Tool", kNoTool, kNoTool, &twice), kBadParameterErr) << "a name already taken";
+    EXPECT_EQ(Add("Stray Tool", 999, kNoTool, &twice), kBadParameterErr) << "a group of no tool";
+    EXPECT_EQ(tools_->AddTool(host::PluginManager::refOf(*owner_), "x", nullptr, 0, &twice), kBadParameterErr);
+
+    const AIToolInfoVariable vars[] = {15, 16, 23, kInfoEndOfList};
+    EXPECT_EQ(tools_->SetToolInfoVars(grouped, vars), kNoErr);
+    EXPECT_EQ(g->infoVariables, (std::vector<AIToolInfoVariable>{15, 16, 23}));
+    EXPECT_EQ(tools_->SetToolInfoVars(reinterpret_cast<AIToolHandle>(uintptr_t{8}), vars), kBadHandleErr);
+}
+
+TEST_F(HostTools, SelectingTellsTheOldToolsPluginThenTheNewOnes)
+{
+    AIToolHandle table = nullptr;
+    ASSERT_EQ(Add("Table Tool", kNoTool, kNoTool, &table), kNoErr);
+    AIToolHandle selected = nullptr;
+    EXPECT_EQ(tools_->GetSelectedTool(&selected), kNoErr);
+    EXPECT_EQ(host_.tools().find(selected)->name, "Adobe Select Tool");
+
+    EXPECT_EQ(tools_->SetSelectedTool(table), kNoErr);
+    EXPECT_EQ(tools_->SetSelectedTool(table), kNoErr) << "again: nothing new to tell";
+    EXPECT_EQ(tools_->SetSelectedToolByName("Adobe Select Tool"), kNoErr);
+    EXPECT_EQ(tools_->SetSelectedToolByName("No Such Tool"), kNameNotFoundErr);
+    EXPECT_EQ(gHeard, (std::vector<std::string>{kSelectorAISelectTool, kSelectorAIDeselectTool}));
+    EXPECT_EQ(tools_->GetSelectedTool(&selected), kNoErr);
+    EXPECT_EQ(host_.tools().find(selected)->name, "Adobe Select Tool");
+}
+
+} // namespace
