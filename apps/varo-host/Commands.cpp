@@ -123,6 +123,20 @@ const std::vector<Command>& commands()
         {"print", "log|tree", 1, 1,
          [](const Words& w) { return printable(w[0]) ? std::string() : "cannot print \"" + w[0] + "\" (log, tree)"; },
          [](const Words& w, host::Host& h, std::ostream& out) { printable(w[0])->print(h, out); }},
+        {"tool", "\"TITLE\"", 1, 1, noCheck,
+         [](const Words& w, host::Host& h, std::ostream&) {
+             if (host::Tool* tool = h.tools().withTitle(w[0]))
+                 h.tools().select(*tool);
+             else
+                 h.log().warning("no tool \"" + w[0] + "\"");
+         }},
+        {"menu", "\"TITLE\"", 1, 1, noCheck,
+         [](const Words& w, host::Host& h, std::ostream&) {
+             if (host::MenuItem* item = h.menus().itemTitled(w[0]))
+                 h.menus().choose(*item);
+             else
+                 h.log().warning("no menu item \"" + w[0] + "\"");
+         }},
         {"save", "FILE.svg|FILE.png [SCALE]", 1, 2, checkSave,
          [](const Words& w, host::Host& h, std::ostream&) { save(w, h); }},
         {"fail", "SUITE OPERATION CODE", 3, 3,

@@ -7,6 +7,7 @@
 #include "HandleTable.h"
 #include "Notifiers.h"
 #include "PluginManager.h"
+#include "Menus.h"
 #include "Tools.h"
 #include "SuiteRegistry.h"
 #include "document/Document.h"
@@ -48,6 +49,7 @@ public:
     PluginManager& plugins() { return plugins_; }
     Notifiers& notifiers() { return notifiers_; }
     Tools& tools() { return tools_; }
+    Menus& menus() { return menus_; }
     doc::Document& document() { return document_; }
     const doc::Document& document() const { return document_; }
     // The font list of options().fonts, made at the first call (so that a host whose fonts
@@ -92,6 +94,7 @@ private:
     PluginManager plugins_;
     Notifiers notifiers_;
     Tools tools_;
+    Menus menus_;
     doc::Document document_;
     std::unique_ptr<doc::FontList> fonts_;
     doc::TextEngine textEngine_;

@@ -18,6 +18,7 @@ void installDocumentSuites(SuiteRegistry& registry);
 void installTextSuites(SuiteRegistry& registry);
 void installFontSuite(SuiteRegistry& registry);
 void installToolSuite(SuiteRegistry& registry);
+void installMenuSuite(SuiteRegistry& registry);
 void installPendingSuites(SuiteRegistry& registry);
 
 inline void installSuites(SuiteRegistry& registry)
@@ -32,6 +33,7 @@ inline void installSuites(SuiteRegistry& registry)
     installTextSuites(registry);
     installFontSuite(registry);
     installToolSuite(registry);
+    installMenuSuite(registry);
     installPendingSuites(registry);
 }
 

@@ -103,15 +103,6 @@ const AIMdMemorySuite kAIMdMemoryPending = {
     PENDING(AIMdMemorySuite, MdMemoryNewHandle),
     PENDING(AIMdMemorySuite, MdMemoryDisposeHandle),
 };
-const AIMenuSuite kAIMenuPending = {
-    PENDING(AIMenuSuite, AddMenuItem),
-    PENDING(AIMenuSuite, AddMenuGroupAsSubMenu),
-    PENDING(AIMenuSuite, CountMenuGroups),
-    PENDING(AIMenuSuite, GetNthMenuGroup),
-    PENDING(AIMenuSuite, GetMenuGroupName),
-    PENDING(AIMenuSuite, SetItemText),
-    PENDING(AIMenuSuite, GetItemText),
-};
 const AIPanelFlyoutMenuSuite kAIPanelFlyoutMenuPending = {
     PENDING(AIPanelFlyoutMenuSuite, Create),
     PENDING(AIPanelFlyoutMenuSuite, Destroy),
@@ -219,7 +210,6 @@ void installPendingSuites(SuiteRegistry& registry)
     registry.add(kAIHitTestSuite, kAIHitTestSuiteVersion, &kAIHitTestPending);
     registry.add(kAIMatchingArtSuite, kAIMatchingArtSuiteVersion, &kAIMatchingArtPending);
     registry.add(kAIMdMemorySuite, kAIMdMemorySuiteVersion, &kAIMdMemoryPending);
-    registry.add(kAIMenuSuite, kAIMenuSuiteVersion, &kAIMenuPending);
     registry.add(kAIPanelFlyoutMenuSuite, kAIPanelFlyoutMenuSuiteVersion, &kAIPanelFlyoutMenuPending);
     registry.add(kAIPanelSuite, kAIPanelSuiteVersion, &kAIPanelPending);
     registry.add(kAIPluginSuite, kAIPluginSuiteVersion, &kAIPluginPending);

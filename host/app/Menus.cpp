@@ -1,0 +1,99 @@
+#include "Menus.h"
+
+#include "Host.h"
+
+namespace host {
+
+namespace {
+
+const char* const kHostGroups[] = {kAboutMenuGroup, "File", "Edit", "Object", "Window", kToolPalettesMenuGroup, "Help"};
+
+} // namespace
+
+Menus::Menus(Host& host) : host_(host)
+{
+    for (const char* name : kHostGroups)
+        groups_.push_back(std::make_unique<MenuGroup>(MenuGroup{name}));
+}
+
+ASErr Menus::addItem(PluginRecord* owner, const char* key, const AIPlatformAddMenuItemData* data, ai_int32 options,
+                     AIMenuItemHandle* made)
+{
+    if (data == nullptr || data->groupName == nullptr || data->itemText == nullptr || made == nullptr)
+        return kBadParameterErr;
+    MenuGroup* into = groupNamed(data->groupName);
+    if (into == nullptr)
+        return kNameNotFoundErr;
+    auto item = std::make_unique<MenuItem>();
+    item->key = key != nullptr ? key : "";
+    item->title = data->itemText;
+    item->group = into;
+    item->options = options;
+    item->owner = owner;
+    *made = item->handle();
+    items_.push_back(std::move(item));
+    return kNoErr;
+}
+
+ASErr Menus::addGroupAsSubMenu(const char* name, ai_int32 options, AIMenuItemHandle handle, AIMenuGroup* made)
+{
+    MenuItem* parent = item(handle);
+    if (parent == nullptr)
+        return kBadHandleErr;
+    if (name == nullptr || made == nullptr || groupNamed(name) != nullptr || parent->submenu != nullptr)
+        return kBadParameterErr;
+    groups_.push_back(std::make_unique<MenuGroup>(MenuGroup{name, parent, options}));
+    parent->submenu = groups_.back().get();
+    *made = parent->submenu->handle();
+    return kNoErr;
+}
+
+MenuItem* Menus::item(AIMenuItemHandle handle) const
+{
+    for (const auto& i : items_)
+        if (i->handle() == handle)
+            return i.get();
+    return nullptr;
+}
+
+MenuGroup* Menus::group(AIMenuGroup handle) const
+{
+    for (const auto& g : groups_)
+        if (g->handle() == handle)
+            return g.get();
+    return nullptr;
+}
+
+MenuGroup* Menus::groupNamed(std::string_view name) const
+{
+    for (const auto& g : groups_)
+        if (g->name == name)
+            return g.get();
+    return nullptr;
+}
+
+MenuItem* Menus::itemTitled(std::string_view title) const
+{
+    for (auto it = items_.rbegin(); it != items_.rend(); ++it)
+        if ((*it)->title == title)
+            return it->get();
+    return nullptr;
+}
+
+void Menus::send(MenuItem& item, const char* selector)
+{
+    AIMenuMessage message{};
+    message.menuItem = item.handle();
+    host_.plugins().send(*item.owner, kCallerAIMenu, selector, message.d, "\"" + item.title + "\"");
+}
+
+void Menus::choose(MenuItem& item)
+{
+    if (item.owner == nullptr || item.submenu != nullptr)
+        return;
+    if (item.options & kMenuItemWantsUpdateOption)
+        send(item, kSelectorAIUpdateMenuItem);
+    send(item, kSelectorAIGoMenuItem);
+}
+
+} // namespace host

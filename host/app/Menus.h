@@ -1,0 +1,67 @@
+// The host's menus: groups of items, the host's own and those plug-ins add, items that open
+// a group as their submenu. Choosing an item sends its plug-in "AI Go"; an item that wants
+// it is sent "AI Update" before it is shown.
+#pragma once
+
+#include "sdk/AIMenu.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace host {
+
+class Host;
+struct PluginRecord;
+struct MenuItem;
+
+struct MenuGroup {
+    std::string name;
+    MenuItem* parent = nullptr; // the item whose submenu this is; null for a top-level group
+    ai_int32 options = 0;
+    AIMenuGroup handle() const { return reinterpret_cast<AIMenuGroup>(const_cast<MenuGroup*>(this)); }
+};
+
+struct MenuItem {
+    std::string key;
+    std::string title;
+    MenuGroup* group = nullptr;
+    ai_int32 options = 0;
+    PluginRecord* owner = nullptr;
+    MenuGroup* submenu = nullptr;
+    AIMenuItemHandle handle() const { return reinterpret_cast<AIMenuItemHandle>(const_cast<MenuItem*>(this)); }
+};
+
+class Menus {
+public:
+    // The host's own groups, "About" and "Tool Palettes" among them.
+    explicit Menus(Host& host);
+    Menus(const Menus&) = delete;
+    Menus& operator=(const Menus&) = delete;
+
+    ASErr addItem(PluginRecord* owner, const char* key, const AIPlatformAddMenuItemData* data, ai_int32 options,
+                  AIMenuItemHandle* made);
+    ASErr addGroupAsSubMenu(const char* name, ai_int32 options, AIMenuItemHandle item, AIMenuGroup* made);
+
+    MenuItem* item(AIMenuItemHandle handle) const;
+    MenuGroup* group(AIMenuGroup handle) const;
+    MenuGroup* groupNamed(std::string_view name) const;
+    // The last item added with that title; null for none.
+    MenuItem* itemTitled(std::string_view title) const;
+    const std::vector<std::unique_ptr<MenuGroup>>& groups() const { return groups_; }
+    const std::vector<std::unique_ptr<MenuItem>>& items() const { return items_; }
+
+    // What showing the item's menu and choosing it do: "AI Update" first when the item wants
+    // it, then "AI Go". An item that opens a submenu, or that no plug-in owns, does nothing.
+    void choose(MenuItem& item);
+
+private:
+    void send(MenuItem& item, const char* selector);
+
+    Host& host_;
+    std::vector<std::unique_ptr<MenuGroup>> groups_;
+    std::vector<std::unique_ptr<MenuItem>> items_;
+};
+
+} // namespace host

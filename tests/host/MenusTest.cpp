@@ -1,0 +1,62 @@
+// The host's menus: items and submenus plug-ins add, and what choosing an item sends.
+#include "Host.h"
+#include "sdk/AIMenu.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<std::string> gHeard;
+
+ASErr MenuOwner(const char* caller, const char* selector, void*)
+{
+    if (std::string(caller) == kCallerAIMenu)
+        gHeard.push_back(selector);
+    return kNoErr;
+}
+
+TEST(HostMenus, ASubmenuOfItsOwnAndWhatChoosingAnItemSends)
+{
+    gHeard.clear();
+    host::Host host({});
+    host::PluginRecord& owner = host.plugins().addInProcess("Owner", MenuOwner);
+    const void* suite = nullptr;
+    ASSERT_EQ(host.basic()->AcquireSuite(kAIMenuSuite, kAIMenuSuiteVersion, &suite), kNoErr);
+    const auto* menu = static_cast<const AIMenuSuite*>(suite);
+    const SPPluginRef self = host::PluginManager::refOf(owner);
+
+    ai_int32 before = 0;
+    ASSERT_EQ(menu->CountMenuGroups(&before), kNoErr);
+    AIMenuItemHandle palettes = nullptr, hide = nullptr, stray = nullptr;
+    const AIPlatformAddMenuItemData groupItem{kToolPalettesMenuGroup, "Varo-Tools"};
+    ASSERT_EQ(menu->AddMenuItem(self, "Varo-Tools", &groupItem, kMenuItemNoOptions, &palettes), kNoErr);
+    AIMenuGroup varo = nullptr, again = nullptr;
+    ASSERT_EQ(menu->AddMenuGroupAsSubMenu("Varo-Tools", kMenuGroupSortedAlphabeticallyOption, palettes, &varo), kNoErr);
+    EXPECT_EQ(menu->AddMenuGroupAsSubMenu("Varo-Tools", 0, palettes, &again), kBadParameterErr) << "a name taken";
+    const AIPlatformAddMenuItemData hideItem{"Varo-Tools", "Hide Varo-Table"};
+    ASSERT_EQ(menu->AddMenuItem(self, "Hide Varo-Table", &hideItem, kMenuItemWantsUpdateOption, &hide), kNoErr);
+    const AIPlatformAddMenuItemData nowhere{"No Such Group", "x"};
+    EXPECT_EQ(menu->AddMenuItem(self, "x", &nowhere, 0, &stray), kNameNotFoundErr);
+
+    ai_int32 after = 0;
+    ASSERT_EQ(menu->CountMenuGroups(&after), kNoErr);
+    ASSERT_EQ(after, before + 1);
+    AIMenuGroup last = nullptr;
+    const char* name = nullptr;
+    ASSERT_EQ(menu->GetNthMenuGroup(after - 1, &last), kNoErr);
+    ASSERT_EQ(menu->GetMenuGroupName(last, &name), kNoErr);
+    EXPECT_STREQ(name, "Varo-Tools");
+    EXPECT_EQ(menu->GetNthMenuGroup(after, &last), kBadParameterErr);
+
+    ASSERT_EQ(menu->SetItemText(hide, "Show Varo-Table"), kNoErr);
+    const char* text = nullptr;
+    ASSERT_EQ(menu->GetItemText(hide, &text), kNoErr);
+    EXPECT_STREQ(text, "Show Varo-Table");
+
+    host.menus().choose(*host.menus().itemTitled("Show Varo-Table"));
+    host.menus().choose(*host.menus().itemTitled("Varo-Tools")); // opens its submenu: nothing sent
+    EXPECT_EQ(gHeard, (std::vector<std::string>{kSelectorAIUpdateMenuItem, kSelectorAIGoMenuItem}));
+    EXPECT_EQ(menu->SetItemText(reinterpret_cast<AIMenuItemHandle>(uintptr_t{3}), "x"), kBadHandleErr);
+}
+
+} // namespace
