@@ -2,6 +2,7 @@
 // One host exists at a time; the suites' C functions reach it through Host::get().
 #pragma once
 
+#include "Annotators.h"
 #include "EventLog.h"
 #include "FaultInjector.h"
 #include "HandleTable.h"
@@ -50,6 +51,7 @@ public:
     Notifiers& notifiers() { return notifiers_; }
     Tools& tools() { return tools_; }
     Menus& menus() { return menus_; }
+    Annotators& annotators() { return annotators_; }
     doc::Document& document() { return document_; }
     const doc::Document& document() const { return document_; }
     // The font list of options().fonts, made at the first call (so that a host whose fonts
@@ -95,6 +97,7 @@ private:
     Notifiers notifiers_;
     Tools tools_;
     Menus menus_;
+    Annotators annotators_;
     doc::Document document_;
     std::unique_ptr<doc::FontList> fonts_;
     doc::TextEngine textEngine_;

@@ -24,6 +24,7 @@ struct PluginRecord {
     bool inProcess = false;
     void* globals = nullptr;
     bool started = false;          // "Startup" answered 0 and no "Shutdown" since
+    ai_int32 options = 0;          // the Plug-in suite's option flags
     std::set<std::uintptr_t> accessReferences;
 
     // The name the log shows: the registered name once there is one.

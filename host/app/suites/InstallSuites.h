@@ -19,6 +19,7 @@ void installTextSuites(SuiteRegistry& registry);
 void installFontSuite(SuiteRegistry& registry);
 void installToolSuite(SuiteRegistry& registry);
 void installMenuSuite(SuiteRegistry& registry);
+void installAnnotatorSuite(SuiteRegistry& registry);
 void installPendingSuites(SuiteRegistry& registry);
 
 inline void installSuites(SuiteRegistry& registry)
@@ -34,6 +35,7 @@ inline void installSuites(SuiteRegistry& registry)
     installFontSuite(registry);
     installToolSuite(registry);
     installMenuSuite(registry);
+    installAnnotatorSuite(registry);
     installPendingSuites(registry);
 }
 

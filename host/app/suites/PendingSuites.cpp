@@ -40,12 +40,6 @@ namespace {
 
 #define PENDING(Suite, Operation) NotImplemented<k##Suite, #Operation, decltype(Suite::Operation)>::call
 
-const AIAnnotatorSuite kAIAnnotatorPending = {
-    PENDING(AIAnnotatorSuite, AddAnnotator),
-    PENDING(AIAnnotatorSuite, SetAnnotatorActive),
-    PENDING(AIAnnotatorSuite, GetAnnotatorActive),
-    PENDING(AIAnnotatorSuite, InvalAnnotationRect),
-};
 const AIAnnotatorDrawerSuite kAIAnnotatorDrawerPending = {
     PENDING(AIAnnotatorDrawerSuite, SetColor),
     PENDING(AIAnnotatorDrawerSuite, SetLineWidth),
@@ -126,10 +120,6 @@ const AIPanelSuite kAIPanelPending = {
     PENDING(AIPanelSuite, SetIconPNG),
     PENDING(AIPanelSuite, GetUserData),
 };
-const AIPluginSuite kAIPluginPending = {
-    PENDING(AIPluginSuite, GetPluginOptions),
-    PENDING(AIPluginSuite, SetPluginOptions),
-};
 const AIPreferenceSuite kAIPreferencePending = {
     PENDING(AIPreferenceSuite, GetBooleanPreference),
     PENDING(AIPreferenceSuite, PutBooleanPreference),
@@ -196,7 +186,6 @@ const ATEArraySuite kATEArrayPending = {
 
 void installPendingSuites(SuiteRegistry& registry)
 {
-    registry.add(kAIAnnotatorSuite, kAIAnnotatorSuiteVersion, &kAIAnnotatorPending);
     registry.add(kAIAnnotatorDrawerSuite, kAIAnnotatorDrawerSuiteVersion, &kAIAnnotatorDrawerPending);
     registry.add(kAIArtConverterSuite, kAIArtConverterSuiteVersion, &kAIArtConverterPending);
     registry.add(kAIArtSetSuite, kAIArtSetSuiteVersion, &kAIArtSetPending);
@@ -212,7 +201,6 @@ void installPendingSuites(SuiteRegistry& registry)
     registry.add(kAIMdMemorySuite, kAIMdMemorySuiteVersion, &kAIMdMemoryPending);
     registry.add(kAIPanelFlyoutMenuSuite, kAIPanelFlyoutMenuSuiteVersion, &kAIPanelFlyoutMenuPending);
     registry.add(kAIPanelSuite, kAIPanelSuiteVersion, &kAIPanelPending);
-    registry.add(kAIPluginSuite, kAIPluginSuiteVersion, &kAIPluginPending);
     registry.add(kAIPreferenceSuite, kAIPreferenceSuiteVersion, &kAIPreferencePending);
     registry.add(kAIRandomSuite, kAIRandomSuiteVersion, &kAIRandomPending);
     registry.add(kAIRealBezierSuite, kAIRealBezierSuiteVersion, &kAIRealBezierPending);

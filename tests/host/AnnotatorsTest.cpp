@@ -1,0 +1,58 @@
+// Annotators and the plug-in's option flags, as the suites keep them.
+#include "Host.h"
+#include "sdk/AIAnnotator.h"
+#include "sdk/AIPlugin.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+ASErr Quiet(const char*, const char*, void*)
+{
+    return kNoErr;
+}
+
+template <typename Suite>
+const Suite* Acquire(host::Host& host, const char* name, ai_int32 version)
+{
+    const void* suite = nullptr;
+    EXPECT_EQ(host.basic()->AcquireSuite(name, version, &suite), kNoErr);
+    return static_cast<const Suite*>(suite);
+}
+
+TEST(HostAnnotators, AddedActiveThenSwitchedAndTheirRedrawRequestsKept)
+{
+    host::Host host({});
+    const SPPluginRef self = host::PluginManager::refOf(host.plugins().addInProcess("Owner", Quiet));
+    const auto* annotator = Acquire<AIAnnotatorSuite>(host, kAIAnnotatorSuite, kAIAnnotatorSuiteVersion);
+
+    AIAnnotatorHandle anno = nullptr;
+    ASSERT_EQ(annotator->AddAnnotator(self, "VaroAnno", &anno), kNoErr);
+    ASBoolean active = false;
+    ASSERT_EQ(annotator->GetAnnotatorActive(anno, &active), kNoErr);
+    EXPECT_TRUE(active) << "a new annotator draws";
+    ASSERT_EQ(annotator->SetAnnotatorActive(anno, false), kNoErr);
+    ASSERT_EQ(annotator->GetAnnotatorActive(anno, &active), kNoErr);
+    EXPECT_FALSE(active);
+    EXPECT_EQ(annotator->SetAnnotatorActive(reinterpret_cast<AIAnnotatorHandle>(uintptr_t{5}), true), kBadHandleErr);
+    EXPECT_EQ(annotator->AddAnnotator(self, nullptr, &anno), kBadParameterErr);
+
+    const AIRect first{10, 20, 30, 40}, second{0, 0, 5, 5};
+    ASSERT_EQ(annotator->InvalAnnotationRect(nullptr, &first), kNoErr);
+    ASSERT_EQ(annotator->InvalAnnotationRect(nullptr, &second), kNoErr);
+    const std::vector<AIRect> taken = host.annotators().takeInvalidated();
+    ASSERT_EQ(taken.size(), 2u);
+    EXPECT_EQ(taken[0].right, 30);
+    EXPECT_TRUE(host.annotators().takeInvalidated().empty());
+
+    const auto* plugin = Acquire<AIPluginSuite>(host, kAIPluginSuite, kAIPluginSuiteVersion);
+    ai_int32 options = -1;
+    ASSERT_EQ(plugin->GetPluginOptions(self, &options), kNoErr);
+    EXPECT_EQ(options, 0);
+    ASSERT_EQ(plugin->SetPluginOptions(self, 6), kNoErr);
+    ASSERT_EQ(plugin->GetPluginOptions(self, &options), kNoErr);
+    EXPECT_EQ(options, 6);
+    EXPECT_EQ(plugin->GetPluginOptions(nullptr, &options), kBadHandleErr);
+}
+
+} // namespace
