@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "Host.h"
+#include "sdk/AINotifier.h"
 #include "Png.h"
 #include "Svg.h"
 #include "Tree.h"
@@ -136,6 +137,14 @@ const std::vector<Command>& commands()
                  h.menus().choose(*item);
              else
                  h.log().warning("no menu item \"" + w[0] + "\"");
+         }},
+        {"theme", "dark|light", 1, 1,
+         [](const Words& w) {
+             return w[0] == "dark" || w[0] == "light" ? std::string() : "no theme \"" + w[0] + "\" (dark, light)";
+         },
+         [](const Words& w, host::Host& h, std::ostream&) {
+             h.theme().setDark(w[0] == "dark");
+             h.notifiers().deliver(kAIUIBrightnessChangedNotifier);
          }},
         {"save", "FILE.svg|FILE.png [SCALE]", 1, 2, checkSave,
          [](const Words& w, host::Host& h, std::ostream&) { save(w, h); }},

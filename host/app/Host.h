@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Annotators.h"
+#include "DocumentView.h"
 #include "EventLog.h"
 #include "FaultInjector.h"
 #include "HandleTable.h"
@@ -11,6 +12,7 @@
 #include "Menus.h"
 #include "Tools.h"
 #include "SuiteRegistry.h"
+#include "Theme.h"
 #include "document/Document.h"
 #include "document/Fonts.h"
 #include "document/TextEngine.h"
@@ -52,6 +54,8 @@ public:
     Tools& tools() { return tools_; }
     Menus& menus() { return menus_; }
     Annotators& annotators() { return annotators_; }
+    DocumentView& documentView() { return documentView_; }
+    Theme& theme() { return theme_; }
     doc::Document& document() { return document_; }
     const doc::Document& document() const { return document_; }
     // The font list of options().fonts, made at the first call (so that a host whose fonts
@@ -98,6 +102,8 @@ private:
     Tools tools_;
     Menus menus_;
     Annotators annotators_;
+    DocumentView documentView_;
+    Theme theme_;
     doc::Document document_;
     std::unique_ptr<doc::FontList> fonts_;
     doc::TextEngine textEngine_;

@@ -28,6 +28,8 @@ TEST(Commands, ChecksEveryLineBeforeAnythingRuns)
         {{"tool", "Table Tool"}, ""},
         {{"menu", "Hide Varo-Table"}, ""},
         {{"tool"}, "\"tool\" takes \"TITLE\""},
+        {{"theme", "dark"}, ""},
+        {{"theme", "grey"}, "no theme \"grey\" (dark, light)"},
         {{"save", "t.svg"}, ""},
         {{"save", "out/t.png"}, ""},
         {{"save", "t.png", "2.5"}, ""},

@@ -20,6 +20,7 @@ void installFontSuite(SuiteRegistry& registry);
 void installToolSuite(SuiteRegistry& registry);
 void installMenuSuite(SuiteRegistry& registry);
 void installAnnotatorSuite(SuiteRegistry& registry);
+void installViewSuites(SuiteRegistry& registry);
 void installPendingSuites(SuiteRegistry& registry);
 
 inline void installSuites(SuiteRegistry& registry)
@@ -36,6 +37,7 @@ inline void installSuites(SuiteRegistry& registry)
     installToolSuite(registry);
     installMenuSuite(registry);
     installAnnotatorSuite(registry);
+    installViewSuites(registry);
     installPendingSuites(registry);
 }
 

@@ -66,16 +66,6 @@ const AIDataFilterSuite kAIDataFilterPending = {
     PENDING(AIDataFilterSuite, ReadDataFilter),
     PENDING(AIDataFilterSuite, UnlinkDataFilter),
 };
-const AIDocumentViewSuite kAIDocumentViewPending = {
-    PENDING(AIDocumentViewSuite, GetDocumentViewBounds),
-    PENDING(AIDocumentViewSuite, CountDocumentViews),
-    PENDING(AIDocumentViewSuite, GetNthDocumentView),
-    PENDING(AIDocumentViewSuite, GetDocumentViewZoom),
-    PENDING(AIDocumentViewSuite, SetDocumentViewZoom),
-    PENDING(AIDocumentViewSuite, ArtworkPointToViewPoint),
-    PENDING(AIDocumentViewSuite, ViewPointToArtworkPoint),
-    PENDING(AIDocumentViewSuite, SetDocumentViewInvalidRect),
-};
 const AIFilePathSuite kAIFilePathPending = {
     PENDING(AIFilePathSuite, Exists),
     PENDING(AIFilePathSuite, GetFileName),
@@ -154,10 +144,6 @@ const AITagSuite kAITagPending = {
     PENDING(AITagSuite, SetTag),
     PENDING(AITagSuite, GetTag),
 };
-const AIUIThemeSuite kAIUIThemePending = {
-    PENDING(AIUIThemeSuite, IsDarkUI),
-    PENDING(AIUIThemeSuite, GetUIThemeColor),
-};
 const AIUndoSuite kAIUndoPending = {
     PENDING(AIUndoSuite, SetUndoText),
     PENDING(AIUndoSuite, UndoChanges),
@@ -192,7 +178,6 @@ void installPendingSuites(SuiteRegistry& registry)
     registry.add(kAICursorSnapSuite, kAICursorSnapSuiteVersion, &kAICursorSnapPending);
     registry.add(kAICustomColorSuite, kAICustomColorSuiteVersion, &kAICustomColorPending);
     registry.add(kAIDataFilterSuite, kAIDataFilterSuiteVersion, &kAIDataFilterPending);
-    registry.add(kAIDocumentViewSuite, kAIDocumentViewSuiteVersion, &kAIDocumentViewPending);
     registry.add(kAIFilePathSuite, kAIFilePathSuiteVersion, &kAIFilePathPending);
     registry.add(kAIFoldersSuite, kAIFoldersSuiteVersion, &kAIFoldersPending);
     registry.add(kAIGroupSuite, kAIGroupSuiteVersion, &kAIGroupPending);
@@ -209,7 +194,6 @@ void installPendingSuites(SuiteRegistry& registry)
     registry.add(kAISwatchGroupSuite, kAISwatchGroupSuiteVersion, &kAISwatchGroupPending);
     registry.add(kAISwatchListSuite, kAISwatchListSuiteVersion, &kAISwatchListPending);
     registry.add(kAITagSuite, kAITagSuiteVersion, &kAITagPending);
-    registry.add(kAIUIThemeSuite, kAIUIThemeSuiteVersion, &kAIUIThemePending);
     registry.add(kAIUndoSuite, kAIUndoSuiteVersion, &kAIUndoPending);
     registry.add(kSPBlocksSuite, kSPBlocksSuiteVersion, &kSPBlocksPending);
     // The text-engine suites of the shared layouts; those with layouts of their own are real

@@ -1,0 +1,42 @@
+// The one view of the document: a window of pixels onto the artwork, centred on a point at
+// a zoom. View points are pixels with y downward from the view's top-left corner; artwork
+// points have y upward.
+#pragma once
+
+#include "sdk/ASTypes.h"
+
+#include <vector>
+
+namespace host {
+
+class DocumentView {
+public:
+    // Shows the whole A4 artboard with a margin at zoom 1.
+    DocumentView();
+
+    AIDocumentViewHandle handle() const { return reinterpret_cast<AIDocumentViewHandle>(const_cast<DocumentView*>(this)); }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    AIReal zoom() const { return zoom_; }
+    // False for a zoom that is not finite or not positive.
+    bool setZoom(AIReal zoom);
+
+    // The artwork the view shows.
+    AIRealRect bounds() const;
+    AIPoint artworkToView(AIRealPoint p) const;
+    AIRealPoint viewToArtwork(AIPoint p) const;
+
+    // What was asked to be redrawn since the last take; zoom changes redraw it all.
+    void invalidate(const AIRealRect& rect) { invalid_.push_back(rect); }
+    std::vector<AIRealRect> takeInvalidated();
+    int redraws() const { return redraws_; }
+
+private:
+    int width_ = 700, height_ = 942;
+    AIReal zoom_ = 1;
+    AIRealPoint centre_;
+    std::vector<AIRealRect> invalid_;
+    int redraws_ = 0;
+};
+
+} // namespace host
