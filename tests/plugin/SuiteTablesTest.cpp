@@ -3,6 +3,8 @@
 #include "TableauSuites.h"
 #include "sdk/AIDocumentView.h"
 
+#include "sdk/AIAnnotator.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -41,13 +43,12 @@ TEST(SuiteTables, AnOperationTheHostDoesNotPerformYetSaysSo)
 {
     host::Host host({});
     const void* suite = nullptr;
-    // Document View is still pending (the Artboard suite, once the example, is real now).
-    ASSERT_EQ(host.basic()->AcquireSuite(kAIDocumentViewSuite, kAIDocumentViewSuiteVersion, &suite), kNoErr);
-    ai_int32 count = 0;
-    EXPECT_EQ(static_cast<const AIDocumentViewSuite*>(suite)->CountDocumentViews(&count), kNotImplementedErr);
+    // The annotator's drawer is still pending (the document view, once the example, is real now).
+    ASSERT_EQ(host.basic()->AcquireSuite(kAIAnnotatorDrawerSuite, kAIAnnotatorDrawerSuiteVersion, &suite), kNoErr);
+    EXPECT_EQ(static_cast<const AIAnnotatorDrawerSuite*>(suite)->SetLineWidth(nullptr, 1), kNotImplementedErr);
     ASSERT_FALSE(host.log().lines().empty());
-    EXPECT_EQ(host.log().lines().back(), "not implemented: AI Document View Suite CountDocumentViews");
-    host.basic()->ReleaseSuite(kAIDocumentViewSuite, kAIDocumentViewSuiteVersion);
+    EXPECT_EQ(host.log().lines().back(), "not implemented: AI Annotator Drawer Suite SetLineWidth");
+    host.basic()->ReleaseSuite(kAIAnnotatorDrawerSuite, kAIAnnotatorDrawerSuiteVersion);
 }
 
 } // namespace
