@@ -7,6 +7,12 @@
 
 namespace ns {
 
+std::shared_ptr<Image> Image::initWithSize(Size size)
+{
+    return std::make_shared<Image>(size);
+}
+
+
 namespace {
 
 int pixels(double points)

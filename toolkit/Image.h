@@ -19,7 +19,9 @@ public:
     Image(const Image&) = delete;
     Image& operator=(const Image&) = delete;
 
-    static std::shared_ptr<Image> initWithSize(Size size) { return std::make_shared<Image>(size); }
+    // Made by the toolkit's own code, so that an image outlives the code that asked for it
+    // (a plug-in unloaded while the current cursor still shows its picture).
+    static std::shared_ptr<Image> initWithSize(Size size);
     // Null when the file is missing or not a PNG.
     static std::shared_ptr<Image> imageWithContentsOfFile(const std::filesystem::path& path);
 

@@ -2,6 +2,9 @@
 
 #include "Host.h"
 #include "sdk/AINotifier.h"
+#include "Numbers.h"
+#include "DocumentCommands.h"
+#include "PointerCommands.h"
 #include "Png.h"
 #include "Svg.h"
 #include "Tree.h"
@@ -9,6 +12,8 @@
 #include <charconv>
 #include <functional>
 #include <optional>
+#include <type_traits>
+#include <variant>
 
 namespace script {
 
@@ -76,6 +81,67 @@ void save(const std::vector<std::string>& w, host::Host& h)
         h.log().warning(reason);
 }
 
+// Every stored preference, sorted: `PREFIX/KEY KIND VALUE` (the host's own keys without a
+// prefix), reals in their shortest exact form, strings quoted.
+void printPreferences(host::Host& h, std::ostream& out)
+{
+    for (const auto& entry : h.preferences().entries()) {
+        out << (entry.prefix.empty() ? "" : entry.prefix + "/") << entry.key << ' '
+            << host::preferenceKindName(*entry.value) << ' ';
+        std::visit(
+            [&](const auto& value) {
+                using T = std::decay_t<decltype(value)>;
+                if constexpr (std::is_same_v<T, bool>)
+                    out << (value ? "true" : "false");
+                else if constexpr (std::is_same_v<T, std::string>)
+                    out << '"' << host::escapedAsInC(value) << '"';
+                else {
+                    char text[32];
+                    auto [end, error] = std::to_chars(text, text + sizeof text, value);
+                    out << std::string_view(text, error == std::errc() ? end - text : 0);
+                }
+            },
+            *entry.value);
+        out << '\n';
+    }
+}
+
+// One line per panel, in the order made: `panel "ID" "TITLE" shown yes|no size WxH icon BYTES
+// flyout ITEMS`, ITEMS being `none` (no flyout menu), `empty`, or the items in order, comma
+// separated, each `ID "TEXT" enabled|disabled` or `ID separator`.
+void printPanels(host::Host& h, std::ostream& out)
+{
+    for (const auto& panel : h.panels().all()) {
+        out << "panel \"" << host::escapedAsInC(panel->identifier) << "\" \"" << host::escapedAsInC(panel->title)
+            << "\" shown " << (panel->shown ? "yes" : "no") << " size " << host::render::formatNumber(panel->size.width)
+            << 'x' << host::render::formatNumber(panel->size.height) << " icon " << panel->icon.size() << " flyout";
+        const host::FlyoutMenu* menu = h.panels().findMenu(panel->flyoutMenu);
+        if (menu == nullptr)
+            out << " none";
+        else if (menu->items.empty())
+            out << " empty";
+        for (size_t i = 0; menu != nullptr && i < menu->items.size(); ++i) {
+            const host::FlyoutItem& item = menu->items[i];
+            out << (i == 0 ? " " : ", ") << item.id;
+            if (item.separator)
+                out << " separator";
+            else
+                out << " \"" << host::escapedAsInC(item.text) << "\" " << (item.enabled ? "enabled" : "disabled");
+        }
+        out << '\n';
+    }
+}
+
+// A flyout item's identifier: a whole number, digits only.
+std::optional<ai_uint32> parseItem(const std::string& text)
+{
+    ai_uint32 value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
 // What `print` can print.
 struct Printable {
     const char* name;
@@ -88,6 +154,9 @@ const Printable kPrintables[] = {
              out << line << '\n';
      }},
     {"tree", [](host::Host& h, std::ostream& out) { out << host::render::treeOf(h.document(), h.fonts()); }},
+    {"prefs", printPreferences},
+    {"panels", printPanels},
+    {"cursor", pointer::printCursor},
 };
 
 const Printable* printable(const std::string& name)
@@ -98,6 +167,15 @@ const Printable* printable(const std::string& name)
     return nullptr;
 }
 
+// "log, tree, ...": what print can print, for its error message.
+std::string printableNames()
+{
+    std::string names;
+    for (const Printable& p : kPrintables)
+        names += (names.empty() ? "" : ", ") + std::string(p.name);
+    return names;
+}
+
 struct Command {
     const char* name;
     const char* arguments; // for messages and usage
@@ -106,6 +184,12 @@ struct Command {
     std::function<std::string(const Words&)> check; // extra checks of the arguments
     std::function<void(const Words&, host::Host&, std::ostream&)> run;
 };
+
+void warnIfAny(host::Host& h, const std::string& reason)
+{
+    if (!reason.empty())
+        h.log().warning(reason);
+}
 
 std::string noCheck(const Words&)
 {
@@ -121,8 +205,8 @@ const std::vector<Command>& commands()
          [](const Words& w, host::Host& h, std::ostream&) { h.sendPlain(w[0], w[1]); }},
         {"unload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.unload(); }},
         {"reload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.reload(); }},
-        {"print", "log|tree", 1, 1,
-         [](const Words& w) { return printable(w[0]) ? std::string() : "cannot print \"" + w[0] + "\" (log, tree)"; },
+        {"print", "log|tree|prefs|panels|cursor", 1, 1,
+         [](const Words& w) { return printable(w[0]) ? std::string() : "cannot print \"" + w[0] + "\" (" + printableNames() + ")"; },
          [](const Words& w, host::Host& h, std::ostream& out) { printable(w[0])->print(h, out); }},
         {"tool", "\"TITLE\"", 1, 1, noCheck,
          [](const Words& w, host::Host& h, std::ostream&) {
@@ -133,10 +217,23 @@ const std::vector<Command>& commands()
          }},
         {"menu", "\"TITLE\"", 1, 1, noCheck,
          [](const Words& w, host::Host& h, std::ostream&) {
-             if (host::MenuItem* item = h.menus().itemTitled(w[0]))
+             // A text that changes as the menu opens is found under the text it opens with.
+             host::MenuItem* item = h.menus().itemTitled(w[0]);
+             if (item == nullptr) {
+                 h.menus().updateAll();
+                 item = h.menus().itemTitled(w[0]);
+             }
+             if (item != nullptr)
                  h.menus().choose(*item);
              else
                  h.log().warning("no menu item \"" + w[0] + "\"");
+         }},
+        {"flyout", "N", 1, 1,
+         [](const Words& w) { return parseItem(w[0]) ? std::string() : "\"" + w[0] + "\" is not a flyout item number"; },
+         [](const Words& w, host::Host& h, std::ostream&) {
+             const std::string reason = h.panels().chooseFlyoutItem(*parseItem(w[0]), h.log());
+             if (!reason.empty())
+                 h.log().warning(reason);
          }},
         {"theme", "dark|light", 1, 1,
          [](const Words& w) {
@@ -146,6 +243,12 @@ const std::vector<Command>& commands()
              h.theme().setDark(w[0] == "dark");
              h.notifiers().deliver(kAIUIBrightnessChangedNotifier);
          }},
+        {"lock-layer", "\"TITLE\"", 1, 1, noCheck,
+         [](const Words& w, host::Host& h, std::ostream&) { warnIfAny(h, script::setLayerLocked(h, w[0], true)); }},
+        {"unlock-layer", "\"TITLE\"", 1, 1, noCheck,
+         [](const Words& w, host::Host& h, std::ostream&) { warnIfAny(h, script::setLayerLocked(h, w[0], false)); }},
+        {"delete", "\"NAME\"", 1, 1, noCheck,
+         [](const Words& w, host::Host& h, std::ostream&) { warnIfAny(h, script::deleteTopmost(h, w[0])); }},
         {"save", "FILE.svg|FILE.png [SCALE]", 1, 2, checkSave,
          [](const Words& w, host::Host& h, std::ostream&) { save(w, h); }},
         {"fail", "SUITE OPERATION CODE", 3, 3,
@@ -163,6 +266,16 @@ const std::vector<Command>& commands()
              else
                  h.clock().set(*parseSeconds(w[0]));
          }},
+        {"mouse", "down|drag|up X Y [shift] [option]", 3, 5, pointer::checkMouse,
+         [](const Words& w, host::Host& h, std::ostream&) { pointer::mouse(w, h); }},
+        {"drag", "X1 Y1 X2 Y2", 4, 4, pointer::checkDrag,
+         [](const Words& w, host::Host& h, std::ostream&) { pointer::drag(w, h); }},
+        {"hover", "X Y [option]", 2, 3, pointer::checkHover,
+         [](const Words& w, host::Host& h, std::ostream&) { pointer::hover(w, h); }},
+        {"tool-options", "", 0, 0, noCheck,
+         [](const Words&, host::Host& h, std::ostream&) { pointer::toolOptions(h); }},
+        {"snapshot", "view|cursor FILE.png", 2, 2, pointer::checkSnapshot,
+         [](const Words& w, host::Host& h, std::ostream&) { pointer::snapshot(w, h); }},
     };
     return table;
 }

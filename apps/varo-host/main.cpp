@@ -58,8 +58,13 @@ int main(int argc, char** argv)
 
     {
         host::Host host(commandLine.host);
-        for (const auto& line : lines)
+        // As an event loop does: what the plug-in posted is answered before the next input,
+        // and after the last one, so that the last command's change is not lost.
+        for (const auto& line : lines) {
+            host.deliverPendingEvents();
             script::run(line, host, std::cout);
+        }
+        host.deliverPendingEvents();
     }
     std::cout.flush();
     // After the host has gone: nothing uses the fonts any more.

@@ -2,6 +2,7 @@
 
 #include "Messages.h"
 #include "suites/InstallSuites.h"
+#include "Sound.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +22,10 @@ Host::Host(HostOptions options) : options_(std::move(options)), plugins_(*this),
     gCurrent = this;
     basic_ = basicSuite();
     installSuites(suites_);
+    if (!options_.preferencesFile.empty())
+        preferences_ = PreferenceStore(options_.preferencesFile, [this](const std::string& text) { log_.warning(text); });
+    // Nothing is heard here: what plays is written down.
+    ns::Sound::setPlayListener([this](const ns::Sound& sound) { log_.note("sound \"" + sound.name() + "\""); });
     if (!options_.pluginsFolder.empty())
         plugins_.loadFolder(options_.pluginsFolder);
 }
@@ -33,6 +38,7 @@ Host::~Host()
         running = running || plugin->started;
     if (running)
         quit();
+    ns::Sound::setPlayListener(nullptr);
     gCurrent = nullptr;
 }
 

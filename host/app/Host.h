@@ -2,14 +2,19 @@
 // One host exists at a time; the suites' C functions reach it through Host::get().
 #pragma once
 
+#include "AnnotationDrawing.h"
 #include "Annotators.h"
+#include "DataFilters.h"
 #include "DocumentView.h"
 #include "EventLog.h"
 #include "FaultInjector.h"
 #include "HandleTable.h"
 #include "Notifiers.h"
 #include "PluginManager.h"
+#include "PreferenceStore.h"
 #include "Menus.h"
+#include "Panels.h"
+#include "ToolEvents.h"
 #include "Tools.h"
 #include "SuiteRegistry.h"
 #include "Theme.h"
@@ -53,9 +58,18 @@ public:
     Notifiers& notifiers() { return notifiers_; }
     Tools& tools() { return tools_; }
     Menus& menus() { return menus_; }
+    Panels& panels() { return panels_; }
+    // The streams the Data Filter suite has handed out and not yet freed.
+    DataFilters& dataFilters() { return dataFilters_; }
     Annotators& annotators() { return annotators_; }
+    // The pointer's events to the selected tool, and the point and keys it last had.
+    ToolEvents& toolEvents() { return toolEvents_; }
+    AnnotationPass& annotationPass() { return annotationPass_; }
     DocumentView& documentView() { return documentView_; }
     Theme& theme() { return theme_; }
+    // The store of options().preferencesFile, loaded when the host starts; in memory only
+    // when no file is given.
+    PreferenceStore& preferences() { return preferences_; }
     doc::Document& document() { return document_; }
     const doc::Document& document() const { return document_; }
     // The font list of options().fonts, made at the first call (so that a host whose fonts
@@ -86,6 +100,13 @@ public:
 
     bool launched() const { return launched_; }
 
+    // What the event loop answers before the next input: every keyboard event posted since
+    // becomes a track-cursor message to the selected tool (see ToolEvents::deliverPending).
+    // The number of messages sent.
+    size_t deliverPendingEvents() { return toolEvents_.deliverPending(); }
+    // A drawing pass of the active annotators over the document view: what they drew.
+    std::vector<DrawnItem> drawAnnotations() { return annotationPass_.draw(); }
+
     // Application contexts pushed by plug-ins, innermost last.
     std::vector<AIAppContextHandle>& appContexts() { return appContexts_; }
     HandleTable<AIResourceManagerHandle, SPPluginRef>& resourceManagers() { return resourceManagers_; }
@@ -101,9 +122,14 @@ private:
     Notifiers notifiers_;
     Tools tools_;
     Menus menus_;
+    Panels panels_; // after plugins_: the plug-ins' views in the panels go before their code
+    DataFilters dataFilters_;
     Annotators annotators_;
+    ToolEvents toolEvents_{*this};
+    AnnotationPass annotationPass_{*this};
     DocumentView documentView_;
     Theme theme_;
+    PreferenceStore preferences_;
     doc::Document document_;
     std::unique_ptr<doc::FontList> fonts_;
     doc::TextEngine textEngine_;

@@ -87,6 +87,13 @@ void Menus::send(MenuItem& item, const char* selector)
     host_.plugins().send(*item.owner, kCallerAIMenu, selector, message.d, "\"" + item.title + "\"");
 }
 
+void Menus::updateAll()
+{
+    for (const auto& item : items_)
+        if (item->owner != nullptr && item->submenu == nullptr && (item->options & kMenuItemWantsUpdateOption))
+            send(*item, kSelectorAIUpdateMenuItem);
+}
+
 void Menus::choose(MenuItem& item)
 {
     if (item.owner == nullptr || item.submenu != nullptr)

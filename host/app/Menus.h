@@ -55,6 +55,9 @@ public:
     // What showing the item's menu and choosing it do: "AI Update" first when the item wants
     // it, then "AI Go". An item that opens a submenu, or that no plug-in owns, does nothing.
     void choose(MenuItem& item);
+    // "AI Update" to every item that wants it, as opening the menus does, so that their
+    // texts are the ones the user would see.
+    void updateAll();
 
 private:
     void send(MenuItem& item, const char* selector);

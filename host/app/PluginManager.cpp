@@ -3,9 +3,13 @@
 #include "Host.h"
 #include "Messages.h"
 
+#include "Bundle.h"
+
 #include <dlfcn.h>
+#include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <fstream>
 
 namespace host {
 
@@ -17,6 +21,28 @@ PluginManager::~PluginManager()
         if (plugin->code != nullptr)
             dlclose(plugin->code);
 }
+
+namespace {
+
+// A bundle that names its identifier in Info.json is registered with the toolkit, so that its
+// code finds its resources the way it would on the platform. One that cannot be read is told.
+void registerBundle(Host& host, const fs::path& bundle)
+{
+    const fs::path info = bundle / "Info.json";
+    std::error_code error;
+    if (bundle.empty() || !fs::exists(info, error))
+        return;
+    std::ifstream in(info);
+    const nlohmann::json json = nlohmann::json::parse(in, nullptr, false);
+    if (json.is_discarded() || !json.is_object() || !json.contains("CFBundleIdentifier") ||
+        !json["CFBundleIdentifier"].is_string()) {
+        host.log().warning(info.string() + ": no \"CFBundleIdentifier\" string");
+        return;
+    }
+    ns::Bundle::registerBundle(json["CFBundleIdentifier"].get<std::string>(), bundle);
+}
+
+} // namespace
 
 void PluginManager::loadFolder(const fs::path& folder)
 {
@@ -38,6 +64,7 @@ void PluginManager::loadFolder(const fs::path& folder)
         plugin->resources = bundle / "Resources";
         if (!loadCode(*plugin))
             continue;
+        registerBundle(host_, bundle);
         plugins_.push_back(std::move(plugin));
     }
 }
@@ -50,6 +77,8 @@ PluginRecord& PluginManager::addInProcess(const std::string& name, SPPluginMainP
     plugin->resources = resources;
     plugin->main = main;
     plugin->inProcess = true;
+    if (!resources.empty())
+        registerBundle(host_, resources.parent_path());
     plugins_.push_back(std::move(plugin));
     return *plugins_.back();
 }

@@ -1,6 +1,7 @@
 #include "TableauPlugIn.h"
 
 #include "AIError.h"
+#include "TableauSuites.h"
 
 #include <cstring>
 #include <new>
@@ -40,12 +41,23 @@ TableauPlugIn::~TableauPlugIn() = default;
 
 ASErr TableauPlugIn::StartupPlugin(SPInterfaceMessage* message)
 {
-    return Plugin::StartupPlugin(message);
-}
-
-ASErr TableauPlugIn::PostStartupPlugin()
-{
-    return Plugin::PostStartupPlugin();
+    ASErr error = Plugin::StartupPlugin(message);
+    if (error == kNoErr) {
+        // The option flags go back as they came: nothing of ours changes them.
+        ai_int32 options = 0;
+        error = sAIPlugin->GetPluginOptions(message->d.self, &options);
+        if (error == kNoErr)
+            error = sAIPlugin->SetPluginOptions(message->d.self, options);
+    }
+    if (error == kNoErr)
+        error = AddTools(message);
+    if (error == kNoErr)
+        error = AddAnnotator(message);
+    if (error == kNoErr)
+        error = AddMenus(message);
+    if (error == kNoErr)
+        error = AddNotifier(message);
+    return error;
 }
 
 ASErr TableauPlugIn::Message(const char* caller, const char* selector, void* message)
@@ -73,65 +85,4 @@ ASErr TableauPlugIn::Message(const char* caller, const char* selector, void* mes
             return InvalAnnotator(annotation);
     }
     return error;
-}
-
-ASErr TableauPlugIn::Notify(AINotifierMessage* message)
-{
-    return Plugin::Notify(message);
-}
-
-ASErr TableauPlugIn::GoMenuItem(AIMenuMessage* message)
-{
-    return Plugin::GoMenuItem(message);
-}
-
-ASErr TableauPlugIn::UpdateMenuItem(AIMenuMessage* message)
-{
-    return Plugin::UpdateMenuItem(message);
-}
-
-ASErr TableauPlugIn::EditTool(AIToolMessage* message)
-{
-    return Plugin::EditTool(message);
-}
-
-ASErr TableauPlugIn::TrackToolCursor(AIToolMessage* message)
-{
-    return Plugin::TrackToolCursor(message);
-}
-
-ASErr TableauPlugIn::ToolMouseDown(AIToolMessage* message)
-{
-    return Plugin::ToolMouseDown(message);
-}
-
-ASErr TableauPlugIn::ToolMouseDrag(AIToolMessage* message)
-{
-    return Plugin::ToolMouseDrag(message);
-}
-
-ASErr TableauPlugIn::ToolMouseUp(AIToolMessage* message)
-{
-    return Plugin::ToolMouseUp(message);
-}
-
-ASErr TableauPlugIn::SelectTool(AIToolMessage* message)
-{
-    return Plugin::SelectTool(message);
-}
-
-ASErr TableauPlugIn::DeselectTool(AIToolMessage* message)
-{
-    return Plugin::DeselectTool(message);
-}
-
-// The annotator is not drawn yet: both messages stay unanswered.
-ASErr TableauPlugIn::toolAnnotate(AIAnnotatorMessage*)
-{
-    return kUnhandledMsgErr;
-}
-
-ASErr TableauPlugIn::InvalAnnotator(AIAnnotatorMessage*)
-{
-    return kUnhandledMsgErr;
 }

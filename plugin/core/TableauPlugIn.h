@@ -3,6 +3,29 @@
 
 #include "Plugin.h"
 
+// The Table Tool, the panel and its flyout menu: the host's handles, kept for the life of
+// the plug-in.
+extern AIToolHandle Outil;
+extern AIPanelRef PanneauRef;
+extern AIPanelFlyoutMenuRef MenuLocal;
+
+// The host's info-panel variables the tool declares, ended by kInfoEndOfList.
+extern const AIToolInfoVariable InfoVars[];
+// An artwork rectangle as view pixels of the current view, corner by corner; the first
+// host error is the result.
+ASErr ArtworkBoundsToViewBounds(const AIRealRect& artwork, AIRect& view);
+// Asks the host to redraw the annotations over that artwork rectangle.
+ASErr InvalidateRect(const AIRealRect& artwork);
+
+// The panel's flyout handler.
+void MenuCBP(AIPanelRef panneau, ai_uint32 article);
+
+// The current layer's colour, read at each drawing of the annotations.
+extern AIRGBColor CouleurCalque;
+
+// Host tools of the same family the Table Tool groups with, tried in this order.
+extern const char* const kOutilsDeLaFamille[3];
+
 class TableauPlugIn : public Plugin {
 public:
     explicit TableauPlugIn(SPPluginRef pluginRef);
@@ -22,9 +45,31 @@ public:
     ASErr SelectTool(AIToolMessage* message) override;
     ASErr DeselectTool(AIToolMessage* message) override;
 
-    // The annotator's two messages, reached from Message.
+    // Makes the table's group "Table" in the layer "Varo-Table" (made when missing); fails,
+    // after an alert, when that layer or the current one is locked.
+    ASErr CreationGroupe(AIToolMessage* message);
+    // The hover step of cursor tracking: the view refreshed, the tracking cursor set.
+    ASErr Survol(AIToolMessage* message);
+
+    // The registrations of start-up, in the order StartupPlugin makes them.
+    ASErr AddTools(SPInterfaceMessage* message);
+    ASErr AddAnnotator(SPInterfaceMessage* message);
+    ASErr AddMenus(SPInterfaceMessage* message);
+    ASErr AddNotifier(SPInterfaceMessage* message);
+
+    AIAnnotatorHandle annotator() const { return fAnnotator; }
+    AIMenuItemHandle aboutItem() const { return fAboutPluginMenu; }
+    AIMenuItemHandle showHideItem() const { return fMenuMontrerCacher; }
+
+    // The post-startup steps that give the panel its icon and its controller's view.
+    ASErr SetIconePanneauReduit();
+    ASErr AddWidgets();
+
+    // The annotator's two messages, reached from Message, and its two drawings.
     ASErr toolAnnotate(AIAnnotatorMessage* message);
     ASErr InvalAnnotator(AIAnnotatorMessage* message);
+    void TraceAnnoteRectangleSelection(AIAnnotatorMessage* message);
+    ASErr TraceAnnoteTexte(AIAnnotatorMessage* message, const AIRGBColor& couleur);
 
     // Rebuilds the dispatch table of an object whose code was loaded again.
     static void FixupVTable(TableauPlugIn* plugin);

@@ -30,6 +30,7 @@ char TexteCase[kLongueurMaxTexte + 1];
 
 bool SonDefaut, SonProv;
 bool OutilsGroupe, OutilsGroupeProv;
+bool PanneauVisible;
 char VirguleOuPoint;
 
 bool TableauCree;

@@ -49,6 +49,8 @@ extern char TexteCase[kLongueurMaxTexte + 1];
 // Options.
 extern bool SonDefaut, SonProv;
 extern bool OutilsGroupe, OutilsGroupeProv;
+// Written once with the factory preferences; nothing reads it.
+extern bool PanneauVisible;
 extern char VirguleOuPoint;
 
 // State of the tool and of the current table.

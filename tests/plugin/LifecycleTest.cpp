@@ -1,4 +1,5 @@
 // The bundle as the host loads it: its lifecycle seen from the host's side.
+#include "Cursor.h"
 #include "Host.h"
 
 #include <gtest/gtest.h>
@@ -86,14 +87,14 @@ TEST_F(Lifecycle, AfterUnloadOnlyReloadAndShutdownReachTheObject)
     EXPECT_TRUE(logged("Tableau: code kept loaded by an access reference"));
     EXPECT_EQ(plugin().globals, object) << "the object lives on";
 
-    const char* const warning = "Warning: Unhandled plugin message: caller \"AI Tool\" selector \"AI Mouse Down\"\n";
+    const char* const warning = "Warning: Unhandled plugin message: caller \"AI Tool\" selector \"AI Swipe\"\n";
     EXPECT_EQ(stderrOf([&] { host_.sendPlain("AI Tool", "AI Mouse Down"); }), "") << "not dispatched";
     EXPECT_EQ(stderrOf([&] { host_.sendPlain("Foo", "Bar"); }), "");
 
     host_.reload();
     EXPECT_GE(host_.suites().totalReferences(), 7 + 127);
     EXPECT_EQ(plugin().globals, object);
-    EXPECT_EQ(stderrOf([&] { host_.sendPlain("AI Tool", "AI Mouse Down"); }), warning) << "dispatched again";
+    EXPECT_EQ(stderrOf([&] { host_.sendPlain("AI Tool", "AI Swipe"); }), warning) << "dispatched again";
 
     host_.unload();
     host_.quit();
@@ -107,6 +108,22 @@ TEST_F(Lifecycle, AnUnknownMessageIsOneWarningAndNoFailure)
     EXPECT_EQ(stderrOf([&] { host_.sendPlain("Foo", "Bar"); }),
               "Warning: Unhandled plugin message: caller \"Foo\" selector \"Bar\"\n");
     EXPECT_TRUE(logged("Tableau: \"Foo\" \"Bar\" -> 0"));
+}
+
+// The plug-in's cursor is still the current one when its code goes at the host's end; the
+// toolkit lets go of it later, after the code has been unloaded.
+TEST(UnloadedCode, TheCursorThePlugInSetOutlivesItsCode)
+{
+    {
+        host::Host host(host::HostOptions{VARO_PLUGINS_DIR, {}, std::vector<std::string>{"Test Sans"}});
+        host.launch();
+        host.tools().select(*host.tools().withTitle("Table Tool"));
+        ASSERT_EQ(ns::Cursor::currentCursor().name(), "") << "an image of the plug-in's";
+        host.quit();
+    }
+    const uint32_t pixel = ns::Cursor::currentCursor().image()->pixelAt(7, 8);
+    ns::Cursor::arrowCursor().set();
+    EXPECT_EQ(pixel, 0xFF000000u) << "the crosshair's centre dot";
 }
 
 } // namespace

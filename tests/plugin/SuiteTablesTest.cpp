@@ -3,7 +3,7 @@
 #include "TableauSuites.h"
 #include "sdk/AIDocumentView.h"
 
-#include "sdk/AIAnnotator.h"
+#include "sdk/AIRandom.h"
 
 #include <gtest/gtest.h>
 
@@ -43,12 +43,14 @@ TEST(SuiteTables, AnOperationTheHostDoesNotPerformYetSaysSo)
 {
     host::Host host({});
     const void* suite = nullptr;
-    // The annotator's drawer is still pending (the document view, once the example, is real now).
-    ASSERT_EQ(host.basic()->AcquireSuite(kAIAnnotatorDrawerSuite, kAIAnnotatorDrawerSuiteVersion, &suite), kNoErr);
-    EXPECT_EQ(static_cast<const AIAnnotatorDrawerSuite*>(suite)->SetLineWidth(nullptr, 1), kNotImplementedErr);
+    // The random numbers are still pending (the view and the annotator's drawer, once the
+    // examples, are real now).
+    ASSERT_EQ(host.basic()->AcquireSuite(kAIRandomSuite, kAIRandomSuiteVersion, &suite), kNoErr);
+    AIReal value = 0;
+    EXPECT_EQ(static_cast<const AIRandomSuite*>(suite)->FloatRandom(&value), kNotImplementedErr);
     ASSERT_FALSE(host.log().lines().empty());
-    EXPECT_EQ(host.log().lines().back(), "not implemented: AI Annotator Drawer Suite SetLineWidth");
-    host.basic()->ReleaseSuite(kAIAnnotatorDrawerSuite, kAIAnnotatorDrawerSuiteVersion);
+    EXPECT_EQ(host.log().lines().back(), "not implemented: AI Random Suite FloatRandom");
+    host.basic()->ReleaseSuite(kAIRandomSuite, kAIRandomSuiteVersion);
 }
 
 } // namespace

@@ -88,7 +88,7 @@ TEST_F(Dossier, AFailedWriteLeavesTheOldFileWholeAndNothingElse)
     const fs::path fichier = dossier_ / "table.svg";
     std::ofstream(fichier) << "old";
 
-    const std::string raison = host::render::writeAtomically(fichier, [](std::FILE* file) {
+    const std::string raison = host::writeAtomically(fichier, [](std::FILE* file) {
         std::fputs("half of the new", file);
         return false;
     });
@@ -96,14 +96,14 @@ TEST_F(Dossier, AFailedWriteLeavesTheOldFileWholeAndNothingElse)
     EXPECT_EQ(Lis(fichier), "old");
     EXPECT_EQ(Fichiers(), 1u) << "no temporary file left behind";
 
-    EXPECT_EQ(host::render::writeAtomically(fichier, [](std::FILE* file) { return std::fputs("new", file) >= 0; }), "");
+    EXPECT_EQ(host::writeAtomically(fichier, [](std::FILE* file) { return std::fputs("new", file) >= 0; }), "");
     EXPECT_EQ(Lis(fichier), "new");
     EXPECT_EQ(Fichiers(), 1u);
     struct stat etat {};
     ASSERT_EQ(stat(fichier.c_str(), &etat), 0);
     EXPECT_NE(etat.st_mode & S_IROTH, 0u) << "readable as any new file is, not only by its owner";
 
-    const std::string ailleurs = host::render::writeAtomically(dossier_ / "missing" / "t.svg", [](std::FILE*) { return true; });
+    const std::string ailleurs = host::writeAtomically(dossier_ / "missing" / "t.svg", [](std::FILE*) { return true; });
     EXPECT_NE(ailleurs.find("missing"), std::string::npos) << ailleurs;
 }
 

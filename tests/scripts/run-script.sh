@@ -4,7 +4,8 @@
 # the files beside it: NAME.out (standard output), NAME.err (standard error, when present;
 # otherwise nothing may be printed there), NAME.status (the exit status, when not 0) and
 # NAME.files (when present: the files the run leaves in its folder besides the script, one a
-# line, sorted).
+# line, sorted). NAME.args holds more options for varo-host, NAME.prefs a preference store to
+# start from.
 set -uo pipefail
 host=$1
 script=$2
@@ -19,9 +20,10 @@ if [ -f "$name.args" ]; then
   read -r -a args < "$name.args"
 fi
 mkdir "$work/run"
+[ -f "$name.prefs" ] && cp "$name.prefs" "$work/preferences.json"
 cp "$name.varo" "$work/run/"
 plugins=$(cd "$(dirname "$host")/../plugins" && pwd)
-(cd "$work/run" && "$host" --plugins "$plugins" --prefs "$work/preferences.json" "${args[@]}" "$name.varo") \
+(cd "$work/run" && "$host" --plugins "$plugins" --prefs ../preferences.json "${args[@]}" "$name.varo") \
   >"$work/out" 2>"$work/err"
 status=$?
 

@@ -131,4 +131,12 @@ size_t codePointCount(std::u16string_view utf16)
     return count;
 }
 
+bool isUtf8(std::string_view text)
+{
+    bool valid = true;
+    for (size_t i = 0; i < text.size() && valid;)
+        nextCodePoint(text, i, &valid);
+    return valid;
+}
+
 } // namespace host::doc

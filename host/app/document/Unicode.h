@@ -11,6 +11,9 @@ namespace host::doc {
 // overlong form, an encoded surrogate, or a code point beyond U+10FFFF.
 bool utf8ToUtf16(std::string_view utf8, std::u16string* utf16);
 
+// True when every byte of `text` belongs to a UTF-8 character (as above).
+bool isUtf8(std::string_view text);
+
 // The character at byte `i` of `utf8`, `i` moved past it. Bytes that are not UTF-8 (as
 // above) give U+FFFD, one byte at a time, and `*valid` false.
 char32_t nextCodePoint(std::string_view utf8, size_t& i, bool* valid = nullptr);

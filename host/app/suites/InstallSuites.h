@@ -19,8 +19,12 @@ void installTextSuites(SuiteRegistry& registry);
 void installFontSuite(SuiteRegistry& registry);
 void installToolSuite(SuiteRegistry& registry);
 void installMenuSuite(SuiteRegistry& registry);
+void installPanelSuites(SuiteRegistry& registry);
+void installDataFilterSuite(SuiteRegistry& registry);
 void installAnnotatorSuite(SuiteRegistry& registry);
+void installAnnotatorDrawerSuite(SuiteRegistry& registry);
 void installViewSuites(SuiteRegistry& registry);
+void installPreferenceSuite(SuiteRegistry& registry);
 void installPendingSuites(SuiteRegistry& registry);
 
 inline void installSuites(SuiteRegistry& registry)
@@ -36,8 +40,12 @@ inline void installSuites(SuiteRegistry& registry)
     installFontSuite(registry);
     installToolSuite(registry);
     installMenuSuite(registry);
+    installPanelSuites(registry);
+    installDataFilterSuite(registry);
     installAnnotatorSuite(registry);
+    installAnnotatorDrawerSuite(registry);
     installViewSuites(registry);
+    installPreferenceSuite(registry);
     installPendingSuites(registry);
 }
 

@@ -4,12 +4,10 @@
 // become real.
 #include "InstallSuites.h"
 #include "SuiteSupport.h"
-#include "sdk/AIAnnotator.h"
 #include "sdk/AIArtConverter.h"
 #include "sdk/AIArtSet.h"
 #include "sdk/AICursorSnap.h"
 #include "sdk/AICustomColor.h"
-#include "sdk/AIDataFilter.h"
 #include "sdk/AIDocumentView.h"
 #include "sdk/AIFilePath.h"
 #include "sdk/AIFolders.h"
@@ -18,9 +16,7 @@
 #include "sdk/AIMatchingArt.h"
 #include "sdk/AIMdMemory.h"
 #include "sdk/AIMenu.h"
-#include "sdk/AIPanel.h"
 #include "sdk/AIPlugin.h"
-#include "sdk/AIPreference.h"
 #include "sdk/AIRandom.h"
 #include "sdk/AIRealBezier.h"
 #include "sdk/AIRuntime.h"
@@ -40,14 +36,6 @@ namespace {
 
 #define PENDING(Suite, Operation) NotImplemented<k##Suite, #Operation, decltype(Suite::Operation)>::call
 
-const AIAnnotatorDrawerSuite kAIAnnotatorDrawerPending = {
-    PENDING(AIAnnotatorDrawerSuite, SetColor),
-    PENDING(AIAnnotatorDrawerSuite, SetLineWidth),
-    PENDING(AIAnnotatorDrawerSuite, SetLineDashed),
-    PENDING(AIAnnotatorDrawerSuite, SetFontPreset),
-    PENDING(AIAnnotatorDrawerSuite, DrawRect),
-    PENDING(AIAnnotatorDrawerSuite, DrawText),
-};
 const AIArtConverterSuite kAIArtConverterPending = {
     PENDING(AIArtConverterSuite, ConvertToPaths),
 };
@@ -59,12 +47,6 @@ const AICursorSnapSuite kAICursorSnapPending = {
 };
 const AICustomColorSuite kAICustomColorPending = {
     PENDING(AICustomColorSuite, CountCustomColors),
-};
-const AIDataFilterSuite kAIDataFilterPending = {
-    PENDING(AIDataFilterSuite, NewResourceDataFilter),
-    PENDING(AIDataFilterSuite, LinkDataFilter),
-    PENDING(AIDataFilterSuite, ReadDataFilter),
-    PENDING(AIDataFilterSuite, UnlinkDataFilter),
 };
 const AIFilePathSuite kAIFilePathPending = {
     PENDING(AIFilePathSuite, Exists),
@@ -86,40 +68,6 @@ const AIMatchingArtSuite kAIMatchingArtPending = {
 const AIMdMemorySuite kAIMdMemoryPending = {
     PENDING(AIMdMemorySuite, MdMemoryNewHandle),
     PENDING(AIMdMemorySuite, MdMemoryDisposeHandle),
-};
-const AIPanelFlyoutMenuSuite kAIPanelFlyoutMenuPending = {
-    PENDING(AIPanelFlyoutMenuSuite, Create),
-    PENDING(AIPanelFlyoutMenuSuite, Destroy),
-    PENDING(AIPanelFlyoutMenuSuite, AppendItem),
-    PENDING(AIPanelFlyoutMenuSuite, AppendSeparator),
-    PENDING(AIPanelFlyoutMenuSuite, SetItemEnabled),
-    PENDING(AIPanelFlyoutMenuSuite, GetItemEnabled),
-    PENDING(AIPanelFlyoutMenuSuite, SetItemText),
-};
-const AIPanelSuite kAIPanelPending = {
-    PENDING(AIPanelSuite, Create),
-    PENDING(AIPanelSuite, Destroy),
-    PENDING(AIPanelSuite, Show),
-    PENDING(AIPanelSuite, IsShown),
-    PENDING(AIPanelSuite, GetPlatformWindow),
-    PENDING(AIPanelSuite, GetSize),
-    PENDING(AIPanelSuite, SetSize),
-    PENDING(AIPanelSuite, SetPreferredSizes),
-    PENDING(AIPanelSuite, SetFlyoutMenuProc),
-    PENDING(AIPanelSuite, GetFlyoutMenu),
-    PENDING(AIPanelSuite, SetIconPNG),
-    PENDING(AIPanelSuite, GetUserData),
-};
-const AIPreferenceSuite kAIPreferencePending = {
-    PENDING(AIPreferenceSuite, GetBooleanPreference),
-    PENDING(AIPreferenceSuite, PutBooleanPreference),
-    PENDING(AIPreferenceSuite, GetIntegerPreference),
-    PENDING(AIPreferenceSuite, PutIntegerPreference),
-    PENDING(AIPreferenceSuite, GetRealPreference),
-    PENDING(AIPreferenceSuite, PutRealPreference),
-    PENDING(AIPreferenceSuite, GetStringPreference),
-    PENDING(AIPreferenceSuite, PutStringPreference),
-    PENDING(AIPreferenceSuite, RemovePreference),
 };
 const AIRandomSuite kAIRandomPending = {
     PENDING(AIRandomSuite, FloatRandom),
@@ -172,21 +120,16 @@ const ATEArraySuite kATEArrayPending = {
 
 void installPendingSuites(SuiteRegistry& registry)
 {
-    registry.add(kAIAnnotatorDrawerSuite, kAIAnnotatorDrawerSuiteVersion, &kAIAnnotatorDrawerPending);
     registry.add(kAIArtConverterSuite, kAIArtConverterSuiteVersion, &kAIArtConverterPending);
     registry.add(kAIArtSetSuite, kAIArtSetSuiteVersion, &kAIArtSetPending);
     registry.add(kAICursorSnapSuite, kAICursorSnapSuiteVersion, &kAICursorSnapPending);
     registry.add(kAICustomColorSuite, kAICustomColorSuiteVersion, &kAICustomColorPending);
-    registry.add(kAIDataFilterSuite, kAIDataFilterSuiteVersion, &kAIDataFilterPending);
     registry.add(kAIFilePathSuite, kAIFilePathSuiteVersion, &kAIFilePathPending);
     registry.add(kAIFoldersSuite, kAIFoldersSuiteVersion, &kAIFoldersPending);
     registry.add(kAIGroupSuite, kAIGroupSuiteVersion, &kAIGroupPending);
     registry.add(kAIHitTestSuite, kAIHitTestSuiteVersion, &kAIHitTestPending);
     registry.add(kAIMatchingArtSuite, kAIMatchingArtSuiteVersion, &kAIMatchingArtPending);
     registry.add(kAIMdMemorySuite, kAIMdMemorySuiteVersion, &kAIMdMemoryPending);
-    registry.add(kAIPanelFlyoutMenuSuite, kAIPanelFlyoutMenuSuiteVersion, &kAIPanelFlyoutMenuPending);
-    registry.add(kAIPanelSuite, kAIPanelSuiteVersion, &kAIPanelPending);
-    registry.add(kAIPreferenceSuite, kAIPreferenceSuiteVersion, &kAIPreferencePending);
     registry.add(kAIRandomSuite, kAIRandomSuiteVersion, &kAIRandomPending);
     registry.add(kAIRealBezierSuite, kAIRealBezierSuiteVersion, &kAIRealBezierPending);
     registry.add(kAIRuntimeSuite, kAIRuntimeSuiteVersion, &kAIRuntimePending);

@@ -12,7 +12,10 @@ extern "C" {
 #define kAIPreferenceSuiteVersion 1005
 
 /* A null prefix names the host's own keys. A missing key, or one stored as another kind,
- * answers kNoSuchKeyErr and leaves *value untouched. Every Put is saved at once. */
+ * answers kNoSuchKeyErr and leaves *value untouched. Every Put and Remove is saved at once;
+ * when the store cannot be saved the change holds for this run and the answer is kWriteErr.
+ * kBadParameterErr for a null key or value, a real that is not finite, or a string that is
+ * not UTF-8. */
 typedef struct AIPreferenceSuite {
     ASErr (*GetBooleanPreference)(const char* prefix, const char* key, ASBoolean* value);
     ASErr (*PutBooleanPreference)(const char* prefix, const char* key, ASBoolean value);

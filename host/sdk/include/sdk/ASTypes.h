@@ -40,6 +40,7 @@ enum {
     kNotImplementedErr = 0x4E494D50,        /* 'NIMP' the stand-in host does not do this yet */
     kNoSuchKeyErr = 0x214B6579,             /* '!Key' no value stored under that key */
     kNameNotFoundErr = 0x3F4E616D,          /* '?Nam' nothing of that name */
+    kWriteErr = 0x57726974,                 /* 'Writ' a change kept but not saved to its file */
     kBadHandleErr = 0x2148646C              /* '!Hdl' a handle that is null, stale or foreign */
 };
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-namespace host::render {
+namespace host {
 
 // Writes through `write` into a new file beside `path`, then renames it over `path`: a reader
 // sees the old file or the new one, whole. On any failure (of `write`, which answers false,
@@ -14,4 +14,4 @@ namespace host::render {
 // and the answer is a reason naming the file; empty on success.
 std::string writeAtomically(const std::filesystem::path& path, const std::function<bool(std::FILE*)>& write);
 
-} // namespace host::render
+} // namespace host

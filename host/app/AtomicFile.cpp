@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace host::render {
+namespace host {
 
 std::string writeAtomically(const std::filesystem::path& path, const std::function<bool(std::FILE*)>& write)
 {
@@ -43,4 +43,4 @@ std::string writeAtomically(const std::filesystem::path& path, const std::functi
     return {};
 }
 
-} // namespace host::render
+} // namespace host

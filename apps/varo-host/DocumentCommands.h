@@ -1,0 +1,19 @@
+// What the user does to the document by hand, for scripts: locking layers, deleting art.
+#pragma once
+
+#include <string>
+
+namespace host {
+class Host;
+}
+
+namespace script {
+
+// Locks or unlocks every layer titled `title`. Empty when one was found; why not otherwise.
+std::string setLayerLocked(host::Host& h, const std::string& title, bool locked);
+
+// Disposes of the top-most art named `name`: the first found from the top layer down, and in
+// a layer from what is painted last. Empty when there was one; why not otherwise.
+std::string deleteTopmost(host::Host& h, const std::string& name);
+
+} // namespace script

@@ -1,0 +1,40 @@
+// The script commands that play the pointer on the selected tool and take pictures of what
+// the screen shows: the document view with its annotations, and the cursor.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace host {
+class Host;
+}
+
+namespace script::pointer {
+
+using Words = std::vector<std::string>;
+
+// Points are artwork coordinates: decimals, maybe negative, within this many points of the
+// origin.
+constexpr double kFarthestPoint = 1e6;
+
+// Each check answers empty when the arguments are good, the reason otherwise.
+// `mouse down|drag|up X Y [shift] [option]`
+std::string checkMouse(const Words& w);
+void mouse(const Words& w, host::Host& h);
+// `drag X1 Y1 X2 Y2`: down, kDragSteps drags evenly spaced (the last at the end), up.
+constexpr int kDragSteps = 4;
+std::string checkDrag(const Words& w);
+void drag(const Words& w, host::Host& h);
+// `hover X Y [option]`
+std::string checkHover(const Words& w);
+void hover(const Words& w, host::Host& h);
+// `tool-options`
+void toolOptions(host::Host& h);
+// `snapshot view|cursor FILE.png`
+std::string checkSnapshot(const Words& w);
+void snapshot(const Words& w, host::Host& h);
+// `print cursor`
+void printCursor(host::Host& h, std::ostream& out);
+
+} // namespace script::pointer

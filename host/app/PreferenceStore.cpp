@@ -1,0 +1,208 @@
+#include "PreferenceStore.h"
+
+#include "AtomicFile.h"
+
+#include <nlohmann/json.hpp>
+
+#include <fstream>
+#include <limits>
+#include <sstream>
+#include <system_error>
+
+namespace host {
+
+namespace {
+
+using Json = nlohmann::json;
+
+// The kinds as the file names them, in the variant's order.
+constexpr const char* kKindNames[] = {"bool", "int", "real", "string"};
+
+// FILE.corrupt, FILE.corrupt2 ... up to this many; past it the file stays where it is.
+constexpr int kMostCorruptFiles = 100;
+
+// One stored value from its one-entry object; false when it is not one.
+bool valueOf(const Json& entry, PreferenceValue& value)
+{
+    if (!entry.is_object() || entry.size() != 1)
+        return false;
+    // Through the iterator itself: what items() hands out lives only as long as the proxy.
+    const auto only = entry.begin();
+    const std::string& kind = only.key();
+    const Json& stored = only.value();
+    if (kind == "bool" && stored.is_boolean())
+        value = stored.get<bool>();
+    else if (kind == "int" && stored.is_number_integer()) {
+        const auto wide = stored.get<std::int64_t>();
+        if (stored.is_number_unsigned() && stored.get<std::uint64_t>() > std::numeric_limits<ai_int32>::max())
+            return false;
+        if (wide < std::numeric_limits<ai_int32>::min() || wide > std::numeric_limits<ai_int32>::max())
+            return false;
+        value = static_cast<ai_int32>(wide);
+    } else if (kind == "real" && stored.is_number())
+        value = stored.get<double>();
+    else if (kind == "string" && stored.is_string())
+        value = stored.get<std::string>();
+    else
+        return false;
+    return true;
+}
+
+Json jsonOf(const PreferenceValue& value)
+{
+    Json stored;
+    std::visit([&](const auto& v) { stored = v; }, value);
+    return Json{{preferenceKindName(value), stored}};
+}
+
+} // namespace
+
+const char* preferenceKindName(const PreferenceValue& value)
+{
+    return kKindNames[value.index()];
+}
+
+PreferenceStore::PreferenceStore(std::filesystem::path file, Warn warn) : file_(std::move(file)), warn_(std::move(warn))
+{
+    load();
+}
+
+void PreferenceStore::load()
+{
+    std::error_code error;
+    if (!std::filesystem::exists(file_, error)) {
+        if (error)
+            moveAside(error.message());
+        return;
+    }
+    std::ifstream in(file_, std::ios::binary);
+    std::stringstream contents;
+    contents << in.rdbuf();
+    if (!in || in.bad()) {
+        moveAside("it cannot be read");
+        return;
+    }
+    const Json json = Json::parse(contents.str(), nullptr, false);
+    if (json.is_discarded()) {
+        moveAside("it is not JSON");
+        return;
+    }
+    if (!json.is_object()) {
+        moveAside("it is not one object of prefixes");
+        return;
+    }
+    for (auto p = json.begin(); p != json.end(); ++p) {
+        const std::string& prefix = p.key();
+        const Json& keys = p.value();
+        if (!keys.is_object()) {
+            moveAside("prefix \"" + prefix + "\" does not hold an object of keys");
+            return;
+        }
+        for (auto k = keys.begin(); k != keys.end(); ++k) {
+            const std::string& key = k.key();
+            const Json& entry = k.value();
+            PreferenceValue value;
+            if (!valueOf(entry, value)) {
+                moveAside("\"" + prefix + "/" + key + "\" is not a one-entry object of bool, int, real or string");
+                return;
+            }
+            values_[prefix].insert_or_assign(key, std::move(value));
+        }
+    }
+}
+
+void PreferenceStore::moveAside(const std::string& reason)
+{
+    values_.clear();
+    // Never over an earlier one: each corrupt file is kept.
+    std::filesystem::path aside = file_.string() + ".corrupt";
+    for (int n = 2; std::filesystem::exists(aside) && n <= kMostCorruptFiles; ++n)
+        aside = file_.string() + ".corrupt" + std::to_string(n);
+    std::error_code error;
+    if (std::filesystem::exists(aside))
+        error = std::make_error_code(std::errc::file_exists);
+    else
+        std::filesystem::rename(file_, aside, error);
+    if (error) {
+        writable_ = false;
+        warn_("the preference file " + file_.string() + " is unusable (" + reason + ") and cannot be moved aside (" +
+              error.message() + "): starting with no preferences, and none will be saved");
+        return;
+    }
+    warn_("the preference file " + file_.string() + " is unusable (" + reason + "): moved aside as " + aside.string() +
+          ", starting with no preferences");
+}
+
+const PreferenceValue* PreferenceStore::find(std::string_view prefix, std::string_view key) const
+{
+    const auto keys = values_.find(prefix);
+    if (keys == values_.end())
+        return nullptr;
+    const auto value = keys->second.find(key);
+    return value == keys->second.end() ? nullptr : &value->second;
+}
+
+bool PreferenceStore::put(std::string_view prefix, std::string_view key, PreferenceValue value)
+{
+    values_[std::string(prefix)].insert_or_assign(std::string(key), std::move(value));
+    return save();
+}
+
+bool PreferenceStore::remove(std::string_view prefix, std::string_view key)
+{
+    const auto keys = values_.find(prefix);
+    if (keys == values_.end())
+        return false;
+    const auto value = keys->second.find(key);
+    if (value == keys->second.end())
+        return false;
+    keys->second.erase(value);
+    if (keys->second.empty())
+        values_.erase(keys);
+    return save();
+}
+
+std::vector<PreferenceStore::Entry> PreferenceStore::entries() const
+{
+    std::vector<Entry> all;
+    for (const auto& [prefix, keys] : values_)
+        for (const auto& [key, value] : keys)
+            all.push_back({prefix, key, &value});
+    return all;
+}
+
+std::string PreferenceStore::text() const
+{
+    Json json = Json::object();
+    for (const auto& [prefix, keys] : values_) {
+        Json& stored = json[prefix] = Json::object();
+        for (const auto& [key, value] : keys)
+            stored[key] = jsonOf(value);
+    }
+    // Bytes that are not UTF-8 cannot be written as JSON; the suite refuses them before.
+    return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+bool PreferenceStore::save()
+{
+    if (file_.empty())
+        return true;
+    if (!writable_)
+        return false;
+    std::error_code error;
+    if (file_.has_parent_path())
+        std::filesystem::create_directories(file_.parent_path(), error);
+    const std::string contents = text();
+    const std::string reason = writeAtomically(
+        file_, [&](std::FILE* out) { return std::fwrite(contents.data(), 1, contents.size(), out) == contents.size(); });
+    if (reason.empty()) {
+        saveFailureTold_ = false;
+        return true;
+    }
+    if (!saveFailureTold_)
+        warn_("preferences not saved: " + reason);
+    saveFailureTold_ = true;
+    return false;
+}
+
+} // namespace host

@@ -1,0 +1,58 @@
+// The pointer's events as the selected tool hears them: mouse down, drag and up, cursor
+// tracking and the request to edit its options, each an "AI Tool" message to the plug-in that
+// added the tool. The host's own tools do nothing with them here. The host remembers where
+// the pointer last was and which keys were held, as the event loop's later events need it.
+#pragma once
+
+#include "sdk/AITool.h"
+
+#include <cstddef>
+#include <string>
+
+namespace host {
+
+class Host;
+struct Tool;
+
+// What the AIEvent of a tool message says happened, as the platform numbers its events.
+enum ToolEventWhat : ai_uint16 { kNullEvent = 0, kMouseDownEvent = 1, kMouseUpEvent = 2, kKeyDownEvent = 3 };
+
+enum class ToolEventKind { MouseDown, MouseDrag, MouseUp, TrackCursor, EditOptions };
+
+// "(100, 700)" with " shift" and " option" after it when those keys are held: how the log
+// names a tool message's point.
+std::string describeToolPoint(AIRealPoint cursor, ai_uint16 modifiers);
+
+class ToolEvents {
+public:
+    explicit ToolEvents(Host& host) : host_(host) {}
+    ToolEvents(const ToolEvents&) = delete;
+    ToolEvents& operator=(const ToolEvents&) = delete;
+
+    // Sends the event's message to the selected tool's plug-in, the point in artwork
+    // coordinates and `modifiers` of aiEventModifiers_ bits; the point and keys are kept as
+    // the pointer's last (edit options leaves them and carries the last ones). True when a
+    // message was sent: not for a host tool, not track-cursor to a tool that did not ask
+    // for it, not to a plug-in that is not running (a warning then).
+    bool send(ToolEventKind kind, AIRealPoint cursor, ai_uint16 modifiers);
+    bool editOptions() { return send(ToolEventKind::EditOptions, cursor_, modifiers_); }
+
+    // Answers every keyboard event posted to the toolkit's queue since the last call with one
+    // track-cursor message at the last point, no key held; dropped when the selected tool does
+    // not track the cursor or its plug-in is not running. Events posted while answering wait
+    // for the next call. The number of messages sent.
+    size_t deliverPending();
+
+    AIRealPoint lastCursor() const { return cursor_; }
+    ai_uint16 lastModifiers() const { return modifiers_; }
+
+private:
+    bool deliver(Tool& tool, ToolEventKind kind, AIRealPoint cursor, ai_uint16 modifiers, ai_uint16 what,
+                 ai_uint32 eventMessage);
+
+    Host& host_;
+    AIRealPoint cursor_{0, 0};
+    ai_uint16 modifiers_ = 0;
+};
+
+} // namespace host

@@ -1,0 +1,105 @@
+#include "ViewPng.h"
+
+#include "Painting.h"
+
+#include <algorithm>
+
+namespace host::render {
+
+namespace {
+
+void setColor(cairo_t* cairo, const AIRGBColor& color)
+{
+    cairo_set_source_rgb(cairo, color.red / 65535.0, color.green / 65535.0, color.blue / 65535.0);
+}
+
+// The rectangle cut to the view with a margin wider than any line that shows: a plug-in may
+// give corners far outside, and a dashed outline millions of pixels long would take cairo
+// ages to draw for nothing.
+AIRect withinView(const AIRect& rect, const DocumentView& view, double lineWidth)
+{
+    const double margin = 2 * kAnnotationDash + std::min(lineWidth, 1e6);
+    const auto cut = [&](ai_int32 value, int size) {
+        return static_cast<ai_int32>(std::clamp<double>(value, -margin, size + margin));
+    };
+    return {cut(rect.left, view.width()), cut(rect.top, view.height()), cut(rect.right, view.width()),
+            cut(rect.bottom, view.height())};
+}
+
+void annotate(cairo_t* cairo, const DrawnItem& item, const DocumentView& view)
+{
+    cairo_save(cairo);
+    setColor(cairo, item.state.color);
+    // Whole pixels, unblurred, as the interface draws its marks.
+    cairo_set_antialias(cairo, CAIRO_ANTIALIAS_NONE);
+    const AIRect r = withinView(item.rect, view, item.state.lineWidth);
+    switch (item.kind) {
+    case DrawnItem::Kind::Fill:
+        cairo_rectangle(cairo, r.left, r.top, static_cast<double>(r.right) - r.left + 1,
+                        static_cast<double>(r.bottom) - r.top + 1);
+        cairo_fill(cairo);
+        break;
+    case DrawnItem::Kind::Outline: {
+        if (item.state.lineWidth <= 0)
+            break; // a line of no width shows nothing
+        cairo_set_line_width(cairo, item.state.lineWidth);
+        const double dashes[] = {kAnnotationDash, kAnnotationDash};
+        cairo_set_dash(cairo, dashes, item.state.dashed ? 2 : 0, 0);
+        cairo_rectangle(cairo, r.left + 0.5, r.top + 0.5, static_cast<double>(r.right) - r.left,
+                        static_cast<double>(r.bottom) - r.top);
+        cairo_stroke(cairo);
+        break;
+    }
+    case DrawnItem::Kind::Text: {
+        const AnnotationFont* font = annotationFont(item.state.fontPreset);
+        const std::string text = oneLine(item.text);
+        if (font == nullptr || text.empty())
+            break;
+        cairo_set_antialias(cairo, CAIRO_ANTIALIAS_GRAY);
+        cairo_select_font_face(cairo, font->family, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+        cairo_set_font_size(cairo, font->pixels);
+        cairo_move_to(cairo, item.point.h, item.point.v);
+        cairo_show_text(cairo, text.c_str());
+        break;
+    }
+    }
+    cairo_restore(cairo);
+}
+
+} // namespace
+
+std::string saveViewPng(const doc::Document& document, const doc::FontList& fonts, const DocumentView& view,
+                        const std::vector<DrawnItem>& annotations, const std::filesystem::path& path)
+{
+    const Surface surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, view.width(), view.height()));
+    const Context cairo(cairo_create(surface.get()));
+    if (cairo_status(cairo.get()) != CAIRO_STATUS_SUCCESS)
+        return "cannot write " + path.string() + ": " + cairo_status_to_string(cairo_status(cairo.get()));
+
+    cairo_t* c = cairo.get();
+    cairo_set_source_rgb(c, kPasteboardGray, kPasteboardGray, kPasteboardGray);
+    cairo_paint(c);
+
+    // Artwork coordinates through the view: its top-left corner at the bounds' top-left, y
+    // upward, the zoom's pixels per point.
+    const AIRealRect bounds = view.bounds();
+    cairo_save(c);
+    cairo_scale(c, view.zoom(), -view.zoom());
+    cairo_translate(c, -bounds.left, -bounds.top);
+    cairo_set_antialias(c, CAIRO_ANTIALIAS_GRAY);
+    cairo_rectangle(c, 0, 0, doc::Document::kArtboardWidth, doc::Document::kArtboardHeight);
+    cairo_set_source_rgb(c, 1, 1, 1);
+    cairo_fill(c);
+    paintDocument(c, document, fonts);
+    cairo_restore(c);
+
+    for (const DrawnItem& item : annotations)
+        annotate(c, item, view);
+    cairo_surface_flush(surface.get());
+    // Cairo stops drawing at its first error: such a picture lacks what came after it.
+    if (cairo_status(c) != CAIRO_STATUS_SUCCESS)
+        return "cannot write " + path.string() + ": " + cairo_status_to_string(cairo_status(c));
+    return writePng(surface.get(), path);
+}
+
+} // namespace host::render

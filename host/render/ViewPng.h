@@ -1,0 +1,29 @@
+// The document view as a PNG picture: what the view's window shows of the artboard at its zoom
+// and centre, with what the annotators drew over it.
+#pragma once
+
+#include "AnnotationDrawing.h"
+#include "DocumentView.h"
+#include "document/Document.h"
+#include "document/Fonts.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace host::render {
+
+// The pasteboard around the artboard, as a gray level from 0 (black) to 1 (white).
+constexpr double kPasteboardGray = 0.8;
+// Dashed annotation lines: so many pixels drawn, then as many left out.
+constexpr double kAnnotationDash = 4;
+
+// A picture of the view's size in pixels: the pasteboard, the artboard on white, the art,
+// then the annotations in view pixels. A rectangle reaches the pixels at both its corners: its
+// outline runs through them, centred on them; a filled one covers them. Text stands on its
+// baseline in the preset's font. Written atomically; a reason naming the file on failure,
+// empty on success.
+std::string saveViewPng(const doc::Document& document, const doc::FontList& fonts, const DocumentView& view,
+                        const std::vector<DrawnItem>& annotations, const std::filesystem::path& path);
+
+} // namespace host::render

@@ -1,0 +1,31 @@
+// The three notifications the plug-in asked for: the application's shutdown, a change of the
+// art selection, a change of the interface's brightness.
+#include "AIError.h"
+#include "CouleursPanneau.h"
+#include "TableauPlugIn.h"
+#include "TableauSuites.h"
+#include "ThemeInterface.h"
+
+ASErr TableauPlugIn::Notify(AINotifierMessage* message)
+{
+    if (message->notifier == fNotifyShutdown && fNotifyShutdown != nullptr) {
+        if (fResourceManager != nullptr) {
+            sAIUser->DisposeCursorResourceMgr(fResourceManager);
+            fResourceManager = nullptr;
+        }
+        return kNoErr;
+    }
+    if (message->notifier == fNotifySelectionChanged && fNotifySelectionChanged != nullptr) {
+        // The annotations are drawn again over the whole view.
+        AIRealRect bornes{0, 0, 0, 0};
+        aisdk::check_ai_error(sAIDocumentView->GetDocumentViewBounds(nullptr, &bornes));
+        aisdk::check_ai_error(InvalidateRect(bornes));
+        return kNoErr;
+    }
+    if (message->notifier == fNotifyBrightnessChanged && fNotifyBrightnessChanged != nullptr) {
+        const ASErr status = LitCouleursTheme();
+        AppliqueCouleursTheme();
+        return status;
+    }
+    return kNoErr;
+}

@@ -1,0 +1,19 @@
+// The stored defaults: every key under the prefix "VaroTableau", read at start-up and
+// written with the factory values at the very first start. Single keys are written where
+// their value changes (the preferences dialog, the colour editor) with the same names.
+#pragma once
+
+#include "Reglages.h"
+
+// The prefix of every key of ours.
+constexpr const char* kPrefixePrefs = "VaroTableau";
+
+// Reads the whole set into the Defaut variables, the colour sets and the options; at the
+// first start (no "Son" yet) writes the factory set instead.
+void LitPrefs();
+// Sets every factory value into its variable and writes it.
+void EcritPrefs();
+
+// Copies a font name into one of the 256-byte name buffers, cut before a character that
+// would not fit whole.
+void CopieNomPolice(char (&destination)[kLongueurNomPolice], const char* source);

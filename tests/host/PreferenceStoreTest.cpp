@@ -1,0 +1,246 @@
+// The host's preference store through its suite, as plug-ins use it, and its file.
+#include "Host.h"
+#include "sdk/AIPreference.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Json = nlohmann::json;
+
+class PreferenceStoreTest : public testing::Test {
+protected:
+    PreferenceStoreTest()
+        : folder_(fs::temp_directory_path() / ("varo-store-" + std::to_string(::getpid()) + "-" +
+                                               testing::UnitTest::GetInstance()->current_test_info()->name())),
+          file_(folder_ / "config" / "preferences.json")
+    {
+        fs::remove_all(folder_);
+    }
+    ~PreferenceStoreTest() override
+    {
+        std::error_code ignored;
+        fs::permissions(file_.parent_path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+        fs::remove_all(folder_, ignored);
+    }
+
+    void write(const std::string& text)
+    {
+        fs::create_directories(file_.parent_path());
+        std::ofstream(file_, std::ios::binary) << text;
+    }
+    std::string read(const fs::path& file) const
+    {
+        std::ifstream in(file, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    std::unique_ptr<host::Host> start()
+    {
+        auto made = std::make_unique<host::Host>(host::HostOptions{{}, file_, {}});
+        const void* table = nullptr;
+        EXPECT_EQ(made->suites().acquire(kAIPreferenceSuite, kAIPreferenceSuiteVersion, &table), kNoErr);
+        suite_ = static_cast<const AIPreferenceSuite*>(table);
+        made->suites().release(kAIPreferenceSuite, kAIPreferenceSuiteVersion);
+        return made;
+    }
+    std::vector<std::string> warnings(host::Host& h) const
+    {
+        std::vector<std::string> found;
+        for (const auto& line : h.log().lines())
+            if (line.find("warning") != std::string::npos)
+                found.push_back(line);
+        return found;
+    }
+
+    fs::path folder_, file_;
+    const AIPreferenceSuite* suite_ = nullptr;
+};
+
+TEST_F(PreferenceStoreTest, ValuesSurviveARestartInTheSharedForm)
+{
+    {
+        auto h = start();
+        ASSERT_NE(suite_, nullptr);
+        EXPECT_EQ(suite_->PutBooleanPreference("VaroTableau", "Son", true), kNoErr);
+        EXPECT_EQ(suite_->PutIntegerPreference("VaroTableau", "NombreLignes", 3), kNoErr);
+        EXPECT_EQ(suite_->PutRealPreference("VaroTableau", "EpaisseurCadre", 4), kNoErr);
+        EXPECT_EQ(suite_->PutStringPreference("VaroTableau", "Police", "DejaVu Sans"), kNoErr);
+        EXPECT_EQ(suite_->PutRealPreference("VaroTableau", "GouttiereCadre", 3.2), kNoErr);
+        EXPECT_TRUE(warnings(*h).empty());
+    }
+    const Json saved = Json::parse(read(file_));
+    EXPECT_EQ(saved, Json::parse(R"({"VaroTableau": {"Son": {"bool": true}, "NombreLignes": {"int": 3},
+        "EpaisseurCadre": {"real": 4}, "Police": {"string": "DejaVu Sans"}, "GouttiereCadre": {"real": 3.2}}})"));
+
+    auto h = start();
+    ASBoolean son = false;
+    ai_int32 lignes = 0;
+    double cadre = 0, gouttiere = 0;
+    char police[32] = {};
+    EXPECT_EQ(suite_->GetBooleanPreference("VaroTableau", "Son", &son), kNoErr);
+    EXPECT_EQ(suite_->GetIntegerPreference("VaroTableau", "NombreLignes", &lignes), kNoErr);
+    EXPECT_EQ(suite_->GetRealPreference("VaroTableau", "EpaisseurCadre", &cadre), kNoErr);
+    EXPECT_EQ(suite_->GetRealPreference("VaroTableau", "GouttiereCadre", &gouttiere), kNoErr);
+    EXPECT_EQ(suite_->GetStringPreference("VaroTableau", "Police", police, sizeof police), kNoErr);
+    EXPECT_TRUE(son);
+    EXPECT_EQ(lignes, 3);
+    EXPECT_EQ(cadre, 4);
+    EXPECT_EQ(gouttiere, 3.2) << "a real comes back bit for bit";
+    EXPECT_STREQ(police, "DejaVu Sans");
+}
+
+TEST_F(PreferenceStoreTest, AnotherKindOrAMissingKeyIsNoSuchKeyAndLeavesTheValue)
+{
+    auto h = start();
+    ASSERT_EQ(suite_->PutIntegerPreference("P", "Entier", 7), kNoErr);
+    ASSERT_EQ(suite_->PutRealPreference("P", "Reel", 1.5), kNoErr);
+    double reel = -1;
+    ai_int32 entier = -1;
+    ASBoolean vrai = 2;
+    char texte[8] = "keep";
+    EXPECT_EQ(suite_->GetRealPreference("P", "Entier", &reel), kNoSuchKeyErr);
+    EXPECT_EQ(suite_->GetIntegerPreference("P", "Reel", &entier), kNoSuchKeyErr);
+    EXPECT_EQ(suite_->GetBooleanPreference("P", "Entier", &vrai), kNoSuchKeyErr);
+    EXPECT_EQ(suite_->GetStringPreference("P", "Entier", texte, sizeof texte), kNoSuchKeyErr);
+    EXPECT_EQ(suite_->GetIntegerPreference("Q", "Entier", &entier), kNoSuchKeyErr) << "keys belong to their prefix";
+    EXPECT_EQ(suite_->GetIntegerPreference("P", "Absent", &entier), kNoSuchKeyErr);
+    EXPECT_EQ(reel, -1);
+    EXPECT_EQ(entier, -1);
+    EXPECT_EQ(vrai, 2);
+    EXPECT_STREQ(texte, "keep");
+
+    EXPECT_EQ(suite_->RemovePreference("P", "Entier"), kNoErr);
+    EXPECT_EQ(suite_->RemovePreference("P", "Entier"), kNoSuchKeyErr);
+    EXPECT_EQ(suite_->GetIntegerPreference("P", "Entier", &entier), kNoSuchKeyErr);
+    EXPECT_FALSE(Json::parse(read(file_))["P"].contains("Entier")) << "a removal is saved too";
+}
+
+TEST_F(PreferenceStoreTest, StringsAreCutAtACharacterBoundary)
+{
+    auto h = start();
+    ASSERT_EQ(suite_->PutStringPreference("P", "Nom", "abcé"), kNoErr); // é is two bytes
+    struct Case {
+        ai_int32 length;
+        const char* expected;
+    };
+    for (const Case& c : {Case{6, "abcé"}, Case{5, "abc"}, Case{4, "abc"}, Case{2, "a"}, Case{1, ""}}) {
+        char buffer[8];
+        std::fill(std::begin(buffer), std::end(buffer), 'x');
+        EXPECT_EQ(suite_->GetStringPreference("P", "Nom", buffer, c.length), kNoErr);
+        EXPECT_STREQ(buffer, c.expected) << "length " << c.length;
+        EXPECT_EQ(buffer[c.length], 'x') << "nothing written past the buffer, length " << c.length;
+    }
+}
+
+TEST_F(PreferenceStoreTest, BadArgumentsAreRefusedAndStoreNothing)
+{
+    auto h = start();
+    char buffer[4];
+    double value = 0;
+    EXPECT_EQ(suite_->PutRealPreference("P", nullptr, 1), kBadParameterErr);
+    EXPECT_EQ(suite_->PutRealPreference("P", "Nan", std::nan("")), kBadParameterErr);
+    EXPECT_EQ(suite_->PutRealPreference("P", "Inf", HUGE_VAL), kBadParameterErr);
+    EXPECT_EQ(suite_->PutStringPreference("P", "Octets", "\xff\xfe"), kBadParameterErr);
+    EXPECT_EQ(suite_->PutStringPreference("P", "Nul", nullptr), kBadParameterErr);
+    EXPECT_EQ(suite_->GetRealPreference("P", "Nan", nullptr), kBadParameterErr);
+    EXPECT_EQ(suite_->GetStringPreference("P", "Nom", buffer, 0), kBadParameterErr);
+    EXPECT_EQ(suite_->GetRealPreference("P", "Nan", &value), kNoSuchKeyErr);
+    EXPECT_FALSE(fs::exists(file_)) << "nothing was stored, so nothing was saved";
+}
+
+TEST_F(PreferenceStoreTest, TheHostsOwnKeysHaveFactoryValuesUntilStored)
+{
+    auto h = start();
+    double red = -1, green = -1, blue = -1;
+    EXPECT_EQ(suite_->GetRealPreference(nullptr, "snapomatic/Color/red", &red), kNoErr);
+    EXPECT_EQ(suite_->GetRealPreference(nullptr, "snapomatic/Color/green", &green), kNoErr);
+    EXPECT_EQ(suite_->GetRealPreference(nullptr, "snapomatic/Color/blue", &blue), kNoErr);
+    for (double channel : {red, green, blue}) {
+        EXPECT_GE(channel, 0);
+        EXPECT_LE(channel, 1);
+    }
+    EXPECT_EQ(suite_->GetRealPreference("VaroTableau", "snapomatic/Color/red", &red), kNoSuchKeyErr)
+        << "only without a prefix";
+    ASSERT_EQ(suite_->PutRealPreference(nullptr, "snapomatic/Color/red", 0.25), kNoErr);
+    EXPECT_EQ(suite_->GetRealPreference(nullptr, "snapomatic/Color/red", &red), kNoErr);
+    EXPECT_EQ(red, 0.25);
+    EXPECT_EQ(Json::parse(read(file_))[""]["snapomatic/Color/red"], Json({{"real", 0.25}}));
+}
+
+// Whatever is wrong with the file, it is kept aside whole and the store starts empty.
+TEST_F(PreferenceStoreTest, AnUnusableFileIsMovedAsideAndNeverOverwritten)
+{
+    const char* const kBad[] = {
+        "",
+        "{\"VaroTableau\": {\"Son\": {\"bool\": tru",
+        "[1, 2]",
+        "{\"VaroTableau\": 3}",
+        "{\"VaroTableau\": {\"Son\": true}}",
+        "{\"VaroTableau\": {\"Son\": {\"bool\": true, \"int\": 1}}}",
+        "{\"VaroTableau\": {\"Son\": {\"boolean\": true}}}",
+        "{\"VaroTableau\": {\"NombreLignes\": {\"int\": 1.5}}}",
+        "{\"VaroTableau\": {\"NombreLignes\": {\"int\": 4294967296}}}",
+        "{\"VaroTableau\": {\"Police\": {\"string\": 12}}}",
+    };
+    for (const char* bad : kBad) {
+        fs::remove_all(folder_);
+        write(bad);
+        auto h = start();
+        EXPECT_EQ(warnings(*h).size(), 1u) << bad;
+        EXPECT_FALSE(fs::exists(file_)) << bad;
+        EXPECT_EQ(read(file_.string() + ".corrupt"), bad);
+        ASBoolean son = false;
+        EXPECT_EQ(suite_->GetBooleanPreference("VaroTableau", "Son", &son), kNoSuchKeyErr) << bad;
+        ASSERT_EQ(suite_->PutBooleanPreference("VaroTableau", "Son", true), kNoErr);
+        EXPECT_EQ(read(file_.string() + ".corrupt"), bad) << "the new store goes to the file's own place";
+    }
+    // A second corrupt file does not take the first one's place.
+    write("{");
+    auto h = start();
+    EXPECT_EQ(read(file_.string() + ".corrupt"), kBad[std::size(kBad) - 1]);
+    EXPECT_EQ(read(file_.string() + ".corrupt2"), "{");
+}
+
+TEST_F(PreferenceStoreTest, AStoreThatCannotBeSavedIsToldOnceAndKeepsItsValues)
+{
+    // A file where the store's folder should be: nobody, root included, can save there.
+    fs::create_directories(folder_);
+    std::ofstream(file_.parent_path()) << "in the way";
+    auto h = start();
+    EXPECT_EQ(suite_->PutIntegerPreference("P", "A", 1), kWriteErr);
+    EXPECT_EQ(suite_->PutIntegerPreference("P", "B", 2), kWriteErr);
+    EXPECT_EQ(warnings(*h).size(), 1u) << "told once";
+    ai_int32 b = 0;
+    EXPECT_EQ(suite_->GetIntegerPreference("P", "B", &b), kNoErr) << "kept for this run";
+    EXPECT_EQ(b, 2);
+    fs::remove(file_.parent_path());
+    EXPECT_EQ(suite_->PutIntegerPreference("P", "C", 3), kNoErr);
+    EXPECT_EQ(Json::parse(read(file_))["P"].size(), 3u) << "the next save holds everything";
+    size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(file_.parent_path()))
+        ++files;
+    EXPECT_EQ(files, 1u) << "no temporary file left behind";
+}
+
+TEST_F(PreferenceStoreTest, WhenEveryPlaceAsideIsTakenTheFileStaysAndNothingIsSaved)
+{
+    write("{");
+    std::ofstream(file_.string() + ".corrupt") << "first";
+    for (int n = 2; n <= 100; ++n)
+        std::ofstream(file_.string() + ".corrupt" + std::to_string(n)) << n;
+    auto h = start();
+    EXPECT_EQ(warnings(*h).size(), 1u);
+    EXPECT_EQ(suite_->PutBooleanPreference("VaroTableau", "Son", true), kWriteErr);
+    EXPECT_EQ(read(file_), "{");
+    EXPECT_EQ(read(file_.string() + ".corrupt100"), "100");
+}
+
+} // namespace

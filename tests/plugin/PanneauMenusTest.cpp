@@ -1,0 +1,157 @@
+// The panel the plug-in makes when the application has started, its flyout menu, and the
+// host menu items that show and hide it.
+#include "Host.h"
+#include "JeuxDeCouleurs.h"
+#include "Reglages.h"
+#include "TableauPlugIn.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+extern "C" ASErr PluginMain(const char* caller, const char* selector, void* message);
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class Panneau : public testing::Test {
+protected:
+    explicit Panneau(const fs::path& resources = VARO_PLUGINS_DIR "/VaroTable.bundle/Resources")
+        : host_(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}})
+    {
+        host_.plugins().addInProcess("VaroTable", PluginMain, resources);
+        IndexPopup = 0;
+    }
+    ~Panneau() override { host_.quit(); }
+
+    host::Panel& panneau()
+    {
+        EXPECT_EQ(host_.panels().all().size(), 1u);
+        return *host_.panels().all().at(0);
+    }
+    const host::FlyoutItem& article(ai_uint32 id)
+    {
+        const host::FlyoutMenu* menu = host_.panels().findMenu(panneau().flyoutMenu);
+        EXPECT_NE(menu, nullptr);
+        const host::FlyoutItem* trouve = menu->item(id);
+        EXPECT_NE(trouve, nullptr) << id;
+        return *trouve;
+    }
+    void choisit(ai_uint32 id) { EXPECT_EQ(host_.panels().chooseFlyoutItem(id, host_.log()), ""); }
+
+    host::Host host_;
+};
+
+TEST_F(Panneau, TheStartedApplicationGetsThePanelItsFlyoutAndItsIcon)
+{
+    host_.launch();
+    const host::Panel& p = panneau();
+    EXPECT_EQ(p.identifier, "PanneauEssai");
+    EXPECT_EQ(p.title, "Table 2.0");
+    EXPECT_EQ(p.stateCount, 3);
+    EXPECT_EQ(p.minimumSize.width, 240);
+    EXPECT_EQ(p.minimumSize.height, 100);
+    EXPECT_FALSE(p.resizable);
+    EXPECT_TRUE(p.shown);
+    EXPECT_EQ(p.preferredWidth, 300);
+    EXPECT_EQ(p.userData, host_.plugins().all()[0]->globals) << "the plug-in object";
+    EXPECT_EQ(p.flyoutProc, &MenuCBP);
+    std::ifstream icone(VARO_PLUGINS_DIR "/VaroTable.bundle/Resources/IconePanneauReduit.png", std::ios::binary);
+    const std::vector<unsigned char> attendue{std::istreambuf_iterator<char>(icone), {}};
+    EXPECT_EQ(p.icon, attendue);
+    ASSERT_NE(p.view, nullptr);
+    ASSERT_EQ(p.view->subviews().size(), 1u) << "the controller's view";
+    EXPECT_EQ(p.view->frame().size.width, 480);
+    EXPECT_EQ(p.view->frame().size.height, 324);
+
+    EXPECT_EQ(article(1).text, "Preferences…");
+    EXPECT_TRUE(article(2).separator);
+    EXPECT_EQ(article(3).text, "Show help");
+    for (ai_uint32 id : {1u, 2u, 3u})
+        EXPECT_FALSE(article(id).enabled) << "until the Table Tool is selected";
+    EXPECT_EQ(host_.tools().selected()->title, "Adobe Select Tool");
+    EXPECT_EQ(host_.dataFilters().size(), 0u) << "the icon's filter is closed";
+}
+
+TEST_F(Panneau, TheHelpToggleWidensThePanelAndGoesBackToThePagesHeight)
+{
+    host_.launch();
+    host_.tools().select(*host_.tools().withTitle("Table Tool"));
+    struct Cas {
+        int32_t page;
+        int32_t type;
+        float hauteur; // of the narrow panel on that page
+    };
+    const Cas cas[] = {
+        {0, 0, 100}, {1, 0, 109}, {2, 1, 152}, {3, 2, 175}, {4, 0, 131}, {4, 1, 174}, {4, 2, 197},
+        {5, 0, 197}, // not a page: the height read (the wide panel's) stays
+        {2, 3, 197}, // not a colour type: likewise
+    };
+    for (const Cas& c : cas) {
+        IndexPopup = c.page;
+        for (int32_t* type : {&TypeCouleurLignes, &TypeCouleurColonnes, &TypeCouleurCadre, &TypeCouleurTexte})
+            *type = c.type;
+        panneau().size = AISize{240, 321};
+        choisit(3);
+        EXPECT_EQ(panneau().size.width, 480);
+        EXPECT_EQ(panneau().size.height, 197);
+        EXPECT_EQ(article(3).text, "Hide help");
+        choisit(3);
+        EXPECT_EQ(panneau().size.width, 240) << "page " << c.page << ", type " << c.type;
+        EXPECT_EQ(panneau().size.height, c.hauteur) << "page " << c.page << ", type " << c.type;
+        EXPECT_EQ(article(3).text, "Show help");
+    }
+    // A width the user gave it counts as help shown.
+    panneau().size = AISize{300, 150};
+    IndexPopup = 0;
+    choisit(3);
+    EXPECT_EQ(panneau().size.width, 240);
+    EXPECT_EQ(panneau().size.height, 100);
+    EXPECT_EQ(article(3).text, "Show help");
+}
+
+TEST_F(Panneau, TheShowHideItemFollowsThePanel)
+{
+    host_.launch();
+    host::MenuItem* item = host_.menus().itemTitled("Hide Varo-Table");
+    ASSERT_NE(item, nullptr);
+    // Each choice is preceded by the update of the item's text as its menu opens.
+    host_.menus().choose(*item);
+    EXPECT_FALSE(panneau().shown);
+    host_.menus().choose(*item);
+    EXPECT_EQ(item->title, "Show Varo-Table") << "offered while the panel is hidden";
+    EXPECT_TRUE(panneau().shown);
+    host_.menus().choose(*item);
+    EXPECT_EQ(item->title, "Hide Varo-Table");
+    EXPECT_FALSE(panneau().shown);
+}
+
+// Icons of every size around the chunk size, from a bundle of their own.
+class IconePanneau : public testing::TestWithParam<size_t> {};
+
+TEST_P(IconePanneau, IsReadWholeWhateverItsSize)
+{
+    const fs::path bundle = fs::temp_directory_path() / ("varo-icone-" + std::to_string(::getpid()) + "-" + std::to_string(GetParam()));
+    fs::create_directories(bundle / "Resources");
+    // A PNG signature, then filler up to the size.
+    std::vector<unsigned char> octets{0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+    for (size_t i = octets.size(); i < GetParam(); ++i)
+        octets.push_back(static_cast<unsigned char>(i * 7));
+    std::ofstream(bundle / "Resources" / "IconePanneauReduit.png", std::ios::binary)
+        .write(reinterpret_cast<const char*>(octets.data()), static_cast<std::streamsize>(octets.size()));
+    {
+        host::Host host(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}});
+        host.plugins().addInProcess("VaroTable", PluginMain, bundle / "Resources");
+        host.launch();
+        ASSERT_EQ(host.panels().all().size(), 1u);
+        EXPECT_EQ(host.panels().all()[0]->icon, octets);
+        host.quit();
+    }
+    fs::remove_all(bundle);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tailles, IconePanneau, testing::Values(8, 1023, 1024, 1025, 2048, 5000));
+
+} // namespace

@@ -1,0 +1,178 @@
+// The picture of the document view: the art through the view's zoom and centre, and the
+// annotations over it in view pixels.
+#include "Documents.h"
+#include "ViewPng.h"
+
+#include <cairo.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+using namespace render_test;
+
+// A PNG read back, pixel by pixel, as 0xRRGGBB.
+class Picture {
+public:
+    explicit Picture(const std::filesystem::path& path) : surface_(cairo_image_surface_create_from_png(path.c_str())) {}
+    ~Picture() { cairo_surface_destroy(surface_); }
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
+
+    bool ok() const { return cairo_surface_status(surface_) == CAIRO_STATUS_SUCCESS; }
+    int width() const { return cairo_image_surface_get_width(surface_); }
+    int height() const { return cairo_image_surface_get_height(surface_); }
+    // Outside the picture: a value no pixel has.
+    uint32_t rgb(int x, int y) const
+    {
+        if (x < 0 || y < 0 || x >= width() || y >= height())
+            return 0xFF000000;
+        uint32_t value = 0;
+        std::memcpy(&value,
+                    cairo_image_surface_get_data(surface_) + static_cast<ptrdiff_t>(y) * cairo_image_surface_get_stride(surface_) + x * 4,
+                    4);
+        return value & 0xFFFFFF;
+    }
+
+private:
+    cairo_surface_t* surface_;
+};
+
+constexpr uint32_t kWhite = 0xFFFFFF, kBlack = 0x000000, kRed = 0xFF0000;
+uint32_t pasteboard()
+{
+    const auto level = static_cast<uint32_t>(host::render::kPasteboardGray * 255 + 0.5);
+    return level << 16 | level << 8 | level;
+}
+
+class ViewPicture : public testing::Test {
+protected:
+    ViewPicture()
+        : folder_(std::filesystem::temp_directory_path() /
+                  ("varo-view-" + std::to_string(::getpid()) + "-" +
+                   testing::UnitTest::GetInstance()->current_test_info()->name()))
+    {
+        std::filesystem::create_directories(folder_);
+        // A black square, 100 points a side, its bottom-left corner at (200, 300).
+        Art& square = papier_.chemin(nullptr, {{200, 300}, {300, 300}, {300, 400}, {200, 400}}, true, "square");
+        square.style.fillPaint = true;
+        square.style.fill.color = Gris(1);
+        square.style.strokePaint = false;
+    }
+    ~ViewPicture() override { std::filesystem::remove_all(folder_); }
+
+    Papier papier_;
+    std::filesystem::path folder_;
+};
+
+TEST_F(ViewPicture, TheArtStandsWhereTheViewMapsItAtEveryZoom)
+{
+    for (const AIReal zoom : {1.0f, 2.0f, 0.5f}) {
+        SCOPED_TRACE(zoom);
+        host::DocumentView view;
+        ASSERT_TRUE(view.setZoom(zoom));
+        const auto path = folder_ / "view.png";
+        ASSERT_EQ(host::render::saveViewPng(papier_.document, papier_.fonts, view, {}, path), "");
+        const Picture picture(path);
+        ASSERT_TRUE(picture.ok());
+        EXPECT_EQ(picture.width(), view.width());
+        EXPECT_EQ(picture.height(), view.height());
+        // Well inside and well outside the square, clear of antialiased edges.
+        const AIPoint inside = view.artworkToView({250, 350});
+        const AIPoint besideSquare = view.artworkToView({150, 350});
+        const AIPoint offArtboard = view.artworkToView({-10, 420});
+        EXPECT_EQ(picture.rgb(inside.h, inside.v), kBlack);
+        EXPECT_EQ(picture.rgb(besideSquare.h, besideSquare.v), kWhite);
+        if (zoom <= 1) // nearer, the view shows only the artboard
+            EXPECT_EQ(picture.rgb(offArtboard.h, offArtboard.v), pasteboard());
+        else
+            EXPECT_EQ(picture.rgb(0, 0), kWhite);
+        // The square's corners, one pixel in from each.
+        const AIPoint topLeft = view.artworkToView({200, 400}), bottomRight = view.artworkToView({300, 300});
+        EXPECT_EQ(picture.rgb(topLeft.h + 1, topLeft.v + 1), kBlack);
+        EXPECT_EQ(picture.rgb(topLeft.h - 2, topLeft.v - 2), kWhite);
+        EXPECT_EQ(picture.rgb(bottomRight.h - 2, bottomRight.v - 2), kBlack);
+        EXPECT_EQ(picture.rgb(bottomRight.h + 1, bottomRight.v + 1), kWhite);
+    }
+}
+
+TEST_F(ViewPicture, AnnotationsLieOverTheArtSolidOrDashed)
+{
+    host::DocumentView view;
+    host::AnnotationDrawer drawer;
+    drawer.setColor({65535, 0, 0});
+    // A solid outline round the square's view rectangle, given with its corners swapped.
+    const AIPoint a = view.artworkToView({200, 400}), b = view.artworkToView({300, 300});
+    drawer.drawRect({b.h, b.v, a.h, a.v}, false);
+    // A dashed outline lower down, over white, and a filled one.
+    drawer.setDashed(true);
+    const AIRect dashed{100, 800, 180, 860};
+    drawer.drawRect(dashed, false);
+    drawer.setDashed(false);
+    drawer.drawRect({400, 800, 409, 809}, true);
+    drawer.setColor({0, 0, 0});
+    drawer.drawText("Click and drag to create a table.", {400, 100});
+
+    const auto path = folder_ / "annotated.png";
+    ASSERT_EQ(host::render::saveViewPng(papier_.document, papier_.fonts, view, drawer.items(), path), "");
+    const Picture picture(path);
+    ASSERT_TRUE(picture.ok());
+
+    // The solid outline runs through its corner pixels, over the art and beside it.
+    for (int x = a.h; x <= b.h; ++x) {
+        ASSERT_EQ(picture.rgb(x, a.v), kRed) << x;
+        ASSERT_EQ(picture.rgb(x, b.v), kRed) << x;
+    }
+    EXPECT_EQ(picture.rgb(a.h + 5, a.v + 5), kBlack) << "the art inside stays";
+
+    // Along the dashed top edge: runs of kAnnotationDash red, then as many of white.
+    const int dash = static_cast<int>(host::render::kAnnotationDash);
+    int red = 0, white = 0;
+    for (int x = dashed.left; x < dashed.right; ++x) {
+        const bool on = (x - dashed.left) % (2 * dash) < dash;
+        EXPECT_EQ(picture.rgb(x, dashed.top), on ? kRed : kWhite) << x;
+        (picture.rgb(x, dashed.top) == kRed ? red : white) += 1;
+    }
+    EXPECT_GT(white, 0) << "the dashes have gaps";
+    EXPECT_GT(red, 0);
+    EXPECT_EQ(picture.rgb(dashed.left + 5, dashed.top + 5), kWhite) << "an outline is not filled";
+
+    // The filled square covers its corners and stops there.
+    EXPECT_EQ(picture.rgb(400, 800), kRed);
+    EXPECT_EQ(picture.rgb(409, 809), kRed);
+    EXPECT_EQ(picture.rgb(410, 809), kWhite);
+    EXPECT_EQ(picture.rgb(409, 810), kWhite);
+
+    // The text stands on its baseline: ink above it, on the right of its start, none below
+    // the descenders.
+    int inkAbove = 0, inkBelow = 0;
+    for (int y = 100 - 12; y < 100; ++y)
+        for (int x = 400; x < 600; ++x)
+            inkAbove += picture.rgb(x, y) != kWhite;
+    for (int y = 105; y < 115; ++y)
+        for (int x = 400; x < 600; ++x)
+            inkBelow += picture.rgb(x, y) != kWhite;
+    EXPECT_GT(inkAbove, 50);
+    EXPECT_EQ(inkBelow, 0);
+}
+
+TEST_F(ViewPicture, AFileThatCannotBeWrittenIsAReasonAndLeavesNothing)
+{
+    host::DocumentView view;
+    const auto path = folder_ / "missing" / "view.png";
+    const std::string reason = host::render::saveViewPng(papier_.document, papier_.fonts, view, {}, path);
+    EXPECT_NE(reason.find(path.string()), std::string::npos) << reason;
+    EXPECT_FALSE(std::filesystem::exists(path));
+
+    // Corners far beyond the view are drawn as their visible part, and quickly.
+    host::AnnotationDrawer drawer;
+    drawer.setDashed(true);
+    drawer.drawRect({-2000000000, -2000000000, 2000000000, 2000000000}, false);
+    drawer.drawText("\xff\x01 broken", {10, 10});
+    EXPECT_EQ(host::render::saveViewPng(papier_.document, papier_.fonts, view, drawer.items(), folder_ / "far.png"), "");
+}
+
+} // namespace

@@ -1,0 +1,50 @@
+// The pointer and snapshot commands: what check accepts and the reasons it gives otherwise.
+#include "Commands.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(PointerCommands, ChecksTheirArgumentsBeforeAnythingRuns)
+{
+    const struct {
+        std::vector<std::string> words;
+        const char* reason; // empty: understood
+    } cases[] = {
+        {{"mouse", "down", "100", "700"}, ""},
+        {{"mouse", "drag", "-12.5", "0.25", "shift"}, ""},
+        {{"mouse", "up", "1e3", "-1000000", "option", "shift"}, ""},
+        {{"drag", "10", "20", "30", "40"}, ""},
+        {{"hover", "1", "2"}, ""},
+        {{"hover", "1", "2", "option"}, ""},
+        {{"tool-options"}, ""},
+        {{"snapshot", "view", "out/v.png"}, ""},
+        {{"snapshot", "cursor", "c.png"}, ""},
+        {{"print", "cursor"}, ""},
+        {{"mouse", "down", "100"}, "\"mouse\" takes down|drag|up X Y [shift] [option]"},
+        {{"mouse", "down", "1", "2", "shift", "option", "shift"}, "\"mouse\" takes down|drag|up X Y [shift] [option]"},
+        {{"mouse", "click", "1", "2"}, "no mouse event \"click\" (down, drag, up)"},
+        {{"mouse", "down", "x", "2"}, "\"x\" is not a point coordinate (a number from -1000000 to 1000000)"},
+        {{"mouse", "down", "1", "2,5"}, "\"2,5\" is not a point coordinate (a number from -1000000 to 1000000)"},
+        {{"mouse", "down", "nan", "2"}, "\"nan\" is not a point coordinate (a number from -1000000 to 1000000)"},
+        {{"mouse", "down", "inf", "2"}, "\"inf\" is not a point coordinate (a number from -1000000 to 1000000)"},
+        {{"mouse", "down", "1", "1e40"}, "\"1e40\" is not a point coordinate (a number from -1000000 to 1000000)"},
+        {{"mouse", "down", "1000001", "0"}, "\"1000001\" is not a point coordinate (a number from -1000000 to 1000000)"},
+        {{"mouse", "down", "+1", "0"}, "\"+1\" is not a point coordinate (a number from -1000000 to 1000000)"},
+        {{"mouse", "down", "1", "2", "control"}, "\"control\" is not a key to hold (shift, option)"},
+        {{"mouse", "down", "1", "2", "shift", "shift"}, "\"shift\" is given twice"},
+        {{"drag", "1", "2", "3"}, "\"drag\" takes X1 Y1 X2 Y2"},
+        {{"drag", "1", "2", "3", "four"}, "\"four\" is not a point coordinate (a number from -1000000 to 1000000)"},
+        {{"hover", "1"}, "\"hover\" takes X Y [option]"},
+        {{"hover", "1", "2", "shift"}, "\"shift\" is not a key to hold (option)"},
+        {{"tool-options", "now"}, "\"tool-options\" takes nothing more"},
+        {{"snapshot", "view"}, "\"snapshot\" takes view|cursor FILE.png"},
+        {{"snapshot", "panel", "p.png"}, "cannot take a snapshot of \"panel\" (view, cursor)"},
+        {{"snapshot", "view", "v.svg"}, "cannot write a snapshot as \"v.svg\" (FILE.png)"},
+        {{"snapshot", "cursor", ".png"}, "cannot write a snapshot as \".png\" (FILE.png)"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(script::check(script::Line{"t.varo", 1, c.words}), c.reason) << c.words[0] << " " << c.words.size();
+}
+
+} // namespace

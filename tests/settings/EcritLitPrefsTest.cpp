@@ -1,0 +1,139 @@
+// The stored defaults, read and written through the host's real preference store.
+#include "EcritLitPrefs.h"
+#include "Host.h"
+#include "JeuxDeCouleurs.h"
+#include "Reglages.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+extern "C" ASErr PluginMain(const char* caller, const char* selector, void* message);
+
+namespace {
+
+namespace fs = std::filesystem;
+using Json = nlohmann::json;
+
+class Prefs : public testing::Test {
+protected:
+    Prefs()
+        : folder_(fs::temp_directory_path() / ("varo-prefs-" + std::to_string(::getpid()) + "-" +
+                                               testing::UnitTest::GetInstance()->current_test_info()->name())),
+          file_(folder_ / "preferences.json")
+    {
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    ~Prefs() override { fs::remove_all(folder_); }
+
+    // Starts a host on the store (holding `stored` when given), reads the preferences as at
+    // start-up, and quits.
+    void Demarre(const Json* stored = nullptr)
+    {
+        if (stored != nullptr)
+            std::ofstream(file_) << stored->dump();
+        host::Host host(host::HostOptions{{}, file_, std::vector<std::string>{"Test Sans", "Test Serif"}});
+        host.plugins().addInProcess("VaroTable", PluginMain);
+        host.launch();
+        LitPrefs();
+        host.quit();
+    }
+    Json Stocke() const
+    {
+        std::ifstream in(file_);
+        return Json::parse(in).at(kPrefixePrefs);
+    }
+
+    fs::path folder_, file_;
+};
+
+TEST_F(Prefs, TheFirstStartWritesTheFactorySet)
+{
+    Demarre();
+    const Json stocke = Stocke();
+    std::vector<std::string> cles;
+    for (const auto& [cle, valeur] : stocke.items())
+        cles.push_back(cle);
+    EXPECT_EQ(cles.size(), 1u + 7 + 2 + 1 + 4 + 4 * 9 + 1) << stocke.dump();
+    EXPECT_FALSE(stocke.contains("NumPolice")) << "only the preferences dialog writes it";
+    EXPECT_EQ(stocke["Son"], Json({{"bool", true}}));
+    EXPECT_EQ(stocke["PanneauVisible"], Json({{"bool", true}}));
+    EXPECT_EQ(stocke["kADM_DPVisibleStr"], Json({{"bool", true}}));
+    EXPECT_EQ(stocke["NombreColonnes"], Json({{"int", 4}}));
+    EXPECT_EQ(stocke["GouttiereCadre"], Json({{"real", 3.2}}));
+    EXPECT_EQ(stocke["Police"], Json({{"string", "Test Sans"}})) << "the host's font number 0";
+    EXPECT_EQ(stocke["GrisTexte"], Json({{"real", 50}}));
+    EXPECT_EQ(stocke["RougeCadre"], Json({{"real", 255}}));
+    EXPECT_EQ(stocke["TypeCouleursColonnes"], Json({{"int", 0}}));
+
+    EXPECT_TRUE(SonDefaut);
+    EXPECT_EQ(NombreDeLignesDefaut, 3);
+    EXPECT_EQ(EpaisseurCadreDefaut, 4);
+    EXPECT_EQ(CorpsDefaut, 12);
+    EXPECT_STREQ(NomPoliceDefaut, "Test Sans");
+    EXPECT_EQ(GrisLignes, 50);
+}
+
+TEST_F(Prefs, AStoredSetIsReadWithTheRuleForEachMissingKey)
+{
+    Demarre(); // the factory set, then changes to it
+    Json stocke = Stocke();
+    stocke["NombreLignes"] = {{"int", 7}};
+    stocke["Police"] = {{"string", "Test Serif"}};
+    stocke["NumPolice"] = {{"int", 1}};
+    stocke["GrisColonnes"] = {{"real", 20}};
+    stocke["EpaisseurLignes"] = {{"int", 2}}; // another kind: as if missing, the variable kept
+    stocke.erase("Corps");
+    stocke.erase("GrisTexte");
+    stocke.erase("OutilsGroupe");
+    stocke.erase("VariablePolice");
+    const Json fichier = {{kPrefixePrefs, stocke}};
+
+    EpaisseurLignesDefaut = 9;
+    CorpsDefaut = 0; // as at start-up
+    OutilsGroupe = true;
+    KPOLICE = 5;
+    Demarre(&fichier);
+    EXPECT_EQ(NombreDeLignesDefaut, 7);
+    EXPECT_STREQ(NomPoliceDefaut, "Test Serif");
+    EXPECT_EQ(NumeroPoliceDefaut, 1);
+    EXPECT_EQ(GrisColonnes, 20);
+    EXPECT_EQ(EpaisseurLignesDefaut, 9) << "a key of another kind leaves the variable";
+    EXPECT_EQ(CorpsDefaut, 0) << "a missing type size stays 0";
+    EXPECT_EQ(GrisTexte, 0) << "a missing colour component is 0, not the factory 50";
+    EXPECT_FALSE(OutilsGroupe);
+    EXPECT_EQ(KPOLICE, 0);
+
+    stocke.erase("NumPolice");
+    const Json sansNumero = {{kPrefixePrefs, stocke}};
+    Demarre(&sansNumero);
+    EXPECT_EQ(NumeroPoliceDefaut, 0) << "the first font of the host's list";
+}
+
+TEST(CopieNomPolice, ALongNameIsCutBeforeACharacterThatDoesNotFit)
+{
+    const struct {
+        std::string nom;
+        size_t longueur;
+    } cas[] = {
+        {"DejaVu Sans", 11},
+        {std::string(255, 'a'), 255},
+        {std::string(300, 'a'), 255},
+        {std::string(254, 'a') + "\xC3\xA9", 254},           // a 2-byte character across the end
+        {std::string(253, 'a') + "\xC3\xA9", 255},           // just fits
+        {std::string(253, 'a') + "\xF0\x9F\x93\x8A", 253},   // a 4-byte one
+    };
+    for (const auto& c : cas) {
+        char nom[kLongueurNomPolice];
+        std::memset(nom, 'x', sizeof nom);
+        CopieNomPolice(nom, c.nom.c_str());
+        EXPECT_EQ(std::strlen(nom), c.longueur) << c.nom.size();
+        EXPECT_EQ(std::string(nom), c.nom.substr(0, c.longueur));
+    }
+}
+
+} // namespace

@@ -1,0 +1,461 @@
+// The Table Tool as the host drives it: gestures, the table's layer and group, the current
+// table, the cursors, the sounds and the annotations.
+#include "CopiesDesReglages.h"
+#include "Curseurs.h"
+#include "FormatMillimetres.h"
+#include "Host.h"
+#include "JeuxDeCouleurs.h"
+#include "Miroirs.h"
+#include "Reglages.h"
+#include "Sound.h"
+#include "TableauPlugIn.h"
+#include "TableauSuites.h"
+#include "sdk/AINotifier.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <ostream>
+#include <string>
+#include <vector>
+
+extern "C" ASErr PluginMain(const char* caller, const char* selector, void* message);
+
+namespace {
+
+using host::ToolEventKind;
+
+constexpr ai_uint16 kShift = aiEventModifiers_shiftKey;
+constexpr ai_uint16 kOption = aiEventModifiers_optionKey;
+
+// The paths and texts of one table, by sub-group, as the document holds them.
+struct Contenu {
+    std::vector<std::string> sousGroupes;
+    std::vector<size_t> enfants;
+    bool operator==(const Contenu&) const = default;
+};
+
+void PrintTo(const Contenu& c, std::ostream* os)
+{
+    for (size_t i = 0; i < c.sousGroupes.size(); ++i)
+        *os << (i ? ", " : "") << c.sousGroupes[i] << " " << c.enfants[i];
+}
+
+class Outil : public testing::Test {
+protected:
+    Outil() : host_(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans", "Test Serif"}})
+    {
+        host_.plugins().addInProcess("VaroTable", PluginMain, VARO_PLUGINS_DIR "/VaroTable.bundle/Resources");
+        // The plug-in's state outlives a host here: each test starts as a fresh launch would.
+        TableauCree = GroupeCree = OKDrag = DoitRedessiner = false;
+        AHGroupe = nullptr;
+        IndexPopup = 0;
+        PositionX = PositionY = LongueurTableau = HauteurTableau = 0;
+        VirguleOuPoint = '.';
+        host_.launch();
+        RegleCommeLePanneau();
+        host_.tools().select(*host_.tools().withTitle("Table Tool"));
+    }
+    ~Outil() override { host_.quit(); }
+
+    // The current settings as the panel sets them when it starts: the defaults, every switch
+    // on, the default title and text.
+    static void RegleCommeLePanneau()
+    {
+        CopieDefautsDansCourants();
+        AvecSansCadre = AvecSansTitre = AvecSansTexte = true;
+        std::strcpy(TitreTableau, "Title of the table");
+        std::strcpy(TexteCase, "Text");
+        EXPECT_EQ(InitialiseLesStyles(), kNoErr);
+    }
+
+    bool envoie(ToolEventKind kind, double h, double v, ai_uint16 touches = 0)
+    {
+        return host_.toolEvents().send(kind, AIRealPoint{static_cast<AIReal>(h), static_cast<AIReal>(v)}, touches);
+    }
+    // Down and up at one point, with no movement between.
+    void clique(double h, double v)
+    {
+        envoie(ToolEventKind::MouseDown, h, v);
+        envoie(ToolEventKind::MouseUp, h, v);
+    }
+    void glisse(double h1, double v1, double h2, double v2, ai_uint16 touches = 0)
+    {
+        envoie(ToolEventKind::MouseDown, h1, v1, touches);
+        envoie(ToolEventKind::MouseDrag, (h1 + h2) / 2, (v1 + v2) / 2, touches);
+        envoie(ToolEventKind::MouseDrag, h2, v2, touches);
+        envoie(ToolEventKind::MouseUp, h2, v2, touches);
+    }
+
+    AILayerHandle calqueTableaux() const
+    {
+        AILayerHandle calque = nullptr;
+        return sAILayer->GetLayerByTitle(&calque, "Varo-Table") == kNoErr ? calque : nullptr;
+    }
+    // The groups "Table" of the tables' layer, the top-most first.
+    std::vector<AIArtHandle> tables() const
+    {
+        std::vector<AIArtHandle> trouves;
+        AIArtHandle groupe = nullptr, art = nullptr;
+        if (calqueTableaux() == nullptr || sAIArt->GetFirstArtOfLayer(calqueTableaux(), &groupe) != kNoErr)
+            return trouves;
+        for (sAIArt->GetArtFirstChild(groupe, &art); art != nullptr; sAIArt->GetArtSibling(art, &art))
+            trouves.push_back(art);
+        return trouves;
+    }
+    static std::string nom(AIArtHandle art)
+    {
+        const char* lu = nullptr;
+        return sAIArt->GetArtName(art, &lu) == kNoErr && lu != nullptr ? lu : "";
+    }
+    static Contenu contenu(AIArtHandle table)
+    {
+        Contenu c;
+        AIArtHandle sous = nullptr;
+        for (sAIArt->GetArtFirstChild(table, &sous); sous != nullptr; sAIArt->GetArtSibling(sous, &sous)) {
+            c.sousGroupes.push_back(nom(sous));
+            size_t n = 0;
+            AIArtHandle enfant = nullptr;
+            for (sAIArt->GetArtFirstChild(sous, &enfant); enfant != nullptr; sAIArt->GetArtSibling(enfant, &enfant))
+                ++n;
+            c.enfants.push_back(n);
+        }
+        return c;
+    }
+    std::vector<std::string> alertes() const
+    {
+        std::vector<std::string> vues;
+        for (const auto& ligne : host_.log().lines())
+            if (ligne.rfind("alert: ", 0) == 0)
+                vues.push_back(ligne);
+        return vues;
+    }
+
+    host::Host host_;
+};
+
+// The factory table: 3 rows (2 rules), 4 columns (3 rules), a double frame, a title and the
+// 8 cells of the two rows below it.
+// Top-most first, as the host lists a group's children.
+const Contenu kTableUsine{{"Text", "Title", "Frame", "Lines", "Columns"}, {8, 1, 2, 2, 3}};
+
+size_t nombreDe(const Contenu& c, const std::string& sousGroupe)
+{
+    for (size_t i = 0; i < c.sousGroupes.size(); ++i)
+        if (c.sousGroupes[i] == sousGroupe)
+            return c.enfants[i];
+    return 0;
+}
+
+TEST_F(Outil, EveryDirectionOfADragMakesTheSameFactoryTable)
+{
+    struct Geste {
+        double h1, v1, h2, v2;
+    };
+    const Geste gestes[] = {
+        {100, 700, 400, 610}, // down and to the right
+        {400, 610, 100, 700}, // up and to the left
+        {100, 610, 400, 700}, // up and to the right
+        {400, 700, 100, 610}, // down and to the left
+    };
+    for (const Geste& g : gestes) {
+        glisse(g.h1, g.v1, g.h2, g.v2);
+        SCOPED_TRACE(testing::Message() << "from (" << g.h1 << ", " << g.v1 << ") to (" << g.h2 << ", " << g.v2 << ")");
+        EXPECT_EQ(PositionX, 100);
+        EXPECT_EQ(PositionY, 700);
+        EXPECT_EQ(LongueurTableau, 300);
+        EXPECT_EQ(HauteurTableau, 90);
+        EXPECT_TRUE(TableauCree);
+        EXPECT_FALSE(OKDrag);
+        ASSERT_FALSE(tables().empty());
+        EXPECT_EQ(tables().front(), AHGroupe) << "on top of the earlier ones";
+        EXPECT_EQ(nom(AHGroupe), "Table");
+        EXPECT_EQ(contenu(AHGroupe), kTableUsine);
+        AIRealRect bornes{};
+        ASSERT_EQ(sAIArt->GetArtBounds(AHGroupe, &bornes), kNoErr);
+        // The frame's outer rectangle lies its gutter outside the table.
+        const double marge = GouttiereCadre;
+        EXPECT_FLOAT_EQ(bornes.left, static_cast<float>(100 - marge));
+        EXPECT_FLOAT_EQ(bornes.top, static_cast<float>(700 + marge));
+        EXPECT_FLOAT_EQ(bornes.right, static_cast<float>(400 + marge));
+        EXPECT_FLOAT_EQ(bornes.bottom, static_cast<float>(610 - marge));
+    }
+    EXPECT_EQ(tables().size(), 4u) << "each drag a table of its own, in the one layer";
+    ASSERT_NE(GzonePositionY, nullptr);
+    ASSERT_NE(GzoneLongueurTableau, nullptr);
+    EXPECT_EQ(GzonePositionY->stringValue(), "246.94 mm");
+    EXPECT_EQ(GzoneLongueurTableau->stringValue(), "105.83 mm");
+}
+
+TEST_F(Outil, TheFirstDragMakesTheLayerAboveAllAndLaterTablesGoOnTop)
+{
+    ai_int32 avant = 0;
+    ASSERT_EQ(sAILayer->CountLayers(&avant), kNoErr);
+    glisse(100, 700, 400, 610);
+    const AIArtHandle premiere = AHGroupe;
+    glisse(50, 500, 150, 400);
+    ai_int32 apres = 0;
+    ASSERT_EQ(sAILayer->CountLayers(&apres), kNoErr);
+    EXPECT_EQ(apres, avant + 1) << "one layer for every table";
+    AILayerHandle dessus = nullptr;
+    ASSERT_EQ(sAILayer->GetNthLayer(0, &dessus), kNoErr);
+    EXPECT_EQ(dessus, calqueTableaux()) << "made above all the others";
+    EXPECT_EQ(tables(), (std::vector<AIArtHandle>{AHGroupe, premiere}));
+    EXPECT_EQ(contenu(premiere), kTableUsine) << "the earlier table is left as it was";
+}
+
+TEST_F(Outil, AClickWithoutMovementKeepsTheSizeItHas)
+{
+    clique(200, 300);
+    EXPECT_EQ(LongueurTableau, 0) << "right after start the size is 0";
+    EXPECT_EQ(HauteurTableau, 0);
+    EXPECT_TRUE(TableauCree);
+    glisse(100, 700, 400, 610);
+    clique(10, 200);
+    EXPECT_EQ(PositionX, 10);
+    EXPECT_EQ(PositionY, 200);
+    EXPECT_EQ(LongueurTableau, 300) << "a click repeats the last table's size";
+    EXPECT_EQ(HauteurTableau, 90);
+}
+
+// Option and Shift clicks change nothing of the tables, and their drags and mouse-up neither.
+TEST_F(Outil, ModifiedClicksAndFailedGesturesLeaveTheTablesAlone)
+{
+    glisse(100, 700, 400, 610);
+    const AIArtHandle courante = AHGroupe;
+    const Contenu avant = contenu(courante);
+
+    ASBoolean visible = false;
+    ASSERT_EQ(sAIPanel->IsShown(PanneauRef, &visible), kNoErr);
+    ASSERT_TRUE(visible);
+    glisse(10, 20, 30, 40, kOption);
+    ASSERT_EQ(sAIPanel->IsShown(PanneauRef, &visible), kNoErr);
+    EXPECT_FALSE(visible) << "an Option-click hides the panel";
+    glisse(10, 20, 30, 40, kOption);
+    ASSERT_EQ(sAIPanel->IsShown(PanneauRef, &visible), kNoErr);
+    EXPECT_TRUE(visible) << "and a second one shows it again";
+
+    for (int i = 1; i <= 5; ++i) {
+        glisse(10, 20, 30, 40, kShift);
+        EXPECT_EQ(IndexPopup, i % 5);
+        ASSERT_NE(GpopupPosLigColCad, nullptr);
+        EXPECT_EQ(GpopupPosLigColCad->indexOfSelectedItem(), i % 5);
+    }
+
+    EXPECT_EQ(AHGroupe, courante);
+    EXPECT_TRUE(TableauCree) << "the table stays current";
+    EXPECT_EQ(PositionX, 100);
+    EXPECT_EQ(LongueurTableau, 300) << "the drag of a modified click does not resize the table";
+    EXPECT_EQ(contenu(courante), avant);
+    EXPECT_EQ(tables().size(), 1u);
+}
+
+TEST_F(Outil, ALockedLayerIsAnAlertAndTheGestureMakesNothing)
+{
+    glisse(100, 700, 400, 610);
+    ASSERT_EQ(sAILayer->SetLayerEditable(calqueTableaux(), false), kNoErr);
+    glisse(50, 500, 150, 400);
+    EXPECT_EQ(alertes(), (std::vector<std::string>{"alert: \"Impossible, locked layer!\""}));
+    EXPECT_FALSE(TableauCree) << "no table is current after it";
+    EXPECT_EQ(PositionX, 100) << "its drag and mouse-up did nothing";
+    EXPECT_EQ(LongueurTableau, 300);
+    EXPECT_EQ(tables().size(), 1u);
+
+    // A rebuild asked for now draws nothing.
+    DoitRedessiner = true;
+    const Contenu avant = contenu(tables()[0]);
+    envoie(ToolEventKind::TrackCursor, 0, 0);
+    EXPECT_EQ(contenu(tables()[0]), avant);
+
+    // The current layer locked, with the tables' layer free.
+    ASSERT_EQ(sAILayer->SetLayerEditable(calqueTableaux(), true), kNoErr);
+    AILayerHandle courant = nullptr;
+    ASSERT_EQ(sAILayer->GetCurrentLayer(&courant), kNoErr);
+    ASSERT_EQ(sAILayer->SetLayerEditable(courant, false), kNoErr);
+    glisse(50, 500, 150, 400);
+    EXPECT_EQ(alertes().size(), 2u);
+    EXPECT_EQ(tables().size(), 1u);
+}
+
+TEST_F(Outil, AnEmptyTableGroupIsDisposedOfByTheNextDrag)
+{
+    // Nothing to show: no frame, title or text, one row and one column.
+    AvecSansCadre = AvecSansTitre = AvecSansTexte = false;
+    NombreDeLignes = NombreDeColonnes = 1;
+    glisse(100, 700, 400, 610);
+    const AIArtHandle vide = AHGroupe;
+    AIArtHandle enfant = nullptr;
+    ASSERT_EQ(sAIArt->GetArtFirstChild(vide, &enfant), kNoErr);
+    ASSERT_EQ(enfant, nullptr) << "nothing was drawn into it";
+    RegleCommeLePanneau();
+    glisse(50, 500, 150, 400);
+    EXPECT_FALSE(sAIArt->ValidArt(vide, true));
+    EXPECT_EQ(tables(), std::vector<AIArtHandle>{AHGroupe});
+}
+
+TEST_F(Outil, ARebuildFollowsThePanelAndADeletedTableIsNotDrawnAgain)
+{
+    glisse(100, 700, 400, 610);
+    NombreDeColonnes = 6;
+    DoitRedessiner = true;
+    envoie(ToolEventKind::TrackCursor, 0, 0, kOption);
+    EXPECT_TRUE(DoitRedessiner) << "with Option held the rebuild waits";
+    EXPECT_EQ(nombreDe(contenu(AHGroupe), "Columns"), 3u);
+    envoie(ToolEventKind::TrackCursor, 0, 0);
+    EXPECT_FALSE(DoitRedessiner);
+    EXPECT_EQ(nombreDe(contenu(AHGroupe), "Columns"), 5u);
+    EXPECT_EQ(nombreDe(contenu(AHGroupe), "Text"), 12u);
+
+    ASSERT_EQ(sAIArt->DisposeArt(AHGroupe), kNoErr);
+    DoitRedessiner = true;
+    envoie(ToolEventKind::TrackCursor, 0, 0);
+    EXPECT_TRUE(tables().empty()) << "nothing is drawn for a deleted table";
+    glisse(100, 700, 400, 610);
+    EXPECT_EQ(tables().size(), 1u) << "the next drag makes a new one";
+}
+
+TEST_F(Outil, TheCursorsFollowTheToolAndTheKeys)
+{
+    EXPECT_EQ(ns::Cursor::currentCursor().image(), CurseurGenerique.image()) << "selected";
+    envoie(ToolEventKind::TrackCursor, 5, 5, kOption);
+    EXPECT_EQ(ns::Cursor::currentCursor().image(), CurseurPointille.image());
+    envoie(ToolEventKind::TrackCursor, 5, 5);
+    EXPECT_EQ(ns::Cursor::currentCursor().image(), CurseurTableauObjet.image());
+    EXPECT_EQ(PosTexteAnno.h, 5);
+}
+
+TEST_F(Outil, AMouseDownPlaysPopWhenSoundIsOn)
+{
+    const size_t avant = ns::Sound::played().size();
+    SonDefaut = false;
+    glisse(100, 700, 400, 610);
+    EXPECT_EQ(ns::Sound::played().size(), avant);
+    SonDefaut = true;
+    glisse(100, 700, 400, 610);
+    ASSERT_EQ(ns::Sound::played().size(), avant + 1);
+    EXPECT_EQ(ns::Sound::played().back(), "Pop.aiff");
+}
+
+TEST_F(Outil, SelectionWakesThePanelsFlyoutAndTheAnnotator)
+{
+    ASSERT_EQ(host_.annotators().all().size(), 1u);
+    EXPECT_TRUE(host_.annotators().all()[0]->active);
+    ASBoolean actif = false;
+    ASSERT_EQ(sAIPanelFlyoutMenu->GetItemEnabled(MenuLocal, 1, &actif), kNoErr);
+    EXPECT_TRUE(actif);
+    ASSERT_NE(GboutonReveilTableauNSView, nullptr);
+    EXPECT_EQ(GboutonReveilTableauNSView->frame().origin.x, 500) << "the wake button moved away";
+    host_.tools().select(*host_.tools().withTitle("Adobe Select Tool"));
+    EXPECT_FALSE(host_.annotators().all()[0]->active);
+    ASSERT_EQ(sAIPanelFlyoutMenu->GetItemEnabled(MenuLocal, 3, &actif), kNoErr);
+    EXPECT_FALSE(actif);
+    EXPECT_FALSE(OutilSelectionne);
+    EXPECT_EQ(GboutonReveilTableauNSView->frame().origin.x, 0) << "back over the panel";
+}
+
+// The help text always; the rubber band only while a drag that makes a table goes on, from
+// the anchor to the last drag point, its corners left to the host.
+TEST_F(Outil, TheAnnotationsFollowTheDrag)
+{
+    using Kind = host::DrawnItem::Kind;
+    envoie(ToolEventKind::TrackCursor, 200, 300);
+    std::vector<host::DrawnItem> dessin = host_.drawAnnotations();
+    ASSERT_EQ(dessin.size(), 1u);
+    EXPECT_EQ(dessin[0].kind, Kind::Text);
+    EXPECT_EQ(dessin[0].text, "Click and drag to create a table.");
+    AIPoint attendu{};
+    const AIRealPoint curseur{200, 300};
+    ASSERT_EQ(sAIDocumentView->ArtworkPointToViewPoint(nullptr, &curseur, &attendu), kNoErr);
+    EXPECT_EQ(dessin[0].point.h, attendu.h);
+    EXPECT_EQ(dessin[0].point.v, attendu.v);
+    EXPECT_FALSE(dessin[0].state.dashed);
+
+    envoie(ToolEventKind::MouseDown, 400, 610);
+    envoie(ToolEventKind::MouseDrag, 100, 700);
+    dessin = host_.drawAnnotations();
+    ASSERT_EQ(dessin.size(), 2u);
+    EXPECT_EQ(dessin[0].kind, Kind::Outline);
+    EXPECT_TRUE(dessin[0].state.dashed);
+    AIPoint a{}, b{};
+    const AIRealPoint ancre{400, 610}, fin{100, 700};
+    ASSERT_EQ(sAIDocumentView->ArtworkPointToViewPoint(nullptr, &ancre, &a), kNoErr);
+    ASSERT_EQ(sAIDocumentView->ArtworkPointToViewPoint(nullptr, &fin, &b), kNoErr);
+    EXPECT_EQ(dessin[0].rect.left, std::min(a.h, b.h));
+    EXPECT_EQ(dessin[0].rect.right, std::max(a.h, b.h));
+    EXPECT_EQ(dessin[0].rect.top, std::min(a.v, b.v));
+    EXPECT_EQ(dessin[0].rect.bottom, std::max(a.v, b.v));
+    EXPECT_EQ(dessin[1].kind, Kind::Text);
+
+    envoie(ToolEventKind::MouseUp, 100, 700);
+    EXPECT_EQ(host_.drawAnnotations().size(), 1u) << "the band goes with the mouse-up";
+}
+
+TEST_F(Outil, TheHelpTextTakesTheSmartGuidesColourAndBlackWithoutIt)
+{
+    struct Cas {
+        double rouge, vert, bleu;
+    };
+    for (const Cas& c : {Cas{1, 0, 0.5}, Cas{0.2, 0.4, 0.6}, Cas{2, -1, 0}}) {
+        host_.preferences().put("", "snapomatic/Color/red", c.rouge);
+        host_.preferences().put("", "snapomatic/Color/green", c.vert);
+        host_.preferences().put("", "snapomatic/Color/blue", c.bleu);
+        const auto dessin = host_.drawAnnotations();
+        ASSERT_EQ(dessin.size(), 1u);
+        const auto canal = [](double f) {
+            const float v = static_cast<float>(f) * 65535.0f;
+            return v <= 0 ? 0 : v >= 65535 ? 65535 : static_cast<int>(v);
+        };
+        EXPECT_EQ(dessin[0].state.color.red, canal(c.rouge));
+        EXPECT_EQ(dessin[0].state.color.green, canal(c.vert));
+        EXPECT_EQ(dessin[0].state.color.blue, canal(c.bleu));
+    }
+    host_.faults().failOperation(kAIPreferenceSuite, "GetRealPreference", kNoSuchKeyErr);
+    const auto dessin = host_.drawAnnotations();
+    ASSERT_EQ(dessin.size(), 1u);
+    EXPECT_EQ(dessin[0].state.color.red, 0);
+    EXPECT_EQ(dessin[0].state.color.green, 0);
+    EXPECT_EQ(dessin[0].state.color.blue, 0);
+}
+
+// The panel's fields take the theme's colours at each brightness change, and light, dark and
+// light again ends where it began.
+TEST_F(Outil, TheFieldsFollowTheInterfaceTheme)
+{
+    ASSERT_NE(GzonePositionX, nullptr);
+    const auto couleur = [&](ai_int32 genre) {
+        const AIUIThemeColor c = host_.theme().color(1, genre).value();
+        return ns::Color::colorWithCalibratedRed(c.red, c.green, c.blue, c.alpha);
+    };
+    std::vector<ns::Color> vues;
+    for (bool sombre : {false, true, false}) {
+        host_.theme().setDark(sombre);
+        host_.notifiers().deliver(kAIUIBrightnessChangedNotifier);
+        EXPECT_EQ(GzonePositionX->backgroundColor(), couleur(4)) << sombre;
+        EXPECT_EQ(GzoneHauteurTableau->textColor(), couleur(3)) << sombre;
+        vues.push_back(GzonePositionX->backgroundColor());
+    }
+    EXPECT_NE(vues[0], vues[1]);
+    EXPECT_EQ(vues[0], vues[2]);
+}
+
+TEST(TexteMillimetres, TrimsZerosAndFollowsTheSeparator)
+{
+    struct Cas {
+        double points;
+        char separateur;
+        const char* attendu;
+    };
+    const Cas cas[] = {
+        {72, '.', "25.4 mm"},  {72, ',', "25,4 mm"},      {0, '.', "0 mm"},
+        {100, '.', "35.28 mm"}, {720, '.', "254 mm"},     {-72, ',', "-25,4 mm"},
+        {0.001, '.', "0 mm"},   {2.8346457481384277, '.', "1 mm"},
+    };
+    const char garde = VirguleOuPoint;
+    for (const Cas& c : cas) {
+        VirguleOuPoint = c.separateur;
+        EXPECT_EQ(TexteMillimetres(c.points), c.attendu) << c.points;
+    }
+    VirguleOuPoint = garde;
+}
+
+} // namespace
