@@ -1,5 +1,10 @@
 // The tool's cursors: exactly their rectangles, white under black, transparent elsewhere.
+#include "CursorPicture.h"
 #include "Curseurs.h"
+
+#include <unistd.h>
+
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -28,6 +33,26 @@ TEST(Curseurs, EachImageIsExactlyItsRectangles)
                 ASSERT_EQ(image->pixelAt(x, y), attendu) << x << "," << y;
             }
     }
+}
+
+// What the host's cursor snapshot writes is each cursor pixel for pixel.
+TEST(Curseurs, TheSnapshotOfEachCursorIsItsRectangles)
+{
+    CalculerCurseurs();
+    const auto fichier = std::filesystem::temp_directory_path() / ("varo-curseur-" + std::to_string(::getpid()) + ".png");
+    for (const DessinCurseur& d : DessinsCurseurs()) {
+        SCOPED_TRACE(d.nom);
+        ASSERT_EQ(host::render::saveCursorPng(*d.curseur, fichier), "");
+        const auto relue = ns::Image::imageWithContentsOfFile(fichier);
+        ASSERT_NE(relue, nullptr);
+        EXPECT_EQ(relue->size(), (ns::Size{16, 16}));
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) {
+                const uint32_t attendu = Dans(d.noirs, x, y) ? 0xFF000000u : Dans(d.blancs, x, y) ? 0xFFFFFFFFu : 0u;
+                ASSERT_EQ(relue->pixelAt(x, y), attendu) << x << "," << y;
+            }
+    }
+    std::filesystem::remove(fichier);
 }
 
 TEST(Curseurs, TheCrosshairsKeepATwoPixelGapAroundTheirCentre)
