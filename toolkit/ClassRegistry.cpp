@@ -43,7 +43,7 @@ std::map<std::string, Entry, std::less<>>& classes()
 
 void ClassRegistry::registerClass(std::string name, Factory factory, Bundle* bundle)
 {
-    classes()[std::move(name)] = Entry{std::move(factory), bundle};
+    classes()[std::move(name)] = Entry{factory, bundle};
 }
 
 std::unique_ptr<Object> ClassRegistry::make(std::string_view name, const Rect& frame)
@@ -55,6 +55,11 @@ std::unique_ptr<Object> ClassRegistry::make(std::string_view name, const Rect& f
 bool ClassRegistry::isRegistered(std::string_view name)
 {
     return classes().find(name) != classes().end();
+}
+
+void ClassRegistry::forgetBundle(const Bundle* bundle)
+{
+    std::erase_if(classes(), [bundle](const auto& entry) { return bundle != nullptr && entry.second.bundle == bundle; });
 }
 
 Bundle* ClassRegistry::bundleOf(std::string_view name)

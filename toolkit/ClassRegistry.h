@@ -5,7 +5,6 @@
 #include "Geometry.h"
 #include "Object.h"
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -16,8 +15,10 @@ class Bundle;
 
 class ClassRegistry {
 public:
-    // Makes an object of the class; views get `frame`, other objects ignore it.
-    using Factory = std::function<std::unique_ptr<Object>(const Rect& frame)>;
+    // Makes an object of the class; views get `frame`, other objects ignore it. A plain
+    // function: a bundle's code may be unloaded before the registry goes, and nothing of it
+    // must run then.
+    using Factory = std::unique_ptr<Object> (*)(const Rect& frame);
 
     // Registering a name again replaces its factory.
     static void registerClass(std::string name, Factory factory, Bundle* bundle = nullptr);
@@ -25,6 +26,8 @@ public:
     static std::unique_ptr<Object> make(std::string_view name, const Rect& frame);
     static bool isRegistered(std::string_view name);
     static Bundle* bundleOf(std::string_view name);
+    // Forgets the classes a bundle registered, before its code goes.
+    static void forgetBundle(const Bundle* bundle);
 };
 
 // registerClass for a class made from a frame (views) or from nothing (other objects).

@@ -113,6 +113,17 @@ const std::map<std::string, Setter, std::less<>>& setters()
         {"keyEquivalent",
          [](Object& o, const Json& v, const Made& m, const std::string& k) { as<Button>(o, k, m)->setKeyEquivalent(text(v, m, k)); }},
         {"fontSize", [](Object& o, const Json& v, const Made& m, const std::string& k) { as<TextView>(o, k, m)->setFontSize(number(v, m, k)); }},
+        {"cell",
+         [](Object& o, const Json& v, const Made& m, const std::string& k) {
+             Slider* slider = as<Slider>(o, k, m);
+             const std::string cls = text(v, m, k);
+             std::unique_ptr<Object> made = ClassRegistry::make(cls, {});
+             if (!made)
+                 throw LoadError{"object " + m.name + ": unknown cell class \"" + cls + "\""};
+             if (dynamic_cast<SliderCell*>(made.get()) == nullptr)
+                 throw LoadError{"object " + m.name + ": \"" + cls + "\" is not a slider cell"};
+             slider->setCell(std::unique_ptr<SliderCell>(static_cast<SliderCell*>(made.release())));
+         }},
         {"alignment",
          [](Object& o, const Json& v, const Made& m, const std::string& k) {
              const std::string a = text(v, m, k);

@@ -14,8 +14,8 @@
 // values "title", "text", "items", "min", "max", "value", "state", "tooltip", "tag",
 // "hidden", "enabled", "editable", "bezeled", "drawsBackground", "alignment" (left, center,
 // right), "buttonType" (push, switch, toggle), "keyEquivalent", "continuous", "fontSize",
-// and the connections "action" ("name:"), "target" and "delegate" ("owner" or a ref or
-// id; the target is the owner when not given).
+// "cell" (a slider's cell, by class name), and the connections "action" ("name:"),
+// "target" and "delegate" ("owner" or a ref or id; the target is the owner when not given).
 //
 // Loading makes every object and connects outlets to the owner and actions by name; waking
 // then sends awakeFromNib to every object made and last to the owner. Anything it cannot do (an

@@ -1,16 +1,16 @@
 // What draws a slider: its bar and its knob. Replace it with a subclass to draw them
-// otherwise.
+// otherwise; an interface file names the subclass by its registered name ("cell").
 #pragma once
 
 #include "Geometry.h"
+#include "Object.h"
 
 namespace ns {
 
 class Slider;
 
-class SliderCell {
+class SliderCell : public Object {
 public:
-    virtual ~SliderCell() = default;
 
     // The slider it draws for; set when the slider takes the cell.
     Slider* controlView() const { return slider_; }

@@ -4,6 +4,7 @@
 #include "sdk/AINotifier.h"
 #include "Numbers.h"
 #include "DocumentCommands.h"
+#include "PanelCommands.h"
 #include "PointerCommands.h"
 #include "Png.h"
 #include "Svg.h"
@@ -157,6 +158,8 @@ const Printable kPrintables[] = {
     {"prefs", printPreferences},
     {"panels", printPanels},
     {"cursor", pointer::printCursor},
+    {"panel", panel::printPanel},
+    {"focus", panel::printFocus},
 };
 
 const Printable* printable(const std::string& name)
@@ -205,7 +208,7 @@ const std::vector<Command>& commands()
          [](const Words& w, host::Host& h, std::ostream&) { h.sendPlain(w[0], w[1]); }},
         {"unload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.unload(); }},
         {"reload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.reload(); }},
-        {"print", "log|tree|prefs|panels|cursor", 1, 1,
+        {"print", "log|tree|prefs|panels|cursor|panel|focus", 1, 1,
          [](const Words& w) { return printable(w[0]) ? std::string() : "cannot print \"" + w[0] + "\" (" + printableNames() + ")"; },
          [](const Words& w, host::Host& h, std::ostream& out) { printable(w[0])->print(h, out); }},
         {"tool", "\"TITLE\"", 1, 1, noCheck,
@@ -274,8 +277,23 @@ const std::vector<Command>& commands()
          [](const Words& w, host::Host& h, std::ostream&) { pointer::hover(w, h); }},
         {"tool-options", "", 0, 0, noCheck,
          [](const Words&, host::Host& h, std::ostream&) { pointer::toolOptions(h); }},
-        {"snapshot", "view|cursor FILE.png", 2, 2, pointer::checkSnapshot,
-         [](const Words& w, host::Host& h, std::ostream&) { pointer::snapshot(w, h); }},
+        {"snapshot", "view|cursor|panel FILE.png", 2, 2, pointer::checkSnapshot,
+         [](const Words& w, host::Host& h, std::ostream&) {
+             if (w[0] == "panel")
+                 panel::snapshotPanel(w[1], h);
+             else
+                 pointer::snapshot(w, h);
+         }},
+        {"click", "ID [shift] [command]", 1, 3, panel::checkClick,
+         [](const Words& w, host::Host& h, std::ostream&) { panel::click(w, h); }},
+        {"type", "ID \"TEXT\"", 2, 2, noCheck,
+         [](const Words& w, host::Host& h, std::ostream&) { panel::type(w, h); }},
+        {"key", "NAME [shift]", 1, 2, panel::checkKey,
+         [](const Words& w, host::Host& h, std::ostream&) { panel::key(w, h); }},
+        {"choose", "ID INDEX", 2, 2, panel::checkChoose,
+         [](const Words& w, host::Host& h, std::ostream&) { panel::choose(w, h); }},
+        {"slide", "ID VALUE", 2, 2, panel::checkSlide,
+         [](const Words& w, host::Host& h, std::ostream&) { panel::slide(w, h); }},
     };
     return table;
 }

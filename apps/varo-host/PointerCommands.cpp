@@ -157,8 +157,8 @@ void toolOptions(host::Host& h)
 
 std::string checkSnapshot(const Words& w)
 {
-    if (w[0] != "view" && w[0] != "cursor")
-        return "cannot take a snapshot of \"" + w[0] + "\" (view, cursor)";
+    if (w[0] != "view" && w[0] != "cursor" && w[0] != "panel")
+        return "cannot take a snapshot of \"" + w[0] + "\" (view, cursor, panel)";
     const std::string& file = w[1];
     if (file.size() <= 4 || file.compare(file.size() - 4, 4, ".png") != 0)
         return "cannot write a snapshot as \"" + file + "\" (FILE.png)";

@@ -75,6 +75,9 @@ void Host::launch()
         plugins_.send(*plugin, kSPInterfaceCaller, kSPInterfaceStartupSelector, message.d);
     }
     notifiers_.deliver(kAIApplicationStartedNotifier);
+    // The interface takes its theme as the application's windows first show: the plug-ins
+    // hear its brightness then, as they do at every later change.
+    notifiers_.deliver(kAIUIBrightnessChangedNotifier);
 }
 
 void Host::quit()

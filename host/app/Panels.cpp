@@ -74,7 +74,12 @@ ASErr Panels::create(PluginRecord* owner, const char* identifier, const char* ti
     panel->flyoutMenu = flyoutMenu;
     panel->userData = userData;
     panel->size = minimumSize;
-    panel->view = std::make_unique<ns::View>(ns::Rect{{0, 0}, {minimumSize.width, minimumSize.height}});
+    const ns::Rect frame{{0, 0}, {minimumSize.width, minimumSize.height}};
+    panel->window = std::make_unique<ns::Window>(frame, title);
+    panel->window->setIdentifier(identifier);
+    auto view = std::make_unique<ns::View>(frame);
+    panel->view = view.get();
+    panel->window->setContentView(std::move(view));
     *made = panel->handle;
     panels_.push_back(std::move(panel));
     return kNoErr;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "View.h"
+#include "Window.h"
 #include "sdk/AIPanel.h"
 
 #include <cstdint>
@@ -47,8 +48,11 @@ struct Panel {
     ai_int32 preferredWidth = 0, preferredHeight = 0; // 0 until the plug-in gives one
     AIPanelFlyoutMenuProc flyoutProc = nullptr;
     std::vector<unsigned char> icon; // PNG bytes; empty for none
-    // What the panel shows; plug-ins set its frame and add their views to it.
-    std::unique_ptr<ns::View> view;
+    // The panel's toolkit window: key routing, first responder and the driver work on it.
+    std::unique_ptr<ns::Window> window;
+    // What the panel shows, the window's content view (the window owns it); plug-ins set its
+    // frame and add their views to it.
+    ns::View* view = nullptr;
 };
 
 class Panels {

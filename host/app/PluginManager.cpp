@@ -4,6 +4,7 @@
 #include "Messages.h"
 
 #include "Bundle.h"
+#include "ClassRegistry.h"
 
 #include <dlfcn.h>
 #include <nlohmann/json.hpp>
@@ -15,34 +16,43 @@ namespace host {
 
 namespace fs = std::filesystem;
 
-PluginManager::~PluginManager()
-{
-    for (auto& plugin : plugins_)
-        if (plugin->code != nullptr)
-            dlclose(plugin->code);
-}
-
 namespace {
+
+// The classes a plug-in registered with the toolkit go with its code: what is made after
+// that finds no class rather than a factory that is no longer there.
+void closeCode(PluginRecord& plugin)
+{
+    ns::ClassRegistry::forgetBundle(plugin.bundle);
+    dlclose(plugin.code);
+    plugin.code = nullptr;
+}
 
 // A bundle that names its identifier in Info.json is registered with the toolkit, so that its
 // code finds its resources the way it would on the platform. One that cannot be read is told.
-void registerBundle(Host& host, const fs::path& bundle)
+ns::Bundle* registerBundle(Host& host, const fs::path& bundle)
 {
     const fs::path info = bundle / "Info.json";
     std::error_code error;
     if (bundle.empty() || !fs::exists(info, error))
-        return;
+        return nullptr;
     std::ifstream in(info);
     const nlohmann::json json = nlohmann::json::parse(in, nullptr, false);
     if (json.is_discarded() || !json.is_object() || !json.contains("CFBundleIdentifier") ||
         !json["CFBundleIdentifier"].is_string()) {
         host.log().warning(info.string() + ": no \"CFBundleIdentifier\" string");
-        return;
+        return nullptr;
     }
-    ns::Bundle::registerBundle(json["CFBundleIdentifier"].get<std::string>(), bundle);
+    return &ns::Bundle::registerBundle(json["CFBundleIdentifier"].get<std::string>(), bundle);
 }
 
 } // namespace
+
+PluginManager::~PluginManager()
+{
+    for (auto& plugin : plugins_)
+        if (plugin->code != nullptr)
+            closeCode(*plugin);
+}
 
 void PluginManager::loadFolder(const fs::path& folder)
 {
@@ -64,7 +74,7 @@ void PluginManager::loadFolder(const fs::path& folder)
         plugin->resources = bundle / "Resources";
         if (!loadCode(*plugin))
             continue;
-        registerBundle(host_, bundle);
+        plugin->bundle = registerBundle(host_, bundle);
         plugins_.push_back(std::move(plugin));
     }
 }
@@ -78,7 +88,7 @@ PluginRecord& PluginManager::addInProcess(const std::string& name, SPPluginMainP
     plugin->main = main;
     plugin->inProcess = true;
     if (!resources.empty())
-        registerBundle(host_, resources.parent_path());
+        plugin->bundle = registerBundle(host_, resources.parent_path());
     plugins_.push_back(std::move(plugin));
     return *plugins_.back();
 }
@@ -116,8 +126,7 @@ bool PluginManager::unloadCode(PluginRecord& plugin)
 {
     if (plugin.inProcess || !plugin.codeLoaded() || !plugin.accessReferences.empty())
         return false;
-    dlclose(plugin.code);
-    plugin.code = nullptr;
+    closeCode(plugin);
     plugin.main = nullptr;
     host_.log().note(plugin.displayName() + ": code unloaded");
     return true;

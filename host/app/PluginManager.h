@@ -13,12 +13,18 @@
 namespace host {
 
 class Host;
+}
+namespace ns {
+class Bundle;
+}
+namespace host {
 
 struct PluginRecord {
     std::string bundleName;        // the bundle folder's name without ".bundle"
     std::string registeredName;    // what the plug-in gave the Plug-ins suite
     std::filesystem::path library; // empty for a plug-in linked into the host
     std::filesystem::path resources;
+    ns::Bundle* bundle = nullptr;  // the toolkit's record of the bundle, when it has one
     void* code = nullptr;          // dlopen handle
     SPPluginMainProc main = nullptr;
     bool inProcess = false;

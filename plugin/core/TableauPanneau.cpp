@@ -1,5 +1,6 @@
 // When the application has started: the panel "Table 2.0" with its flyout menu and icon, and
 // the controller's view in it.
+#include "ClassesInterface.h"
 #include "Miroirs.h"
 #include "TableauDialogue.h"
 #include "TableauPlugIn.h"
@@ -94,6 +95,7 @@ ASErr TableauPlugIn::AddWidgets()
     // A controller made again (a host started anew in the same process) replaces the old one
     // and its controls.
     EffaceMiroirs();
+    EnregistreClassesInterface(ns::Bundle::bundleWithIdentifier(kIdentifiantBundle));
     Controleur = std::make_unique<TableauDialogue>("TableauDialogue", ns::Bundle::bundleWithIdentifier(kIdentifiantBundle));
     if (ns::View* vue = Controleur->view(); vue != nullptr && vuePanneau != nullptr) {
         vuePanneau->setFrame(vue->frame());

@@ -1,5 +1,107 @@
 #include "ActiverZones.h"
 
-// The panel's controls follow the tool once the panel has them; until then there is nothing
-// to enable.
-void ActiverZones(int) {}
+#include "JeuxDeCouleurs.h"
+#include "Miroirs.h"
+#include "Reglages.h"
+
+#include <initializer_list>
+#include <vector>
+
+namespace {
+
+using Controles = std::vector<ns::Control*>;
+
+// Shown or hidden, enabled or not; an absent control is skipped.
+void Regle(const Controles& controles, bool montre, bool active)
+{
+    for (ns::Control* c : controles)
+        if (c != nullptr) {
+            c->setHidden(!montre);
+            c->setEnabled(active);
+        }
+}
+
+// One page's column of a group's row: shown and enabled as `active` on its page, hidden and
+// disabled on the others.
+void SurSaPage(const Controles& controles, bool saPage, bool active)
+{
+    Regle(controles, saPage, saPage && active);
+}
+
+// A colour type's field and slider pairs.
+Controles ChampsDuType(int32_t type)
+{
+    switch (type) {
+    case TypeGris:
+        return {GzoneGris, GglisGris};
+    case TypeRVB:
+        return {GzoneRouge, GzoneVert, GzoneBleu, GglisRouge, GglisVert, GglisBleu};
+    default:
+        return {GzoneCyan, GzoneMagenta, GzoneJaune, GzoneNoir, GglisCyan, GglisMagenta, GglisJaune, GglisNoir};
+    }
+}
+
+// The colour type of the element a page edits: pages 1 to 4 are rows, columns, frame, text.
+int32_t TypeDeLaPage(int32_t page)
+{
+    return JeuxCouleurs[page - 1].TypeCouleur;
+}
+
+void AppliquePage(int32_t page, bool actif)
+{
+    SurSaPage({GstepPlusPositionX, GstepMoinsPositionX, GzonePositionX, GstepPlusPositionY, GstepMoinsPositionY,
+               GzonePositionY, GstepPlusLongueurTableau, GstepMoinsLongueurTableau, GzoneLongueurTableau,
+               GstepPlusHauteurTableau, GstepMoinsHauteurTableau, GzoneHauteurTableau},
+              page == 0, actif);
+    SurSaPage({GstepPlusNbrLignes, GstepMoinsNbrLignes, GzoneNbrLignes, GzoneGouttiereLigne, GzoneEpaisseurLignes},
+              page == 1, true);
+    SurSaPage({GstepPlusNbrColonnes, GstepMoinsNbrColonnes, GzoneNbrColonnes, GzoneGouttiereColonne,
+               GzoneEpaisseurColonnes},
+              page == 2, true);
+    SurSaPage({GzoneGouttiereCadre, GzoneEpaisseurCadre, GavecSansCadre, GavecSansCadreTexte}, page == 3, true);
+    // The inner frame has a thickness only in a double frame.
+    SurSaPage({GzoneEpaisseurCadreDeux}, page == 3, actif && GouttiereCadre > 0);
+    SurSaPage({GavecSansTitre, GavecSansTitreTexte, GavecSansTexte, GavecSansTexteTexte, GlistePolices}, page == 4, true);
+    SurSaPage({GnomTitre}, page == 4, actif && AvecSansTitre);
+    SurSaPage({GnomTexte}, page == 4, actif && AvecSansTexte);
+    if (page != 4)
+        Regle({GzoneCorps}, false, false);
+    else if (actif)
+        Regle({GzoneCorps}, true, AvecSansTexte);
+    else if (GzoneCorps != nullptr)
+        GzoneCorps->setHidden(false);
+
+    if (page == 0) {
+        Regle({GpopUpTypeCouleur}, false, false);
+        for (int32_t type : {TypeGris, TypeRVB, TypeCMJN})
+            Regle(ChampsDuType(type), false, false);
+        for (ns::TextField* etiquette : {GpourCentGrisCyan, GpourCentMagenta, GpourCentJaune, GpourCentNoir})
+            if (etiquette != nullptr)
+                etiquette->setHidden(true);
+        return;
+    }
+    Regle({GpopUpTypeCouleur}, true, actif);
+    const int32_t type = TypeDeLaPage(page);
+    if (type != TypeGris && type != TypeRVB && type != TypeCMJN)
+        return;
+    for (int32_t autre : {TypeGris, TypeRVB, TypeCMJN})
+        if (autre != type)
+            Regle(ChampsDuType(autre), false, false);
+    Regle(ChampsDuType(type), true, actif);
+}
+
+} // namespace
+
+int32_t ActiverZones(uint8_t actif)
+{
+    for (ns::Control* c : Controles{GvaroBT, GurlBT, GpopupPosLigColCad})
+        if (c != nullptr)
+            c->setEnabled(actif != 0);
+    if (IndexPopup >= 0 && IndexPopup <= 4)
+        AppliquePage(IndexPopup, actif != 0);
+    for (ns::View* vue : {GepaisseurLigColCadNSView, GPosXNbrLigNbrColNSView, GHauteurCadreDeuxNSView,
+                          GgouttiereLigColCadNSView, GdessinCorpsTableauNSView})
+        if (vue != nullptr)
+            vue->display();
+    return 0;
+}

@@ -3,53 +3,34 @@
 #include "Miroirs.h"
 #include "ThemeInterface.h"
 
+#include <vector>
+
 namespace {
 
-// In the order they are recoloured.
-ns::TextField** const kZonesEditables[] = {
-    &GzonePositionX,
-    &GzonePositionY,
-    &GzoneLongueurTableau,
-    &GzoneHauteurTableau,
-    &GzoneNbrLignes,
-    &GzoneEpaisseurLignes,
-    &GzoneGouttiereLigne,
-    &GzoneNbrColonnes,
-    &GzoneEpaisseurColonnes,
-    &GzoneGouttiereColonne,
-    &GzoneEpaisseurCadre,
-    &GzoneEpaisseurCadreDeux,
-    &GzoneGouttiereCadre,
-    &GnomTitre,
-    &GnomTexte,
-    &GzoneCorps,
-};
-ns::TextField** const kCasesACocher[] = {
-    &GavecSansTexteTexte,
-    &GavecSansTitreTexte,
-    &GavecSansCadreTexte,
-};
-ns::TextField** const kZonesCouleurs[] = {
-    &GzoneGris,
-    &GzoneRouge,
-    &GzoneVert,
-    &GzoneBleu,
-    &GzoneCyan,
-    &GzoneMagenta,
-    &GzoneJaune,
-    &GzoneNoir,
-};
-ns::TextField** const kLibelles[] = {
-    &GpourCentGrisCyan,
-    &GpourCentMagenta,
-    &GpourCentJaune,
-    &GpourCentNoir,
-    &GlabelTexteGRC,
-    &GlabelTexteVM,
-    &GlabelTexteBJ,
-    &GlabelTexteN,
-    &GnumeroPage,
-};
+// Read at each call: the mirrors are filled when the panel wakes.
+std::vector<ns::TextField*> ZonesEditables()
+{
+    return {GzonePositionX,    GzonePositionY,         GzoneLongueurTableau,  GzoneHauteurTableau, GzoneNbrLignes,
+            GzoneEpaisseurLignes, GzoneGouttiereLigne, GzoneNbrColonnes,      GzoneEpaisseurColonnes,
+            GzoneGouttiereColonne, GzoneEpaisseurCadre, GzoneEpaisseurCadreDeux, GzoneGouttiereCadre, GnomTitre,
+            GnomTexte,         GzoneCorps};
+}
+
+std::vector<ns::TextField*> CasesACocher()
+{
+    return {GavecSansTexteTexte, GavecSansTitreTexte, GavecSansCadreTexte};
+}
+
+std::vector<ns::TextField*> ZonesCouleurs()
+{
+    return {GzoneGris, GzoneRouge, GzoneVert, GzoneBleu, GzoneCyan, GzoneMagenta, GzoneJaune, GzoneNoir};
+}
+
+std::vector<ns::TextField*> Libelles()
+{
+    return {GpourCentGrisCyan, GpourCentMagenta, GpourCentJaune, GpourCentNoir, GlabelTexteGRC,
+            GlabelTexteVM,     GlabelTexteBJ,    GlabelTexteN,   GnumeroPage};
+}
 
 ns::Color Fond()
 {
@@ -67,26 +48,21 @@ ns::Color Texte()
     return ns::Color::colorWithCalibratedRed(RougeTexteTheme, VertTexteTheme, BleuTexteTheme, AlphaTexteTheme);
 }
 
-template <size_t N>
-void Colore(ns::TextField** const (&zones)[N], void (ns::TextField::*applique)(const ns::Color&), const ns::Color& couleur)
+void Colore(const std::vector<ns::TextField*>& zones, void (ns::TextField::*applique)(const ns::Color&), const ns::Color& couleur)
 {
-    for (ns::TextField** zone : zones)
-        if (*zone != nullptr)
-            ((*zone)->*applique)(couleur);
+    for (ns::TextField* zone : zones)
+        if (zone != nullptr)
+            (zone->*applique)(couleur);
 }
 
 } // namespace
 
 void AppliqueCouleursTheme()
 {
-    for (ns::TextField** zone : kZonesEditables)
-        if (*zone != nullptr) {
-            (*zone)->setBackgroundColor(Fond());
-            (*zone)->setTextColor(TexteEdition());
-        }
-    Colore(kCasesACocher, &ns::TextField::setTextColor, Texte());
-    Colore(kZonesCouleurs, &ns::TextField::setBackgroundColor, Fond());
-    Colore(kZonesCouleurs, &ns::TextField::setTextColor, TexteEdition());
-    Colore(kLibelles, &ns::TextField::setTextColor, Texte());
-    Colore(kCasesACocher, &ns::TextField::setTextColor, Texte());
+    Colore(ZonesEditables(), &ns::TextField::setBackgroundColor, Fond());
+    Colore(ZonesEditables(), &ns::TextField::setTextColor, TexteEdition());
+    Colore(CasesACocher(), &ns::TextField::setTextColor, Texte());
+    Colore(ZonesCouleurs(), &ns::TextField::setBackgroundColor, Fond());
+    Colore(ZonesCouleurs(), &ns::TextField::setTextColor, TexteEdition());
+    Colore(Libelles(), &ns::TextField::setTextColor, Texte());
 }

@@ -1,46 +1,82 @@
 #include "TableauDialogue.h"
 
+#include "ActiverZones.h"
 #include "Curseurs.h"
+#include "ElementLie.h"
 #include "Miroirs.h"
+#include "PositionDialoguePrefs.h"
+#include "PrisesTableau.h"
+#include "Reglages.h"
+#include "TableauPlugIn.h"
+#include "TableauSuites.h"
+
+#include "Screen.h"
 
 const char* const kIdentifiantBundle = "fr.varo-tools.VaroTable";
 
 namespace {
 
-const ns::OutletTable<TableauDialogue> kPrises = {
-    ns::OutletTable<TableauDialogue>::outlet("PANzonePositionX", &TableauDialogue::PANzonePositionX),
-    ns::OutletTable<TableauDialogue>::outlet("PANzonePositionY", &TableauDialogue::PANzonePositionY),
-    ns::OutletTable<TableauDialogue>::outlet("PANzoneLongueurTableau", &TableauDialogue::PANzoneLongueurTableau),
-    ns::OutletTable<TableauDialogue>::outlet("PANzoneHauteurTableau", &TableauDialogue::PANzoneHauteurTableau),
-    ns::OutletTable<TableauDialogue>::outlet("PANpopupPosLigColCad", &TableauDialogue::PANpopupPosLigColCad),
-    ns::OutletTable<TableauDialogue>::outlet("PANboutonReveilTableauNSView", &TableauDialogue::PANboutonReveilTableauNSView),
-    ns::OutletTable<TableauDialogue>::outlet("PREdialogue", &TableauDialogue::PREdialogue),
-    ns::OutletTable<TableauDialogue>::outlet("ABOdialogue", &TableauDialogue::ABOdialogue),
+const ns::ActionTable<TableauDialogue> kActions = {
+    {"BidonAcquisitionTableau:", &TableauDialogue::BidonAcquisitionTableauAction},
+    {"BidonActiveOutilTableauCBP:", &TableauDialogue::BidonActiveOutilTableauCBP},
 };
 
 } // namespace
 
 TableauDialogue::TableauDialogue(std::string nibName, ns::Bundle* bundle) : ns::ViewController(std::move(nibName), bundle) {}
 
+bool TableauDialogue::performAction(std::string_view selector, ns::Object* sender)
+{
+    return kActions.perform(*this, selector, sender);
+}
+
+bool TableauDialogue::respondsToAction(std::string_view selector) const
+{
+    return kActions.contains(selector);
+}
+
 ns::Connection TableauDialogue::canConnectOutlet(std::string_view name, ns::Object& object) const
 {
-    return kPrises.check(name, object);
+    const PriseTableau* prise = TrouvePrise(name);
+    if (prise == nullptr)
+        return ns::Connection::UnknownOutlet;
+    return prise->relie(nullptr, object) ? ns::Connection::Connected : ns::Connection::WrongClass;
 }
 
 void TableauDialogue::connectOutlet(std::string_view name, ns::Object& object)
 {
-    kPrises.connect(*this, name, object);
+    if (const PriseTableau* prise = TrouvePrise(name))
+        prise->relie(this, object);
 }
 
 void TableauDialogue::awakeFromNib()
 {
-    GzonePositionX = PANzonePositionX;
-    GzonePositionY = PANzonePositionY;
-    GzoneLongueurTableau = PANzoneLongueurTableau;
-    GzoneHauteurTableau = PANzoneHauteurTableau;
-    GpopupPosLigColCad = PANpopupPosLigColCad;
-    GboutonReveilTableauNSView = PANboutonReveilTableauNSView;
-    GdialoguePRE = PREdialogue;
-    GdialogueABO = ABOdialogue;
+    const ns::Rect ecran = ns::Screen::mainScreen().visibleFrame();
+    // The mirrors first: everything after reads them.
+    if (BidonAcquisitionTableau != nullptr)
+        BidonAcquisitionTableau->performClick(nullptr);
     CalculerCurseurs();
+    PositionDialoguePrefs = ns::MakeRect(ecran.size.width * 0.5 - 180, ecran.size.height * 2 / 3 - 289.0 * 2 / 3, 360, 289);
+    OkMovePrefs = 0;
+    VirguleOuPoint = '.';
+    ABOinitDialogue();
+    PANinit();
+    PREinitDialogue();
+    // The Table Tool is not selected yet.
+    ActiverZones(false);
+}
+
+void TableauDialogue::BidonAcquisitionTableauAction(ns::Object*)
+{
+    PtrPremierColonneLiee = NouvelElementLie();
+    PtrPremierLigneLiee = NouvelElementLie();
+    PtrPremierCadreLie = NouvelElementLie();
+    PublieMiroirs(*this);
+}
+
+void TableauDialogue::BidonActiveOutilTableauCBP(ns::Object*)
+{
+    // The host's answer is its tool-selection message; the result itself tells nothing more.
+    if (sAITool != nullptr)
+        (void)sAITool->SetSelectedTool(Outil);
 }

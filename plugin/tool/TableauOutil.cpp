@@ -3,7 +3,7 @@
 #include "ActiverZones.h"
 #include "Application.h"
 #include "Curseurs.h"
-#include "FormatMillimetres.h"
+#include "FormatNombres.h"
 #include "Miroirs.h"
 #include "Reglages.h"
 #include "Sonorise.h"

@@ -38,8 +38,8 @@ TEST(PointerCommands, ChecksTheirArgumentsBeforeAnythingRuns)
         {{"hover", "1"}, "\"hover\" takes X Y [option]"},
         {{"hover", "1", "2", "shift"}, "\"shift\" is not a key to hold (option)"},
         {{"tool-options", "now"}, "\"tool-options\" takes nothing more"},
-        {{"snapshot", "view"}, "\"snapshot\" takes view|cursor FILE.png"},
-        {{"snapshot", "panel", "p.png"}, "cannot take a snapshot of \"panel\" (view, cursor)"},
+        {{"snapshot", "view"}, "\"snapshot\" takes view|cursor|panel FILE.png"},
+        {{"snapshot", "screen", "p.png"}, "cannot take a snapshot of \"screen\" (view, cursor, panel)"},
         {{"snapshot", "view", "v.svg"}, "cannot write a snapshot as \"v.svg\" (FILE.png)"},
         {{"snapshot", "cursor", ".png"}, "cannot write a snapshot as \".png\" (FILE.png)"},
     };

@@ -2,7 +2,7 @@
 // table, the cursors, the sounds and the annotations.
 #include "CopiesDesReglages.h"
 #include "Curseurs.h"
-#include "FormatMillimetres.h"
+#include "FormatNombres.h"
 #include "Host.h"
 #include "JeuxDeCouleurs.h"
 #include "Miroirs.h"

@@ -155,7 +155,7 @@ ASErr IsShown(AIPanelRef handle, ASBoolean* shown)
 ASErr GetPlatformWindow(AIPanelRef handle, void** view)
 {
     return onPanel("GetPlatformWindow", handle,
-                   [&](Panel& panel) { return give(view, static_cast<void*>(panel.view.get())); });
+                   [&](Panel& panel) { return give(view, static_cast<void*>(panel.view)); });
 }
 
 ASErr GetSize(AIPanelRef handle, AISize* size)

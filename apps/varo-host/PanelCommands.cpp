@@ -1,0 +1,252 @@
+#include "PanelCommands.h"
+
+#include "Host.h"
+#include "Painting.h"
+
+#include "Application.h"
+#include "Button.h"
+#include "ComboBox.h"
+#include "Driver.h"
+#include "PopUpButton.h"
+#include "Slider.h"
+#include "TextField.h"
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+namespace script::panel {
+
+namespace {
+
+const struct {
+    const char* name;
+    uint32_t mask;
+} kModifiers[] = {{"shift", ns::ShiftKeyMask}, {"command", ns::CommandKeyMask}};
+
+// The keys named from word `first` on, each one of the first `allowed` of kModifiers, none
+// twice.
+std::string checkModifiers(const Words& w, size_t first, size_t allowed)
+{
+    for (size_t i = first; i < w.size(); ++i) {
+        bool known = false;
+        std::string names;
+        for (size_t m = 0; m < allowed; ++m) {
+            known = known || w[i] == kModifiers[m].name;
+            names += (names.empty() ? "" : ", ") + std::string(kModifiers[m].name);
+        }
+        if (!known)
+            return "\"" + w[i] + "\" is not a key to hold (" + names + ")";
+        for (size_t j = first; j < i; ++j)
+            if (w[j] == w[i])
+                return "\"" + w[i] + "\" is given twice";
+    }
+    return {};
+}
+
+uint32_t modifiersFrom(const Words& w, size_t first)
+{
+    uint32_t flags = 0;
+    for (size_t i = first; i < w.size(); ++i)
+        for (const auto& modifier : kModifiers)
+            if (w[i] == modifier.name)
+                flags |= modifier.mask;
+    return flags;
+}
+
+std::optional<int> parseIndex(const std::string& text)
+{
+    int value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < 0)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> parseValue(const std::string& text)
+{
+    double value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+bool has(ns::Window* window, const std::string& identifier)
+{
+    return window != nullptr && ns::driver::findView(*window, identifier) != nullptr;
+}
+
+// Runs a driver operation on the window that has the control, made key first so that what
+// the control does with the focus and keys lands where a user's click would put it.
+template <typename Operation>
+void onControl(host::Host& h, const std::string& identifier, Operation operation)
+{
+    ns::Window* window = targetFor(h, identifier);
+    if (window == nullptr) {
+        h.log().warning("no control \"" + identifier + "\"");
+        return;
+    }
+    if (!window->isKeyWindow() && ns::Application::sharedApplication().modalWindow() == nullptr)
+        window->makeKeyAndOrderFront(nullptr);
+    const std::string reason = operation(*window);
+    if (!reason.empty())
+        h.log().warning(reason);
+}
+
+// The panel a picture or a listing is of: the first shown, else the first made.
+const host::Panel* shownPanel(host::Host& h)
+{
+    for (const auto& panel : h.panels().all())
+        if (panel->shown)
+            return panel.get();
+    return h.panels().all().empty() ? nullptr : h.panels().all().front().get();
+}
+
+std::string quoted(const std::string& text)
+{
+    return "\"" + host::escapedAsInC(text) + "\"";
+}
+
+void listControls(const ns::View& view, std::ostream& out)
+{
+    const auto* control = dynamic_cast<const ns::Control*>(&view);
+    if (control != nullptr && !control->identifier().empty()) {
+        out << control->identifier() << " hidden=" << (control->isHiddenOrHasHiddenAncestor() ? "yes" : "no")
+            << " enabled=" << (control->isEnabled() ? "yes" : "no");
+        if (const auto* button = dynamic_cast<const ns::Button*>(control))
+            out << " title=" << quoted(button->title()) << " state=" << (button->state() != 0 ? 1 : 0);
+        else if (const auto* popUp = dynamic_cast<const ns::PopUpButton*>(control))
+            out << " value=" << quoted(popUp->stringValue()) << " selected=" << popUp->indexOfSelectedItem();
+        else if (const auto* combo = dynamic_cast<const ns::ComboBox*>(control))
+            out << " value=" << quoted(combo->stringValue()) << " selected=" << combo->indexOfSelectedItem();
+        else
+            out << " value=" << quoted(control->stringValue());
+        out << " tooltip=" << quoted(control->toolTip()) << '\n';
+    }
+    for (const auto& subview : view.subviews())
+        listControls(*subview, out);
+}
+
+} // namespace
+
+ns::Window* targetFor(host::Host& h, const std::string& identifier)
+{
+    ns::Application& application = ns::Application::sharedApplication();
+    if (has(application.keyWindow(), identifier))
+        return application.keyWindow();
+    for (const auto& panel : h.panels().all())
+        if (has(panel->window.get(), identifier))
+            return panel->window.get();
+    for (ns::Window* window : application.windows())
+        if (has(window, identifier))
+            return window;
+    return nullptr;
+}
+
+std::string checkClick(const Words& w)
+{
+    return checkModifiers(w, 1, 2);
+}
+
+void click(const Words& w, host::Host& h)
+{
+    onControl(h, w[0], [&](ns::Window& window) { return ns::driver::click(window, w[0], modifiersFrom(w, 1)); });
+}
+
+void type(const Words& w, host::Host& h)
+{
+    onControl(h, w[0], [&](ns::Window& window) { return ns::driver::type(window, w[0], w[1]); });
+}
+
+std::string checkKey(const Words& w)
+{
+    if (!ns::driver::keyNamed(w[0], 0, nullptr))
+        return "no key \"" + w[0] + "\" (Return, Tab, Escape, Delete, Up, Down, Left, Right, fn or one character)";
+    return checkModifiers(w, 1, 1);
+}
+
+void key(const Words& w, host::Host& h)
+{
+    ns::Window* window = ns::Application::sharedApplication().keyWindow();
+    if (window == nullptr) {
+        h.log().warning("key " + w[0] + ": no key window");
+        return;
+    }
+    const std::string reason = ns::driver::key(*window, w[0], modifiersFrom(w, 1));
+    if (!reason.empty())
+        h.log().warning(reason);
+}
+
+std::string checkChoose(const Words& w)
+{
+    return parseIndex(w[1]) ? std::string() : "\"" + w[1] + "\" is not an item index (0, 1, 2 ...)";
+}
+
+void choose(const Words& w, host::Host& h)
+{
+    onControl(h, w[0], [&](ns::Window& window) { return ns::driver::choose(window, w[0], *parseIndex(w[1])); });
+}
+
+std::string checkSlide(const Words& w)
+{
+    return parseValue(w[1]) ? std::string() : "\"" + w[1] + "\" is not a slider value (a number)";
+}
+
+void slide(const Words& w, host::Host& h)
+{
+    onControl(h, w[0], [&](ns::Window& window) { return ns::driver::slide(window, w[0], *parseValue(w[1])); });
+}
+
+void snapshotPanel(const std::string& file, host::Host& h)
+{
+    const host::Panel* panel = shownPanel(h);
+    if (panel == nullptr) {
+        h.log().warning("snapshot panel: no panel");
+        return;
+    }
+    const double width = std::ceil(panel->size.width), height = std::ceil(panel->size.height);
+    if (!(width >= 1 && height >= 1 && width <= 1e4 && height <= 1e4)) {
+        h.log().warning("snapshot panel: the panel's size " + std::to_string(panel->size.width) + "x" +
+                        std::to_string(panel->size.height) + " shows nothing to picture");
+        return;
+    }
+    ns::View& view = *panel->view;
+    ns::Image image(ns::Size{width, height});
+    {
+        ns::GraphicsContext context(image.surface(), height, 1);
+        ns::GraphicsContext::Scope scope(context);
+        panel->window->backgroundColor().setFill();
+        ns::GraphicsContext::currentContext()->useFill();
+        // The view is pinned to the panel's top-left corner: its top strip shows.
+        context.translate(-view.frame().origin.x, -(view.frame().origin.y + view.frame().size.height - height));
+        view.drawHierarchy(context);
+    }
+    const std::string reason = host::render::writePng(image.surface(), file);
+    if (!reason.empty())
+        h.log().warning(reason);
+}
+
+void printPanel(host::Host& h, std::ostream& out)
+{
+    if (const host::Panel* panel = shownPanel(h))
+        listControls(*panel->view, out);
+}
+
+void printFocus(host::Host&, std::ostream& out)
+{
+    ns::Window* window = ns::Application::sharedApplication().keyWindow();
+    const ns::Responder* responder = window != nullptr ? window->firstResponder() : nullptr;
+    // A text field being edited hands the keys to the field editor: the field is the focus.
+    const auto* view = dynamic_cast<const ns::View*>(responder);
+    while (view != nullptr && view->identifier().empty())
+        view = view->superview();
+    if (window == nullptr)
+        out << "none (no key window)\n";
+    else if (view == nullptr)
+        out << "none\n";
+    else
+        out << view->identifier() << '\n';
+}
+
+} // namespace script::panel

@@ -1,0 +1,49 @@
+// The script commands that work the controls of the plug-ins' panels and dialogs through the
+// toolkit's driver, picture a panel as the host shows it, and list its controls.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace host {
+class Host;
+}
+namespace ns {
+class Window;
+}
+
+namespace script::panel {
+
+using Words = std::vector<std::string>;
+
+// The window a control identifier names: the key window when it has a view of that
+// identifier, else the first panel's window that has one, else any window of the
+// application that has one; null when none has.
+ns::Window* targetFor(host::Host& h, const std::string& identifier);
+
+// Each check answers empty when the arguments are good, the reason otherwise; each command
+// warns in the log when it could not be done and the run goes on.
+// `click ID [shift] [command]`
+std::string checkClick(const Words& w);
+void click(const Words& w, host::Host& h);
+// `type ID "TEXT"`
+void type(const Words& w, host::Host& h);
+// `key NAME [shift]`
+std::string checkKey(const Words& w);
+void key(const Words& w, host::Host& h);
+// `choose ID INDEX`
+std::string checkChoose(const Words& w);
+void choose(const Words& w, host::Host& h);
+// `slide ID VALUE`
+std::string checkSlide(const Words& w);
+void slide(const Words& w, host::Host& h);
+// `snapshot panel FILE.png`: the strip of the first shown panel (else the first) its size
+// shows.
+void snapshotPanel(const std::string& file, host::Host& h);
+// `print panel`: one line per control with an identifier, in the view tree's order.
+void printPanel(host::Host& h, std::ostream& out);
+// `print focus`: the identifier of the key window's first responder.
+void printFocus(host::Host& h, std::ostream& out);
+
+} // namespace script::panel

@@ -1,0 +1,21 @@
+// The about box's content, set once when the panel's controller wakes.
+#include "APropos.h"
+
+#include "TableauDialogue.h"
+
+const char* const kVersionVaroTable = "Varo-Table (CS6) 2.0 (August 2015)";
+const char* const kAdresseSiteVaro = "https://www.varo-tools.fr";
+
+void TableauDialogue::ABOinitDialogue()
+{
+    if (ABOdialogue != nullptr) {
+        ABOdialogue->center();
+        ABOdialogue->setTitle("About Varo-Table");
+    }
+    if (ABOversion != nullptr)
+        ABOversion->setStringValue(kVersionVaroTable);
+    if (ABOadresse != nullptr)
+        ABOadresse->setTitle(kAdresseSiteVaro);
+    if (ABOokBT != nullptr)
+        ABOokBT->setTitle("OK");
+}

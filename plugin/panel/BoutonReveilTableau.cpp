@@ -1,0 +1,45 @@
+#include "BoutonReveilTableau.h"
+
+#include "Miroirs.h"
+#include "Reglages.h"
+#include "ThemeInterface.h"
+
+#include "Color.h"
+#include "Cursor.h"
+#include "RectFill.h"
+
+ns::TrackingArea* trbtreveiltableau = nullptr;
+
+BoutonReveilTableau::BoutonReveilTableau(ns::Rect frame) : ns::View(frame)
+{
+    auto zone = std::make_unique<ns::TrackingArea>(
+        bounds(), ns::TrackingMouseEnteredAndExited | ns::TrackingMouseMoved | ns::TrackingActiveInKeyWindow, this);
+    trbtreveiltableau = zone.get();
+    addTrackingArea(std::move(zone));
+}
+
+void BoutonReveilTableau::mouseDown(const ns::Event&)
+{
+    setFrameOrigin({kXEcarte, frame().origin.y});
+    OutilSelectionne = true;
+    // The host answers with its tool-selection message, which wakes the panel.
+    if (GbidonActiveOutilTableau != nullptr)
+        GbidonActiveOutilTableau->performClick(nullptr);
+}
+
+void BoutonReveilTableau::mouseEntered(const ns::Event&)
+{
+    ns::Cursor::pointingHandCursor().set();
+}
+
+void BoutonReveilTableau::mouseExited(const ns::Event&)
+{
+    ns::Cursor::arrowCursor().set();
+}
+
+void BoutonReveilTableau::drawRect(const ns::Rect& dirty)
+{
+    // The controls show through, dimmed.
+    ns::Color::colorWithCalibratedRed(RougeTheme, VertTheme, BleuTheme, 0.5).setFill();
+    ns::RectFillUsingOperation(dirty, ns::CompositingOperation::SourceOver);
+}

@@ -1,0 +1,164 @@
+// The panel's first state, in the order the controller's waking needs it: the page pop-up, the
+// colour editor, the controls enabled for page 0, then every field from the stored defaults.
+// Position and size are not touched: their fields keep the interface file's text until a
+// table is drawn.
+#include "ActiverZones.h"
+#include "BoutonReveilTableau.h"
+#include "CouleursPanneau.h"
+#include "DessinCorpsTableau.h"
+#include "JeuxDeCouleurs.h"
+#include "ListePolices.h"
+#include "MiseAJourZones.h"
+#include "Miroirs.h"
+#include "PagesAide.h"
+#include "Reglages.h"
+#include "TableauDialogue.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+void Bulle(ns::View* vue, const char* texte)
+{
+    if (vue != nullptr)
+        vue->setToolTip(texte);
+}
+
+// A current value set from its default, its field refreshed and given its tooltip.
+struct ValeurDefaut {
+    double* valeur;
+    const double* defaut;
+    void (*miseAJour)();
+    ns::ComboBox** zone;
+    const char* bulle;
+};
+
+void AppliqueDefauts(std::initializer_list<ValeurDefaut> valeurs)
+{
+    for (const ValeurDefaut& v : valeurs) {
+        *v.valeur = *v.defaut;
+        v.miseAJour();
+        Bulle(*v.zone, v.bulle);
+    }
+}
+
+// A switch, its check box and its label, set on.
+struct Interrupteur {
+    bool* reglage;
+    ns::Button** caseACocher;
+    ns::TextField** libelle;
+    const char* avec;
+    const char* sans;
+    const char* bulle;
+};
+
+void AfficheEntier(ns::TextField* zone, int32_t valeur)
+{
+    if (zone != nullptr)
+        zone->setStringValue(std::to_string(valeur));
+}
+
+void CopieTexte(char (&destination)[kLongueurMaxTexte + 1], const char* texte)
+{
+    std::snprintf(destination, sizeof destination, "%s", texte);
+}
+
+} // namespace
+
+void TableauDialogue::PANinit()
+{
+    if (PANpopupPosLigColCad != nullptr) {
+        PANpopupPosLigColCad->removeAllItems();
+        int index = 0;
+        for (const char* page : {"Position & size", "Rows", "Columns", "Frame", "Text"})
+            PANpopupPosLigColCad->insertItemWithTitle(page, index++);
+    }
+
+    COUinitEditeur();
+    AppliqueCouleursTheme();
+    for (ns::TextField* lettre : {GlabelTexteGRC, GlabelTexteVM, GlabelTexteBJ, GlabelTexteN})
+        if (lettre != nullptr)
+            lettre->setHidden(true);
+
+    IndexPopup = 0;
+    ActiverZones(true);
+
+    AppliqueDefauts({
+        {&EpaisseurLignes, &EpaisseurLignesDefaut, PANMiseAjourZoneEpaisseurLignes, &GzoneEpaisseurLignes, "Thickness of the lines."},
+        {&EpaisseurColonnes, &EpaisseurColonnesDefaut, PANMiseAjourZoneEpaisseurColonnes, &GzoneEpaisseurColonnes,
+         "Thickness of the columns."},
+        {&EpaisseurCadre, &EpaisseurCadreDefaut, PANMiseAjourZoneEpaisseurCadre, &GzoneEpaisseurCadre,
+         "Thickness of the outer frame."},
+        {&EpaisseurCadreDeux, &EpaisseurCadreDeuxDefaut, PANMiseAjourZoneEpaisseurCadreDeux, &GzoneEpaisseurCadreDeux,
+         "Thickness of the inner frame."},
+        {&Corps, &CorpsDefaut, PANmiseAjourZoneCorps, &GzoneCorps, "Size of the text."},
+    });
+    Bulle(PANdessinCorpsTableauNSView, "Size of the text.");
+
+    RemplitListePolices(PANlistePolices);
+    NumeroPolice = NumeroPoliceDefaut;
+    if (PANlistePolices != nullptr)
+        PANlistePolices->selectItemAtIndex(NumeroPolice + KPOLICE);
+
+    const Interrupteur interrupteurs[] = {
+        {&AvecSansCadre, &GavecSansCadre, &GavecSansCadreTexte, "With frame", "Without frame", "With or without frame."},
+        {&AvecSansTitre, &GavecSansTitre, &GavecSansTitreTexte, "With title", "Without title", "Tableau with or without title."},
+        {&AvecSansTexte, &GavecSansTexte, &GavecSansTexteTexte, "With Text", "Without Text", "Table with or without text."},
+    };
+    for (const Interrupteur& i : interrupteurs) {
+        *i.reglage = true;
+        if (ns::Button* caseACocher = *i.caseACocher) {
+            caseACocher->setToolTip(i.bulle);
+            caseACocher->setState(*i.reglage ? ns::OnState : ns::OffState);
+        }
+        if (ns::TextField* libelle = *i.libelle) {
+            libelle->setStringValue(*i.reglage ? i.avec : i.sans);
+            libelle->setToolTip(i.bulle);
+        }
+    }
+    if (PANnomTitre != nullptr) {
+        PANnomTitre->setEnabled(AvecSansTitre);
+        PANnomTitre->setStringValue("Title of the table");
+    }
+    if (PANnomTexte != nullptr) {
+        PANnomTexte->setEnabled(AvecSansTexte);
+        PANnomTexte->setStringValue("Text");
+    }
+    CopieTexte(TitreTableau, "Title of the table");
+    CopieTexte(TexteCase, "Text");
+
+    InitialiseLesStyles();
+
+    if (BoutonReveilTableauNSView != nullptr)
+        BoutonReveilTableauNSView->setFrame(ns::MakeRect(BoutonReveilTableau::kXCouvrant, 127, 480, 197));
+
+    NombreDeLignes = NombreDeLignesDefaut;
+    NombreDeColonnes = NombreDeColonnesDefaut;
+    AfficheEntier(PANzoneNbrLignes, NombreDeLignes);
+    AfficheEntier(PANzoneNbrColonnes, NombreDeColonnes);
+    AppliqueDefauts({
+        {&GouttiereLignes, &GouttiereLignesDefaut, PANMiseAjourZoneGouttiereLignes, &GzoneGouttiereLigne, "Gutter between rows."},
+        {&GouttiereColonnes, &GouttiereColonnesDefaut, PANMiseAjourZoneGouttiereColonnes, &GzoneGouttiereColonne,
+         "Gutter between columns."},
+        {&GouttiereCadre, &GouttiereCadreDefaut, PANMiseAjourZoneGouttiereCadre, &GzoneGouttiereCadre, "Gutter of the frame."},
+    });
+
+    Bulle(PANvaroBT, "Back to the default values of the preferences.");
+    Bulle(PANurlBT, "The Varo-Tools web site.");
+    Bulle(PANzonePositionX, "X position of the table.");
+    Bulle(PANzonePositionY, "Y position of the table.");
+    Bulle(PANzoneHauteurTableau, "Height of the table.");
+    Bulle(PANzoneNbrLignes, "Number of rows.");
+    Bulle(PANzoneNbrColonnes, "Number of columns.");
+
+    PageAide = 1;
+    NbrPages = 10;
+    if (PANaidePageAvant != nullptr)
+        PANaidePageAvant->setEnabled(false);
+    if (PANaide != nullptr) {
+        PANaide->setFrameSize({216, PANaide->frame().size.height});
+        PANaide->setAlignment(ns::TextAlignment::Left);
+    }
+    TexteAide(PANaide, PANnumeroPage);
+}

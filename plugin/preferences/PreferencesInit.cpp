@@ -1,0 +1,122 @@
+// The preferences dialog loaded from the defaults: each provisional value set from its
+// default and shown in its field. Run once when the panel's controller wakes.
+#include "BoutonIcone.h"
+#include "FormatNombres.h"
+#include "ListePolices.h"
+#include "Reglages.h"
+#include "TableauDialogue.h"
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+void Bulle(ns::View* vue, const char* texte)
+{
+    if (vue != nullptr)
+        vue->setToolTip(texte);
+}
+
+// A point value of the dialog, in the order the dialog loads them; its field and its icon
+// button share the tooltip.
+struct ValeurPrefs {
+    double* provisoire;
+    const double* defaut;
+    ns::ComboBox* TableauDialogue::*zone;
+    BoutonIcone* TableauDialogue::*icone;
+    const char* bulle;
+};
+
+const ValeurPrefs kValeursPrefs[] = {
+    {&EpaisseurLignesProv, &EpaisseurLignesDefaut, &TableauDialogue::PREzoneEpaisseurLignes,
+     &TableauDialogue::PREepaisseurLignesNSView, "Thickness of lines by default."},
+    {&EpaisseurColonnesProv, &EpaisseurColonnesDefaut, &TableauDialogue::PREzoneEpaisseurColonnes,
+     &TableauDialogue::PREepaisseurColonnesNSView, "Thickness of columns by default."},
+    {&EpaisseurCadreProv, &EpaisseurCadreDefaut, &TableauDialogue::PREzoneEpaisseurCadre,
+     &TableauDialogue::PREepaisseurCadreNSView, "Thickness of the outer frame by default."},
+    {&EpaisseurCadreDeuxProv, &EpaisseurCadreDeuxDefaut, &TableauDialogue::PREzoneEpaisseurCadreDeux,
+     &TableauDialogue::PREepaisseurCadreDeuxNSView, "Thickness of the inner frame by default."},
+    {&GouttiereLignesProv, &GouttiereLignesDefaut, &TableauDialogue::PREzoneGouttiereLigne,
+     &TableauDialogue::PREgouttiereLignesNSView, "Gutter of the lines by default."},
+    {&GouttiereColonnesProv, &GouttiereColonnesDefaut, &TableauDialogue::PREzoneGouttiereColonne,
+     &TableauDialogue::PREgouttiereColonnesNSView, "Gutter of the columns by default."},
+    {&GouttiereCadreProv, &GouttiereCadreDefaut, &TableauDialogue::PREzoneGouttiereCadre,
+     &TableauDialogue::PREgouttiereCadreNSView, "Gutter of the frame by default."},
+};
+
+struct NombrePrefs {
+    int32_t* provisoire;
+    const int32_t* defaut;
+    ns::ComboBox* TableauDialogue::*zone;
+    BoutonIcone* TableauDialogue::*icone;
+    const char* bulle;
+};
+
+const NombrePrefs kNombresPrefs[] = {
+    {&NombreDeLignesProv, &NombreDeLignesDefaut, &TableauDialogue::PREzoneNombreLignes,
+     &TableauDialogue::PREnbrLignesNSView, "Default number of rows."},
+    {&NombreDeColonnesProv, &NombreDeColonnesDefaut, &TableauDialogue::PREzoneNombreColonnes,
+     &TableauDialogue::PREnbrColonnesNSView, "Default number of columns."},
+};
+
+} // namespace
+
+void TableauDialogue::PREinitDialogue()
+{
+    if (PREdialogue != nullptr)
+        PREdialogue->setTitle("Preferences (Varo-Table).");
+
+    RemplitListePolices(PRElistePolices);
+    NumeroPoliceProv = NumeroPoliceDefaut;
+    std::memcpy(NomPoliceProv, NomPoliceDefaut, sizeof NomPoliceProv);
+    if (PRElistePolices != nullptr)
+        PRElistePolices->selectItemAtIndex(NumeroPoliceProv);
+
+    CorpsProv = CorpsDefaut;
+    AffichePoints(PREzoneCorps, CorpsProv);
+    Bulle(PREzoneCorps, "Size of the text.");
+
+    for (const ValeurPrefs& v : kValeursPrefs) {
+        *v.provisoire = *v.defaut;
+        AffichePoints(this->*v.zone, *v.provisoire);
+        Bulle(this->*v.zone, v.bulle);
+        Bulle(this->*v.icone, v.bulle);
+    }
+    for (const NombrePrefs& n : kNombresPrefs) {
+        *n.provisoire = *n.defaut;
+        if (ns::ComboBox* zone = this->*n.zone)
+            zone->setStringValue(std::to_string(*n.provisoire));
+        Bulle(this->*n.zone, n.bulle);
+        Bulle(this->*n.icone, n.bulle);
+    }
+
+    SonProv = SonDefaut;
+    if (PREson != nullptr) {
+        PREson->setToolTip("Enable/Disable the sound of Varo-Table.");
+        PREson->setState(SonProv ? ns::OnState : ns::OffState);
+    }
+    OutilsGroupeProv = OutilsGroupe;
+    if (PREoutilGroupe != nullptr) {
+        PREoutilGroupe->setTitle("Associated with the eyedropper tool.");
+        PREoutilGroupe->setToolTip("Independent tool or associated with the eyedropper tool.");
+        PREoutilGroupe->setState(OutilsGroupeProv ? ns::OnState : ns::OffState);
+    }
+    if (PREprochainLancement != nullptr) {
+        PREprochainLancement->setHidden(true);
+        PREprochainLancement->setStringValue("The next time Illustrator will be launched.");
+    }
+    if (PREannulerBT != nullptr) {
+        PREannulerBT->setTitle("Cancel");
+        PREannulerBT->setToolTip("No modification (Esc).");
+    }
+    if (PREdefautBT != nullptr) {
+        PREdefautBT->setTitle("By default");
+        PREdefautBT->setToolTip("Back to the default settings (cmd D).");
+    }
+    if (PREzoneNombreLignes != nullptr)
+        PREzoneNombreLignes->selectText(nullptr);
+    if (PREokBT != nullptr) {
+        PREokBT->setEnabled(true);
+        PREokBT->setToolTip("Validation of the new default settings (Return).");
+    }
+}
