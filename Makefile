@@ -15,7 +15,7 @@ build: deps
 demo: build
 	@mkdir -p out
 	./$(BUILD)/bin/varo-host --prefs out/preferences.json examples/demo.varo
-	./$(BUILD)/bin/varo-table-picture out
+	@echo "wrote out/table.svg, out/table.png and out/panel.png"
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -11,6 +11,7 @@
 #include "Tree.h"
 
 #include <charconv>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <type_traits>
@@ -143,10 +144,12 @@ std::optional<ai_uint32> parseItem(const std::string& text)
     return value;
 }
 
-// What `print` can print.
+// What `print` can print; only the panel's listing takes more words (the identifiers of the
+// controls to list).
 struct Printable {
     const char* name;
     void (*print)(host::Host& h, std::ostream& out);
+    void (*printSome)(host::Host& h, std::ostream& out, const Words& identifiers) = nullptr;
 };
 const Printable kPrintables[] = {
     {"log",
@@ -158,7 +161,7 @@ const Printable kPrintables[] = {
     {"prefs", printPreferences},
     {"panels", printPanels},
     {"cursor", pointer::printCursor},
-    {"panel", panel::printPanel},
+    {"panel", [](host::Host& h, std::ostream& out) { panel::printPanel(h, out, {}); }, panel::printPanel},
     {"focus", panel::printFocus},
 };
 
@@ -208,9 +211,22 @@ const std::vector<Command>& commands()
          [](const Words& w, host::Host& h, std::ostream&) { h.sendPlain(w[0], w[1]); }},
         {"unload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.unload(); }},
         {"reload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.reload(); }},
-        {"print", "log|tree|prefs|panels|cursor|panel|focus", 1, 1,
-         [](const Words& w) { return printable(w[0]) ? std::string() : "cannot print \"" + w[0] + "\" (" + printableNames() + ")"; },
-         [](const Words& w, host::Host& h, std::ostream& out) { printable(w[0])->print(h, out); }},
+        {"print", "log|tree|prefs|panels|cursor|panel [ID...]|focus", 1, SIZE_MAX,
+         [](const Words& w) {
+             const Printable* p = printable(w[0]);
+             if (p == nullptr)
+                 return "cannot print \"" + w[0] + "\" (" + printableNames() + ")";
+             if (w.size() > 1 && p->printSome == nullptr)
+                 return "\"print " + w[0] + "\" takes nothing more";
+             return std::string();
+         },
+         [](const Words& w, host::Host& h, std::ostream& out) {
+             const Printable* p = printable(w[0]);
+             if (w.size() > 1)
+                 p->printSome(h, out, Words(w.begin() + 1, w.end()));
+             else
+                 p->print(h, out);
+         }},
         {"tool", "\"TITLE\"", 1, 1, noCheck,
          [](const Words& w, host::Host& h, std::ostream&) {
              if (host::Tool* tool = h.tools().withTitle(w[0]))

@@ -1,6 +1,7 @@
 #include "PanelCommands.h"
 
 #include "Host.h"
+#include "Numbers.h"
 #include "Painting.h"
 
 #include "Application.h"
@@ -108,12 +109,23 @@ std::string quoted(const std::string& text)
     return "\"" + host::escapedAsInC(text) + "\"";
 }
 
-void listControls(const ns::View& view, std::ostream& out)
+std::string number(double value)
 {
+    return host::render::formatNumber(value);
+}
+
+// One line: a control's state and contents; another view's place, which is what tells of
+// a veil or an icon.
+void describe(const ns::View& view, std::ostream& out)
+{
+    out << view.identifier() << " hidden=" << (view.isHiddenOrHasHiddenAncestor() ? "yes" : "no");
     const auto* control = dynamic_cast<const ns::Control*>(&view);
-    if (control != nullptr && !control->identifier().empty()) {
-        out << control->identifier() << " hidden=" << (control->isHiddenOrHasHiddenAncestor() ? "yes" : "no")
-            << " enabled=" << (control->isEnabled() ? "yes" : "no");
+    if (control == nullptr) {
+        const ns::Rect f = view.frame();
+        out << " frame=" << number(f.origin.x) << ',' << number(f.origin.y) << ',' << number(f.size.width) << ','
+            << number(f.size.height);
+    } else {
+        out << " enabled=" << (control->isEnabled() ? "yes" : "no");
         if (const auto* button = dynamic_cast<const ns::Button*>(control))
             out << " title=" << quoted(button->title()) << " state=" << (button->state() != 0 ? 1 : 0);
         else if (const auto* popUp = dynamic_cast<const ns::PopUpButton*>(control))
@@ -122,10 +134,16 @@ void listControls(const ns::View& view, std::ostream& out)
             out << " value=" << quoted(combo->stringValue()) << " selected=" << combo->indexOfSelectedItem();
         else
             out << " value=" << quoted(control->stringValue());
-        out << " tooltip=" << quoted(control->toolTip()) << '\n';
     }
+    out << " tooltip=" << quoted(view.toolTip()) << '\n';
+}
+
+void listViews(const ns::View& view, std::ostream& out)
+{
+    if (!view.identifier().empty())
+        describe(view, out);
     for (const auto& subview : view.subviews())
-        listControls(*subview, out);
+        listViews(*subview, out);
 }
 
 } // namespace
@@ -227,10 +245,23 @@ void snapshotPanel(const std::string& file, host::Host& h)
         h.log().warning(reason);
 }
 
-void printPanel(host::Host& h, std::ostream& out)
+void printPanel(host::Host& h, std::ostream& out, const Words& identifiers)
 {
-    if (const host::Panel* panel = shownPanel(h))
-        listControls(*panel->view, out);
+    const host::Panel* panel = shownPanel(h);
+    if (panel == nullptr) {
+        h.log().warning("print panel: no panel");
+        return;
+    }
+    if (identifiers.empty()) {
+        listViews(*panel->view, out);
+        return;
+    }
+    for (const std::string& identifier : identifiers) {
+        if (const ns::View* view = panel->view->viewWithIdentifier(identifier))
+            describe(*view, out);
+        else
+            h.log().warning("print panel: no control \"" + identifier + "\"");
+    }
 }
 
 void printFocus(host::Host&, std::ostream& out)

@@ -41,8 +41,9 @@ void slide(const Words& w, host::Host& h);
 // `snapshot panel FILE.png`: the strip of the first shown panel (else the first) its size
 // shows.
 void snapshotPanel(const std::string& file, host::Host& h);
-// `print panel`: one line per control with an identifier, in the view tree's order.
-void printPanel(host::Host& h, std::ostream& out);
+// `print panel [ID...]`: one line per view with an identifier, in the view tree's order, or
+// the views named, in their order.
+void printPanel(host::Host& h, std::ostream& out, const Words& identifiers);
 // `print focus`: the identifier of the key window's first responder.
 void printFocus(host::Host& h, std::ostream& out);
 

@@ -10,8 +10,6 @@
 #include "Miroirs.h"
 #include "TableauDialogue.h"
 
-#include <iterator>
-
 namespace {
 
 template <typename Membre>
@@ -36,16 +34,22 @@ void Publie(const TableauDialogue* dialogue)
     *Miroir = dialogue != nullptr ? dialogue->*Membre : nullptr;
 }
 
+template <auto Miroir>
+ns::Object* Lit()
+{
+    return *Miroir;
+}
+
 template <auto Membre>
 constexpr PriseTableau prise(const char* nom)
 {
-    return {nom, &Relie<Membre>, nullptr};
+    return {nom, &Relie<Membre>, nullptr, nullptr};
 }
 
 template <auto Membre, auto Miroir>
 constexpr PriseTableau prise(const char* nom)
 {
-    return {nom, &Relie<Membre>, &Publie<Membre, Miroir>};
+    return {nom, &Relie<Membre>, &Publie<Membre, Miroir>, &Lit<Miroir>};
 }
 
 const PriseTableau kPrises[] = {
@@ -185,6 +189,11 @@ const PriseTableau kPrises[] = {
 };
 
 } // namespace
+
+std::span<const PriseTableau> PrisesTableau()
+{
+    return kPrises;
+}
 
 const PriseTableau* TrouvePrise(std::string_view nom)
 {

@@ -4,6 +4,9 @@
 
 #include "Object.h"
 
+#include <span>
+#include <string_view>
+
 class TableauDialogue;
 
 struct PriseTableau {
@@ -13,7 +16,12 @@ struct PriseTableau {
     // Copies the outlet into its mirror, or clears the mirror for a null controller; null
     // for an outlet that has none.
     void (*publie)(const TableauDialogue* dialogue);
+    // What the mirror holds; null for an outlet that has none.
+    ns::Object* (*miroir)();
 };
+
+// Every outlet, in the controller's order.
+std::span<const PriseTableau> PrisesTableau();
 
 // Null for a name that is no outlet.
 const PriseTableau* TrouvePrise(std::string_view nom);

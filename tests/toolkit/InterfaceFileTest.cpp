@@ -2,6 +2,7 @@
 #include "ClassRegistry.h"
 #include "Driver.h"
 #include "RectFill.h"
+#include "Slider.h"
 #include "TextField.h"
 #include "TextView.h"
 #include "ViewController.h"
@@ -15,6 +16,8 @@ namespace {
 namespace fs = std::filesystem;
 
 // A custom view of ours: a red square, pixel-exact.
+class Cellule : public ns::SliderCell {};
+
 class Pastille : public ns::View {
 public:
     using View::View;
@@ -100,6 +103,7 @@ protected:
         fs::create_directories(folder_ / "Resources");
         ns::registerClass<Pastille>("Pastille", &bundle_);
         ns::registerClass<Touches>("Touches", &bundle_);
+        ns::registerClass<Cellule>("Cellule", &bundle_);
     }
     ~InterfaceFiles() override { fs::remove_all(folder_); }
 
@@ -111,6 +115,30 @@ protected:
     fs::path folder_;
     ns::Bundle& bundle_;
 };
+
+TEST_F(InterfaceFiles, ASliderTakesItsCellByNameAndABundlesClassesGoWithIt)
+{
+    write("Glissiere", R"({"view": {"class": "View", "subviews": [{"class": "TextField", "id": "zone"},
+        {"class": "Slider", "frame": [0, 0, 100, 20], "cell": "Cellule", "max": 255}]}})");
+    {
+        Dialogue dialogue("Glissiere", &bundle_);
+        ASSERT_NE(dialogue.view(), nullptr) << dialogue.loadError();
+        auto* slider = dynamic_cast<ns::Slider*>(dialogue.view()->subviews().at(1).get());
+        ASSERT_NE(slider, nullptr) << dialogue.loadError();
+        EXPECT_NE(dynamic_cast<Cellule*>(&slider->cell()), nullptr);
+        EXPECT_EQ(slider->cell().controlView(), slider);
+        EXPECT_EQ(slider->maxValue(), 255);
+    }
+    ns::registerClass<Pastille>("Pastille", nullptr); // the toolkit's, not the bundle's
+    ns::ClassRegistry::forgetBundle(&bundle_);
+    EXPECT_FALSE(ns::ClassRegistry::isRegistered("Cellule"));
+    EXPECT_FALSE(ns::ClassRegistry::isRegistered("Touches"));
+    EXPECT_TRUE(ns::ClassRegistry::isRegistered("Pastille"));
+    EXPECT_TRUE(ns::ClassRegistry::isRegistered("Slider")) << "the toolkit's own classes stay";
+    Dialogue again("Glissiere", &bundle_);
+    EXPECT_EQ(again.view(), nullptr);
+    EXPECT_NE(again.loadError().find("unknown cell class \"Cellule\""), std::string::npos) << again.loadError();
+}
 
 TEST_F(InterfaceFiles, AFieldOfALoadedPanelIsTypedIntoCommittedAndDrawn)
 {
@@ -177,6 +205,9 @@ TEST_F(InterfaceFiles, EveryErrorNamesTheFileAndTheObjectAndConnectsNothing)
         {R"({"view": {"class": "Slider", "ref": "s", "items": ["a"]}})", "object \"s\": \"items\" does not apply to its class"},
         {R"({"view": {"class": "Slider", "ref": "s", "min": "low"}})", "object \"s\": \"min\" must be a number"},
         {R"({"panel": {}})", "unknown key \"panel\" at the top"},
+        {R"({"view": {"class": "Slider", "ref": "s", "cell": "NoCell"}})", "object \"s\": unknown cell class \"NoCell\""},
+        {R"({"view": {"class": "Slider", "ref": "s", "cell": "Touches"}})", "object \"s\": \"Touches\" is not a slider cell"},
+        {R"({"view": {"class": "Button", "ref": "b", "cell": "Cellule"}})", "object \"b\": \"cell\" does not apply to its class"},
         {R"({"view": {"class": "View", "subviews": [{"class": "TextField", "id": "zone", "action": "zoneCBP:", "target": "owner"}, {"class": "Oops"}]}})",
          "object #3 (Oops): unknown class \"Oops\""},
     };

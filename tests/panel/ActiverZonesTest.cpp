@@ -1,0 +1,182 @@
+// Control enabling, page by page and for both states of the Table Tool, against the table of
+// what each group of controls must be: on (shown, enabled), off (hidden, disabled), shown and
+// enabled as the tool, or left as it was.
+#include "ActiverZones.h"
+#include "JeuxDeCouleurs.h"
+#include "Miroirs.h"
+#include "Reglages.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// One letter per page 0 to 4:
+//   o on; - off; a shown, enabled while the tool is; u left as it was;
+//   g shown, enabled while the tool is and the frame gutter is positive;
+//   t / x shown, enabled while the tool is and the title / the cell text is on;
+//   c shown; with the tool enabled exactly while the cell text is on, else left as it was;
+//   h hidden, its enabled state left as it was.
+struct Groupe {
+    const char* nom;
+    std::vector<ns::Control*> controles;
+    const char* pages;
+};
+
+// Every control the tests make, each published in its mirror.
+std::vector<std::unique_ptr<ns::Control>> Controles;
+
+template <typename T>
+std::vector<ns::Control*> Miroirs(std::initializer_list<T**> liste)
+{
+    std::vector<ns::Control*> faits;
+    for (T** m : liste) {
+        auto controle = std::make_unique<T>();
+        *m = controle.get();
+        faits.push_back(controle.get());
+        Controles.push_back(std::move(controle));
+    }
+    return faits;
+}
+
+class ActiverZonesTest : public testing::Test {
+protected:
+    ActiverZonesTest()
+    {
+        // Lines gray, columns RGB, frame CMYK, text a type that is none of them.
+        JeuxCouleurs[ElementLignes].TypeCouleur = TypeGris;
+        JeuxCouleurs[ElementColonnes].TypeCouleur = TypeRVB;
+        JeuxCouleurs[ElementCadre].TypeCouleur = TypeCMJN;
+        JeuxCouleurs[ElementTexte].TypeCouleur = 7;
+        for (ns::View** v : vues_) {
+            autresVues_.push_back(std::make_unique<ns::View>());
+            *v = autresVues_.back().get();
+        }
+    }
+    ~ActiverZonesTest() override
+    {
+        EffaceMiroirs();
+        Controles.clear();
+    }
+
+    // Every control hidden yet enabled: a state no rule gives, so that "left as it was" shows.
+    void Temoins()
+    {
+        for (auto& c : Controles) {
+            c->setHidden(true);
+            c->setEnabled(true);
+        }
+        for (auto& v : autresVues_)
+            v->setNeedsDisplay(true);
+    }
+
+    static void Verifie(const Groupe& g, char lettre, bool actif, const std::string& ou)
+    {
+        bool cache = false, active = false;
+        switch (lettre) {
+        case 'o': active = true; break;
+        case '-': cache = true; break;
+        case 'a': active = actif; break;
+        case 'u': cache = true; active = true; break;
+        case 'g': active = actif && GouttiereCadre > 0; break;
+        case 't': active = actif && AvecSansTitre; break;
+        case 'x': active = actif && AvecSansTexte; break;
+        case 'c': active = actif ? AvecSansTexte : true; break;
+        case 'h': cache = true; active = true; break;
+        default: FAIL() << "no rule '" << lettre << "'";
+        }
+        for (ns::Control* c : g.controles) {
+            EXPECT_EQ(c->isHidden(), cache) << g.nom << ", " << ou;
+            EXPECT_EQ(c->isEnabled(), active) << g.nom << ", " << ou;
+        }
+    }
+
+    std::vector<Groupe> groupes_ = {
+        {"position and size",
+         Miroirs<ns::TextField>({&GzonePositionX, &GzonePositionY, &GzoneLongueurTableau, &GzoneHauteurTableau}), "a----"},
+        {"position and size steps",
+         Miroirs<ns::Button>({&GstepPlusPositionX, &GstepMoinsPositionX, &GstepPlusPositionY, &GstepMoinsPositionY,
+                              &GstepPlusLongueurTableau, &GstepMoinsLongueurTableau, &GstepPlusHauteurTableau,
+                              &GstepMoinsHauteurTableau}),
+         "a----"},
+        {"rows", Miroirs<ns::ComboBox>({&GzoneNbrLignes, &GzoneEpaisseurLignes, &GzoneGouttiereLigne}), "-o---"},
+        {"rows steps", Miroirs<ns::Button>({&GstepPlusNbrLignes, &GstepMoinsNbrLignes}), "-o---"},
+        {"columns", Miroirs<ns::ComboBox>({&GzoneNbrColonnes, &GzoneEpaisseurColonnes, &GzoneGouttiereColonne}), "--o--"},
+        {"columns steps", Miroirs<ns::Button>({&GstepPlusNbrColonnes, &GstepMoinsNbrColonnes}), "--o--"},
+        {"frame", Miroirs<ns::ComboBox>({&GzoneGouttiereCadre, &GzoneEpaisseurCadre}), "---o-"},
+        {"frame switch", Miroirs<ns::Button>({&GavecSansCadre}), "---o-"},
+        {"frame label", Miroirs<ns::TextField>({&GavecSansCadreTexte}), "---o-"},
+        {"inner frame", Miroirs<ns::ComboBox>({&GzoneEpaisseurCadreDeux}), "---g-"},
+        {"text switches", Miroirs<ns::Button>({&GavecSansTitre, &GavecSansTexte}), "----o"},
+        {"text labels", Miroirs<ns::TextField>({&GavecSansTitreTexte, &GavecSansTexteTexte}), "----o"},
+        {"font list", Miroirs<ns::PopUpButton>({&GlistePolices}), "----o"},
+        {"title", Miroirs<ns::TextField>({&GnomTitre}), "----t"},
+        {"cell text", Miroirs<ns::TextField>({&GnomTexte}), "----x"},
+        {"type size", Miroirs<ns::ComboBox>({&GzoneCorps}), "----c"},
+        {"colour type", Miroirs<ns::PopUpButton>({&GpopUpTypeCouleur}), "-aaaa"},
+        // Rows are gray, columns RGB, frame CMYK; the text's type is none: its page leaves them.
+        {"gray", Miroirs<ns::TextField>({&GzoneGris}), "-a--u"},
+        {"gray slider", Miroirs<ns::Slider>({&GglisGris}), "-a--u"},
+        {"RGB", Miroirs<ns::TextField>({&GzoneRouge, &GzoneVert, &GzoneBleu}), "--a-u"},
+        {"RGB sliders", Miroirs<ns::Slider>({&GglisRouge, &GglisVert, &GglisBleu}), "--a-u"},
+        {"CMYK", Miroirs<ns::TextField>({&GzoneCyan, &GzoneMagenta, &GzoneJaune, &GzoneNoir}), "---au"},
+        {"CMYK sliders", Miroirs<ns::Slider>({&GglisCyan, &GglisMagenta, &GglisJaune, &GglisNoir}), "---au"},
+        {"percentage labels",
+         Miroirs<ns::TextField>({&GpourCentGrisCyan, &GpourCentMagenta, &GpourCentJaune, &GpourCentNoir}), "huuuu"},
+    };
+    Groupe barre_ = {"top bar", Miroirs<ns::Button>({&GvaroBT, &GurlBT}), ""};
+    std::vector<ns::Control*> selecteur_ = Miroirs<ns::PopUpButton>({&GpopupPosLigColCad});
+    std::vector<ns::View**> vues_ = {&GepaisseurLigColCadNSView, &GPosXNbrLigNbrColNSView, &GHauteurCadreDeuxNSView,
+                                     &GgouttiereLigColCadNSView, &GdessinCorpsTableauNSView};
+    std::vector<std::unique_ptr<ns::View>> autresVues_;
+};
+
+TEST_F(ActiverZonesTest, EachPageShowsItsGroupsAndTheToolDecidesWhatMayBeEdited)
+{
+    barre_.controles.push_back(selecteur_.front());
+    const struct {
+        double gouttiereCadre;
+        bool titre, texte;
+    } reglages[] = {{3.2, true, true}, {0, true, false}, {0, false, true}, {2, false, false}};
+    for (const auto& r : reglages)
+        for (int32_t page = -1; page <= 5; ++page)
+            for (bool actif : {false, true}) {
+                GouttiereCadre = r.gouttiereCadre;
+                AvecSansTitre = r.titre;
+                AvecSansTexte = r.texte;
+                IndexPopup = page;
+                Temoins();
+                for (ns::Control* c : barre_.controles)
+                    c->setEnabled(!actif);
+
+                EXPECT_EQ(ActiverZones(actif), 0);
+
+                const std::string ou = "page " + std::to_string(page) + (actif ? ", tool selected" : ", tool not selected") +
+                                       ", gutter " + std::to_string(r.gouttiereCadre) + (r.titre ? ", title" : "") +
+                                       (r.texte ? ", text" : "");
+                for (const Groupe& g : groupes_)
+                    Verifie(g, page >= 0 && page <= 4 ? g.pages[page] : 'u', actif, ou);
+                // The top bar is only enabled or disabled, on every page.
+                for (ns::Control* c : barre_.controles) {
+                    EXPECT_TRUE(c->isHidden()) << "top bar, " << ou;
+                    EXPECT_EQ(c->isEnabled(), actif) << "top bar, " << ou;
+                }
+                for (const auto& v : autresVues_)
+                    EXPECT_FALSE(v->needsDisplay()) << "the icon buttons and the type-size view are redrawn, " << ou;
+            }
+}
+
+TEST_F(ActiverZonesTest, AbsentControlsAreSkipped)
+{
+    EffaceMiroirs();
+    for (int32_t page = 0; page <= 4; ++page) {
+        IndexPopup = page;
+        EXPECT_EQ(ActiverZones(true), 0);
+        EXPECT_EQ(ActiverZones(false), 0);
+    }
+}
+
+} // namespace
