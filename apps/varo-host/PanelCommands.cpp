@@ -3,6 +3,7 @@
 #include "Host.h"
 #include "Numbers.h"
 #include "Painting.h"
+#include "PointerCommands.h"
 
 #include "Application.h"
 #include "Button.h"
@@ -24,26 +25,6 @@ const struct {
     const char* name;
     uint32_t mask;
 } kModifiers[] = {{"shift", ns::ShiftKeyMask}, {"command", ns::CommandKeyMask}};
-
-// The keys named from word `first` on, each one of the first `allowed` of kModifiers, none
-// twice.
-std::string checkModifiers(const Words& w, size_t first, size_t allowed)
-{
-    for (size_t i = first; i < w.size(); ++i) {
-        bool known = false;
-        std::string names;
-        for (size_t m = 0; m < allowed; ++m) {
-            known = known || w[i] == kModifiers[m].name;
-            names += (names.empty() ? "" : ", ") + std::string(kModifiers[m].name);
-        }
-        if (!known)
-            return "\"" + w[i] + "\" is not a key to hold (" + names + ")";
-        for (size_t j = first; j < i; ++j)
-            if (w[j] == w[i])
-                return "\"" + w[i] + "\" is given twice";
-    }
-    return {};
-}
 
 uint32_t modifiersFrom(const Words& w, size_t first)
 {
@@ -164,7 +145,7 @@ ns::Window* targetFor(host::Host& h, const std::string& identifier)
 
 std::string checkClick(const Words& w)
 {
-    return checkModifiers(w, 1, 2);
+    return pointer::checkModifiers(w, 1, {"shift", "command"});
 }
 
 void click(const Words& w, host::Host& h)
@@ -181,7 +162,7 @@ std::string checkKey(const Words& w)
 {
     if (!ns::driver::keyNamed(w[0], 0, nullptr))
         return "no key \"" + w[0] + "\" (Return, Tab, Escape, Delete, Up, Down, Left, Right, fn or one character)";
-    return checkModifiers(w, 1, 1);
+    return pointer::checkModifiers(w, 1, {"shift"});
 }
 
 void key(const Words& w, host::Host& h)

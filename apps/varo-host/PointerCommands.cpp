@@ -40,26 +40,6 @@ const struct {
     ai_uint16 bit;
 } kModifiers[] = {{"shift", aiEventModifiers_shiftKey}, {"option", aiEventModifiers_optionKey}};
 
-// The keys named from word `first` on, each one of `allowed`, none twice.
-std::string checkModifiers(const Words& w, size_t first, const std::vector<std::string>& allowed)
-{
-    for (size_t i = first; i < w.size(); ++i) {
-        bool known = false;
-        for (const auto& name : allowed)
-            known = known || w[i] == name;
-        if (!known) {
-            std::string names;
-            for (const auto& name : allowed)
-                names += (names.empty() ? "" : ", ") + name;
-            return "\"" + w[i] + "\" is not a key to hold (" + names + ")";
-        }
-        for (size_t j = first; j < i; ++j)
-            if (w[j] == w[i])
-                return "\"" + w[i] + "\" is given twice";
-    }
-    return {};
-}
-
 ai_uint16 modifiersFrom(const Words& w, size_t first)
 {
     ai_uint16 bits = 0;
@@ -96,6 +76,26 @@ void sent(bool delivered, const char* what, host::Host& h)
 }
 
 } // namespace
+
+std::string checkModifiers(const Words& w, size_t first, const std::vector<std::string>& allowed)
+{
+    for (size_t i = first; i < w.size(); ++i) {
+        bool known = false;
+        for (const auto& name : allowed)
+            known = known || w[i] == name;
+        if (!known) {
+            std::string names;
+            for (const auto& name : allowed)
+                names += (names.empty() ? "" : ", ") + name;
+            return "\"" + w[i] + "\" is not a key to hold (" + names + ")";
+        }
+        for (size_t j = first; j < i; ++j)
+            if (w[j] == w[i])
+                return "\"" + w[i] + "\" is given twice";
+    }
+    return {};
+}
+
 
 std::string checkMouse(const Words& w)
 {

@@ -20,6 +20,8 @@ constexpr double kFarthestPoint = 1e6;
 
 // Each check answers empty when the arguments are good, the reason otherwise.
 // `mouse down|drag|up X Y [shift] [option]`
+// The keys to hold named from word `first` on: each one of `allowed`, none twice.
+std::string checkModifiers(const Words& w, size_t first, const std::vector<std::string>& allowed);
 std::string checkMouse(const Words& w);
 void mouse(const Words& w, host::Host& h);
 // `drag X1 Y1 X2 Y2`: down, kDragSteps drags evenly spaced (the last at the end), up.

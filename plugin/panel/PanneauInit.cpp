@@ -4,6 +4,7 @@
 // table is drawn.
 #include "ActiverZones.h"
 #include "BoutonReveilTableau.h"
+#include "Bulle.h"
 #include "CouleursPanneau.h"
 #include "DessinCorpsTableau.h"
 #include "JeuxDeCouleurs.h"
@@ -18,12 +19,6 @@
 #include <string>
 
 namespace {
-
-void Bulle(ns::View* vue, const char* texte)
-{
-    if (vue != nullptr)
-        vue->setToolTip(texte);
-}
 
 // A current value set from its default, its field refreshed and given its tooltip.
 struct ValeurDefaut {

@@ -1,6 +1,7 @@
 // The preferences dialog loaded from the defaults: each provisional value set from its
 // default and shown in its field. Run once when the panel's controller wakes.
 #include "BoutonIcone.h"
+#include "Bulle.h"
 #include "FormatNombres.h"
 #include "ListePolices.h"
 #include "Reglages.h"
@@ -10,12 +11,6 @@
 #include <string>
 
 namespace {
-
-void Bulle(ns::View* vue, const char* texte)
-{
-    if (vue != nullptr)
-        vue->setToolTip(texte);
-}
 
 // A point value of the dialog, in the order the dialog loads them; its field and its icon
 // button share the tooltip.
