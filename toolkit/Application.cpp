@@ -8,8 +8,10 @@ namespace ns {
 
 Application& Application::sharedApplication()
 {
-    static Application application;
-    return application;
+    // Never destroyed: windows that live in other code's statics (a plug-in's controller)
+    // leave it as the process ends, after this file's statics would have gone.
+    static Application* const application = new Application;
+    return *application;
 }
 
 int Application::runModalForWindow(Window& window)
