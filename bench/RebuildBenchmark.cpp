@@ -23,7 +23,7 @@ namespace {
 host::Host& Hote()
 {
     static const std::unique_ptr<host::Host> hote = [] {
-        auto h = std::make_unique<host::Host>(host::HostOptions{{}, {}, std::vector<std::string>{"Bench Sans"}});
+        auto h = std::make_unique<host::Host>(host::HostOptions{{}, {}, std::vector<std::string>{"Bench Sans"}, {}});
         h->plugins().addInProcess("VaroTable", PluginMain);
         h->launch();
         return h;

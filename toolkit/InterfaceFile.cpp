@@ -11,13 +11,19 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cmath>
 #include <fstream>
+#include <limits>
 #include <map>
 #include <sstream>
 
 namespace ns {
 
 namespace {
+
+// The largest number a frame may hold, and the largest font size.
+constexpr double kLargestFrameNumber = 1000000;
+constexpr double kLargestFontSize = 1000;
 
 using Json = nlohmann::json;
 
@@ -53,9 +59,20 @@ std::string text(const Json& value, const Made& made, const std::string& key)
 
 double number(const Json& value, const Made& made, const std::string& key)
 {
-    if (!value.is_number())
+    if (!value.is_number() || !std::isfinite(value.get<double>()))
         throw LoadError{"object " + made.name + ": \"" + key + "\" must be a number"};
     return value.get<double>();
+}
+
+// A state or a tag: a whole number an int holds, never cast from a double it cannot hold.
+int wholeNumber(const Json& value, const Made& made, const std::string& key)
+{
+    const double v = number(value, made, key);
+    if (v != std::floor(v) || v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max())
+        throw LoadError{"object " + made.name + ": \"" + key + "\" must be a whole number from " +
+                        std::to_string(std::numeric_limits<int>::min()) + " to " +
+                        std::to_string(std::numeric_limits<int>::max())};
+    return static_cast<int>(v);
 }
 
 bool flag(const Json& value, const Made& made, const std::string& key)
@@ -100,9 +117,9 @@ const std::map<std::string, Setter, std::less<>>& setters()
         {"min", [](Object& o, const Json& v, const Made& m, const std::string& k) { as<Slider>(o, k, m)->setMinValue(number(v, m, k)); }},
         {"max", [](Object& o, const Json& v, const Made& m, const std::string& k) { as<Slider>(o, k, m)->setMaxValue(number(v, m, k)); }},
         {"value", [](Object& o, const Json& v, const Made& m, const std::string& k) { as<Control>(o, k, m)->setDoubleValue(number(v, m, k)); }},
-        {"state", [](Object& o, const Json& v, const Made& m, const std::string& k) { as<Button>(o, k, m)->setState(static_cast<int>(number(v, m, k))); }},
+        {"state", [](Object& o, const Json& v, const Made& m, const std::string& k) { as<Button>(o, k, m)->setState(wholeNumber(v, m, k)); }},
         {"tooltip", [](Object& o, const Json& v, const Made& m, const std::string& k) { as<View>(o, k, m)->setToolTip(text(v, m, k)); }},
-        {"tag", [](Object& o, const Json& v, const Made& m, const std::string& k) { as<View>(o, k, m)->setTag(static_cast<int>(number(v, m, k))); }},
+        {"tag", [](Object& o, const Json& v, const Made& m, const std::string& k) { as<View>(o, k, m)->setTag(wholeNumber(v, m, k)); }},
         {"hidden", [](Object& o, const Json& v, const Made& m, const std::string& k) { as<View>(o, k, m)->setHidden(flag(v, m, k)); }},
         {"enabled", [](Object& o, const Json& v, const Made& m, const std::string& k) { as<Control>(o, k, m)->setEnabled(flag(v, m, k)); }},
         {"editable", [](Object& o, const Json& v, const Made& m, const std::string& k) { as<TextField>(o, k, m)->setEditable(flag(v, m, k)); }},
@@ -112,7 +129,13 @@ const std::map<std::string, Setter, std::less<>>& setters()
         {"continuous", [](Object& o, const Json& v, const Made& m, const std::string& k) { as<Slider>(o, k, m)->setContinuous(flag(v, m, k)); }},
         {"keyEquivalent",
          [](Object& o, const Json& v, const Made& m, const std::string& k) { as<Button>(o, k, m)->setKeyEquivalent(text(v, m, k)); }},
-        {"fontSize", [](Object& o, const Json& v, const Made& m, const std::string& k) { as<TextView>(o, k, m)->setFontSize(number(v, m, k)); }},
+        {"fontSize",
+         [](Object& o, const Json& v, const Made& m, const std::string& k) {
+             const double size = number(v, m, k);
+             if (!(size > 0 && size <= kLargestFontSize))
+                 throw LoadError{"object " + m.name + ": \"fontSize\" must be more than 0 and at most 1000"};
+             as<TextView>(o, k, m)->setFontSize(size);
+         }},
         {"cell",
          [](Object& o, const Json& v, const Made& m, const std::string& k) {
              Slider* slider = as<Slider>(o, k, m);
@@ -214,6 +237,9 @@ private:
             if (!f[i].is_number())
                 throw LoadError{"object " + name + ": \"frame\" must be [x, y, width, height]"};
             v[i] = f[i].get<double>();
+            // Far past any screen: drawing it would take coordinates no pixel can have.
+            if (!(std::fabs(v[i]) <= kLargestFrameNumber))
+                throw LoadError{"object " + name + ": a frame's numbers must lie within -1000000 to 1000000"};
         }
         if (v[2] < 0 || v[3] < 0)
             throw LoadError{"object " + name + ": a frame's width and height cannot be negative"};

@@ -19,7 +19,9 @@
 //
 // Loading makes every object and connects outlets to the owner and actions by name; waking
 // then sends awakeFromNib to every object made and last to the owner. Anything it cannot do (an
-// unknown class, key, outlet, target or action, a value of the wrong kind) is an error that
+// unknown class, key, outlet, target or action, a value of the wrong kind or out of its range:
+// a "state" or "tag" that is no whole number an int holds, a frame number beyond one million,
+// a "fontSize" not above 0 or above 1000, any number that is not finite) is an error that
 // names the file and the object, and then nothing is made or connected.
 #pragma once
 

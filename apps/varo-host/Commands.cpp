@@ -35,10 +35,14 @@ std::optional<ASErr> parseCode(const std::string& text)
     return value;
 }
 
+// SECONDS (maybe negative) or +SECONDS (digits only after the sign), within 64 bits.
 std::optional<ai_int64> parseSeconds(const std::string& text)
 {
     ai_int64 value = 0;
-    const char* begin = text.data() + (!text.empty() && text[0] == '+' ? 1 : 0);
+    const bool onward = !text.empty() && text[0] == '+';
+    const char* begin = text.data() + (onward ? 1 : 0);
+    if (onward && (begin == text.data() + text.size() || *begin < '0' || *begin > '9'))
+        return std::nullopt;
     auto [end, error] = std::from_chars(begin, text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || begin == text.data() + text.size())
         return std::nullopt;
@@ -235,18 +239,7 @@ const std::vector<Command>& commands()
                  h.log().warning("no tool \"" + w[0] + "\"");
          }},
         {"menu", "\"TITLE\"", 1, 1, noCheck,
-         [](const Words& w, host::Host& h, std::ostream&) {
-             // A text that changes as the menu opens is found under the text it opens with.
-             host::MenuItem* item = h.menus().itemTitled(w[0]);
-             if (item == nullptr) {
-                 h.menus().updateAll();
-                 item = h.menus().itemTitled(w[0]);
-             }
-             if (item != nullptr)
-                 h.menus().choose(*item);
-             else
-                 h.log().warning("no menu item \"" + w[0] + "\"");
-         }},
+         [](const Words& w, host::Host& h, std::ostream&) { warnIfAny(h, h.menus().chooseTitled(w[0])); }},
         {"flyout", "N", 1, 1,
          [](const Words& w) { return parseItem(w[0]) ? std::string() : "\"" + w[0] + "\" is not a flyout item number"; },
          [](const Words& w, host::Host& h, std::ostream&) {
@@ -278,7 +271,10 @@ const std::vector<Command>& commands()
         {"unavailable", "SUITE", 1, 1, noCheck,
          [](const Words& w, host::Host& h, std::ostream&) { h.suites().setUnavailable(w[0], true); }},
         {"clock", "SECONDS|+SECONDS", 1, 1,
-         [](const Words& w) { return parseSeconds(w[0]) ? std::string() : "\"" + w[0] + "\" is not a number of seconds"; },
+         [](const Words& w) {
+             return parseSeconds(w[0]) ? std::string()
+                                       : "\"" + w[0] + "\" is not a whole number of seconds within 64 bits";
+         },
          [](const Words& w, host::Host& h, std::ostream&) {
              if (w[0][0] == '+')
                  h.clock().advance(*parseSeconds(w[0]));
@@ -340,6 +336,8 @@ std::string check(const Line& line)
 void run(const Line& line, host::Host& host, std::ostream& out)
 {
     const Words arguments(line.words.begin() + 1, line.words.end());
+    // One user action, one write of the preferences, whatever it stored.
+    const host::PreferenceStore::Batch batch = host.preferences().batch();
     find(line.words[0])->run(arguments, host, out);
 }
 

@@ -1,5 +1,7 @@
 #include "Options.h"
 
+#include <algorithm>
+
 #include <cstdlib>
 
 namespace script {
@@ -85,11 +87,23 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& line, std:
                 reason = "--fonts needs at least one font name";
                 return false;
             }
+        } else if (word == "--default-font") {
+            const char* font = value("--default-font");
+            if (font == nullptr)
+                return false;
+            line.host.defaultFont = font;
         } else if (word.size() > 1 && word[0] == '-') {
             reason = "unknown option " + word;
             return false;
         } else {
             line.scripts.push_back(word);
+        }
+    }
+    if (line.host.defaultFont) {
+        const auto& fonts = line.host.fonts;
+        if (!fonts || std::find(fonts->begin(), fonts->end(), *line.host.defaultFont) == fonts->end()) {
+            reason = "--default-font names a font that --fonts does not give";
+            return false;
         }
     }
     if (line.scripts.empty() && !line.help) {

@@ -46,9 +46,9 @@ bool splitWords(const std::string& text, std::vector<std::string>& words, std::s
     return true;
 }
 
-bool readLines(std::istream& in, const std::string& file, std::vector<Line>& lines, ReadError& error)
+bool readEachLine(std::istream& in, const std::string& file, const std::function<bool(Line&)>& each,
+                  ReadError& error)
 {
-    lines.clear();
     std::string text;
     int number = 0;
     while (std::getline(in, text)) {
@@ -57,13 +57,28 @@ bool readLines(std::istream& in, const std::string& file, std::vector<Line>& lin
         std::string reason;
         if (!splitWords(text, line.words, reason)) {
             error = ReadError{file, number, reason};
-            lines.clear();
             return false;
         }
-        if (!line.words.empty())
-            lines.push_back(std::move(line));
+        if (!line.words.empty() && !each(line))
+            return true;
+    }
+    if (in.bad()) {
+        error = ReadError{file, number + 1, "cannot be read"};
+        return false;
     }
     return true;
+}
+
+bool readLines(std::istream& in, const std::string& file, std::vector<Line>& lines, ReadError& error)
+{
+    lines.clear();
+    const bool read = readEachLine(in, file, [&](Line& line) {
+        lines.push_back(std::move(line));
+        return true;
+    }, error);
+    if (!read)
+        lines.clear();
+    return read;
 }
 
 } // namespace script

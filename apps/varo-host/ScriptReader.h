@@ -2,6 +2,7 @@
 // (\" and \\ inside them stand for " and \), and # outside quotes starts a comment.
 #pragma once
 
+#include <functional>
 #include <istream>
 #include <string>
 #include <vector>
@@ -23,6 +24,12 @@ struct ReadError {
 
 // Splits one line into words. False, with the reason, for an unterminated quote.
 bool splitWords(const std::string& text, std::vector<std::string>& words, std::string& reason);
+
+// Hands every non-blank line of the stream to `each`, one at a time, so that a script of any
+// length is read in bounded memory; stops when `each` answers false. False, with the error,
+// when a line cannot be split or the stream cannot be read to its end.
+bool readEachLine(std::istream& in, const std::string& file, const std::function<bool(Line&)>& each,
+                  ReadError& error);
 
 // Every non-blank line of the stream. False, with the first error, when a line cannot be
 // split; `lines` then holds nothing.

@@ -3,14 +3,116 @@
 #include "DrawingCaches.h"
 #include "Options.h"
 
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
+#include <vector>
+#include <unistd.h>
 
 namespace {
 
+namespace fs = std::filesystem;
+
 const char* const kUsage =
-    "usage: varo-host [--plugins DIR] [--prefs FILE] [--fonts \"A,B,...\"] SCRIPT...\n"
+    "usage: varo-host [--plugins DIR] [--prefs FILE] [--fonts \"A,B,...\" [--default-font NAME]] SCRIPT...\n"
     "Runs the scripts in order; - reads standard input. Commands:\n";
+
+// A script as it is read twice, once to check every line and once to run them: standard
+// input is kept in a temporary file between the two, so that no script is held in memory.
+class Script {
+public:
+    explicit Script(std::string name) : name_(std::move(name)) {}
+    ~Script()
+    {
+        if (!kept_.empty())
+            ::unlink(kept_.c_str());
+    }
+    Script(const Script&) = delete;
+    Script& operator=(const Script&) = delete;
+
+    const std::string& shown() const { return shown_; }
+
+    // Opens the script from its start. False, with the reason, when it cannot be read.
+    bool open(std::ifstream& in, std::string& reason)
+    {
+        if (name_ == "-") {
+            shown_ = "<stdin>";
+            if (kept_.empty() && !keepStandardInput(reason))
+                return false;
+            return openFile(kept_, in, reason);
+        }
+        shown_ = name_;
+        std::error_code error;
+        if (fs::is_directory(name_, error)) {
+            reason = "it is a folder";
+            return false;
+        }
+        return openFile(name_, in, reason);
+    }
+
+private:
+    static bool openFile(const std::string& path, std::ifstream& in, std::string& reason)
+    {
+        in.open(path, std::ios::binary);
+        if (!in) {
+            reason = std::strerror(errno);
+            return false;
+        }
+        return true;
+    }
+
+    bool keepStandardInput(std::string& reason)
+    {
+        const char* folder = std::getenv("TMPDIR");
+        std::string path = std::string(folder != nullptr && *folder != '\0' ? folder : "/tmp") + "/varo-host.XXXXXX";
+        const int descriptor = ::mkstemp(path.data());
+        if (descriptor < 0) {
+            reason = std::string("cannot keep standard input: ") + std::strerror(errno);
+            return false;
+        }
+        ::close(descriptor);
+        kept_ = path;
+        std::ofstream out(kept_, std::ios::binary);
+        out << std::cin.rdbuf();
+        if (!out.flush() || std::cin.bad()) {
+            reason = "cannot keep standard input";
+            return false;
+        }
+        return true;
+    }
+
+    std::string name_, shown_, kept_;
+};
+
+// Every line of the script through `each`. False when it could not be read or `each`
+// stopped at a line that is wrong: the reason is then on standard error.
+template <typename Each>
+bool forEachLine(Script& script, Each each)
+{
+    std::ifstream in;
+    std::string reason;
+    if (!script.open(in, reason)) {
+        std::cerr << "varo-host: cannot read " << script.shown() << ": " << reason << "\n";
+        return false;
+    }
+    bool good = true;
+    script::ReadError error;
+    const bool read = script::readEachLine(in, script.shown(), [&](script::Line& line) {
+        if (std::string why = script::check(line); !why.empty()) {
+            std::cerr << line.file << ":" << line.number << ": " << why << "\n";
+            return good = false;
+        }
+        each(line);
+        return true;
+    }, error);
+    if (!read)
+        std::cerr << error.message() << "\n";
+    return read && good;
+}
 
 } // namespace
 
@@ -27,47 +129,33 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    // Every line of every script is read and checked before anything is done.
-    std::vector<script::Line> lines;
-    for (const auto& name : commandLine.scripts) {
-        std::ifstream file;
-        std::istream* in = &std::cin;
-        const std::string shown = name == "-" ? "<stdin>" : name;
-        if (name != "-") {
-            file.open(name);
-            if (!file) {
-                std::cerr << "varo-host: cannot read " << name << "\n";
-                return 2;
-            }
-            in = &file;
-        }
-        std::vector<script::Line> scriptLines;
-        script::ReadError error;
-        if (!script::readLines(*in, shown, scriptLines, error)) {
-            std::cerr << error.message() << "\n";
-            return 2;
-        }
-        for (auto& line : scriptLines) {
-            if (std::string why = script::check(line); !why.empty()) {
-                std::cerr << line.file << ":" << line.number << ": " << why << "\n";
-                return 2;
-            }
-            lines.push_back(std::move(line));
-        }
-    }
+    std::vector<std::unique_ptr<Script>> scripts;
+    for (const auto& name : commandLine.scripts)
+        scripts.push_back(std::make_unique<Script>(name));
 
+    // Every line of every script is read and checked before anything is done.
+    for (auto& script : scripts)
+        if (!forEachLine(*script, [](const script::Line&) {}))
+            return 2;
+
+    bool completed = true;
     {
         host::Host host(commandLine.host);
         // As an event loop does: what the plug-in posted is answered before the next input,
         // and after the last one, so that the last command's change is not lost.
-        for (const auto& line : lines) {
-            host.deliverPendingEvents();
-            script::run(line, host, std::cout);
+        for (auto& script : scripts) {
+            // A script changed since it was checked stops the run where it went wrong.
+            completed = forEachLine(*script, [&](const script::Line& line) {
+                host.deliverPendingEvents();
+                script::run(line, host, std::cout);
+            });
+            if (!completed)
+                break;
         }
         host.deliverPendingEvents();
     }
     std::cout.flush();
     // After the host has gone: nothing uses the fonts any more.
     host::render::releaseDrawingCaches();
-    return 0;
+    return completed ? 0 : 2;
 }

@@ -22,11 +22,5 @@ Annotator* Annotators::find(AIAnnotatorHandle handle) const
     return nullptr;
 }
 
-std::vector<AIRect> Annotators::takeInvalidated()
-{
-    std::vector<AIRect> taken;
-    taken.swap(invalid_);
-    return taken;
-}
 
 } // namespace host

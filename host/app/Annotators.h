@@ -2,6 +2,8 @@
 // the view they asked to have redrawn.
 #pragma once
 
+#include "Invalidations.h"
+
 #include "sdk/AIAnnotator.h"
 
 #include <memory>
@@ -27,12 +29,12 @@ public:
     const std::vector<std::unique_ptr<Annotator>>& all() const { return annotators_; }
 
     // The view rectangles asked to be redrawn since the last take, oldest first.
-    void invalidate(const AIRect& rect) { invalid_.push_back(rect); }
-    std::vector<AIRect> takeInvalidated();
+    void invalidate(const AIRect& rect) { invalid_.add(rect); }
+    std::vector<AIRect> takeInvalidated() { return invalid_.take(); }
 
 private:
     std::vector<std::unique_ptr<Annotator>> annotators_;
-    std::vector<AIRect> invalid_;
+    Invalidations<AIRect> invalid_;
 };
 
 } // namespace host

@@ -7,17 +7,60 @@
 
 namespace host {
 
-std::string writeAtomically(const std::filesystem::path& path, const std::function<bool(std::FILE*)>& write)
+namespace fs = std::filesystem;
+
+namespace {
+
+// Links are followed as the system follows them, up to its own limit.
+constexpr int kMostLinks = 40;
+
+// The file a path names once its links are followed: a link's target is read relative to the
+// link's folder. The path itself when it is no link; empty when the links go round in a
+// circle or cannot be read.
+fs::path finalTarget(const fs::path& path)
 {
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    std::string temporary = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    fs::path current = path;
+    for (int i = 0; i < kMostLinks; ++i) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(current, error)))
+            return current;
+        const fs::path target = fs::read_symlink(current, error);
+        if (error)
+            return {};
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    return {};
+}
+
+} // namespace
+
+fs::path writtenPath(const fs::path& path)
+{
+    return finalTarget(path);
+}
+
+std::string writeAtomically(const fs::path& path, const std::function<bool(std::FILE*)>& write)
+{
+    const fs::path target = finalTarget(path);
+    if (target.empty())
+        return "cannot write " + path.string() + ": " + std::strerror(ELOOP);
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    std::string temporary = (folder / (kTemporaryPrefix + target.filename().string() + ".XXXXXX")).string();
     const int descriptor = mkstemp(temporary.data());
     if (descriptor < 0)
         return "cannot write " + path.string() + ": " + std::strerror(errno);
-    // mkstemp makes the file for its owner alone; give it what any new file would get.
-    const mode_t mask = umask(0);
-    umask(mask);
-    fchmod(descriptor, 0666 & ~mask);
+    // The file replaced keeps its permissions (and its owner, where we may give it); a new one
+    // gets what any new file would. mkstemp makes it for its owner alone.
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0) {
+        fchmod(descriptor, old.st_mode & 07777);
+        if (old.st_uid != geteuid() || old.st_gid != getegid())
+            (void)fchown(descriptor, old.st_uid, old.st_gid);
+    } else {
+        const mode_t mask = umask(0);
+        umask(mask);
+        fchmod(descriptor, 0666 & ~mask);
+    }
     std::FILE* file = fdopen(descriptor, "wb");
     if (file == nullptr) {
         const int error = errno;
@@ -35,7 +78,7 @@ std::string writeAtomically(const std::filesystem::path& path, const std::functi
         unlink(temporary.c_str());
         return "cannot write " + path.string() + ": " + (error != 0 ? std::strerror(error) : "write failed");
     }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (std::rename(temporary.c_str(), target.c_str()) != 0) {
         const int renameError = errno;
         unlink(temporary.c_str());
         return "cannot write " + path.string() + ": " + std::strerror(renameError);

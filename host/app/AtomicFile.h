@@ -8,10 +8,21 @@
 
 namespace host {
 
+// The temporary files of writeAtomically are ".NAME.XXXXXX" beside the file NAME.
+inline constexpr const char* kTemporaryPrefix = ".";
+
 // Writes through `write` into a new file beside `path`, then renames it over `path`: a reader
 // sees the old file or the new one, whole. On any failure (of `write`, which answers false,
 // or of the file system) the old file is left as it was, nothing of the new one remains,
 // and the answer is a reason naming the file; empty on success.
+//
+// A `path` that is a symbolic link is written through: the file it points to is replaced and
+// the link stays. The file replaced keeps its permissions, and its owner where the process
+// may give it.
 std::string writeAtomically(const std::filesystem::path& path, const std::function<bool(std::FILE*)>& write);
+
+// The file writeAtomically replaces for `path`: `path` with its links followed; empty when
+// they go round in a circle.
+std::filesystem::path writtenPath(const std::filesystem::path& path);
 
 } // namespace host

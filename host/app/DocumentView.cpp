@@ -38,11 +38,5 @@ AIRealPoint DocumentView::viewToArtwork(AIPoint p) const
             centre_.v - (static_cast<AIReal>(p.v) - height_ / 2.0f) / zoom_};
 }
 
-std::vector<AIRealRect> DocumentView::takeInvalidated()
-{
-    std::vector<AIRealRect> taken;
-    taken.swap(invalid_);
-    return taken;
-}
 
 } // namespace host

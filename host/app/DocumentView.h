@@ -3,6 +3,8 @@
 // points have y upward.
 #pragma once
 
+#include "Invalidations.h"
+
 #include "sdk/ASTypes.h"
 
 #include <vector>
@@ -27,15 +29,15 @@ public:
     AIRealPoint viewToArtwork(AIPoint p) const;
 
     // What was asked to be redrawn since the last take; zoom changes redraw it all.
-    void invalidate(const AIRealRect& rect) { invalid_.push_back(rect); }
-    std::vector<AIRealRect> takeInvalidated();
+    void invalidate(const AIRealRect& rect) { invalid_.add(rect); }
+    std::vector<AIRealRect> takeInvalidated() { return invalid_.take(); }
     int redraws() const { return redraws_; }
 
 private:
     int width_ = 700, height_ = 942;
     AIReal zoom_ = 1;
     AIRealPoint centre_;
-    std::vector<AIRealRect> invalid_;
+    Invalidations<AIRealRect> invalid_;
     int redraws_ = 0;
 };
 

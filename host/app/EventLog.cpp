@@ -26,12 +26,12 @@ void EventLog::message(const std::string& plugin, const std::string& caller,
     std::string line = plugin + ": \"" + caller + "\" \"" + selector + "\"";
     if (!detail.empty())
         line += " " + detail;
-    lines_.push_back(line + " -> " + formatResult(result));
+    add(line + " -> " + formatResult(result));
 }
 
 void EventLog::warning(const std::string& text)
 {
-    lines_.push_back("warning: " + text);
+    add("warning: " + text);
     std::fprintf(stderr, "varo-host: warning: %s\n", text.c_str());
 }
 
@@ -61,18 +61,33 @@ std::string escapedAsInC(std::string_view text)
 
 void EventLog::alert(const std::string& text)
 {
-    lines_.push_back("alert: \"" + escapedAsInC(text) + "\"");
+    add("alert: \"" + escapedAsInC(text) + "\"");
 }
 
 void EventLog::note(const std::string& text)
 {
-    lines_.push_back(text);
+    add(text);
+}
+
+void EventLog::add(std::string line)
+{
+    if (lines_.size() == kMostKept) {
+        lines_.pop_front();
+        ++dropped_;
+    }
+    lines_.push_back(std::move(line));
 }
 
 std::vector<std::string> EventLog::takeUnread()
 {
-    std::vector<std::string> unread(lines_.begin() + static_cast<std::ptrdiff_t>(read_), lines_.end());
-    read_ = lines_.size();
+    std::vector<std::string> unread;
+    unread.reserve(lines_.size() + 1);
+    if (dropped_ != 0)
+        unread.push_back("(" + std::to_string(dropped_) + " earlier lines were not kept)");
+    for (auto& line : lines_)
+        unread.push_back(std::move(line));
+    lines_.clear();
+    dropped_ = 0;
     return unread;
 }
 

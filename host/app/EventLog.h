@@ -3,6 +3,8 @@
 
 #include "sdk/ASTypes.h"
 
+#include <cstddef>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,13 +27,20 @@ public:
     void alert(const std::string& text);
     void note(const std::string& text);
 
-    const std::vector<std::string>& lines() const { return lines_; }
-    // The lines recorded since the last call.
+    // The lines kept: those not yet taken, at most kMostKept of them, the oldest first.
+    const std::deque<std::string>& lines() const { return lines_; }
+    // The lines recorded since the last call, which the log then forgets; when more were
+    // recorded than it keeps, a first line says how many of the oldest were not kept.
     std::vector<std::string> takeUnread();
 
+    // A long session that never prints its log runs in bounded memory all the same.
+    static constexpr size_t kMostKept = 100000;
+
 private:
-    std::vector<std::string> lines_;
-    size_t read_ = 0;
+    void add(std::string line);
+
+    std::deque<std::string> lines_;
+    size_t dropped_ = 0; // lines forgotten unread since the last takeUnread
 };
 
 } // namespace host

@@ -1,5 +1,7 @@
 #include "FaultInjector.h"
 
+#include <limits>
+
 #include <ctime>
 
 namespace host {
@@ -40,7 +42,9 @@ void Clock::advance(ai_int64 seconds)
 {
     if (!fixed_)
         set(now());
-    seconds_ += seconds;
+    // The clock stops at either end of its range rather than wrap round.
+    if (__builtin_add_overflow(seconds_, seconds, &seconds_))
+        seconds_ = seconds > 0 ? std::numeric_limits<ai_int64>::max() : std::numeric_limits<ai_int64>::min();
 }
 
 void Clock::useRealTime()

@@ -29,6 +29,7 @@ class Clock {
 public:
     ai_int64 now() const;
     void set(ai_int64 secondsSinceEpoch);
+    // Moves the clock on (or back); at either end of its range it stays there.
     void advance(ai_int64 seconds);
     void useRealTime();
 

@@ -45,7 +45,7 @@ Host::~Host()
 doc::FontList& Host::fonts()
 {
     if (!fonts_)
-        fonts_ = std::make_unique<doc::FontList>(options_.fonts);
+        fonts_ = std::make_unique<doc::FontList>(options_.fonts, options_.defaultFont);
     return *fonts_;
 }
 
@@ -69,6 +69,12 @@ void Host::launch()
         log_.warning("launch: the application is already running");
         return;
     }
+    // What the plug-ins registered in the first run (tools, menus, panels) is still here: a
+    // second start would find their names taken. The application starts once a session.
+    if (quit_) {
+        log_.warning("launch: the application has quit; it starts once a session");
+        return;
+    }
     launched_ = true;
     for (const auto& plugin : plugins_.all()) {
         AnyMessage message = blankMessage();
@@ -89,6 +95,7 @@ void Host::quit()
         AnyMessage message = blankMessage();
         plugins_.send(*plugin, kSPInterfaceCaller, kSPInterfaceShutdownSelector, message.d);
     }
+    quit_ = quit_ || launched_;
     launched_ = false;
 }
 

@@ -35,6 +35,7 @@ struct HostOptions {
     std::filesystem::path pluginsFolder; // empty: load no bundle (tests add plug-ins in process)
     std::filesystem::path preferencesFile;
     std::optional<std::vector<std::string>> fonts; // the font list; unset: the machine's fonts
+    std::optional<std::string> defaultFont;          // one of `fonts`; unset: the first
 };
 
 class Host {
@@ -136,6 +137,7 @@ private:
     std::vector<AIAppContextHandle> appContexts_;
     HandleTable<AIResourceManagerHandle, SPPluginRef> resourceManagers_;
     bool launched_ = false;
+    bool quit_ = false; // launched and quit: it does not start again
 };
 
 } // namespace host

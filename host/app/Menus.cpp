@@ -94,6 +94,21 @@ void Menus::updateAll()
             send(*item, kSelectorAIUpdateMenuItem);
 }
 
+std::string Menus::chooseTitled(std::string_view title)
+{
+    updateAll();
+    MenuItem* item = itemTitled(title);
+    const std::string named = "menu item \"" + std::string(title) + "\"";
+    if (item == nullptr)
+        return "no " + named;
+    if (item->submenu != nullptr)
+        return named + " opens a submenu: there is nothing to choose";
+    if (item->owner == nullptr)
+        return named + " is the host's own: nothing is sent";
+    send(*item, kSelectorAIGoMenuItem);
+    return {};
+}
+
 void Menus::choose(MenuItem& item)
 {
     if (item.owner == nullptr || item.submenu != nullptr)

@@ -58,6 +58,10 @@ public:
     // "AI Update" to every item that wants it, as opening the menus does, so that their
     // texts are the ones the user would see.
     void updateAll();
+    // What a user choosing the title in the menus does: the menus open (updateAll), then the
+    // item that has that title now is chosen ("AI Go"). Empty when chosen; otherwise why
+    // nothing was: no item has that title, it opens a submenu, or it is the host's own.
+    std::string chooseTitled(std::string_view title);
 
 private:
     void send(MenuItem& item, const char* selector);

@@ -113,8 +113,10 @@ std::string Panels::chooseFlyoutItem(ai_uint32 id, EventLog& log) const
     const std::string number = std::to_string(id);
     if (item == nullptr)
         return "no flyout item " + number;
-    // A menu does not let one choose what it shows greyed out.
-    if (item->separator || !item->enabled)
+    // A menu does not let one choose a separator, nor what it shows greyed out.
+    if (item->separator)
+        return "flyout item " + number + " is a separator";
+    if (!item->enabled)
         return "flyout item " + number + " is disabled";
     // The handler is a pointer into the plug-in's code: never call it once that code is gone.
     if (panel->flyoutProc != nullptr && panel->owner != nullptr && !panel->owner->codeLoaded())

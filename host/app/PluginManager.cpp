@@ -156,6 +156,8 @@ ASErr PluginManager::call(PluginRecord& plugin, const char* caller, const char* 
     message.self = refOf(plugin);
     message.globals = plugin.globals;
     message.basic = host_.basic();
+    // What the plug-in stores while it handles the message reaches the disk once.
+    const PreferenceStore::Batch batch = host_.preferences().batch();
     const ASErr result = plugin.main(caller, selector, &message);
     plugin.globals = message.globals;
     if (std::string_view(caller) == kSPInterfaceCaller) {

@@ -4,6 +4,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <limits>
 #include <sstream>
@@ -65,21 +67,43 @@ const char* preferenceKindName(const PreferenceValue& value)
 PreferenceStore::PreferenceStore(std::filesystem::path file, Warn warn) : file_(std::move(file)), warn_(std::move(warn))
 {
     load();
+    if (writable_)
+        removeLeftovers();
 }
 
 void PreferenceStore::load()
 {
     std::error_code error;
-    if (!std::filesystem::exists(file_, error)) {
-        if (error)
-            moveAside(error.message());
+    const auto status = std::filesystem::status(file_, error);
+    if (!std::filesystem::exists(status)) {
+        // Missing, or a file stands where a folder of its path should be: a save will say.
+        if (error && error != std::errc::no_such_file_or_directory && error != std::errc::not_a_directory)
+            leaveAlone(error.message());
+        return;
+    }
+    if (std::filesystem::is_directory(status)) {
+        leaveAlone("it is a folder");
+        return;
+    }
+    // A pipe or a device would block the reading or never end.
+    if (!std::filesystem::is_regular_file(status)) {
+        leaveAlone("it is not a regular file");
+        return;
+    }
+    const std::uintmax_t size = std::filesystem::file_size(file_, error);
+    if (!error && size > kLargestFile) {
+        moveAside("it holds " + std::to_string(size) + " bytes, far more than any preference file");
         return;
     }
     std::ifstream in(file_, std::ios::binary);
+    if (!in) {
+        leaveAlone(std::string("it cannot be read: ") + std::strerror(errno));
+        return;
+    }
     std::stringstream contents;
     contents << in.rdbuf();
-    if (!in || in.bad()) {
-        moveAside("it cannot be read");
+    if (in.bad()) {
+        leaveAlone("it cannot be read");
         return;
     }
     const Json json = Json::parse(contents.str(), nullptr, false);
@@ -111,18 +135,30 @@ void PreferenceStore::load()
     }
 }
 
+void PreferenceStore::leaveAlone(const std::string& reason)
+{
+    values_.clear();
+    writable_ = false;
+    warn_("the preference file " + file_.string() + " is unusable (" + reason +
+          "): it is left as it is, the run starts with no preferences, and none will be saved");
+}
+
 void PreferenceStore::moveAside(const std::string& reason)
 {
     values_.clear();
+    // The file itself goes aside: a link to it stays, and the next save writes through it.
+    const std::filesystem::path file = writtenPath(file_);
     // Never over an earlier one: each corrupt file is kept.
-    std::filesystem::path aside = file_.string() + ".corrupt";
+    std::filesystem::path aside = file.string() + ".corrupt";
     for (int n = 2; std::filesystem::exists(aside) && n <= kMostCorruptFiles; ++n)
-        aside = file_.string() + ".corrupt" + std::to_string(n);
+        aside = file.string() + ".corrupt" + std::to_string(n);
     std::error_code error;
-    if (std::filesystem::exists(aside))
+    if (file.empty())
+        error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+    else if (std::filesystem::exists(aside))
         error = std::make_error_code(std::errc::file_exists);
     else
-        std::filesystem::rename(file_, aside, error);
+        std::filesystem::rename(file, aside, error);
     if (error) {
         writable_ = false;
         warn_("the preference file " + file_.string() + " is unusable (" + reason + ") and cannot be moved aside (" +
@@ -131,6 +167,24 @@ void PreferenceStore::moveAside(const std::string& reason)
     }
     warn_("the preference file " + file_.string() + " is unusable (" + reason + "): moved aside as " + aside.string() +
           ", starting with no preferences");
+}
+
+void PreferenceStore::removeLeftovers() const
+{
+    // What a save that was killed half-way left beside the store: ".NAME.XXXXXX".
+    const std::filesystem::path file = writtenPath(file_);
+    if (file.empty())
+        return;
+    const std::string stem = kTemporaryPrefix + file.filename().string() + ".";
+    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        std::error_code ignored;
+        if (name.size() == stem.size() + 6 && name.compare(0, stem.size(), stem) == 0 &&
+            it->is_regular_file(ignored) && !it->is_symlink(ignored))
+            std::filesystem::remove(it->path(), ignored);
+    }
 }
 
 const PreferenceValue* PreferenceStore::find(std::string_view prefix, std::string_view key) const
@@ -145,7 +199,23 @@ const PreferenceValue* PreferenceStore::find(std::string_view prefix, std::strin
 bool PreferenceStore::put(std::string_view prefix, std::string_view key, PreferenceValue value)
 {
     values_[std::string(prefix)].insert_or_assign(std::string(key), std::move(value));
-    return save();
+    return changed();
+}
+
+bool PreferenceStore::changed()
+{
+    if (batches_ == 0)
+        return save();
+    unsaved_ = true;
+    return writable_ && !saveFailureTold_;
+}
+
+void PreferenceStore::endBatch()
+{
+    if (--batches_ == 0 && unsaved_) {
+        unsaved_ = false;
+        save();
+    }
 }
 
 bool PreferenceStore::remove(std::string_view prefix, std::string_view key)
@@ -159,7 +229,7 @@ bool PreferenceStore::remove(std::string_view prefix, std::string_view key)
     keys->second.erase(value);
     if (keys->second.empty())
         values_.erase(keys);
-    return save();
+    return changed();
 }
 
 std::vector<PreferenceStore::Entry> PreferenceStore::entries() const

@@ -5,6 +5,7 @@
 #include "KeyboardEvents.h"
 
 #include <charconv>
+#include <cstdint>
 
 namespace host {
 
@@ -110,7 +111,9 @@ bool ToolEvents::deliver(Tool& tool, ToolEventKind kind, AIRealPoint cursor, ai_
     AIEvent event{};
     event.what = what;
     event.message = eventMessage;
-    event.when = static_cast<ai_uint32>(host_.clock().now() * 60); // ticks
+    // Ticks, a 60th of a second, in 32 bits that wrap round as the platform's do; counted
+    // unsigned, so that no clock can overflow them.
+    event.when = static_cast<ai_uint32>(static_cast<std::uint64_t>(host_.clock().now()) * 60u);
     event.where = host_.documentView().artworkToView(cursor);
     event.modifiers = modifiers;
     AIToolMessage message{};

@@ -2,6 +2,8 @@
 
 #include "Host.h"
 
+#include "Cursor.h"
+
 namespace host {
 
 namespace {
@@ -98,6 +100,10 @@ void Tools::select(Tool& tool)
     selected_ = &tool;
     if (previous != nullptr)
         tell(*previous, kSelectorAIDeselectTool);
+    // The cursor is the selected tool's: a plug-in's tool sets its own when it is selected,
+    // the host's own tools point with the arrow.
+    if (tool.owner == nullptr)
+        ns::Cursor::arrowCursor().set();
     tell(tool, kSelectorAISelectTool);
 }
 

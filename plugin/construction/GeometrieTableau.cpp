@@ -46,9 +46,14 @@ bool Fini(std::initializer_list<double> values)
     return true;
 }
 
-bool TropDObjets(double nombre)
+// More objects than an element may make: counted in 64 bits from counts already known to be
+// positive, so that no stored or typed count can overflow the product or make it negative.
+bool TropDObjets(int64_t a, int64_t b = 1, int64_t c = 1)
 {
-    return nombre > static_cast<double>(kMaxObjetsParElement);
+    if (a <= 0 || b <= 0 || c <= 0)
+        return false;
+    return a > kMaxObjetsParElement || b > kMaxObjetsParElement || c > kMaxObjetsParElement ||
+           a * b * c > kMaxObjetsParElement;
 }
 
 // Every coordinate of every shape stays finite on its way to the host.
@@ -111,13 +116,12 @@ void BordParColonne(std::vector<Forme>& formes, const DimensionsTableau& t, doub
 
 std::optional<std::vector<Forme>> FormesLignes(const DimensionsTableau& t)
 {
-    if (t.nL < 2 || !Fini({t.X, t.Y, t.L, t.gL, t.gC}) || !t.hauteurValide())
+    if (t.nL < 2 || t.nC < 1 || !Fini({t.X, t.Y, t.L, t.gL, t.gC}) || !t.hauteurValide())
         return std::nullopt;
     const bool coupees = t.gC != 0;
     if (coupees && !t.largeurValide())
         return std::nullopt;
-    const double traits = (t.nL - 1.0) * (t.gL > 0 ? 2 : 1) * (coupees ? t.nC : 1);
-    if (TropDObjets(traits))
+    if (TropDObjets(int64_t{t.nL} - 1, t.gL > 0 ? 2 : 1, coupees ? t.nC : 1))
         return std::nullopt;
 
     std::vector<Forme> formes;
@@ -133,7 +137,7 @@ std::optional<std::vector<Forme>> FormesLignes(const DimensionsTableau& t)
 
 std::optional<std::vector<Forme>> FormesColonnes(const DimensionsTableau& t)
 {
-    if (t.nC < 2 || !Fini({t.X, t.Y, t.H, t.gL, t.gC}) || !t.largeurValide())
+    if (t.nC < 2 || t.nL < 1 || !Fini({t.X, t.Y, t.H, t.gL, t.gC}) || !t.largeurValide())
         return std::nullopt;
     const bool coupees = t.gL != 0;
     if ((coupees || t.titre) && !t.hauteurValide())
@@ -143,8 +147,7 @@ std::optional<std::vector<Forme>> FormesColonnes(const DimensionsTableau& t)
     const int32_t rangs = t.titre ? t.nL - 1 : t.nL;
     if (rangs < 1)
         return std::nullopt;
-    const double traits = (t.nC - 1.0) * (t.gC > 0 ? 2 : 1) * (coupees ? rangs : 1);
-    if (TropDObjets(traits))
+    if (TropDObjets(int64_t{t.nC} - 1, t.gC > 0 ? 2 : 1, coupees ? rangs : 1))
         return std::nullopt;
 
     const double haut = t.titre ? t.Y - t.h - t.gL : t.Y;
@@ -166,9 +169,12 @@ std::optional<FormesCadre> FormesDuCadre(const DimensionsTableau& t)
     const size_t debutInterieur = formes.size();
 
     if (t.gF != 0) {
-        const double cotes = t.gL != 0 ? 2.0 * t.nL : 2.0;
-        const double bords = t.gC != 0 ? 2.0 * t.nC : 2.0;
-        if ((t.gL != 0 && !t.hauteurValide()) || (t.gC != 0 && !t.largeurValide()) || TropDObjets(cotes + bords))
+        // The inner frame is cut per row and per column: it needs rows and columns to cut by.
+        if ((t.gL != 0 && (t.nL < 1 || !t.hauteurValide())) || (t.gC != 0 && (t.nC < 1 || !t.largeurValide())))
+            return std::nullopt;
+        const int64_t cotes = t.gL != 0 ? 2 * int64_t{t.nL} : 2;
+        const int64_t bords = t.gC != 0 ? 2 * int64_t{t.nC} : 2;
+        if (TropDObjets(cotes + bords))
             return std::nullopt;
 
         if (t.gL == 0 && t.gC == 0) {
@@ -214,11 +220,10 @@ std::optional<Ancre> AncreTitre(const DimensionsTableau& t, double corps)
 
 std::optional<std::vector<Ancre>> AncresCases(const DimensionsTableau& t, double corps)
 {
-    if (!Fini({t.X, t.Y, t.gL, t.gC, corps}) || !t.largeurValide() || !t.hauteurValide())
+    if (t.nL < 1 || t.nC < 1 || !Fini({t.X, t.Y, t.gL, t.gC, corps}) || !t.largeurValide() || !t.hauteurValide())
         return std::nullopt;
     const int32_t premier = t.titre ? 1 : 0;
-    const double cases = static_cast<double>(t.nL - premier) * t.nC;
-    if (TropDObjets(cases))
+    if (TropDObjets(int64_t{t.nL} - premier, t.nC))
         return std::nullopt;
     std::vector<Ancre> ancres;
     for (int32_t r = premier; r < t.nL; ++r)

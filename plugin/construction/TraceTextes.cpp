@@ -32,15 +32,15 @@ ATE::IApplicationPaint PeintureDuTexte()
     return ATE::IApplicationPaint(peinture);
 }
 
-// The text-engine font of entry NumeroPolice + KPOLICE of the host's font list; null when
-// there is no such entry.
+// The text-engine font of entry NumeroPolice + KPOLICE of the host's font list, the list the
+// panel's font pop-up shows; null when there is no such entry.
 ATE::IFont PoliceDuTexte()
 {
     const int64_t numero = int64_t{NumeroPolice} + KPOLICE;
     AIFontKey cle = nullptr;
     FontRef police = nullptr;
     if (numero < 0 || numero > std::numeric_limits<ai_int32>::max() ||
-        sAIFont->GetFontKeyByNumber(static_cast<ai_int32>(numero), &cle) != kNoErr ||
+        sAIFont->IndexUserFontList(static_cast<ai_int32>(numero), &cle) != kNoErr ||
         sAIFont->FontFromFontKey(cle, &police) != kNoErr)
         return ATE::IFont();
     return ATE::IFont(police);

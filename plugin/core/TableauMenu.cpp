@@ -7,6 +7,8 @@
 #include "TableauPlugIn.h"
 #include "TableauSuites.h"
 
+#include <cstdio>
+
 namespace {
 
 // The panel's height on each page, by the colour type of the page's element (gray, RGB,
@@ -62,6 +64,10 @@ ASErr TableauPlugIn::GoMenuItem(AIMenuMessage* message)
 
 void MenuCBP(AIPanelRef panneau, ai_uint32 article)
 {
+    char quoi[32];
+    std::snprintf(quoi, sizeof quoi, "flyout item %u", static_cast<unsigned>(article));
+    if (IgnoreSansSuites(quoi))
+        return;
     sAIPanel->GetFlyoutMenu(panneau, &MenuLocal);
     if (article == 1) {
         if (GdialoguePRE != nullptr) {

@@ -1,6 +1,7 @@
 #include "TableauPlugIn.h"
 
 #include "AIError.h"
+#include "Reglages.h"
 #include "TableauSuites.h"
 
 #include <cstring>
@@ -41,6 +42,9 @@ TableauPlugIn::~TableauPlugIn() = default;
 
 ASErr TableauPlugIn::StartupPlugin(SPInterfaceMessage* message)
 {
+    // A host may start the plug-in again in the same process: it starts from nothing, as a
+    // freshly loaded one does.
+    RemetLesReglagesAZero();
     ASErr error = Plugin::StartupPlugin(message);
     if (error == kNoErr) {
         // The option flags go back as they came: nothing of ours changes them.

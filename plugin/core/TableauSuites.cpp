@@ -1,6 +1,10 @@
 // The plug-in's import table, in the order the host is asked for them.
 #include "TableauSuites.h"
 
+#include "Suites.h"
+
+#include <cstdio>
+
 const AIMenuSuite* sAIMenu = nullptr;
 const AIToolSuite* sAITool = nullptr;
 const AIUnicodeStringSuite* sAIUnicodeString = nullptr;
@@ -91,3 +95,16 @@ ImportSuite gImportSuites[] = {
 #undef TABLEAU_IMPORT_ATE_SUITE
     {nullptr, 0, nullptr},
 };
+
+bool SuitesTenues()
+{
+    return Suites::AcquiredCount() > 0;
+}
+
+bool IgnoreSansSuites(const char* quoi)
+{
+    if (SuitesTenues())
+        return false;
+    std::fprintf(stderr, "Varo-Table: %s ignored: the plug-in is not running (its host suites are released)\n", quoi);
+    return true;
+}

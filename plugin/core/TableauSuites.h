@@ -86,3 +86,10 @@ extern const AIArtboardSuite* sAIArtboard;
 #define TABLEAU_DECLARE_ATE_POINTER(Identifier, name, version, Layout) extern const ATE##Layout##Suite* s##Identifier;
 ATE_SUITES(TABLEAU_DECLARE_ATE_POINTER)
 #undef TABLEAU_DECLARE_ATE_POINTER
+
+// True while the plug-in holds its suites: from "Startup" to "Unload" or "Shutdown".
+bool SuitesTenues();
+// For what reaches the plug-in other than through a host message (a flyout item, a control's
+// action, a click): false while the suites are held; otherwise it says on standard error
+// that `quoi` is ignored, and why, and answers true.
+bool IgnoreSansSuites(const char* quoi);

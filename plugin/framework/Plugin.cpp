@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <new>
 
 Plugin::Plugin(SPPluginRef pluginRef)
@@ -169,7 +170,11 @@ void Plugin::ReportError(ASErr error, const char*, const char*, void*)
     if (FilteredError(error))
         return;
     const std::time_t now = CurrentTime();
-    if (error == fLastError && fSupressDuplicateErrors && fLastErrorTime + fErrorTimeout > now)
+    // The time-out's end, stopped at the clock's end rather than wrapped round.
+    ai_int64 timeoutEnd = 0;
+    if (__builtin_add_overflow(static_cast<ai_int64>(fLastErrorTime), fErrorTimeout, &timeoutEnd))
+        timeoutEnd = fErrorTimeout > 0 ? std::numeric_limits<ai_int64>::max() : std::numeric_limits<ai_int64>::min();
+    if (error == fLastError && fSupressDuplicateErrors && timeoutEnd > now)
         return;
     fLastError = error;
     fLastErrorTime = now;

@@ -2,6 +2,7 @@
 
 #include "Miroirs.h"
 #include "Reglages.h"
+#include "TableauSuites.h"
 #include "ThemeInterface.h"
 
 #include "Color.h"
@@ -20,6 +21,8 @@ BoutonReveilTableau::BoutonReveilTableau(ns::Rect frame) : ns::View(frame)
 
 void BoutonReveilTableau::mouseDown(const ns::Event&)
 {
+    if (IgnoreSansSuites("a click on the panel"))
+        return;
     setFrameOrigin({kXEcarte, frame().origin.y});
     OutilSelectionne = true;
     // The host answers with its tool-selection message, which wakes the panel.

@@ -1,8 +1,10 @@
 #include "ListePolices.h"
 
+#include "Reglages.h"
 #include "TableauSuites.h"
 
 #include <cstring>
+#include <limits>
 
 void RemplitListePolices(ns::PopUpButton* liste)
 {
@@ -24,4 +26,14 @@ void RemplitListePolices(ns::PopUpButton* liste)
         if (erreur != kNoErr)
             return;
     }
+}
+
+void SelectionnePolice(ns::PopUpButton* liste, int32_t numero)
+{
+    if (liste == nullptr)
+        return;
+    // In 64 bits: a stored index and offset may each be anything a 32-bit integer holds.
+    const int64_t article = int64_t{numero} + KPOLICE;
+    const bool representable = article >= 0 && article <= std::numeric_limits<int>::max();
+    liste->selectItemAtIndex(representable ? static_cast<int>(article) : -1);
 }

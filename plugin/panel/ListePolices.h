@@ -8,3 +8,6 @@
 // failing host call still appends the item of its index (with the name read so far) and ends
 // the list.
 void RemplitListePolices(ns::PopUpButton* liste);
+
+// Selects the item of font `numero` (item numero + KPOLICE); none when that item cannot be.
+void SelectionnePolice(ns::PopUpButton* liste, int32_t numero);

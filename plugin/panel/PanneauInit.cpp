@@ -93,8 +93,7 @@ void TableauDialogue::PANinit()
 
     RemplitListePolices(PANlistePolices);
     NumeroPolice = NumeroPoliceDefaut;
-    if (PANlistePolices != nullptr)
-        PANlistePolices->selectItemAtIndex(NumeroPolice + KPOLICE);
+    SelectionnePolice(PANlistePolices, NumeroPolice);
 
     const Interrupteur interrupteurs[] = {
         {&AvecSansCadre, &GavecSansCadre, &GavecSansCadreTexte, "With frame", "Without frame", "With or without frame."},

@@ -27,6 +27,9 @@ TableauDialogue::TableauDialogue(std::string nibName, ns::Bundle* bundle) : ns::
 
 bool TableauDialogue::performAction(std::string_view selector, ns::Object* sender)
 {
+    // The panel outlives a plug-in that was unloaded or shut down; its controls then do nothing.
+    if (kActions.contains(selector) && IgnoreSansSuites(std::string(selector).c_str()))
+        return true;
     return kActions.perform(*this, selector, sender);
 }
 

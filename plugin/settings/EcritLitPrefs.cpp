@@ -4,6 +4,7 @@
 #include "Reglages.h"
 #include "TableauSuites.h"
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -23,15 +24,38 @@ const ReelStocke kReels[] = {
     {"GouttiereCadre", &GouttiereCadreDefaut, 3.2},
 };
 
+// The stored integers, each with the bounds within which the plug-in can use it: a count of
+// rows or columns from 1 to kNombreMaxRangs, a font index and its offset small enough that
+// their sum is an item of the font pop-up. A value outside was not written by the plug-in
+// (the file was edited, or damaged): its factory value takes its place, and the plug-in says so.
 struct EntierStocke {
     const char* cle;
     int32_t* variable;
     int32_t usine;
+    int32_t minimum, maximum;
 };
 const EntierStocke kEntiers[] = {
-    {"NombreLignes", &NombreDeLignesDefaut, 3},
-    {"NombreColonnes", &NombreDeColonnesDefaut, 4},
+    {"NombreLignes", &NombreDeLignesDefaut, 3, 1, kNombreMaxRangs},
+    {"NombreColonnes", &NombreDeColonnesDefaut, 4, 1, kNombreMaxRangs},
 };
+const EntierStocke kNumPolice{"NumPolice", &NumeroPoliceDefaut, 0, 0, kNumeroMaxPolice};
+const EntierStocke kVariablePolice{"VariablePolice", &KPOLICE, 0, -kNumeroMaxPolice, kNumeroMaxPolice};
+
+// Reads the integer into its variable when present; one out of bounds becomes the factory
+// value. False when the key is missing (the variable is then unchanged).
+bool LitEntierBorne(const EntierStocke& e)
+{
+    int32_t lu = 0;
+    if (sAIPreference->GetIntegerPreference(kPrefixePrefs, e.cle, &lu) != kNoErr)
+        return false;
+    if (lu < e.minimum || lu > e.maximum) {
+        std::fprintf(stderr, "Varo-Table: the stored \"%s\" (%d) is outside %d to %d: the factory value %d is used\n",
+                     e.cle, lu, e.minimum, e.maximum, e.usine);
+        lu = e.usine;
+    }
+    *e.variable = lu;
+    return true;
+}
 
 std::string CleCouleur(const char* nom, Element element)
 {
@@ -105,14 +129,14 @@ void LitPrefs()
     for (const ReelStocke& r : kReels)
         LitReel(r.cle, *r.variable);
     for (const EntierStocke& e : kEntiers)
-        LitEntier(e.cle, *e.variable);
+        LitEntierBorne(e);
     sAIPreference->GetStringPreference(kPrefixePrefs, "Police", NomPolice, kLongueurNomPolice);
     NomPolice[kLongueurNomPolice - 1] = '\0';
     CopieNomPolice(NomPoliceDefaut, NomPolice);
-    if (sAIPreference->GetIntegerPreference(kPrefixePrefs, "NumPolice", &NumeroPoliceDefaut) != kNoErr)
+    if (!LitEntierBorne(kNumPolice))
         NumeroPoliceDefaut = 0;
     LitReel("Corps", CorpsDefaut);
-    if (sAIPreference->GetIntegerPreference(kPrefixePrefs, "VariablePolice", &KPOLICE) != kNoErr)
+    if (!LitEntierBorne(kVariablePolice))
         KPOLICE = 0;
     for (int e = 0; e < NombreElements; ++e) {
         const Element element = static_cast<Element>(e);

@@ -1,5 +1,10 @@
 #include "Reglages.h"
 
+#include "JeuxDeCouleurs.h"
+
+#include <cstring>
+#include <initializer_list>
+
 double PositionX;
 double PositionY;
 double LongueurTableau;
@@ -52,3 +57,41 @@ AIArtHandle AHGroupeTC;
 AIPathStyle StyleLignes;
 AIPathStyle StyleColonnes;
 AIPathStyle StyleCadre;
+
+void OublieSousGroupes()
+{
+    AHGroupeCadres = AHGroupeLI = AHGroupeCO = AHGroupeTI = AHGroupeTC = nullptr;
+}
+
+void RemetLesReglagesAZero()
+{
+    PositionX = PositionY = LongueurTableau = HauteurTableau = 0;
+    for (int32_t* entier : {&NombreDeLignes, &NombreDeLignesProv, &NombreDeLignesDefaut, &NombreDeColonnes,
+                            &NombreDeColonnesProv, &NombreDeColonnesDefaut, &NumeroPolice, &NumeroPoliceProv,
+                            &NumeroPoliceDefaut, &KPOLICE, &IndexPopup})
+        *entier = 0;
+    for (double* reel : {&EpaisseurLignes,   &EpaisseurLignesProv,   &EpaisseurLignesDefaut,
+                         &EpaisseurColonnes, &EpaisseurColonnesProv, &EpaisseurColonnesDefaut,
+                         &EpaisseurCadre,    &EpaisseurCadreProv,    &EpaisseurCadreDefaut,
+                         &EpaisseurCadreDeux, &EpaisseurCadreDeuxProv, &EpaisseurCadreDeuxDefaut,
+                         &GouttiereLignes,   &GouttiereLignesProv,   &GouttiereLignesDefaut,
+                         &GouttiereColonnes, &GouttiereColonnesProv, &GouttiereColonnesDefaut,
+                         &GouttiereCadre,    &GouttiereCadreProv,    &GouttiereCadreDefaut,
+                         &Corps,             &CorpsProv,             &CorpsDefaut})
+        *reel = 0;
+    for (char* texte : {NomPoliceDefaut, NomPoliceProv, NomPolice})
+        std::memset(texte, 0, kLongueurNomPolice);
+    std::memset(TitreTableau, 0, sizeof TitreTableau);
+    std::memset(TexteCase, 0, sizeof TexteCase);
+    for (bool* drapeau : {&AvecSansCadre, &AvecSansTitre, &AvecSansTexte, &SonDefaut, &SonProv, &OutilsGroupe,
+                          &OutilsGroupeProv, &PanneauVisible, &TableauCree, &GroupeCree, &OKDrag, &DoitRedessiner,
+                          &OutilSelectionne})
+        *drapeau = false;
+    VirguleOuPoint = '\0';
+    PositionCurseur = PosTexteAnno = AIRealPoint{0, 0};
+    AHGroupe = nullptr;
+    OublieSousGroupes();
+    StyleLignes = StyleColonnes = StyleCadre = AIPathStyle{};
+    for (JeuCouleurs& jeu : JeuxCouleurs)
+        jeu = JeuCouleurs{};
+}

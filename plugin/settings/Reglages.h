@@ -31,6 +31,12 @@ extern double GouttiereCadre, GouttiereCadreProv, GouttiereCadreDefaut;
 extern double Corps, CorpsProv, CorpsDefaut;
 extern int32_t NumeroPolice, NumeroPoliceProv, NumeroPoliceDefaut;
 
+// The most rows or columns a stored count may give; a table of more could not be drawn (the
+// construction makes at most 100,000 objects an element).
+constexpr int32_t kNombreMaxRangs = 100000;
+// The largest font index, and offset, a stored value may give.
+constexpr int32_t kNumeroMaxPolice = 1000000;
+
 // Font names (NUL-terminated) and the offset from a font index to a font pop-up item.
 constexpr int kLongueurNomPolice = 256;
 extern char NomPoliceDefaut[kLongueurNomPolice];
@@ -78,3 +84,9 @@ extern AIArtHandle AHGroupeTC;     // "Text"
 extern AIPathStyle StyleLignes;
 extern AIPathStyle StyleColonnes;
 extern AIPathStyle StyleCadre;
+
+// The sub-group handles of a table that has none of its parts yet: a new table's.
+void OublieSousGroupes();
+// Every variable above back to zero, as when the plug-in's code is loaded: a plug-in started
+// again in the same process starts from nothing of the run before.
+void RemetLesReglagesAZero();

@@ -119,6 +119,13 @@ ASErr TableauPlugIn::CreationGroupe(AIToolMessage*)
         if (TitreEst(candidat, kCalqueTableaux))
             calque = candidat;
     }
+    // A layer this gesture made goes again when the gesture makes no table: it leaves nothing.
+    AILayerHandle calqueNouveau = nullptr;
+    const auto echec = [&calqueNouveau](ASErr raison) {
+        if (calqueNouveau != nullptr)
+            sAILayer->DeleteLayer(calqueNouveau);
+        return raison;
+    };
     if (calque != nullptr) {
         ASBoolean modifiable = false;
         if ((error = sAILayer->GetLayerEditable(calque, &modifiable)) != kNoErr)
@@ -128,22 +135,24 @@ ASErr TableauPlugIn::CreationGroupe(AIToolMessage*)
     } else {
         AILayerHandle courant = nullptr;
         if ((error = sAILayer->GetCurrentLayer(&courant)) != kNoErr ||
-            (error = sAILayer->InsertLayer(courant, kPlaceAboveAll, &calque)) != kNoErr ||
-            (error = sAILayer->SetLayerTitle(calque, kCalqueTableaux)) != kNoErr)
+            (error = sAILayer->InsertLayer(courant, kPlaceAboveAll, &calque)) != kNoErr)
             return error;
+        calqueNouveau = calque;
+        if ((error = sAILayer->SetLayerTitle(calque, kCalqueTableaux)) != kNoErr)
+            return echec(error);
     }
 
     AILayerHandle courant = nullptr;
     ASBoolean modifiable = false;
     if ((error = sAILayer->GetCurrentLayer(&courant)) != kNoErr ||
         (error = sAILayer->GetLayerEditable(courant, &modifiable)) != kNoErr)
-        return error;
+        return echec(error);
     if (!modifiable)
-        return AlerteCalqueVerrouille();
+        return echec(AlerteCalqueVerrouille());
 
     AIArtHandle groupeCalque = nullptr;
     if ((error = sAIArt->GetFirstArtOfLayer(calque, &groupeCalque)) != kNoErr)
-        return error;
+        return echec(error);
 
     // An empty group left by an earlier gesture that drew nothing goes first.
     if (AHGroupe != nullptr && sAIArt->ValidArt(AHGroupe, true)) {
@@ -153,8 +162,13 @@ ASErr TableauPlugIn::CreationGroupe(AIToolMessage*)
     }
 
     if ((error = sAIArt->NewArt(kGroupArt, kPlaceInsideOnTop, groupeCalque, &AHGroupe)) != kNoErr)
-        return error;
+        return echec(error);
     GroupeCree = true;
+    // A new table has none of its parts yet: the handles of the previous one must not lead a
+    // rebuild of this one to dispose of that table's groups.
+    OublieSousGroupes();
+    // The group is the table; without its name it is a table all the same, and the status
+    // says why it has none.
     return sAIArt->SetArtName(AHGroupe, "Table");
 }
 
@@ -173,10 +187,11 @@ ASErr TableauPlugIn::ToolMouseDown(AIToolMessage* message)
     GroupeCree = false;
     TableauCree = false;
     // The gesture makes no table when its group cannot be made: its drags and its mouse-up
-    // then do nothing either.
+    // then do nothing either. A group that could not be named is still the table's.
     OKDrag = false;
-    if (ASErr error = CreationGroupe(message))
-        return error;
+    const ASErr creation = CreationGroupe(message);
+    if (!GroupeCree)
+        return creation;
     if (SonDefaut)
         Sonorise(9000);
     PositionX = message->cursor.h;
@@ -184,7 +199,7 @@ ASErr TableauPlugIn::ToolMouseDown(AIToolMessage* message)
     AfficheMillimetres(GzonePositionX, PositionX);
     AfficheMillimetres(GzonePositionY, PositionY);
     OKDrag = true;
-    return kNoErr;
+    return creation;
 }
 
 ASErr TableauPlugIn::ToolMouseDrag(AIToolMessage* message)

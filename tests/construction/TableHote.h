@@ -29,7 +29,7 @@ struct Chemin {
 
 class TableHote : public testing::Test {
 protected:
-    TableHote() : host_(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans", "Test Serif", "Test Mono"}})
+    TableHote() : host_(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans", "Test Serif", "Test Mono"}, {}})
     {
         host_.plugins().addInProcess("VaroTable", PluginMain);
         host_.launch();

@@ -138,7 +138,7 @@ TEST_F(TableHote, AFrameTheHostRefusesStaysEmptyAndTheOthersAreMade)
         bool police; // the font still set
     } cas[] = {
         {kAITextFrameSuite, "GetATETextRange", false, false},
-        {kAIFontSuite, "GetFontKeyByNumber", true, false},
+        {kAIFontSuite, "IndexUserFontList", true, false},
         {kAIFontSuite, "FontFromFontKey", true, false},
         {"ATE Text Range Suite", "InsertAfter", false, true},
     };

@@ -385,7 +385,7 @@ TEST_F(HostPanels, ChoosingAFlyoutItemCallsTheHandlerOnlyForAnEnabledItem)
     EXPECT_EQ(host_.log().takeUnread(), (std::vector<std::string>{
                                             "warning: no panel with a flyout menu",
                                             "warning: flyout item 1 is disabled",
-                                            "warning: flyout item 2 is disabled", // a separator
+                                            "warning: flyout item 2 is a separator", // a separator
                                             "warning: no flyout item 4",
                                             "flyout \"Table 2.0\" 3 \"Show help\"",
                                             "flyout \"Table 2.0\" 3 \"Hide \\\"help\\\"\"",

@@ -76,7 +76,7 @@ TEST(PluginManager, LeavesOutBundlesItCannotLoadAndSaysWhy)
 
     testing::internal::CaptureStderr();
     {
-        host::Host host(host::HostOptions{folder, {}, {}});
+        host::Host host(host::HostOptions{folder, {}, {}, {}});
         EXPECT_TRUE(host.plugins().all().empty());
         int warnings = 0;
         for (const auto& line : host.log().lines())

@@ -44,7 +44,7 @@ protected:
     }
     std::unique_ptr<host::Host> start()
     {
-        auto made = std::make_unique<host::Host>(host::HostOptions{{}, file_, {}});
+        auto made = std::make_unique<host::Host>(host::HostOptions{{}, file_, {}, {}});
         const void* table = nullptr;
         EXPECT_EQ(made->suites().acquire(kAIPreferenceSuite, kAIPreferenceSuiteVersion, &table), kNoErr);
         suite_ = static_cast<const AIPreferenceSuite*>(table);

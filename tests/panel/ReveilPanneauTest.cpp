@@ -20,7 +20,7 @@ namespace {
 
 class Reveil : public testing::Test {
 protected:
-    Reveil() : host_(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans", "Test Serif", "Test Mono"}})
+    Reveil() : host_(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans", "Test Serif", "Test Mono"}, {}})
     {
         host_.plugins().addInProcess("VaroTable", PluginMain, VARO_PLUGINS_DIR "/VaroTable.bundle/Resources");
         IndexPopup = 3; // the waking sets it

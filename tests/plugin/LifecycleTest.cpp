@@ -10,7 +10,7 @@ namespace {
 
 class Lifecycle : public testing::Test {
 protected:
-    Lifecycle() : host_(host::HostOptions{VARO_PLUGINS_DIR, {}, std::vector<std::string>{"Test Sans"}}) {}
+    Lifecycle() : host_(host::HostOptions{VARO_PLUGINS_DIR, {}, std::vector<std::string>{"Test Sans"}, {}}) {}
 
     host::PluginRecord& plugin() { return *host_.plugins().all().at(0); }
     bool logged(const std::string& line) const
@@ -115,7 +115,7 @@ TEST_F(Lifecycle, AnUnknownMessageIsOneWarningAndNoFailure)
 TEST(UnloadedCode, TheCursorThePlugInSetOutlivesItsCode)
 {
     {
-        host::Host host(host::HostOptions{VARO_PLUGINS_DIR, {}, std::vector<std::string>{"Test Sans"}});
+        host::Host host(host::HostOptions{VARO_PLUGINS_DIR, {}, std::vector<std::string>{"Test Sans"}, {}});
         host.launch();
         host.tools().select(*host.tools().withTitle("Table Tool"));
         ASSERT_EQ(ns::Cursor::currentCursor().name(), "") << "an image of the plug-in's";

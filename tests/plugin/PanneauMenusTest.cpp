@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 class Panneau : public testing::Test {
 protected:
     explicit Panneau(const fs::path& resources = VARO_PLUGINS_DIR "/VaroTable.bundle/Resources")
-        : host_(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}})
+        : host_(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}})
     {
         host_.plugins().addInProcess("VaroTable", PluginMain, resources);
         IndexPopup = 0;
@@ -142,7 +142,7 @@ TEST_P(IconePanneau, IsReadWholeWhateverItsSize)
     std::ofstream(bundle / "Resources" / "IconePanneauReduit.png", std::ios::binary)
         .write(reinterpret_cast<const char*>(octets.data()), static_cast<std::streamsize>(octets.size()));
     {
-        host::Host host(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}});
+        host::Host host(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}});
         host.plugins().addInProcess("VaroTable", PluginMain, bundle / "Resources");
         host.launch();
         ASSERT_EQ(host.panels().all().size(), 1u);

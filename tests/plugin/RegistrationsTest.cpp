@@ -12,7 +12,7 @@ namespace {
 
 class Registrations : public testing::Test {
 protected:
-    Registrations() : host_(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}})
+    Registrations() : host_(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}})
     {
         plugin_ = &host_.plugins().addInProcess("VaroTable", PluginMain);
     }
@@ -89,7 +89,7 @@ TEST(Placement, TheToolJoinsTheGroupItIsAskedTo)
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.description);
-        host::Host host(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}});
+        host::Host host(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}});
         host::PluginRecord& frere = host.plugins().addInProcess("Sibling", [](const char*, const char*, void*) -> ASErr { return kNoErr; });
         host.plugins().addInProcess("VaroTable", PluginMain);
         for (const char* titre : c.freres) {

@@ -53,8 +53,10 @@ TEST(Commands, ChecksEveryLineBeforeAnythingRuns)
         {{"save", "t.png", "0"}, "a picture's scale lies between 0.05 and 16"},
         {{"save", "t.png", "1", "2"}, "\"save\" takes FILE.svg|FILE.png [SCALE]"},
         {{"fail", "S", "O", "NOPE"}, "\"NOPE\" is not a result code ('ABCD' or a number)"},
-        {{"clock", "soon"}, "\"soon\" is not a number of seconds"},
-        {{"clock", "+"}, "\"+\" is not a number of seconds"},
+        {{"clock", "soon"}, "\"soon\" is not a whole number of seconds within 64 bits"},
+        {{"clock", "+"}, "\"+\" is not a whole number of seconds within 64 bits"},
+        {{"clock", "+-1"}, "\"+-1\" is not a whole number of seconds within 64 bits"},
+        {{"clock", "+9223372036854775808"}, "\"+9223372036854775808\" is not a whole number of seconds within 64 bits"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(script::check(line(c.words)), c.reason) << c.words[0];

@@ -8,6 +8,8 @@
 #include <nlohmann/json.hpp>
 
 #include <cstring>
+#include <functional>
+#include <limits>
 #include <filesystem>
 #include <fstream>
 
@@ -31,14 +33,17 @@ protected:
     ~Prefs() override { fs::remove_all(folder_); }
 
     // Starts a host on the store (holding `stored` when given), reads the preferences as at
-    // start-up, and quits.
-    void Demarre(const Json* stored = nullptr)
+    // start-up (after `avant`, which sets the variables as they are before the reading), and
+    // quits.
+    void Demarre(const Json* stored = nullptr, const std::function<void()>& avant = {})
     {
         if (stored != nullptr)
             std::ofstream(file_) << stored->dump();
-        host::Host host(host::HostOptions{{}, file_, std::vector<std::string>{"Test Sans", "Test Serif"}});
+        host::Host host(host::HostOptions{{}, file_, std::vector<std::string>{"Test Sans", "Test Serif"}, {}});
         host.plugins().addInProcess("VaroTable", PluginMain);
         host.launch();
+        if (avant)
+            avant();
         LitPrefs();
         host.quit();
     }
@@ -93,11 +98,12 @@ TEST_F(Prefs, AStoredSetIsReadWithTheRuleForEachMissingKey)
     stocke.erase("VariablePolice");
     const Json fichier = {{kPrefixePrefs, stocke}};
 
-    EpaisseurLignesDefaut = 9;
-    CorpsDefaut = 0; // as at start-up
-    OutilsGroupe = true;
-    KPOLICE = 5;
-    Demarre(&fichier);
+    Demarre(&fichier, [] {
+        EpaisseurLignesDefaut = 9;
+        CorpsDefaut = 0; // as at start-up
+        OutilsGroupe = true;
+        KPOLICE = 5;
+    });
     EXPECT_EQ(NombreDeLignesDefaut, 7);
     EXPECT_STREQ(NomPoliceDefaut, "Test Serif");
     EXPECT_EQ(NumeroPoliceDefaut, 1);
@@ -112,6 +118,45 @@ TEST_F(Prefs, AStoredSetIsReadWithTheRuleForEachMissingKey)
     const Json sansNumero = {{kPrefixePrefs, stocke}};
     Demarre(&sansNumero);
     EXPECT_EQ(NumeroPoliceDefaut, 0) << "the first font of the host's list";
+}
+
+// A stored integer the plug-in did not write (edited by hand, damaged) is read as its factory
+// value when it lies outside the bounds within which it can be used, and the plug-in says so.
+TEST_F(Prefs, AStoredIntegerOutOfItsBoundsIsReadAsItsFactoryValue)
+{
+    const struct {
+        const char* cle;
+        int32_t stocke;
+        const int32_t* variable;
+        int32_t lu;
+    } cas[] = {
+        {"NombreLignes", std::numeric_limits<int32_t>::min(), &NombreDeLignesDefaut, 3},
+        {"NombreLignes", 0, &NombreDeLignesDefaut, 3},
+        {"NombreLignes", 1, &NombreDeLignesDefaut, 1},
+        {"NombreLignes", kNombreMaxRangs, &NombreDeLignesDefaut, kNombreMaxRangs},
+        {"NombreColonnes", kNombreMaxRangs + 1, &NombreDeColonnesDefaut, 4},
+        {"NombreColonnes", -1, &NombreDeColonnesDefaut, 4},
+        {"NumPolice", std::numeric_limits<int32_t>::max(), &NumeroPoliceDefaut, 0},
+        {"NumPolice", -1, &NumeroPoliceDefaut, 0},
+        {"VariablePolice", 1, &KPOLICE, 1},
+        {"VariablePolice", std::numeric_limits<int32_t>::min(), &KPOLICE, 0},
+    };
+    Demarre();
+    const Json usine = Stocke();
+    for (const auto& c : cas) {
+        SCOPED_TRACE(std::string(c.cle) + " " + std::to_string(c.stocke));
+        Json stocke = usine;
+        stocke[c.cle] = {{"int", c.stocke}};
+        const Json fichier = {{kPrefixePrefs, stocke}};
+        testing::internal::CaptureStderr();
+        Demarre(&fichier);
+        const std::string dit = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(*c.variable, c.lu);
+        EXPECT_EQ(dit.find(std::string("the stored \"") + c.cle + "\" (" + std::to_string(c.stocke) + ")") !=
+                      std::string::npos,
+                  c.lu != c.stocke)
+            << dit;
+    }
 }
 
 TEST(CopieNomPolice, ALongNameIsCutBeforeACharacterThatDoesNotFit)

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <ostream>
 #include <string>
@@ -43,7 +44,7 @@ void PrintTo(const Contenu& c, std::ostream* os)
 
 class Outil : public testing::Test {
 protected:
-    Outil() : host_(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans", "Test Serif"}})
+    Outil() : host_(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans", "Test Serif"}, {}})
     {
         host_.plugins().addInProcess("VaroTable", PluginMain, VARO_PLUGINS_DIR "/VaroTable.bundle/Resources");
         // The plug-in's state outlives a host here: each test starts as a fresh launch would.
@@ -275,6 +276,71 @@ TEST_F(Outil, ALockedLayerIsAnAlertAndTheGestureMakesNothing)
     glisse(50, 500, 150, 400);
     EXPECT_EQ(alertes().size(), 2u);
     EXPECT_EQ(tables().size(), 1u);
+}
+
+// A new table has none of the previous table's parts: a rebuild of a table that lacks some
+// (a flat drag makes only its frame) leaves the table before it whole.
+TEST_F(Outil, ARebuildOfANewTableNeverTouchesTheTableBefore)
+{
+    glisse(100, 700, 400, 610);
+    const AIArtHandle premiere = AHGroupe;
+    glisse(100, 400, 400, 400);
+    const Contenu plate{{"Frame"}, {2}};
+    EXPECT_EQ(contenu(AHGroupe), plate);
+    DoitRedessiner = true;
+    envoie(ToolEventKind::TrackCursor, 0, 0);
+    EXPECT_FALSE(DoitRedessiner);
+    EXPECT_EQ(contenu(premiere), kTableUsine);
+    EXPECT_EQ(contenu(AHGroupe), plate);
+}
+
+// The group's creation is the gesture's condition: a group the host cannot name is the table
+// all the same (the mouse-down answers why it has no name); a gesture that stops leaves
+// nothing behind, not even the layer it made for the tables.
+TEST_F(Outil, AGestureStopsOnlyWithoutItsGroupAndThenLeavesNothing)
+{
+    const struct {
+        const char* suite;
+        const char* operation;
+        bool table;       // the gesture makes its table
+        const char* nom;  // the table's name
+    } cas[] = {
+        {kAIArtSuite, "SetArtName", true, ""},
+        {kAIArtSuite, "NewArt", false, nullptr},
+        {kAILayerSuite, "SetLayerTitle", false, nullptr},
+        {kAIArtSuite, "GetFirstArtOfLayer", false, nullptr},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.operation);
+        for (const AIArtHandle table : tables())
+            sAIArt->DisposeArt(table);
+        if (AILayerHandle calque = calqueTableaux()) {
+            ASSERT_EQ(sAILayer->DeleteLayer(calque), kNoErr);
+        }
+        ai_int32 calques = 0;
+        ASSERT_EQ(sAILayer->CountLayers(&calques), kNoErr);
+        host_.log().takeUnread();
+        host_.faults().failOperation(c.suite, c.operation, AS_FOUR_CHAR('F', 'A', 'I', 'L'));
+        glisse(100, 700, 400, 610);
+        host_.faults().clear();
+
+        const std::vector<std::string> journal = host_.log().takeUnread();
+        const bool echecSignale = std::any_of(journal.begin(), journal.end(), [](const std::string& ligne) {
+            return ligne.find("\"AI Mouse Down\"") != std::string::npos && ligne.ends_with("-> 'FAIL'");
+        });
+        EXPECT_TRUE(echecSignale) << "the mouse-down answers the host's refusal";
+        EXPECT_EQ(TableauCree, c.table);
+        ai_int32 apres = 0;
+        ASSERT_EQ(sAILayer->CountLayers(&apres), kNoErr);
+        if (!c.table) {
+            EXPECT_EQ(apres, calques) << "the layer the gesture made is gone again";
+            EXPECT_EQ(calqueTableaux(), nullptr);
+            continue;
+        }
+        ASSERT_EQ(tables().size(), 1u);
+        EXPECT_EQ(nom(tables()[0]), c.nom);
+        EXPECT_EQ(contenu(tables()[0]).enfants, kTableUsine.enfants) << "drawn whole";
+    }
 }
 
 TEST_F(Outil, AnEmptyTableGroupIsDisposedOfByTheNextDrag)

@@ -71,13 +71,14 @@ std::string sansSerifFamily(FcConfig* config)
 
 } // namespace
 
-FontList::FontList(const std::optional<std::vector<std::string>>& names)
+FontList::FontList(const std::optional<std::vector<std::string>>& names, const std::optional<std::string>& defaultName)
 {
     if (names.has_value()) {
         // The names given are the whole world: fontconfig is not asked, so that a run with
         // --fonts gives the same list and the same default on every machine.
         names_ = *names;
-        default_ = names_.empty() ? -1 : 0;
+        const auto given = defaultName ? std::find(names_.begin(), names_.end(), *defaultName) : names_.end();
+        default_ = names_.empty() ? -1 : given == names_.end() ? 0 : static_cast<int>(given - names_.begin());
         return;
     }
     std::unique_ptr<FcConfig, ConfigDeleter> config(FcInitLoadConfigAndFonts());
