@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: demo test build deps sanitize bench clean
+.PHONY: demo test build deps sanitize bench fuzz fuzz-build fuzz-replay clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -31,5 +31,24 @@ bench: deps
 	@cmake --build build-bench -j $(JOBS) --target rebuild_benchmark
 	./build-bench/bin/rebuild_benchmark $(BENCH_FLAGS)
 
+# The fuzz targets, built with clang and libFuzzer under AddressSanitizer and UBSan in a build
+# of their own. `make fuzz` runs each for FUZZ_SECONDS (60 by default), then a thousand crash
+# trials of the preference store; `make fuzz-replay` only replays the seed corpora and the
+# past findings (what CI does).
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = fuzz_session fuzz_preferences fuzz_interface fuzz_construction
+
+fuzz-build: deps
+	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARO_FUZZ=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target $(FUZZ_TARGETS)
+
+fuzz: fuzz-build build
+	@./scripts/fuzz.sh run $(FUZZ_SECONDS)
+	@cmake --build $(BUILD) -j $(JOBS) --target store_crash_trials
+	@./$(BUILD)/bin/store_crash_trials --host $(BUILD)/bin/varo-host --plugins $(BUILD)/plugins --trials 1000
+
+fuzz-replay: fuzz-build
+	@./scripts/fuzz.sh replay
+
 clean:
-	rm -rf build build-sanitize build-bench out
+	rm -rf build build-sanitize build-bench build-fuzz out

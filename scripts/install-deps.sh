@@ -4,6 +4,8 @@
 set -euo pipefail
 
 packages=(
+  clang
+  libclang-rt-14-dev
   cmake
   g++
   make

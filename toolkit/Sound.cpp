@@ -4,9 +4,14 @@ namespace ns {
 
 namespace {
 
-std::vector<std::string>& playedSounds()
+struct Played {
+    size_t count = 0;
+    std::string last;
+};
+
+Played& playedSounds()
 {
-    static std::vector<std::string> played;
+    static Played played;
     return played;
 }
 
@@ -31,15 +36,21 @@ bool Sound::play() const
     std::error_code error;
     if (!std::filesystem::is_regular_file(path_, error))
         return false;
-    playedSounds().push_back(name());
+    ++playedSounds().count;
+    playedSounds().last = name();
     if (listener())
         listener()(*this);
     return true;
 }
 
-const std::vector<std::string>& Sound::played()
+size_t Sound::playedCount()
 {
-    return playedSounds();
+    return playedSounds().count;
+}
+
+const std::string& Sound::lastPlayed()
+{
+    return playedSounds().last;
 }
 
 void Sound::setPlayListener(std::function<void(const Sound&)> l)

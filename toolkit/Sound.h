@@ -21,8 +21,10 @@ public:
     // The file's name without its folder, "Pop.aiff".
     std::string name() const { return path_.filename().string(); }
 
-    // Every sound played so far, by name, in order.
-    static const std::vector<std::string>& played();
+    // How many sounds were played so far, and the name of the last one ("" before any):
+    // what is kept of them does not grow with a long session.
+    static size_t playedCount();
+    static const std::string& lastPlayed();
     // Called for each sound played (one listener; empty to stop listening).
     static void setPlayListener(std::function<void(const Sound&)> listener);
 

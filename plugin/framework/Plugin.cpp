@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <limits>
 #include <new>
 
 Plugin::Plugin(SPPluginRef pluginRef)
@@ -170,11 +169,12 @@ void Plugin::ReportError(ASErr error, const char*, const char*, void*)
     if (FilteredError(error))
         return;
     const std::time_t now = CurrentTime();
-    // The time-out's end, stopped at the clock's end rather than wrapped round.
-    ai_int64 timeoutEnd = 0;
-    if (__builtin_add_overflow(static_cast<ai_int64>(fLastErrorTime), fErrorTimeout, &timeoutEnd))
-        timeoutEnd = fErrorTimeout > 0 ? std::numeric_limits<ai_int64>::max() : std::numeric_limits<ai_int64>::min();
-    if (error == fLastError && fSupressDuplicateErrors && timeoutEnd > now)
+    // The last report was less than the time-out ago: now - last < time-out, which is
+    // last + time-out > now without a sum that a clock at its end would overflow.
+    ai_int64 since = 0;
+    const bool recent = !__builtin_sub_overflow(static_cast<ai_int64>(now), static_cast<ai_int64>(fLastErrorTime), &since) &&
+                        since < fErrorTimeout;
+    if (error == fLastError && fSupressDuplicateErrors && recent)
         return;
     fLastError = error;
     fLastErrorTime = now;

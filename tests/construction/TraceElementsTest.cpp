@@ -225,6 +225,22 @@ TEST_F(TableHote, SettingsThatMakeNoSenseDrawNothingForWhatTheyGovern)
              AvecSansTexte = false;
          },
          {"Lines", "Frame", "Title"}},
+        // Counts a stored or typed value can give: no loop may run on them, no sum overflow.
+        {"the most rows and columns below one",
+         [] {
+             NombreDeLignes = std::numeric_limits<int32_t>::max();
+             NombreDeColonnes = -1;
+             GouttiereColonnes = -1e6;
+         },
+         {"Title"}},
+        {"the fewest rows", [] { NombreDeLignes = std::numeric_limits<int32_t>::min(); }, {"Frame"}},
+        {"the fewest rows, a negative row gutter",
+         [] {
+             NombreDeLignes = std::numeric_limits<int32_t>::min();
+             GouttiereLignes = -1;
+         },
+         {"Title"}},
+        {"the fewest columns", [] { NombreDeColonnes = std::numeric_limits<int32_t>::min(); }, {"Title"}},
         {"one rule more",
          [] {
              NombreDeLignes = static_cast<int32_t>(kMaxObjetsParElement) + 2;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 ASErr Quiet(const char*, const char*, void*)
@@ -44,6 +46,26 @@ TEST(HostAnnotators, AddedActiveThenSwitchedAndTheirRedrawRequestsKept)
     ASSERT_EQ(taken.size(), 2u);
     EXPECT_EQ(taken[0].right, 30);
     EXPECT_TRUE(host.annotators().takeInvalidated().empty());
+
+    // Requests nobody draws are kept in bounded memory: past a few, as the one rectangle that
+    // holds them all.
+    for (ai_int32 i = 0; i <= 1000; ++i) {
+        const AIRect r{i, 2 * i, i + 1, 2 * i + 3};
+        ASSERT_EQ(annotator->InvalAnnotationRect(nullptr, &r), kNoErr);
+    }
+    const std::vector<AIRect> merged = host.annotators().takeInvalidated();
+    ASSERT_LE(merged.size(), host::Invalidations<AIRect>::kMostKept);
+    AIRect all = merged[0];
+    for (const AIRect& r : merged) {
+        all.left = std::min(all.left, r.left);
+        all.top = std::min(all.top, r.top);
+        all.right = std::max(all.right, r.right);
+        all.bottom = std::max(all.bottom, r.bottom);
+    }
+    EXPECT_EQ(all.left, 0);
+    EXPECT_EQ(all.top, 0);
+    EXPECT_EQ(all.right, 1001);
+    EXPECT_EQ(all.bottom, 2003);
 
     const auto* plugin = Acquire<AIPluginSuite>(host, kAIPluginSuite, kAIPluginSuiteVersion);
     ai_int32 options = -1;

@@ -30,6 +30,24 @@ TEST(EventLog, HandsOutEachLineOnce)
     EXPECT_TRUE(log.takeUnread().empty());
 }
 
+// A session that never prints its log keeps only the newest lines, and says how many went.
+TEST(EventLog, KeepsTheNewestLinesOfALongSession)
+{
+    host::EventLog log;
+    const size_t most = host::EventLog::kMostKept;
+    for (size_t i = 0; i < most + 2; ++i)
+        log.note(std::to_string(i));
+    EXPECT_EQ(log.lines().size(), most);
+    const std::vector<std::string> unread = log.takeUnread();
+    ASSERT_EQ(unread.size(), most + 1);
+    EXPECT_EQ(unread.front(), "(2 earlier lines were not kept)");
+    EXPECT_EQ(unread[1], "2");
+    EXPECT_EQ(unread.back(), std::to_string(most + 1));
+    EXPECT_TRUE(log.lines().empty()) << "what was read is forgotten";
+    log.note("next");
+    EXPECT_EQ(log.takeUnread(), std::vector<std::string>{"next"});
+}
+
 } // namespace
 
 namespace {

@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <unistd.h>
 
@@ -241,6 +242,76 @@ TEST_F(PreferenceStoreTest, WhenEveryPlaceAsideIsTakenTheFileStaysAndNothingIsSa
     EXPECT_EQ(suite_->PutBooleanPreference("VaroTableau", "Son", true), kWriteErr);
     EXPECT_EQ(read(file_), "{");
     EXPECT_EQ(read(file_.string() + ".corrupt100"), "100");
+}
+
+// The store is written where the user keeps it: through a link to it, with the file's own
+// permissions; and what one batch changes reaches the disk once, at its end. A killed save's
+// temporary file goes at the next start.
+TEST_F(PreferenceStoreTest, TheFileIsWrittenThroughItsLinkWithItsPermissionsAndOnceABatch)
+{
+    const fs::path real = folder_ / "dotfiles" / "varo.json";
+    fs::create_directories(real.parent_path());
+    fs::create_directories(file_.parent_path());
+    std::ofstream(real) << R"({"P": {"A": {"int": 1}}})";
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(fs::relative(real, file_.parent_path()), file_);
+    // Saves through the link are made beside the file it points to.
+    const fs::path leftover = real.parent_path() / ".varo.json.Ab3x9Z";
+    const fs::path notOurs = real.parent_path() / ".varo.json.keep";
+    std::ofstream(leftover) << "half";
+    std::ofstream(notOurs) << "theirs";
+
+    auto h = start();
+    EXPECT_FALSE(fs::exists(leftover)) << "a killed save's temporary file goes";
+    EXPECT_TRUE(fs::exists(notOurs)) << "what is not one stays";
+    ai_int32 a = 0;
+    EXPECT_EQ(suite_->GetIntegerPreference("P", "A", &a), kNoErr);
+    EXPECT_EQ(a, 1);
+    {
+        const host::PreferenceStore::Batch batch = h->preferences().batch();
+        EXPECT_EQ(suite_->PutIntegerPreference("P", "B", 2), kNoErr);
+        EXPECT_EQ(suite_->PutIntegerPreference("P", "C", 3), kNoErr);
+        EXPECT_EQ(suite_->RemovePreference("P", "A"), kNoErr);
+        EXPECT_EQ(Json::parse(read(real))["P"].size(), 1u) << "not yet written";
+    }
+    EXPECT_TRUE(fs::is_symlink(file_)) << "the link stays a link";
+    EXPECT_EQ(Json::parse(read(real)), Json::parse(R"({"P": {"B": {"int": 2}, "C": {"int": 3}}})"));
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_TRUE(warnings(*h).empty());
+}
+
+// A store the host cannot use as a file is said once and left as it is; one far larger than
+// any store is moved aside whole without being read.
+TEST_F(PreferenceStoreTest, AFolderOrAHugeFileIsToldAndKeptWhole)
+{
+    const struct {
+        const char* what;
+        std::function<void(const fs::path&)> make;
+        const char* said;
+        bool saves;
+    } cases[] = {
+        {"a folder", [](const fs::path& f) { fs::create_directories(f / "inside"); }, "(it is a folder)", false},
+        {"a huge file",
+         [](const fs::path& f) {
+             std::ofstream(f) << std::string(host::PreferenceStore::kLargestFile + 1, ' ') << "{}";
+         },
+         "far more than any preference file", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(folder_);
+        fs::create_directories(file_.parent_path());
+        c.make(file_);
+        const auto size = fs::is_regular_file(file_) ? fs::file_size(file_) : 0;
+        auto h = start();
+        ASSERT_EQ(warnings(*h).size(), 1u);
+        EXPECT_NE(warnings(*h)[0].find(c.said), std::string::npos) << warnings(*h)[0];
+        EXPECT_EQ(suite_->PutBooleanPreference("VaroTableau", "Son", true), c.saves ? kNoErr : kWriteErr);
+        if (c.saves)
+            EXPECT_EQ(fs::file_size(file_.string() + ".corrupt"), size);
+        else
+            EXPECT_TRUE(fs::is_directory(file_ / "inside"));
+    }
 }
 
 } // namespace

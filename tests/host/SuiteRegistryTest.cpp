@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 TEST(SuiteRegistry, CountsEveryReferenceAndRefusesWhatItDoesNotHave)
@@ -55,6 +57,16 @@ TEST(Host, InjectedFailuresAndTheClockReachThePlugInThroughTheSuites)
     ai_int64 now = 0;
     ASSERT_EQ(user->GetDateAndTime(&now), kNoErr);
     EXPECT_EQ(now, 1005);
+    // Moved past either end, the clock stays there.
+    constexpr ai_int64 kLast = std::numeric_limits<ai_int64>::max(), kFirst = std::numeric_limits<ai_int64>::min();
+    const struct {
+        ai_int64 from, by, to;
+    } moves[] = {{kLast, 1, kLast}, {kLast - 1, kLast, kLast}, {kFirst, -1, kFirst}, {kFirst, kLast, -1}, {5, kFirst, kFirst + 5}};
+    for (const auto& m : moves) {
+        host.clock().set(m.from);
+        host.clock().advance(m.by);
+        EXPECT_EQ(host.clock().now(), m.to) << m.from << " + " << m.by;
+    }
 
     host.faults().failOperation(kAIUserSuite, "GetDateAndTime", AS_FOUR_CHAR('N', 'O', 'P', 'E'));
     EXPECT_EQ(user->GetDateAndTime(&now), AS_FOUR_CHAR('N', 'O', 'P', 'E'));

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 // Shows when the last report was made; a dropped error leaves it as it was.
@@ -62,6 +64,24 @@ TEST_F(ReportError, TheSameErrorWithinFiveSecondsIsReportedOnce)
         host_.clock().set(kStart + step.secondsLater);
         report(step.error);
         EXPECT_EQ(plugin_.lastReport(), step.lastReport) << "at +" << step.secondsLater << " s";
+    }
+
+    // At the ends of the clock the time-out holds without overflowing.
+    constexpr std::time_t kLast = std::numeric_limits<std::time_t>::max();
+    const struct {
+        std::time_t now;
+        std::time_t lastReport;
+    } ends[] = {
+        {kLast, kLast},                                  // reported
+        {kLast, kLast},                                  // the same at once: dropped
+        {std::numeric_limits<std::time_t>::min(), std::numeric_limits<std::time_t>::min()}, // far back: reported
+        {std::numeric_limits<std::time_t>::min(), std::numeric_limits<std::time_t>::min()},
+        {kLast, kLast},                                  // from the far past to the end: reported
+    };
+    for (const auto& end : ends) {
+        host_.clock().set(end.now);
+        report(kSomeError);
+        EXPECT_EQ(plugin_.lastReport(), end.lastReport) << "at " << end.now;
     }
 }
 

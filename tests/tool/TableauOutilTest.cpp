@@ -392,14 +392,14 @@ TEST_F(Outil, TheCursorsFollowTheToolAndTheKeys)
 
 TEST_F(Outil, AMouseDownPlaysPopWhenSoundIsOn)
 {
-    const size_t avant = ns::Sound::played().size();
+    const size_t avant = ns::Sound::playedCount();
     SonDefaut = false;
     glisse(100, 700, 400, 610);
-    EXPECT_EQ(ns::Sound::played().size(), avant);
+    EXPECT_EQ(ns::Sound::playedCount(), avant);
     SonDefaut = true;
     glisse(100, 700, 400, 610);
-    ASSERT_EQ(ns::Sound::played().size(), avant + 1);
-    EXPECT_EQ(ns::Sound::played().back(), "Pop.aiff");
+    ASSERT_EQ(ns::Sound::playedCount(), avant + 1);
+    EXPECT_EQ(ns::Sound::lastPlayed(), "Pop.aiff");
 }
 
 TEST_F(Outil, SelectionWakesThePanelsFlyoutAndTheAnnotator)

@@ -210,6 +210,15 @@ TEST_F(InterfaceFiles, EveryErrorNamesTheFileAndTheObjectAndConnectsNothing)
         {R"({"view": {"class": "Button", "ref": "b", "cell": "Cellule"}})", "object \"b\": \"cell\" does not apply to its class"},
         {R"({"view": {"class": "View", "subviews": [{"class": "TextField", "id": "zone", "action": "zoneCBP:", "target": "owner"}, {"class": "Oops"}]}})",
          "object #3 (Oops): unknown class \"Oops\""},
+        // Numbers beyond what they are stored in, never cast.
+        {R"({"view": {"class": "Button", "ref": "b", "state": 1e308}})",
+         "object \"b\": \"state\" must be a whole number from -2147483648 to 2147483647"},
+        {R"({"view": {"class": "Button", "ref": "b", "tag": 4294967296}})", "object \"b\": \"tag\" must be a whole number"},
+        {R"({"view": {"class": "Button", "ref": "b", "tag": 1.5}})", "object \"b\": \"tag\" must be a whole number"},
+        {R"({"view": {"class": "View", "ref": "v", "frame": [0, 0, 1e7, 1]}})",
+         "object \"v\": a frame's numbers must lie within -1000000 to 1000000"},
+        {R"({"view": {"class": "TextView", "ref": "t", "fontSize": 0}})",
+         "object \"t\": \"fontSize\" must be more than 0 and at most 1000"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.content);

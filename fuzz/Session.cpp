@@ -1,0 +1,118 @@
+// Fuzz target: a script, run as one whole fresh session of the stand-in host with the plug-in
+// hosted in process, the invariants checked after every step.
+//
+// The input is a script in the host's language. A line "#prefs TEXT" (a comment to the
+// script reader) gives the bytes of the preference file the session starts from. Lines that
+// do not read or check are left out; the files a line names go to the scratch folder and
+// PNG pictures are made small; at most kMostLines lines run, so that one input stays quick.
+#include "Commands.h"
+#include "Invariants.h"
+#include "Scratch.h"
+#include "ScriptReader.h"
+
+#include <cstdint>
+#include <fstream>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+extern "C" ASErr PluginMain(const char* caller, const char* selector, void* message);
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr size_t kMostLines = 100;
+const char* const kPrefsLine = "#prefs ";
+
+// What the session may write: one SVG, one PNG, one snapshot, all in the scratch folder.
+void keepInScratch(script::Line& line)
+{
+    auto& w = line.words;
+    if (w[0] == "save") {
+        const bool svg = w[1].size() >= 4 && w[1].compare(w[1].size() - 4, 4, ".svg") == 0;
+        w[1] = svg ? "out.svg" : "out.png";
+        if (w.size() > 2)
+            w[2] = "0.1";
+    } else if (w[0] == "snapshot") {
+        w[2] = "snapshot.png";
+    }
+}
+
+struct Session {
+    std::optional<std::string> preferences;
+    std::vector<script::Line> lines;
+    std::set<std::string> typed; // fields the script typed into
+};
+
+Session readSession(const uint8_t* data, size_t size)
+{
+    Session session;
+    std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
+    std::string text;
+    int number = 0;
+    while (std::getline(in, text) && session.lines.size() < kMostLines) {
+        ++number;
+        if (text.rfind(kPrefsLine, 0) == 0) {
+            session.preferences = text.substr(std::char_traits<char>::length(kPrefsLine));
+            continue;
+        }
+        script::Line line{"fuzz", number, {}};
+        std::string reason;
+        if (!script::splitWords(text, line.words, reason) || line.words.empty() || !script::check(line).empty())
+            continue;
+        keepInScratch(line);
+        if (line.words[0] == "type")
+            session.typed.insert(line.words[1]);
+        session.lines.push_back(std::move(line));
+    }
+    return session;
+}
+
+// Nothing of the session before: its files, its store, what it moved aside.
+void emptyScratch()
+{
+    std::error_code ignored;
+    for (const auto& entry : fs::directory_iterator(fuzz::scratchFolder(), ignored))
+        fs::remove_all(entry.path(), ignored);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    fuzz::scratchFolder();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const Session session = readSession(data, size);
+    emptyScratch();
+    const fs::path store = fuzz::scratchFolder() / "preferences.json";
+    if (session.preferences)
+        std::ofstream(store, std::ios::binary) << *session.preferences;
+
+    std::ostream nowhere(nullptr);
+    {
+        host::Host host(host::HostOptions{{}, store, std::vector<std::string>{"Alpha", "Beta", "Gamma"}, {}});
+        host.plugins().addInProcess("VaroTable", PluginMain, fuzz::pluginResources());
+        bool fails = false;
+        for (const script::Line& line : session.lines) {
+            host.deliverPendingEvents();
+            script::run(line, host, nowhere);
+            fails = fails || line.words[0] == "fail" || line.words[0] == "unavailable";
+            fuzz::checkDocument(host.document(), !fails);
+            fuzz::checkFields(host, session.typed);
+            fuzz::checkPreferenceFile(store, session.preferences);
+        }
+        host.deliverPendingEvents();
+        fuzz::checkDocument(host.document(), !fails);
+        fuzz::checkFields(host, session.typed);
+    }
+    // The store as the session left it, the application gone.
+    fuzz::checkPreferenceFile(store, session.preferences);
+    return 0;
+}
