@@ -33,8 +33,8 @@ public:
     T raw()
     {
         T value{};
-        const size_t n = std::min(sizeof value, size_ - std::min(size_, at_));
-        std::memcpy(&value, data_ + at_, n);
+        const size_t from = std::min(size_, at_);
+        std::memcpy(&value, data_ + from, std::min(sizeof value, size_ - from));
         at_ += sizeof value;
         return value;
     }
@@ -55,10 +55,11 @@ public:
     }
     void text(char (&into)[kLongueurMaxTexte + 1])
     {
-        const size_t n = std::min<size_t>(raw<uint8_t>() % (kLongueurMaxTexte + 1), size_ - std::min(size_, at_));
+        const size_t from = std::min(size_, at_ + 1);
+        const size_t n = std::min<size_t>(raw<uint8_t>() % (kLongueurMaxTexte + 1), size_ - from);
         std::memset(into, 0, sizeof into);
-        std::memcpy(into, data_ + std::min(size_, at_), n);
-        at_ += n;
+        std::memcpy(into, data_ + from, n);
+        at_ = from + n;
     }
 
 private:
@@ -77,6 +78,21 @@ host::Host& theHost()
         return h;
     }();
     return *made;
+}
+
+// The layer a table goes into, as the tool makes it: what the invariants check of the tables.
+AIArtHandle tablesLayerGroup()
+{
+    static AIArtHandle group = [] {
+        AILayerHandle layer = nullptr;
+        AIArtHandle made = nullptr;
+        if (sAILayer->InsertLayer(nullptr, kPlaceAboveAll, &layer) != kNoErr ||
+            sAILayer->SetLayerTitle(layer, "Varo-Table") != kNoErr ||
+            sAIArt->GetFirstArtOfLayer(layer, &made) != kNoErr)
+            fuzz::broken("no layer for the tables could be made");
+        return made;
+    }();
+    return group;
 }
 
 void readSettings(Input& in)
@@ -144,7 +160,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     host::Host& h = theHost();
     Input in(data, size);
     readSettings(in);
-    if (sAIArt->NewArt(kGroupArt, kPlaceAboveAll, nullptr, &AHGroupe) != kNoErr)
+    if (sAIArt->NewArt(kGroupArt, kPlaceInsideOnTop, tablesLayerGroup(), &AHGroupe) != kNoErr)
         fuzz::broken("no table group could be made");
     OublieSousGroupes();
     // Built at mouse-up, then rebuilt as a panel change does.
@@ -159,9 +175,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string svg = host::render::svgOf(h.document(), h.fonts());
     if (writesNonFinite(svg))
         fuzz::broken("the SVG export writes a number that is not finite");
-    if (const std::string why = host::render::saveSvg(h.document(), h.fonts(), "table.svg"); !why.empty())
+    if (const std::string why = host::render::saveSvg(h.document(), h.fonts(), fuzz::scratchFolder() / "table.svg"); !why.empty())
         fuzz::broken("the SVG export failed: " + why);
-    if (const std::string why = host::render::savePng(h.document(), h.fonts(), "table.png", 0.05); !why.empty())
+    if (const std::string why = host::render::savePng(h.document(), h.fonts(), fuzz::scratchFolder() / "table.png", 0.05); !why.empty())
         fuzz::broken("the PNG export failed: " + why);
     sAIArt->DisposeArt(AHGroupe);
     return 0;

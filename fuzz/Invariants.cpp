@@ -181,6 +181,10 @@ void checkFields(host::Host& host, const std::set<std::string>& typed)
         if (panel->window)
             if (const ns::View* content = panel->window->contentView())
                 checkFieldsOf(*content, typed);
+    // The plug-in's other windows are the ones of this session once it has started; before,
+    // they are still those of the session before.
+    if (!host.launched())
+        return;
     for (const ns::Window* window : ns::Application::sharedApplication().windows())
         if (const ns::View* content = window->contentView())
             checkFieldsOf(*content, typed);

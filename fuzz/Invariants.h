@@ -25,8 +25,9 @@ void checkDocument(const host::doc::Document& document, bool namesReliable);
 // file held before with the kind they had.
 void checkPreferenceFile(const std::filesystem::path& file, const std::optional<std::string>& before);
 
-// No numeric field of the plug-in's windows shows "nan" or "inf"; the fields in `typed`
-// show what the session typed into them and are not looked at.
+// No numeric field of the plug-in's windows shows "nan" or "inf" (its panel always, its other
+// windows while the application runs); the fields in `typed` show what the session typed
+// into them and are not looked at.
 void checkFields(host::Host& host, const std::set<std::string>& typed);
 
 } // namespace fuzz

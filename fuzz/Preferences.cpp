@@ -6,6 +6,7 @@
 #include "PreferenceStore.h"
 #include "Scratch.h"
 
+#include <charconv>
 #include <cstdint>
 #include <fstream>
 #include <string>
@@ -22,10 +23,17 @@ std::string listing(const host::PreferenceStore& store)
     for (const auto& entry : store.entries()) {
         all += entry.prefix + "/" + entry.key + " " + host::preferenceKindName(*entry.value) + " ";
         std::visit([&](const auto& v) {
-            if constexpr (std::is_same_v<std::decay_t<decltype(v)>, std::string>)
+            using T = std::decay_t<decltype(v)>;
+            if constexpr (std::is_same_v<T, std::string>) {
                 all += v;
-            else
-                all += std::to_string(v);
+            } else if constexpr (std::is_same_v<T, bool>) {
+                all += v ? "true" : "false";
+            } else {
+                // Shortest exact form: a real that comes back other by a bit is seen.
+                char text[32];
+                const auto written = std::to_chars(text, text + sizeof text, v);
+                all.append(text, written.ptr);
+            }
         }, *entry.value);
         all += "\n";
     }

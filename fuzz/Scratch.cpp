@@ -16,7 +16,6 @@ fs::path gFolder;
 void removeFolder()
 {
     std::error_code ignored;
-    fs::current_path(fs::temp_directory_path(), ignored);
     fs::remove_all(gFolder, ignored);
 }
 
@@ -31,7 +30,6 @@ const fs::path& scratchFolder()
             std::abort();
         }
         gFolder = name;
-        fs::current_path(gFolder);
         std::atexit(removeFolder);
     }
     return gFolder;

@@ -31,13 +31,14 @@ const char* const kPrefsLine = "#prefs ";
 void keepInScratch(script::Line& line)
 {
     auto& w = line.words;
+    const fs::path& scratch = fuzz::scratchFolder();
     if (w[0] == "save") {
         const bool svg = w[1].size() >= 4 && w[1].compare(w[1].size() - 4, 4, ".svg") == 0;
-        w[1] = svg ? "out.svg" : "out.png";
+        w[1] = (scratch / (svg ? "out.svg" : "out.png")).string();
         if (w.size() > 2)
             w[2] = "0.1";
     } else if (w[0] == "snapshot") {
-        w[2] = "snapshot.png";
+        w[2] = (scratch / "snapshot.png").string();
     }
 }
 

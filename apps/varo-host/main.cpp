@@ -3,12 +3,14 @@
 #include "DrawingCaches.h"
 #include "Options.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <vector>
 #include <unistd.h>
@@ -22,10 +24,11 @@ const char* const kUsage =
     "Runs the scripts in order; - reads standard input. Commands:\n";
 
 // A script as it is read twice, once to check every line and once to run them: standard
-// input is kept in a temporary file between the two, so that no script is held in memory.
+// input, and anything else that is no plain file (a pipe), is kept in a temporary file
+// between the two, so that no script is held in memory and none is read from its source twice.
 class Script {
 public:
-    explicit Script(std::string name) : name_(std::move(name)) {}
+    explicit Script(std::string name) : name_(std::move(name)), shown_(name_ == "-" ? "<stdin>" : name_) {}
     ~Script()
     {
         if (!kept_.empty())
@@ -39,19 +42,22 @@ public:
     // Opens the script from its start. False, with the reason, when it cannot be read.
     bool open(std::ifstream& in, std::string& reason)
     {
-        if (name_ == "-") {
-            shown_ = "<stdin>";
-            if (kept_.empty() && !keepStandardInput(reason))
-                return false;
+        if (!kept_.empty())
             return openFile(kept_, in, reason);
-        }
-        shown_ = name_;
+        if (name_ == "-")
+            return keep(std::cin, in, reason);
         std::error_code error;
-        if (fs::is_directory(name_, error)) {
+        const auto status = fs::status(name_, error);
+        if (fs::is_directory(status)) {
             reason = "it is a folder";
             return false;
         }
-        return openFile(name_, in, reason);
+        if (!openFile(name_, in, reason))
+            return false;
+        if (fs::is_regular_file(status))
+            return true;
+        std::ifstream source = std::move(in);
+        return keep(source, in, reason);
     }
 
 private:
@@ -65,24 +71,26 @@ private:
         return true;
     }
 
-    bool keepStandardInput(std::string& reason)
+    // Copies `source` whole into a temporary file, and opens that.
+    bool keep(std::istream& source, std::ifstream& in, std::string& reason)
     {
         const char* folder = std::getenv("TMPDIR");
         std::string path = std::string(folder != nullptr && *folder != '\0' ? folder : "/tmp") + "/varo-host.XXXXXX";
         const int descriptor = ::mkstemp(path.data());
         if (descriptor < 0) {
-            reason = std::string("cannot keep standard input: ") + std::strerror(errno);
+            reason = std::string("cannot keep it in a temporary file: ") + std::strerror(errno);
             return false;
         }
         ::close(descriptor);
         kept_ = path;
         std::ofstream out(kept_, std::ios::binary);
-        out << std::cin.rdbuf();
-        if (!out.flush() || std::cin.bad()) {
-            reason = "cannot keep standard input";
+        std::copy(std::istreambuf_iterator<char>(source), std::istreambuf_iterator<char>(),
+                  std::ostreambuf_iterator<char>(out));
+        if (!out.flush() || source.bad()) {
+            reason = "cannot keep it in a temporary file";
             return false;
         }
-        return true;
+        return openFile(kept_, in, reason);
     }
 
     std::string name_, shown_, kept_;

@@ -34,7 +34,7 @@ public:
 
 private:
     std::vector<std::unique_ptr<Annotator>> annotators_;
-    Invalidations<AIRect> invalid_;
+    Invalidations<AIRect, false> invalid_;
 };
 
 } // namespace host

@@ -1,6 +1,7 @@
 #include "AtomicFile.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,7 +33,23 @@ fs::path finalTarget(const fs::path& path)
     return {};
 }
 
+std::string temporaryStem(const fs::path& file)
+{
+    return "." + file.filename().string() + ".part-";
+}
+
 } // namespace
+
+long temporaryWriter(const fs::path& file, const std::string& name)
+{
+    const std::string stem = temporaryStem(file);
+    if (name.compare(0, stem.size(), stem) != 0)
+        return 0;
+    char* end = nullptr;
+    const long writer = std::strtol(name.c_str() + stem.size(), &end, 10);
+    const bool suffix = end != nullptr && *end == '-' && std::strlen(end + 1) == 6;
+    return suffix && writer > 0 ? writer : 0;
+}
 
 fs::path writtenPath(const fs::path& path)
 {
@@ -45,7 +62,7 @@ std::string writeAtomically(const fs::path& path, const std::function<bool(std::
     if (target.empty())
         return "cannot write " + path.string() + ": " + std::strerror(ELOOP);
     const fs::path folder = target.has_parent_path() ? target.parent_path() : ".";
-    std::string temporary = (folder / (kTemporaryPrefix + target.filename().string() + ".XXXXXX")).string();
+    std::string temporary = (folder / temporaryStem(target)).string() + std::to_string(::getpid()) + "-XXXXXX";
     const int descriptor = mkstemp(temporary.data());
     if (descriptor < 0)
         return "cannot write " + path.string() + ": " + std::strerror(errno);

@@ -8,8 +8,10 @@
 
 namespace host {
 
-// The temporary files of writeAtomically are ".NAME.XXXXXX" beside the file NAME.
-inline constexpr const char* kTemporaryPrefix = ".";
+// The temporary file of writeAtomically is ".NAME.part-PID-XXXXXX" beside the file NAME, PID
+// being the writing process's. The writer of a temporary file of `file` named `name`, or 0
+// when `name` is none.
+long temporaryWriter(const std::filesystem::path& file, const std::string& name);
 
 // Writes through `write` into a new file beside `path`, then renames it over `path`: a reader
 // sees the old file or the new one, whole. On any failure (of `write`, which answers false,

@@ -37,7 +37,7 @@ private:
     int width_ = 700, height_ = 942;
     AIReal zoom_ = 1;
     AIRealPoint centre_;
-    Invalidations<AIRealRect> invalid_;
+    Invalidations<AIRealRect, true> invalid_;
     int redraws_ = 0;
 };
 

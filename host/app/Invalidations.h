@@ -8,7 +8,8 @@
 
 namespace host {
 
-template <typename Rect>
+// `Upward`: the rectangles' top is above their bottom (artwork), else below it (the view).
+template <typename Rect, bool Upward>
 class Invalidations {
 public:
     static constexpr size_t kMostKept = 64;
@@ -19,15 +20,22 @@ public:
             rects_.push_back(rect);
             return;
         }
-        Rect all = rect;
+        // Whichever way each was given, the one that holds them all.
+        auto left = rect.left, right = rect.right;
+        auto low = std::min(rect.top, rect.bottom), high = std::max(rect.top, rect.bottom);
         for (const Rect& r : rects_) {
-            all.left = std::min(all.left, r.left);
-            all.right = std::max(all.right, r.right);
-            // Artwork rectangles have their top above their bottom, view rectangles below.
-            const bool upward = r.top >= r.bottom;
-            all.top = upward ? std::max(all.top, r.top) : std::min(all.top, r.top);
-            all.bottom = upward ? std::min(all.bottom, r.bottom) : std::max(all.bottom, r.bottom);
+            left = std::min({left, r.left, r.right});
+            right = std::max({right, r.left, r.right});
+            low = std::min({low, r.top, r.bottom});
+            high = std::max({high, r.top, r.bottom});
         }
+        left = std::min({left, rect.left, rect.right});
+        right = std::max({right, rect.left, rect.right});
+        Rect all = rect;
+        all.left = left;
+        all.right = right;
+        all.top = Upward ? high : low;
+        all.bottom = Upward ? low : high;
         rects_.assign(1, all);
     }
 

@@ -4,12 +4,16 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
-#include <fstream>
 #include <limits>
-#include <sstream>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace host {
 
@@ -57,6 +61,34 @@ Json jsonOf(const PreferenceValue& value)
     return Json{{preferenceKindName(value), stored}};
 }
 
+// Reads at most `most` bytes of the file into `contents`, without ever blocking on what is no
+// regular file. Empty, or why it cannot be read.
+std::string readAtMost(const std::filesystem::path& file, size_t most, std::string& contents)
+{
+    const int descriptor = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return std::string("it cannot be read: ") + std::strerror(errno);
+    struct stat status {};
+    std::string why;
+    if (::fstat(descriptor, &status) != 0)
+        why = std::string("it cannot be read: ") + std::strerror(errno);
+    else if (!S_ISREG(status.st_mode))
+        why = S_ISDIR(status.st_mode) ? "it is a folder" : "it is not a regular file";
+    char chunk[65536];
+    while (why.empty() && contents.size() < most) {
+        const ssize_t got = ::read(descriptor, chunk, std::min(sizeof chunk, most - contents.size()));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            why = std::string("it cannot be read: ") + std::strerror(errno);
+        if (got <= 0)
+            break;
+        contents.append(chunk, static_cast<size_t>(got));
+    }
+    ::close(descriptor);
+    return why;
+}
+
 } // namespace
 
 const char* preferenceKindName(const PreferenceValue& value)
@@ -81,32 +113,17 @@ void PreferenceStore::load()
             leaveAlone(error.message());
         return;
     }
-    if (std::filesystem::is_directory(status)) {
-        leaveAlone("it is a folder");
+    std::string contents;
+    const std::string unreadable = readAtMost(file_, kLargestFile + 1, contents);
+    if (!unreadable.empty()) {
+        leaveAlone(unreadable);
         return;
     }
-    // A pipe or a device would block the reading or never end.
-    if (!std::filesystem::is_regular_file(status)) {
-        leaveAlone("it is not a regular file");
+    if (contents.size() > kLargestFile) {
+        moveAside("it holds more than " + std::to_string(kLargestFile) + " bytes, far more than any preference file");
         return;
     }
-    const std::uintmax_t size = std::filesystem::file_size(file_, error);
-    if (!error && size > kLargestFile) {
-        moveAside("it holds " + std::to_string(size) + " bytes, far more than any preference file");
-        return;
-    }
-    std::ifstream in(file_, std::ios::binary);
-    if (!in) {
-        leaveAlone(std::string("it cannot be read: ") + std::strerror(errno));
-        return;
-    }
-    std::stringstream contents;
-    contents << in.rdbuf();
-    if (in.bad()) {
-        leaveAlone("it cannot be read");
-        return;
-    }
-    const Json json = Json::parse(contents.str(), nullptr, false);
+    const Json json = Json::parse(contents, nullptr, false);
     if (json.is_discarded()) {
         moveAside("it is not JSON");
         return;
@@ -171,17 +188,17 @@ void PreferenceStore::moveAside(const std::string& reason)
 
 void PreferenceStore::removeLeftovers() const
 {
-    // What a save that was killed half-way left beside the store: ".NAME.XXXXXX".
+    // What a save that was killed half-way left beside the store; the one of a process that
+    // still runs (another host on the same store) is its save in progress.
     const std::filesystem::path file = writtenPath(file_);
     if (file.empty())
         return;
-    const std::string stem = kTemporaryPrefix + file.filename().string() + ".";
     const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
     std::error_code error;
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const std::string name = it->path().filename().string();
+        const long writer = temporaryWriter(file, it->path().filename().string());
         std::error_code ignored;
-        if (name.size() == stem.size() + 6 && name.compare(0, stem.size(), stem) == 0 &&
+        if (writer != 0 && ::kill(static_cast<pid_t>(writer), 0) != 0 && errno == ESRCH &&
             it->is_regular_file(ignored) && !it->is_symlink(ignored))
             std::filesystem::remove(it->path(), ignored);
     }

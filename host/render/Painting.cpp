@@ -5,11 +5,16 @@
 #include "Scene.h"
 #include "document/Unicode.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace host::render {
 
 namespace {
+
+// The largest type size, in pixels of the picture, that is drawn: about three times the
+// widest picture (the artboard at scale 16).
+constexpr double kLargestTextPixels = 32768;
 
 bool setSource(cairo_t* cairo, const AIColor& color)
 {
@@ -110,6 +115,12 @@ private:
         TextLook look = textLook(art, fonts_);
         look.text = oneLine(look.text);
         if (look.text.empty() || !setSource(cairo_, look.fill))
+            return;
+        // A type size many times the largest picture shows no more than a blur of one glyph,
+        // and cairo loses the memory of a font that large.
+        double across = 0, down = look.size;
+        cairo_user_to_device_distance(cairo_, &across, &down);
+        if (!(std::hypot(across, down) <= kLargestTextPixels))
             return;
         cairo_save(cairo_);
         cairo_translate(cairo_, art.anchor.h, art.anchor.v);

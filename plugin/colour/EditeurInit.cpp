@@ -1,5 +1,6 @@
 // The colour editor's first state, set while the panel is initialised: the three colour types,
 // the tooltips, and the RGB and CMYK fields loaded with the rows' colour set.
+#include "Flottants.h"
 #include "JeuxDeCouleurs.h"
 #include "Miroirs.h"
 #include "TableauDialogue.h"
@@ -41,6 +42,6 @@ void TableauDialogue::COUinitEditeur()
         zone->setToolTip(kZonesCanaux[canal].bulle);
         // Gray keeps its field until a page shows it; the others show the rows' values.
         if (canal != 0)
-            zone->setDoubleValue(static_cast<float>(JeuxCouleurs[ElementLignes].*kCanaux[canal].champ));
+            zone->setDoubleValue(EnFlottant(JeuxCouleurs[ElementLignes].*kCanaux[canal].champ));
     }
 }

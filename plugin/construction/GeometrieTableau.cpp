@@ -46,8 +46,8 @@ bool Fini(std::initializer_list<double> values)
     return true;
 }
 
-// More objects than an element may make: counted in 64 bits from counts already known to be
-// positive, so that no stored or typed count can overflow the product or make it negative.
+// More objects than an element may make: counted in 64 bits from counts already known not to
+// be negative, so that no stored or typed count can overflow the product.
 bool TropDObjets(int64_t a, int64_t b = 1, int64_t c = 1)
 {
     if (a <= 0 || b <= 0 || c <= 0)
@@ -174,7 +174,7 @@ std::optional<FormesCadre> FormesDuCadre(const DimensionsTableau& t)
             return std::nullopt;
         const int64_t cotes = t.gL != 0 ? 2 * int64_t{t.nL} : 2;
         const int64_t bords = t.gC != 0 ? 2 * int64_t{t.nC} : 2;
-        if (TropDObjets(cotes + bords))
+        if (TropDObjets(1 + cotes + bords)) // the outer rectangle and the inner pieces
             return std::nullopt;
 
         if (t.gL == 0 && t.gC == 0) {

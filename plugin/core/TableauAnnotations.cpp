@@ -1,6 +1,7 @@
 // The annotator "VaroAnno": over the document view, while the Table Tool is selected, the
 // help text that follows the cursor and, during a drag, the dashed rubber band of the table.
 #include "AIError.h"
+#include "Flottants.h"
 #include "Reglages.h"
 #include "TableauPlugIn.h"
 #include "TableauSuites.h"
@@ -19,7 +20,7 @@ const char* const kCanauxGuides[3] = {"snapomatic/Color/red", "snapomatic/Color/
 // is brought back into it rather than overflowing the channel.
 ai_uint16 Canal(double fraction)
 {
-    const float valeur = static_cast<float>(fraction) * 65535.0f;
+    const float valeur = EnFlottant(fraction) * 65535.0f;
     if (!(valeur > 0))
         return 0;
     if (valeur >= 65535.0f)
@@ -54,7 +55,7 @@ ASErr TableauPlugIn::toolAnnotate(AIAnnotatorMessage* message)
 
 void TableauPlugIn::TraceAnnoteRectangleSelection(AIAnnotatorMessage* message)
 {
-    const AIRealPoint ancre{static_cast<AIReal>(PositionX), static_cast<AIReal>(PositionY)};
+    const AIRealPoint ancre{EnFlottant(PositionX), EnFlottant(PositionY)};
     AIPoint a{}, b{};
     sAIDocumentView->ArtworkPointToViewPoint(message->view, &ancre, &a);
     sAIDocumentView->ArtworkPointToViewPoint(message->view, &PositionCurseur, &b);

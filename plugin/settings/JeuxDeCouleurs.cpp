@@ -1,5 +1,6 @@
 #include "JeuxDeCouleurs.h"
 
+#include "Flottants.h"
 #include "Reglages.h"
 #include "TableauSuites.h"
 
@@ -64,20 +65,20 @@ bool CouleurDuJeu(const JeuCouleurs& jeu, AIColor& couleur)
     switch (jeu.TypeCouleur) {
     case TypeCMJN:
         couleur.kind = kFourColor;
-        couleur.c.f.cyan = static_cast<AIReal>(jeu.Cyan * 0.01);
-        couleur.c.f.magenta = static_cast<AIReal>(jeu.Magenta * 0.01);
-        couleur.c.f.yellow = static_cast<AIReal>(jeu.Jaune * 0.01);
-        couleur.c.f.black = static_cast<AIReal>(jeu.Noir * 0.01);
+        couleur.c.f.cyan = EnFlottant(jeu.Cyan * 0.01);
+        couleur.c.f.magenta = EnFlottant(jeu.Magenta * 0.01);
+        couleur.c.f.yellow = EnFlottant(jeu.Jaune * 0.01);
+        couleur.c.f.black = EnFlottant(jeu.Noir * 0.01);
         return true;
     case TypeRVB:
         couleur.kind = kThreeColor;
-        couleur.c.rgb.red = static_cast<AIReal>(jeu.Rouge / 255);
-        couleur.c.rgb.green = static_cast<AIReal>(jeu.Vert / 255);
-        couleur.c.rgb.blue = static_cast<AIReal>(jeu.Bleu / 255);
+        couleur.c.rgb.red = EnFlottant(jeu.Rouge / 255);
+        couleur.c.rgb.green = EnFlottant(jeu.Vert / 255);
+        couleur.c.rgb.blue = EnFlottant(jeu.Bleu / 255);
         return true;
     case TypeGris:
         couleur.kind = kGrayColor;
-        couleur.c.g.gray = static_cast<AIReal>(jeu.Gris * 0.01);
+        couleur.c.g.gray = EnFlottant(jeu.Gris * 0.01);
         return true;
     default:
         return false;

@@ -255,14 +255,17 @@ TEST_F(PreferenceStoreTest, TheFileIsWrittenThroughItsLinkWithItsPermissionsAndO
     std::ofstream(real) << R"({"P": {"A": {"int": 1}}})";
     fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
     fs::create_symlink(fs::relative(real, file_.parent_path()), file_);
-    // Saves through the link are made beside the file it points to.
-    const fs::path leftover = real.parent_path() / ".varo.json.Ab3x9Z";
+    // Saves through the link are made beside the file it points to; a process that runs
+    // no more (no process has a number that large) left the first.
+    const fs::path leftover = real.parent_path() / ".varo.json.part-999999999-Ab3x9Z";
+    const fs::path running = real.parent_path() / (".varo.json.part-" + std::to_string(::getpid()) + "-Ab3x9Z");
     const fs::path notOurs = real.parent_path() / ".varo.json.keep";
-    std::ofstream(leftover) << "half";
-    std::ofstream(notOurs) << "theirs";
+    for (const fs::path& f : {leftover, running, notOurs})
+        std::ofstream(f) << "half";
 
     auto h = start();
     EXPECT_FALSE(fs::exists(leftover)) << "a killed save's temporary file goes";
+    EXPECT_TRUE(fs::exists(running)) << "the save in progress of a running process stays";
     EXPECT_TRUE(fs::exists(notOurs)) << "what is not one stays";
     ai_int32 a = 0;
     EXPECT_EQ(suite_->GetIntegerPreference("P", "A", &a), kNoErr);
