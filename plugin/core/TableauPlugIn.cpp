@@ -1,6 +1,7 @@
 #include "TableauPlugIn.h"
 
 #include "AIError.h"
+#include "Miroirs.h"
 #include "Reglages.h"
 #include "TableauSuites.h"
 
@@ -43,8 +44,13 @@ TableauPlugIn::~TableauPlugIn() = default;
 ASErr TableauPlugIn::StartupPlugin(SPInterfaceMessage* message)
 {
     // A host may start the plug-in again in the same process: it starts from nothing, as a
-    // freshly loaded one does.
+    // freshly loaded one does, and none of the controls or handles of the run before (whose
+    // panel has gone with its host) is taken for one of this run.
     RemetLesReglagesAZero();
+    EffaceMiroirs();
+    Outil = nullptr;
+    PanneauRef = nullptr;
+    MenuLocal = nullptr;
     ASErr error = Plugin::StartupPlugin(message);
     if (error == kNoErr) {
         // The option flags go back as they came: nothing of ours changes them.
