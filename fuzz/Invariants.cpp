@@ -111,12 +111,6 @@ std::map<std::string, std::string> kindsOf(const std::string& text)
     return kinds;
 }
 
-bool showsNonFinite(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-    return text.find("nan") != std::string::npos || text.find("inf") != std::string::npos;
-}
-
 void checkFieldsOf(const ns::View& view, const std::set<std::string>& typed)
 {
     if (const auto* control = dynamic_cast<const ns::Control*>(&view)) {
@@ -129,6 +123,12 @@ void checkFieldsOf(const ns::View& view, const std::set<std::string>& typed)
 }
 
 } // namespace
+
+bool showsNonFinite(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text.find("nan") != std::string::npos || text.find("inf") != std::string::npos;
+}
 
 void broken(const std::string& what)
 {

@@ -14,6 +14,9 @@ namespace fuzz {
 // Says what broke and aborts.
 [[noreturn]] void broken(const std::string& what);
 
+// Whether a text shows "nan" or "inf" in any case: how a number that is not finite is written.
+bool showsNonFinite(std::string text);
+
 // Every point of every path, every stroke width and every text anchor is finite; no art is
 // reached twice, and each names its container as its parent. With `namesReliable` (no host
 // failure was asked for), every table in a "Varo-Table" layer holds only its named sub-groups,
