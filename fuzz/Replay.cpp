@@ -29,6 +29,9 @@ int main(int argc, char** argv)
                     inputs.push_back(entry.path());
         } else if (fs::is_regular_file(named, error)) {
             inputs.push_back(named);
+        } else if (!fs::exists(named, error) && named.filename() != "" && fs::is_directory(named.parent_path(), error)) {
+            // A target that never had a finding has no folder of them: git keeps no empty one.
+            std::fprintf(stderr, "replay: no %s yet\n", named.c_str());
         } else {
             std::fprintf(stderr, "replay: no file or folder %s\n", named.c_str());
             return 2;

@@ -33,6 +33,8 @@ for target in "${targets[@]}"; do
     echo "fuzz: no $binary (make fuzz-build)" >&2
     exit 2
   fi
+  # A target that never had a finding has no folder of them (git keeps no empty folder).
+  mkdir -p fuzz/findings/"$target"
   seeds=(fuzz/corpus/"$target" fuzz/findings/"$target")
   dictionary=()
   [ -f fuzz/"$target".dict ] && dictionary=(-dict=fuzz/"$target".dict)
