@@ -15,10 +15,16 @@ namespace {
 // Links are followed as the system follows them, up to its own limit.
 constexpr int kMostLinks = 40;
 
-// The file a path names once its links are followed: a link's target is read relative to the
-// link's folder. The path itself when it is no link; empty when the links go round in a
-// circle or cannot be read.
-fs::path finalTarget(const fs::path& path)
+std::string temporaryStem(const fs::path& file)
+{
+    return "." + file.filename().string() + ".part-";
+}
+
+} // namespace
+
+// A link's target is read relative to the link's folder; links that cannot be read answer
+// empty, as circles do.
+fs::path writtenPath(const fs::path& path)
 {
     fs::path current = path;
     for (int i = 0; i < kMostLinks; ++i) {
@@ -33,13 +39,6 @@ fs::path finalTarget(const fs::path& path)
     return {};
 }
 
-std::string temporaryStem(const fs::path& file)
-{
-    return "." + file.filename().string() + ".part-";
-}
-
-} // namespace
-
 long temporaryWriter(const fs::path& file, const std::string& name)
 {
     const std::string stem = temporaryStem(file);
@@ -51,14 +50,9 @@ long temporaryWriter(const fs::path& file, const std::string& name)
     return suffix && writer > 0 ? writer : 0;
 }
 
-fs::path writtenPath(const fs::path& path)
-{
-    return finalTarget(path);
-}
-
 std::string writeAtomically(const fs::path& path, const std::function<bool(std::FILE*)>& write)
 {
-    const fs::path target = finalTarget(path);
+    const fs::path target = writtenPath(path);
     if (target.empty())
         return "cannot write " + path.string() + ": " + std::strerror(ELOOP);
     const fs::path folder = target.has_parent_path() ? target.parent_path() : ".";

@@ -21,7 +21,7 @@ public:
             return;
         }
         // Whichever way each was given, the one that holds them all.
-        auto left = rect.left, right = rect.right;
+        auto left = std::min(rect.left, rect.right), right = std::max(rect.left, rect.right);
         auto low = std::min(rect.top, rect.bottom), high = std::max(rect.top, rect.bottom);
         for (const Rect& r : rects_) {
             left = std::min({left, r.left, r.right});
@@ -29,8 +29,6 @@ public:
             low = std::min({low, r.top, r.bottom});
             high = std::max({high, r.top, r.bottom});
         }
-        left = std::min({left, rect.left, rect.right});
-        right = std::max({right, rect.left, rect.right});
         Rect all = rect;
         all.left = left;
         all.right = right;
