@@ -55,7 +55,7 @@ public:
             return raw<int32_t>();
         return raw<int8_t>() % 40;
     }
-    void text(char (&into)[kLongueurMaxTexte + 1])
+    void text(char (&into)[kOctetsMaxTexte + 1])
     {
         const size_t from = std::min(size_, at_ + 1);
         const size_t n = std::min<size_t>(raw<uint8_t>() % (kLongueurMaxTexte + 1), size_ - from);

@@ -10,9 +10,11 @@ public:
         : red_(red), green_(green), blue_(blue), alpha_(alpha)
     {
     }
+    // Components outside 0 to 1 are brought to the nearer end, and one that is not a number
+    // to 0, as the platform's calibrated colours are.
     static constexpr Color colorWithCalibratedRed(double red, double green, double blue, double alpha)
     {
-        return {red, green, blue, alpha};
+        return {clamped(red), clamped(green), clamped(blue), clamped(alpha)};
     }
     static constexpr Color whiteColor() { return {1, 1, 1}; }
     static constexpr Color blackColor() { return {0, 0, 0}; }
@@ -31,6 +33,11 @@ public:
     bool operator==(const Color&) const = default;
 
 private:
+    static constexpr double clamped(double component)
+    {
+        return component >= 0 ? (component <= 1 ? component : 1) : 0;
+    }
+
     double red_ = 0, green_ = 0, blue_ = 0, alpha_ = 1;
 };
 

@@ -53,7 +53,15 @@ void Control::setDoubleValue(double value)
     setStringValue(formatControlNumber(value));
 }
 
-std::string formatControlNumber(double value)
+void Control::setFloatValue(float value)
+{
+    setStringValue(formatControlNumber(value));
+}
+
+namespace {
+
+template <typename Number>
+std::string shortest(Number value)
 {
     if (!std::isfinite(value))
         return std::isnan(value) ? "nan" : (value > 0 ? "inf" : "-inf");
@@ -62,6 +70,18 @@ std::string formatControlNumber(double value)
     char text[64];
     const auto [end, error] = std::to_chars(text, text + sizeof text, value);
     return error == std::errc() ? std::string(text, end) : "0";
+}
+
+} // namespace
+
+std::string formatControlNumber(double value)
+{
+    return shortest(value);
+}
+
+std::string formatControlNumber(float value)
+{
+    return shortest(value);
 }
 
 } // namespace ns

@@ -33,7 +33,8 @@ public:
     float floatValue() const { return static_cast<float>(doubleValue()); }
     virtual double doubleValue() const;
     void setIntValue(int value);
-    void setFloatValue(float value) { setDoubleValue(value); }
+    // Shown in the shortest form that reads back as the same float: 0.3f shows "0.3".
+    void setFloatValue(float value);
     virtual void setDoubleValue(double value);
 
     TextAlignment alignment() const { return alignment_; }
@@ -49,5 +50,6 @@ private:
 
 // Numbers as controls show them: the shortest form that reads back the same.
 std::string formatControlNumber(double value);
+std::string formatControlNumber(float value);
 
 } // namespace ns

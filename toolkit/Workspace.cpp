@@ -12,7 +12,8 @@ bool Workspace::openURL(const std::string& url)
 {
     if (url.empty())
         return false;
-    opened_.push_back(url);
+    ++openedCount_;
+    lastOpened_ = url;
     if (listener_)
         listener_(url);
     return true;

@@ -3,6 +3,7 @@
 #include "Messages.h"
 #include "suites/InstallSuites.h"
 #include "Sound.h"
+#include "Workspace.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -26,6 +27,8 @@ Host::Host(HostOptions options) : options_(std::move(options)), plugins_(*this),
         preferences_ = PreferenceStore(options_.preferencesFile, [this](const std::string& text) { log_.warning(text); });
     // Nothing is heard here: what plays is written down.
     ns::Sound::setPlayListener([this](const ns::Sound& sound) { log_.note("sound \"" + sound.name() + "\""); });
+    // Nor is a browser opened: the address is written down.
+    ns::Workspace::sharedWorkspace().setOpenListener([this](const std::string& url) { log_.note("open URL \"" + escapedAsInC(url) + "\""); });
     if (!options_.pluginsFolder.empty())
         plugins_.loadFolder(options_.pluginsFolder);
 }
@@ -39,6 +42,7 @@ Host::~Host()
     if (running)
         quit();
     ns::Sound::setPlayListener(nullptr);
+    ns::Workspace::sharedWorkspace().setOpenListener(nullptr);
     gCurrent = nullptr;
 }
 

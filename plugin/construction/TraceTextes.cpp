@@ -15,7 +15,7 @@
 
 namespace {
 
-std::string_view Texte(const char (&texte)[kLongueurMaxTexte + 1])
+std::string_view Texte(const char (&texte)[kOctetsMaxTexte + 1])
 {
     return {texte, strnlen(texte, sizeof texte)};
 }

@@ -1,6 +1,7 @@
 // The host menu items ("Varo-Table" in the About menu, "Hide Varo-Table"/"Show Varo-Table")
 // and the panel's flyout menu.
 #include "Application.h"
+#include "ControlesEditeur.h"
 #include "JeuxDeCouleurs.h"
 #include "Miroirs.h"
 #include "Reglages.h"
@@ -11,29 +12,7 @@
 
 namespace {
 
-// The panel's height on each page, by the colour type of the page's element (gray, RGB,
-// CMYK); the page of position and size has no colours.
-constexpr float kHauteurPosition = 100;
-constexpr float kHauteursElement[3] = {109, 152, 175};
-constexpr float kHauteursTexte[3] = {131, 174, 197};
-
-constexpr AISize kPanneauEtroit{240, 0};
 constexpr AISize kPanneauAide{480, 197};
-
-// The height of the narrow panel on the page shown; `lue` when the page or the colour type
-// is not one the panel has.
-float HauteurDeLaPage(float lue)
-{
-    const int32_t* types[] = {nullptr, &TypeCouleurLignes, &TypeCouleurColonnes, &TypeCouleurCadre, &TypeCouleurTexte};
-    if (IndexPopup == 0)
-        return kHauteurPosition;
-    if (IndexPopup < 1 || IndexPopup > 4)
-        return lue;
-    const int32_t type = *types[IndexPopup];
-    if (type < 0 || type > 2)
-        return lue;
-    return IndexPopup == 4 ? kHauteursTexte[type] : kHauteursElement[type];
-}
 
 } // namespace
 
@@ -78,11 +57,11 @@ void MenuCBP(AIPanelRef panneau, ai_uint32 article)
         AISize taille{0, 0};
         sAIPanel->GetSize(panneau, &taille);
         // The help shows while the panel is wider than its narrow width.
-        if (taille.width == kPanneauEtroit.width) {
+        if (taille.width == kLargeurPanneau) {
             taille = kPanneauAide;
             sAIPanelFlyoutMenu->SetItemText(MenuLocal, 3, "Hide help");
         } else {
-            taille = AISize{kPanneauEtroit.width, HauteurDeLaPage(taille.height)};
+            taille = AISize{kLargeurPanneau, HauteurPanneau(IndexPopup, taille.height)};
             sAIPanelFlyoutMenu->SetItemText(MenuLocal, 3, "Show help");
         }
         sAIPanel->SetSize(panneau, taille);

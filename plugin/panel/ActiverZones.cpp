@@ -3,6 +3,7 @@
 #include "JeuxDeCouleurs.h"
 #include "Miroirs.h"
 #include "Reglages.h"
+#include "Visibilite.h"
 
 #include <initializer_list>
 #include <vector>
@@ -11,14 +12,9 @@ namespace {
 
 using Controles = std::vector<ns::Control*>;
 
-// Shown or hidden, enabled or not; an absent control is skipped.
 void Regle(const Controles& controles, bool montre, bool active)
 {
-    for (ns::Control* c : controles)
-        if (c != nullptr) {
-            c->setHidden(!montre);
-            c->setEnabled(active);
-        }
+    MontreEtActive(controles, montre, active);
 }
 
 // One page's column of a group's row: shown and enabled as `active` on its page, hidden and

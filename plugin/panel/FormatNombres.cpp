@@ -4,14 +4,12 @@
 
 #include <cstdio>
 
-namespace {
-
-// "%.2f" without its trailing zeros, then without a trailing point.
 std::string DeuxDecimales(double valeur)
 {
-    char nombre[64];
-    std::snprintf(nombre, sizeof nombre, "%.2f", valeur);
-    std::string texte = nombre;
+    // As long as the value needs: a double may have 309 digits before its point.
+    const int longueur = std::snprintf(nullptr, 0, "%.2f", valeur);
+    std::string texte(static_cast<size_t>(longueur > 0 ? longueur : 0), '\0');
+    std::snprintf(texte.data(), texte.size() + 1, "%.2f", valeur);
     while (!texte.empty() && texte.back() == '0')
         texte.pop_back();
     if (!texte.empty() && texte.back() == '.')
@@ -28,11 +26,14 @@ std::string AvecSeparateur(std::string texte)
     return texte;
 }
 
-} // namespace
+std::string TexteAvecUnite(double valeur, const char* unite)
+{
+    return AvecSeparateur(DeuxDecimales(valeur) + unite);
+}
 
 std::string TexteMillimetres(double points)
 {
-    return AvecSeparateur(DeuxDecimales(points * 25.4 / 72) + " mm");
+    return TexteAvecUnite(points * 25.4 / 72, " mm");
 }
 
 void AfficheMillimetres(ns::TextField* zone, double points)

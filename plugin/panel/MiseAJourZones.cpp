@@ -4,42 +4,61 @@
 #include "Miroirs.h"
 #include "Reglages.h"
 
-void PANMiseAjourZoneEpaisseurLignes()
+namespace {
+
+void ValideMillimetres(ns::TextField* zone, double& reglage)
 {
-    AffichePoints(GzoneEpaisseurLignes, EpaisseurLignes);
+    const std::string texte = TexteAvecUnite(reglage, " mm");
+    reglage *= kPointsParMillimetre;
+    if (zone != nullptr)
+        zone->setStringValue(texte);
 }
 
-void PANMiseAjourZoneEpaisseurColonnes()
+void ValidePoints(ns::TextField* zone, double reglage)
 {
-    AffichePoints(GzoneEpaisseurColonnes, EpaisseurColonnes);
+    if (zone != nullptr)
+        zone->setStringValue(TexteAvecUnite(reglage, " pt"));
 }
 
-void PANMiseAjourZoneEpaisseurCadre()
-{
-    AffichePoints(GzoneEpaisseurCadre, EpaisseurCadre);
-}
+} // namespace
 
-void PANMiseAjourZoneEpaisseurCadreDeux()
-{
-    AffichePoints(GzoneEpaisseurCadreDeux, EpaisseurCadreDeux);
-}
+void PANMiseAjourZoneEpaisseurLignes() { AffichePoints(GzoneEpaisseurLignes, EpaisseurLignes); }
+void PANMiseAjourZoneEpaisseurColonnes() { AffichePoints(GzoneEpaisseurColonnes, EpaisseurColonnes); }
+void PANMiseAjourZoneEpaisseurCadre() { AffichePoints(GzoneEpaisseurCadre, EpaisseurCadre); }
+void PANMiseAjourZoneEpaisseurCadreDeux() { AffichePoints(GzoneEpaisseurCadreDeux, EpaisseurCadreDeux); }
+void PANMiseAjourZoneGouttiereLignes() { AffichePoints(GzoneGouttiereLigne, GouttiereLignes); }
+void PANMiseAjourZoneGouttiereColonnes() { AffichePoints(GzoneGouttiereColonne, GouttiereColonnes); }
+void PANMiseAjourZoneGouttiereCadre() { AffichePoints(GzoneGouttiereCadre, GouttiereCadre); }
+void PANmiseAjourZoneCorps() { AffichePoints(GzoneCorps, Corps); }
 
-void PANMiseAjourZoneGouttiereLignes()
-{
-    AffichePoints(GzoneGouttiereLigne, GouttiereLignes);
-}
+void PANMiseAjourGouttiereLigne() { ValidePoints(GzoneGouttiereLigne, GouttiereLignes); }
+void PANMiseAjourGouttiereColonne() { ValidePoints(GzoneGouttiereColonne, GouttiereColonnes); }
+void PANMiseAjourGouttiereCadre() { ValidePoints(GzoneGouttiereCadre, GouttiereCadre); }
 
-void PANMiseAjourZoneGouttiereColonnes()
-{
-    AffichePoints(GzoneGouttiereColonne, GouttiereColonnes);
-}
+void PANMiseAjourPositionX() { ValideMillimetres(GzonePositionX, PositionX); }
+void PANMiseAjourPositionY() { ValideMillimetres(GzonePositionY, PositionY); }
+void PANMiseAjourLongueurTableau() { ValideMillimetres(GzoneLongueurTableau, LongueurTableau); }
+void PANMiseAjourHauteurTableau() { ValideMillimetres(GzoneHauteurTableau, HauteurTableau); }
 
-void PANMiseAjourZoneGouttiereCadre()
-{
-    AffichePoints(GzoneGouttiereCadre, GouttiereCadre);
-}
+const ValeurEnPoints kEpaisseursEtGouttieres[7] = {
+    {&EpaisseurLignes, &EpaisseurLignesDefaut, PANMiseAjourZoneEpaisseurLignes, &GzoneEpaisseurLignes,
+     "Thickness of the lines."},
+    {&EpaisseurColonnes, &EpaisseurColonnesDefaut, PANMiseAjourZoneEpaisseurColonnes, &GzoneEpaisseurColonnes,
+     "Thickness of the columns."},
+    {&EpaisseurCadre, &EpaisseurCadreDefaut, PANMiseAjourZoneEpaisseurCadre, &GzoneEpaisseurCadre,
+     "Thickness of the outer frame."},
+    {&EpaisseurCadreDeux, &EpaisseurCadreDeuxDefaut, PANMiseAjourZoneEpaisseurCadreDeux, &GzoneEpaisseurCadreDeux,
+     "Thickness of the inner frame."},
+    {&GouttiereLignes, &GouttiereLignesDefaut, PANMiseAjourZoneGouttiereLignes, &GzoneGouttiereLigne,
+     "Gutter between rows."},
+    {&GouttiereColonnes, &GouttiereColonnesDefaut, PANMiseAjourZoneGouttiereColonnes, &GzoneGouttiereColonne,
+     "Gutter between columns."},
+    {&GouttiereCadre, &GouttiereCadreDefaut, PANMiseAjourZoneGouttiereCadre, &GzoneGouttiereCadre,
+     "Gutter of the frame."},
+};
 
-void PANmiseAjourZoneCorps()
+void RemetAuDefaut(const ValeurEnPoints& v)
 {
-    AffichePoints(GzoneCorps, Corps);
+    *v.valeur = *v.defaut;
+    v.miseAJour();
 }

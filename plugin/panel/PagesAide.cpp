@@ -1,5 +1,7 @@
 #include "PagesAide.h"
 
+#include "TableauDialogue.h"
+
 #include <cstdio>
 
 int16_t PageAide = 0;
@@ -54,4 +56,43 @@ void TexteAide(ns::TextView* aide, ns::TextField* numero)
         std::snprintf(texte, sizeof texte, "%d/%d", PageAide, NbrPages);
         numero->setStringValue(texte);
     }
+}
+
+namespace {
+
+void Regle(ns::Button* bouton, const char* bulle, bool active)
+{
+    if (bouton != nullptr) {
+        bouton->setToolTip(bulle);
+        bouton->setEnabled(active);
+    }
+}
+
+} // namespace
+
+void TourneLaPageDAide(int sens, const BoutonsAide& boutons)
+{
+    // The button that leads on, and the one that leads back.
+    ns::Button* devant = sens > 0 ? boutons.apres : boutons.avant;
+    ns::Button* derriere = sens > 0 ? boutons.avant : boutons.apres;
+    const int16_t bout = sens > 0 ? NbrPages : 1;
+    PageAide = static_cast<int16_t>(PageAide + sens);
+    if (sens > 0 ? PageAide < bout : PageAide > bout) {
+        Regle(devant, sens > 0 ? "Help next page." : "Help previous page.", true);
+    } else {
+        Regle(devant, sens > 0 ? "Help last page." : "Help first page.", false);
+        PageAide = bout;
+    }
+    Regle(derriere, sens > 0 ? "Help previous page." : "Help next page.", true);
+    TexteAide(boutons.aide, boutons.numero);
+}
+
+void TableauDialogue::PANaideApres(ns::Object*)
+{
+    TourneLaPageDAide(1, {PANaidePageAvant, PANaidePageApres, PANaide, PANnumeroPage});
+}
+
+void TableauDialogue::PANaideAvant(ns::Object*)
+{
+    TourneLaPageDAide(-1, {PANaidePageAvant, PANaidePageApres, PANaide, PANnumeroPage});
 }

@@ -2,6 +2,7 @@
 // label "N/10".
 #pragma once
 
+#include "Button.h"
 #include "TextField.h"
 #include "TextView.h"
 
@@ -13,6 +14,17 @@ extern int16_t NbrPages;
 constexpr int kNombrePagesAide = 10;
 // Page N's text is kPagesAide[N - 1]; \r ends its paragraphs.
 extern const char* const kPagesAide[kNombrePagesAide];
+
+// The next page (sens +1) or the previous one (-1), never past the last or the first: the
+// button toward the end reached is disabled with its tooltip saying so, the other enabled.
+// Then the page is shown.
+struct BoutonsAide {
+    ns::Button* avant;
+    ns::Button* apres;
+    ns::TextView* aide;
+    ns::TextField* numero;
+};
+void TourneLaPageDAide(int sens, const BoutonsAide& boutons);
 
 // Shows page PageAide (a page outside 1 to 10 keeps the text), scrolled to its start, and
 // writes the page label.

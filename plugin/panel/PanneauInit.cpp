@@ -11,6 +11,7 @@
 #include "ListePolices.h"
 #include "MiseAJourZones.h"
 #include "Miroirs.h"
+#include "OptionsTexte.h"
 #include "PagesAide.h"
 #include "Reglages.h"
 #include "TableauDialogue.h"
@@ -21,21 +22,10 @@
 namespace {
 
 // A current value set from its default, its field refreshed and given its tooltip.
-struct ValeurDefaut {
-    double* valeur;
-    const double* defaut;
-    void (*miseAJour)();
-    ns::ComboBox** zone;
-    const char* bulle;
-};
-
-void AppliqueDefauts(std::initializer_list<ValeurDefaut> valeurs)
+void AppliqueDefaut(const ValeurEnPoints& v)
 {
-    for (const ValeurDefaut& v : valeurs) {
-        *v.valeur = *v.defaut;
-        v.miseAJour();
-        Bulle(*v.zone, v.bulle);
-    }
+    RemetAuDefaut(v);
+    Bulle(*v.zone, v.bulle);
 }
 
 // A switch, its check box and its label, set on.
@@ -52,11 +42,6 @@ void AfficheEntier(ns::TextField* zone, int32_t valeur)
 {
     if (zone != nullptr)
         zone->setStringValue(std::to_string(valeur));
-}
-
-void CopieTexte(char (&destination)[kLongueurMaxTexte + 1], const char* texte)
-{
-    std::snprintf(destination, sizeof destination, "%s", texte);
 }
 
 } // namespace
@@ -79,16 +64,10 @@ void TableauDialogue::PANinit()
     IndexPopup = 0;
     ActiverZones(true);
 
-    AppliqueDefauts({
-        {&EpaisseurLignes, &EpaisseurLignesDefaut, PANMiseAjourZoneEpaisseurLignes, &GzoneEpaisseurLignes, "Thickness of the lines."},
-        {&EpaisseurColonnes, &EpaisseurColonnesDefaut, PANMiseAjourZoneEpaisseurColonnes, &GzoneEpaisseurColonnes,
-         "Thickness of the columns."},
-        {&EpaisseurCadre, &EpaisseurCadreDefaut, PANMiseAjourZoneEpaisseurCadre, &GzoneEpaisseurCadre,
-         "Thickness of the outer frame."},
-        {&EpaisseurCadreDeux, &EpaisseurCadreDeuxDefaut, PANMiseAjourZoneEpaisseurCadreDeux, &GzoneEpaisseurCadreDeux,
-         "Thickness of the inner frame."},
-        {&Corps, &CorpsDefaut, PANmiseAjourZoneCorps, &GzoneCorps, "Size of the text."},
-    });
+    // The four thicknesses, then the type size.
+    for (int i = 0; i < 4; ++i)
+        AppliqueDefaut(kEpaisseursEtGouttieres[i]);
+    AppliqueDefaut({&Corps, &CorpsDefaut, PANmiseAjourZoneCorps, &GzoneCorps, "Size of the text."});
     Bulle(PANdessinCorpsTableauNSView, "Size of the text.");
 
     RemplitListePolices(PANlistePolices);
@@ -119,8 +98,8 @@ void TableauDialogue::PANinit()
         PANnomTexte->setEnabled(AvecSansTexte);
         PANnomTexte->setStringValue("Text");
     }
-    CopieTexte(TitreTableau, "Title of the table");
-    CopieTexte(TexteCase, "Text");
+    CopieTexteTableau(TitreTableau, "Title of the table");
+    CopieTexteTableau(TexteCase, "Text");
 
     InitialiseLesStyles();
 
@@ -131,12 +110,9 @@ void TableauDialogue::PANinit()
     NombreDeColonnes = NombreDeColonnesDefaut;
     AfficheEntier(PANzoneNbrLignes, NombreDeLignes);
     AfficheEntier(PANzoneNbrColonnes, NombreDeColonnes);
-    AppliqueDefauts({
-        {&GouttiereLignes, &GouttiereLignesDefaut, PANMiseAjourZoneGouttiereLignes, &GzoneGouttiereLigne, "Gutter between rows."},
-        {&GouttiereColonnes, &GouttiereColonnesDefaut, PANMiseAjourZoneGouttiereColonnes, &GzoneGouttiereColonne,
-         "Gutter between columns."},
-        {&GouttiereCadre, &GouttiereCadreDefaut, PANMiseAjourZoneGouttiereCadre, &GzoneGouttiereCadre, "Gutter of the frame."},
-    });
+    // The three gutters.
+    for (int i = 4; i < 7; ++i)
+        AppliqueDefaut(kEpaisseursEtGouttieres[i]);
 
     Bulle(PANvaroBT, "Back to the default values of the preferences.");
     Bulle(PANurlBT, "The Varo-Tools web site.");

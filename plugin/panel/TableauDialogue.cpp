@@ -1,5 +1,6 @@
 #include "TableauDialogue.h"
 
+#include "ActionsChamps.h"
 #include "ActiverZones.h"
 #include "Curseurs.h"
 #include "ElementLie.h"
@@ -10,6 +11,7 @@
 #include "TableauPlugIn.h"
 #include "TableauSuites.h"
 
+#include "Application.h"
 #include "Screen.h"
 
 const char* const kIdentifiantBundle = "fr.varo-tools.VaroTable";
@@ -19,6 +21,18 @@ namespace {
 const ns::ActionTable<TableauDialogue> kActions = {
     {"BidonAcquisitionTableau:", &TableauDialogue::BidonAcquisitionTableauAction},
     {"BidonActiveOutilTableauCBP:", &TableauDialogue::BidonActiveOutilTableauCBP},
+    {"PANpopupPosLigColCadTexCBP:", &TableauDialogue::PANpopupPosLigColCadTexCBP},
+    {"PANavecSansCadreCBP:", &TableauDialogue::PANavecSansCadreCBP},
+    {"PANavecSansTitreCBP:", &TableauDialogue::PANavecSansTitreCBP},
+    {"PANavecSansTexteCBP:", &TableauDialogue::PANavecSansTexteCBP},
+    {"PANnomTitreCBP:", &TableauDialogue::PANnomTitreCBP},
+    {"PANnomTexteCBP:", &TableauDialogue::PANnomTexteCBP},
+    {"PANnomsPolicesCBP:", &TableauDialogue::PANnomsPolicesCBP},
+    {"PANcorpsCBP:", &TableauDialogue::PANcorpsCBP},
+    {"PANaideApres:", &TableauDialogue::PANaideApres},
+    {"PANaideAvant:", &TableauDialogue::PANaideAvant},
+    {"PANvaroCBP:", &TableauDialogue::PANvaroCBP},
+    {"PANurlCBP:", &TableauDialogue::PANurlCBP},
 };
 
 } // namespace
@@ -27,15 +41,21 @@ TableauDialogue::TableauDialogue(std::string nibName, ns::Bundle* bundle) : ns::
 
 bool TableauDialogue::performAction(std::string_view selector, ns::Object* sender)
 {
+    if (!respondsToAction(selector))
+        return false;
     // The panel outlives a plug-in that was unloaded or shut down; its controls then do nothing.
-    if (kActions.contains(selector) && IgnoreSansSuites(std::string(selector).c_str()))
+    if (IgnoreSansSuites(std::string(selector).c_str()))
         return true;
-    return kActions.perform(*this, selector, sender);
+    if (kActions.perform(*this, selector, sender))
+        return true;
+    // The length step buttons take their larger steps with Shift.
+    const bool majuscule = (ns::Application::sharedApplication().modifierFlags() & ns::ShiftKeyMask) != 0;
+    return ActionDeChamp(selector, majuscule);
 }
 
 bool TableauDialogue::respondsToAction(std::string_view selector) const
 {
-    return kActions.contains(selector);
+    return kActions.contains(selector) || EstActionDeChamp(selector);
 }
 
 ns::Connection TableauDialogue::canConnectOutlet(std::string_view name, ns::Object& object) const

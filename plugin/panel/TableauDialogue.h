@@ -22,6 +22,7 @@ class DessinCorpsTableau;
 class DessinCorpsTableauPrefs;
 class DessinCouleurs;
 class GlissiereInterieurTableau;
+struct TexteOptionnel;
 
 class TableauDialogue : public ns::ViewController {
 public:
@@ -43,6 +44,32 @@ public:
     void ABOinitDialogue();
     void PREinitDialogue();
 
+    // The page pop-up: the page's controls shown, the colour editor laid out for the page's
+    // element, the panel resized, the focus in the page's first field.
+    void PANpopupPosLigColCadTexCBP(ns::Object* sender);
+    // The colour editor laid out for a colour type, loaded with the page element's colours.
+    void COUactiverZonesGris();
+    void COUactiverZonesRVB();
+    void COUactiverZonesCMJN();
+
+    // The frame, title and text switches; the title and the cell text (80 characters at
+    // most); the font; the type size.
+    void PANavecSansCadreCBP(ns::Object* sender);
+    void PANavecSansTitreCBP(ns::Object* sender);
+    void PANavecSansTexteCBP(ns::Object* sender);
+    void PANnomTitreCBP(ns::Object* sender);
+    void PANnomTexteCBP(ns::Object* sender);
+    void PANnomsPolicesCBP(ns::Object* sender);
+    void PANcorpsCBP(ns::Object* sender);
+
+    // The help's pages; the Varo button (the stored defaults back); the web button.
+    void PANaideApres(ns::Object* sender);
+    void PANaideAvant(ns::Object* sender);
+    void PANvaroCBP(ns::Object* sender);
+    void PANurlCBP(ns::Object* sender);
+
+    // Actions by selector: the methods above, and the numeric fields' commits and step
+    // buttons (ActionsChamps.h).
     bool performAction(std::string_view selector, ns::Object* sender) override;
     bool respondsToAction(std::string_view selector) const override;
     ns::Connection canConnectOutlet(std::string_view name, ns::Object& object) const override;
@@ -191,6 +218,14 @@ public:
     ns::TextField* ABOversion = nullptr;
     ns::Button* ABOadresse = nullptr;
     ns::Button* ABOokBT = nullptr;
+
+private:
+    void COUactiverZones(int32_t type);
+    void AffichePage(int32_t page);
+    void CacheEditeur();
+    ns::TextField* PremierChamp(int32_t page) const;
+    void BasculeTexte(const TexteOptionnel& texte);
+    void ValideTexte(const TexteOptionnel& texte);
 };
 
 // The bundle identifier the controller's interface file and the sounds are found by.

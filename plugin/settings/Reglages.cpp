@@ -30,8 +30,8 @@ int32_t KPOLICE;
 bool AvecSansCadre;
 bool AvecSansTitre;
 bool AvecSansTexte;
-char TitreTableau[kLongueurMaxTexte + 1];
-char TexteCase[kLongueurMaxTexte + 1];
+char TitreTableau[kOctetsMaxTexte + 1];
+char TexteCase[kOctetsMaxTexte + 1];
 
 bool SonDefaut, SonProv;
 bool OutilsGroupe, OutilsGroupeProv;

@@ -44,13 +44,15 @@ extern char NomPoliceProv[kLongueurNomPolice];
 extern char NomPolice[kLongueurNomPolice];
 extern int32_t KPOLICE;
 
-// Switches and texts. Each text holds at most 80 bytes of UTF-8 and its terminator.
+// Switches and texts. Each text holds at most 80 characters of UTF-8 (four bytes at most
+// each) and its terminator.
 constexpr int kLongueurMaxTexte = 80;
+constexpr int kOctetsMaxTexte = 4 * kLongueurMaxTexte;
 extern bool AvecSansCadre;
 extern bool AvecSansTitre;
 extern bool AvecSansTexte;
-extern char TitreTableau[kLongueurMaxTexte + 1];
-extern char TexteCase[kLongueurMaxTexte + 1];
+extern char TitreTableau[kOctetsMaxTexte + 1];
+extern char TexteCase[kOctetsMaxTexte + 1];
 
 // Options.
 extern bool SonDefaut, SonProv;

@@ -1,0 +1,104 @@
+// The colour editor laid out for one colour type of the page's element: the panel's height,
+// the type's fields and sliders loaded and shown, the other types' hidden, the rows' labels,
+// letters and "%" placed, the cover over the rows shown, the focus in the type's first field.
+#include "BoutonLabel.h"
+#include "BoutonToutesGlissieres.h"
+#include "ControlesEditeur.h"
+#include "Flottants.h"
+#include "GlissiereInterieurTableau.h"
+#include "Reglages.h"
+#include "TableauDialogue.h"
+#include "TableauPlugIn.h"
+#include "TableauSuites.h"
+#include "Visibilite.h"
+
+void TableauDialogue::COUactiverZonesGris()
+{
+    COUactiverZones(TypeGris);
+}
+
+void TableauDialogue::COUactiverZonesRVB()
+{
+    COUactiverZones(TypeRVB);
+}
+
+void TableauDialogue::COUactiverZonesCMJN()
+{
+    COUactiverZones(TypeCMJN);
+}
+
+void TableauDialogue::COUactiverZones(int32_t type)
+{
+    const DispositionType& disposition = kDispositions[type];
+    const auto estDuType = [&](int canal) {
+        return canal >= disposition.premierCanal && canal < disposition.premierCanal + disposition.nombreCanaux;
+    };
+
+    // The host's answers are not examined: a failure leaves the panel as it was.
+    AISize taille{0, 0};
+    if (sAIPanel != nullptr)
+        sAIPanel->GetSize(PanneauRef, &taille);
+    taille.width = kLargeurPanneau;
+    if (COUpopUpTypeCouleur != nullptr)
+        COUpopUpTypeCouleur->selectItemAtIndex(type);
+
+    if (IndexPopup >= 1 && IndexPopup <= 4) {
+        const bool pageTexte = IndexPopup == 4;
+        taille.height = pageTexte ? disposition.hauteurTexte : disposition.hauteur;
+        const JeuCouleurs& jeu = JeuxCouleurs[IndexPopup - 1];
+        // A frame that is off has no colour to edit.
+        const bool actifs = IndexPopup != 3 || AvecSansCadre;
+        for (int canal = 0; canal < NombreCanaux; ++canal) {
+            if (!estDuType(canal))
+                continue;
+            const double valeur = jeu.*kCanaux[canal].champ;
+            if (ns::TextField* zone = this->*kControlesCanaux[canal].zone) {
+                zone->setFloatValue(EnFlottant(valeur));
+                zone->setEnabled(actifs);
+            }
+            if (ns::Slider* glissiere = this->*kControlesCanaux[canal].glissiere) {
+                glissiere->setDoubleValue(valeur);
+                glissiere->setEnabled(actifs);
+            }
+        }
+        const double bas = pageTexte ? kEcartRangees : 0;
+        for (int rangee = 0; rangee < kNombreRangees; ++rangee) {
+            const double y = -rangee * kEcartRangees - bas;
+            Place(this->*kControlesRangees[rangee].label, 174, 226 + y, 17, 19);
+            Place(this->*kControlesRangees[rangee].lettre, 175, 224 + y, 19, 19);
+            Place(this->*kControlesRangees[rangee].pourCent, 222, 228 + y, 19, 14);
+        }
+        const double rangeesEnPlus = (disposition.nombreCanaux - 1) * kEcartRangees;
+        Place(COUtoutesGlissieresNSView, 0, 219 - rangeesEnPlus - bas, 177, 26 + rangeesEnPlus);
+    }
+
+    for (int canal = 0; canal < NombreCanaux; ++canal) {
+        const bool montre = estDuType(canal);
+        ns::TextField* zone = this->*kControlesCanaux[canal].zone;
+        ns::Slider* glissiere = this->*kControlesCanaux[canal].glissiere;
+        if (montre) {
+            Montre(zone, true);
+            Montre(glissiere, true);
+        } else {
+            MontreEtActive({zone, glissiere}, false, false);
+        }
+        // The track lies under its slider: it goes with it.
+        Montre(this->*kControlesCanaux[canal].piste, montre);
+    }
+    for (int rangee = 0; rangee < kNombreRangees; ++rangee) {
+        const bool utilisee = rangee < disposition.nombreCanaux;
+        const ControlesRangee& r = kControlesRangees[rangee];
+        Montre(this->*r.pourCent, utilisee && disposition.pourCent);
+        Montre(this->*r.label, utilisee);
+        if (ns::TextField* lettre = this->*r.lettre) {
+            lettre->setStringValue(disposition.lettres[rangee]);
+            lettre->setHidden(!utilisee);
+        }
+    }
+    Montre(COUtoutesGlissieresNSView, true);
+
+    if (ns::TextField* premier = this->*kControlesCanaux[disposition.premierCanal].zone)
+        premier->selectText(nullptr);
+    if (sAIPanel != nullptr)
+        sAIPanel->SetSize(PanneauRef, taille);
+}

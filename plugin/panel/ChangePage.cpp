@@ -1,0 +1,131 @@
+// The page pop-up: "Position & size", "Rows", "Columns", "Frame", "Text". Each page shows its
+// own controls in the same view; pages 1 to 4 show the colour editor for their element, and
+// the panel takes the height of what the page shows.
+#include "BoutonIcone.h"
+#include "BoutonLabel.h"
+#include "BoutonToutesGlissieres.h"
+#include "ControlesEditeur.h"
+#include "DessinCorpsTableau.h"
+#include "GlissiereInterieurTableau.h"
+#include "Reglages.h"
+#include "TableauDialogue.h"
+#include "TableauPlugIn.h"
+#include "TableauSuites.h"
+#include "Visibilite.h"
+
+#include <vector>
+
+void TableauDialogue::PANpopupPosLigColCadTexCBP(ns::Object*)
+{
+    if (PANpopupPosLigColCad != nullptr)
+        IndexPopup = PANpopupPosLigColCad->indexOfSelectedItem();
+    if (IndexPopup >= 0 && IndexPopup <= 4) {
+        AffichePage(IndexPopup);
+        if (ns::TextField* premier = PremierChamp(IndexPopup))
+            premier->selectText(nullptr);
+    }
+    // They draw by the page.
+    for (ns::View* vue : std::initializer_list<ns::View*>{PANPosXNbrLigNbrColNSView, PANHauteurCadreDeuxNSView,
+                                                         PANgouttiereLigColCadNSView, PANEpaisseurLigColCadNSView,
+                                                         PANdessinCorpsTableauNSView})
+        if (vue != nullptr)
+            vue->display();
+}
+
+void TableauDialogue::AffichePage(int32_t page)
+{
+    struct Groupe {
+        std::vector<ns::Control*> controles;
+        bool montre;
+        bool active;
+    };
+    // In the order of the page table: shown on their page, enabled there when `active`.
+    const Groupe groupes[] = {
+        {{PANzonePositionX, PANstepPlusPositionX, PANstepMoinsPositionX, PANzonePositionY, PANstepPlusPositionY,
+          PANstepMoinsPositionY, PANzoneLongueurTableau, PANstepPlusLongueurTableau, PANstepMoinsLongueurTableau,
+          PANzoneHauteurTableau, PANstepPlusHauteurTableau, PANstepMoinsHauteurTableau},
+         page == 0, true},
+        {{PANzoneNbrLignes, PANstepPlusNbrLignes, PANstepMoinsNbrLignes, PANzoneEpaisseurLignes, PANzoneGouttiereLigne},
+         page == 1, true},
+        {{PANzoneNbrColonnes, PANstepPlusNbrColonnes, PANstepMoinsNbrColonnes, PANzoneEpaisseurColonnes,
+          PANzoneGouttiereColonne},
+         page == 2, true},
+        {{PANavecSansCadre, PANavecSansCadreTexte}, page == 3, true},
+        {{PANzoneEpaisseurCadre, PANzoneGouttiereCadre}, page == 3, AvecSansCadre},
+        {{PANzoneEpaisseurCadreDeux}, page == 3, AvecSansCadre && GouttiereCadre > 0},
+        {{PANlistePolices, PANzoneCorps, PANavecSansTitre, PANavecSansTitreTexte, PANavecSansTexte,
+          PANavecSansTexteTexte},
+         page == 4, true},
+        {{PANnomTitre}, page == 4, AvecSansTitre},
+        {{PANnomTexte}, page == 4, AvecSansTexte},
+        {{COUpopUpTypeCouleur}, page != 0, true},
+    };
+    for (const Groupe& g : groupes)
+        MontreEtActive(g.controles, g.montre, g.montre && g.active);
+
+    if (page == 0) {
+        CacheEditeur();
+        // The host's answers are not examined: a failure leaves the panel as it was.
+        AISize taille{0, 0};
+        if (sAIPanel != nullptr) {
+            sAIPanel->GetSize(PanneauRef, &taille);
+            sAIPanel->SetSize(PanneauRef, AISize{kLargeurPanneau, kHauteurPagePosition});
+        }
+        return;
+    }
+
+    // Sliders, tracks and fields by row; on the text page, one row lower under the text's own
+    // third row.
+    const double bas = page == 4 ? kEcartRangees : 0;
+    for (const ControlesCanal& c : kControlesCanaux) {
+        const double y = -(c.rangee - 1) * kEcartRangees - bas;
+        Place(this->*c.glissiere, -1, 219 + y, 186, 21);
+        Place(this->*c.piste, 1, 232 + y, 174, 12);
+        Place(this->*c.zone, 191, 226 + y, 32, 19);
+    }
+    switch (JeuxCouleurs[page - 1].TypeCouleur) {
+    case TypeCMJN:
+        COUactiverZonesCMJN();
+        break;
+    case TypeRVB:
+        COUactiverZonesRVB();
+        break;
+    case TypeGris:
+        COUactiverZonesGris();
+        break;
+    default:
+        // A type the editor does not know: its controls stay as they were.
+        break;
+    }
+}
+
+void TableauDialogue::CacheEditeur()
+{
+    for (const ControlesCanal& c : kControlesCanaux) {
+        MontreEtActive({this->*c.zone, this->*c.glissiere}, false, false);
+        Montre(this->*c.piste, false);
+    }
+    for (const ControlesRangee& r : kControlesRangees) {
+        Montre(this->*r.label, false);
+        MontreEtActive({this->*r.lettre, this->*r.pourCent}, false, false);
+    }
+    Montre(COUtoutesGlissieresNSView, false);
+}
+
+ns::TextField* TableauDialogue::PremierChamp(int32_t page) const
+{
+    switch (page) {
+    case 0:
+        return PANzonePositionX;
+    case 1:
+        return PANzoneNbrLignes;
+    case 2:
+        return PANzoneNbrColonnes;
+    case 3:
+        return PANzoneEpaisseurCadre;
+    case 4:
+        return AvecSansTitre ? PANnomTitre : AvecSansTexte ? PANnomTexte : PANzoneCorps;
+    default:
+        return nullptr;
+    }
+}
