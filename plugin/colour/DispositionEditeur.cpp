@@ -88,11 +88,12 @@ void TableauDialogue::COUactiverZones(int32_t type)
     for (int rangee = 0; rangee < kNombreRangees; ++rangee) {
         const bool utilisee = rangee < disposition.nombreCanaux;
         const ControlesRangee& r = kControlesRangees[rangee];
-        Montre(this->*r.pourCent, utilisee && disposition.pourCent);
+        // The letters and "%" only label their row: shown, they read as enabled.
+        MontreEtActive({this->*r.pourCent}, utilisee && disposition.pourCent, true);
         Montre(this->*r.label, utilisee);
         if (ns::TextField* lettre = this->*r.lettre) {
             lettre->setStringValue(disposition.lettres[rangee]);
-            lettre->setHidden(!utilisee);
+            MontreEtActive({lettre}, utilisee, true);
         }
     }
     Montre(COUtoutesGlissieresNSView, true);

@@ -1,7 +1,7 @@
 // The panel as the application's start leaves it: the controller woken from its interface
 // file, every mirror on its control, the controls in their first state, page 0 disabled under
 // the veil until the Table Tool is selected.
-#include "Host.h"
+#include "PanneauHote.h"
 #include "sdk/AIFont.h"
 #include "ListePolices.h"
 #include "Miroirs.h"
@@ -14,31 +14,9 @@
 
 #include <gtest/gtest.h>
 
-extern "C" ASErr PluginMain(const char* caller, const char* selector, void* message);
-
 namespace {
 
-class Reveil : public testing::Test {
-protected:
-    Reveil() : host_(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans", "Test Serif", "Test Mono"}, {}})
-    {
-        host_.plugins().addInProcess("VaroTable", PluginMain, VARO_PLUGINS_DIR "/VaroTable.bundle/Resources");
-        IndexPopup = 3; // the waking sets it
-    }
-    ~Reveil() override { host_.quit(); }
-
-    void lance(const std::vector<std::pair<std::string, host::PreferenceValue>>& preferences = {})
-    {
-        for (const auto& [cle, valeur] : preferences)
-            host_.preferences().put("VaroTableau", cle, valeur);
-        host_.launch();
-        ASSERT_EQ(host_.panels().all().size(), 1u);
-    }
-    ns::View& vue() { return *host_.panels().all().at(0)->view; }
-    void choisitOutil(const char* titre) { host_.tools().select(*host_.tools().withTitle(titre)); }
-
-    host::Host host_;
-};
+using Reveil = PanneauHote;
 
 // The object an interface file's identifier names: a view of the panel or of a window, or a
 // window.
