@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Runs one script with varo-host, in a folder of its own (so that what it saves goes there),
-# and compares what it printed with
-# the files beside it: NAME.out (standard output), NAME.err (standard error, when present;
-# otherwise nothing may be printed there), NAME.status (the exit status, when not 0) and
-# NAME.files (when present: the files the run leaves in its folder besides the script, one a
-# line, sorted). NAME.args holds more options for varo-host, NAME.prefs a preference store to
-# start from.
+# and compares what it printed with the files beside it: NAME.out (standard output), NAME.err
+# (standard error, when present; otherwise nothing may be printed there), NAME.status (the
+# exit status, when not 0), NAME.files (when present: the files the run leaves in its folder
+# besides the script, one a line, sorted) and NAME.saved/ (when present: each file in it is
+# one the run must leave, with exactly that content, an SVG it saved say). NAME.args holds
+# more options for varo-host, NAME.prefs a preference store to start from.
 set -uo pipefail
 host=$1
 script=$2
@@ -49,5 +49,13 @@ if [ -f "$name.files" ]; then
     echo "the files left by the run differ" >&2
     failed=1
   fi
+fi
+if [ -d "$name.saved" ]; then
+  for expected in "$name.saved"/*; do
+    if ! diff -u "$expected" "$work/run/$(basename "$expected")" >&2; then
+      echo "$(basename "$expected") differs from $expected" >&2
+      failed=1
+    fi
+  done
 fi
 exit $failed
