@@ -4,105 +4,18 @@
 // lists, no text-engine wrappers). Both report the time per rebuild and per art object made.
 //
 // Arguments of both: rows, columns, double rules (0 or 1).
-#include "Host.h"
-#include "JeuxDeCouleurs.h"
 #include "Reglages.h"
+#include "TableauBanc.h"
 #include "TableauSuites.h"
-#include "TableauTraces.h"
 
-#include <benchmark/benchmark.h>
-
-#include <cstring>
-#include <memory>
-
-extern "C" ASErr PluginMain(const char* caller, const char* selector, void* message);
+#include <vector>
 
 namespace {
-
-// One host with the table plug-in started, for the whole run.
-host::Host& Hote()
-{
-    static const std::unique_ptr<host::Host> hote = [] {
-        auto h = std::make_unique<host::Host>(host::HostOptions{{}, {}, std::vector<std::string>{"Bench Sans"}, {}});
-        h->plugins().addInProcess("VaroTable", PluginMain);
-        h->launch();
-        return h;
-    }();
-    return *hote;
-}
-
-void RegleLeTableau(const benchmark::State& state)
-{
-    Hote();
-    const bool doubles = state.range(2) != 0;
-    PositionX = 20;
-    PositionY = 820;
-    LongueurTableau = 550;
-    HauteurTableau = 800;
-    NombreDeLignes = static_cast<int32_t>(state.range(0));
-    NombreDeColonnes = static_cast<int32_t>(state.range(1));
-    GouttiereLignes = GouttiereColonnes = doubles ? 1 : 0;
-    GouttiereCadre = doubles ? 2 : 0;
-    EpaisseurLignes = EpaisseurColonnes = EpaisseurCadreDeux = 0.5;
-    EpaisseurCadre = 2;
-    AvecSansCadre = AvecSansTitre = AvecSansTexte = true;
-    std::strcpy(TitreTableau, "Quarterly figures");
-    std::strcpy(TexteCase, "1 234,5");
-    Corps = 6;
-    NumeroPolice = KPOLICE = 0;
-    InitialiseLesStyles();
-    for (JeuCouleurs& jeu : JeuxCouleurs)
-        jeu = JeuCouleurs{TypeGris, 50, 0, 0, 0, 0, 0, 0, 0};
-    DoitRedessiner = false;
-}
-
-ASErr Reconstruit()
-{
-    TraceColonnes();
-    TraceLignes();
-    TraceCadre();
-    return TraceTextes();
-}
-
-struct Compte {
-    int64_t groupes = 0, traits = 0, rectangles = 0, textes = 0;
-    int64_t total() const { return groupes + traits + rectangles + textes; }
-};
-
-// What one rebuild of the table of these settings makes.
-Compte CompteDuTableau()
-{
-    Compte compte;
-    const host::doc::Document& document = Hote().document();
-    for (AIArtHandle partie : document.subtree(AHGroupe)) {
-        const host::doc::Art& art = *document.art(partie);
-        if (partie == AHGroupe)
-            continue;
-        if (art.kind == host::doc::ArtKind::Group)
-            ++compte.groupes;
-        else if (art.kind == host::doc::ArtKind::Path)
-            ++(art.closed ? compte.rectangles : compte.traits);
-        else
-            ++compte.textes;
-    }
-    return compte;
-}
-
-void Rapporte(benchmark::State& state, const Compte& compte)
-{
-    state.counters["objects"] = static_cast<double>(compte.total());
-    state.counters["per_object"] = benchmark::Counter(static_cast<double>(compte.total()),
-                                                      benchmark::Counter::kIsIterationInvariantRate |
-                                                          benchmark::Counter::kInvert);
-}
 
 void BM_Reconstruction(benchmark::State& state)
 {
     RegleLeTableau(state);
-    TableauCree = false;
-    sAIArt->NewArt(kGroupArt, kPlaceAboveAll, nullptr, &AHGroupe);
-    Reconstruit();
-    TableauCree = true; // from here on every build replaces the one before
+    TraceLeTableauCourant();
     const Compte compte = CompteDuTableau();
     for (auto _ : state)
         benchmark::DoNotOptimize(Reconstruit());
@@ -209,18 +122,7 @@ void BM_PlancherDeLHote(benchmark::State& state)
     sAIArt->DisposeArt(tableau);
 }
 
-// Rows, columns, double rules.
-void Tailles(benchmark::internal::Benchmark* b)
-{
-    for (const auto& [lignes, colonnes] : {std::pair{3, 4}, {10, 10}, {30, 30}, {100, 100}})
-        for (int doubles : {0, 1})
-            b->Args({lignes, colonnes, doubles});
-    b->ArgNames({"rows", "cols", "double"})->Unit(benchmark::kMicrosecond);
-}
-
 BENCHMARK(BM_Reconstruction)->Apply(Tailles);
 BENCHMARK(BM_PlancherDeLHote)->Apply(Tailles);
 
 } // namespace
-
-BENCHMARK_MAIN();

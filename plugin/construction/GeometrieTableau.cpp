@@ -46,17 +46,21 @@ bool Fini(std::initializer_list<double> values)
     return true;
 }
 
-// More objects than an element may make: counted in 64 bits from counts already known not to
-// be negative, so that no stored or typed count can overflow the product.
-bool TropDObjets(int64_t a, int64_t b = 1, int64_t c = 1)
+// How many objects an element of a × b × c makes (none when a factor is not positive), or
+// nothing when that is more than an element may make: counted in 64 bits from counts already
+// known not to be negative, so that no stored or typed count can overflow the product. The
+// count also reserves the shapes' room at once, which spares a large table's rebuild the
+// copies of a growing list.
+std::optional<size_t> Objets(int64_t a, int64_t b = 1, int64_t c = 1)
 {
     if (a <= 0 || b <= 0 || c <= 0)
-        return false;
-    return a > kMaxObjetsParElement || b > kMaxObjetsParElement || c > kMaxObjetsParElement ||
-           a * b * c > kMaxObjetsParElement;
+        return 0;
+    if (a > kMaxObjetsParElement || b > kMaxObjetsParElement || c > kMaxObjetsParElement ||
+        a * b * c > kMaxObjetsParElement)
+        return std::nullopt;
+    return static_cast<size_t>(a * b * c);
 }
 
-// Every coordinate of every shape stays finite on its way to the host.
 std::optional<std::vector<Forme>> SiFinies(std::vector<Forme> formes)
 {
     for (const Forme& f : formes) {
@@ -121,10 +125,12 @@ std::optional<std::vector<Forme>> FormesLignes(const DimensionsTableau& t)
     const bool coupees = t.gC != 0;
     if (coupees && !t.largeurValide())
         return std::nullopt;
-    if (TropDObjets(int64_t{t.nL} - 1, t.gL > 0 ? 2 : 1, coupees ? t.nC : 1))
+    const auto nombre = Objets(int64_t{t.nL} - 1, t.gL > 0 ? 2 : 1, coupees ? t.nC : 1);
+    if (!nombre)
         return std::nullopt;
 
     std::vector<Forme> formes;
+    formes.reserve(*nombre);
     for (int32_t i = 1; i < t.nL; ++i) {
         const double y1 = t.Y - i * t.h - (i - 1) * t.gL;
         CoupeLigne(formes, t, y1, !coupees || (i == 1 && t.titre));
@@ -147,11 +153,13 @@ std::optional<std::vector<Forme>> FormesColonnes(const DimensionsTableau& t)
     const int32_t rangs = t.titre ? t.nL - 1 : t.nL;
     if (rangs < 1)
         return std::nullopt;
-    if (TropDObjets(int64_t{t.nC} - 1, t.gC > 0 ? 2 : 1, coupees ? rangs : 1))
+    const auto nombre = Objets(int64_t{t.nC} - 1, t.gC > 0 ? 2 : 1, coupees ? rangs : 1);
+    if (!nombre)
         return std::nullopt;
 
     const double haut = t.titre ? t.Y - t.h - t.gL : t.Y;
     std::vector<Forme> formes;
+    formes.reserve(*nombre);
     for (int32_t j = 1; j < t.nC; ++j) {
         CoupeColonne(formes, t, t.X + j * t.w + (j - 1) * t.gC, haut, rangs);
         if (t.gC > 0)
@@ -174,8 +182,10 @@ std::optional<FormesCadre> FormesDuCadre(const DimensionsTableau& t)
             return std::nullopt;
         const int64_t cotes = t.gL != 0 ? 2 * int64_t{t.nL} : 2;
         const int64_t bords = t.gC != 0 ? 2 * int64_t{t.nC} : 2;
-        if (TropDObjets(1 + cotes + bords)) // the outer rectangle and the inner pieces
+        const auto nombre = Objets(1 + cotes + bords); // the outer rectangle and the inner pieces
+        if (!nombre)
             return std::nullopt;
+        formes.reserve(*nombre);
 
         if (t.gL == 0 && t.gC == 0) {
             formes.push_back(Forme{Forme::Rectangle, t.L, t.H, t.X, t.Y});
@@ -223,9 +233,11 @@ std::optional<std::vector<Ancre>> AncresCases(const DimensionsTableau& t, double
     if (t.nL < 1 || t.nC < 1 || !Fini({t.X, t.Y, t.gL, t.gC, corps}) || !t.largeurValide() || !t.hauteurValide())
         return std::nullopt;
     const int32_t premier = t.titre ? 1 : 0;
-    if (TropDObjets(int64_t{t.nL} - premier, t.nC))
+    const auto nombre = Objets(int64_t{t.nL} - premier, t.nC);
+    if (!nombre)
         return std::nullopt;
     std::vector<Ancre> ancres;
+    ancres.reserve(*nombre);
     for (int32_t r = premier; r < t.nL; ++r)
         for (int32_t k = 0; k < t.nC; ++k) {
             const Ancre ancre{t.X + (k + 0.5) * t.w + k * t.gC, t.Y - (r + 0.5) * t.h - r * t.gL - corps * 0.33};

@@ -10,6 +10,7 @@
 
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <new>
 #include <string_view>
 
@@ -48,7 +49,7 @@ ATE::IFont PoliceDuTexte()
 
 // Empties the frame's text, gives it the table's character and paragraph features, then
 // inserts `texte`.
-ASErr Parametres(AIArtHandle& frame, std::string_view texte)
+ASErr Parametres(AIArtHandle& frame, const ai::UnicodeString& texte)
 {
     try {
         ATE::IParaFeatures paragraphe;
@@ -74,8 +75,7 @@ ASErr Parametres(AIArtHandle& frame, std::string_view texte)
 
         etendue.SetLocalCharFeatures(caracteres);
         etendue.SetLocalParaFeatures(paragraphe);
-        const ai::UnicodeString unicode(texte);
-        etendue.InsertAfter(unicode.data(), -1);
+        etendue.InsertAfter(texte.data(), -1);
         return kNoErr;
     } catch (const ATE::Exception& erreur) {
         return erreur.code();
@@ -84,10 +84,16 @@ ASErr Parametres(AIArtHandle& frame, std::string_view texte)
     }
 }
 
-// The frames of one text group, each made at (0, 0) and moved to its anchor.
-ASErr TraceGroupe(AIArtHandle& groupe, const char* nom, const std::vector<Ancre>& ancres,
-                  ASErr (*parametres)(AIArtHandle&))
+// The frames of one text group, each made at (0, 0) and moved to its anchor, all holding the
+// same text (put into the engine's form once).
+ASErr TraceGroupe(AIArtHandle& groupe, const char* nom, const std::vector<Ancre>& ancres, std::string_view texte)
 {
+    std::optional<ai::UnicodeString> unicode;
+    try {
+        unicode.emplace(texte);
+    } catch (const std::bad_alloc&) {
+        return kOutOfMemoryErr;
+    }
     ASErr status = sAIArt->NewArt(kGroupArt, kPlaceInsideOnTop, AHGroupe, &groupe);
     if (status != kNoErr)
         return status;
@@ -98,7 +104,7 @@ ASErr TraceGroupe(AIArtHandle& groupe, const char* nom, const std::vector<Ancre>
                                             &frame);
         if (status != kNoErr)
             continue;
-        status = parametres(frame);
+        status = Parametres(frame, *unicode);
         AIRealMatrix translation;
         status = sAIRealMath->AIRealMatrixSetTranslate(&translation, static_cast<AIReal>(ancre.x),
                                                        static_cast<AIReal>(ancre.y));
@@ -115,14 +121,27 @@ void RetireDuTableauCourant(AIArtHandle& groupe)
 
 } // namespace
 
+namespace {
+
+ASErr ParametresDuTexte(AIArtHandle& frame, std::string_view texte)
+{
+    try {
+        return Parametres(frame, ai::UnicodeString(texte));
+    } catch (const std::bad_alloc&) {
+        return kOutOfMemoryErr;
+    }
+}
+
+} // namespace
+
 ASErr ParametresTexteTitreTableau(AIArtHandle& frame)
 {
-    return Parametres(frame, Texte(TitreTableau));
+    return ParametresDuTexte(frame, Texte(TitreTableau));
 }
 
 ASErr ParametresTexteCasesTableau(AIArtHandle& frame)
 {
-    return Parametres(frame, Texte(TexteCase));
+    return ParametresDuTexte(frame, Texte(TexteCase));
 }
 
 ASErr TraceTextes()
@@ -135,11 +154,11 @@ ASErr TraceTextes()
     RetireDuTableauCourant(AHGroupeTI);
     if (AvecSansTitre)
         if (const auto ancre = AncreTitre(t, Corps))
-            status = TraceGroupe(AHGroupeTI, "Title", {*ancre}, ParametresTexteTitreTableau);
+            status = TraceGroupe(AHGroupeTI, "Title", {*ancre}, Texte(TitreTableau));
 
     RetireDuTableauCourant(AHGroupeTC);
     if (AvecSansTexte)
         if (const auto ancres = AncresCases(t, Corps))
-            status = TraceGroupe(AHGroupeTC, "Text", *ancres, ParametresTexteCasesTableau);
+            status = TraceGroupe(AHGroupeTC, "Text", *ancres, Texte(TexteCase));
     return status;
 }
