@@ -178,8 +178,12 @@ ASErr TableauPlugIn::ToolMouseDown(AIToolMessage* message)
         return BasculePanneau();
     if (Majuscule(message)) {
         IndexPopup = (IndexPopup + 1) % 5;
-        if (GpopupPosLigColCad != nullptr)
+        if (GpopupPosLigColCad != nullptr) {
             GpopupPosLigColCad->selectItemAtIndex(IndexPopup);
+            // The page then shows as when it is chosen in the pop-up: its colour editor laid
+            // out and the panel at its height, so that nothing of another page stays in view.
+            GpopupPosLigColCad->sendAction();
+        }
         ActiverZones(1);
         return kNoErr;
     }

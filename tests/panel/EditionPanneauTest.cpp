@@ -3,6 +3,7 @@
 // what commits and step buttons store, the switches, the 80-character texts, the help's pages,
 // the Varo button and the type-size view.
 #include "PanneauHote.h"
+#include "sdk/AITool.h"
 
 #include "DessinCorpsTableau.h"
 #include "JeuxDeCouleurs.h"
@@ -135,6 +136,20 @@ TEST_F(Edition, EachPageShowsExactlyItsControls)
             }
         }
     }
+}
+
+TEST_F(Edition, AShiftClickWithTheToolTurnsToTheNextPageAsThePopUpDoes)
+{
+    for (int page : {1, 2, 3, 4, 0}) {
+        ASSERT_TRUE(host_.toolEvents().send(host::ToolEventKind::MouseDown, AIRealPoint{300, 300}, aiEventModifiers_shiftKey));
+        EXPECT_EQ(IndexPopup, page);
+        EXPECT_EQ(GpopupPosLigColCad->indexOfSelectedItem(), page);
+        EXPECT_EQ(taille().height, page == 0 ? 100 : page == 4 ? 131 : 109) << "page " << page;
+        // Nothing of the colour editor stays in view on the first page.
+        EXPECT_EQ(controle("COUlabelTexteGRC")->isHidden(), page == 0) << "page " << page;
+        EXPECT_EQ(GzonePositionX->isHidden(), page != 0) << "page " << page;
+    }
+    EXPECT_FALSE(TableauCree) << "a Shift-click makes no table";
 }
 
 TEST_F(Edition, TheColourEditorIsLaidOutForThePageElementsType)
