@@ -24,6 +24,18 @@ struct Bad {
     Handle handle;
 };
 
+template <typename Handle>
+using Operations = std::vector<std::pair<const char*, std::function<ASErr(Handle)>>>;
+
+// Every operation on every bad handle: a row each, refused as a bad handle.
+template <typename Handle>
+void addEach(std::vector<Row>& rows, const std::vector<Bad<Handle>>& bads, const Operations<Handle>& operations)
+{
+    for (const auto& bad : bads)
+        for (const auto& [name, call] : operations)
+            rows.push_back({std::string(name) + " of " + bad.what, [call = call, h = bad.handle] { return call(h); }, kBadHandleErr});
+}
+
 // Any handle or number as a handle of another type.
 template <typename To, typename From>
 To as(From from)
@@ -40,6 +52,8 @@ TEST_F(BadArguments, EverySuiteRefusesBadHandlesAndArguments)
     const AIArtHandle group = make(kGroupArt, kPlaceInsideOnTop, layerGroup());
     const AIArtHandle line = make(kPathArt, kPlaceInsideOnTop, group);
     ASSERT_EQ(path->SetPathSegmentCount(line, 2), kNoErr);
+    const AIPathSegment ends[2] = {{{1, 2}, {1, 2}, {1, 2}, true}, {{3, 4}, {3, 4}, {3, 4}, true}};
+    ASSERT_EQ(path->SetPathSegments(line, 0, 2, ends), kNoErr);
     const AIArtHandle text = pointText(group);
     AIArtHandle stale = make(kPathArt, kPlaceInsideOnTop, group);
     ASSERT_EQ(art->DisposeArt(stale), kNoErr);
@@ -130,7 +144,7 @@ TEST_F(BadArguments, EverySuiteRefusesBadHandlesAndArguments)
         {"the document", as<AIArtHandle>(documentHandle)},
         {"a text range", as<AIArtHandle>(liveRange)},
     };
-    const std::vector<std::pair<const char*, std::function<ASErr(AIArtHandle)>>> artOperations = {
+    const Operations<AIArtHandle> artOperations = {
         {"NewArt inside", [&](AIArtHandle h) { return art->NewArt(kPathArt, kPlaceInsideOnTop, h, &outArt); }},
         {"NewArt above", [&](AIArtHandle h) { return art->NewArt(kGroupArt, kPlaceAbove, h, &outArt); }},
         {"DisposeArt", [&](AIArtHandle h) { return art->DisposeArt(h); }},
@@ -144,7 +158,7 @@ TEST_F(BadArguments, EverySuiteRefusesBadHandlesAndArguments)
         {"TransformArt", [&](AIArtHandle h) { return transform->TransformArt(h, &identity, 0, kTransformObjects); }},
         {"NewPointText", [&](AIArtHandle h) { return textFrame->NewPointText(kPlaceInsideOnTop, h, 0, {0, 0}, &outArt); }},
     };
-    const std::vector<std::pair<const char*, std::function<ASErr(AIArtHandle)>>> pathOperations = {
+    const Operations<AIArtHandle> pathOperations = {
         {"GetPathSegmentCount", [&](AIArtHandle h) { return path->GetPathSegmentCount(h, &outCount); }},
         {"SetPathSegmentCount", [&](AIArtHandle h) { return path->SetPathSegmentCount(h, 1); }},
         {"GetPathSegments", [&](AIArtHandle h) { return path->GetPathSegments(h, 0, 0, segments); }},
@@ -155,153 +169,93 @@ TEST_F(BadArguments, EverySuiteRefusesBadHandlesAndArguments)
         {"GetPathStyle", [&](AIArtHandle h) { return pathStyle->GetPathStyle(h, &style); }},
         {"SetPathStyle", [&](AIArtHandle h) { return pathStyle->SetPathStyle(h, &style); }},
     };
-    const std::vector<std::pair<const char*, std::function<ASErr(AIArtHandle)>>> textOperations = {
+    const Operations<AIArtHandle> textOperations = {
         {"GetATETextRange", [&](AIArtHandle h) { return textFrame->GetATETextRange(h, &outRange); }},
         {"GetPointTextAnchor", [&](AIArtHandle h) { return textFrame->GetPointTextAnchor(h, &outPoint); }},
     };
-    for (const auto& bad : badArt) {
-        for (const auto& [name, call] : artOperations)
-            add(std::string(name) + " of " + bad.what, [call = call, h = bad.handle] { return call(h); }, kBadHandleErr);
-        for (const auto& [name, call] : pathOperations)
-            add(std::string(name) + " of " + bad.what, [call = call, h = bad.handle] { return call(h); }, kBadHandleErr);
-        for (const auto& [name, call] : textOperations)
-            add(std::string(name) + " of " + bad.what, [call = call, h = bad.handle] { return call(h); }, kBadHandleErr);
-    }
-    for (const auto& [name, call] : pathOperations) {
-        add(std::string(name) + " of a group", [call = call, group] { return call(group); }, kBadHandleErr);
-        add(std::string(name) + " of point text", [call = call, text] { return call(text); }, kBadHandleErr);
-    }
-    for (const auto& [name, call] : textOperations) {
-        add(std::string(name) + " of a path", [call = call, line] { return call(line); }, kBadHandleErr);
-        add(std::string(name) + " of a group", [call = call, group] { return call(group); }, kBadHandleErr);
-    }
+    for (const auto* operations : {&artOperations, &pathOperations, &textOperations})
+        addEach(rows, badArt, *operations);
+    addEach<AIArtHandle>(rows, {{"a group", group}, {"point text", text}}, pathOperations);
+    addEach<AIArtHandle>(rows, {{"a path", line}, {"a group", group}}, textOperations);
 
     // Layers that are not live.
-    const std::vector<Bad<AILayerHandle>> badLayers = {
-        {"null", nullptr},
-        {"deleted", staleLayer},
-        {"made up", as<AILayerHandle>(madeUp)},
-        {"art", as<AILayerHandle>(group)},
-    };
-    const std::vector<std::pair<const char*, std::function<ASErr(AILayerHandle)>>> layerOperations = {
-        {"SetCurrentLayer", [&](AILayerHandle h) { return layer->SetCurrentLayer(h); }},
-        {"GetLayerTitle", [&](AILayerHandle h) { return layer->GetLayerTitle(h, title, sizeof title); }},
-        {"SetLayerTitle", [&](AILayerHandle h) { return layer->SetLayerTitle(h, "x"); }},
-        {"GetLayerEditable", [&](AILayerHandle h) { return layer->GetLayerEditable(h, &outFlag); }},
-        {"SetLayerEditable", [&](AILayerHandle h) { return layer->SetLayerEditable(h, false); }},
-        {"GetLayerVisible", [&](AILayerHandle h) { return layer->GetLayerVisible(h, &outFlag); }},
-        {"SetLayerVisible", [&](AILayerHandle h) { return layer->SetLayerVisible(h, false); }},
-        {"GetLayerColor", [&](AILayerHandle h) { return layer->GetLayerColor(h, &outRgb); }},
-        {"InsertLayer above", [&](AILayerHandle h) { return layer->InsertLayer(h, kPlaceAbove, &outLayer); }},
-        {"DeleteLayer", [&](AILayerHandle h) { return layer->DeleteLayer(h); }},
-        {"GetFirstArtOfLayer", [&](AILayerHandle h) { return art->GetFirstArtOfLayer(h, &outArt); }},
-    };
-    for (const auto& bad : badLayers)
-        for (const auto& [name, call] : layerOperations)
-            add(std::string(name) + " of " + bad.what, [call = call, h = bad.handle] { return call(h); }, kBadHandleErr);
+    addEach<AILayerHandle>(rows,
+        {{"null", nullptr}, {"deleted", staleLayer}, {"made up", as<AILayerHandle>(madeUp)}, {"art", as<AILayerHandle>(group)}},
+        {{"SetCurrentLayer", [&](AILayerHandle h) { return layer->SetCurrentLayer(h); }},
+         {"GetLayerTitle", [&](AILayerHandle h) { return layer->GetLayerTitle(h, title, sizeof title); }},
+         {"SetLayerTitle", [&](AILayerHandle h) { return layer->SetLayerTitle(h, "x"); }},
+         {"GetLayerEditable", [&](AILayerHandle h) { return layer->GetLayerEditable(h, &outFlag); }},
+         {"SetLayerEditable", [&](AILayerHandle h) { return layer->SetLayerEditable(h, false); }},
+         {"GetLayerVisible", [&](AILayerHandle h) { return layer->GetLayerVisible(h, &outFlag); }},
+         {"SetLayerVisible", [&](AILayerHandle h) { return layer->SetLayerVisible(h, false); }},
+         {"GetLayerColor", [&](AILayerHandle h) { return layer->GetLayerColor(h, &outRgb); }},
+         {"InsertLayer above", [&](AILayerHandle h) { return layer->InsertLayer(h, kPlaceAbove, &outLayer); }},
+         {"DeleteLayer", [&](AILayerHandle h) { return layer->DeleteLayer(h); }},
+         {"GetFirstArtOfLayer", [&](AILayerHandle h) { return art->GetFirstArtOfLayer(h, &outArt); }}});
 
     // Text-engine references that are not live, or of another kind.
-    const std::vector<Bad<TextRangeRef>> badRanges = {
-        {"null", nullptr}, {"released", staleRange}, {"made up", as<TextRangeRef>(madeUp)},
-        {"char features", as<TextRangeRef>(liveChars)}, {"art", as<TextRangeRef>(text)}};
-    for (const auto& bad : badRanges) {
-        const TextRangeRef h = bad.handle;
-        const std::string of = std::string(" of ") + bad.what;
-        add("range AddRef" + of, [&, h] { return range->AddRef(h); }, kBadHandleErr);
-        add("range Release" + of, [&, h] { return range->Release(h); }, kBadHandleErr);
-        add("GetSize" + of, [&, h] { return range->GetSize(h, &outInt); }, kBadHandleErr);
-        add("GetContents" + of, [&, h] { return range->GetContents(h, outUnits, 8, &outInt); }, kBadHandleErr);
-        add("Remove" + of, [&, h] { return range->Remove(h); }, kBadHandleErr);
-        add("InsertAfter" + of, [&, h] { return range->InsertAfter(h, someUnits, -1); }, kBadHandleErr);
-        add("SetLocalCharFeatures" + of, [&, h] { return range->SetLocalCharFeatures(h, liveChars); }, kBadHandleErr);
-        add("SetLocalParaFeatures" + of, [&, h] { return range->SetLocalParaFeatures(h, liveParas); }, kBadHandleErr);
-    }
-    const std::vector<Bad<CharFeaturesRef>> badChars = {
-        {"null", nullptr}, {"released", staleChars}, {"a range", as<CharFeaturesRef>(liveRange)},
-        {"para features", as<CharFeaturesRef>(liveParas)}, {"a font", as<CharFeaturesRef>(liveFont)}};
-    for (const auto& bad : badChars) {
-        const CharFeaturesRef h = bad.handle;
-        const std::string of = std::string(" of ") + bad.what;
-        add("chars AddRef" + of, [&, h] { return chars->AddRef(h); }, kBadHandleErr);
-        add("chars Release" + of, [&, h] { return chars->Release(h); }, kBadHandleErr);
-        add("SetFont" + of, [&, h] { return chars->SetFont(h, liveFont); }, kBadHandleErr);
-        add("SetFontSize" + of, [&, h] { return chars->SetFontSize(h, 12); }, kBadHandleErr);
-        add("SetTracking" + of, [&, h] { return chars->SetTracking(h, 0); }, kBadHandleErr);
-        add("SetFillColor" + of, [&, h] { return chars->SetFillColor(h, livePaint); }, kBadHandleErr);
-        add("SetLocalCharFeatures with" + of, [&, h] { return range->SetLocalCharFeatures(liveRange, h); }, kBadHandleErr);
-    }
-    const std::vector<Bad<ParaFeaturesRef>> badParas = {
-        {"null", nullptr}, {"made up", as<ParaFeaturesRef>(madeUp)}, {"char features", as<ParaFeaturesRef>(liveChars)}};
-    for (const auto& bad : badParas) {
-        const ParaFeaturesRef h = bad.handle;
-        const std::string of = std::string(" of ") + bad.what;
-        add("paras AddRef" + of, [&, h] { return paras->AddRef(h); }, kBadHandleErr);
-        add("paras Release" + of, [&, h] { return paras->Release(h); }, kBadHandleErr);
-        add("SetJustification" + of, [&, h] { return paras->SetJustification(h, kCenterJustify); }, kBadHandleErr);
-        add("SetFirstLineIndent" + of, [&, h] { return paras->SetFirstLineIndent(h, 0); }, kBadHandleErr);
-        add("SetStartIndent" + of, [&, h] { return paras->SetStartIndent(h, 0); }, kBadHandleErr);
-        add("SetLeadingType" + of, [&, h] { return paras->SetLeadingType(h, kRomanLeadingType); }, kBadHandleErr);
-        add("SetLocalParaFeatures with" + of, [&, h] { return range->SetLocalParaFeatures(liveRange, h); }, kBadHandleErr);
-    }
-    const std::vector<Bad<FontRef>> badFonts = {
-        {"null", nullptr}, {"made up", as<FontRef>(madeUp)}, {"a paint", as<FontRef>(livePaint)}, {"a font key", as<FontRef>(liveKey)}};
-    for (const auto& bad : badFonts) {
-        const FontRef h = bad.handle;
-        const std::string of = std::string(" of ") + bad.what;
-        add("font AddRef" + of, [&, h] { return ateFont->AddRef(h); }, kBadHandleErr);
-        add("font Release" + of, [&, h] { return ateFont->Release(h); }, kBadHandleErr);
-        add("SetFont to" + of, [&, h] { return chars->SetFont(liveChars, h); }, kBadHandleErr);
-    }
-    const std::vector<Bad<ApplicationPaintRef>> badPaints = {
-        {"null", nullptr}, {"made up", as<ApplicationPaintRef>(madeUp)}, {"a font", as<ApplicationPaintRef>(liveFont)}};
-    for (const auto& bad : badPaints) {
-        const ApplicationPaintRef h = bad.handle;
-        const std::string of = std::string(" of ") + bad.what;
-        add("paint AddRef" + of, [&, h] { return atePaint->AddRef(h); }, kBadHandleErr);
-        add("paint Release" + of, [&, h] { return atePaint->Release(h); }, kBadHandleErr);
-        add("GetAIColor" + of, [&, h] { return paint->GetAIColor(h, &outColor); }, kBadHandleErr);
-        add("SetFillColor to" + of, [&, h] { return chars->SetFillColor(liveChars, h); }, kBadHandleErr);
-    }
-    const std::vector<Bad<TextFrameRef>> badFrames = {
-        {"null", nullptr}, {"made up", as<TextFrameRef>(madeUp)}, {"a range", as<TextFrameRef>(liveRange)},
-        {"art", as<TextFrameRef>(text)}};
-    for (const auto& bad : badFrames) {
-        const TextFrameRef h = bad.handle;
-        const std::string of = std::string(" of ") + bad.what;
-        add("frame AddRef" + of, [&, h] { return ateFrame->AddRef(h); }, kBadHandleErr);
-        add("frame Release" + of, [&, h] { return ateFrame->Release(h); }, kBadHandleErr);
-        add("frame GetTextRange" + of, [&, h] { return ateFrame->GetTextRange(h, &outRange); }, kBadHandleErr);
-    }
-    const std::vector<Bad<AIUnicodeStringRef>> badStrings = {
-        {"null", nullptr}, {"destroyed", staleString}, {"made up", as<AIUnicodeStringRef>(madeUp)},
-        {"a range", as<AIUnicodeStringRef>(liveRange)}};
-    for (const auto& bad : badStrings) {
-        const AIUnicodeStringRef h = bad.handle;
-        const std::string of = std::string(" of ") + bad.what;
-        add("Destroy" + of, [&, h] { return unicode->Destroy(h); }, kBadHandleErr);
-        add("UTF16Buffer" + of, [&, h] { return unicode->UTF16Buffer(h, &outUtf16, &outInt); }, kBadHandleErr);
-        add("UTF8Buffer" + of, [&, h] { return unicode->UTF8Buffer(h, &outUtf8, &outInt); }, kBadHandleErr);
-        add("Length" + of, [&, h] { return unicode->Length(h, &outInt); }, kBadHandleErr);
-    }
-    const std::vector<Bad<AIFontKey>> badKeys = {
-        {"null", nullptr}, {"past the list", as<AIFontKey>(uintptr_t{4})}, {"made up", as<AIFontKey>(madeUp)}};
-    for (const auto& bad : badKeys) {
-        const AIFontKey h = bad.handle;
-        const std::string of = std::string(" of ") + bad.what;
-        add("GetFontName" + of, [&, h] { return font->GetFontName(h, title, sizeof title); }, kBadHandleErr);
-        add("FontFromFontKey" + of, [&, h] { return font->FontFromFontKey(h, &outFont); }, kBadHandleErr);
-    }
+    addEach<TextRangeRef>(rows,
+        {{"null", nullptr}, {"released", staleRange}, {"made up", as<TextRangeRef>(madeUp)},
+         {"char features", as<TextRangeRef>(liveChars)}, {"art", as<TextRangeRef>(text)}},
+        {{"range AddRef", [&](TextRangeRef h) { return range->AddRef(h); }},
+         {"range Release", [&](TextRangeRef h) { return range->Release(h); }},
+         {"GetSize", [&](TextRangeRef h) { return range->GetSize(h, &outInt); }},
+         {"GetContents", [&](TextRangeRef h) { return range->GetContents(h, outUnits, 8, &outInt); }},
+         {"Remove", [&](TextRangeRef h) { return range->Remove(h); }},
+         {"InsertAfter", [&](TextRangeRef h) { return range->InsertAfter(h, someUnits, -1); }},
+         {"SetLocalCharFeatures", [&](TextRangeRef h) { return range->SetLocalCharFeatures(h, liveChars); }},
+         {"SetLocalParaFeatures", [&](TextRangeRef h) { return range->SetLocalParaFeatures(h, liveParas); }}});
+    addEach<CharFeaturesRef>(rows,
+        {{"null", nullptr}, {"released", staleChars}, {"a range", as<CharFeaturesRef>(liveRange)},
+         {"para features", as<CharFeaturesRef>(liveParas)}, {"a font", as<CharFeaturesRef>(liveFont)}},
+        {{"chars AddRef", [&](CharFeaturesRef h) { return chars->AddRef(h); }},
+         {"chars Release", [&](CharFeaturesRef h) { return chars->Release(h); }},
+         {"SetFont", [&](CharFeaturesRef h) { return chars->SetFont(h, liveFont); }},
+         {"SetFontSize", [&](CharFeaturesRef h) { return chars->SetFontSize(h, 12); }},
+         {"SetTracking", [&](CharFeaturesRef h) { return chars->SetTracking(h, 0); }},
+         {"SetFillColor", [&](CharFeaturesRef h) { return chars->SetFillColor(h, livePaint); }},
+         {"SetLocalCharFeatures with", [&](CharFeaturesRef h) { return range->SetLocalCharFeatures(liveRange, h); }}});
+    addEach<ParaFeaturesRef>(rows,
+        {{"null", nullptr}, {"made up", as<ParaFeaturesRef>(madeUp)}, {"char features", as<ParaFeaturesRef>(liveChars)}},
+        {{"paras AddRef", [&](ParaFeaturesRef h) { return paras->AddRef(h); }},
+         {"paras Release", [&](ParaFeaturesRef h) { return paras->Release(h); }},
+         {"SetJustification", [&](ParaFeaturesRef h) { return paras->SetJustification(h, kCenterJustify); }},
+         {"SetFirstLineIndent", [&](ParaFeaturesRef h) { return paras->SetFirstLineIndent(h, 0); }},
+         {"SetStartIndent", [&](ParaFeaturesRef h) { return paras->SetStartIndent(h, 0); }},
+         {"SetLeadingType", [&](ParaFeaturesRef h) { return paras->SetLeadingType(h, kRomanLeadingType); }},
+         {"SetLocalParaFeatures with", [&](ParaFeaturesRef h) { return range->SetLocalParaFeatures(liveRange, h); }}});
+    addEach<FontRef>(rows,
+        {{"null", nullptr}, {"made up", as<FontRef>(madeUp)}, {"a paint", as<FontRef>(livePaint)}, {"a font key", as<FontRef>(liveKey)}},
+        {{"font AddRef", [&](FontRef h) { return ateFont->AddRef(h); }},
+         {"font Release", [&](FontRef h) { return ateFont->Release(h); }},
+         {"SetFont to", [&](FontRef h) { return chars->SetFont(liveChars, h); }}});
+    addEach<ApplicationPaintRef>(rows,
+        {{"null", nullptr}, {"made up", as<ApplicationPaintRef>(madeUp)}, {"a font", as<ApplicationPaintRef>(liveFont)}},
+        {{"paint AddRef", [&](ApplicationPaintRef h) { return atePaint->AddRef(h); }},
+         {"paint Release", [&](ApplicationPaintRef h) { return atePaint->Release(h); }},
+         {"GetAIColor", [&](ApplicationPaintRef h) { return paint->GetAIColor(h, &outColor); }},
+         {"SetFillColor to", [&](ApplicationPaintRef h) { return chars->SetFillColor(liveChars, h); }}});
+    addEach<TextFrameRef>(rows,
+        {{"null", nullptr}, {"made up", as<TextFrameRef>(madeUp)}, {"a range", as<TextFrameRef>(liveRange)}, {"art", as<TextFrameRef>(text)}},
+        {{"frame AddRef", [&](TextFrameRef h) { return ateFrame->AddRef(h); }},
+         {"frame Release", [&](TextFrameRef h) { return ateFrame->Release(h); }},
+         {"frame GetTextRange", [&](TextFrameRef h) { return ateFrame->GetTextRange(h, &outRange); }}});
+    addEach<AIUnicodeStringRef>(rows,
+        {{"null", nullptr}, {"destroyed", staleString}, {"made up", as<AIUnicodeStringRef>(madeUp)},
+         {"a range", as<AIUnicodeStringRef>(liveRange)}},
+        {{"Destroy", [&](AIUnicodeStringRef h) { return unicode->Destroy(h); }},
+         {"UTF16Buffer", [&](AIUnicodeStringRef h) { return unicode->UTF16Buffer(h, &outUtf16, &outInt); }},
+         {"UTF8Buffer", [&](AIUnicodeStringRef h) { return unicode->UTF8Buffer(h, &outUtf8, &outInt); }},
+         {"Length", [&](AIUnicodeStringRef h) { return unicode->Length(h, &outInt); }}});
+    addEach<AIFontKey>(rows,
+        {{"null", nullptr}, {"past the list", as<AIFontKey>(uintptr_t{4})}, {"made up", as<AIFontKey>(madeUp)}},
+        {{"GetFontName", [&](AIFontKey h) { return font->GetFontName(h, title, sizeof title); }},
+         {"FontFromFontKey", [&](AIFontKey h) { return font->FontFromFontKey(h, &outFont); }}});
 
     // Live handles with an argument that is wrong: null out pointers, indices and counts
     // outside, numbers that are not finite, values outside their enumerations.
-    AIPathSegment infinite = segments[0];
-    infinite.p.h = inf;
-    AIPathStyle wideNan = style;
-    wideNan.stroke.width = nan;
-    AIPathStyle badCap = style;
-    badCap.stroke.cap = 3;
-    const AIRealMatrix nanMatrix{1, 0, 0, nan, 0, 0};
-    const AIRealMatrix infMatrix{1, 0, 0, 1, inf, 0};
+    const AIReal max = std::numeric_limits<AIReal>::max();
+    const AIRealMatrix huge{max, 0, 0, 1, max, 0}; // finite, but not what it makes of the line
     AIColor pattern{};
     pattern.kind = kPattern;
     AIColor nanGray = gray;
@@ -310,6 +264,7 @@ TEST_F(BadArguments, EverySuiteRefusesBadHandlesAndArguments)
         {"NewArt to null", [&] { return art->NewArt(kPathArt, kPlaceInsideOnTop, group, nullptr); }, kBadParameterErr},
         {"NewArt of type 42", [&] { return art->NewArt(42, kPlaceInsideOnTop, group, &outArt); }, kBadParameterErr},
         {"NewArt of order 0", [&] { return art->NewArt(kPathArt, 0, group, &outArt); }, kBadParameterErr},
+        {"NewArt of point text", [&] { return art->NewArt(kTextFrameArt, kPlaceInsideOnTop, group, &outArt); }, kBadParameterErr},
         {"NewArt inside a path", [&] { return art->NewArt(kPathArt, kPlaceInsideOnTop, line, &outArt); }, kBadParameterErr},
         {"NewArt beside a layer's group", [&] { return art->NewArt(kPathArt, kPlaceBelow, layerGroup(), &outArt); }, kBadParameterErr},
         {"DisposeArt of a layer's group", [&] { return art->DisposeArt(layerGroup()); }, kBadParameterErr},
@@ -329,17 +284,15 @@ TEST_F(BadArguments, EverySuiteRefusesBadHandlesAndArguments)
         {"GetPathSegments to null", [&] { return path->GetPathSegments(line, 0, 1, nullptr); }, kBadParameterErr},
         {"SetPathSegments past the end", [&] { return path->SetPathSegments(line, 0, 3, segments); }, kBadParameterErr},
         {"SetPathSegments of null", [&] { return path->SetPathSegments(line, 0, 1, nullptr); }, kBadParameterErr},
-        {"SetPathSegments infinite", [&] { return path->SetPathSegments(line, 0, 1, &infinite); }, kBadParameterErr},
+        {"SetPathSegments from -1", [&] { return path->SetPathSegments(line, -1, 1, ends); }, kBadParameterErr},
         {"GetPathClosed to null", [&] { return path->GetPathClosed(line, nullptr); }, kBadParameterErr},
         {"GetCurrentPathStyle to null", [&] { return pathStyle->GetCurrentPathStyle(nullptr); }, kBadParameterErr},
         {"GetPathStyle to null", [&] { return pathStyle->GetPathStyle(line, nullptr); }, kBadParameterErr},
         {"SetPathStyle of null", [&] { return pathStyle->SetPathStyle(line, nullptr); }, kBadParameterErr},
-        {"SetPathStyle width NaN", [&] { return pathStyle->SetPathStyle(line, &wideNan); }, kBadParameterErr},
-        {"SetPathStyle cap 3", [&] { return pathStyle->SetPathStyle(line, &badCap); }, kBadParameterErr},
         {"TransformArt by null", [&] { return transform->TransformArt(group, nullptr, 0, kTransformObjects); }, kBadParameterErr},
-        {"TransformArt by NaN", [&] { return transform->TransformArt(group, &nanMatrix, 0, kTransformObjects); }, kBadParameterErr},
-        {"TransformArt by infinity", [&] { return transform->TransformArt(group, &infMatrix, 0, kTransformObjects); }, kBadParameterErr},
+        {"TransformArt past a float", [&] { return transform->TransformArt(group, &huge, 0, kTransformObjects); }, kBadParameterErr},
         {"TransformArt line scale NaN", [&] { return transform->TransformArt(group, &identity, nan, kScaleLines); }, kBadParameterErr},
+        {"TransformArt line scale -1", [&] { return transform->TransformArt(group, &identity, -1, kTransformObjects | kScaleLines); }, kBadParameterErr},
         {"AIRealMatrixSetIdentity of null", [&] { return math->AIRealMatrixSetIdentity(nullptr); }, kBadParameterErr},
         {"AIRealMatrixSetTranslate of null", [&] { return math->AIRealMatrixSetTranslate(nullptr, 1, 2); }, kBadParameterErr},
         {"AIRealMatrixConcatTranslate of null", [&] { return math->AIRealMatrixConcatTranslate(nullptr, 1, 2); }, kBadParameterErr},
@@ -420,6 +373,37 @@ TEST_F(BadArguments, EverySuiteRefusesBadHandlesAndArguments)
     };
     rows.insert(rows.end(), parameters.begin(), parameters.end());
 
+    // Segments, strokes and matrices each wrong in one number.
+    const std::pair<const char*, std::function<void(AIPathSegment&)>> badSegments[] = {
+        {"an infinite anchor", [&](AIPathSegment& s) { s.p.h = inf; }},
+        {"a NaN handle", [&](AIPathSegment& s) { s.in.v = nan; }},
+    };
+    for (const auto& [what, change] : badSegments) {
+        AIPathSegment bad = ends[0];
+        change(bad);
+        add(std::string("SetPathSegments with ") + what, [&, bad] { return path->SetPathSegments(line, 0, 1, &bad); }, kBadParameterErr);
+    }
+    const std::pair<const char*, std::function<void(AIStrokeStyle&)>> badStrokes[] = {
+        {"width NaN", [&](AIStrokeStyle& s) { s.width = nan; }},
+        {"width -1", [](AIStrokeStyle& s) { s.width = -1; }},
+        {"cap 3", [](AIStrokeStyle& s) { s.cap = 3; }},
+        {"join 7", [](AIStrokeStyle& s) { s.join = 7; }},
+        {"a pattern", [](AIStrokeStyle& s) { s.color.kind = kPattern; }},
+        {"a dash too long", [](AIStrokeStyle& s) { s.dash.length = kMaxDashComponents + 1; }},
+    };
+    for (const auto& [what, change] : badStrokes) {
+        AIPathStyle bad = style;
+        change(bad.stroke);
+        add(std::string("SetPathStyle ") + what, [&, bad] { return pathStyle->SetPathStyle(line, &bad); }, kBadParameterErr);
+    }
+    for (int component = 0; component < 6; ++component)
+        for (AIReal value : {nan, inf, -inf}) {
+            AIRealMatrix bad = identity;
+            (&bad.a)[component] = value;
+            add("TransformArt by " + std::to_string(value) + " in component " + std::to_string(component),
+                [&, bad] { return transform->TransformArt(group, &bad, 0, kTransformObjects); }, kBadParameterErr);
+        }
+
     for (const Row& row : rows)
         EXPECT_EQ(row.call(), row.expected) << row.what;
     for (const auto& bad : badArt)
@@ -431,7 +415,14 @@ TEST_F(BadArguments, EverySuiteRefusesBadHandlesAndArguments)
     EXPECT_EQ(host.document().layers().size(), 1u);
     EXPECT_EQ(host.textEngine().liveReferences(), referencesBefore);
     EXPECT_EQ(host.textEngine().liveStrings(), 1u);
-    EXPECT_EQ(host.document().art(line)->segments.size(), 2u);
+    const host::doc::Art& kept = *host.document().art(line);
+    ASSERT_EQ(kept.segments.size(), 2u);
+    for (size_t i = 0; i < 2; ++i)
+        EXPECT_TRUE(kept.segments[i].p.h == ends[i].p.h && kept.segments[i].p.v == ends[i].p.v &&
+                    kept.segments[i].in.v == ends[i].in.v && kept.segments[i].out.h == ends[i].out.h) << i;
+    EXPECT_EQ(kept.style.stroke.width, style.stroke.width);
+    EXPECT_EQ(kept.style.stroke.color.kind, style.stroke.color.kind);
+    EXPECT_EQ(host.document().art(text)->anchor.h, 0) << "all or nothing: the text is not moved either";
     EXPECT_TRUE(host.document().art(text)->text.empty());
     EXPECT_FALSE(host.document().art(text)->chars.size.has_value());
     EXPECT_EQ(host.document().art(group)->name, "");

