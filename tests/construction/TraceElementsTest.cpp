@@ -166,27 +166,6 @@ TEST_F(TableHote, ARebuildReplacesEverySubGroupAndKeepsThePaintOrder)
     EXPECT_EQ(SousGroupes(), (std::vector<std::string>{"Lines", "Frame", "Title", "Text"}));
 }
 
-TEST_F(TableHote, ANewTableLeavesThePreviousOneAlone)
-{
-    TraceTout();
-    const AIArtHandle ancien = AHGroupe;
-    const std::vector<AIArtHandle> parties = art(ancien).children;
-    ASSERT_EQ(sAIArt->NewArt(kGroupArt, kPlaceAboveAll, nullptr, &AHGroupe), kNoErr);
-    TraceTout(); // at mouse-up no table is current yet
-    EXPECT_EQ(art(ancien).children, parties);
-    EXPECT_EQ(SousGroupes().size(), 5u);
-}
-
-TEST_F(TableHote, ADeletedTableDrawsNothing)
-{
-    ASSERT_EQ(sAIArt->DisposeArt(AHGroupe), kNoErr);
-    const size_t objets = host_.document().artCount();
-    TableauCree = true;
-    for (ASErr (*trace)() : {TraceColonnes, TraceLignes, TraceCadre, TraceTextes})
-        EXPECT_EQ(trace(), kNoErr);
-    EXPECT_EQ(host_.document().artCount(), objets);
-}
-
 // Settings the panel's fields accept but no table can be made of: the elements they govern
 // are left out, the build ends, and no coordinate the host gets is not finite.
 TEST_F(TableHote, SettingsThatMakeNoSenseDrawNothingForWhatTheyGovern)
