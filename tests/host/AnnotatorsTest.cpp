@@ -1,26 +1,13 @@
 // Annotators and the plug-in's option flags, as the suites keep them.
-#include "Host.h"
+#include "HostSuites.h"
 #include "sdk/AIAnnotator.h"
 #include "sdk/AIPlugin.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 
 namespace {
 
-ASErr Quiet(const char*, const char*, void*)
-{
-    return kNoErr;
-}
-
-template <typename Suite>
-const Suite* Acquire(host::Host& host, const char* name, ai_int32 version)
-{
-    const void* suite = nullptr;
-    EXPECT_EQ(host.basic()->AcquireSuite(name, version, &suite), kNoErr);
-    return static_cast<const Suite*>(suite);
-}
+using namespace host_test;
 
 TEST(HostAnnotators, AddedActiveThenSwitchedAndTheirRedrawRequestsKept)
 {

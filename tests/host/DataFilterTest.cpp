@@ -1,13 +1,9 @@
 // A plug-in's bundle resources read through the Data Filter suite, in chunks, as a plug-in
 // reads its panel icon.
-#include "Host.h"
+#include "HostSuites.h"
+#include "TestFolder.h"
 #include "sdk/AIDataFilter.h"
 
-#include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,14 +11,9 @@
 namespace {
 
 namespace fs = std::filesystem;
+using namespace host_test;
 
 const ai_int32 kPNGI = AS_FOUR_CHAR('P', 'N', 'G', 'I');
-const ASErr kNope = AS_FOUR_CHAR('N', 'O', 'P', 'E');
-
-ASErr Quiet(const char*, const char*, void*)
-{
-    return kNoErr;
-}
 
 // Bytes that differ from one position to the next, so that a chunk out of place shows.
 std::string Pattern(size_t size)
@@ -35,9 +26,8 @@ std::string Pattern(size_t size)
 
 class HostDataFilters : public testing::Test {
 protected:
-    HostDataFilters() : folder_(fs::temp_directory_path() / ("varo-filters-" + std::to_string(::getpid()))), host_({})
+    HostDataFilters() : host_({})
     {
-        fs::remove_all(folder_);
         fs::create_directories(folder_ / "Resources" / "folder.png");
         const struct {
             const char* name;
@@ -47,11 +37,8 @@ protected:
             std::ofstream(folder_ / "Resources" / (std::string(file.name) + ".png"), std::ios::binary) << Pattern(file.size);
         self_ = host::PluginManager::refOf(host_.plugins().addInProcess("Owner", Quiet, folder_ / "Resources"));
         bare_ = host::PluginManager::refOf(host_.plugins().addInProcess("Bare", Quiet));
-        const void* suite = nullptr;
-        EXPECT_EQ(host_.basic()->AcquireSuite(kAIDataFilterSuite, kAIDataFilterSuiteVersion, &suite), kNoErr);
-        filter_ = static_cast<const AIDataFilterSuite*>(suite);
+        filter_ = Acquire<AIDataFilterSuite>(host_, kAIDataFilterSuite, kAIDataFilterSuiteVersion);
     }
-    ~HostDataFilters() override { fs::remove_all(folder_); }
 
     // A resource filter, opened.
     AIDataFilter* Open(const char* name, ai_int32 id = 0)
@@ -62,7 +49,7 @@ protected:
         return filter;
     }
 
-    fs::path folder_;
+    testing_files::TestFolder folder_;
     host::Host host_;
     SPPluginRef self_ = nullptr, bare_ = nullptr;
     const AIDataFilterSuite* filter_ = nullptr;
@@ -93,8 +80,7 @@ TEST_F(HostDataFilters, ChunkedReadsEndWithAnEmptyReadAndGiveTheFileBackWhole)
             read.append(store, count);
         }
         EXPECT_EQ(counts, c.counts) << label;
-        std::ifstream file(folder_ / "Resources" / (label + ".png"), std::ios::binary);
-        EXPECT_EQ(read, std::string(std::istreambuf_iterator<char>(file), {})) << label;
+        EXPECT_EQ(read, testing_files::readFile(folder_ / "Resources" / (label + ".png"))) << label;
         AIDataFilter* next = filter;
         ASSERT_EQ(filter_->UnlinkDataFilter(filter, &next), kNoErr) << label;
         EXPECT_EQ(next, nullptr);

@@ -1,8 +1,6 @@
 // The host's menus: items and submenus plug-ins add, and what choosing an item sends.
-#include "Host.h"
+#include "HostSuites.h"
 #include "sdk/AIMenu.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -20,9 +18,7 @@ TEST(HostMenus, ASubmenuOfItsOwnAndWhatChoosingAnItemSends)
     gHeard.clear();
     host::Host host({});
     host::PluginRecord& owner = host.plugins().addInProcess("Owner", MenuOwner);
-    const void* suite = nullptr;
-    ASSERT_EQ(host.basic()->AcquireSuite(kAIMenuSuite, kAIMenuSuiteVersion, &suite), kNoErr);
-    const auto* menu = static_cast<const AIMenuSuite*>(suite);
+    const auto* menu = host_test::Acquire<AIMenuSuite>(host, kAIMenuSuite, kAIMenuSuiteVersion);
     const SPPluginRef self = host::PluginManager::refOf(owner);
 
     ai_int32 before = 0;

@@ -1,13 +1,11 @@
 // The host's side of messages: globals, notifiers and bundles, with a plug-in of the test's own.
 #include "Host.h"
 #include "Messages.h"
+#include "TestFolder.h"
 #include "sdk/AINotifier.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <unistd.h>
 #include <string>
 #include <vector>
 
@@ -68,7 +66,7 @@ TEST(PluginManager, KeepsGlobalsBetweenMessagesAndTellsActiveSubscribersOnly)
 TEST(PluginManager, LeavesOutBundlesItCannotLoadAndSaysWhy)
 {
     namespace fs = std::filesystem;
-    const fs::path folder = fs::temp_directory_path() / ("varo-bundles-" + std::to_string(::getpid()));
+    const testing_files::TestFolder folder;
     fs::create_directories(folder / "Empty.bundle");
     fs::create_directories(folder / "Broken.bundle");
     std::ofstream(folder / "Broken.bundle" / "Broken.so") << "not a library";
@@ -76,7 +74,7 @@ TEST(PluginManager, LeavesOutBundlesItCannotLoadAndSaysWhy)
 
     testing::internal::CaptureStderr();
     {
-        host::Host host(host::HostOptions{folder, {}, {}, {}});
+        host::Host host(host::HostOptions{folder.path(), {}, {}, {}});
         EXPECT_TRUE(host.plugins().all().empty());
         int warnings = 0;
         for (const auto& line : host.log().lines())
@@ -86,7 +84,6 @@ TEST(PluginManager, LeavesOutBundlesItCannotLoadAndSaysWhy)
     const std::string printed = testing::internal::GetCapturedStderr();
     EXPECT_NE(printed.find("Broken.so"), std::string::npos);
     EXPECT_NE(printed.find("Empty.so"), std::string::npos);
-    fs::remove_all(folder);
 }
 
 TEST(PluginManager, RefusesAccessReferencesItDidNotGive)

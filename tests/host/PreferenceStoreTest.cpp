@@ -1,47 +1,25 @@
 // The host's preference store through its suite, as plug-ins use it, and its file.
 #include "Host.h"
+#include "TestFolder.h"
 #include "sdk/AIPreference.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <fstream>
 #include <functional>
-#include <sstream>
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
 using Json = nlohmann::json;
+using testing_files::readFile;
 
 class PreferenceStoreTest : public testing::Test {
 protected:
-    PreferenceStoreTest()
-        : folder_(fs::temp_directory_path() / ("varo-store-" + std::to_string(::getpid()) + "-" +
-                                               testing::UnitTest::GetInstance()->current_test_info()->name())),
-          file_(folder_ / "config" / "preferences.json")
-    {
-        fs::remove_all(folder_);
-    }
-    ~PreferenceStoreTest() override
-    {
-        std::error_code ignored;
-        fs::permissions(file_.parent_path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(folder_, ignored);
-    }
-
     void write(const std::string& text)
     {
         fs::create_directories(file_.parent_path());
         std::ofstream(file_, std::ios::binary) << text;
-    }
-    std::string read(const fs::path& file) const
-    {
-        std::ifstream in(file, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
     }
     std::unique_ptr<host::Host> start()
     {
@@ -61,7 +39,8 @@ protected:
         return found;
     }
 
-    fs::path folder_, file_;
+    testing_files::TestFolder folder_;
+    const fs::path file_ = folder_ / "config" / "preferences.json";
     const AIPreferenceSuite* suite_ = nullptr;
 };
 
@@ -77,7 +56,7 @@ TEST_F(PreferenceStoreTest, ValuesSurviveARestartInTheSharedForm)
         EXPECT_EQ(suite_->PutRealPreference("VaroTableau", "GouttiereCadre", 3.2), kNoErr);
         EXPECT_TRUE(warnings(*h).empty());
     }
-    const Json saved = Json::parse(read(file_));
+    const Json saved = Json::parse(readFile(file_));
     EXPECT_EQ(saved, Json::parse(R"({"VaroTableau": {"Son": {"bool": true}, "NombreLignes": {"int": 3},
         "EpaisseurCadre": {"real": 4}, "Police": {"string": "DejaVu Sans"}, "GouttiereCadre": {"real": 3.2}}})"));
 
@@ -121,7 +100,7 @@ TEST_F(PreferenceStoreTest, AnotherKindOrAMissingKeyIsNoSuchKeyAndLeavesTheValue
     EXPECT_EQ(suite_->RemovePreference("P", "Entier"), kNoErr);
     EXPECT_EQ(suite_->RemovePreference("P", "Entier"), kNoSuchKeyErr);
     EXPECT_EQ(suite_->GetIntegerPreference("P", "Entier", &entier), kNoSuchKeyErr);
-    EXPECT_FALSE(Json::parse(read(file_))["P"].contains("Entier")) << "a removal is saved too";
+    EXPECT_FALSE(Json::parse(readFile(file_))["P"].contains("Entier")) << "a removal is saved too";
 }
 
 TEST_F(PreferenceStoreTest, StringsAreCutAtACharacterBoundary)
@@ -173,7 +152,7 @@ TEST_F(PreferenceStoreTest, TheHostsOwnKeysHaveFactoryValuesUntilStored)
     ASSERT_EQ(suite_->PutRealPreference(nullptr, "snapomatic/Color/red", 0.25), kNoErr);
     EXPECT_EQ(suite_->GetRealPreference(nullptr, "snapomatic/Color/red", &red), kNoErr);
     EXPECT_EQ(red, 0.25);
-    EXPECT_EQ(Json::parse(read(file_))[""]["snapomatic/Color/red"], Json({{"real", 0.25}}));
+    EXPECT_EQ(Json::parse(readFile(file_))[""]["snapomatic/Color/red"], Json({{"real", 0.25}}));
 }
 
 // Whatever is wrong with the file, it is kept aside whole and the store starts empty.
@@ -192,28 +171,27 @@ TEST_F(PreferenceStoreTest, AnUnusableFileIsMovedAsideAndNeverOverwritten)
         "{\"VaroTableau\": {\"Police\": {\"string\": 12}}}",
     };
     for (const char* bad : kBad) {
-        fs::remove_all(folder_);
+        fs::remove_all(folder_.path());
         write(bad);
         auto h = start();
         EXPECT_EQ(warnings(*h).size(), 1u) << bad;
         EXPECT_FALSE(fs::exists(file_)) << bad;
-        EXPECT_EQ(read(file_.string() + ".corrupt"), bad);
+        EXPECT_EQ(readFile(file_.string() + ".corrupt"), bad);
         ASBoolean son = false;
         EXPECT_EQ(suite_->GetBooleanPreference("VaroTableau", "Son", &son), kNoSuchKeyErr) << bad;
         ASSERT_EQ(suite_->PutBooleanPreference("VaroTableau", "Son", true), kNoErr);
-        EXPECT_EQ(read(file_.string() + ".corrupt"), bad) << "the new store goes to the file's own place";
+        EXPECT_EQ(readFile(file_.string() + ".corrupt"), bad) << "the new store goes to the file's own place";
     }
     // A second corrupt file does not take the first one's place.
     write("{");
     auto h = start();
-    EXPECT_EQ(read(file_.string() + ".corrupt"), kBad[std::size(kBad) - 1]);
-    EXPECT_EQ(read(file_.string() + ".corrupt2"), "{");
+    EXPECT_EQ(readFile(file_.string() + ".corrupt"), kBad[std::size(kBad) - 1]);
+    EXPECT_EQ(readFile(file_.string() + ".corrupt2"), "{");
 }
 
 TEST_F(PreferenceStoreTest, AStoreThatCannotBeSavedIsToldOnceAndKeepsItsValues)
 {
     // A file where the store's folder should be: nobody, root included, can save there.
-    fs::create_directories(folder_);
     std::ofstream(file_.parent_path()) << "in the way";
     auto h = start();
     EXPECT_EQ(suite_->PutIntegerPreference("P", "A", 1), kWriteErr);
@@ -224,7 +202,7 @@ TEST_F(PreferenceStoreTest, AStoreThatCannotBeSavedIsToldOnceAndKeepsItsValues)
     EXPECT_EQ(b, 2);
     fs::remove(file_.parent_path());
     EXPECT_EQ(suite_->PutIntegerPreference("P", "C", 3), kNoErr);
-    EXPECT_EQ(Json::parse(read(file_))["P"].size(), 3u) << "the next save holds everything";
+    EXPECT_EQ(Json::parse(readFile(file_))["P"].size(), 3u) << "the next save holds everything";
     size_t files = 0;
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(file_.parent_path()))
         ++files;
@@ -240,8 +218,8 @@ TEST_F(PreferenceStoreTest, WhenEveryPlaceAsideIsTakenTheFileStaysAndNothingIsSa
     auto h = start();
     EXPECT_EQ(warnings(*h).size(), 1u);
     EXPECT_EQ(suite_->PutBooleanPreference("VaroTableau", "Son", true), kWriteErr);
-    EXPECT_EQ(read(file_), "{");
-    EXPECT_EQ(read(file_.string() + ".corrupt100"), "100");
+    EXPECT_EQ(readFile(file_), "{");
+    EXPECT_EQ(readFile(file_.string() + ".corrupt100"), "100");
 }
 
 // The store is written where the user keeps it: through a link to it, with the file's own
@@ -275,10 +253,10 @@ TEST_F(PreferenceStoreTest, TheFileIsWrittenThroughItsLinkWithItsPermissionsAndO
         EXPECT_EQ(suite_->PutIntegerPreference("P", "B", 2), kNoErr);
         EXPECT_EQ(suite_->PutIntegerPreference("P", "C", 3), kNoErr);
         EXPECT_EQ(suite_->RemovePreference("P", "A"), kNoErr);
-        EXPECT_EQ(Json::parse(read(real))["P"].size(), 1u) << "not yet written";
+        EXPECT_EQ(Json::parse(readFile(real))["P"].size(), 1u) << "not yet written";
     }
     EXPECT_TRUE(fs::is_symlink(file_)) << "the link stays a link";
-    EXPECT_EQ(Json::parse(read(real)), Json::parse(R"({"P": {"B": {"int": 2}, "C": {"int": 3}}})"));
+    EXPECT_EQ(Json::parse(readFile(real)), Json::parse(R"({"P": {"B": {"int": 2}, "C": {"int": 3}}})"));
     EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_TRUE(warnings(*h).empty());
 }
@@ -302,7 +280,7 @@ TEST_F(PreferenceStoreTest, AFolderOrAHugeFileIsToldAndKeptWhole)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        fs::remove_all(folder_);
+        fs::remove_all(folder_.path());
         fs::create_directories(file_.parent_path());
         c.make(file_);
         const auto size = fs::is_regular_file(file_) ? fs::file_size(file_) : 0;

@@ -1,9 +1,7 @@
-#include "Host.h"
+#include "HostSuites.h"
 #include "SuiteRegistry.h"
 #include "sdk/AINotifier.h"
 #include "sdk/AIUser.h"
-
-#include <gtest/gtest.h>
 
 #include <limits>
 
@@ -48,9 +46,7 @@ TEST(SuiteRegistry, AnUnavailableSuiteCannotBeHadUntilItIsBack)
 TEST(Host, InjectedFailuresAndTheClockReachThePlugInThroughTheSuites)
 {
     host::Host host({});
-    const void* suite = nullptr;
-    ASSERT_EQ(host.basic()->AcquireSuite(kAIUserSuite, kAIUserSuiteVersion, &suite), kNoErr);
-    const auto* user = static_cast<const AIUserSuite*>(suite);
+    const auto* user = host_test::Acquire<AIUserSuite>(host, kAIUserSuite, kAIUserSuiteVersion);
 
     host.clock().set(1000);
     host.clock().advance(5);
@@ -68,8 +64,8 @@ TEST(Host, InjectedFailuresAndTheClockReachThePlugInThroughTheSuites)
         EXPECT_EQ(host.clock().now(), m.to) << m.from << " + " << m.by;
     }
 
-    host.faults().failOperation(kAIUserSuite, "GetDateAndTime", AS_FOUR_CHAR('N', 'O', 'P', 'E'));
-    EXPECT_EQ(user->GetDateAndTime(&now), AS_FOUR_CHAR('N', 'O', 'P', 'E'));
+    host.faults().failOperation(kAIUserSuite, "GetDateAndTime", host_test::kNope);
+    EXPECT_EQ(user->GetDateAndTime(&now), host_test::kNope);
     host.faults().failOperation(kAIUserSuite, "GetDateAndTime", kNoErr);
     EXPECT_EQ(user->GetDateAndTime(&now), kNoErr);
 
@@ -81,9 +77,7 @@ TEST(Host, InjectedFailuresAndTheClockReachThePlugInThroughTheSuites)
 TEST(Host, RefusesHandlesItNeverGaveOut)
 {
     host::Host host({});
-    const void* suite = nullptr;
-    ASSERT_EQ(host.basic()->AcquireSuite(kAINotifierSuite, kAINotifierSuiteVersion, &suite), kNoErr);
-    const auto* notifier = static_cast<const AINotifierSuite*>(suite);
+    const auto* notifier = host_test::Acquire<AINotifierSuite>(host, kAINotifierSuite, kAINotifierSuiteVersion);
     AINotifierHandle handle = nullptr;
     EXPECT_EQ(notifier->AddNotifier(reinterpret_cast<SPPluginRef>(0x10), "N", kAIApplicationStartedNotifier, &handle),
               kBadHandleErr);

@@ -1,9 +1,7 @@
 // The host's tools: added beside the host's own, grouped, found by title, selected with the
 // messages their plug-ins hear.
-#include "Host.h"
+#include "HostSuites.h"
 #include "sdk/AITool.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -22,9 +20,7 @@ protected:
     {
         gHeard.clear();
         owner_ = &host_.plugins().addInProcess("Owner", ToolOwner);
-        const void* suite = nullptr;
-        EXPECT_EQ(host_.basic()->AcquireSuite(kAIToolSuite, kAIToolSuiteVersion, &suite), kNoErr);
-        tools_ = static_cast<const AIToolSuite*>(suite);
+        tools_ = host_test::Acquire<AIToolSuite>(host_, kAIToolSuite, kAIToolSuiteVersion);
     }
     ASErr Add(const char* name, AIToolType group, AIToolType toolset, AIToolHandle* tool)
     {

@@ -1,19 +1,11 @@
 // The document view's mapping between artwork and view points, and the interface theme.
-#include "Host.h"
+#include "HostSuites.h"
 #include "sdk/AIDocumentView.h"
 #include "sdk/AIUITheme.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
-template <typename Suite>
-const Suite* Acquire(host::Host& host, const char* name, ai_int32 version)
-{
-    const void* suite = nullptr;
-    EXPECT_EQ(host.basic()->AcquireSuite(name, version, &suite), kNoErr);
-    return static_cast<const Suite*>(suite);
-}
+using host_test::Acquire;
 
 TEST(HostView, ArtworkAndViewPointsMapBothWaysAtEveryZoom)
 {
