@@ -1,11 +1,9 @@
 // The cursor's picture and text: its image's pixels exactly, from the top-left corner.
 #include "CursorPicture.h"
+#include "TestFolder.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <unistd.h>
 
 namespace {
 
@@ -47,15 +45,7 @@ const std::vector<std::string> kRows = {
 
 class CursorPicture : public testing::Test {
 protected:
-    CursorPicture()
-        : folder_(std::filesystem::temp_directory_path() /
-                  ("varo-cursor-" + std::to_string(::getpid()) + "-" +
-                   testing::UnitTest::GetInstance()->current_test_info()->name()))
-    {
-        std::filesystem::create_directories(folder_);
-    }
-    ~CursorPicture() override { std::filesystem::remove_all(folder_); }
-    std::filesystem::path folder_;
+    testing_files::TestFolder folder_;
 };
 
 TEST_F(CursorPicture, ThePngHoldsTheImagesPixelsExactly)

@@ -154,17 +154,6 @@ TEST(Svg, PointTextStandsAtItsAnchorWithItsFeatures)
              "data-fill-color=\"gray 1\"");
 }
 
-TEST(Svg, NamesAndTitlesAreEscaped)
-{
-    Papier papier;
-    papier.document.layer(papier.document.currentLayer())->title = "a\"b<c>";
-    papier.nouveau(ArtKind::Group, kPlaceAboveAll, nullptr, "\"/><script>x</script>&\x01");
-    const std::string svg = host::render::svgOf(papier.document, papier.fonts);
-    Position(svg, "inkscape:label=\"a&quot;b&lt;c&gt;\"");
-    Position(svg, "<g inkscape:label=\"&quot;/&gt;&lt;script&gt;x&lt;/script&gt;&amp;\xEF\xBF\xBD\"/>");
-    EXPECT_EQ(svg.find("<script"), std::string::npos);
-}
-
 // One object's line in the tree, from the style or the features the case gives it.
 TEST(Tree, EachObjectWritesWhatItHolds)
 {

@@ -1,45 +1,12 @@
 // The picture of the document view: the art through the view's zoom and centre, and the
 // annotations over it in view pixels.
 #include "Documents.h"
+#include "TestFolder.h"
 #include "ViewPng.h"
-
-#include <cairo.h>
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <filesystem>
-#include <unistd.h>
 
 namespace {
 
 using namespace render_test;
-
-// A PNG read back, pixel by pixel, as 0xRRGGBB.
-class Picture {
-public:
-    explicit Picture(const std::filesystem::path& path) : surface_(cairo_image_surface_create_from_png(path.c_str())) {}
-    ~Picture() { cairo_surface_destroy(surface_); }
-    Picture(const Picture&) = delete;
-    Picture& operator=(const Picture&) = delete;
-
-    bool ok() const { return cairo_surface_status(surface_) == CAIRO_STATUS_SUCCESS; }
-    int width() const { return cairo_image_surface_get_width(surface_); }
-    int height() const { return cairo_image_surface_get_height(surface_); }
-    // Outside the picture: a value no pixel has.
-    uint32_t rgb(int x, int y) const
-    {
-        if (x < 0 || y < 0 || x >= width() || y >= height())
-            return 0xFF000000;
-        uint32_t value = 0;
-        std::memcpy(&value,
-                    cairo_image_surface_get_data(surface_) + static_cast<ptrdiff_t>(y) * cairo_image_surface_get_stride(surface_) + x * 4,
-                    4);
-        return value & 0xFFFFFF;
-    }
-
-private:
-    cairo_surface_t* surface_;
-};
 
 constexpr uint32_t kWhite = 0xFFFFFF, kBlack = 0x000000, kRed = 0xFF0000;
 uint32_t pasteboard()
@@ -51,21 +18,16 @@ uint32_t pasteboard()
 class ViewPicture : public testing::Test {
 protected:
     ViewPicture()
-        : folder_(std::filesystem::temp_directory_path() /
-                  ("varo-view-" + std::to_string(::getpid()) + "-" +
-                   testing::UnitTest::GetInstance()->current_test_info()->name()))
     {
-        std::filesystem::create_directories(folder_);
         // A black square, 100 points a side, its bottom-left corner at (200, 300).
         Art& square = papier_.chemin(nullptr, {{200, 300}, {300, 300}, {300, 400}, {200, 400}}, true, "square");
         square.style.fillPaint = true;
         square.style.fill.color = Gris(1);
         square.style.strokePaint = false;
     }
-    ~ViewPicture() override { std::filesystem::remove_all(folder_); }
 
     Papier papier_;
-    std::filesystem::path folder_;
+    testing_files::TestFolder folder_;
 };
 
 TEST_F(ViewPicture, TheArtStandsWhereTheViewMapsItAtEveryZoom)
@@ -76,7 +38,7 @@ TEST_F(ViewPicture, TheArtStandsWhereTheViewMapsItAtEveryZoom)
         ASSERT_TRUE(view.setZoom(zoom));
         const auto path = folder_ / "view.png";
         ASSERT_EQ(host::render::saveViewPng(papier_.document, papier_.fonts, view, {}, path), "");
-        const Picture picture(path);
+        const Png picture(path);
         ASSERT_TRUE(picture.ok());
         EXPECT_EQ(picture.width(), view.width());
         EXPECT_EQ(picture.height(), view.height());
@@ -118,7 +80,7 @@ TEST_F(ViewPicture, AnnotationsLieOverTheArtSolidOrDashed)
 
     const auto path = folder_ / "annotated.png";
     ASSERT_EQ(host::render::saveViewPng(papier_.document, papier_.fonts, view, drawer.items(), path), "");
-    const Picture picture(path);
+    const Png picture(path);
     ASSERT_TRUE(picture.ok());
 
     // The solid outline runs through its corner pixels, over the art and beside it.
