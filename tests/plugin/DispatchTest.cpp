@@ -176,10 +176,7 @@ TEST_F(Dispatch, EachPairReachesItsOperation)
             *row.operation ? std::vector<std::string>{row.operation} : std::vector<std::string>{};
         EXPECT_EQ(gCalls, expected) << row.caller << " / " << row.selector;
     }
-}
-
-TEST_F(Dispatch, APurgeThatFreedSomethingAnswersSo)
-{
+    // A purge that freed something answers so.
     unsigned char message[256] = {};
     plugin_.purges = true;
     EXPECT_EQ(plugin_.Message("SP Cache", "Plug-in Purge", message), kSPPluginCachesFlushResponse);

@@ -102,14 +102,6 @@ TEST_F(Lifecycle, AfterUnloadOnlyReloadAndShutdownReachTheObject)
     EXPECT_EQ(host_.suites().totalReferences(), 0);
 }
 
-TEST_F(Lifecycle, AnUnknownMessageIsOneWarningAndNoFailure)
-{
-    host_.launch();
-    EXPECT_EQ(stderrOf([&] { host_.sendPlain("Foo", "Bar"); }),
-              "Warning: Unhandled plugin message: caller \"Foo\" selector \"Bar\"\n");
-    EXPECT_TRUE(logged("Tableau: \"Foo\" \"Bar\" -> 0"));
-}
-
 // The plug-in's cursor is still the current one when its code goes at the host's end; the
 // toolkit lets go of it later, after the code has been unloaded.
 TEST(UnloadedCode, TheCursorThePlugInSetOutlivesItsCode)

@@ -140,10 +140,9 @@ TEST_F(Registrations, BrightnessSelectionAndShutdown)
     host_.notifiers().deliver(kAIArtSelectionChangedNotifier);
     const std::vector<AIRect> redrawn = host_.annotators().takeInvalidated();
     ASSERT_EQ(redrawn.size(), 1u);
-    EXPECT_EQ(redrawn[0].left, 0);
-    EXPECT_EQ(redrawn[0].top, 0);
-    EXPECT_EQ(redrawn[0].right, host_.documentView().width());
-    EXPECT_EQ(redrawn[0].bottom, host_.documentView().height()) << "the whole view";
+    EXPECT_TRUE(redrawn[0].left == 0 && redrawn[0].top == 0 && redrawn[0].right == host_.documentView().width() &&
+                redrawn[0].bottom == host_.documentView().height())
+        << "the whole view";
 
     host_.notifiers().deliver(kAIApplicationShutdownNotifier); // no resource manager held: nothing
     EXPECT_TRUE(plugin_->started);

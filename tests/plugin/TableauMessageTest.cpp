@@ -34,39 +34,30 @@ public:
     void ReportError(ASErr, const char*, const char*, void*) override { ++reports; }
 };
 
-TEST(TableauMessage, ExceptionsBecomeResultsAndEveryFailureIsReported)
+TEST(TableauMessage, ExceptionsBecomeResultsEveryFailureIsReportedAndTheUnhandledLeft)
 {
     host::Host host({});
     sSPBasic = host.basic();
     const struct {
+        const char* caller;
         FailingPlugIn::Failure failure;
         ASErr result;
         int reports;
     } cases[] = {
-        {FailingPlugIn::Failure::HostError, AS_FOUR_CHAR('N', 'O', 'P', 'E'), 1},
-        {FailingPlugIn::Failure::OtherException, kCantHappenErr, 1},
-        {FailingPlugIn::Failure::ErrorCode, AS_FOUR_CHAR('C', 'O', 'D', 'E'), 1},
-        {FailingPlugIn::Failure::Nothing, kNoErr, 0},
+        {"AI Notifier", FailingPlugIn::Failure::HostError, AS_FOUR_CHAR('N', 'O', 'P', 'E'), 1},
+        {"AI Notifier", FailingPlugIn::Failure::OtherException, kCantHappenErr, 1},
+        {"AI Notifier", FailingPlugIn::Failure::ErrorCode, AS_FOUR_CHAR('C', 'O', 'D', 'E'), 1},
+        {"AI Notifier", FailingPlugIn::Failure::Nothing, kNoErr, 0},
+        {"Foo", FailingPlugIn::Failure::Nothing, kUnhandledMsgErr, 0}, // left for the entry to warn about
     };
     for (const auto& c : cases) {
         FailingPlugIn plugin;
         plugin.failure = c.failure;
         AINotifierMessage message{};
         message.type = kAIArtSelectionChangedNotifier;
-        EXPECT_EQ(plugin.Message("AI Notifier", "AI Notify", &message), c.result);
-        EXPECT_EQ(plugin.reports, c.reports);
+        EXPECT_EQ(plugin.Message(c.caller, "AI Notify", &message), c.result) << c.caller;
+        EXPECT_EQ(plugin.reports, c.reports) << c.caller;
     }
-    sSPBasic = nullptr;
-}
-
-TEST(TableauMessage, AnUnhandledMessageIsLeftForTheEntryToWarnAbout)
-{
-    host::Host host({});
-    sSPBasic = host.basic();
-    FailingPlugIn plugin;
-    unsigned char message[256] = {};
-    EXPECT_EQ(plugin.Message("Foo", "Bar", message), kUnhandledMsgErr);
-    EXPECT_EQ(plugin.reports, 0);
     sSPBasic = nullptr;
 }
 

@@ -1,12 +1,7 @@
 // The tool's cursors: exactly their rectangles, white under black, transparent elsewhere.
 #include "CursorPicture.h"
 #include "Curseurs.h"
-
-#include <unistd.h>
-
-#include <filesystem>
-
-#include <gtest/gtest.h>
+#include "TestFolder.h"
 
 namespace {
 
@@ -18,41 +13,26 @@ bool Dans(const std::vector<ns::Rect>& rects, int x, int y)
     return false;
 }
 
-TEST(Curseurs, EachImageIsExactlyItsRectangles)
+// Each cursor's image, and what the host's cursor snapshot writes of it, pixel for pixel.
+TEST(Curseurs, EachImageAndItsSnapshotAreExactlyItsRectangles)
 {
     CalculerCurseurs();
+    const testing_files::TestFolder dossier;
     for (const DessinCurseur& d : DessinsCurseurs()) {
         SCOPED_TRACE(d.nom);
-        const auto& image = d.curseur->image();
-        ASSERT_NE(image, nullptr);
-        EXPECT_EQ(image->size(), (ns::Size{16, 16}));
         EXPECT_EQ(d.curseur->hotSpot(), d.pointChaud);
-        for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 16; ++x) {
-                const uint32_t attendu = Dans(d.noirs, x, y) ? 0xFF000000u : Dans(d.blancs, x, y) ? 0xFFFFFFFFu : 0u;
-                ASSERT_EQ(image->pixelAt(x, y), attendu) << x << "," << y;
-            }
+        ASSERT_EQ(host::render::saveCursorPng(*d.curseur, dossier / "curseur.png"), "");
+        const auto relue = ns::Image::imageWithContentsOfFile(dossier / "curseur.png");
+        for (const auto& image : {d.curseur->image(), relue}) {
+            ASSERT_NE(image, nullptr);
+            EXPECT_EQ(image->size(), (ns::Size{16, 16}));
+            for (int y = 0; y < 16; ++y)
+                for (int x = 0; x < 16; ++x) {
+                    const uint32_t attendu = Dans(d.noirs, x, y) ? 0xFF000000u : Dans(d.blancs, x, y) ? 0xFFFFFFFFu : 0u;
+                    ASSERT_EQ(image->pixelAt(x, y), attendu) << x << "," << y;
+                }
+        }
     }
-}
-
-// What the host's cursor snapshot writes is each cursor pixel for pixel.
-TEST(Curseurs, TheSnapshotOfEachCursorIsItsRectangles)
-{
-    CalculerCurseurs();
-    const auto fichier = std::filesystem::temp_directory_path() / ("varo-curseur-" + std::to_string(::getpid()) + ".png");
-    for (const DessinCurseur& d : DessinsCurseurs()) {
-        SCOPED_TRACE(d.nom);
-        ASSERT_EQ(host::render::saveCursorPng(*d.curseur, fichier), "");
-        const auto relue = ns::Image::imageWithContentsOfFile(fichier);
-        ASSERT_NE(relue, nullptr);
-        EXPECT_EQ(relue->size(), (ns::Size{16, 16}));
-        for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 16; ++x) {
-                const uint32_t attendu = Dans(d.noirs, x, y) ? 0xFF000000u : Dans(d.blancs, x, y) ? 0xFFFFFFFFu : 0u;
-                ASSERT_EQ(relue->pixelAt(x, y), attendu) << x << "," << y;
-            }
-    }
-    std::filesystem::remove(fichier);
 }
 
 TEST(Curseurs, TheCrosshairsKeepATwoPixelGapAroundTheirCentre)
