@@ -80,24 +80,25 @@ TEST_F(LayerSuite, LayersAreEditableAndVisibleUntilToldOtherwise)
 {
     AILayerHandle first = nullptr;
     ASSERT_EQ(layer->GetCurrentLayer(&first), kNoErr);
-    ASBoolean editable = false;
-    ASBoolean visible = false;
-    ASSERT_EQ(layer->GetLayerEditable(first, &editable), kNoErr);
-    ASSERT_EQ(layer->GetLayerVisible(first, &visible), kNoErr);
-    EXPECT_TRUE(editable);
-    EXPECT_TRUE(visible);
-
-    ASSERT_EQ(layer->SetLayerEditable(first, false), kNoErr);
-    ASSERT_EQ(layer->GetLayerEditable(first, &editable), kNoErr);
-    EXPECT_FALSE(editable);
-    EXPECT_FALSE(host.document().layer(first)->editable);
-    ASSERT_EQ(layer->SetLayerEditable(first, 2), kNoErr) << "any nonzero is true";
-    ASSERT_EQ(layer->GetLayerEditable(first, &editable), kNoErr);
-    EXPECT_EQ(editable, 1);
-
-    ASSERT_EQ(layer->SetLayerVisible(first, false), kNoErr);
-    ASSERT_EQ(layer->GetLayerVisible(first, &visible), kNoErr);
-    EXPECT_FALSE(visible);
+    const struct {
+        const char* what;
+        ASErr (*get)(AILayerHandle, ASBoolean*);
+        ASErr (*set)(AILayerHandle, ASBoolean);
+        const bool host::doc::Layer::*held;
+    } flags[] = {{"editable", layer->GetLayerEditable, layer->SetLayerEditable, &host::doc::Layer::editable},
+                 {"visible", layer->GetLayerVisible, layer->SetLayerVisible, &host::doc::Layer::visible}};
+    for (const auto& f : flags) {
+        SCOPED_TRACE(f.what);
+        ASBoolean value = false;
+        ASSERT_EQ(f.get(first, &value), kNoErr);
+        EXPECT_EQ(value, 1);
+        for (const ASBoolean given : {0, 2}) { // any nonzero is true
+            ASSERT_EQ(f.set(first, given), kNoErr);
+            ASSERT_EQ(f.get(first, &value), kNoErr);
+            EXPECT_EQ(value, given != 0);
+            EXPECT_EQ(host.document().layer(first)->*f.held, given != 0);
+        }
+    }
 
     AIRGBColor color{};
     ASSERT_EQ(layer->GetLayerColor(first, &color), kNoErr);

@@ -61,16 +61,10 @@ TEST_F(AnnotationDrawing, EachItemKeepsTheStateInForceAndRectanglesHaveOrderedCo
     const std::vector<host::DrawnItem> drawn = host_.drawAnnotations();
     ASSERT_EQ(drawn.size(), 3u);
 
-    const host::DrawingState initial;
     EXPECT_EQ(drawn[0].kind, host::DrawnItem::Kind::Outline);
-    for (const auto& item : {drawn[0], drawn[1]}) {
-        EXPECT_EQ(item.rect.left, 100);
-        EXPECT_EQ(item.rect.top, 50);
-        EXPECT_EQ(item.rect.right, 300);
-        EXPECT_EQ(item.rect.bottom, 200);
-    }
+    for (const auto& item : {drawn[0], drawn[1]})
+        EXPECT_TRUE(item.rect.left == 100 && item.rect.top == 50 && item.rect.right == 300 && item.rect.bottom == 200);
     EXPECT_EQ(drawn[0].state.color.red, 0) << "black to begin with";
-    EXPECT_EQ(drawn[0].state.lineWidth, initial.lineWidth);
     EXPECT_EQ(drawn[0].state.lineWidth, 1);
     EXPECT_FALSE(drawn[0].state.dashed);
     EXPECT_EQ(drawn[1].kind, host::DrawnItem::Kind::Fill);

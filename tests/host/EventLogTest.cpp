@@ -48,10 +48,6 @@ TEST(EventLog, KeepsTheNewestLinesOfALongSession)
     EXPECT_EQ(log.takeUnread(), std::vector<std::string>{"next"});
 }
 
-} // namespace
-
-namespace {
-
 TEST(EventLog, KeepsAnAlertOnOneLine)
 {
     host::EventLog log;

@@ -60,15 +60,7 @@ TEST(BundleResources, EachPictureIsAPngOfItsSizeWithLinesOnTransparent)
     std::vector<double> lines; // the luminance of each picture's lines
     for (const auto& p : pictures) {
         const fs::path path = fs::path(VARO_RESOURCES_DIR) / p.name;
-        const Bytes bytes = ReadFile(path);
-        ASSERT_GE(bytes.size(), 33u) << p.name;
-        EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 8), (Bytes{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}))
-            << p.name;
-        EXPECT_EQ(Tag(bytes, 12), "IHDR") << p.name;
-        EXPECT_EQ(Big32(bytes, 16), static_cast<uint32_t>(p.width)) << p.name;
-        EXPECT_EQ(Big32(bytes, 20), static_cast<uint32_t>(p.height)) << p.name;
-
-        // The toolkit reads it (through cairo): every pixel clear or opaque, some of each.
+        // The toolkit reads it as a PNG (through cairo): every pixel clear or opaque, some of each.
         const auto image = ns::Image::imageWithContentsOfFile(path);
         ASSERT_NE(image, nullptr) << p.name;
         EXPECT_EQ(image->size().width, p.width) << p.name;

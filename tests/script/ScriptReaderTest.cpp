@@ -33,16 +33,6 @@ TEST(ScriptReader, SplitsWordsAtBlanksAndGroupsQuotedOnes)
     }
 }
 
-TEST(ScriptReader, AnUnterminatedQuoteIsAnErrorOfItsLine)
-{
-    std::istringstream in("launch\n\nmessage \"SP Interface\" \"Startup\nquit\n");
-    std::vector<script::Line> lines;
-    script::ReadError error;
-    EXPECT_FALSE(script::readLines(in, "t.varo", lines, error));
-    EXPECT_EQ(error.message(), "t.varo:3: unterminated quote");
-    EXPECT_TRUE(lines.empty());
-}
-
 TEST(ScriptReader, KeepsLineNumbersAcrossBlankLinesAndComments)
 {
     std::istringstream in("# start\n\nlaunch\n   \nquit\n");
