@@ -1,6 +1,6 @@
-// Drawing into images: pixel-exact fills, focus that comes back, compositing, cursors.
+// Drawing into images: focus that comes back, compositing, paths. Rectangle lists filled
+// pixel-exact and made cursors are checked with the Table Tool's cursors.
 #include "BezierPath.h"
-#include "Cursor.h"
 #include "Image.h"
 #include "RectFill.h"
 
@@ -19,42 +19,6 @@ bool Near(uint32_t a, uint32_t b)
             return false;
     }
     return true;
-}
-
-TEST(Drawing, ACursorFromTwoRectangleListsIsExactlyThosePixels)
-{
-    // A cross: white rectangles first, then black ones over them.
-    const ns::Rect white[] = {ns::MakeRect(6, 0, 4, 16), ns::MakeRect(0, 6, 16, 4)};
-    const ns::Rect black[] = {ns::MakeRect(7, 1, 2, 14), ns::MakeRect(1, 7, 14, 2)};
-    auto image = ns::Image::initWithSize({16, 16});
-    image->lockFocus();
-    ns::GraphicsContext::currentContext()->setShouldAntialias(false);
-    ns::Color::whiteColor().set();
-    ns::RectFillList(white, 2);
-    ns::Color::blackColor().set();
-    ns::RectFillList(black, 2);
-    image->unlockFocus();
-    EXPECT_EQ(ns::GraphicsContext::currentContext(), nullptr) << "the focus goes back to what was before";
-
-    const auto inside = [](const ns::Rect* rects, int x, int y) {
-        for (int i = 0; i < 2; ++i)
-            if (rects[i].contains({x + 0.5, y + 0.5}))
-                return true;
-        return false;
-    };
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            const uint32_t expected = inside(black, x, y) ? kBlack : inside(white, x, y) ? kWhite : kClear;
-            ASSERT_EQ(image->pixelAt(x, y), expected) << x << "," << y;
-        }
-
-    const ns::Cursor cursor = ns::Cursor::initWithImage(image, {8, 8});
-    cursor.set();
-    EXPECT_EQ(ns::Cursor::currentCursor().image(), image);
-    EXPECT_EQ(ns::Cursor::currentCursor().hotSpot(), (ns::Point{8, 8}));
-    ns::Cursor::arrowCursor().set();
-    EXPECT_EQ(ns::Cursor::currentCursor().name(), "arrow");
-    EXPECT_EQ(ns::Cursor::pointingHandCursor().image()->size(), (ns::Size{16, 16}));
 }
 
 TEST(Drawing, FocusNestsAndStateIsSavedAndRestored)
@@ -83,6 +47,7 @@ TEST(Drawing, FocusNestsAndStateIsSavedAndRestored)
     ns::RectFillUsingOperation(ns::MakeRect(2, 0, 1, 1), ns::CompositingOperation::Clear);
     inner->drawAtPoint({2, 2}, {}, ns::CompositingOperation::SourceOver, 1);
     outer->unlockFocus();
+    EXPECT_EQ(ns::GraphicsContext::currentContext(), nullptr) << "the focus goes back to what was before";
 
     EXPECT_PRED2(Near, outer->pixelAt(0, 0), 0xFF808080u) << "half black over white";
     EXPECT_PRED2(Near, outer->pixelAt(1, 0), 0x80000000u) << "half black instead of white";

@@ -4,12 +4,9 @@
 #include "RectFill.h"
 #include "Slider.h"
 #include "TextField.h"
+#include "TestFolder.h"
 #include "TextView.h"
 #include "ViewController.h"
-
-#include <gtest/gtest.h>
-
-#include <fstream>
 
 namespace {
 
@@ -96,24 +93,20 @@ const char* const kDialogue = R"({
 class InterfaceFiles : public testing::Test {
 protected:
     InterfaceFiles()
-        : folder_(fs::temp_directory_path() / ("varo-toolkit-" + std::to_string(::getpid()) + "-" +
-                                               testing::UnitTest::GetInstance()->current_test_info()->name())),
-          bundle_(ns::Bundle::registerBundle("com.example.test", folder_))
     {
         fs::create_directories(folder_ / "Resources");
         ns::registerClass<Pastille>("Pastille", &bundle_);
         ns::registerClass<Touches>("Touches", &bundle_);
         ns::registerClass<Cellule>("Cellule", &bundle_);
     }
-    ~InterfaceFiles() override { fs::remove_all(folder_); }
 
     void write(const std::string& name, const std::string& content)
     {
         std::ofstream(folder_ / "Resources" / (name + ".json")) << content;
     }
 
-    fs::path folder_;
-    ns::Bundle& bundle_;
+    testing_files::TestFolder folder_;
+    ns::Bundle& bundle_ = ns::Bundle::registerBundle("com.example.test", folder_.path());
 };
 
 TEST_F(InterfaceFiles, ASliderTakesItsCellByNameAndABundlesClassesGoWithIt)
