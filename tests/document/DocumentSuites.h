@@ -25,6 +25,14 @@
 
 namespace testing_document {
 
+// A point as a pair, to compare and print at once.
+using XY = std::pair<AIReal, AIReal>;
+
+inline XY xy(AIRealPoint p)
+{
+    return {p.h, p.v};
+}
+
 inline host::HostOptions withFonts(std::vector<std::string> fonts)
 {
     host::HostOptions options;
@@ -36,28 +44,6 @@ class DocumentSuites : public ::testing::Test {
 protected:
     DocumentSuites() : host(withFonts({"Alpha Sans", "Beta Serif", "Gamma Mono"})) {}
 
-    void SetUp() override
-    {
-        acquire(kAIArtSuite, kAIArtSuiteVersion, art);
-        acquire(kAIPathSuite, kAIPathSuiteVersion, path);
-        acquire(kAIPathStyleSuite, kAIPathStyleSuiteVersion, pathStyle);
-        acquire(kAITransformArtSuite, kAITransformArtSuiteVersion, transform);
-        acquire(kAIRealMathSuite, kAIRealMathSuiteVersion, math);
-        acquire(kAILayerSuite, kAILayerSuiteVersion, layer);
-        acquire(kAIDocumentSuite, kAIDocumentSuiteVersion, document);
-        acquire(kAIArtboardSuite, kAIArtboardSuiteVersion, artboard);
-        acquire(kAITextFrameSuite, kAITextFrameSuiteVersion, textFrame);
-        acquire(kAIATEPaintSuite, kAIATEPaintSuiteVersion, paint);
-        acquire(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion, unicode);
-        acquire(kAIFontSuite, kAIFontSuiteVersion, font);
-        acquire("ATE Text Frame Suite", 101, ateFrame);
-        acquire("ATE Text Range Suite", 1, range);
-        acquire("ATE Char Features Suite", 101, chars);
-        acquire("ATE Para Features Suite", 101, paras);
-        acquire("ATE Font Suite", 1, ateFont);
-        acquire("ATE Application Paint Suite", 1, atePaint);
-    }
-
     void TearDown() override
     {
         for (const auto& [name, version] : acquired)
@@ -65,12 +51,12 @@ protected:
     }
 
     template <typename Suite>
-    void acquire(const char* name, ai_int32 version, const Suite*& suite)
+    const Suite* acquire(const char* name, ai_int32 version)
     {
         const void* table = nullptr;
-        ASSERT_EQ(host.basic()->AcquireSuite(name, version, &table), kNoErr) << name;
-        suite = static_cast<const Suite*>(table);
+        EXPECT_EQ(host.basic()->AcquireSuite(name, version, &table), kNoErr) << name;
         acquired.emplace_back(name, version);
+        return static_cast<const Suite*>(table);
     }
 
     // The group of the current layer, where art goes.
@@ -106,24 +92,24 @@ protected:
 
     host::Host host;
     std::vector<std::pair<std::string, ai_int32>> acquired;
-    const AIArtSuite* art = nullptr;
-    const AIPathSuite* path = nullptr;
-    const AIPathStyleSuite* pathStyle = nullptr;
-    const AITransformArtSuite* transform = nullptr;
-    const AIRealMathSuite* math = nullptr;
-    const AILayerSuite* layer = nullptr;
-    const AIDocumentSuite* document = nullptr;
-    const AIArtboardSuite* artboard = nullptr;
-    const AITextFrameSuite* textFrame = nullptr;
-    const AIATEPaintSuite* paint = nullptr;
-    const AIUnicodeStringSuite* unicode = nullptr;
-    const AIFontSuite* font = nullptr;
-    const ATETextFrameSuite* ateFrame = nullptr;
-    const ATETextRangeSuite* range = nullptr;
-    const ATECharFeaturesSuite* chars = nullptr;
-    const ATEParaFeaturesSuite* paras = nullptr;
-    const ATEFontSuite* ateFont = nullptr;
-    const ATEApplicationPaintSuite* atePaint = nullptr;
+    const AIArtSuite* art = acquire<AIArtSuite>(kAIArtSuite, kAIArtSuiteVersion);
+    const AIPathSuite* path = acquire<AIPathSuite>(kAIPathSuite, kAIPathSuiteVersion);
+    const AIPathStyleSuite* pathStyle = acquire<AIPathStyleSuite>(kAIPathStyleSuite, kAIPathStyleSuiteVersion);
+    const AITransformArtSuite* transform = acquire<AITransformArtSuite>(kAITransformArtSuite, kAITransformArtSuiteVersion);
+    const AIRealMathSuite* math = acquire<AIRealMathSuite>(kAIRealMathSuite, kAIRealMathSuiteVersion);
+    const AILayerSuite* layer = acquire<AILayerSuite>(kAILayerSuite, kAILayerSuiteVersion);
+    const AIDocumentSuite* document = acquire<AIDocumentSuite>(kAIDocumentSuite, kAIDocumentSuiteVersion);
+    const AIArtboardSuite* artboard = acquire<AIArtboardSuite>(kAIArtboardSuite, kAIArtboardSuiteVersion);
+    const AITextFrameSuite* textFrame = acquire<AITextFrameSuite>(kAITextFrameSuite, kAITextFrameSuiteVersion);
+    const AIATEPaintSuite* paint = acquire<AIATEPaintSuite>(kAIATEPaintSuite, kAIATEPaintSuiteVersion);
+    const AIUnicodeStringSuite* unicode = acquire<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
+    const AIFontSuite* font = acquire<AIFontSuite>(kAIFontSuite, kAIFontSuiteVersion);
+    const ATETextFrameSuite* ateFrame = acquire<ATETextFrameSuite>("ATE Text Frame Suite", 101);
+    const ATETextRangeSuite* range = acquire<ATETextRangeSuite>("ATE Text Range Suite", 1);
+    const ATECharFeaturesSuite* chars = acquire<ATECharFeaturesSuite>("ATE Char Features Suite", 101);
+    const ATEParaFeaturesSuite* paras = acquire<ATEParaFeaturesSuite>("ATE Para Features Suite", 101);
+    const ATEFontSuite* ateFont = acquire<ATEFontSuite>("ATE Font Suite", 1);
+    const ATEApplicationPaintSuite* atePaint = acquire<ATEApplicationPaintSuite>("ATE Application Paint Suite", 1);
 };
 
 } // namespace testing_document

@@ -9,6 +9,8 @@
 namespace {
 
 using TextSuites = testing_document::DocumentSuites;
+using testing_document::XY;
+using testing_document::xy;
 
 std::vector<ASUnicode> units(std::u16string_view text)
 {
@@ -137,8 +139,7 @@ TEST_F(TextSuites, ARangeCoversTheWholeTextOfItsFrame)
     EXPECT_EQ(size, 0);
     AIRealPoint anchor{};
     ASSERT_EQ(textFrame->GetPointTextAnchor(frame, &anchor), kNoErr);
-    EXPECT_EQ(anchor.h, 36.75f);
-    EXPECT_EQ(anchor.v, -48.96f);
+    EXPECT_EQ(xy(anchor), (XY{36.75f, -48.96f}));
     EXPECT_EQ(range->Release(whole), kNoErr);
 }
 

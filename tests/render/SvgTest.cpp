@@ -15,7 +15,7 @@ size_t Position(const std::string& svg, const std::string& part)
     return at;
 }
 
-TEST(Svg, LayersAndArtComeInPaintOrderInsideOneFlip)
+TEST(Svg, LayersAndArtComeInPaintOrder)
 {
     Papier papier;
     AILayerHandle dessus = nullptr;
@@ -29,12 +29,8 @@ TEST(Svg, LayersAndArtComeInPaintOrderInsideOneFlip)
     papier.chemin(table, {{0, 5}, {10, 5}}, false, "second");
     papier.nouveau(ArtKind::Group, kPlaceInsideOnBottom, table, "under");
 
+    // The file's head and end, whole, are the panel-edit script's saved drawings.
     const std::string svg = host::render::svgOf(papier.document, papier.fonts);
-    EXPECT_EQ(svg.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
-                        "xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" width=\"595.28\" "
-                        "height=\"841.89\" viewBox=\"0 0 595.28 841.89\">\n<g transform=\"matrix(1 0 0 -1 0 841.89)\">\n",
-                        0),
-              0u);
     const size_t bas = Position(svg, "<g inkscape:groupmode=\"layer\" inkscape:label=\"Layer 1\">");
     const size_t haut = Position(svg, "<g inkscape:groupmode=\"layer\" inkscape:label=\"Notes\" style=\"display:none\">");
     EXPECT_LT(bas, haut) << "the bottom layer first";
@@ -45,7 +41,6 @@ TEST(Svg, LayersAndArtComeInPaintOrderInsideOneFlip)
     EXPECT_LT(sous, premier);
     EXPECT_LT(premier, second);
     EXPECT_LT(second, haut);
-    EXPECT_EQ(svg.substr(svg.size() - 12), "</g>\n</svg>\n");
 }
 
 TEST(Svg, APathCarriesItsWholeStyle)
