@@ -31,18 +31,6 @@ TEST(SuiteRegistry, CountsEveryReferenceAndRefusesWhatItDoesNotHave)
     EXPECT_EQ(registry.acquisitions("Some Suite", 3), 2);
 }
 
-TEST(SuiteRegistry, AnUnavailableSuiteCannotBeHadUntilItIsBack)
-{
-    host::SuiteRegistry registry;
-    static const int table = 0;
-    registry.add("Some Suite", 3, &table);
-    registry.setUnavailable("Some Suite", true);
-    const void* suite = nullptr;
-    EXPECT_EQ(registry.acquire("Some Suite", 3, &suite), kSPSuiteNotFoundError);
-    registry.setUnavailable("Some Suite", false);
-    EXPECT_EQ(registry.acquire("Some Suite", 3, &suite), kNoErr);
-}
-
 TEST(Host, InjectedFailuresAndTheClockReachThePlugInThroughTheSuites)
 {
     host::Host host({});

@@ -1,35 +1,18 @@
 // The panel the plug-in makes when the application has started, and its flyout menu. Its
 // identifier, title and flyout items as "print panels" shows them, and the host menu item
 // that hides and shows it, are the panel-flyout script's.
-#include "Host.h"
 #include "JeuxDeCouleurs.h"
-#include "Reglages.h"
 #include "TableauPlugIn.h"
 #include "TestFolder.h"
-
-#include <gtest/gtest.h>
-
-extern "C" ASErr PluginMain(const char* caller, const char* selector, void* message);
+#include "panel/PanneauHote.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class Panneau : public testing::Test {
+class Panneau : public PanneauHote {
 protected:
-    explicit Panneau(const fs::path& resources = VARO_PLUGINS_DIR "/VaroTable.bundle/Resources")
-        : host_(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}})
-    {
-        host_.plugins().addInProcess("VaroTable", PluginMain, resources);
-        IndexPopup = 0;
-    }
-    ~Panneau() override { host_.quit(); }
-
-    host::Panel& panneau()
-    {
-        EXPECT_EQ(host_.panels().all().size(), 1u);
-        return *host_.panels().all().at(0);
-    }
+    host::Panel& panneau() { return *host_.panels().all().at(0); }
     const host::FlyoutItem& article(ai_uint32 id)
     {
         const host::FlyoutMenu* menu = host_.panels().findMenu(panneau().flyoutMenu);
@@ -38,14 +21,12 @@ protected:
         EXPECT_NE(trouve, nullptr) << id;
         return *trouve;
     }
-    void choisit(ai_uint32 id) { EXPECT_EQ(host_.panels().chooseFlyoutItem(id, host_.log()), ""); }
-
-    host::Host host_;
+    void choisitArticle(ai_uint32 id) { EXPECT_EQ(host_.panels().chooseFlyoutItem(id, host_.log()), ""); }
 };
 
 TEST_F(Panneau, TheStartedApplicationGetsThePanelItsFlyoutAndItsIcon)
 {
-    host_.launch();
+    lance();
     const host::Panel& p = panneau();
     EXPECT_EQ(p.stateCount, 3);
     EXPECT_EQ(p.minimumSize.width, 240);
@@ -66,8 +47,8 @@ TEST_F(Panneau, TheStartedApplicationGetsThePanelItsFlyoutAndItsIcon)
 
 TEST_F(Panneau, TheHelpToggleWidensThePanelAndGoesBackToThePagesHeight)
 {
-    host_.launch();
-    host_.tools().select(*host_.tools().withTitle("Table Tool"));
+    lance();
+    choisitOutil("Table Tool");
     struct Cas {
         int32_t page;
         int32_t type;
@@ -83,11 +64,11 @@ TEST_F(Panneau, TheHelpToggleWidensThePanelAndGoesBackToThePagesHeight)
         for (int32_t* type : {&TypeCouleurLignes, &TypeCouleurColonnes, &TypeCouleurCadre, &TypeCouleurTexte})
             *type = c.type;
         panneau().size = AISize{240, 321};
-        choisit(3);
+        choisitArticle(3);
         EXPECT_EQ(panneau().size.width, 480);
         EXPECT_EQ(panneau().size.height, 197);
         EXPECT_EQ(article(3).text, "Hide help");
-        choisit(3);
+        choisitArticle(3);
         EXPECT_EQ(panneau().size.width, 240) << "page " << c.page << ", type " << c.type;
         EXPECT_EQ(panneau().size.height, c.hauteur) << "page " << c.page << ", type " << c.type;
         EXPECT_EQ(article(3).text, "Show help");
@@ -95,7 +76,7 @@ TEST_F(Panneau, TheHelpToggleWidensThePanelAndGoesBackToThePagesHeight)
     // A width the user gave it counts as help shown.
     panneau().size = AISize{300, 150};
     IndexPopup = 0;
-    choisit(3);
+    choisitArticle(3);
     EXPECT_EQ(panneau().size.width, 240);
     EXPECT_EQ(panneau().size.height, 100);
     EXPECT_EQ(article(3).text, "Show help");

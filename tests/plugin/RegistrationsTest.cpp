@@ -1,25 +1,14 @@
 // What the plug-in registers at start-up, and how it answers its notifications.
-#include "Host.h"
 #include "TableauPlugIn.h"
 #include "ThemeInterface.h"
+#include "panel/PanneauHote.h"
 #include "sdk/AINotifier.h"
-
-#include <gtest/gtest.h>
-
-extern "C" ASErr PluginMain(const char* caller, const char* selector, void* message);
 
 namespace {
 
-class Registrations : public testing::Test {
+class Registrations : public PanneauHote {
 protected:
-    Registrations() : host_(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}})
-    {
-        plugin_ = &host_.plugins().addInProcess("VaroTable", PluginMain);
-    }
-    TableauPlugIn& object() { return *static_cast<TableauPlugIn*>(plugin_->globals); }
-
-    host::Host host_;
-    host::PluginRecord* plugin_;
+    host::PluginRecord* plugin_ = host_.plugins().all().at(0).get();
 };
 
 TEST_F(Registrations, TheToolTheAnnotatorTheMenusAndTheNotifiers)

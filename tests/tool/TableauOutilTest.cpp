@@ -1,25 +1,20 @@
 // The Table Tool as the host drives it: gestures, the table's layer and group, the current
-// table, the cursors, the sounds and the annotations.
+// table, the sounds and the annotations.
 #include "CopiesDesReglages.h"
 #include "FormatNombres.h"
-#include "Host.h"
 #include "JeuxDeCouleurs.h"
 #include "Miroirs.h"
-#include "Reglages.h"
 #include "Sound.h"
 #include "TableauPlugIn.h"
 #include "TableauSuites.h"
+#include "panel/PanneauHote.h"
 #include "sdk/AINotifier.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
 #include <ostream>
 #include <string>
 #include <vector>
-
-extern "C" ASErr PluginMain(const char* caller, const char* selector, void* message);
 
 namespace {
 
@@ -41,22 +36,19 @@ void PrintTo(const Contenu& c, std::ostream* os)
         *os << (i ? ", " : "") << c.sousGroupes[i] << " " << c.enfants[i];
 }
 
-class Outil : public testing::Test {
+class Outil : public PanneauHote {
 protected:
-    Outil() : host_(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans", "Test Serif"}, {}})
+    Outil()
     {
-        host_.plugins().addInProcess("VaroTable", PluginMain, VARO_PLUGINS_DIR "/VaroTable.bundle/Resources");
         // The plug-in's state outlives a host here: each test starts as a fresh launch would.
         TableauCree = GroupeCree = OKDrag = DoitRedessiner = false;
         AHGroupe = nullptr;
-        IndexPopup = 0;
         PositionX = PositionY = LongueurTableau = HauteurTableau = 0;
         VirguleOuPoint = '.';
-        host_.launch();
+        lance();
         RegleCommeLePanneau();
-        host_.tools().select(*host_.tools().withTitle("Table Tool"));
+        choisitOutil("Table Tool");
     }
-    ~Outil() override { host_.quit(); }
 
     // The current settings as the panel sets them when it starts: the defaults, every switch
     // on, the default title and text.
@@ -130,8 +122,6 @@ protected:
                 vues.push_back(ligne);
         return vues;
     }
-
-    host::Host host_;
 };
 
 // The factory table: 3 rows (2 rules), 4 columns (3 rules), a double frame, a title and the
@@ -376,7 +366,7 @@ TEST_F(Outil, SelectionWakesThePanelsFlyoutAndTheAnnotator)
     ASBoolean actif = false;
     ASSERT_EQ(sAIPanelFlyoutMenu->GetItemEnabled(MenuLocal, 1, &actif), kNoErr);
     EXPECT_TRUE(actif);
-    host_.tools().select(*host_.tools().withTitle("Adobe Select Tool"));
+    choisitOutil("Adobe Select Tool");
     EXPECT_FALSE(host_.annotators().all()[0]->active);
     ASSERT_EQ(sAIPanelFlyoutMenu->GetItemEnabled(MenuLocal, 3, &actif), kNoErr);
     EXPECT_FALSE(actif);
