@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -63,7 +64,7 @@ TEST_F(AnnotationDrawing, EachItemKeepsTheStateInForceAndRectanglesHaveOrderedCo
 
     EXPECT_EQ(drawn[0].kind, host::DrawnItem::Kind::Outline);
     for (const auto& item : {drawn[0], drawn[1]})
-        EXPECT_TRUE(item.rect.left == 100 && item.rect.top == 50 && item.rect.right == 300 && item.rect.bottom == 200);
+        EXPECT_EQ(std::tie(item.rect.left, item.rect.top, item.rect.right, item.rect.bottom), std::make_tuple(100, 50, 300, 200));
     EXPECT_EQ(drawn[0].state.color.red, 0) << "black to begin with";
     EXPECT_EQ(drawn[0].state.lineWidth, 1);
     EXPECT_FALSE(drawn[0].state.dashed);
@@ -73,8 +74,7 @@ TEST_F(AnnotationDrawing, EachItemKeepsTheStateInForceAndRectanglesHaveOrderedCo
     EXPECT_TRUE(drawn[1].state.dashed);
     EXPECT_EQ(drawn[2].kind, host::DrawnItem::Kind::Text);
     EXPECT_EQ(drawn[2].text, "Click");
-    EXPECT_EQ(drawn[2].point.h, 12);
-    EXPECT_EQ(drawn[2].point.v, 34);
+    EXPECT_EQ(std::tie(drawn[2].point.h, drawn[2].point.v), std::make_tuple(12, 34));
     ASSERT_NE(host::annotationFont(drawn[2].state.fontPreset), nullptr);
 
     ASSERT_EQ(gMessages.size(), 1u);

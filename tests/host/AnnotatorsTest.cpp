@@ -4,6 +4,7 @@
 #include "sdk/AIPlugin.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -50,10 +51,7 @@ TEST(HostAnnotators, AddedActiveThenSwitchedAndTheirRedrawRequestsKept)
         all.right = std::max({all.right, r.left, r.right});
         all.bottom = std::max({all.bottom, r.top, r.bottom});
     }
-    EXPECT_EQ(all.left, 0);
-    EXPECT_EQ(all.top, 0);
-    EXPECT_EQ(all.right, 1001);
-    EXPECT_EQ(all.bottom, 2003);
+    EXPECT_EQ(std::tie(all.left, all.top, all.right, all.bottom), std::make_tuple(0, 0, 1001, 2003));
 
     const auto* plugin = Acquire<AIPluginSuite>(host, kAIPluginSuite, kAIPluginSuiteVersion);
     ai_int32 options = -1;

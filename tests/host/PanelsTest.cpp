@@ -8,6 +8,7 @@
 #include <cmath>
 #include <functional>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -77,8 +78,7 @@ TEST_F(HostPanels, APanelIsHiddenAtItsMinimumSizeUntilShownAndTakesTheSizeItIsGi
     EXPECT_FALSE(shown);
     AISize size{};
     ASSERT_EQ(panel_->GetSize(panel, &size), kNoErr);
-    EXPECT_EQ(size.width, 240);
-    EXPECT_EQ(size.height, 100);
+    EXPECT_EQ(std::tie(size.width, size.height), std::make_tuple(240.0f, 100.0f));
 
     for (ASBoolean show : {true, false, true}) {
         ASSERT_EQ(panel_->Show(panel, show), kNoErr);
@@ -90,8 +90,7 @@ TEST_F(HostPanels, APanelIsHiddenAtItsMinimumSizeUntilShownAndTakesTheSizeItIsGi
     for (AISize given : {AISize{480, 197}, AISize{120, 50}, AISize{240.5f, 152}}) {
         ASSERT_EQ(panel_->SetSize(panel, given), kNoErr);
         ASSERT_EQ(panel_->GetSize(panel, &size), kNoErr);
-        EXPECT_EQ(size.width, given.width);
-        EXPECT_EQ(size.height, given.height);
+        EXPECT_EQ(std::tie(size.width, size.height), std::tie(given.width, given.height));
     }
     for (AISize refused : {AISize{-1, 10}, AISize{10, NAN}, AISize{INFINITY, 10}})
         EXPECT_EQ(panel_->SetSize(panel, refused), kBadParameterErr);

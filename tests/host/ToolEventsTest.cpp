@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -108,15 +109,13 @@ TEST_F(ToolEvents, EachEventCarriesTheToolThePointTheKeysAndAFullPressure)
         const Heard& heard = gHeard[0];
         EXPECT_EQ(heard.selector, c.selector);
         EXPECT_EQ(heard.tool, tracking_);
-        EXPECT_EQ(heard.cursor.h, c.cursor.h);
-        EXPECT_EQ(heard.cursor.v, c.cursor.v);
+        EXPECT_EQ(std::tie(heard.cursor.h, heard.cursor.v), std::tie(c.cursor.h, c.cursor.v));
         EXPECT_EQ(heard.pressure, 1);
         ASSERT_TRUE(heard.hasEvent);
         EXPECT_EQ(heard.event.modifiers, c.modifiers);
         EXPECT_EQ(heard.event.what, c.what);
         const AIPoint where = host_.documentView().artworkToView(c.cursor);
-        EXPECT_EQ(heard.event.where.h, where.h);
-        EXPECT_EQ(heard.event.where.v, where.v);
+        EXPECT_EQ(std::tie(heard.event.where.h, heard.event.where.v), std::tie(where.h, where.v));
         EXPECT_EQ(host_.log().takeUnread(), std::vector<std::string>{c.logged});
         EXPECT_EQ(host_.toolEvents().lastCursor().h, c.cursor.h);
         EXPECT_EQ(host_.toolEvents().lastModifiers(), c.modifiers);
@@ -126,8 +125,7 @@ TEST_F(ToolEvents, EachEventCarriesTheToolThePointTheKeysAndAFullPressure)
     ASSERT_TRUE(host_.toolEvents().editOptions());
     ASSERT_EQ(gHeard.size(), 1u);
     EXPECT_EQ(gHeard[0].selector, kSelectorAIEditToolOptions);
-    EXPECT_EQ(gHeard[0].cursor.h, 1);
-    EXPECT_EQ(gHeard[0].cursor.v, 2);
+    EXPECT_EQ(std::tie(gHeard[0].cursor.h, gHeard[0].cursor.v), std::make_tuple(1.0f, 2.0f));
 }
 
 TEST_F(ToolEvents, OnlyAPluginsToolHearsThemAndOnlyATrackingOneTheCursor)
@@ -186,8 +184,7 @@ TEST_F(ToolEvents, EveryPostedKeyBecomesOneTrackCursorAtTheLastPointWithNoKeys)
     ASSERT_EQ(gHeard.size(), 2u);
     for (const Heard& heard : gHeard) {
         EXPECT_EQ(heard.selector, kSelectorAITrackToolCursor);
-        EXPECT_EQ(heard.cursor.h, 40);
-        EXPECT_EQ(heard.cursor.v, 50);
+        EXPECT_EQ(std::tie(heard.cursor.h, heard.cursor.v), std::make_tuple(40.0f, 50.0f));
         EXPECT_EQ(heard.event.modifiers, 0);
         EXPECT_EQ(heard.event.what, host::kKeyDownEvent);
     }

@@ -6,6 +6,8 @@
 #include "TestFolder.h"
 #include "panel/PanneauHote.h"
 
+#include <tuple>
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -29,8 +31,7 @@ TEST_F(Panneau, TheStartedApplicationGetsThePanelItsFlyoutAndItsIcon)
     lance();
     const host::Panel& p = panneau();
     EXPECT_EQ(p.stateCount, 3);
-    EXPECT_EQ(p.minimumSize.width, 240);
-    EXPECT_EQ(p.minimumSize.height, 100);
+    EXPECT_EQ(std::tie(p.minimumSize.width, p.minimumSize.height), std::make_tuple(240.0f, 100.0f));
     EXPECT_FALSE(p.resizable);
     EXPECT_TRUE(p.shown);
     EXPECT_EQ(p.preferredWidth, 300);
@@ -40,8 +41,7 @@ TEST_F(Panneau, TheStartedApplicationGetsThePanelItsFlyoutAndItsIcon)
     EXPECT_EQ(p.icon, std::vector<unsigned char>(icone.begin(), icone.end()));
     ASSERT_NE(p.view, nullptr);
     ASSERT_EQ(p.view->subviews().size(), 1u) << "the controller's view";
-    EXPECT_EQ(p.view->frame().size.width, 480);
-    EXPECT_EQ(p.view->frame().size.height, 324);
+    EXPECT_EQ(p.view->frame().size, (ns::Size{480, 324}));
     EXPECT_EQ(host_.dataFilters().size(), 0u) << "the icon's filter is closed";
 }
 
@@ -65,20 +65,18 @@ TEST_F(Panneau, TheHelpToggleWidensThePanelAndGoesBackToThePagesHeight)
             *type = c.type;
         panneau().size = AISize{240, 321};
         choisitArticle(3);
-        EXPECT_EQ(panneau().size.width, 480);
-        EXPECT_EQ(panneau().size.height, 197);
+        EXPECT_EQ(std::make_tuple(taille().width, taille().height), std::make_tuple(480.0f, 197.0f));
         EXPECT_EQ(article(3).text, "Hide help");
         choisitArticle(3);
-        EXPECT_EQ(panneau().size.width, 240) << "page " << c.page << ", type " << c.type;
-        EXPECT_EQ(panneau().size.height, c.hauteur) << "page " << c.page << ", type " << c.type;
+        EXPECT_EQ(std::make_tuple(taille().width, taille().height), std::make_tuple(240.0f, c.hauteur))
+            << "page " << c.page << ", type " << c.type;
         EXPECT_EQ(article(3).text, "Show help");
     }
     // A width the user gave it counts as help shown.
     panneau().size = AISize{300, 150};
     IndexPopup = 0;
     choisitArticle(3);
-    EXPECT_EQ(panneau().size.width, 240);
-    EXPECT_EQ(panneau().size.height, 100);
+    EXPECT_EQ(std::make_tuple(taille().width, taille().height), std::make_tuple(240.0f, 100.0f));
     EXPECT_EQ(article(3).text, "Show help");
 }
 

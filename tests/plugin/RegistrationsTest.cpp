@@ -4,6 +4,8 @@
 #include "panel/PanneauHote.h"
 #include "sdk/AINotifier.h"
 
+#include <tuple>
+
 namespace {
 
 class Registrations : public PanneauHote {
@@ -122,8 +124,8 @@ TEST_F(Registrations, BrightnessSelectionAndShutdown)
     host_.notifiers().deliver(kAIArtSelectionChangedNotifier);
     const std::vector<AIRect> redrawn = host_.annotators().takeInvalidated();
     ASSERT_EQ(redrawn.size(), 1u);
-    EXPECT_TRUE(redrawn[0].left == 0 && redrawn[0].top == 0 && redrawn[0].right == host_.documentView().width() &&
-                redrawn[0].bottom == host_.documentView().height())
+    EXPECT_EQ(std::tie(redrawn[0].left, redrawn[0].top, redrawn[0].right, redrawn[0].bottom),
+              std::make_tuple(0, 0, host_.documentView().width(), host_.documentView().height()))
         << "the whole view";
 
     host_.notifiers().deliver(kAIApplicationShutdownNotifier); // no resource manager held: nothing

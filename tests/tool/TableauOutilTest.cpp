@@ -14,6 +14,7 @@
 #include <cstring>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -384,7 +385,7 @@ TEST_F(Outil, TheAnnotationsFollowTheDrag)
     EXPECT_EQ(dessin[0].kind, Kind::Text);
     EXPECT_EQ(dessin[0].text, "Click and drag to create a table.");
     const AIPoint curseur = host_.documentView().artworkToView({200, 300});
-    EXPECT_TRUE(dessin[0].point.h == curseur.h && dessin[0].point.v == curseur.v);
+    EXPECT_EQ(std::tie(dessin[0].point.h, dessin[0].point.v), std::tie(curseur.h, curseur.v));
     EXPECT_FALSE(dessin[0].state.dashed);
 
     envoie(ToolEventKind::MouseDown, 400, 610);
@@ -394,10 +395,8 @@ TEST_F(Outil, TheAnnotationsFollowTheDrag)
     EXPECT_EQ(dessin[0].kind, Kind::Outline);
     EXPECT_TRUE(dessin[0].state.dashed);
     const AIPoint a = host_.documentView().artworkToView({400, 610}), b = host_.documentView().artworkToView({100, 700});
-    EXPECT_EQ(dessin[0].rect.left, std::min(a.h, b.h));
-    EXPECT_EQ(dessin[0].rect.right, std::max(a.h, b.h));
-    EXPECT_EQ(dessin[0].rect.top, std::min(a.v, b.v));
-    EXPECT_EQ(dessin[0].rect.bottom, std::max(a.v, b.v));
+    EXPECT_EQ(std::tie(dessin[0].rect.left, dessin[0].rect.top, dessin[0].rect.right, dessin[0].rect.bottom),
+              std::make_tuple(std::min(a.h, b.h), std::min(a.v, b.v), std::max(a.h, b.h), std::max(a.v, b.v)));
     EXPECT_EQ(dessin[1].kind, Kind::Text);
 
     envoie(ToolEventKind::MouseUp, 100, 700);
