@@ -1,10 +1,9 @@
-// The bundle as the host loads it: its lifecycle seen from the host's side.
+// The bundle as the host loads it: its lifecycle seen from the host's side. What the log and
+// standard error show of it is the lifecycle, startup-fails and unhandled-message scripts'.
 #include "Cursor.h"
 #include "Host.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 namespace {
 
@@ -13,11 +12,6 @@ protected:
     Lifecycle() : host_(host::HostOptions{VARO_PLUGINS_DIR, {}, std::vector<std::string>{"Test Sans"}, {}}) {}
 
     host::PluginRecord& plugin() { return *host_.plugins().all().at(0); }
-    bool logged(const std::string& line) const
-    {
-        const auto& lines = host_.log().lines();
-        return std::find(lines.begin(), lines.end(), line) != lines.end();
-    }
     // What the plug-in printed on standard error while `action` ran.
     template <typename Action>
     std::string stderrOf(Action action)
@@ -33,14 +27,10 @@ protected:
 TEST_F(Lifecycle, StartupRegistersTheNameLocksTheCodeAndHearsTheStartedNotifier)
 {
     ASSERT_EQ(host_.plugins().all().size(), 1u);
-    EXPECT_EQ(stderrOf([&] { host_.launch(); }), "") << "Startup passes through Message without a warning";
-
+    host_.launch();
     EXPECT_TRUE(plugin().started);
     EXPECT_NE(plugin().globals, nullptr);
-    EXPECT_EQ(plugin().registeredName, "Tableau");
     EXPECT_EQ(plugin().accessReferences.size(), 1u) << "the plug-in keeps itself loaded";
-    EXPECT_TRUE(logged("Tableau: \"SP Interface\" \"Startup\" -> 0"));
-    EXPECT_TRUE(logged("Tableau: \"AI Notifier\" \"AI Notify\" \"AI Application Started Notifier\" -> 0"));
     EXPECT_EQ(host_.notifiers().count(kAIApplicationStartedNotifier), 1);
     EXPECT_GE(host_.suites().totalReferences(), 7 + 127);
 
@@ -64,9 +54,6 @@ TEST_F(Lifecycle, AStartupThatCannotHaveASuiteLeavesNothingBehind)
     // The last suite of the import table, so that all the others were had first.
     host_.suites().setUnavailable("ATE Array Word Spacing Suite", true);
     host_.launch();
-
-    // The name is registered after the suites are had, so the log still shows the bundle's.
-    EXPECT_TRUE(logged("VaroTable: \"SP Interface\" \"Startup\" -> 'S!Fd'"));
     EXPECT_FALSE(plugin().started);
     EXPECT_EQ(plugin().globals, nullptr);
     EXPECT_EQ(host_.suites().totalReferences(), 0) << "what was acquired is released";
@@ -84,7 +71,6 @@ TEST_F(Lifecycle, AfterUnloadOnlyReloadAndShutdownReachTheObject)
     host_.unload();
     EXPECT_EQ(host_.suites().totalReferences(), 0) << "unloading releases the suites";
     EXPECT_TRUE(plugin().codeLoaded()) << "the access reference keeps the code loaded";
-    EXPECT_TRUE(logged("Tableau: code kept loaded by an access reference"));
     EXPECT_EQ(plugin().globals, object) << "the object lives on";
 
     const char* const warning = "Warning: Unhandled plugin message: caller \"AI Tool\" selector \"AI Swipe\"\n";
