@@ -275,24 +275,19 @@ TEST_F(HostPanels, FlyoutItemsKeepTheirOrderTextAndState)
     for (const auto& c : cases)
         EXPECT_EQ(c.result, c.expected) << c.what;
 
-    const host::FlyoutMenu* kept = host_.panels().findMenu(menu);
-    ASSERT_NE(kept, nullptr);
-    ASSERT_EQ(kept->items.size(), 3u);
-    const struct {
-        ai_uint32 id;
-        const char* text;
-        bool separator;
-        bool enabled;
-    } expected[] = {{1, "Preferences…", false, true}, {2, "", true, false}, {3, "Hide help", false, false}};
-    for (size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(kept->items[i].id, expected[i].id);
-        EXPECT_EQ(kept->items[i].text, expected[i].text);
-        EXPECT_EQ(kept->items[i].separator, expected[i].separator);
-        EXPECT_EQ(kept->items[i].enabled, expected[i].enabled) << "item " << expected[i].id;
-        ASBoolean enabled = !expected[i].enabled;
-        ASSERT_EQ(flyout_->GetItemEnabled(menu, expected[i].id, &enabled), kNoErr);
-        EXPECT_EQ(enabled, expected[i].enabled);
+    // Each item as id, text, separator, enabled: as the host keeps it and as the suite tells.
+    using Item = std::tuple<ai_uint32, std::string, bool, bool>;
+    std::vector<Item> kept, told;
+    ASSERT_NE(host_.panels().findMenu(menu), nullptr);
+    for (const host::FlyoutItem& item : host_.panels().findMenu(menu)->items) {
+        kept.emplace_back(item.id, item.text, item.separator, item.enabled);
+        ASBoolean enabled = !item.enabled;
+        ASSERT_EQ(flyout_->GetItemEnabled(menu, item.id, &enabled), kNoErr);
+        told.emplace_back(item.id, item.text, item.separator, enabled != 0);
     }
+    const std::vector<Item> expected{{1, "Preferences…", false, true}, {2, "", true, false}, {3, "Hide help", false, false}};
+    EXPECT_EQ(kept, expected);
+    EXPECT_EQ(told, expected);
 
     // A destroyed menu is gone for the panel that showed it too.
     AIPanelRef panel = MakePanel("WithMenu", menu);
