@@ -1,3 +1,5 @@
+// The event log. A message's line, and each line handed out once, are what every script's
+// "print log" shows.
 #include "EventLog.h"
 
 #include <gtest/gtest.h>
@@ -18,16 +20,6 @@ TEST(EventLog, WritesResultCodesAsAReaderKnowsThem)
     };
     for (const auto& c : cases)
         EXPECT_EQ(host::formatResult(c.code), c.shown) << c.code;
-}
-
-TEST(EventLog, HandsOutEachLineOnce)
-{
-    host::EventLog log;
-    log.note("one");
-    EXPECT_EQ(log.takeUnread(), std::vector<std::string>{"one"});
-    log.message("P", "SP Interface", "Startup", "", kNoErr);
-    EXPECT_EQ(log.takeUnread(), std::vector<std::string>{"P: \"SP Interface\" \"Startup\" -> 0"});
-    EXPECT_TRUE(log.takeUnread().empty());
 }
 
 // A session that never prints its log keeps only the newest lines, and says how many went.
