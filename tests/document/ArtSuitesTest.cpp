@@ -8,6 +8,7 @@
 namespace {
 
 using testing_document::DocumentSuites;
+using testing_document::got;
 using testing_document::XY;
 using testing_document::xy;
 
@@ -114,39 +115,34 @@ TEST_F(ArtSuites, DisposedArtAndEverythingInsideIsGoneForGoodOnALargeDocument)
 TEST_F(ArtSuites, PathsKeepTheirSegmentsAndWhetherTheyAreClosed)
 {
     const AIArtHandle rule = make(kPathArt, kPlaceInsideOnTop, layerGroup());
-    ai_int16 count = -1;
-    ASSERT_EQ(path->GetPathSegmentCount(rule, &count), kNoErr);
-    EXPECT_EQ(count, 0);
+    const auto count = [&] { return got<ai_int16>([&](auto* n) { return path->GetPathSegmentCount(rule, n); }, -1); };
+    EXPECT_EQ(count(), 0);
 
     ASSERT_EQ(path->SetPathSegmentCount(rule, 2), kNoErr);
-    AIPathSegment got[2] = {corner(9, 9), corner(9, 9)};
-    ASSERT_EQ(path->GetPathSegments(rule, 0, 2, got), kNoErr);
-    EXPECT_EQ(got[1].p.h, 0) << "new segments lie at the origin";
-    EXPECT_EQ(got[1].out.v, 0);
+    AIPathSegment lus[2] = {corner(9, 9), corner(9, 9)};
+    ASSERT_EQ(path->GetPathSegments(rule, 0, 2, lus), kNoErr);
+    EXPECT_EQ(lus[1].p.h, 0) << "new segments lie at the origin";
+    EXPECT_EQ(lus[1].out.v, 0);
 
     const AIPathSegment ends[2] = {corner(10, -30), corner(300, -30)};
     ASSERT_EQ(path->SetPathSegments(rule, 0, 2, ends), kNoErr);
-    ASSERT_EQ(path->GetPathSegments(rule, 1, 1, got), kNoErr);
-    EXPECT_EQ(xy(got[0].p), (XY{300, -30}));
+    ASSERT_EQ(path->GetPathSegments(rule, 1, 1, lus), kNoErr);
+    EXPECT_EQ(xy(lus[0].p), (XY{300, -30}));
 
     ASSERT_EQ(path->SetPathSegmentCount(rule, 1), kNoErr);
-    ASSERT_EQ(path->GetPathSegmentCount(rule, &count), kNoErr);
-    EXPECT_EQ(count, 1);
+    EXPECT_EQ(count(), 1);
 
-    ASBoolean closed = true;
-    ASSERT_EQ(path->GetPathClosed(rule, &closed), kNoErr);
-    EXPECT_FALSE(closed);
+    const auto closed = [&] { return got<ASBoolean>([&](auto* c) { return path->GetPathClosed(rule, c); }, 7); };
+    EXPECT_EQ(closed(), 0);
     ASSERT_EQ(path->SetPathClosed(rule, true), kNoErr);
-    ASSERT_EQ(path->GetPathClosed(rule, &closed), kNoErr);
-    EXPECT_TRUE(closed);
+    EXPECT_EQ(closed(), 1);
     ASSERT_EQ(path->SetPathCenterPointVisible(rule, true), kNoErr);
     EXPECT_TRUE(host.document().art(rule)->centerPointVisible);
 }
 
 TEST_F(ArtSuites, NewPathsTakeTheCurrentStyleAndKeepTheOneTheyAreGiven)
 {
-    AIPathStyle current{};
-    ASSERT_EQ(pathStyle->GetCurrentPathStyle(&current), kNoErr);
+    const AIPathStyle current = got<AIPathStyle>([&](auto* s) { return pathStyle->GetCurrentPathStyle(s); });
     EXPECT_TRUE(current.strokePaint);
     EXPECT_EQ(current.stroke.color.kind, kGrayColor);
     EXPECT_EQ(current.stroke.color.c.g.gray, 1);
@@ -160,8 +156,7 @@ TEST_F(ArtSuites, NewPathsTakeTheCurrentStyleAndKeepTheOneTheyAreGiven)
     EXPECT_FALSE(current.evenodd);
 
     const AIArtHandle rule = make(kPathArt, kPlaceInsideOnTop, layerGroup());
-    AIPathStyle style{};
-    ASSERT_EQ(pathStyle->GetPathStyle(rule, &style), kNoErr);
+    AIPathStyle style = got<AIPathStyle>([&](auto* s) { return pathStyle->GetPathStyle(rule, s); });
     EXPECT_EQ(style.stroke.width, current.stroke.width);
     EXPECT_EQ(style.stroke.miterLimit, current.stroke.miterLimit);
 
@@ -170,8 +165,7 @@ TEST_F(ArtSuites, NewPathsTakeTheCurrentStyleAndKeepTheOneTheyAreGiven)
     style.stroke.color.kind = kFourColor;
     style.stroke.color.c.f = {0.1f, 0.2f, 0.3f, 0.4f};
     ASSERT_EQ(pathStyle->SetPathStyle(rule, &style), kNoErr);
-    AIPathStyle back{};
-    ASSERT_EQ(pathStyle->GetPathStyle(rule, &back), kNoErr);
+    const AIPathStyle back = got<AIPathStyle>([&](auto* s) { return pathStyle->GetPathStyle(rule, s); });
     EXPECT_EQ(back.stroke.width, 4);
     EXPECT_EQ(back.stroke.color.kind, kFourColor);
     EXPECT_EQ(back.stroke.color.c.f.black, 0.4f);
@@ -195,29 +189,25 @@ TEST_F(ArtSuites, TransformArtMovesTheArtAndEverythingInside)
     AIRealMatrix matrix{};
     ASSERT_EQ(math->AIRealMatrixSetTranslate(&matrix, 150, -18.96f), kNoErr);
     ASSERT_EQ(transform->TransformArt(table, &matrix, 0, kTransformObjects), kNoErr);
-    AIRealPoint anchor{};
-    ASSERT_EQ(textFrame->GetPointTextAnchor(text, &anchor), kNoErr);
-    EXPECT_EQ(xy(anchor), (XY{150, -18.96f}));
-    AIPathSegment got[2];
-    ASSERT_EQ(path->GetPathSegments(rule, 0, 2, got), kNoErr);
-    EXPECT_EQ(got[1].p.h, 450);
-    EXPECT_EQ(got[1].in.v, -18.96f);
+    EXPECT_EQ(xy(got<AIRealPoint>([&](auto* a) { return textFrame->GetPointTextAnchor(text, a); })), (XY{150, -18.96f}));
+    AIPathSegment lus[2];
+    ASSERT_EQ(path->GetPathSegments(rule, 0, 2, lus), kNoErr);
+    EXPECT_EQ(lus[1].p.h, 450);
+    EXPECT_EQ(lus[1].in.v, -18.96f);
 
     // The whole affine matrix: a quarter turn about the origin, then up by 10.
     const AIRealMatrix turn{0, 1, -1, 0, 0, 10};
     ASSERT_EQ(transform->TransformArt(rule, &turn, 0, kTransformObjects), kNoErr);
-    ASSERT_EQ(path->GetPathSegments(rule, 0, 2, got), kNoErr);
-    EXPECT_FLOAT_EQ(got[1].p.h, 18.96f); // (450, -18.96) -> (18.96, 460)
-    EXPECT_FLOAT_EQ(got[1].p.v, 460);
+    ASSERT_EQ(path->GetPathSegments(rule, 0, 2, lus), kNoErr);
+    EXPECT_FLOAT_EQ(lus[1].p.h, 18.96f); // (450, -18.96) -> (18.96, 460)
+    EXPECT_FLOAT_EQ(lus[1].p.v, 460);
 
     // Lines scale only when asked; nothing moves without kTransformObjects.
     const AIRealMatrix shift{1, 0, 0, 1, 5, 5};
     ASSERT_EQ(transform->TransformArt(rule, &shift, 3, kScaleLines), kNoErr);
-    AIPathStyle style{};
-    ASSERT_EQ(pathStyle->GetPathStyle(rule, &style), kNoErr);
-    EXPECT_EQ(style.stroke.width, 3);
-    ASSERT_EQ(path->GetPathSegments(rule, 0, 2, got), kNoErr);
-    EXPECT_FLOAT_EQ(got[1].p.v, 460);
+    EXPECT_EQ(got<AIPathStyle>([&](auto* s) { return pathStyle->GetPathStyle(rule, s); }).stroke.width, 3);
+    ASSERT_EQ(path->GetPathSegments(rule, 0, 2, lus), kNoErr);
+    EXPECT_FLOAT_EQ(lus[1].p.v, 460);
 }
 
 TEST_F(ArtSuites, RealMathBuildsTranslationsAndTransformsPoints)
@@ -234,39 +224,34 @@ TEST_F(ArtSuites, RealMathBuildsTranslationsAndTransformsPoints)
     ASSERT_EQ(math->AIRealPointTransform(&point, &matrix, &point), kNoErr) << "in place";
     EXPECT_EQ(xy(point), (XY{13, 24}));
     const AIRealMatrix turn{0, 1, -1, 0, 0, 0};
-    AIRealPoint turned{};
-    ASSERT_EQ(math->AIRealPointTransform(&point, &turn, &turned), kNoErr);
-    EXPECT_EQ(xy(turned), (XY{-24, 13}));
+    EXPECT_EQ(xy(got<AIRealPoint>([&](auto* t) { return math->AIRealPointTransform(&point, &turn, t); })), (XY{-24, 13}));
 }
 
 TEST_F(ArtSuites, BoundsHoldTheCurvesAndTheChildren)
 {
+    const auto bounds = [&](AIArtHandle a) {
+        return sides(got<AIRealRect>([&](auto* r) { return art->GetArtBounds(a, r); }, AIRealRect{1, 1, 1, 1}));
+    };
     const AIArtHandle group = make(kGroupArt, kPlaceInsideOnTop, layerGroup());
-    AIRealRect bounds{1, 1, 1, 1};
-    ASSERT_EQ(art->GetArtBounds(group, &bounds), kNoErr);
-    EXPECT_EQ(sides(bounds), (Sides{0, 0, 0, 0})) << "an empty group bounds nothing";
+    EXPECT_EQ(bounds(group), (Sides{0, 0, 0, 0})) << "an empty group bounds nothing";
 
     const AIArtHandle rule = make(kPathArt, kPlaceInsideOnTop, group);
     const AIPathSegment ends[2] = {corner(10, -30), corner(300, -60)};
     ASSERT_EQ(path->SetPathSegmentCount(rule, 2), kNoErr);
     ASSERT_EQ(path->SetPathSegments(rule, 0, 2, ends), kNoErr);
-    ASSERT_EQ(art->GetArtBounds(rule, &bounds), kNoErr);
-    EXPECT_EQ(sides(bounds), (Sides{10, -30, 300, -60})) << "y upward: the top is the larger";
+    EXPECT_EQ(bounds(rule), (Sides{10, -30, 300, -60})) << "y upward: the top is the larger";
 
     // An arch from (0, 0) to (100, 0) with both handles at height 100 peaks at 75.
     const AIArtHandle arch = make(kPathArt, kPlaceInsideOnTop, group);
     const AIPathSegment curve[2] = {{{0, 0}, {0, 0}, {0, 100}, false}, {{100, 0}, {100, 100}, {100, 0}, false}};
     ASSERT_EQ(path->SetPathSegmentCount(arch, 2), kNoErr);
     ASSERT_EQ(path->SetPathSegments(arch, 0, 2, curve), kNoErr);
-    ASSERT_EQ(art->GetArtBounds(arch, &bounds), kNoErr);
-    EXPECT_FLOAT_EQ(bounds.top, 75);
-    EXPECT_FLOAT_EQ(bounds.bottom, 0);
-
-    ASSERT_EQ(art->GetArtBounds(group, &bounds), kNoErr);
-    EXPECT_EQ(bounds.left, 0);
-    EXPECT_EQ(bounds.right, 300);
-    EXPECT_FLOAT_EQ(bounds.top, 75);
-    EXPECT_EQ(bounds.bottom, -60);
+    EXPECT_FLOAT_EQ(bounds(arch)[1], 75);
+    EXPECT_FLOAT_EQ(bounds(arch)[3], 0);
+    const Sides all = bounds(group);
+    EXPECT_EQ((XY{all[0], all[2]}), (XY{0, 300}));
+    EXPECT_FLOAT_EQ(all[1], 75);
+    EXPECT_EQ(all[3], -60);
 }
 
 TEST_F(ArtSuites, ArtKeepsItsNameAndTellsItsType)
@@ -279,44 +264,31 @@ TEST_F(ArtSuites, ArtKeepsItsNameAndTellsItsType)
 
     const std::pair<AIArtHandle, AIArtType> types[] = {
         {table, kGroupArt}, {layerGroup(), kGroupArt}, {make(kPathArt, kPlaceInsideOnTop, table), kPathArt}, {pointText(table), kTextFrameArt}};
-    for (const auto& [handle, expected] : types) {
-        AIArtType type = kUnknownArt;
-        ASSERT_EQ(art->GetArtType(handle, &type), kNoErr);
-        EXPECT_EQ(type, expected);
-    }
+    for (const auto& [handle, expected] : types)
+        EXPECT_EQ(got<AIArtType>([&](auto* t) { return art->GetArtType(handle, t); }, kUnknownArt), expected);
 
-    AIArtHandle parent = reinterpret_cast<AIArtHandle>(0x1);
-    ASSERT_EQ(art->GetArtParent(layerGroup(), &parent), kNoErr);
-    EXPECT_EQ(parent, nullptr);
-    AIArtHandle sibling = reinterpret_cast<AIArtHandle>(0x1);
-    ASSERT_EQ(art->GetArtSibling(layerGroup(), &sibling), kNoErr);
-    EXPECT_EQ(sibling, nullptr);
-    AIArtHandle child = reinterpret_cast<AIArtHandle>(0x1);
-    ASSERT_EQ(art->GetArtFirstChild(make(kPathArt, kPlaceInsideOnTop, table), &child), kNoErr);
-    EXPECT_EQ(child, nullptr) << "a path has no children, and that is no error";
+    const auto none = reinterpret_cast<AIArtHandle>(0x1); // none of them is left as it was
+    EXPECT_EQ(got<AIArtHandle>([&](auto* a) { return art->GetArtParent(layerGroup(), a); }, none), nullptr);
+    EXPECT_EQ(got<AIArtHandle>([&](auto* a) { return art->GetArtSibling(layerGroup(), a); }, none), nullptr);
+    const AIArtHandle rule = make(kPathArt, kPlaceInsideOnTop, table);
+    EXPECT_EQ(got<AIArtHandle>([&](auto* a) { return art->GetArtFirstChild(rule, a); }, none), nullptr)
+        << "a path has no children, and that is no error";
 }
 
 TEST_F(ArtSuites, TheDocumentHasOneA4ArtboardAndKnowsWhenItChanged)
 {
-    AIDocumentHandle handle = nullptr;
-    ASSERT_EQ(document->GetDocument(&handle), kNoErr);
+    const AIDocumentHandle handle = got<AIDocumentHandle>([&](auto* d) { return document->GetDocument(d); });
     EXPECT_NE(handle, nullptr);
     EXPECT_FALSE(art->ValidArt(reinterpret_cast<AIArtHandle>(handle), true)) << "not art";
 
-    ASBoolean modified = true;
-    ASSERT_EQ(document->GetDocumentModified(&modified), kNoErr);
-    EXPECT_FALSE(modified);
+    const auto modified = [&] { return got<ASBoolean>([&](auto* m) { return document->GetDocumentModified(m); }, 7); };
+    EXPECT_EQ(modified(), 0);
     make(kGroupArt, kPlaceInsideOnTop, layerGroup());
-    ASSERT_EQ(document->GetDocumentModified(&modified), kNoErr);
-    EXPECT_TRUE(modified);
+    EXPECT_EQ(modified(), 1);
     EXPECT_EQ(document->RedrawDocument(), kNoErr);
 
-    ai_int32 count = 0;
-    ASSERT_EQ(artboard->CountArtboards(&count), kNoErr);
-    EXPECT_EQ(count, 1);
-    AIRealRect bounds{};
-    ASSERT_EQ(artboard->GetArtboardBounds(0, &bounds), kNoErr);
-    EXPECT_EQ(sides(bounds), (Sides{0, 841.89f, 595.28f, 0}));
+    EXPECT_EQ(got<ai_int32>([&](auto* n) { return artboard->CountArtboards(n); }), 1);
+    EXPECT_EQ(sides(got<AIRealRect>([&](auto* r) { return artboard->GetArtboardBounds(0, r); })), (Sides{0, 841.89f, 595.28f, 0}));
 }
 
 TEST_F(ArtSuites, InjectedFaultsAnswerInsteadOfTheOperation)

@@ -33,6 +33,16 @@ inline XY xy(AIRealPoint p)
     return {p.h, p.v};
 }
 
+// What a suite's getter writes, its result checked; `start` is there before, to tell a getter
+// that wrote nothing.
+template <typename T, typename Getter>
+T got(Getter getter, T start = T{})
+{
+    T value = start;
+    EXPECT_EQ(getter(&value), kNoErr);
+    return value;
+}
+
 inline host::HostOptions withFonts(std::vector<std::string> fonts)
 {
     host::HostOptions options;

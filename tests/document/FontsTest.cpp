@@ -7,6 +7,7 @@ namespace {
 
 using FontSuite = testing_document::DocumentSuites;
 using host::doc::FontList;
+using testing_document::got;
 
 std::string nameOf(const AIFontSuite* font, AIFontKey key)
 {
@@ -29,43 +30,28 @@ TEST(FontList, NamesGivenAreExactlyTheListAndTheFirstIsTheDefault)
 
 TEST_F(FontSuite, FontsAreListedByIndexAndTheDefaultIsNumberZero)
 {
-    ai_int32 count = 0;
-    ASSERT_EQ(font->CountFonts(&count), kNoErr);
-    ASSERT_EQ(count, 3);
-    std::vector<std::string> names;
-    for (ai_int32 i = 0; i < count; ++i) {
-        AIFontKey key = nullptr;
-        ASSERT_EQ(font->IndexUserFontList(i, &key), kNoErr);
-        EXPECT_EQ(key, reinterpret_cast<AIFontKey>(static_cast<uintptr_t>(i) + 1));
-        names.push_back(nameOf(font, key));
+    ASSERT_EQ(got<ai_int32>([&](auto* n) { return font->CountFonts(n); }), 3);
+    const auto byIndex = [&](ai_int32 i) { return got<AIFontKey>([&](auto* k) { return font->IndexUserFontList(i, k); }); };
+    const auto byNumber = [&](ai_int32 n) { return got<AIFontKey>([&](auto* k) { return font->GetFontKeyByNumber(n, k); }); };
+    // Every font has one number, the default's 0; past them there is no font.
+    std::vector<std::string> names, numbered;
+    for (ai_int32 i = 0; i < 3; ++i) {
+        names.push_back(nameOf(font, byIndex(i)));
+        numbered.push_back(nameOf(font, byNumber(i)));
     }
     EXPECT_EQ(names, (std::vector<std::string>{"Alpha Sans", "Beta Serif", "Gamma Mono"}));
-
-    AIFontKey byNumber = nullptr;
-    ASSERT_EQ(font->GetFontKeyByNumber(0, &byNumber), kNoErr);
-    AIFontKey first = nullptr;
-    ASSERT_EQ(font->IndexUserFontList(host.fonts().defaultIndex(), &first), kNoErr);
-    EXPECT_EQ(byNumber, first);
-    EXPECT_EQ(nameOf(font, byNumber), "Alpha Sans");
-    // Every font has one number; past them there is no font.
-    std::vector<std::string> numbered;
-    for (ai_int32 number = 0; number < count; ++number) {
-        ASSERT_EQ(font->GetFontKeyByNumber(number, &byNumber), kNoErr);
-        numbered.push_back(nameOf(font, byNumber));
-    }
     EXPECT_EQ(numbered, names);
-    EXPECT_EQ(font->GetFontKeyByNumber(count, &byNumber), kNameNotFoundErr);
-    EXPECT_EQ(byNumber, nullptr);
-    EXPECT_EQ(font->GetFontKeyByNumber(-1, &byNumber), kNameNotFoundErr);
+    EXPECT_EQ(byNumber(0), byIndex(host.fonts().defaultIndex()));
+    AIFontKey none = reinterpret_cast<AIFontKey>(0x1);
+    EXPECT_EQ(font->GetFontKeyByNumber(3, &none), kNameNotFoundErr);
+    EXPECT_EQ(none, nullptr);
+    EXPECT_EQ(font->GetFontKeyByNumber(-1, &none), kNameNotFoundErr);
 
-    AIFontKey key = nullptr;
     char name[6] = {};
-    ASSERT_EQ(font->IndexUserFontList(1, &key), kNoErr);
-    ASSERT_EQ(font->GetFontName(key, name, sizeof name), kNoErr);
+    ASSERT_EQ(font->GetFontName(byIndex(1), name, sizeof name), kNoErr);
     EXPECT_STREQ(name, "Beta ") << "cut to the buffer, terminator included";
 
-    FontRef face = nullptr;
-    ASSERT_EQ(font->FontFromFontKey(key, &face), kNoErr);
+    const FontRef face = got<FontRef>([&](auto* f) { return font->FontFromFontKey(byIndex(1), f); });
     EXPECT_EQ(host.textEngine().find(face, host::doc::TextEngine::Kind::Font)->font, 1);
     EXPECT_EQ(ateFont->Release(face), kNoErr);
     EXPECT_EQ(host.textEngine().liveReferences(), 0);

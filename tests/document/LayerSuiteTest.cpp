@@ -4,6 +4,7 @@
 namespace {
 
 using LayerSuite = testing_document::DocumentSuites;
+using testing_document::got;
 
 std::string titleOf(const AILayerSuite* layer, AILayerHandle handle)
 {
@@ -14,55 +15,37 @@ std::string titleOf(const AILayerSuite* layer, AILayerHandle handle)
 
 TEST_F(LayerSuite, ANewLayerAboveAllGoesToTheTopAndTakesItsTitle)
 {
-    ai_int32 count = 0;
-    ASSERT_EQ(layer->CountLayers(&count), kNoErr);
-    ASSERT_EQ(count, 1);
-    AILayerHandle first = nullptr;
-    ASSERT_EQ(layer->GetCurrentLayer(&first), kNoErr);
+    const auto count = [&] { return got<ai_int32>([&](auto* n) { return layer->CountLayers(n); }); };
+    const auto current = [&] { return got<AILayerHandle>([&](auto* l) { return layer->GetCurrentLayer(l); }); };
+    ASSERT_EQ(count(), 1);
+    const AILayerHandle first = current();
     EXPECT_EQ(titleOf(layer, first), "Layer 1");
 
-    AILayerHandle table = nullptr;
-    ASSERT_EQ(layer->InsertLayer(first, kPlaceAboveAll, &table), kNoErr);
+    const AILayerHandle table = got<AILayerHandle>([&](auto* l) { return layer->InsertLayer(first, kPlaceAboveAll, l); });
     ASSERT_EQ(layer->SetLayerTitle(table, "Varo-Table"), kNoErr);
-
-    ASSERT_EQ(layer->CountLayers(&count), kNoErr);
-    EXPECT_EQ(count, 2);
-    AILayerHandle top = nullptr;
-    ASSERT_EQ(layer->GetNthLayer(0, &top), kNoErr);
-    EXPECT_EQ(top, table);
-    AILayerHandle found = nullptr;
-    ASSERT_EQ(layer->GetLayerByTitle(&found, "Varo-Table"), kNoErr);
-    EXPECT_EQ(found, table);
+    EXPECT_EQ(count(), 2);
+    EXPECT_EQ(got<AILayerHandle>([&](auto* l) { return layer->GetNthLayer(0, l); }), table);
+    EXPECT_EQ(got<AILayerHandle>([&](auto* l) { return layer->GetLayerByTitle(l, "Varo-Table"); }), table);
     EXPECT_EQ(titleOf(layer, table), "Varo-Table");
-    AILayerHandle current = nullptr;
-    ASSERT_EQ(layer->GetCurrentLayer(&current), kNoErr);
-    EXPECT_EQ(current, first) << "inserting a layer does not make it current";
+    EXPECT_EQ(current(), first) << "inserting a layer does not make it current";
 
     // Above and below a given layer, and at the bottom.
-    AILayerHandle above = nullptr;
-    AILayerHandle below = nullptr;
-    AILayerHandle bottom = nullptr;
-    ASSERT_EQ(layer->InsertLayer(first, kPlaceAbove, &above), kNoErr);
-    ASSERT_EQ(layer->InsertLayer(table, kPlaceBelow, &below), kNoErr);
-    ASSERT_EQ(layer->InsertLayer(nullptr, kPlaceBelowAll, &bottom), kNoErr);
+    const AILayerHandle above = got<AILayerHandle>([&](auto* l) { return layer->InsertLayer(first, kPlaceAbove, l); });
+    const AILayerHandle below = got<AILayerHandle>([&](auto* l) { return layer->InsertLayer(table, kPlaceBelow, l); });
+    const AILayerHandle bottom = got<AILayerHandle>([&](auto* l) { return layer->InsertLayer(nullptr, kPlaceBelowAll, l); });
     EXPECT_EQ(host.document().layers(), (std::vector<AILayerHandle>{table, below, above, first, bottom}));
 
-    AIArtHandle group = nullptr;
-    ASSERT_EQ(art->GetFirstArtOfLayer(table, &group), kNoErr);
-    AIArtType type = kUnknownArt;
-    ASSERT_EQ(art->GetArtType(group, &type), kNoErr);
-    EXPECT_EQ(type, kGroupArt);
+    const AIArtHandle group = got<AIArtHandle>([&](auto* g) { return art->GetFirstArtOfLayer(table, g); });
+    EXPECT_EQ(got<AIArtType>([&](auto* t) { return art->GetArtType(group, t); }, kUnknownArt), kGroupArt);
     EXPECT_EQ(host.document().art(group)->layer, table);
 
     ASSERT_EQ(layer->SetCurrentLayer(table), kNoErr);
-    ASSERT_EQ(layer->GetCurrentLayer(&current), kNoErr);
-    EXPECT_EQ(current, table);
+    EXPECT_EQ(current(), table);
 }
 
 TEST_F(LayerSuite, TitlesAreCopiedAndCutWithoutSplittingACharacter)
 {
-    AILayerHandle first = nullptr;
-    ASSERT_EQ(layer->GetNthLayer(0, &first), kNoErr);
+    const AILayerHandle first = got<AILayerHandle>([&](auto* l) { return layer->GetNthLayer(0, l); });
     ASSERT_EQ(layer->SetLayerTitle(first, "Tableau \xC3\xA9t\xC3\xA9"), kNoErr); // "Tableau été"
     char title[12] = {};
     ASSERT_EQ(layer->GetLayerTitle(first, title, 12), kNoErr);
@@ -77,8 +60,7 @@ TEST_F(LayerSuite, TitlesAreCopiedAndCutWithoutSplittingACharacter)
 
 TEST_F(LayerSuite, LayersAreEditableAndVisibleUntilToldOtherwise)
 {
-    AILayerHandle first = nullptr;
-    ASSERT_EQ(layer->GetCurrentLayer(&first), kNoErr);
+    const AILayerHandle first = got<AILayerHandle>([&](auto* l) { return layer->GetCurrentLayer(l); });
     const struct {
         const char* what;
         ASErr (*get)(AILayerHandle, ASBoolean*);
@@ -88,39 +70,31 @@ TEST_F(LayerSuite, LayersAreEditableAndVisibleUntilToldOtherwise)
                  {"visible", layer->GetLayerVisible, layer->SetLayerVisible, &host::doc::Layer::visible}};
     for (const auto& f : flags) {
         SCOPED_TRACE(f.what);
-        ASBoolean value = false;
-        ASSERT_EQ(f.get(first, &value), kNoErr);
-        EXPECT_EQ(value, 1);
+        const auto value = [&] { return got<ASBoolean>([&](auto* v) { return f.get(first, v); }, 7); };
+        EXPECT_EQ(value(), 1);
         for (const ASBoolean given : {0, 2}) { // any nonzero is true
             ASSERT_EQ(f.set(first, given), kNoErr);
-            ASSERT_EQ(f.get(first, &value), kNoErr);
-            EXPECT_EQ(value, given != 0);
+            EXPECT_EQ(value(), given != 0);
             EXPECT_EQ(host.document().layer(first)->*f.held, given != 0);
         }
     }
 
-    AIRGBColor color{};
-    ASSERT_EQ(layer->GetLayerColor(first, &color), kNoErr);
-    EXPECT_EQ(color.blue, 65535);
+    EXPECT_EQ(got<AIRGBColor>([&](auto* c) { return layer->GetLayerColor(first, c); }).blue, 65535);
 }
 
 TEST_F(LayerSuite, DeletingALayerDeletesItsArtAndTheTopLayerBecomesCurrent)
 {
-    AILayerHandle first = nullptr;
-    ASSERT_EQ(layer->GetCurrentLayer(&first), kNoErr);
-    AILayerHandle other = nullptr;
-    ASSERT_EQ(layer->InsertLayer(first, kPlaceAbove, &other), kNoErr);
-    AIArtHandle group = nullptr;
-    ASSERT_EQ(art->GetFirstArtOfLayer(other, &group), kNoErr);
+    const AILayerHandle first = got<AILayerHandle>([&](auto* l) { return layer->GetCurrentLayer(l); });
+    const AILayerHandle other = got<AILayerHandle>([&](auto* l) { return layer->InsertLayer(first, kPlaceAbove, l); });
+    const AIArtHandle group = got<AIArtHandle>([&](auto* g) { return art->GetFirstArtOfLayer(other, g); });
     const AIArtHandle inside = make(kPathArt, kPlaceInsideOnTop, group);
     ASSERT_EQ(layer->SetCurrentLayer(other), kNoErr);
 
     ASSERT_EQ(layer->DeleteLayer(other), kNoErr);
     EXPECT_FALSE(art->ValidArt(group, true));
     EXPECT_FALSE(art->ValidArt(inside, true));
-    AILayerHandle current = nullptr;
-    ASSERT_EQ(layer->GetCurrentLayer(&current), kNoErr);
-    EXPECT_EQ(current, first) << "the current layer went: the top one is current";
+    EXPECT_EQ(got<AILayerHandle>([&](auto* l) { return layer->GetCurrentLayer(l); }), first)
+        << "the current layer went: the top one is current";
 }
 
 } // namespace

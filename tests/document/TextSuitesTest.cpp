@@ -9,6 +9,7 @@
 namespace {
 
 using TextSuites = testing_document::DocumentSuites;
+using testing_document::got;
 using testing_document::XY;
 using testing_document::xy;
 
@@ -36,16 +37,11 @@ std::u16string contents(const ATETextRangeSuite* range, TextRangeRef whole)
 TEST_F(TextSuites, LaterFeaturesHoldForTheWholeTextAndEveryReferenceIsGivenBack)
 {
     const AIArtHandle frame = pointText(make(kGroupArt, kPlaceInsideOnTop, layerGroup()));
-    TextRangeRef whole = nullptr;
-    ASSERT_EQ(textFrame->GetATETextRange(frame, &whole), kNoErr);
-    CharFeaturesRef first = nullptr, bigger = nullptr;
-    ParaFeaturesRef centred = nullptr;
-    ASSERT_EQ(chars->Initialize(&first), kNoErr);
-    ASSERT_EQ(paras->Initialize(&centred), kNoErr);
-    AIFontKey key = nullptr;
-    ASSERT_EQ(font->IndexUserFontList(1, &key), kNoErr);
-    FontRef face = nullptr;
-    ASSERT_EQ(font->FontFromFontKey(key, &face), kNoErr);
+    const TextRangeRef whole = got<TextRangeRef>([&](auto* r) { return textFrame->GetATETextRange(frame, r); });
+    const CharFeaturesRef first = got<CharFeaturesRef>([&](auto* c) { return chars->Initialize(c); });
+    const ParaFeaturesRef centred = got<ParaFeaturesRef>([&](auto* p) { return paras->Initialize(p); });
+    const AIFontKey key = got<AIFontKey>([&](auto* k) { return font->IndexUserFontList(1, k); });
+    const FontRef face = got<FontRef>([&](auto* f) { return font->FontFromFontKey(key, f); });
     ASSERT_EQ(chars->SetFont(first, face), kNoErr);
     ASSERT_EQ(chars->SetFontSize(first, 12), kNoErr);
     ASSERT_EQ(paras->SetJustification(centred, kCenterJustify), kNoErr);
@@ -55,7 +51,7 @@ TEST_F(TextSuites, LaterFeaturesHoldForTheWholeTextAndEveryReferenceIsGivenBack)
     ASSERT_EQ(range->InsertAfter(whole, title.data(), -1), kNoErr);
     EXPECT_EQ(host.textEngine().liveReferences(), 4);
 
-    ASSERT_EQ(chars->Initialize(&bigger), kNoErr);
+    const CharFeaturesRef bigger = got<CharFeaturesRef>([&](auto* c) { return chars->Initialize(c); });
     ASSERT_EQ(chars->SetFontSize(bigger, 20), kNoErr);
     ASSERT_EQ(range->SetLocalCharFeatures(whole, bigger), kNoErr);
     const host::doc::Art& text = *host.document().art(frame);
@@ -77,8 +73,8 @@ TEST_F(TextSuites, LaterFeaturesHoldForTheWholeTextAndEveryReferenceIsGivenBack)
 TEST_F(TextSuites, ReferencesAreCountedAndTheLastReleaseFreesThem)
 {
     const AIArtHandle frame = pointText(layerGroup());
-    TextRangeRef whole = nullptr;
-    ASSERT_EQ(textFrame->GetATETextRange(frame, &whole), kNoErr);
+    const auto rangeOf = [&](AIArtHandle a) { return got<TextRangeRef>([&](auto* r) { return textFrame->GetATETextRange(a, r); }); };
+    TextRangeRef whole = rangeOf(frame);
     ASSERT_EQ(range->AddRef(whole), kNoErr);
     EXPECT_EQ(host.textEngine().liveReferences(), 2);
     EXPECT_EQ(host.textEngine().liveObjects(), 1u);
@@ -90,7 +86,7 @@ TEST_F(TextSuites, ReferencesAreCountedAndTheLastReleaseFreesThem)
     EXPECT_EQ(range->GetSize(whole, &size), kBadHandleErr) << "freed";
 
     // A range outlives its frame as a reference, but reaches nothing any more.
-    ASSERT_EQ(textFrame->GetATETextRange(frame, &whole), kNoErr);
+    whole = rangeOf(frame);
     ASSERT_EQ(art->DisposeArt(frame), kNoErr);
     EXPECT_EQ(range->GetSize(whole, &size), kBadHandleErr);
     const auto text = units(u"x");
@@ -103,8 +99,7 @@ TEST_F(TextSuites, ReferencesAreCountedAndTheLastReleaseFreesThem)
     object.kind = host::doc::TextEngine::Kind::Frame;
     object.frame = other;
     const auto frameRef = static_cast<TextFrameRef>(host.textEngine().make(object));
-    TextRangeRef fromFrame = nullptr;
-    ASSERT_EQ(ateFrame->GetTextRange(frameRef, &fromFrame), kNoErr);
+    const TextRangeRef fromFrame = got<TextRangeRef>([&](auto* r) { return ateFrame->GetTextRange(frameRef, r); });
     ASSERT_EQ(range->InsertAfter(fromFrame, text.data(), 1), kNoErr);
     EXPECT_EQ(host.document().art(other)->text, u"x");
     EXPECT_EQ(ateFrame->AddRef(frameRef), kNoErr);
@@ -117,8 +112,7 @@ TEST_F(TextSuites, ReferencesAreCountedAndTheLastReleaseFreesThem)
 TEST_F(TextSuites, ARangeCoversTheWholeTextOfItsFrame)
 {
     const AIArtHandle frame = pointText(layerGroup(), {36.75f, -48.96f});
-    TextRangeRef whole = nullptr;
-    ASSERT_EQ(textFrame->GetATETextRange(frame, &whole), kNoErr);
+    const TextRangeRef whole = got<TextRangeRef>([&](auto* r) { return textFrame->GetATETextRange(frame, r); });
     EXPECT_EQ(contents(range, whole), u"");
 
     const auto text = units(u"Text and more");
@@ -128,18 +122,12 @@ TEST_F(TextSuites, ARangeCoversTheWholeTextOfItsFrame)
     ASSERT_EQ(range->InsertAfter(whole, nullptr, 0), kNoErr) << "nothing to insert";
 
     ASUnicode small[4] = {};
-    ai_int32 length = -1;
-    ASSERT_EQ(range->GetContents(whole, small, 4, &length), kNoErr);
-    EXPECT_EQ(length, 4) << "cut to the capacity";
+    EXPECT_EQ(got<ai_int32>([&](auto* n) { return range->GetContents(whole, small, 4, n); }, -1), 4) << "cut to the capacity";
     EXPECT_EQ(small[3], u't');
 
     ASSERT_EQ(range->Remove(whole), kNoErr);
-    ai_int32 size = -1;
-    ASSERT_EQ(range->GetSize(whole, &size), kNoErr);
-    EXPECT_EQ(size, 0);
-    AIRealPoint anchor{};
-    ASSERT_EQ(textFrame->GetPointTextAnchor(frame, &anchor), kNoErr);
-    EXPECT_EQ(xy(anchor), (XY{36.75f, -48.96f}));
+    EXPECT_EQ(got<ai_int32>([&](auto* n) { return range->GetSize(whole, n); }, -1), 0);
+    EXPECT_EQ(xy(got<AIRealPoint>([&](auto* a) { return textFrame->GetPointTextAnchor(frame, a); })), (XY{36.75f, -48.96f}));
     EXPECT_EQ(range->Release(whole), kNoErr);
 }
 
@@ -155,21 +143,18 @@ TEST_F(TextSuites, CharactersBeyondTheBasicPlaneRoundTripAsSurrogatePairs)
     ASSERT_EQ(length, 7);
     EXPECT_EQ(std::vector<ASUnicode>(buffer, buffer + length + 1),
               (std::vector<ASUnicode>{0x41, 0xD83D, 0xDE00, 0xE9, 0x4E2D, 0xDBFF, 0xDFFF, 0}));
-    ai_int32 characters = 0;
-    ASSERT_EQ(unicode->Length(string, &characters), kNoErr);
-    EXPECT_EQ(characters, 5);
+    const auto characters = [&](AIUnicodeStringRef s) { return got<ai_int32>([&](auto* n) { return unicode->Length(s, n); }); };
+    EXPECT_EQ(characters(string), 5);
     const char* back = nullptr;
     ASSERT_EQ(unicode->UTF8Buffer(string, &back, &length), kNoErr);
     EXPECT_EQ(length, static_cast<ai_int32>(std::strlen(utf8)));
     EXPECT_STREQ(back, utf8);
-
     // (Pairs through a range into a frame are the construction tests'; out again in an
     // export, the well-formedness test's.)
+
     // An explicit byte length may hold a 0 byte, and stops where it says.
-    AIUnicodeStringRef cut = nullptr;
-    ASSERT_EQ(unicode->Initialize(&cut, "ab\0cd", 4), kNoErr);
-    ASSERT_EQ(unicode->Length(cut, &characters), kNoErr);
-    EXPECT_EQ(characters, 4);
+    const AIUnicodeStringRef cut = got<AIUnicodeStringRef>([&](auto* s) { return unicode->Initialize(s, "ab\0cd", 4); });
+    EXPECT_EQ(characters(cut), 4);
 
     EXPECT_EQ(host.textEngine().liveStrings(), 2u);
     EXPECT_EQ(unicode->Destroy(string), kNoErr);
@@ -213,10 +198,8 @@ TEST_F(TextSuites, APaintHoldsAColourTheDocumentCanHold)
     AIColor cmyk{};
     cmyk.kind = kFourColor;
     cmyk.c.f = {0.1f, 0.2f, 0.3f, 0.4f};
-    ApplicationPaintRef made = nullptr;
-    ASSERT_EQ(paint->CreateATEApplicationPaint(&cmyk, &made), kNoErr);
-    AIColor back{};
-    ASSERT_EQ(paint->GetAIColor(made, &back), kNoErr);
+    ApplicationPaintRef made = got<ApplicationPaintRef>([&](auto* p) { return paint->CreateATEApplicationPaint(&cmyk, p); });
+    const AIColor back = got<AIColor>([&](auto* c) { return paint->GetAIColor(made, c); });
     EXPECT_EQ(back.kind, kFourColor);
     EXPECT_EQ(back.c.f.magenta, 0.2f);
     EXPECT_EQ(atePaint->Release(made), kNoErr);
