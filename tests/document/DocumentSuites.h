@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Host.h"
+#include "host/HostSuites.h"
 #include "sdk/AIATEPaint.h"
 #include "sdk/AIArt.h"
 #include "sdk/AIArtboard.h"
@@ -33,15 +34,7 @@ inline XY xy(AIRealPoint p)
     return {p.h, p.v};
 }
 
-// What a suite's getter writes, its result checked; `start` is there before, to tell a getter
-// that wrote nothing.
-template <typename T, typename Getter>
-T got(Getter getter, T start = T{})
-{
-    T value = start;
-    EXPECT_EQ(getter(&value), kNoErr);
-    return value;
-}
+using host_test::got;
 
 inline host::HostOptions withFonts(std::vector<std::string> fonts)
 {

@@ -16,14 +16,11 @@ TEST(HostAnnotators, AddedActiveThenSwitchedAndTheirRedrawRequestsKept)
     const SPPluginRef self = host::PluginManager::refOf(host.plugins().addInProcess("Owner", Quiet));
     const auto* annotator = Acquire<AIAnnotatorSuite>(host, kAIAnnotatorSuite, kAIAnnotatorSuiteVersion);
 
-    AIAnnotatorHandle anno = nullptr;
-    ASSERT_EQ(annotator->AddAnnotator(self, "VaroAnno", &anno), kNoErr);
-    ASBoolean active = false;
-    ASSERT_EQ(annotator->GetAnnotatorActive(anno, &active), kNoErr);
-    EXPECT_TRUE(active) << "a new annotator draws";
+    AIAnnotatorHandle anno = got<AIAnnotatorHandle>([&](auto* a) { return annotator->AddAnnotator(self, "VaroAnno", a); });
+    const auto active = [&] { return got<ASBoolean>([&](auto* a) { return annotator->GetAnnotatorActive(anno, a); }, 7); };
+    EXPECT_EQ(active(), 1) << "a new annotator draws";
     ASSERT_EQ(annotator->SetAnnotatorActive(anno, false), kNoErr);
-    ASSERT_EQ(annotator->GetAnnotatorActive(anno, &active), kNoErr);
-    EXPECT_FALSE(active);
+    EXPECT_EQ(active(), 0);
     EXPECT_EQ(annotator->SetAnnotatorActive(reinterpret_cast<AIAnnotatorHandle>(uintptr_t{5}), true), kBadHandleErr);
     EXPECT_EQ(annotator->AddAnnotator(self, nullptr, &anno), kBadParameterErr);
 
@@ -54,13 +51,12 @@ TEST(HostAnnotators, AddedActiveThenSwitchedAndTheirRedrawRequestsKept)
     EXPECT_EQ(std::tie(all.left, all.top, all.right, all.bottom), std::make_tuple(0, 0, 1001, 2003));
 
     const auto* plugin = Acquire<AIPluginSuite>(host, kAIPluginSuite, kAIPluginSuiteVersion);
-    ai_int32 options = -1;
-    ASSERT_EQ(plugin->GetPluginOptions(self, &options), kNoErr);
-    EXPECT_EQ(options, 0);
+    const auto options = [&] { return got<ai_int32>([&](auto* o) { return plugin->GetPluginOptions(self, o); }, -1); };
+    EXPECT_EQ(options(), 0);
     ASSERT_EQ(plugin->SetPluginOptions(self, 6), kNoErr);
-    ASSERT_EQ(plugin->GetPluginOptions(self, &options), kNoErr);
-    EXPECT_EQ(options, 6);
-    EXPECT_EQ(plugin->GetPluginOptions(nullptr, &options), kBadHandleErr);
+    EXPECT_EQ(options(), 6);
+    ai_int32 none = -1;
+    EXPECT_EQ(plugin->GetPluginOptions(nullptr, &none), kBadHandleErr);
 }
 
 } // namespace

@@ -10,10 +10,11 @@ TEST(HostMenus, ASubmenuOfItsOwnWithItsItems)
     host::Host host({});
     host::PluginRecord& owner = host.plugins().addInProcess("Owner", host_test::Quiet);
     const auto* menu = host_test::Acquire<AIMenuSuite>(host, kAIMenuSuite, kAIMenuSuiteVersion);
+    using host_test::got;
     const SPPluginRef self = host::PluginManager::refOf(owner);
 
-    ai_int32 before = 0;
-    ASSERT_EQ(menu->CountMenuGroups(&before), kNoErr);
+    const auto groups = [&] { return got<ai_int32>([&](auto* n) { return menu->CountMenuGroups(n); }); };
+    const ai_int32 before = groups();
     AIMenuItemHandle palettes = nullptr, hide = nullptr, stray = nullptr;
     const AIPlatformAddMenuItemData groupItem{kToolPalettesMenuGroup, "Varo-Tools"};
     ASSERT_EQ(menu->AddMenuItem(self, "Varo-Tools", &groupItem, kMenuItemNoOptions, &palettes), kNoErr);
@@ -25,20 +26,14 @@ TEST(HostMenus, ASubmenuOfItsOwnWithItsItems)
     const AIPlatformAddMenuItemData nowhere{"No Such Group", "x"};
     EXPECT_EQ(menu->AddMenuItem(self, "x", &nowhere, 0, &stray), kNameNotFoundErr);
 
-    ai_int32 after = 0;
-    ASSERT_EQ(menu->CountMenuGroups(&after), kNoErr);
+    const ai_int32 after = groups();
     ASSERT_EQ(after, before + 1);
-    AIMenuGroup last = nullptr;
-    const char* name = nullptr;
-    ASSERT_EQ(menu->GetNthMenuGroup(after - 1, &last), kNoErr);
-    ASSERT_EQ(menu->GetMenuGroupName(last, &name), kNoErr);
-    EXPECT_STREQ(name, "Varo-Tools");
+    AIMenuGroup last = got<AIMenuGroup>([&](auto* g) { return menu->GetNthMenuGroup(after - 1, g); });
+    EXPECT_STREQ(got<const char*>([&](auto* n) { return menu->GetMenuGroupName(last, n); }), "Varo-Tools");
     EXPECT_EQ(menu->GetNthMenuGroup(after, &last), kBadParameterErr);
 
     ASSERT_EQ(menu->SetItemText(hide, "Show Varo-Table"), kNoErr);
-    const char* text = nullptr;
-    ASSERT_EQ(menu->GetItemText(hide, &text), kNoErr);
-    EXPECT_STREQ(text, "Show Varo-Table");
+    EXPECT_STREQ(got<const char*>([&](auto* t) { return menu->GetItemText(hide, t); }), "Show Varo-Table");
     EXPECT_EQ(menu->SetItemText(reinterpret_cast<AIMenuItemHandle>(uintptr_t{3}), "x"), kBadHandleErr);
 }
 

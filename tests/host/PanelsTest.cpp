@@ -73,39 +73,32 @@ protected:
 TEST_F(HostPanels, APanelIsHiddenAtItsMinimumSizeUntilShownAndTakesTheSizeItIsGiven)
 {
     AIPanelRef panel = MakePanel();
-    ASBoolean shown = true;
-    ASSERT_EQ(panel_->IsShown(panel, &shown), kNoErr);
-    EXPECT_FALSE(shown);
-    AISize size{};
-    ASSERT_EQ(panel_->GetSize(panel, &size), kNoErr);
-    EXPECT_EQ(std::tie(size.width, size.height), std::make_tuple(240.0f, 100.0f));
-
+    const auto shown = [&] { return got<ASBoolean>([&](auto* s) { return panel_->IsShown(panel, s); }, 7); };
+    const auto size = [&] {
+        const AISize s = got<AISize>([&](auto* out) { return panel_->GetSize(panel, out); });
+        return std::make_tuple(s.width, s.height);
+    };
+    EXPECT_EQ(shown(), 0);
+    EXPECT_EQ(size(), std::make_tuple(240.0f, 100.0f));
     for (ASBoolean show : {true, false, true}) {
         ASSERT_EQ(panel_->Show(panel, show), kNoErr);
-        ASSERT_EQ(panel_->IsShown(panel, &shown), kNoErr);
-        EXPECT_EQ(shown, show);
+        EXPECT_EQ(shown(), show);
     }
 
     // Below the minimum and above it alike: the host does not clamp.
     for (AISize given : {AISize{480, 197}, AISize{120, 50}, AISize{240.5f, 152}}) {
         ASSERT_EQ(panel_->SetSize(panel, given), kNoErr);
-        ASSERT_EQ(panel_->GetSize(panel, &size), kNoErr);
-        EXPECT_EQ(std::tie(size.width, size.height), std::tie(given.width, given.height));
+        EXPECT_EQ(size(), std::make_tuple(given.width, given.height));
     }
     for (AISize refused : {AISize{-1, 10}, AISize{10, NAN}, AISize{INFINITY, 10}})
         EXPECT_EQ(panel_->SetSize(panel, refused), kBadParameterErr);
-    ASSERT_EQ(panel_->GetSize(panel, &size), kNoErr);
-    EXPECT_EQ(size.width, 240.5f) << "a refused size leaves the last one";
+    EXPECT_EQ(size(), std::make_tuple(240.5f, 152.0f)) << "a refused size leaves the last one";
 
     ASSERT_EQ(panel_->SetPreferredSizes(panel, 300, 300), kNoErr);
     EXPECT_EQ(host_.panels().find(panel)->preferredWidth, 300);
-    ASSERT_EQ(panel_->GetSize(panel, &size), kNoErr);
-    EXPECT_EQ(size.width, 240.5f) << "the preferred size is not the size";
+    EXPECT_EQ(size(), std::make_tuple(240.5f, 152.0f)) << "the preferred size is not the size";
     EXPECT_EQ(panel_->SetPreferredSizes(panel, -1, 300), kBadParameterErr);
-
-    void* data = nullptr;
-    ASSERT_EQ(panel_->GetUserData(panel, &data), kNoErr);
-    EXPECT_EQ(data, &userData_);
+    EXPECT_EQ(got<void*>([&](auto* d) { return panel_->GetUserData(panel, d); }), &userData_);
 
     void* window = nullptr, * again = nullptr;
     ASSERT_EQ(panel_->GetPlatformWindow(panel, &window), kNoErr);

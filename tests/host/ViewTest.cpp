@@ -3,9 +3,12 @@
 #include "sdk/AIDocumentView.h"
 #include "sdk/AIUITheme.h"
 
+#include <tuple>
+
 namespace {
 
 using host_test::Acquire;
+using host_test::got;
 
 TEST(HostView, ArtworkAndViewPointsMapBothWaysAtEveryZoom)
 {
@@ -14,21 +17,16 @@ TEST(HostView, ArtworkAndViewPointsMapBothWaysAtEveryZoom)
     for (const AIReal zoom : {0.25f, 1.0f, 2.0f, 8.0f}) {
         SCOPED_TRACE(zoom);
         ASSERT_EQ(view->SetDocumentViewZoom(nullptr, zoom), kNoErr);
-        AIRealRect bounds{};
-        ASSERT_EQ(view->GetDocumentViewBounds(nullptr, &bounds), kNoErr);
+        const AIRealRect bounds = got<AIRealRect>([&](auto* b) { return view->GetDocumentViewBounds(nullptr, b); });
         EXPECT_GT(bounds.top, bounds.bottom) << "artwork y goes up";
         EXPECT_FLOAT_EQ((bounds.right - bounds.left) * zoom, static_cast<float>(host.documentView().width()));
         // The view's top-left pixel is the bounds' top-left corner, and points come back.
-        AIPoint corner{};
-        const AIRealPoint topLeft{bounds.left, bounds.top};
-        ASSERT_EQ(view->ArtworkPointToViewPoint(nullptr, &topLeft, &corner), kNoErr);
-        EXPECT_EQ(corner.h, 0);
-        EXPECT_EQ(corner.v, 0);
+        const auto toView = [&](AIRealPoint p) { return got<AIPoint>([&](auto* v) { return view->ArtworkPointToViewPoint(nullptr, &p, v); }); };
+        const AIPoint corner = toView({bounds.left, bounds.top});
+        EXPECT_EQ(std::tie(corner.h, corner.v), std::make_tuple(0, 0));
         for (const AIRealPoint p : {AIRealPoint{100, 700}, AIRealPoint{400, 610}, AIRealPoint{0, 0}}) {
-            AIPoint pixel{};
-            AIRealPoint back{};
-            ASSERT_EQ(view->ArtworkPointToViewPoint(nullptr, &p, &pixel), kNoErr);
-            ASSERT_EQ(view->ViewPointToArtworkPoint(nullptr, &pixel, &back), kNoErr);
+            const AIPoint pixel = toView(p);
+            const AIRealPoint back = got<AIRealPoint>([&](auto* a) { return view->ViewPointToArtworkPoint(nullptr, &pixel, a); });
             EXPECT_NEAR(back.h, p.h, 0.5 / zoom);
             EXPECT_NEAR(back.v, p.v, 0.5 / zoom);
         }
@@ -45,16 +43,14 @@ TEST(HostTheme, DarkAndLightColoursAndPairsTheThemeLacks)
 {
     host::Host host({});
     const auto* theme = Acquire<AIUIThemeSuite>(host, kAIUIThemeSuite, kAIUIThemeSuiteVersion);
-    AIUIThemeColor light{}, dark{};
-    ASBoolean isDark = true;
-    ASSERT_EQ(theme->IsDarkUI(&isDark), kNoErr);
-    EXPECT_FALSE(isDark);
+    EXPECT_EQ(got<ASBoolean>([&](auto* d) { return theme->IsDarkUI(d); }, 7), 0);
     for (const ai_int32 kind : {0, 1, 3, 4}) {
         SCOPED_TRACE(kind);
-        host.theme().setDark(false);
-        ASSERT_EQ(theme->GetUIThemeColor(1, kind, &light), kNoErr);
-        host.theme().setDark(true);
-        ASSERT_EQ(theme->GetUIThemeColor(1, kind, &dark), kNoErr);
+        const auto colour = [&](bool dark) {
+            host.theme().setDark(dark);
+            return got<AIUIThemeColor>([&](auto* c) { return theme->GetUIThemeColor(1, kind, c); });
+        };
+        const AIUIThemeColor light = colour(false), dark = colour(true);
         EXPECT_NE(light.red, dark.red);
         EXPECT_EQ(light.alpha, 1);
     }

@@ -7,6 +7,7 @@
 #include "Sound.h"
 #include "TableauPlugIn.h"
 #include "TableauSuites.h"
+#include "host/HostSuites.h"
 #include "panel/PanneauHote.h"
 #include "sdk/AINotifier.h"
 
@@ -20,6 +21,7 @@
 namespace {
 
 using host::ToolEventKind;
+using host_test::got;
 
 constexpr ai_uint16 kShift = aiEventModifiers_shiftKey;
 constexpr ai_uint16 kOption = aiEventModifiers_optionKey;
@@ -80,6 +82,7 @@ protected:
         envoie(ToolEventKind::MouseUp, h2, v2, touches);
     }
 
+    static ai_int32 calques() { return got<ai_int32>([](auto* n) { return sAILayer->CountLayers(n); }); }
     AILayerHandle calqueTableaux() const
     {
         AILayerHandle calque = nullptr;
@@ -142,8 +145,7 @@ size_t nombreDe(const Contenu& c, const std::string& sousGroupe)
 // makes the same factory table on top of the earlier ones, which are left as they were.
 TEST_F(Outil, EveryDirectionOfADragMakesTheSameFactoryTableOnTop)
 {
-    ai_int32 avant = 0;
-    ASSERT_EQ(sAILayer->CountLayers(&avant), kNoErr);
+    const ai_int32 avant = calques();
     struct Geste {
         double h1, v1, h2, v2;
     };
@@ -169,12 +171,9 @@ TEST_F(Outil, EveryDirectionOfADragMakesTheSameFactoryTableOnTop)
     ASSERT_EQ(tables().size(), 4u) << "each drag a table of its own, in the one layer";
     for (const AIArtHandle table : tables())
         EXPECT_EQ(contenu(table), kTableUsine);
-    ai_int32 apres = 0;
-    ASSERT_EQ(sAILayer->CountLayers(&apres), kNoErr);
-    EXPECT_EQ(apres, avant + 1) << "one layer for every table";
-    AILayerHandle dessus = nullptr;
-    ASSERT_EQ(sAILayer->GetNthLayer(0, &dessus), kNoErr);
-    EXPECT_EQ(dessus, calqueTableaux()) << "made above all the others";
+    EXPECT_EQ(calques(), avant + 1) << "one layer for every table";
+    EXPECT_EQ(got<AILayerHandle>([](auto* c) { return sAILayer->GetNthLayer(0, c); }), calqueTableaux())
+        << "made above all the others";
 }
 
 TEST_F(Outil, AClickWithoutMovementKeepsTheSizeItHas)
@@ -198,15 +197,12 @@ TEST_F(Outil, ModifiedClicksAndFailedGesturesLeaveTheTablesAlone)
     const AIArtHandle courante = AHGroupe;
     const Contenu avant = contenu(courante);
 
-    ASBoolean visible = false;
-    ASSERT_EQ(sAIPanel->IsShown(PanneauRef, &visible), kNoErr);
-    ASSERT_TRUE(visible);
+    const auto visible = [] { return got<ASBoolean>([](auto* v) { return sAIPanel->IsShown(PanneauRef, v); }, 7); };
+    ASSERT_EQ(visible(), 1);
     glisse(10, 20, 30, 40, kOption);
-    ASSERT_EQ(sAIPanel->IsShown(PanneauRef, &visible), kNoErr);
-    EXPECT_FALSE(visible) << "an Option-click hides the panel";
+    EXPECT_EQ(visible(), 0) << "an Option-click hides the panel";
     glisse(10, 20, 30, 40, kOption);
-    ASSERT_EQ(sAIPanel->IsShown(PanneauRef, &visible), kNoErr);
-    EXPECT_TRUE(visible) << "and a second one shows it again";
+    EXPECT_EQ(visible(), 1) << "and a second one shows it again";
 
     glisse(10, 20, 30, 40, kShift); // turns the panel's page
     EXPECT_EQ(IndexPopup, 1);
@@ -238,9 +234,7 @@ TEST_F(Outil, ALockedLayerIsAnAlertAndTheGestureMakesNothing)
 
     // The current layer locked, with the tables' layer free.
     ASSERT_EQ(sAILayer->SetLayerEditable(calqueTableaux(), true), kNoErr);
-    AILayerHandle courant = nullptr;
-    ASSERT_EQ(sAILayer->GetCurrentLayer(&courant), kNoErr);
-    ASSERT_EQ(sAILayer->SetLayerEditable(courant, false), kNoErr);
+    ASSERT_EQ(sAILayer->SetLayerEditable(got<AILayerHandle>([](auto* c) { return sAILayer->GetCurrentLayer(c); }), false), kNoErr);
     glisse(50, 500, 150, 400);
     EXPECT_EQ(alertes().size(), 2u);
     EXPECT_EQ(tables().size(), 1u);
@@ -285,8 +279,7 @@ TEST_F(Outil, AGestureStopsOnlyWithoutItsGroupAndThenLeavesNothing)
         if (AILayerHandle calque = calqueTableaux()) {
             ASSERT_EQ(sAILayer->DeleteLayer(calque), kNoErr);
         }
-        ai_int32 calques = 0;
-        ASSERT_EQ(sAILayer->CountLayers(&calques), kNoErr);
+        const ai_int32 avant = calques();
         host_.log().takeUnread();
         host_.faults().failOperation(c.suite, c.operation, AS_FOUR_CHAR('F', 'A', 'I', 'L'));
         glisse(100, 700, 400, 610);
@@ -298,10 +291,8 @@ TEST_F(Outil, AGestureStopsOnlyWithoutItsGroupAndThenLeavesNothing)
         });
         EXPECT_TRUE(echecSignale) << "the mouse-down answers the host's refusal";
         EXPECT_EQ(TableauCree, c.table);
-        ai_int32 apres = 0;
-        ASSERT_EQ(sAILayer->CountLayers(&apres), kNoErr);
         if (!c.table) {
-            EXPECT_EQ(apres, calques) << "the layer the gesture made is gone again";
+            EXPECT_EQ(calques(), avant) << "the layer the gesture made is gone again";
             EXPECT_EQ(calqueTableaux(), nullptr);
             continue;
         }
@@ -318,9 +309,8 @@ TEST_F(Outil, AnEmptyTableGroupIsDisposedOfByTheNextDrag)
     NombreDeLignes = NombreDeColonnes = 1;
     glisse(100, 700, 400, 610);
     const AIArtHandle vide = AHGroupe;
-    AIArtHandle enfant = nullptr;
-    ASSERT_EQ(sAIArt->GetArtFirstChild(vide, &enfant), kNoErr);
-    ASSERT_EQ(enfant, nullptr) << "nothing was drawn into it";
+    ASSERT_EQ(got<AIArtHandle>([&](auto* e) { return sAIArt->GetArtFirstChild(vide, e); }), nullptr)
+        << "nothing was drawn into it";
     RegleCommeLePanneau();
     glisse(50, 500, 150, 400);
     EXPECT_FALSE(sAIArt->ValidArt(vide, true));
@@ -364,13 +354,13 @@ TEST_F(Outil, SelectionWakesThePanelsFlyoutAndTheAnnotator)
 {
     ASSERT_EQ(host_.annotators().all().size(), 1u);
     EXPECT_TRUE(host_.annotators().all()[0]->active);
-    ASBoolean actif = false;
-    ASSERT_EQ(sAIPanelFlyoutMenu->GetItemEnabled(MenuLocal, 1, &actif), kNoErr);
-    EXPECT_TRUE(actif);
+    const auto actif = [](ai_uint32 article) {
+        return got<ASBoolean>([&](auto* a) { return sAIPanelFlyoutMenu->GetItemEnabled(MenuLocal, article, a); }, 7);
+    };
+    EXPECT_EQ(actif(1), 1);
     choisitOutil("Adobe Select Tool");
     EXPECT_FALSE(host_.annotators().all()[0]->active);
-    ASSERT_EQ(sAIPanelFlyoutMenu->GetItemEnabled(MenuLocal, 3, &actif), kNoErr);
-    EXPECT_FALSE(actif);
+    EXPECT_EQ(actif(3), 0);
     EXPECT_FALSE(OutilSelectionne);
 }
 
