@@ -60,9 +60,7 @@ TEST_F(FontSuite, FontsAreListedByIndexAndTheDefaultIsNumberZero)
 TEST(FontSuiteWithoutFonts, AnEmptyListHasNoDefaultFont)
 {
     host::Host host(testing_document::withFonts({}));
-    const void* table = nullptr;
-    ASSERT_EQ(host.basic()->AcquireSuite(kAIFontSuite, kAIFontSuiteVersion, &table), kNoErr);
-    const auto* font = static_cast<const AIFontSuite*>(table);
+    const auto* font = host_test::Acquire<AIFontSuite>(host, kAIFontSuite, kAIFontSuiteVersion);
     ai_int32 count = -1;
     ASSERT_EQ(font->CountFonts(&count), kNoErr);
     EXPECT_EQ(count, 0);

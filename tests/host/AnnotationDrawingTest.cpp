@@ -1,6 +1,6 @@
 // What annotators draw: the drawer's state and items, its argument checks and made-to-order
 // failures, and the drawing pass that hands each active annotator a fresh drawer.
-#include "Host.h"
+#include "HostSuites.h"
 #include "sdk/AIAnnotator.h"
 
 #include <gtest/gtest.h>
@@ -124,9 +124,8 @@ TEST_F(AnnotationDrawing, EveryOperationChecksItsDrawerItsArgumentsAndMadeToOrde
         const std::vector<host::DrawnItem> drawn = host_.drawAnnotations();
         EXPECT_TRUE(drawn.empty()) << "nothing refused is drawn";
         // Kept past its message, the drawer is the plug-in's no more.
-        const void* suite = nullptr;
-        ASSERT_EQ(host_.basic()->AcquireSuite(kAIAnnotatorDrawerSuite, kAIAnnotatorDrawerSuiteVersion, &suite), kNoErr);
-        EXPECT_EQ(c.good(*static_cast<const AIAnnotatorDrawerSuite*>(suite), kept), kBadHandleErr);
+        EXPECT_EQ(c.good(*host_test::Acquire<AIAnnotatorDrawerSuite>(host_, kAIAnnotatorDrawerSuite, kAIAnnotatorDrawerSuiteVersion), kept),
+                  kBadHandleErr);
     }
 }
 

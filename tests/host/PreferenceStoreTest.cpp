@@ -1,5 +1,5 @@
 // The host's preference store through its suite, as plug-ins use it, and its file.
-#include "Host.h"
+#include "HostSuites.h"
 #include "TestFolder.h"
 #include "sdk/AIPreference.h"
 
@@ -12,6 +12,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using Json = nlohmann::json;
+using host_test::got;
 using testing_files::readFile;
 
 class PreferenceStoreTest : public testing::Test {
@@ -63,9 +64,7 @@ TEST_F(PreferenceStoreTest, ValuesSurviveARestartInTheSharedForm)
     // Every kind read back after a restart is the plug-in's stored settings' test; here, a real
     // comes back bit for bit.
     auto h = start();
-    double gouttiere = 0;
-    EXPECT_EQ(suite_->GetRealPreference("VaroTableau", "GouttiereCadre", &gouttiere), kNoErr);
-    EXPECT_EQ(gouttiere, 3.2);
+    EXPECT_EQ(got<double>([&](auto* r) { return suite_->GetRealPreference("VaroTableau", "GouttiereCadre", r); }), 3.2);
 }
 
 TEST_F(PreferenceStoreTest, AnotherKindOrAMissingKeyIsNoSuchKeyAndLeavesTheValue)
@@ -130,19 +129,16 @@ TEST_F(PreferenceStoreTest, BadArgumentsAreRefusedAndStoreNothing)
 TEST_F(PreferenceStoreTest, TheHostsOwnKeysHaveFactoryValuesUntilStored)
 {
     auto h = start();
-    double red = -1, green = -1, blue = -1;
-    EXPECT_EQ(suite_->GetRealPreference(nullptr, "snapomatic/Color/red", &red), kNoErr);
-    EXPECT_EQ(suite_->GetRealPreference(nullptr, "snapomatic/Color/green", &green), kNoErr);
-    EXPECT_EQ(suite_->GetRealPreference(nullptr, "snapomatic/Color/blue", &blue), kNoErr);
-    for (double channel : {red, green, blue}) {
-        EXPECT_GE(channel, 0);
-        EXPECT_LE(channel, 1);
+    const auto channel = [&](const char* key) { return got<double>([&](auto* r) { return suite_->GetRealPreference(nullptr, key, r); }, -1); };
+    for (const char* key : {"snapomatic/Color/red", "snapomatic/Color/green", "snapomatic/Color/blue"}) {
+        EXPECT_GE(channel(key), 0) << key;
+        EXPECT_LE(channel(key), 1) << key;
     }
+    double red = -1;
     EXPECT_EQ(suite_->GetRealPreference("VaroTableau", "snapomatic/Color/red", &red), kNoSuchKeyErr)
         << "only without a prefix";
     ASSERT_EQ(suite_->PutRealPreference(nullptr, "snapomatic/Color/red", 0.25), kNoErr);
-    EXPECT_EQ(suite_->GetRealPreference(nullptr, "snapomatic/Color/red", &red), kNoErr);
-    EXPECT_EQ(red, 0.25);
+    EXPECT_EQ(channel("snapomatic/Color/red"), 0.25);
     EXPECT_EQ(Json::parse(readFile(file_))[""]["snapomatic/Color/red"], Json({{"real", 0.25}}));
 }
 
@@ -188,9 +184,7 @@ TEST_F(PreferenceStoreTest, AStoreThatCannotBeSavedIsToldOnceAndKeepsItsValues)
     EXPECT_EQ(suite_->PutIntegerPreference("P", "A", 1), kWriteErr);
     EXPECT_EQ(suite_->PutIntegerPreference("P", "B", 2), kWriteErr);
     EXPECT_EQ(warnings(*h).size(), 1u) << "told once";
-    ai_int32 b = 0;
-    EXPECT_EQ(suite_->GetIntegerPreference("P", "B", &b), kNoErr) << "kept for this run";
-    EXPECT_EQ(b, 2);
+    EXPECT_EQ(got<ai_int32>([&](auto* b) { return suite_->GetIntegerPreference("P", "B", b); }), 2) << "kept for this run";
     fs::remove(file_.parent_path());
     EXPECT_EQ(suite_->PutIntegerPreference("P", "C", 3), kNoErr);
     EXPECT_EQ(Json::parse(readFile(file_))["P"].size(), 3u) << "the next save holds everything";
@@ -236,9 +230,7 @@ TEST_F(PreferenceStoreTest, TheFileIsWrittenThroughItsLinkWithItsPermissionsAndO
     EXPECT_FALSE(fs::exists(leftover)) << "a killed save's temporary file goes";
     EXPECT_TRUE(fs::exists(running)) << "the save in progress of a running process stays";
     EXPECT_TRUE(fs::exists(notOurs)) << "what is not one stays";
-    ai_int32 a = 0;
-    EXPECT_EQ(suite_->GetIntegerPreference("P", "A", &a), kNoErr);
-    EXPECT_EQ(a, 1);
+    EXPECT_EQ(got<ai_int32>([&](auto* a) { return suite_->GetIntegerPreference("P", "A", a); }), 1);
     {
         const host::PreferenceStore::Batch batch = h->preferences().batch();
         EXPECT_EQ(suite_->PutIntegerPreference("P", "B", 2), kNoErr);

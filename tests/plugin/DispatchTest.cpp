@@ -1,5 +1,5 @@
 // Which operation each (caller, selector) pair reaches.
-#include "Host.h"
+#include "host/HostSuites.h"
 #include "Plugin.h"
 
 #include <gtest/gtest.h>
@@ -184,9 +184,7 @@ TEST_F(Dispatch, EachPairReachesItsOperation)
 
 TEST_F(Dispatch, TheStartedNotifierRunsPostStartupThenNotifyInsideAnApplicationContext)
 {
-    const void* suite = nullptr;
-    ASSERT_EQ(host_.basic()->AcquireSuite(kAIAppContextSuite, kAIAppContextSuiteVersion, &suite), kNoErr);
-    sAIAppContext = static_cast<const AIAppContextSuite*>(suite);
+    sAIAppContext = host_test::Acquire<AIAppContextSuite>(host_, kAIAppContextSuite, kAIAppContextSuiteVersion);
 
     EXPECT_EQ(notify("AI Notify", kAIApplicationStartedNotifier), kNoErr);
     EXPECT_EQ(gCalls, (std::vector<std::string>{"PostStartupPlugin", "Notify"}));

@@ -1,5 +1,5 @@
 // Which errors are reported, and how often.
-#include "Host.h"
+#include "host/HostSuites.h"
 #include "Plugin.h"
 
 #include <gtest/gtest.h>
@@ -30,12 +30,7 @@ protected:
         sAIUser = nullptr;
         sSPBasic = nullptr;
     }
-    void holdUserSuite()
-    {
-        const void* suite = nullptr;
-        ASSERT_EQ(host_.basic()->AcquireSuite(kAIUserSuite, kAIUserSuiteVersion, &suite), kNoErr);
-        sAIUser = static_cast<const AIUserSuite*>(suite);
-    }
+    void holdUserSuite() { sAIUser = host_test::Acquire<AIUserSuite>(host_, kAIUserSuite, kAIUserSuiteVersion); }
     void report(ASErr error) { plugin_.ReportError(error, "AI Tool", "AI Mouse Down", nullptr); }
 
     static constexpr std::time_t kStart = 1'000'000;
