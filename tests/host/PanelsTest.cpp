@@ -100,12 +100,10 @@ TEST_F(HostPanels, APanelIsHiddenAtItsMinimumSizeUntilShownAndTakesTheSizeItIsGi
     EXPECT_EQ(panel_->SetPreferredSizes(panel, -1, 300), kBadParameterErr);
     EXPECT_EQ(got<void*>([&](auto* d) { return panel_->GetUserData(panel, d); }), &userData_);
 
-    void* window = nullptr, * again = nullptr;
-    ASSERT_EQ(panel_->GetPlatformWindow(panel, &window), kNoErr);
-    ASSERT_EQ(panel_->GetPlatformWindow(panel, &again), kNoErr);
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window, again) << "one view for the panel's life";
-    auto* view = static_cast<ns::View*>(window);
+    const auto window = [&] { return got<void*>([&](auto* w) { return panel_->GetPlatformWindow(panel, w); }); };
+    ASSERT_NE(window(), nullptr);
+    EXPECT_EQ(window(), window()) << "one view for the panel's life";
+    auto* view = static_cast<ns::View*>(window());
     view->setFrame(ns::MakeRect(0, 0, 480, 324));
     view->addSubview(std::make_unique<ns::View>(ns::MakeRect(0, 0, 480, 324)));
     EXPECT_EQ(host_.panels().find(panel)->view->subviews().size(), 1u);
@@ -285,9 +283,7 @@ TEST_F(HostPanels, FlyoutItemsKeepTheirOrderTextAndState)
     // A destroyed menu is gone for the panel that showed it too.
     AIPanelRef panel = MakePanel("WithMenu", menu);
     ASSERT_EQ(flyout_->Destroy(menu), kNoErr);
-    AIPanelFlyoutMenuRef got = menu;
-    ASSERT_EQ(panel_->GetFlyoutMenu(panel, &got), kNoErr);
-    EXPECT_EQ(got, nullptr);
+    EXPECT_EQ(got<AIPanelFlyoutMenuRef>([&](auto* m) { return panel_->GetFlyoutMenu(panel, m); }, menu), nullptr);
     EXPECT_EQ(flyout_->SetItemEnabled(menu, 1, true), kBadHandleErr);
     EXPECT_EQ(flyout_->Destroy(menu), kBadHandleErr);
     EXPECT_EQ(flyout_->Create(nullptr), kBadParameterErr);

@@ -5,6 +5,7 @@
 
 namespace {
 
+using host_test::got;
 std::vector<std::string> gHeard;
 
 ASErr ToolOwner(const char* caller, const char* selector, void*)
@@ -35,19 +36,18 @@ protected:
 
 TEST_F(HostTools, ANewToolJoinsTheGroupItNamesOrOpensItsOwn)
 {
-    AIToolType eyedropper = kNoTool;
-    ASSERT_EQ(tools_->GetToolNumberFromTitle("Adobe Eyedropper Tool", &eyedropper), kNoErr);
+    const AIToolType eyedropper = got<AIToolType>([&](auto* t) { return tools_->GetToolNumberFromTitle("Adobe Eyedropper Tool", t); }, kNoTool);
     AIToolType unknown = 77;
     EXPECT_EQ(tools_->GetToolNumberFromTitle("Varo Grid Tool", &unknown), kNameNotFoundErr);
     EXPECT_EQ(unknown, 77) << "untouched when no tool has the title";
 
     // A tool of its own group, or in the eyedropper's group and toolset: the Table Tool's
     // placement tests. Here, a tool that names a follower of a group joins its leader's.
-    AIToolHandle grouped = nullptr, follower = nullptr, twice = nullptr;
-    ASSERT_EQ(Add("Table Tool", eyedropper, eyedropper, &grouped), kNoErr);
+    const AIToolHandle grouped = got<AIToolHandle>([&](auto* t) { return Add("Table Tool", eyedropper, eyedropper, t); });
     const host::Tool* g = host_.tools().find(grouped);
-    ASSERT_EQ(Add("Follower Tool", g->number, kNoTool, &follower), kNoErr);
+    const AIToolHandle follower = got<AIToolHandle>([&](auto* t) { return Add("Follower Tool", g->number, kNoTool, t); });
     EXPECT_EQ(host_.tools().find(follower)->group, eyedropper) << "the group's leader leads it";
+    AIToolHandle twice = nullptr;
 
     EXPECT_EQ(Add("Table Tool", kNoTool, kNoTool, &twice), kBadParameterErr) << "a name already taken";
     EXPECT_EQ(Add("Stray Tool", 999, kNoTool, &twice), kBadParameterErr) << "a group of no tool";
@@ -61,19 +61,16 @@ TEST_F(HostTools, ANewToolJoinsTheGroupItNamesOrOpensItsOwn)
 
 TEST_F(HostTools, SelectingTellsTheOldToolsPluginThenTheNewOnes)
 {
-    AIToolHandle table = nullptr;
-    ASSERT_EQ(Add("Table Tool", kNoTool, kNoTool, &table), kNoErr);
-    AIToolHandle selected = nullptr;
-    EXPECT_EQ(tools_->GetSelectedTool(&selected), kNoErr);
-    EXPECT_EQ(host_.tools().find(selected)->name, "Adobe Select Tool");
+    const AIToolHandle table = got<AIToolHandle>([&](auto* t) { return Add("Table Tool", kNoTool, kNoTool, t); });
+    const auto selected = [&] { return host_.tools().find(got<AIToolHandle>([&](auto* t) { return tools_->GetSelectedTool(t); }))->name; };
+    EXPECT_EQ(selected(), "Adobe Select Tool");
 
     EXPECT_EQ(tools_->SetSelectedTool(table), kNoErr);
     EXPECT_EQ(tools_->SetSelectedTool(table), kNoErr) << "again: nothing new to tell";
     EXPECT_EQ(tools_->SetSelectedToolByName("Adobe Select Tool"), kNoErr);
     EXPECT_EQ(tools_->SetSelectedToolByName("No Such Tool"), kNameNotFoundErr);
     EXPECT_EQ(gHeard, (std::vector<std::string>{kSelectorAISelectTool, kSelectorAIDeselectTool}));
-    EXPECT_EQ(tools_->GetSelectedTool(&selected), kNoErr);
-    EXPECT_EQ(host_.tools().find(selected)->name, "Adobe Select Tool");
+    EXPECT_EQ(selected(), "Adobe Select Tool");
 }
 
 } // namespace

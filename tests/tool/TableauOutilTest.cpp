@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -26,18 +25,9 @@ using host_test::got;
 constexpr ai_uint16 kShift = aiEventModifiers_shiftKey;
 constexpr ai_uint16 kOption = aiEventModifiers_optionKey;
 
-// The paths and texts of one table, by sub-group, as the document holds them.
-struct Contenu {
-    std::vector<std::string> sousGroupes;
-    std::vector<size_t> enfants;
-    bool operator==(const Contenu&) const = default;
-};
-
-void PrintTo(const Contenu& c, std::ostream* os)
-{
-    for (size_t i = 0; i < c.sousGroupes.size(); ++i)
-        *os << (i ? ", " : "") << c.sousGroupes[i] << " " << c.enfants[i];
-}
+// The sub-groups of one table, each with how many paths or texts it holds, as the document
+// holds them.
+using Contenu = std::vector<std::pair<std::string, size_t>>;
 
 class Outil : public PanneauHote {
 protected:
@@ -109,12 +99,11 @@ protected:
         Contenu c;
         AIArtHandle sous = nullptr;
         for (sAIArt->GetArtFirstChild(table, &sous); sous != nullptr; sAIArt->GetArtSibling(sous, &sous)) {
-            c.sousGroupes.push_back(nom(sous));
             size_t n = 0;
             AIArtHandle enfant = nullptr;
             for (sAIArt->GetArtFirstChild(sous, &enfant); enfant != nullptr; sAIArt->GetArtSibling(enfant, &enfant))
                 ++n;
-            c.enfants.push_back(n);
+            c.emplace_back(nom(sous), n);
         }
         return c;
     }
@@ -131,13 +120,13 @@ protected:
 // The factory table: 3 rows (2 rules), 4 columns (3 rules), a double frame, a title and the
 // 8 cells of the two rows below it.
 // Top-most first, as the host lists a group's children.
-const Contenu kTableUsine{{"Text", "Title", "Frame", "Lines", "Columns"}, {8, 1, 2, 2, 3}};
+const Contenu kTableUsine{{"Text", 8}, {"Title", 1}, {"Frame", 2}, {"Lines", 2}, {"Columns", 3}};
 
 size_t nombreDe(const Contenu& c, const std::string& sousGroupe)
 {
-    for (size_t i = 0; i < c.sousGroupes.size(); ++i)
-        if (c.sousGroupes[i] == sousGroupe)
-            return c.enfants[i];
+    for (const auto& [nom, n] : c)
+        if (nom == sousGroupe)
+            return n;
     return 0;
 }
 
@@ -247,7 +236,7 @@ TEST_F(Outil, ARebuildOfANewTableNeverTouchesTheTableBefore)
     glisse(100, 700, 400, 610);
     const AIArtHandle premiere = AHGroupe;
     glisse(100, 400, 400, 400);
-    const Contenu plate{{"Frame"}, {2}};
+    const Contenu plate{{"Frame", 2}};
     EXPECT_EQ(contenu(AHGroupe), plate);
     DoitRedessiner = true;
     envoie(ToolEventKind::TrackCursor, 0, 0);
@@ -298,7 +287,10 @@ TEST_F(Outil, AGestureStopsOnlyWithoutItsGroupAndThenLeavesNothing)
         }
         ASSERT_EQ(tables().size(), 1u);
         EXPECT_EQ(nom(tables()[0]), c.nom);
-        EXPECT_EQ(contenu(tables()[0]).enfants, kTableUsine.enfants) << "drawn whole";
+        Contenu sansNoms = kTableUsine;
+        for (auto& sousGroupe : sansNoms)
+            sousGroupe.first = c.nom;
+        EXPECT_EQ(contenu(tables()[0]), sansNoms) << "drawn whole, its sub-groups no more named than it";
     }
 }
 
