@@ -43,8 +43,7 @@ protected:
     // cell text on, type size 12, everything in gray 50 %; no table current yet.
     static void RegleLeTableau()
     {
-        PositionX = 0;
-        PositionY = 0;
+        PositionX = PositionY = 0;
         LongueurTableau = 300;
         HauteurTableau = 90;
         NombreDeLignes = 3;
@@ -52,30 +51,28 @@ protected:
         GouttiereLignes = 0;
         GouttiereColonnes = 2;
         GouttiereCadre = 3.2;
-        EpaisseurLignes = 1;
+        EpaisseurLignes = EpaisseurCadreDeux = 1;
         EpaisseurColonnes = 1.5;
         EpaisseurCadre = 4;
-        EpaisseurCadreDeux = 1;
         AvecSansCadre = AvecSansTitre = AvecSansTexte = true;
         std::strcpy(TitreTableau, "Title");
         std::strcpy(TexteCase, "Text");
         Corps = 12;
-        NumeroPolice = 0;
-        KPOLICE = 0;
+        NumeroPolice = KPOLICE = 0;
         for (JeuCouleurs& jeu : JeuxCouleurs)
             jeu = JeuCouleurs{TypeGris, 50, 0, 0, 0, 0, 0, 0, 0};
         EXPECT_EQ(InitialiseLesStyles(), kNoErr);
         TableauCree = DoitRedessiner = false;
     }
 
-    // Every element in the tool's order, as at mouse-up.
+    // Every element in the tool's order, as at mouse-up; the first failure.
     static ASErr TraceTout()
     {
-        ASErr status = TraceColonnes();
-        status = TraceLignes();
-        status = TraceCadre();
-        status = TraceTextes();
-        return status;
+        ASErr premier = kNoErr;
+        for (ASErr (*trace)() : {TraceColonnes, TraceLignes, TraceCadre, TraceTextes})
+            if (const ASErr status = trace(); premier == kNoErr)
+                premier = status;
+        return premier;
     }
 
     const host::doc::Art& art(AIArtHandle handle) const

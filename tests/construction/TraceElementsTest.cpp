@@ -97,9 +97,7 @@ TEST_F(TableHote, EveryStrokeIsCutAtTheGuttersThatCrossIt)
                     GouttiereCadre = gF;
                     AvecSansTitre = titre;
                     ASSERT_EQ(sAIArt->NewArt(kGroupArt, kPlaceAboveAll, nullptr, &AHGroupe), kNoErr);
-                    TraceColonnes();
-                    TraceLignes();
-                    TraceCadre();
+                    TraceTout();
 
                     const auto lignes = Traits(Chemins("Lines"), true);
                     EXPECT_EQ(lignes.size(), (nL - 1u) * (gL > 0 ? 2 : 1));
