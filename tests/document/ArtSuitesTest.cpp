@@ -52,9 +52,7 @@ TEST_F(ArtSuites, PaintOrdersPlaceArtInsideOnTopOrBottomAndAboveOrBelowItsNeighb
     EXPECT_EQ(host.document().art(group)->children, (std::vector<AIArtHandle>{e, c, a, d, b}));
     // The suites walk as the real host does: the first child is the topmost.
     EXPECT_EQ(topDown(art, group), (std::vector<AIArtHandle>{b, d, a, c, e}));
-    AIArtHandle parent = nullptr;
-    EXPECT_EQ(art->GetArtParent(d, &parent), kNoErr);
-    EXPECT_EQ(parent, group);
+    EXPECT_EQ(got<AIArtHandle>([&](auto* p) { return art->GetArtParent(d, p); }), group);
 
     // Above all and below all: the top and bottom of the current layer, whatever prep is.
     const AIArtHandle top = make(kGroupArt, kPlaceAboveAll, nullptr);
@@ -78,8 +76,7 @@ TEST_F(ArtSuites, DisposedArtAndEverythingInsideIsGoneForGoodOnALargeDocument)
     std::vector<AIArtHandle> chain{make(kGroupArt, kPlaceInsideOnTop, layerGroup())};
     for (int i = 0; i < 100000; ++i)
         chain.push_back(make(kGroupArt, kPlaceInsideOnTop, chain.back()));
-    AIArtHandle deepest = nullptr;
-    ASSERT_EQ(art->NewArt(kPathArt, kPlaceInsideOnTop, chain.back(), &deepest), kNoErr);
+    const AIArtHandle deepest = make(kPathArt, kPlaceInsideOnTop, chain.back());
     AIPathSegment point = corner(3, 4);
     ASSERT_EQ(path->SetPathSegmentCount(deepest, 1), kNoErr);
     ASSERT_EQ(path->SetPathSegments(deepest, 0, 1, &point), kNoErr);
@@ -96,8 +93,7 @@ TEST_F(ArtSuites, DisposedArtAndEverythingInsideIsGoneForGoodOnALargeDocument)
 
     const AIRealMatrix move{1, 0, 0, 1, 10, 20};
     ASSERT_EQ(transform->TransformArt(chain.front(), &move, 0, kTransformObjects), kNoErr);
-    AIRealRect bounds{};
-    ASSERT_EQ(art->GetArtBounds(chain.front(), &bounds), kNoErr);
+    const AIRealRect bounds = got<AIRealRect>([&](auto* b) { return art->GetArtBounds(chain.front(), b); });
     EXPECT_EQ((XY{bounds.left, bounds.top}), (XY{13, 24}));
 
     ASSERT_EQ(art->DisposeArt(chain.front()), kNoErr);

@@ -11,6 +11,7 @@
 namespace {
 
 using BadArguments = testing_document::DocumentSuites;
+using testing_document::got;
 
 struct Row {
     std::string what;
@@ -80,43 +81,30 @@ TEST_F(BadArguments, EverySuiteRefusesBadHandlesAndArguments)
     AIArtHandle stale = make(kPathArt, kPlaceInsideOnTop, group);
     ASSERT_EQ(art->DisposeArt(stale), kNoErr);
 
-    AILayerHandle liveLayer = nullptr;
-    ASSERT_EQ(layer->GetCurrentLayer(&liveLayer), kNoErr);
-    AILayerHandle staleLayer = nullptr;
-    ASSERT_EQ(layer->InsertLayer(liveLayer, kPlaceAbove, &staleLayer), kNoErr);
+    const AILayerHandle liveLayer = got<AILayerHandle>([&](auto* out) { return layer->GetCurrentLayer(out); });
+    const AILayerHandle staleLayer = got<AILayerHandle>([&](auto* out) { return layer->InsertLayer(liveLayer, kPlaceAbove, out); });
     ASSERT_EQ(layer->DeleteLayer(staleLayer), kNoErr);
-    AIDocumentHandle documentHandle = nullptr;
-    ASSERT_EQ(document->GetDocument(&documentHandle), kNoErr);
+    const AIDocumentHandle documentHandle = got<AIDocumentHandle>([&](auto* out) { return document->GetDocument(out); });
 
-    TextRangeRef liveRange = nullptr;
-    ASSERT_EQ(textFrame->GetATETextRange(text, &liveRange), kNoErr);
-    TextRangeRef staleRange = nullptr;
-    ASSERT_EQ(textFrame->GetATETextRange(text, &staleRange), kNoErr);
+    const TextRangeRef liveRange = got<TextRangeRef>([&](auto* out) { return textFrame->GetATETextRange(text, out); });
+    const TextRangeRef staleRange = got<TextRangeRef>([&](auto* out) { return textFrame->GetATETextRange(text, out); });
     ASSERT_EQ(range->Release(staleRange), kNoErr);
-    CharFeaturesRef liveChars = nullptr;
-    ASSERT_EQ(chars->Initialize(&liveChars), kNoErr);
-    CharFeaturesRef staleChars = nullptr;
-    ASSERT_EQ(chars->Initialize(&staleChars), kNoErr);
+    const CharFeaturesRef liveChars = got<CharFeaturesRef>([&](auto* out) { return chars->Initialize(out); });
+    const CharFeaturesRef staleChars = got<CharFeaturesRef>([&](auto* out) { return chars->Initialize(out); });
     ASSERT_EQ(chars->Release(staleChars), kNoErr);
-    ParaFeaturesRef liveParas = nullptr;
-    ASSERT_EQ(paras->Initialize(&liveParas), kNoErr);
-    AIFontKey liveKey = nullptr;
-    ASSERT_EQ(font->IndexUserFontList(0, &liveKey), kNoErr);
-    FontRef liveFont = nullptr;
-    ASSERT_EQ(font->FontFromFontKey(liveKey, &liveFont), kNoErr);
+    const ParaFeaturesRef liveParas = got<ParaFeaturesRef>([&](auto* out) { return paras->Initialize(out); });
+    const AIFontKey liveKey = got<AIFontKey>([&](auto* out) { return font->IndexUserFontList(0, out); });
+    const FontRef liveFont = got<FontRef>([&](auto* out) { return font->FontFromFontKey(liveKey, out); });
     AIColor gray{};
     gray.kind = kGrayColor;
     gray.c.g.gray = 0.5f;
-    ApplicationPaintRef livePaint = nullptr;
-    ASSERT_EQ(paint->CreateATEApplicationPaint(&gray, &livePaint), kNoErr);
+    const ApplicationPaintRef livePaint = got<ApplicationPaintRef>([&](auto* out) { return paint->CreateATEApplicationPaint(&gray, out); });
     host::doc::TextEngine::Object frameObject;
     frameObject.kind = host::doc::TextEngine::Kind::Frame;
     frameObject.frame = text;
     const auto liveFrame = static_cast<TextFrameRef>(host.textEngine().make(frameObject));
-    AIUnicodeStringRef liveString = nullptr;
-    ASSERT_EQ(unicode->Initialize(&liveString, "abc", -1), kNoErr);
-    AIUnicodeStringRef staleString = nullptr;
-    ASSERT_EQ(unicode->Initialize(&staleString, "abc", -1), kNoErr);
+    const AIUnicodeStringRef liveString = got<AIUnicodeStringRef>([&](auto* out) { return unicode->Initialize(out, "abc", -1); });
+    const AIUnicodeStringRef staleString = got<AIUnicodeStringRef>([&](auto* out) { return unicode->Initialize(out, "abc", -1); });
     ASSERT_EQ(unicode->Destroy(staleString), kNoErr);
 
     const size_t artBefore = host.document().artCount();
@@ -421,14 +409,10 @@ TEST_F(BadArguments, EverySuiteRefusesBadHandlesAndArguments)
     EXPECT_FALSE(host.document().art(text)->chars.size.has_value());
     EXPECT_EQ(host.document().art(group)->name, "");
 
-    for (auto release : {std::function<ASErr()>([&] { return range->Release(liveRange); }),
-                         std::function<ASErr()>([&] { return chars->Release(liveChars); }),
-                         std::function<ASErr()>([&] { return paras->Release(liveParas); }),
-                         std::function<ASErr()>([&] { return ateFont->Release(liveFont); }),
-                         std::function<ASErr()>([&] { return atePaint->Release(livePaint); }),
-                         std::function<ASErr()>([&] { return ateFrame->Release(liveFrame); }),
-                         std::function<ASErr()>([&] { return unicode->Destroy(liveString); })})
-        EXPECT_EQ(release(), kNoErr);
+    for (const ASErr released : {range->Release(liveRange), chars->Release(liveChars), paras->Release(liveParas),
+                                 ateFont->Release(liveFont), atePaint->Release(livePaint), ateFrame->Release(liveFrame),
+                                 unicode->Destroy(liveString)})
+        EXPECT_EQ(released, kNoErr);
     EXPECT_EQ(host.textEngine().liveReferences(), 0);
     EXPECT_EQ(host.textEngine().liveStrings(), 0u);
 }

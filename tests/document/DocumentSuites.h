@@ -56,34 +56,26 @@ protected:
     template <typename Suite>
     const Suite* acquire(const char* name, ai_int32 version)
     {
-        const void* table = nullptr;
-        EXPECT_EQ(host.basic()->AcquireSuite(name, version, &table), kNoErr) << name;
         acquired.emplace_back(name, version);
-        return static_cast<const Suite*>(table);
+        return host_test::Acquire<Suite>(host, name, version);
     }
 
     // The group of the current layer, where art goes.
     AIArtHandle layerGroup()
     {
-        AILayerHandle current = nullptr;
-        EXPECT_EQ(layer->GetCurrentLayer(&current), kNoErr);
-        AIArtHandle group = nullptr;
-        EXPECT_EQ(art->GetFirstArtOfLayer(current, &group), kNoErr);
-        return group;
+        const AILayerHandle current = got<AILayerHandle>([&](auto* l) { return layer->GetCurrentLayer(l); });
+        return got<AIArtHandle>([&](auto* g) { return art->GetFirstArtOfLayer(current, g); });
     }
 
     AIArtHandle make(AIArtType type, AIPaintOrder order, AIArtHandle prep)
     {
-        AIArtHandle made = nullptr;
-        EXPECT_EQ(art->NewArt(type, order, prep, &made), kNoErr);
-        return made;
+        return got<AIArtHandle>([&](auto* made) { return art->NewArt(type, order, prep, made); });
     }
 
     AIArtHandle pointText(AIArtHandle group, AIRealPoint anchor = {0, 0})
     {
-        AIArtHandle made = nullptr;
-        EXPECT_EQ(textFrame->NewPointText(kPlaceInsideOnTop, group, kHorizontalTextOrientation, anchor, &made), kNoErr);
-        return made;
+        return got<AIArtHandle>(
+            [&](auto* made) { return textFrame->NewPointText(kPlaceInsideOnTop, group, kHorizontalTextOrientation, anchor, made); });
     }
 
     std::string name(AIArtHandle handle)

@@ -22,11 +22,9 @@ std::vector<ASUnicode> units(std::u16string_view text)
 
 std::u16string contents(const ATETextRangeSuite* range, TextRangeRef whole)
 {
-    ai_int32 size = -1;
-    EXPECT_EQ(range->GetSize(whole, &size), kNoErr);
+    const ai_int32 size = got<ai_int32>([&](auto* n) { return range->GetSize(whole, n); }, -1);
     std::vector<ASUnicode> buffer(static_cast<size_t>(size) + 1);
-    ai_int32 length = -1;
-    EXPECT_EQ(range->GetContents(whole, buffer.data(), size, &length), kNoErr);
+    const ai_int32 length = got<ai_int32>([&](auto* n) { return range->GetContents(whole, buffer.data(), size, n); }, -1);
     EXPECT_EQ(length, size);
     return std::u16string(buffer.begin(), buffer.begin() + length);
 }
@@ -135,8 +133,7 @@ TEST_F(TextSuites, CharactersBeyondTheBasicPlaneRoundTripAsSurrogatePairs)
 {
     // "A", U+1F600, "é", U+4E2D, U+10FFFF.
     const char* utf8 = "A\xF0\x9F\x98\x80\xC3\xA9\xE4\xB8\xAD\xF4\x8F\xBF\xBF";
-    AIUnicodeStringRef string = nullptr;
-    ASSERT_EQ(unicode->Initialize(&string, utf8, -1), kNoErr);
+    const AIUnicodeStringRef string = got<AIUnicodeStringRef>([&](auto* s) { return unicode->Initialize(s, utf8, -1); });
     const ASUnicode* buffer = nullptr;
     ai_int32 length = 0;
     ASSERT_EQ(unicode->UTF16Buffer(string, &buffer, &length), kNoErr);
@@ -188,9 +185,9 @@ TEST_F(TextSuites, BytesThatAreNotUtf8AreRefused)
     EXPECT_EQ(host.textEngine().liveStrings(), 0u);
 
     // The longest of each length is fine.
-    AIUnicodeStringRef string = nullptr;
-    ASSERT_EQ(unicode->Initialize(&string, "\x7F\xDF\xBF\xEF\xBF\xBF\xF4\x8F\xBF\xBF", -1), kNoErr);
-    EXPECT_EQ(unicode->Destroy(string), kNoErr);
+    EXPECT_EQ(unicode->Destroy(got<AIUnicodeStringRef>(
+                  [&](auto* s) { return unicode->Initialize(s, "\x7F\xDF\xBF\xEF\xBF\xBF\xF4\x8F\xBF\xBF", -1); })),
+              kNoErr);
 }
 
 TEST_F(TextSuites, APaintHoldsAColourTheDocumentCanHold)

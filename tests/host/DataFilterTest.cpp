@@ -126,8 +126,7 @@ TEST_F(HostDataFilters, AResourceThatIsNotThereOrCannotBeOneIsRefused)
 
 TEST_F(HostDataFilters, AFilterIsReadOnlyOpenAndNoHandleOutlivesItsUnlink)
 {
-    AIDataFilter* filter = nullptr;
-    ASSERT_EQ(filter_->NewResourceDataFilter(self_, kPNGI, 0, "exact", &filter), kNoErr);
+    AIDataFilter* filter = got<AIDataFilter*>([&](auto* f) { return filter_->NewResourceDataFilter(self_, kPNGI, 0, "exact", f); });
     char store[16];
     size_t count = sizeof store;
     EXPECT_EQ(filter_->ReadDataFilter(filter, store, &count), kBadParameterErr) << "not linked yet";
@@ -173,8 +172,7 @@ TEST_F(HostDataFilters, AFileThatCannotBeReadAnswersAnErrorNotAShortRead)
 
 TEST_F(HostDataFilters, EveryOperationAnswersAFaultMadeToOrderAndDoesNothing)
 {
-    AIDataFilter* filter = nullptr;
-    ASSERT_EQ(filter_->NewResourceDataFilter(self_, kPNGI, 0, "exact", &filter), kNoErr);
+    AIDataFilter* filter = got<AIDataFilter*>([&](auto* f) { return filter_->NewResourceDataFilter(self_, kPNGI, 0, "exact", f); });
     char store[1024];
     size_t count = sizeof store;
     AIDataFilter* made = nullptr;

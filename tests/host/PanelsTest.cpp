@@ -47,8 +47,7 @@ protected:
     // The plug-in's menu: 1 "Preferences…", separator 2, 3 "Show help", all disabled.
     AIPanelFlyoutMenuRef MakeMenu()
     {
-        AIPanelFlyoutMenuRef menu = nullptr;
-        EXPECT_EQ(flyout_->Create(&menu), kNoErr);
+        const AIPanelFlyoutMenuRef menu = got<AIPanelFlyoutMenuRef>([&](auto* m) { return flyout_->Create(m); });
         EXPECT_EQ(flyout_->AppendItem(menu, 1, "Preferences…"), kNoErr);
         EXPECT_EQ(flyout_->AppendSeparator(menu, 2), kNoErr);
         EXPECT_EQ(flyout_->AppendItem(menu, 3, "Show help"), kNoErr);
@@ -58,9 +57,8 @@ protected:
     }
     AIPanelRef MakePanel(const char* id = "PanneauEssai", AIPanelFlyoutMenuRef menu = nullptr)
     {
-        AIPanelRef panel = nullptr;
-        EXPECT_EQ(panel_->Create(self_, id, "Table 2.0", 3, AISize{240, 100}, false, menu, &userData_, &panel), kNoErr);
-        return panel;
+        return got<AIPanelRef>(
+            [&](auto* p) { return panel_->Create(self_, id, "Table 2.0", 3, AISize{240, 100}, false, menu, &userData_, p); });
     }
 
     host::Host host_;
@@ -369,9 +367,7 @@ TEST_F(HostPanels, PrintPanelsGivesOneLinePerPanelInTheOrderMade)
     AIPanelRef panel = MakePanel("Bare");
     ASSERT_EQ(panel_->SetSize(panel, AISize{240.5f, 152}), kNoErr);
     ASSERT_EQ(panel_->SetIconPNG(panel, kPngStart, sizeof kPngStart), kNoErr);
-    AIPanelFlyoutMenuRef empty = nullptr;
-    ASSERT_EQ(flyout_->Create(&empty), kNoErr);
-    MakePanel("Odd\"One\"", empty);
+    MakePanel("Odd\"One\"", got<AIPanelFlyoutMenuRef>([&](auto* m) { return flyout_->Create(m); }));
 
     std::ostringstream out;
     const script::Line line{"t.varo", 1, {"print", "panels"}};
