@@ -24,6 +24,8 @@ protected:
     }
 };
 
+// An element's set colours its own style record and no other; a type that is none of the
+// three leaves the record as it was.
 TEST_F(Couleurs, EachElementsSetColoursItsOwnStyleRecordOnly)
 {
     for (Element element : {ElementLignes, ElementColonnes, ElementCadre}) {
@@ -40,6 +42,12 @@ TEST_F(Couleurs, EachElementsSetColoursItsOwnStyleRecordOnly)
             if (other != element) {
                 EXPECT_EQ(kElements[other].style->stroke.color.kind, kGrayColor) << kElements[other].suffixe;
             }
+        }
+        const AIPathStyle before = *kElements[element].style;
+        for (int32_t type : {3, -1, 1000}) {
+            JeuxCouleurs[element].TypeCouleur = type;
+            EXPECT_EQ(kMisesAJour[element](), 0);
+            EXPECT_EQ(std::memcmp(&before, kElements[element].style, sizeof before), 0) << type;
         }
     }
 }
@@ -68,18 +76,6 @@ TEST_F(Couleurs, OnlyTheComponentsOfTheCurrentTypeReachTheStyle)
     // The gray and CMYK components survived the trip through RGB and CMYK.
     EXPECT_EQ(GrisColonnes, 30);
     EXPECT_EQ(NoirColonnes, 40);
-}
-
-TEST_F(Couleurs, AnUnknownTypeLeavesTheRecordAsItWas)
-{
-    TypeCouleurCadre = TypeCMJN;
-    MiseAJourDuStyleDuCadre();
-    const AIPathStyle before = StyleCadre;
-    for (int32_t type : {3, -1, 1000}) {
-        TypeCouleurCadre = type;
-        EXPECT_EQ(MiseAJourDuStyleDuCadre(), 0);
-        EXPECT_EQ(std::memcmp(&before, &StyleCadre, sizeof before), 0) << type;
-    }
 }
 
 } // namespace
