@@ -28,12 +28,6 @@ void Flyout(AIPanelRef panel, ai_uint32 item)
     gChosen.push_back({panel, item});
 }
 
-template <typename T>
-T* Bogus(uintptr_t number)
-{
-    return reinterpret_cast<T*>(number);
-}
-
 class HostPanels : public testing::Test {
 protected:
     HostPanels()
@@ -144,7 +138,7 @@ TEST_F(HostPanels, EveryOperationAnswersAFaultRefusesWhatIsNoLivePanelAndANullRe
          [&](AIPanelRef p) { return panel_->GetUserData(p, nullptr); }},
         {"Destroy", [&](AIPanelRef p) { return panel_->Destroy(p); }, nullptr},
     };
-    const AIPanelRef notPanels[] = {nullptr, destroyed, Bogus<_t_AIPanel>(999),
+    const AIPanelRef notPanels[] = {nullptr, destroyed, reinterpret_cast<AIPanelRef>(uintptr_t{999}),
                                     reinterpret_cast<AIPanelRef>(menu)}; // a menu's handle is no panel's
     for (const auto& operation : operations) {
         host_.faults().failOperation(kAIPanelSuite, operation.name, kNope);
@@ -217,7 +211,7 @@ TEST_F(HostPanels, CreateRefusesWhatWouldMakeNoSoundPanel)
     } cases[] = {
         {"fine", self_, "New", "T", 3, {240, 100}, menu, &made, kNoErr},
         {"no flyout menu is fine", self_, "New2", "T", 0, {0, 0}, nullptr, &made, kNoErr},
-        {"an unknown plug-in", Bogus<_t_SPPlugin>(77), "A", "T", 3, {240, 100}, nullptr, &made, kBadHandleErr},
+        {"an unknown plug-in", reinterpret_cast<SPPluginRef>(uintptr_t{77}), "A", "T", 3, {240, 100}, nullptr, &made, kBadHandleErr},
         {"no identifier", self_, nullptr, "T", 3, {240, 100}, nullptr, &made, kBadParameterErr},
         {"no title", self_, "B", nullptr, 3, {240, 100}, nullptr, &made, kBadParameterErr},
         {"no result", self_, "C", "T", 3, {240, 100}, nullptr, nullptr, kBadParameterErr},
@@ -225,7 +219,7 @@ TEST_F(HostPanels, CreateRefusesWhatWouldMakeNoSoundPanel)
         {"a negative state count", self_, "D", "T", -1, {240, 100}, nullptr, &made, kBadParameterErr},
         {"a negative minimum", self_, "E", "T", 3, {-240, 100}, nullptr, &made, kBadParameterErr},
         {"a minimum not finite", self_, "F", "T", 3, {240, NAN}, nullptr, &made, kBadParameterErr},
-        {"an unknown menu", self_, "G", "T", 3, {240, 100}, Bogus<_t_AIPanelFlyoutMenu>(555), &made, kBadHandleErr},
+        {"an unknown menu", self_, "G", "T", 3, {240, 100}, reinterpret_cast<AIPanelFlyoutMenuRef>(uintptr_t{555}), &made, kBadHandleErr},
     };
     size_t madeCount = 1;
     for (const auto& c : cases) {
@@ -258,7 +252,7 @@ TEST_F(HostPanels, FlyoutItemsKeepTheirOrderTextAndState)
         {"a null text", flyout_->SetItemText(menu, 1, nullptr), kBadParameterErr},
         {"asking into null", flyout_->GetItemEnabled(menu, 1, nullptr), kBadParameterErr},
         {"enabling item 1", flyout_->SetItemEnabled(menu, 1, true), kNoErr},
-        {"a menu that is none", flyout_->AppendItem(Bogus<_t_AIPanelFlyoutMenu>(4242), 1, "x"), kBadHandleErr},
+        {"a menu that is none", flyout_->AppendItem(reinterpret_cast<AIPanelFlyoutMenuRef>(uintptr_t{4242}), 1, "x"), kBadHandleErr},
         {"a null menu", flyout_->SetItemEnabled(nullptr, 1, true), kBadHandleErr},
     };
     for (const auto& c : cases)
