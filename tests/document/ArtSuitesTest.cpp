@@ -139,17 +139,12 @@ TEST_F(ArtSuites, PathsKeepTheirSegmentsAndWhetherTheyAreClosed)
 TEST_F(ArtSuites, NewPathsTakeTheCurrentStyleAndKeepTheOneTheyAreGiven)
 {
     const AIPathStyle current = got<AIPathStyle>([&](auto* s) { return pathStyle->GetCurrentPathStyle(s); });
-    EXPECT_TRUE(current.strokePaint);
-    EXPECT_EQ(current.stroke.color.kind, kGrayColor);
-    EXPECT_EQ(current.stroke.color.c.g.gray, 1);
-    EXPECT_EQ(current.stroke.width, 1);
-    EXPECT_EQ(current.stroke.cap, kAIButtCap);
-    EXPECT_EQ(current.stroke.join, kAIMiterJoin);
-    EXPECT_EQ(current.stroke.miterLimit, 4);
-    EXPECT_EQ(current.stroke.dash.length, 0);
-    EXPECT_FALSE(current.fillPaint);
-    EXPECT_FALSE(current.clip);
-    EXPECT_FALSE(current.evenodd);
+    // A black stroke 1 wide, butt, mitred at 4, solid; no fill, no clip, the non-zero rule.
+    const AIStrokeStyle& trait = current.stroke;
+    EXPECT_EQ(std::make_tuple(current.strokePaint, trait.color.kind, trait.color.c.g.gray, trait.width, trait.cap, trait.join,
+                              trait.miterLimit, trait.dash.length),
+              std::make_tuple(ASBoolean{1}, AIColorTag{kGrayColor}, 1.0f, 1.0f, AILineCap{kAIButtCap}, AILineJoin{kAIMiterJoin}, 4.0f, ai_int16{0}));
+    EXPECT_EQ(std::make_tuple(current.fillPaint, current.clip, current.evenodd), std::make_tuple(ASBoolean{0}, ASBoolean{0}, ASBoolean{0}));
 
     const AIArtHandle rule = make(kPathArt, kPlaceInsideOnTop, layerGroup());
     AIPathStyle style = got<AIPathStyle>([&](auto* s) { return pathStyle->GetPathStyle(rule, s); });

@@ -51,13 +51,11 @@ TEST_F(AnnotationDrawing, EachItemKeepsTheStateInForceAndRectanglesHaveOrderedCo
     gDraw = [&](const AIAnnotatorDrawerSuite& s, const AIAnnotatorMessage& m) {
         const AIRect unordered{300, 200, 100, 50}; // right of left, bottom above top
         const AIPoint at{12, 34};
-        EXPECT_EQ(s.DrawRect(m.drawer, &unordered, false), kNoErr);
-        EXPECT_EQ(s.SetColor(m.drawer, &red), kNoErr);
-        EXPECT_EQ(s.SetLineWidth(m.drawer, 2.5f), kNoErr);
-        EXPECT_EQ(s.SetLineDashed(m.drawer, true), kNoErr);
-        EXPECT_EQ(s.DrawRect(m.drawer, &unordered, true), kNoErr);
-        EXPECT_EQ(s.SetFontPreset(m.drawer, 0), kNoErr);
-        EXPECT_EQ(s.DrawText(m.drawer, "Click", &at), kNoErr);
+        // In this order: a braced list is evaluated from left to right.
+        for (const ASErr done : {s.DrawRect(m.drawer, &unordered, false), s.SetColor(m.drawer, &red), s.SetLineWidth(m.drawer, 2.5f),
+                                 s.SetLineDashed(m.drawer, true), s.DrawRect(m.drawer, &unordered, true),
+                                 s.SetFontPreset(m.drawer, 0), s.DrawText(m.drawer, "Click", &at)})
+            EXPECT_EQ(done, kNoErr);
     };
     const std::vector<host::DrawnItem> drawn = host_.drawAnnotations();
     ASSERT_EQ(drawn.size(), 3u);

@@ -180,11 +180,8 @@ TEST_F(HostPanels, EveryOperationAnswersAFaultRefusesWhatIsNoLivePanelAndANullRe
     // Nothing was done by any fault.
     const host::Panel* kept = host_.panels().find(untouched);
     ASSERT_NE(kept, nullptr);
-    EXPECT_FALSE(kept->shown);
-    EXPECT_EQ(kept->size.width, 240);
-    EXPECT_EQ(kept->preferredWidth, 0);
-    EXPECT_EQ(kept->flyoutProc, nullptr);
-    EXPECT_TRUE(kept->icon.empty());
+    EXPECT_EQ(std::make_tuple(kept->shown, kept->size.width, kept->preferredWidth, kept->flyoutProc, kept->icon.size()),
+              std::make_tuple(false, 240.0f, 0.0f, AIPanelFlyoutMenuProc{}, size_t{0}));
     EXPECT_EQ(host_.panels().all().size(), 2u) << "the untouched panel and the later one";
     const host::FlyoutMenu* items = host_.panels().findMenu(menu);
     ASSERT_NE(items, nullptr);

@@ -30,11 +30,8 @@ TEST_F(Panneau, TheStartedApplicationGetsThePanelItsFlyoutAndItsIcon)
 {
     lance();
     const host::Panel& p = panneau();
-    EXPECT_EQ(p.stateCount, 3);
-    EXPECT_EQ(std::tie(p.minimumSize.width, p.minimumSize.height), std::make_tuple(240.0f, 100.0f));
-    EXPECT_FALSE(p.resizable);
-    EXPECT_TRUE(p.shown);
-    EXPECT_EQ(p.preferredWidth, 300);
+    EXPECT_EQ(std::make_tuple(p.stateCount, p.minimumSize.width, p.minimumSize.height, p.resizable, p.shown, p.preferredWidth),
+              std::make_tuple(3, 240.0f, 100.0f, false, true, 300.0f));
     EXPECT_EQ(p.userData, host_.plugins().all()[0]->globals) << "the plug-in object";
     EXPECT_EQ(p.flyoutProc, &MenuCBP);
     const std::string icone = testing_files::readFile(VARO_PLUGINS_DIR "/VaroTable.bundle/Resources/IconePanneauReduit.png");

@@ -19,10 +19,9 @@ TEST_F(Registrations, TheToolTheAnnotatorTheMenusAndTheNotifiers)
     ASSERT_TRUE(plugin_->started);
     const host::Tool* tool = host_.tools().withName("Table Tool");
     ASSERT_NE(tool, nullptr);
-    EXPECT_EQ(tool->title, "Table Tool");
-    EXPECT_EQ(tool->tooltip, "Table Tool 2.0");
-    EXPECT_EQ(tool->group, tool->number) << "no sibling tool: a group of its own";
-    EXPECT_EQ(tool->options, kToolWantsToTrackCursorOption);
+    // Its own group: there is no sibling tool.
+    EXPECT_EQ(std::tie(tool->title, tool->tooltip, tool->group, tool->options),
+              std::make_tuple("Table Tool", "Table Tool 2.0", tool->number, ai_int32{kToolWantsToTrackCursorOption}));
     EXPECT_EQ(tool->infoVariables, (std::vector<AIToolInfoVariable>{15, 16, 23}));
     EXPECT_EQ(tool->handle(), Outil);
 
