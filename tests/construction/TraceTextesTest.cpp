@@ -50,13 +50,9 @@ TEST_F(TableHote, EveryFrameGetsTheTablesFeatures)
     for (const std::string groupe : {"Title", "Text"})
         for (const host::doc::Art* cadre : Cadres(groupe)) {
             SCOPED_TRACE(groupe);
-            EXPECT_EQ(cadre->chars.size, 9.5f);
-            EXPECT_EQ(cadre->chars.font, 2);
-            EXPECT_EQ(cadre->chars.tracking, 0);
-            EXPECT_EQ(cadre->paras.justification, kCenterJustify);
-            EXPECT_EQ(cadre->paras.leading, kRomanLeadingType);
-            EXPECT_EQ(cadre->paras.startIndent, 0.0f);
-            EXPECT_EQ(cadre->paras.firstLineIndent, 0.0f);
+            EXPECT_EQ(std::make_tuple(cadre->chars.size, cadre->chars.font, cadre->chars.tracking, cadre->paras.justification,
+                                      cadre->paras.leading, cadre->paras.startIndent, cadre->paras.firstLineIndent),
+                      std::make_tuple(9.5f, 2, 0, kCenterJustify, kRomanLeadingType, 0.0f, 0.0f));
         }
     // The baseline stays a third of the type size below the row's centre.
     EXPECT_FLOAT_EQ(Cadres("Title")[0]->anchor.v, -15 - 9.5f * 0.33f);

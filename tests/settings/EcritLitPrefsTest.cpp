@@ -11,6 +11,7 @@
 #include <cstring>
 #include <functional>
 #include <limits>
+#include <tuple>
 
 extern "C" ASErr PluginMain(const char* caller, const char* selector, void* message);
 
@@ -47,21 +48,14 @@ protected:
 };
 
 // The factory set the first start writes is the first-launch script's to check, key by key;
-// here, what the start reads back of it.
-TEST_F(Prefs, TheFirstStartReadsTheFactorySetItWrote)
+// here, what the start reads back of it, and a set changed afterwards.
+TEST_F(Prefs, AStoredSetIsReadWithTheRuleForEachMissingKey)
 {
     Demarre();
     EXPECT_TRUE(SonDefaut);
-    EXPECT_EQ(NombreDeLignesDefaut, 3);
-    EXPECT_EQ(EpaisseurCadreDefaut, 4);
-    EXPECT_EQ(CorpsDefaut, 12);
+    EXPECT_EQ(std::make_tuple(NombreDeLignesDefaut, EpaisseurCadreDefaut, CorpsDefaut, GrisLignes), std::make_tuple(3, 4.0, 12.0, 50.0));
     EXPECT_STREQ(NomPoliceDefaut, "Test Sans");
-    EXPECT_EQ(GrisLignes, 50);
-}
 
-TEST_F(Prefs, AStoredSetIsReadWithTheRuleForEachMissingKey)
-{
-    Demarre(); // the factory set, then changes to it
     Json stocke = Stocke();
     stocke["NombreLignes"] = {{"int", 7}};
     stocke["Police"] = {{"string", "Test Serif"}};
