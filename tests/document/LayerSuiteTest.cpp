@@ -47,15 +47,13 @@ TEST_F(LayerSuite, TitlesAreCopiedAndCutWithoutSplittingACharacter)
 {
     const AILayerHandle first = got<AILayerHandle>([&](auto* l) { return layer->GetNthLayer(0, l); });
     ASSERT_EQ(layer->SetLayerTitle(first, "Tableau \xC3\xA9t\xC3\xA9"), kNoErr); // "Tableau été"
-    char title[12] = {};
-    ASSERT_EQ(layer->GetLayerTitle(first, title, 12), kNoErr);
-    EXPECT_STREQ(title, "Tableau \xC3\xA9t") << "eleven bytes and the terminator";
-    ASSERT_EQ(layer->GetLayerTitle(first, title, 11), kNoErr);
-    EXPECT_STREQ(title, "Tableau \xC3\xA9");
-    ASSERT_EQ(layer->GetLayerTitle(first, title, 10), kNoErr);
-    EXPECT_STREQ(title, "Tableau ") << "the two bytes of \xC3\xA9 go together or not at all";
-    ASSERT_EQ(layer->GetLayerTitle(first, title, 1), kNoErr);
-    EXPECT_STREQ(title, "");
+    // As many bytes as the length leaves beside the terminator; the two of "é" together or not at all.
+    for (const auto& [length, expected] :
+         {std::pair{12, "Tableau \xC3\xA9t"}, {11, "Tableau \xC3\xA9"}, {10, "Tableau "}, {1, ""}}) {
+        char title[12] = {};
+        ASSERT_EQ(layer->GetLayerTitle(first, title, length), kNoErr);
+        EXPECT_STREQ(title, expected) << length;
+    }
 }
 
 TEST_F(LayerSuite, LayersAreEditableAndVisibleUntilToldOtherwise)

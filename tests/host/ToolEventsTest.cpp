@@ -107,25 +107,22 @@ TEST_F(ToolEvents, EachEventCarriesTheToolThePointTheKeysAndAFullPressure)
         ASSERT_TRUE(host_.toolEvents().send(c.kind, c.cursor, c.modifiers));
         ASSERT_EQ(gHeard.size(), 1u);
         const Heard& heard = gHeard[0];
-        EXPECT_EQ(heard.selector, c.selector);
-        EXPECT_EQ(heard.tool, tracking_);
-        EXPECT_EQ(std::tie(heard.cursor.h, heard.cursor.v), std::tie(c.cursor.h, c.cursor.v));
-        EXPECT_EQ(heard.pressure, 1);
+        EXPECT_EQ(std::tie(heard.selector, heard.tool, heard.cursor.h, heard.cursor.v, heard.pressure),
+                  std::make_tuple(c.selector, tracking_, c.cursor.h, c.cursor.v, 1.0f));
         ASSERT_TRUE(heard.hasEvent);
-        EXPECT_EQ(heard.event.modifiers, c.modifiers);
-        EXPECT_EQ(heard.event.what, c.what);
         const AIPoint where = host_.documentView().artworkToView(c.cursor);
-        EXPECT_EQ(std::tie(heard.event.where.h, heard.event.where.v), std::tie(where.h, where.v));
+        EXPECT_EQ(std::tie(heard.event.modifiers, heard.event.what, heard.event.where.h, heard.event.where.v),
+                  std::make_tuple(c.modifiers, c.what, where.h, where.v));
         EXPECT_EQ(host_.log().takeUnread(), std::vector<std::string>{c.logged});
-        EXPECT_EQ(host_.toolEvents().lastCursor().h, c.cursor.h);
-        EXPECT_EQ(host_.toolEvents().lastModifiers(), c.modifiers);
+        EXPECT_EQ(std::make_tuple(host_.toolEvents().lastCursor().h, host_.toolEvents().lastModifiers()),
+                  std::make_tuple(c.cursor.h, c.modifiers));
     }
     // Editing the options happens where the pointer last was.
     gHeard.clear();
     ASSERT_TRUE(host_.toolEvents().editOptions());
     ASSERT_EQ(gHeard.size(), 1u);
-    EXPECT_EQ(gHeard[0].selector, kSelectorAIEditToolOptions);
-    EXPECT_EQ(std::tie(gHeard[0].cursor.h, gHeard[0].cursor.v), std::make_tuple(1.0f, 2.0f));
+    EXPECT_EQ(std::tie(gHeard[0].selector, gHeard[0].cursor.h, gHeard[0].cursor.v),
+              std::make_tuple(kSelectorAIEditToolOptions, 1.0f, 2.0f));
 }
 
 TEST_F(ToolEvents, OnlyAPluginsToolHearsThemAndOnlyATrackingOneTheCursor)
@@ -182,12 +179,9 @@ TEST_F(ToolEvents, EveryPostedKeyBecomesOneTrackCursorAtTheLastPointWithNoKeys)
     PostKey();
     EXPECT_EQ(host_.deliverPendingEvents(), 2u);
     ASSERT_EQ(gHeard.size(), 2u);
-    for (const Heard& heard : gHeard) {
-        EXPECT_EQ(heard.selector, kSelectorAITrackToolCursor);
-        EXPECT_EQ(std::tie(heard.cursor.h, heard.cursor.v), std::make_tuple(40.0f, 50.0f));
-        EXPECT_EQ(heard.event.modifiers, 0);
-        EXPECT_EQ(heard.event.what, host::kKeyDownEvent);
-    }
+    for (const Heard& heard : gHeard)
+        EXPECT_EQ(std::tie(heard.selector, heard.cursor.h, heard.cursor.v, heard.event.modifiers, heard.event.what),
+                  std::make_tuple(kSelectorAITrackToolCursor, 40.0f, 50.0f, 0, host::kKeyDownEvent));
     EXPECT_FALSE(ns::hasPostedEvents());
 
     // A key posted while answering waits for the next round rather than looping.
