@@ -63,13 +63,10 @@ TEST_F(AnnotationDrawing, EachItemKeepsTheStateInForceAndRectanglesHaveOrderedCo
     EXPECT_EQ(drawn[0].kind, host::DrawnItem::Kind::Outline);
     for (const auto& item : {drawn[0], drawn[1]})
         EXPECT_EQ(std::tie(item.rect.left, item.rect.top, item.rect.right, item.rect.bottom), std::make_tuple(100, 50, 300, 200));
-    EXPECT_EQ(drawn[0].state.color.red, 0) << "black to begin with";
-    EXPECT_EQ(drawn[0].state.lineWidth, 1);
-    EXPECT_FALSE(drawn[0].state.dashed);
+    EXPECT_EQ(std::tie(drawn[0].state.color.red, drawn[0].state.lineWidth, drawn[0].state.dashed), std::make_tuple(0, 1.0f, false))
+        << "black, 1 wide and solid to begin with";
     EXPECT_EQ(drawn[1].kind, host::DrawnItem::Kind::Fill);
-    EXPECT_EQ(drawn[1].state.color.red, red.red);
-    EXPECT_EQ(drawn[1].state.lineWidth, 2.5f);
-    EXPECT_TRUE(drawn[1].state.dashed);
+    EXPECT_EQ(std::tie(drawn[1].state.color.red, drawn[1].state.lineWidth, drawn[1].state.dashed), std::make_tuple(red.red, 2.5f, true));
     EXPECT_EQ(drawn[2].kind, host::DrawnItem::Kind::Text);
     EXPECT_EQ(drawn[2].text, "Click");
     EXPECT_EQ(std::tie(drawn[2].point.h, drawn[2].point.v), std::make_tuple(12, 34));

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -121,9 +122,7 @@ TEST(BundleResources, EachSoundIsAShortMonoAiffWhoseChunksFillItsForm)
         }
         EXPECT_EQ(at, bytes.size()) << name << ": the chunks end where the form does";
         ASSERT_TRUE(comm && ssnd) << name;
-        EXPECT_EQ(channels, 1u) << name;
-        EXPECT_EQ(bits, 16u) << name;
-        EXPECT_EQ(rate, 22050) << name;
+        EXPECT_EQ(std::make_tuple(channels, bits, rate), std::make_tuple(1u, 16u, 22050.0)) << name << ": mono, 16 bits, 22050 Hz";
         EXPECT_EQ(soundBytes, frames * channels * bits / 8) << name;
         EXPECT_GT(frames, 0u) << name;
         EXPECT_LT(frames / rate, 1.0) << name << ": a fraction of a second";

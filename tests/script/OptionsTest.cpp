@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 struct Parsed {
@@ -22,8 +24,7 @@ TEST(Options, ReadsTheFoldersTheFontsAndTheScripts)
 {
     const Parsed parsed = Parse({"--plugins", "p", "--prefs", "prefs.json", "--fonts", " A Sans , B Serif,,", "a.varo", "-"});
     ASSERT_TRUE(parsed.ok) << parsed.reason;
-    EXPECT_EQ(parsed.line.host.pluginsFolder, "p");
-    EXPECT_EQ(parsed.line.host.preferencesFile, "prefs.json");
+    EXPECT_EQ(std::tie(parsed.line.host.pluginsFolder, parsed.line.host.preferencesFile), std::make_tuple("p", "prefs.json"));
     EXPECT_EQ(parsed.line.host.fonts, (std::vector<std::string>{"A Sans", "B Serif"}));
     EXPECT_EQ(parsed.line.scripts, (std::vector<std::string>{"a.varo", "-"}));
 }
@@ -32,9 +33,9 @@ TEST(Options, DefaultsAreBesideTheProgramAndInTheConfigurationFolder)
 {
     const Parsed parsed = Parse({"a.varo"});
     ASSERT_TRUE(parsed.ok);
-    EXPECT_EQ(parsed.line.host.pluginsFolder.filename(), "plugins");
-    EXPECT_EQ(parsed.line.host.preferencesFile.filename(), "preferences.json");
-    EXPECT_EQ(parsed.line.host.preferencesFile.parent_path().filename(), "varo-host");
+    const auto& h = parsed.line.host;
+    EXPECT_EQ(std::make_tuple(h.pluginsFolder.filename(), h.preferencesFile.parent_path().filename(), h.preferencesFile.filename()),
+              std::make_tuple("plugins", "varo-host", "preferences.json"));
     EXPECT_FALSE(parsed.line.host.fonts.has_value()) << "the machine's fonts";
 }
 

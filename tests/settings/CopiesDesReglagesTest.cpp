@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 namespace {
 
@@ -45,11 +46,8 @@ TEST(CopiesDesReglages, OkChangesTheDefaultsButNotWhatThePanelShows)
     ValeursUsineDansProvisoires();   // "By default"
     CopieProvisoiresDansDefauts();   // OK
 
-    EXPECT_EQ(NombreDeLignesDefaut, 3);
-    EXPECT_EQ(NombreDeColonnesDefaut, 4);
-    EXPECT_EQ(EpaisseurCadreDefaut, 4);
-    EXPECT_EQ(GouttiereCadreDefaut, 3.2);
-    EXPECT_EQ(CorpsDefaut, 12);
+    EXPECT_EQ(std::tie(NombreDeLignesDefaut, NombreDeColonnesDefaut, EpaisseurCadreDefaut, GouttiereCadreDefaut, CorpsDefaut),
+              std::make_tuple(3, 4, 4.0, 3.2, 12.0));
     EXPECT_EQ(NumeroPoliceDefaut, 202) << "the font index has no factory value: the provisional one is kept";
     EXPECT_STREQ(NomPoliceDefaut, "Provisional Sans");
     EXPECT_TRUE(SonDefaut);

@@ -74,10 +74,8 @@ TEST_F(Prefs, AStoredSetIsReadWithTheRuleForEachMissingKey)
         OutilsGroupe = true;
         KPOLICE = 5;
     });
-    EXPECT_EQ(NombreDeLignesDefaut, 7);
+    EXPECT_EQ(std::tie(NombreDeLignesDefaut, NumeroPoliceDefaut, GrisColonnes), std::make_tuple(7, 1, 20.0));
     EXPECT_STREQ(NomPoliceDefaut, "Test Serif");
-    EXPECT_EQ(NumeroPoliceDefaut, 1);
-    EXPECT_EQ(GrisColonnes, 20);
     EXPECT_EQ(EpaisseurLignesDefaut, 9) << "a key of another kind leaves the variable";
     EXPECT_EQ(CorpsDefaut, 0) << "a missing type size stays 0";
     EXPECT_EQ(GrisTexte, 0) << "a missing colour component is 0, not the factory 50";

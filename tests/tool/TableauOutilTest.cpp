@@ -147,12 +147,8 @@ TEST_F(Outil, EveryDirectionOfADragMakesTheSameFactoryTableOnTop)
     for (const Geste& g : gestes) {
         glisse(g.h1, g.v1, g.h2, g.v2);
         SCOPED_TRACE(testing::Message() << "from (" << g.h1 << ", " << g.v1 << ") to (" << g.h2 << ", " << g.v2 << ")");
-        EXPECT_EQ(PositionX, 100);
-        EXPECT_EQ(PositionY, 700);
-        EXPECT_EQ(LongueurTableau, 300);
-        EXPECT_EQ(HauteurTableau, 90);
-        EXPECT_TRUE(TableauCree);
-        EXPECT_FALSE(OKDrag);
+        EXPECT_EQ(std::tie(PositionX, PositionY, LongueurTableau, HauteurTableau, TableauCree, OKDrag),
+                  std::make_tuple(100.0, 700.0, 300.0, 90.0, true, false));
         ASSERT_FALSE(tables().empty());
         EXPECT_EQ(tables().front(), AHGroupe) << "on top of the earlier ones";
         EXPECT_EQ(nom(AHGroupe), "Table");
