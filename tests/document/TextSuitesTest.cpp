@@ -53,9 +53,7 @@ TEST_F(TextSuites, LaterFeaturesHoldForTheWholeTextAndEveryReferenceIsGivenBack)
     ASSERT_EQ(chars->SetFontSize(bigger, 20), kNoErr);
     ASSERT_EQ(range->SetLocalCharFeatures(whole, bigger), kNoErr);
     const host::doc::Art& text = *host.document().art(frame);
-    EXPECT_EQ(text.chars.size, 20.0f);
-    EXPECT_EQ(text.chars.font, 1);
-    EXPECT_EQ(text.paras.justification, kCenterJustify);
+    EXPECT_EQ(std::make_tuple(text.chars.size, text.chars.font, text.paras.justification), std::make_tuple(20.0f, 1, kCenterJustify));
     EXPECT_EQ(contents(range, whole), u"Title of the table");
 
     for (CharFeaturesRef c : {first, bigger})

@@ -54,10 +54,9 @@ TEST_F(ViewPicture, TheArtStandsWhereTheViewMapsItAtEveryZoom)
             EXPECT_EQ(picture.rgb(0, 0), kWhite);
         // The square's corners, one pixel in from each.
         const AIPoint topLeft = view.artworkToView({200, 400}), bottomRight = view.artworkToView({300, 300});
-        EXPECT_EQ(picture.rgb(topLeft.h + 1, topLeft.v + 1), kBlack);
-        EXPECT_EQ(picture.rgb(topLeft.h - 2, topLeft.v - 2), kWhite);
-        EXPECT_EQ(picture.rgb(bottomRight.h - 2, bottomRight.v - 2), kBlack);
-        EXPECT_EQ(picture.rgb(bottomRight.h + 1, bottomRight.v + 1), kWhite);
+        EXPECT_EQ((std::vector<uint32_t>{picture.rgb(topLeft.h + 1, topLeft.v + 1), picture.rgb(topLeft.h - 2, topLeft.v - 2),
+                                         picture.rgb(bottomRight.h - 2, bottomRight.v - 2), picture.rgb(bottomRight.h + 1, bottomRight.v + 1)}),
+                  (std::vector<uint32_t>{kBlack, kWhite, kBlack, kWhite}));
     }
 }
 
@@ -103,10 +102,8 @@ TEST_F(ViewPicture, AnnotationsLieOverTheArtSolidOrDashed)
     EXPECT_EQ(picture.rgb(dashed.left + 5, dashed.top + 5), kWhite) << "an outline is not filled";
 
     // The filled square covers its corners and stops there.
-    EXPECT_EQ(picture.rgb(400, 800), kRed);
-    EXPECT_EQ(picture.rgb(409, 809), kRed);
-    EXPECT_EQ(picture.rgb(410, 809), kWhite);
-    EXPECT_EQ(picture.rgb(409, 810), kWhite);
+    EXPECT_EQ((std::vector<uint32_t>{picture.rgb(400, 800), picture.rgb(409, 809), picture.rgb(410, 809), picture.rgb(409, 810)}),
+              (std::vector<uint32_t>{kRed, kRed, kWhite, kWhite}));
 
     // The text stands on its baseline: ink above it, on the right of its start, none below
     // the descenders.
