@@ -4,6 +4,7 @@
 #include "sdk/AIUser.h"
 
 #include <limits>
+#include <tuple>
 
 namespace {
 
@@ -24,11 +25,9 @@ TEST(SuiteRegistry, CountsEveryReferenceAndRefusesWhatItDoesNotHave)
     EXPECT_EQ(suite, nullptr);
     EXPECT_EQ(registry.acquire(nullptr, 3, &suite), kSPBadParameterError);
 
-    EXPECT_EQ(registry.release("Some Suite", 3), kNoErr);
-    EXPECT_EQ(registry.release("Some Suite", 3), kNoErr);
-    EXPECT_EQ(registry.release("Some Suite", 3), kSPNotAcquiredError) << "one release too many";
-    EXPECT_EQ(registry.totalReferences(), 0);
-    EXPECT_EQ(registry.acquisitions("Some Suite", 3), 2);
+    for (const ASErr expected : {ASErr{kNoErr}, ASErr{kNoErr}, ASErr{kSPNotAcquiredError}}) // one release too many
+        EXPECT_EQ(registry.release("Some Suite", 3), expected);
+    EXPECT_EQ(std::make_tuple(registry.totalReferences(), registry.acquisitions("Some Suite", 3)), std::make_tuple(0, 2));
 }
 
 TEST(Host, InjectedFailuresAndTheClockReachThePlugInThroughTheSuites)

@@ -37,11 +37,7 @@ protected:
         LitPrefs();
         host.quit();
     }
-    Json Stocke() const
-    {
-        std::ifstream in(file_);
-        return Json::parse(in).at(kPrefixePrefs);
-    }
+    Json Stocke() const { return Json::parse(testing_files::readFile(file_)).at(kPrefixePrefs); }
 
     testing_files::TestFolder folder_;
     const fs::path file_ = folder_ / "preferences.json";

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 TEST(Modal, ARunEndsAtStopModalAndTheCallerGoesOn)
@@ -18,11 +20,9 @@ TEST(Modal, ARunEndsAtStopModalAndTheCallerGoesOn)
             app.stopModal(); // what an OK button's action does
         return true;
     });
-    const int code = app.runModalForWindow(dialog);
-    EXPECT_EQ(code, ns::ModalResponseStop);
-    EXPECT_EQ(pumped, 3) << "no event is taken after the stop";
-    EXPECT_EQ(app.modalWindow(), nullptr);
-    EXPECT_TRUE(dialog.isKeyWindow()) << "the dialog was made key for its run";
+    EXPECT_EQ(app.runModalForWindow(dialog), ns::ModalResponseStop);
+    EXPECT_EQ(std::make_tuple(pumped, app.modalWindow(), dialog.isKeyWindow()), std::make_tuple(3, nullptr, true))
+        << "no event taken after the stop; the dialog made key for its run";
 
     // With nothing more to come the run cannot go on: it ends as aborted.
     app.setEventPump([] { return false; });
