@@ -180,6 +180,7 @@ TEST(Tree, EachObjectWritesWhatItHolds)
     }
 }
 
+// (Each kind of object's own line is the test before.)
 TEST(Tree, OneLinePerObjectIndentedByDepth)
 {
     Papier papier;
@@ -189,9 +190,6 @@ TEST(Tree, OneLinePerObjectIndentedByDepth)
     ASSERT_EQ(papier.document.insertLayer(nullptr, kPlaceBelowAll, &dessous), kNoErr);
     papier.nouveau(ArtKind::Group, kPlaceAboveAll, nullptr, "Table");
     const AIArtHandle table = papier.dernier();
-    Art& regle = papier.chemin(table, {{0, -30}, {300, -30}}, false, "rule");
-    regle.style = host::doc::Document::defaultPathStyle();
-    regle.style.stroke.color = Gris(0.5f);
     Art& texte = papier.nouveau(ArtKind::Text, kPlaceInsideOnTop, table, "");
     texte.anchor = {150, -18.96f};
     texte.text = u"Say \"hi\"\n";
@@ -201,7 +199,6 @@ TEST(Tree, OneLinePerObjectIndentedByDepth)
               "layer \"Layer 2\"\n"
               "layer \"Layer 1\" locked hidden\n"
               "  group \"Table\"\n"
-              "    path \"rule\" open (0 -30) (300 -30) fill none stroke gray 0.5 width 1 cap butt join miter miter 4\n"
               "    text \"\" at (150 -18.96) font \"Test Sans\" size 12 centre fill gray 1 \"Say \\\"hi\\\"\\n\"\n");
 }
 

@@ -393,16 +393,13 @@ TEST_F(Outil, TheHelpTextTakesTheSmartGuidesColourAndBlackWithoutIt)
             const float v = static_cast<float>(f) * 65535.0f;
             return v <= 0 ? 0 : v >= 65535 ? 65535 : static_cast<int>(v);
         };
-        EXPECT_EQ(dessin[0].state.color.red, canal(c.rouge));
-        EXPECT_EQ(dessin[0].state.color.green, canal(c.vert));
-        EXPECT_EQ(dessin[0].state.color.blue, canal(c.bleu));
+        const AIRGBColor& lue = dessin[0].state.color;
+        EXPECT_EQ(std::make_tuple(lue.red, lue.green, lue.blue), std::make_tuple(canal(c.rouge), canal(c.vert), canal(c.bleu)));
     }
     host_.faults().failOperation(kAIPreferenceSuite, "GetRealPreference", kNoSuchKeyErr);
     const auto dessin = host_.drawAnnotations();
     ASSERT_EQ(dessin.size(), 1u);
-    EXPECT_EQ(dessin[0].state.color.red, 0);
-    EXPECT_EQ(dessin[0].state.color.green, 0);
-    EXPECT_EQ(dessin[0].state.color.blue, 0);
+    EXPECT_EQ(std::make_tuple(dessin[0].state.color.red, dessin[0].state.color.green, dessin[0].state.color.blue), std::make_tuple(0, 0, 0));
 }
 
 // The panel's fields take the theme's colours at each brightness change, and light, dark and
