@@ -117,8 +117,7 @@ TEST_F(ArtSuites, PathsKeepTheirSegmentsAndWhetherTheyAreClosed)
     ASSERT_EQ(path->SetPathSegmentCount(rule, 2), kNoErr);
     AIPathSegment lus[2] = {corner(9, 9), corner(9, 9)};
     ASSERT_EQ(path->GetPathSegments(rule, 0, 2, lus), kNoErr);
-    EXPECT_EQ(lus[1].p.h, 0) << "new segments lie at the origin";
-    EXPECT_EQ(lus[1].out.v, 0);
+    EXPECT_EQ((XY{lus[1].p.h, lus[1].out.v}), (XY{0, 0})) << "new segments lie at the origin";
 
     const AIPathSegment ends[2] = {corner(10, -30), corner(300, -30)};
     ASSERT_EQ(path->SetPathSegments(rule, 0, 2, ends), kNoErr);
@@ -183,8 +182,7 @@ TEST_F(ArtSuites, TransformArtMovesTheArtAndEverythingInside)
     EXPECT_EQ(xy(got<AIRealPoint>([&](auto* a) { return textFrame->GetPointTextAnchor(text, a); })), (XY{150, -18.96f}));
     AIPathSegment lus[2];
     ASSERT_EQ(path->GetPathSegments(rule, 0, 2, lus), kNoErr);
-    EXPECT_EQ(lus[1].p.h, 450);
-    EXPECT_EQ(lus[1].in.v, -18.96f);
+    EXPECT_EQ((XY{lus[1].p.h, lus[1].in.v}), (XY{450, -18.96f}));
 
     // The whole affine matrix: a quarter turn about the origin, then up by 10.
     const AIRealMatrix turn{0, 1, -1, 0, 0, 10};

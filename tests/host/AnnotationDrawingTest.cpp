@@ -67,14 +67,12 @@ TEST_F(AnnotationDrawing, EachItemKeepsTheStateInForceAndRectanglesHaveOrderedCo
         << "black, 1 wide and solid to begin with";
     EXPECT_EQ(drawn[1].kind, host::DrawnItem::Kind::Fill);
     EXPECT_EQ(std::tie(drawn[1].state.color.red, drawn[1].state.lineWidth, drawn[1].state.dashed), std::make_tuple(red.red, 2.5f, true));
-    EXPECT_EQ(drawn[2].kind, host::DrawnItem::Kind::Text);
-    EXPECT_EQ(drawn[2].text, "Click");
-    EXPECT_EQ(std::tie(drawn[2].point.h, drawn[2].point.v), std::make_tuple(12, 34));
+    EXPECT_EQ(std::tie(drawn[2].kind, drawn[2].text, drawn[2].point.h, drawn[2].point.v),
+              std::make_tuple(host::DrawnItem::Kind::Text, "Click", 12, 34));
     ASSERT_NE(host::annotationFont(drawn[2].state.fontPreset), nullptr);
 
     ASSERT_EQ(gMessages.size(), 1u);
-    EXPECT_EQ(gMessages[0].annotator, first_);
-    EXPECT_EQ(gMessages[0].view, host_.documentView().handle());
+    EXPECT_EQ(std::tie(gMessages[0].annotator, gMessages[0].view), std::make_tuple(first_, host_.documentView().handle()));
     EXPECT_EQ(host_.log().lines().back(), "Owner: \"AI Annotation\" \"AI Draw\" \"First\" -> 0");
 }
 

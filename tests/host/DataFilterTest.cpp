@@ -87,9 +87,7 @@ TEST_F(HostDataFilters, ChunkedReadsEndWithAnEmptyReadAndGiveTheFileBackWhole)
             EXPECT_EQ(read, testing_files::readFile(folder_ / "Resources" / ((c.name ? c.name : "7") + std::string(".png"))))
                 << label;
         }
-        AIDataFilter* next = filter;
-        ASSERT_EQ(filter_->UnlinkDataFilter(filter, &next), kNoErr) << label;
-        EXPECT_EQ(next, nullptr);
+        EXPECT_EQ(got<AIDataFilter*>([&](auto* next) { return filter_->UnlinkDataFilter(filter, next); }, filter), nullptr) << label;
     }
     EXPECT_EQ(host_.dataFilters().size(), 0u) << "every filter freed";
 }

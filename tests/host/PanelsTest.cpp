@@ -185,9 +185,8 @@ TEST_F(HostPanels, EveryOperationAnswersAFaultRefusesWhatIsNoLivePanelAndANullRe
     EXPECT_EQ(host_.panels().all().size(), 2u) << "the untouched panel and the later one";
     const host::FlyoutMenu* items = host_.panels().findMenu(menu);
     ASSERT_NE(items, nullptr);
-    EXPECT_EQ(items->items.size(), 3u);
-    EXPECT_FALSE(items->items[0].enabled);
-    EXPECT_EQ(items->items[0].text, "Preferences…");
+    ASSERT_EQ(items->items.size(), 3u);
+    EXPECT_EQ(std::tie(items->items[0].enabled, items->items[0].text), std::make_tuple(false, "Preferences…"));
 }
 
 TEST_F(HostPanels, CreateRefusesWhatWouldMakeNoSoundPanel)

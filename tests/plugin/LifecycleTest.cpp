@@ -37,9 +37,8 @@ TEST_F(Lifecycle, StartupRegistersTheNameLocksTheCodeAndHearsTheStartedNotifier)
     EXPECT_GE(host_.suites().totalReferences(), 7 + 127);
 
     host_.quit();
-    EXPECT_FALSE(plugin().started);
-    EXPECT_EQ(plugin().globals, nullptr);
-    EXPECT_EQ(host_.suites().totalReferences(), 0) << "every suite is given back at shutdown";
+    EXPECT_EQ(std::make_tuple(plugin().started, plugin().globals, host_.suites().totalReferences()), std::make_tuple(false, nullptr, 0))
+        << "every suite is given back at shutdown";
 }
 
 TEST_F(Lifecycle, ARepeatedStartupKeepsTheRunningObject)
@@ -47,8 +46,7 @@ TEST_F(Lifecycle, ARepeatedStartupKeepsTheRunningObject)
     host_.launch();
     void* const object = plugin().globals;
     EXPECT_EQ(stderrOf([&] { host_.sendPlain("SP Interface", "Startup"); }), "");
-    EXPECT_EQ(plugin().globals, object);
-    EXPECT_EQ(plugin().accessReferences.size(), 1u);
+    EXPECT_EQ(std::make_tuple(plugin().globals, plugin().accessReferences.size()), std::make_tuple(object, size_t{1}));
 }
 
 TEST_F(Lifecycle, AStartupThatCannotHaveASuiteLeavesNothingBehind)
@@ -70,9 +68,8 @@ TEST_F(Lifecycle, AfterUnloadOnlyReloadAndShutdownReachTheObject)
     host_.launch();
     void* const object = plugin().globals;
     host_.unload();
-    EXPECT_EQ(host_.suites().totalReferences(), 0) << "unloading releases the suites";
-    EXPECT_TRUE(plugin().codeLoaded()) << "the access reference keeps the code loaded";
-    EXPECT_EQ(plugin().globals, object) << "the object lives on";
+    EXPECT_EQ(std::make_tuple(host_.suites().totalReferences(), plugin().codeLoaded(), plugin().globals), std::make_tuple(0, true, object))
+        << "unloading releases the suites; the access reference keeps the code loaded, and the object lives on";
 
     const char* const warning = "Warning: Unhandled plugin message: caller \"AI Tool\" selector \"AI Swipe\"\n";
     EXPECT_EQ(stderrOf([&] { host_.sendPlain("AI Tool", "AI Mouse Down"); }), "") << "not dispatched";

@@ -31,9 +31,8 @@ TEST_F(Registrations, TheToolTheAnnotatorTheMenusAndTheNotifiers)
 
     const host::MenuItem* hide = host_.menus().itemTitled("Hide Varo-Table");
     ASSERT_NE(hide, nullptr);
-    EXPECT_EQ(hide->group->name, "Varo-Tools");
-    EXPECT_EQ(hide->group->parent->group->name, "Tool Palettes");
-    EXPECT_EQ(hide->options, kMenuItemWantsUpdateOption);
+    EXPECT_EQ(std::tie(hide->group->name, hide->group->parent->group->name, hide->options),
+              std::make_tuple("Varo-Tools", "Tool Palettes", ai_int32{kMenuItemWantsUpdateOption}));
     const host::MenuItem* about = host_.menus().itemTitled("Varo-Table");
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->group->name, "About Varo-Tools");

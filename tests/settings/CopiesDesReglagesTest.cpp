@@ -50,16 +50,12 @@ TEST(CopiesDesReglages, OkChangesTheDefaultsButNotWhatThePanelShows)
               std::make_tuple(3, 4, 4.0, 3.2, 12.0));
     EXPECT_EQ(NumeroPoliceDefaut, 202) << "the font index has no factory value: the provisional one is kept";
     EXPECT_STREQ(NomPoliceDefaut, "Provisional Sans");
-    EXPECT_TRUE(SonDefaut);
-    EXPECT_FALSE(OutilsGroupe);
+    EXPECT_EQ(std::tie(SonDefaut, OutilsGroupe), std::make_tuple(true, false));
 
-    EXPECT_EQ(NombreDeLignes, 100) << "the current values wait for the Varo button";
-    EXPECT_EQ(Corps, 110);
+    EXPECT_EQ(std::tie(NombreDeLignes, Corps), std::make_tuple(100, 110.0)) << "the current values wait for the Varo button";
 
     CopieDefautsDansCourants(); // the Varo button
-    EXPECT_EQ(NombreDeLignes, 3);
-    EXPECT_EQ(Corps, 12);
-    EXPECT_EQ(NumeroPolice, 202);
+    EXPECT_EQ(std::tie(NombreDeLignes, Corps, NumeroPolice), std::make_tuple(3, 12.0, 202));
 }
 
 TEST(CopiesDesReglages, OpeningTheDialogStartsFromTheStoredDefaults)
@@ -68,8 +64,7 @@ TEST(CopiesDesReglages, OpeningTheDialogStartsFromTheStoredDefaults)
     CopieDefautsDansProvisoires();
     PourChaqueReglage([](const auto& reglage) { EXPECT_EQ(*reglage.prov, *reglage.defaut) << reglage.cle; });
     EXPECT_STREQ(NomPoliceProv, "Default Serif");
-    EXPECT_TRUE(SonProv);
-    EXPECT_FALSE(OutilsGroupeProv);
+    EXPECT_EQ(std::tie(SonProv, OutilsGroupeProv), std::make_tuple(true, false));
     EXPECT_EQ(NombreDeLignes, 100) << "the current values are not touched";
 }
 

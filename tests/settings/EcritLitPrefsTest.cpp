@@ -48,8 +48,8 @@ protected:
 TEST_F(Prefs, AStoredSetIsReadWithTheRuleForEachMissingKey)
 {
     Demarre();
-    EXPECT_TRUE(SonDefaut);
-    EXPECT_EQ(std::make_tuple(NombreDeLignesDefaut, EpaisseurCadreDefaut, CorpsDefaut, GrisLignes), std::make_tuple(3, 4.0, 12.0, 50.0));
+    EXPECT_EQ(std::make_tuple(SonDefaut, NombreDeLignesDefaut, EpaisseurCadreDefaut, CorpsDefaut, GrisLignes),
+              std::make_tuple(true, 3, 4.0, 12.0, 50.0));
     EXPECT_STREQ(NomPoliceDefaut, "Test Sans");
 
     Json stocke = Stocke();
@@ -72,11 +72,9 @@ TEST_F(Prefs, AStoredSetIsReadWithTheRuleForEachMissingKey)
     });
     EXPECT_EQ(std::tie(NombreDeLignesDefaut, NumeroPoliceDefaut, GrisColonnes), std::make_tuple(7, 1, 20.0));
     EXPECT_STREQ(NomPoliceDefaut, "Test Serif");
-    EXPECT_EQ(EpaisseurLignesDefaut, 9) << "a key of another kind leaves the variable";
-    EXPECT_EQ(CorpsDefaut, 0) << "a missing type size stays 0";
-    EXPECT_EQ(GrisTexte, 0) << "a missing colour component is 0, not the factory 50";
-    EXPECT_FALSE(OutilsGroupe);
-    EXPECT_EQ(KPOLICE, 0);
+    // A key of another kind leaves the variable; a missing type size stays 0; a missing colour
+    // component is 0, not the factory 50.
+    EXPECT_EQ(std::tie(EpaisseurLignesDefaut, CorpsDefaut, GrisTexte, OutilsGroupe, KPOLICE), std::make_tuple(9.0, 0.0, 0.0, false, 0));
 
     stocke.erase("NumPolice");
     const Json sansNumero = {{kPrefixePrefs, stocke}};

@@ -28,9 +28,8 @@ TEST(ElementLie, EachBuildStartsAgainFromTheTail)
         courant->art = reinterpret_cast<AIArtHandle>(static_cast<uintptr_t>(chemin + 1));
         courant = suivant;
     }
-    EXPECT_EQ(Longueur(tete), 4);
-    EXPECT_EQ(courant->suivant, nullptr);
-    EXPECT_EQ(courant->art, nullptr) << "the tail's art is not set";
+    EXPECT_EQ(std::make_tuple(Longueur(tete), courant->suivant, courant->art), std::make_tuple(4, nullptr, nullptr))
+        << "the tail's art is not set";
 
     // The next build frees every record but the tail, which becomes the head.
     ASSERT_TRUE(RameneAQueue(tete));

@@ -150,8 +150,7 @@ TEST_F(Outil, EveryDirectionOfADragMakesTheSameFactoryTableOnTop)
         EXPECT_EQ(std::tie(PositionX, PositionY, LongueurTableau, HauteurTableau, TableauCree, OKDrag),
                   std::make_tuple(100.0, 700.0, 300.0, 90.0, true, false));
         ASSERT_FALSE(tables().empty());
-        EXPECT_EQ(tables().front(), AHGroupe) << "on top of the earlier ones";
-        EXPECT_EQ(nom(AHGroupe), "Table");
+        EXPECT_EQ(std::make_tuple(tables().front(), nom(AHGroupe)), std::make_tuple(AHGroupe, "Table")) << "on top of the earlier ones";
     }
     ASSERT_EQ(tables().size(), 4u) << "each drag a table of its own, in the one layer";
     for (const AIArtHandle table : tables())
@@ -164,15 +163,11 @@ TEST_F(Outil, EveryDirectionOfADragMakesTheSameFactoryTableOnTop)
 TEST_F(Outil, AClickWithoutMovementKeepsTheSizeItHas)
 {
     clique(200, 300);
-    EXPECT_EQ(LongueurTableau, 0) << "right after start the size is 0";
-    EXPECT_EQ(HauteurTableau, 0);
-    EXPECT_TRUE(TableauCree);
+    EXPECT_EQ(std::tie(LongueurTableau, HauteurTableau, TableauCree), std::make_tuple(0.0, 0.0, true)) << "right after start the size is 0";
     glisse(100, 700, 400, 610);
     clique(10, 200);
-    EXPECT_EQ(PositionX, 10);
-    EXPECT_EQ(PositionY, 200);
-    EXPECT_EQ(LongueurTableau, 300) << "a click repeats the last table's size";
-    EXPECT_EQ(HauteurTableau, 90);
+    EXPECT_EQ(std::tie(PositionX, PositionY, LongueurTableau, HauteurTableau), std::make_tuple(10.0, 200.0, 300.0, 90.0))
+        << "a click repeats the last table's size";
 }
 
 // Option and Shift clicks change nothing of the tables, and their drags and mouse-up neither.
@@ -192,10 +187,8 @@ TEST_F(Outil, ModifiedClicksAndFailedGesturesLeaveTheTablesAlone)
     glisse(10, 20, 30, 40, kShift); // turns the panel's page
     EXPECT_EQ(IndexPopup, 1);
 
-    EXPECT_EQ(AHGroupe, courante);
-    EXPECT_TRUE(TableauCree) << "the table stays current";
-    EXPECT_EQ(PositionX, 100);
-    EXPECT_EQ(LongueurTableau, 300) << "the drag of a modified click does not resize the table";
+    EXPECT_EQ(std::tie(AHGroupe, TableauCree, PositionX, LongueurTableau), std::make_tuple(courante, true, 100.0, 300.0))
+        << "the table stays current, and the drag of a modified click does not resize it";
     EXPECT_EQ(contenu(courante), avant);
     EXPECT_EQ(tables().size(), 1u);
 }
@@ -206,9 +199,8 @@ TEST_F(Outil, ALockedLayerIsAnAlertAndTheGestureMakesNothing)
     ASSERT_EQ(sAILayer->SetLayerEditable(calqueTableaux(), false), kNoErr);
     glisse(50, 500, 150, 400);
     EXPECT_EQ(alertes(), (std::vector<std::string>{"alert: \"Impossible, locked layer!\""}));
-    EXPECT_FALSE(TableauCree) << "no table is current after it";
-    EXPECT_EQ(PositionX, 100) << "its drag and mouse-up did nothing";
-    EXPECT_EQ(LongueurTableau, 300);
+    EXPECT_EQ(std::tie(TableauCree, PositionX, LongueurTableau), std::make_tuple(false, 100.0, 300.0))
+        << "no table is current after it; its drag and mouse-up did nothing";
     EXPECT_EQ(tables().size(), 1u);
 
     // A rebuild asked for now draws nothing.
