@@ -12,16 +12,11 @@ namespace {
 
 using Controles = std::vector<ns::Control*>;
 
-void Regle(const Controles& controles, bool montre, bool active)
-{
-    MontreEtActive(controles, montre, active);
-}
-
 // One page's column of a group's row: shown and enabled as `active` on its page, hidden and
 // disabled on the others.
 void SurSaPage(const Controles& controles, bool saPage, bool active)
 {
-    Regle(controles, saPage, saPage && active);
+    MontreEtActive(controles, saPage, saPage && active);
 }
 
 // A colour type's field and slider pairs.
@@ -61,29 +56,29 @@ void AppliquePage(int32_t page, bool actif)
     SurSaPage({GnomTitre}, page == 4, actif && AvecSansTitre);
     SurSaPage({GnomTexte}, page == 4, actif && AvecSansTexte);
     if (page != 4)
-        Regle({GzoneCorps}, false, false);
+        MontreEtActive({GzoneCorps}, false, false);
     else if (actif)
-        Regle({GzoneCorps}, true, AvecSansTexte);
+        MontreEtActive({GzoneCorps}, true, AvecSansTexte);
     else if (GzoneCorps != nullptr)
         GzoneCorps->setHidden(false);
 
     if (page == 0) {
-        Regle({GpopUpTypeCouleur}, false, false);
+        MontreEtActive({GpopUpTypeCouleur}, false, false);
         for (int32_t type : {TypeGris, TypeRVB, TypeCMJN})
-            Regle(ChampsDuType(type), false, false);
+            MontreEtActive(ChampsDuType(type), false, false);
         for (ns::TextField* etiquette : {GpourCentGrisCyan, GpourCentMagenta, GpourCentJaune, GpourCentNoir})
             if (etiquette != nullptr)
                 etiquette->setHidden(true);
         return;
     }
-    Regle({GpopUpTypeCouleur}, true, actif);
+    MontreEtActive({GpopUpTypeCouleur}, true, actif);
     const int32_t type = TypeDeLaPage(page);
     if (type != TypeGris && type != TypeRVB && type != TypeCMJN)
         return;
     for (int32_t autre : {TypeGris, TypeRVB, TypeCMJN})
         if (autre != type)
-            Regle(ChampsDuType(autre), false, false);
-    Regle(ChampsDuType(type), true, actif);
+            MontreEtActive(ChampsDuType(autre), false, false);
+    MontreEtActive(ChampsDuType(type), true, actif);
 }
 
 } // namespace
