@@ -11,7 +11,9 @@
 // blocks. IconePanneauReduit.png is the panel's small icon (23 x 18, grey); 16051.png and
 // 16052.png are the tool's icons (24 x 24) for light interfaces (dark lines) and for dark
 // ones (light lines). Each is a table pictogram: a frame, a title row under a double rule,
-// column and row rules, on transparent.
+// column and row rules, on transparent. GlissiereCurseur.png is the colour sliders' knob
+// (12 x 19): a dark window around the colour track, over an upward pointer, light with a dark
+// outline, symmetric about the knob's centre.
 //
 // Sounds: AIFF, mono, 16-bit, 22050 Hz, a FORM of a COMM and an SSND chunk. Pop.aiff is a
 // short falling thump, Bruit.aiff a burst of noise, Tink.aiff a high short ring.
@@ -166,6 +168,32 @@ Picture table(int width, int height, int left, int top, int right, int bottom, c
     return p;
 }
 
+// The colour sliders' knob. Rows 1 to 6 lie over the slider's bar: the window leaves them
+// open so that the track's colour shows through.
+Picture knob()
+{
+    const uint32_t outline = 0x404040FF, face = 0xF2F2F2FF;
+    Picture p(12, 19);
+    p.hline(3, 8, 0, outline);
+    p.hline(3, 8, 7, outline);
+    p.vline(3, 0, 7, outline);
+    p.vline(8, 0, 7, outline);
+    // The pointer: widening from its tip (row 9) to the body (rows 13 to 18, columns 1 to 10).
+    const auto inside = [](int x, int y) {
+        if (y < 9 || y > 18)
+            return false;
+        const int half = std::min(y - 8, 5);
+        return x >= 6 - half && x <= 5 + half;
+    };
+    for (int y = 0; y < 19; ++y)
+        for (int x = 0; x < 12; ++x)
+            if (inside(x, y)) {
+                const bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
+                p.set(x, y, edge ? outline : face);
+            }
+    return p;
+}
+
 // --- AIFF ---
 
 constexpr int kRate = 22050;
@@ -263,6 +291,7 @@ int main(int argc, char** argv)
     ok &= write(folder + "/IconePanneauReduit.png", table(23, 18, 1, 1, 21, 16, {8, 14}, {9, 12}, 4, grey).png());
     ok &= write(folder + "/16051.png", table(24, 24, 2, 3, 21, 20, {8, 14}, {11, 14, 17}, 6, dark).png());
     ok &= write(folder + "/16052.png", table(24, 24, 2, 3, 21, 20, {8, 14}, {11, 14, 17}, 6, light).png());
+    ok &= write(folder + "/GlissiereCurseur.png", knob().png());
     ok &= write(folder + "/Pop.aiff", aiff(pop()));
     ok &= write(folder + "/Bruit.aiff", aiff(bruit()));
     ok &= write(folder + "/Tink.aiff", aiff(tink()));

@@ -56,4 +56,9 @@ std::filesystem::path Bundle::pathForResource(std::string_view name, std::string
     return std::filesystem::is_regular_file(path, error) ? path : std::filesystem::path();
 }
 
+std::filesystem::path Bundle::pathForImageResource(std::string_view name) const
+{
+    return name.find('.') != std::string_view::npos ? pathForResource(name, "") : pathForResource(name, "png");
+}
+
 } // namespace ns

@@ -25,6 +25,8 @@ public:
     std::filesystem::path resourcePath() const { return path_ / "Resources"; }
     // Resources/NAME.TYPE (NAME when TYPE is empty); empty when there is no such file.
     std::filesystem::path pathForResource(std::string_view name, std::string_view type) const;
+    // A picture: NAME as given when it names its type ("Knob.png"), else NAME.png.
+    std::filesystem::path pathForImageResource(std::string_view name) const;
 
 private:
     std::string identifier_;

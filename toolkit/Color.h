@@ -16,6 +16,10 @@ public:
     {
         return {clamped(red), clamped(green), clamped(blue), clamped(alpha)};
     }
+    static constexpr Color colorWithCalibratedWhite(double white, double alpha)
+    {
+        return colorWithCalibratedRed(white, white, white, alpha);
+    }
     static constexpr Color whiteColor() { return {1, 1, 1}; }
     static constexpr Color blackColor() { return {0, 0, 0}; }
     static constexpr Color clearColor() { return {0, 0, 0, 0}; }

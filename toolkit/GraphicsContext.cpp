@@ -97,6 +97,13 @@ void GraphicsContext::translate(double dx, double dy)
     cairo_translate(cairo_, dx, dy);
 }
 
+void GraphicsContext::flip(double height)
+{
+    cairo_translate(cairo_, 0, height);
+    cairo_scale(cairo_, 1, -1);
+    state_.back().flipped = !state_.back().flipped;
+}
+
 void GraphicsContext::clip(const Rect& rect)
 {
     cairo_rectangle(cairo_, rect.minX(), rect.minY(), rect.size.width, rect.size.height);

@@ -45,6 +45,10 @@ public:
     void useStroke();
     void translate(double dx, double dy);
     void clip(const Rect& rect);
+    // Turns the coordinates of a view `height` high upside down (y from its top), as a
+    // flipped view draws; until the state is restored. Images still stand upright.
+    void flip(double height);
+    bool isFlipped() const { return state_.back().flipped; }
 
     // Makes `context` current until the matching pop, which brings back the one before.
     static void push(GraphicsContext* context);
@@ -64,6 +68,7 @@ private:
         Color fill = Color::blackColor();
         Color stroke = Color::blackColor();
         bool antialias = true;
+        bool flipped = false;
         CompositingOperation operation = CompositingOperation::SourceOver;
     };
     void save();

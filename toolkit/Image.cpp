@@ -74,11 +74,19 @@ void Image::drawAtPoint(Point point, const Rect& from, CompositingOperation oper
     GraphicsContext::saveGraphicsState();
     context->setCompositingOperation(operation);
     cairo_t* cairo = context->cairo();
-    cairo_rectangle(cairo, point.x, point.y, part.size.width, part.size.height);
-    cairo_clip(cairo);
-    // The surface's rows run downward: stand it upright at the point.
-    cairo_translate(cairo, point.x - part.minX(), point.y - part.minY() + size_.height);
-    cairo_scale(cairo, 1, -1);
+    if (context->isFlipped()) {
+        // y runs downward, as the surface's rows do: the point is the picture's lower left
+        // corner, and the picture lies above it.
+        cairo_rectangle(cairo, point.x, point.y - part.size.height, part.size.width, part.size.height);
+        cairo_clip(cairo);
+        cairo_translate(cairo, point.x - part.minX(), point.y - part.size.height - (size_.height - part.maxY()));
+    } else {
+        cairo_rectangle(cairo, point.x, point.y, part.size.width, part.size.height);
+        cairo_clip(cairo);
+        // The surface's rows run downward: stand it upright at the point.
+        cairo_translate(cairo, point.x - part.minX(), point.y - part.minY() + size_.height);
+        cairo_scale(cairo, 1, -1);
+    }
     cairo_set_source_surface(cairo, surface_, 0, 0);
     cairo_paint_with_alpha(cairo, fraction);
     GraphicsContext::restoreGraphicsState();

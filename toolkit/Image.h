@@ -33,7 +33,8 @@ public:
     bool isFocused() const { return context_ != nullptr; }
 
     // Draws the part `from` of the image (the whole image when `from` is empty) with its
-    // bottom-left corner at `point` of the current context, `fraction` its opacity.
+    // bottom-left corner at `point` of the current context, `fraction` its opacity. In a
+    // flipped context too the picture stands upright, above the point.
     void drawAtPoint(Point point, const Rect& from, CompositingOperation operation, double fraction) const;
 
     // A pixel as 0xAARRGGBB, not premultiplied, (x, y) counted from the bottom-left corner;

@@ -1,5 +1,7 @@
 #include "Slider.h"
 
+#include "GraphicsContext.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -79,8 +81,14 @@ void Slider::mouseUp(const Event& event)
 
 void Slider::drawRect(const Rect&)
 {
-    cell_->drawBarInside(cell_->barRectFlipped(false), false);
-    cell_->drawKnob(cell_->knobRectFlipped(false));
+    GraphicsContext* context = GraphicsContext::currentContext();
+    if (context == nullptr)
+        return;
+    GraphicsContext::saveGraphicsState();
+    context->flip(bounds().size.height);
+    cell_->drawBarInside(cell_->barRectFlipped(true), true);
+    cell_->drawKnob(cell_->knobRectFlipped(true));
+    GraphicsContext::restoreGraphicsState();
 }
 
 } // namespace ns

@@ -2,6 +2,7 @@
 
 #include "BoutonLabel.h"
 #include "GlissiereInterieurTableau.h"
+#include "Miroirs.h"
 
 const ControlesCanal kControlesCanaux[NombreCanaux] = {
     {&TableauDialogue::COUzoneGris, &TableauDialogue::COUglisGris, &TableauDialogue::COUinterieurGlisGris, 1,
@@ -20,6 +21,17 @@ const ControlesCanal kControlesCanaux[NombreCanaux] = {
      "Percentage for yellow (from 0% to 100%)."},
     {&TableauDialogue::COUzoneNoir, &TableauDialogue::COUglisNoir, &TableauDialogue::COUinterieurGlisNoir, 4,
      "Percentage for black (from 0% to 100%)."},
+};
+
+const MiroirsCanal kMiroirsCanaux[NombreCanaux] = {
+    {&GzoneGris, &GglisGris, &GinterieurGlisGris, "COUzoneGrisCBP:", "COUglissiereGrisCBP:"},
+    {&GzoneRouge, &GglisRouge, &GinterieurGlisRouge, "COUzoneRougeCBP:", "COUglissiereRougeCBP:"},
+    {&GzoneVert, &GglisVert, &GinterieurGlisVert, "COUzoneVertCBP:", "COUglissiereVertCBP:"},
+    {&GzoneBleu, &GglisBleu, &GinterieurGlisBleu, "COUzoneBleuCBP:", "COUglissiereBleuCBP:"},
+    {&GzoneCyan, &GglisCyan, &GinterieurGlisCyan, "COUzoneCyanCBP:", "COUglissiereCyanCBP:"},
+    {&GzoneMagenta, &GglisMagenta, &GinterieurGlisMagenta, "COUzoneMagentaCBP:", "COUglissiereMagentaCBP:"},
+    {&GzoneJaune, &GglisJaune, &GinterieurGlisJaune, "COUzoneJauneCBP:", "COUglissiereJauneCBP:"},
+    {&GzoneNoir, &GglisNoir, &GinterieurGlisNoir, "COUzoneNoirCBP:", "COUglissiereNoirCBP:"},
 };
 
 const ControlesRangee kControlesRangees[kNombreRangees] = {

@@ -14,6 +14,17 @@ struct ControlesCanal {
 };
 extern const ControlesCanal kControlesCanaux[NombreCanaux];
 
+// The same controls as the mirrors hold them, for code outside the controller (the label
+// buttons, the keyboard), and the selectors of each channel's field commit and slider move.
+struct MiroirsCanal {
+    ns::TextField** zone;
+    ns::Slider** glissiere;
+    ns::View** piste;
+    const char* validation;
+    const char* glissement;
+};
+extern const MiroirsCanal kMiroirsCanaux[NombreCanaux];
+
 struct ControlesRangee {
     BoutonLabel* TableauDialogue::*label;
     ns::TextField* TableauDialogue::*lettre;

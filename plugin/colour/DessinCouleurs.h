@@ -1,4 +1,6 @@
-// The swatch: a small table pictogram in the current colours of rows, columns and frame.
+// The swatch: a 30 × 21 table pictogram, two row rules and two column rules in the rows' and
+// the columns' colours, in a frame of the frame's colour while the frame is on (an inner line
+// too for a double frame, the rules then stopping 2 points shorter), whatever page is shown.
 #pragma once
 
 #include "View.h"
@@ -6,4 +8,6 @@
 class DessinCouleurs : public ns::View {
 public:
     using ns::View::View;
+
+    void drawRect(const ns::Rect& dirty) override;
 };

@@ -1,9 +1,11 @@
-// The colour editor laid out for one colour type of the page's element: the panel's height,
-// the type's fields and sliders loaded and shown, the other types' hidden, the rows' labels,
-// letters and "%" placed, the cover over the rows shown, the focus in the type's first field.
+// The colour type pop-up, and the colour editor laid out for one colour type of the page's
+// element: the panel's height, the type's fields and sliders loaded and shown, the other
+// types' hidden, the rows' labels, letters and "%" placed, the cover over the rows shown, the
+// focus in the type's first field.
 #include "BoutonLabel.h"
 #include "BoutonToutesGlissieres.h"
 #include "ControlesEditeur.h"
+#include "EcritLitPrefs.h"
 #include "Flottants.h"
 #include "GlissiereInterieurTableau.h"
 #include "Reglages.h"
@@ -11,6 +13,32 @@
 #include "TableauPlugIn.h"
 #include "TableauSuites.h"
 #include "Visibilite.h"
+
+void TableauDialogue::COUpopUpTypeCouleurCBP(ns::Object*)
+{
+    if (IndexPopup < 1 || IndexPopup > 4 || COUpopUpTypeCouleur == nullptr)
+        return;
+    const auto element = static_cast<Element>(IndexPopup - 1);
+    // The values stay as they are: switching back shows them again. The path style takes the
+    // new type at the element's next change or its next construction.
+    switch (COUpopUpTypeCouleur->indexOfSelectedItem()) {
+    case TypeCMJN:
+        JeuxCouleurs[element].TypeCouleur = TypeCMJN;
+        COUactiverZonesCMJN();
+        break;
+    case TypeRVB:
+        JeuxCouleurs[element].TypeCouleur = TypeRVB;
+        COUactiverZonesRVB();
+        break;
+    case TypeGris:
+        JeuxCouleurs[element].TypeCouleur = TypeGris;
+        COUactiverZonesGris();
+        break;
+    default:
+        return;
+    }
+    EcritTypeCouleur(element);
+}
 
 void TableauDialogue::COUactiverZonesGris()
 {

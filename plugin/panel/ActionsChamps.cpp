@@ -15,15 +15,6 @@
 
 namespace {
 
-// A field as its mirror holds it when the action comes: the mirrors are filled after the
-// tables are made.
-template <auto& Miroir>
-ns::TextField* Zone()
-{
-    return Miroir;
-}
-using LitZone = ns::TextField* (*)();
-
 // A decimal field's commit: its number into its setting, then its formatter.
 struct ValidationDecimale {
     const char* selecteur;

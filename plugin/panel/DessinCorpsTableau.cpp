@@ -1,8 +1,6 @@
 #include "DessinCorpsTableau.h"
 
-#include "CMJNenRVB.h"
-#include "Flottants.h"
-#include "JeuxDeCouleurs.h"
+#include "CouleurEcran.h"
 #include "MiseAJourZones.h"
 #include "Miroirs.h"
 #include "Reglages.h"
@@ -13,7 +11,6 @@
 #include "Cursor.h"
 #include "GraphicsContext.h"
 
-#include <optional>
 
 ns::TrackingArea* trarT = nullptr;
 ns::TrackingArea* trarTprefs = nullptr;
@@ -45,25 +42,6 @@ ns::BezierPath Chemin(const Trait (&traits)[N])
     return chemin;
 }
 
-// The text colour set as the screen shows it; none for a type that is none of the three.
-std::optional<ns::Color> CouleurDuTexte()
-{
-    const JeuCouleurs& jeu = JeuxCouleurs[ElementTexte];
-    switch (jeu.TypeCouleur) {
-    case TypeCMJN: {
-        const RVB16 rvb = CMJNenRVB(EnFlottant(jeu.Cyan * 0.01), EnFlottant(jeu.Magenta * 0.01),
-                                    EnFlottant(jeu.Jaune * 0.01), EnFlottant(jeu.Noir * 0.01));
-        return ns::Color::colorWithCalibratedRed(rvb.rouge / 65535.0, rvb.vert / 65535.0, rvb.bleu / 65535.0, 1);
-    }
-    case TypeRVB:
-        return ns::Color::colorWithCalibratedRed(jeu.Rouge / 255, jeu.Vert / 255, jeu.Bleu / 255, 1);
-    case TypeGris:
-        return ns::Color::colorWithCalibratedRed(1 - jeu.Gris * 0.01, 1 - jeu.Gris * 0.01, 1 - jeu.Gris * 0.01, 1);
-    default:
-        return std::nullopt;
-    }
-}
-
 void RemplitEtTrace(const ns::BezierPath& chemin)
 {
     chemin.fill();
@@ -93,7 +71,7 @@ void DessinCorps::drawRect(const ns::Rect&)
     if (ns::GraphicsContext* contexte = ns::GraphicsContext::currentContext())
         contexte->setShouldAntialias(false);
     // With a type the set does not have, the large T takes whatever colour is current.
-    if (const std::optional<ns::Color> couleur = CouleurDuTexte())
+    if (const std::optional<ns::Color> couleur = CouleurEcranDuJeu(JeuxCouleurs[ElementTexte]))
         couleur->set();
     RemplitEtTrace(Chemin(kGrandT));
     ns::Color::colorWithCalibratedRed(RougeTexteTheme, VertTexteTheme, BleuTexteTheme, 1).set();

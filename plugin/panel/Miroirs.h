@@ -139,3 +139,12 @@ extern ns::Window* GdialogueABO;
 
 // Forgets every control, when the controller that owned them goes.
 void EffaceMiroirs();
+
+// A field's mirror as it holds the field when asked: tables of fields are made before the
+// mirrors are filled.
+template <auto& Miroir>
+ns::TextField* Zone()
+{
+    return Miroir;
+}
+using LitZone = ns::TextField* (*)();

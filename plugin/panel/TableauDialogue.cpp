@@ -1,6 +1,7 @@
 #include "TableauDialogue.h"
 
 #include "ActionsChamps.h"
+#include "ActionsCouleurs.h"
 #include "ActiverZones.h"
 #include "Curseurs.h"
 #include "ElementLie.h"
@@ -22,6 +23,7 @@ const ns::ActionTable<TableauDialogue> kActions = {
     {"BidonAcquisitionTableau:", &TableauDialogue::BidonAcquisitionTableauAction},
     {"BidonActiveOutilTableauCBP:", &TableauDialogue::BidonActiveOutilTableauCBP},
     {"PANpopupPosLigColCadTexCBP:", &TableauDialogue::PANpopupPosLigColCadTexCBP},
+    {"COUpopUpTypeCouleurCBP:", &TableauDialogue::COUpopUpTypeCouleurCBP},
     {"PANavecSansCadreCBP:", &TableauDialogue::PANavecSansCadreCBP},
     {"PANavecSansTitreCBP:", &TableauDialogue::PANavecSansTitreCBP},
     {"PANavecSansTexteCBP:", &TableauDialogue::PANavecSansTexteCBP},
@@ -46,7 +48,7 @@ bool TableauDialogue::performAction(std::string_view selector, ns::Object* sende
     // The panel outlives a plug-in that was unloaded or shut down; its controls then do nothing.
     if (IgnoreSansSuites(std::string(selector).c_str()))
         return true;
-    if (kActions.perform(*this, selector, sender))
+    if (kActions.perform(*this, selector, sender) || ActionDeCouleur(selector))
         return true;
     // The length step buttons take their larger steps with Shift.
     const bool majuscule = (ns::Application::sharedApplication().modifierFlags() & ns::ShiftKeyMask) != 0;
@@ -55,7 +57,7 @@ bool TableauDialogue::performAction(std::string_view selector, ns::Object* sende
 
 bool TableauDialogue::respondsToAction(std::string_view selector) const
 {
-    return kActions.contains(selector) || EstActionDeChamp(selector);
+    return kActions.contains(selector) || EstActionDeCouleur(selector) || EstActionDeChamp(selector);
 }
 
 ns::Connection TableauDialogue::canConnectOutlet(std::string_view name, ns::Object& object) const

@@ -47,6 +47,9 @@ public:
     // The page pop-up: the page's controls shown, the colour editor laid out for the page's
     // element, the panel resized, the focus in the page's first field.
     void PANpopupPosLigColCadTexCBP(ns::Object* sender);
+    // The colour type pop-up: the page element's type set, stored, and the editor laid out
+    // for it. The channels' own actions are a family (ActionsCouleurs.h).
+    void COUpopUpTypeCouleurCBP(ns::Object* sender);
     // The colour editor laid out for a colour type, loaded with the page element's colours.
     void COUactiverZonesGris();
     void COUactiverZonesRVB();
@@ -68,8 +71,8 @@ public:
     void PANvaroCBP(ns::Object* sender);
     void PANurlCBP(ns::Object* sender);
 
-    // Actions by selector: the methods above, and the numeric fields' commits and step
-    // buttons (ActionsChamps.h).
+    // Actions by selector: the methods above, the colour channels' fields and sliders
+    // (ActionsCouleurs.h), and the numeric fields' commits and step buttons (ActionsChamps.h).
     bool performAction(std::string_view selector, ns::Object* sender) override;
     bool respondsToAction(std::string_view selector) const override;
     ns::Connection canConnectOutlet(std::string_view name, ns::Object& object) const override;

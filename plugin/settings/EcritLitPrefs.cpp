@@ -105,6 +105,17 @@ std::string CleType(Element element)
 
 } // namespace
 
+void EcritTypeCouleur(Element element)
+{
+    sAIPreference->PutIntegerPreference(kPrefixePrefs, CleType(element).c_str(), JeuxCouleurs[element].TypeCouleur);
+}
+
+void EcritCanal(Element element, int canal)
+{
+    sAIPreference->PutRealPreference(kPrefixePrefs, CleCouleur(kCanaux[canal].nom, element).c_str(),
+                                     JeuxCouleurs[element].*kCanaux[canal].champ);
+}
+
 void CopieNomPolice(char (&destination)[kLongueurNomPolice], const char* source)
 {
     size_t longueur = strnlen(source, sizeof destination);

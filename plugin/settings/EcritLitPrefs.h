@@ -3,6 +3,7 @@
 // their value changes (the preferences dialog, the colour editor) with the same names.
 #pragma once
 
+#include "JeuxDeCouleurs.h"
 #include "Reglages.h"
 
 // The prefix of every key of ours.
@@ -13,6 +14,12 @@ constexpr const char* kPrefixePrefs = "VaroTableau";
 void LitPrefs();
 // Sets every factory value into its variable and writes it.
 void EcritPrefs();
+
+// Writes an element's colour type ("TypeCouleursLignes" ...) or one of its channels
+// ("GrisLignes" ... "NoirTexte", `canal` a row of kCanaux) as it is now. The host's answer
+// is not examined.
+void EcritTypeCouleur(Element element);
+void EcritCanal(Element element, int canal);
 
 // Copies a font name into one of the 256-byte name buffers, cut before a character that
 // would not fit whole.

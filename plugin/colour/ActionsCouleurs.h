@@ -1,0 +1,20 @@
+// The colour editor's channel actions and what every change of a channel does, whoever makes
+// it: the field's commit ("COUzoneGrisCBP:" ... "COUzoneNoirCBP:"), the slider's move
+// ("COUglissiereGrisCBP:" ... "COUglissiereNoirCBP:") and the keyboard's arrows. The element
+// changed is the page's: rows, columns, frame or text on pages 1 to 4.
+#pragma once
+
+#include <string_view>
+
+// The page element's channel (a row of kCanaux) := valeur; its path style refreshed (rows,
+// columns, frame: the text has none); the value stored under its own key. Nothing outside
+// pages 1 to 4.
+void ChangeCanal(int canal, double valeur);
+// Redisplays the tracks whose colours depend on the channel: the other channels of its type.
+void RedessinePistesLiees(int canal);
+// Redisplays the swatch and the type-size view.
+void RedessineApercus();
+
+// Whether `selecteur` is a channel's action; performs it, false when it is none.
+bool EstActionDeCouleur(std::string_view selecteur);
+bool ActionDeCouleur(std::string_view selecteur);
