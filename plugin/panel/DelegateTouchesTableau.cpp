@@ -232,6 +232,8 @@ void Avance(ns::TextField& zone, const ChampPasAPas& champ, int sens, bool majus
         x = champ.minimum;
     if (sens > 0 && x > champ.maximum)
         x = champ.maximum;
+    // A step that lands on zero from below shows 0, not -0.
+    x += 0.0;
     char texte[64];
     std::snprintf(texte, sizeof texte, "%g%s", x, champ.unite);
     zone.setStringValue(AvecSeparateur(texte));
