@@ -5,7 +5,10 @@
 # exit status, when not 0), NAME.files (when present: the files the run leaves in its folder
 # besides the script, one a line, sorted) and NAME.saved/ (when present: each file in it is
 # one the run must leave, with exactly that content, an SVG it saved say). NAME.args holds
-# more options for varo-host, NAME.prefs a preference store to start from.
+# more options for varo-host, NAME.prefs a preference store to start from. NAME.relaunch, when
+# present, is a second session's script, run after the first on the store it left, in the same
+# folder: what it prints follows what the first printed, and its exit status counts when the
+# first's was 0.
 set -uo pipefail
 host=$1
 script=$2
@@ -26,6 +29,13 @@ plugins=$(cd "$(dirname "$host")/../plugins" && pwd)
 (cd "$work/run" && "$host" --plugins "$plugins" --prefs ../preferences.json "${args[@]}" "$name.varo") \
   >"$work/out" 2>"$work/err"
 status=$?
+if [ -f "$name.relaunch" ]; then
+  cp "$name.relaunch" "$work/run/"
+  (cd "$work/run" && "$host" --plugins "$plugins" --prefs ../preferences.json "${args[@]}" "$name.relaunch") \
+    >>"$work/out" 2>>"$work/err"
+  second=$?
+  [ "$status" = 0 ] && status=$second
+fi
 
 failed=0
 expected_status=0
@@ -45,7 +55,7 @@ if ! diff -u "$expected_err" "$work/err" >&2; then
   failed=1
 fi
 if [ -f "$name.files" ]; then
-  if ! diff -u "$name.files" <(cd "$work/run" && find . -mindepth 1 ! -name "$name.varo" -printf '%P\n' | LC_ALL=C sort) >&2; then
+  if ! diff -u "$name.files" <(cd "$work/run" && find . -mindepth 1 ! -name "$name.varo" ! -name "$name.relaunch" -printf '%P\n' | LC_ALL=C sort) >&2; then
     echo "the files left by the run differ" >&2
     failed=1
   fi
