@@ -7,10 +7,12 @@
 #include "Miroirs.h"
 #include "Reglages.h"
 #include "SimuleAppuiTouche.h"
+#include "TableauSuites.h"
 
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <string>
 #include <vector>
 
 namespace {
@@ -272,7 +274,10 @@ bool DelegateTouchesTableau::controlTextViewDoCommandBySelector(ns::Control& con
                                    {"moveDownAndModifySelection:", -1, true}};
     for (const Fleche& f : kFleches)
         if (commande == f.commande) {
-            PasAPas(controle, f.sens, f.majuscule);
+            // A step writes the store and rebuilds: without the host's suites, it is taken
+            // and does nothing.
+            if (!IgnoreSansSuites(std::string(commande).c_str()))
+                PasAPas(controle, f.sens, f.majuscule);
             return true;
         }
     return false;
