@@ -22,38 +22,36 @@ bool PageDElement()
 }
 
 // The field commit: the field's number in single precision (no number, or one single
-// precision cannot hold, reads 0), the slider at it (at its end stop when outside its range).
+// precision cannot hold, reads 0).
 void ValideZone(int canal)
 {
-    const MiroirsCanal& m = kMiroirsCanaux[canal];
-    const double valeur = *m.zone != nullptr ? ValeurFlottante((*m.zone)->stringValue()) : 0;
-    ChangeCanal(canal, valeur);
-    if (*m.glissiere != nullptr)
-        (*m.glissiere)->setDoubleValue(valeur);
+    ns::TextField* zone = *kMiroirsCanaux[canal].zone;
+    ChangeCanal(canal, zone != nullptr ? ValeurFlottante(zone->stringValue()) : 0);
 }
 
-// The slider move: its whole value, written into the field and the slider.
+// The slider move: its whole value.
 void DeplaceGlissiere(int canal)
 {
-    const MiroirsCanal& m = kMiroirsCanaux[canal];
-    if (*m.glissiere == nullptr)
-        return;
-    const double valeur = std::trunc((*m.glissiere)->doubleValue());
-    ChangeCanal(canal, valeur);
-    if (*m.zone != nullptr)
-        (*m.zone)->setIntValue(static_cast<int>(valeur));
-    (*m.glissiere)->setDoubleValue(valeur);
-    RedessinePistesLiees(canal);
+    if (ns::Slider* glissiere = *kMiroirsCanaux[canal].glissiere) {
+        ChangeCanal(canal, std::trunc(glissiere->doubleValue()), true);
+        RedessinePistesLiees(canal);
+    }
 }
 
 } // namespace
 
-void ChangeCanal(int canal, double valeur)
+void ChangeCanal(int canal, double valeur, bool champEntier)
 {
     if (!PageDElement())
         return;
     const auto element = static_cast<Element>(IndexPopup - 1);
     JeuxCouleurs[element].*kCanaux[canal].champ = valeur;
+    const MiroirsCanal& m = kMiroirsCanaux[canal];
+    // A slider's value lies within its range: a whole int holds it.
+    if (champEntier && *m.zone != nullptr)
+        (*m.zone)->setIntValue(static_cast<int>(valeur));
+    if (*m.glissiere != nullptr)
+        (*m.glissiere)->setDoubleValue(valeur);
     if (element != ElementTexte)
         kMisesAJourDuStyle[element]();
     EcritCanal(element, canal);

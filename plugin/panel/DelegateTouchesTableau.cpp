@@ -115,14 +115,21 @@ void ChangeDeChamp(const ns::Control& controle, bool enAvant)
     for (int i = 0; i < n; ++i) {
         if (cycle.champs[i] != &controle)
             continue;
-        int suivant = i + (enAvant ? 1 : -1);
-        if (suivant < 0 || suivant >= n) {
-            if (!cycle.boucle)
+        // A field that takes no focus (disabled: an inner thickness under a gutter below 0)
+        // is passed over, in the same direction.
+        int suivant = i;
+        for (int pas = 1; pas < n; ++pas) {
+            suivant += enAvant ? 1 : -1;
+            if (suivant < 0 || suivant >= n) {
+                if (!cycle.boucle)
+                    return;
+                suivant = (suivant + n) % n;
+            }
+            if (cycle.champs[suivant] != nullptr && cycle.champs[suivant]->acceptsFirstResponder()) {
+                cycle.champs[suivant]->selectText(nullptr);
                 return;
-            suivant = (suivant + n) % n;
+            }
         }
-        if (cycle.champs[suivant] != nullptr)
-            cycle.champs[suivant]->selectText(nullptr);
         return;
     }
 }
@@ -173,10 +180,13 @@ void EcritPoints(double valeur)
     Reglage = valeur;
 }
 
-// The swatch draws the frame double or single.
+// The swatch draws the frame double or single; as with the gutter's commit, the inner
+// thickness can be edited while there is an inner frame.
 void EcritGouttiereCadre(double valeur)
 {
     GouttiereCadre = valeur;
+    if (GzoneEpaisseurCadreDeux != nullptr)
+        GzoneEpaisseurCadreDeux->setEnabled(GouttiereCadre > 0);
     if (GdessinCouleursNSView != nullptr)
         GdessinCouleursNSView->display();
 }
@@ -189,8 +199,6 @@ void EcritCanal(double valeur)
     if (IndexPopup < 1 || IndexPopup > 4)
         return;
     ChangeCanal(Canal, valeur);
-    if (ns::Slider* glissiere = *kMiroirsCanaux[Canal].glissiere)
-        glissiere->setDoubleValue(valeur);
     RedessinePistesLiees(Canal);
     RedessineApercus();
 }

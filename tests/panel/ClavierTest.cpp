@@ -49,6 +49,8 @@ TEST_F(Clavier, TabGoesRoundThePagesCycle)
         {2, TypeGris, true, true, 0, {"PANzoneNbrColonnes", "PANzoneEpaisseurColonnes", "PANzoneGouttiereColonne", "COUzoneGris"}, true, {}},
         {3, TypeCMJN, true, true, 0, {"PANzoneEpaisseurCadre", "PANzoneGouttiereCadre", "COUzoneCyan", "COUzoneMagenta", "COUzoneJaune", "COUzoneNoir"}, true, {}},
         {3, TypeGris, true, true, 3.2, {"PANzoneEpaisseurCadre", "PANzoneEpaisseurCadreDeux", "PANzoneGouttiereCadre", "COUzoneGris"}, true, {}},
+        // A gutter below 0 keeps the inner thickness disabled: Tab passes over it.
+        {3, TypeGris, true, true, -2, {"PANzoneEpaisseurCadre", "PANzoneGouttiereCadre", "COUzoneGris"}, true, {}},
         {4, TypeCMJN, false, true, 0, {"PANnomTexte", "PANzoneCorps", "COUzoneCyan", "COUzoneMagenta", "COUzoneJaune", "COUzoneNoir"}, true, {}},
         {4, TypeRVB, true, false, 0, {"PANnomTitre", "PANzoneCorps", "COUzoneRouge", "COUzoneVert", "COUzoneBleu"}, true, {}},
         {4, TypeCMJN, false, false, 0, {"COUzoneCyan", "COUzoneMagenta", "COUzoneJaune", "COUzoneNoir"}, true, {"PANzoneCorps"}},

@@ -89,6 +89,7 @@ TEST_F(EditeurCouleurs, EachWayOfChangingAChannelStoresItWhereverItBelongs)
     for (const auto& c : cas) {
         SCOPED_TRACE(std::string(c.controle) + " " + c.texte);
         page(c.page, c.type);
+        JeuxCouleurs[c.page - 1].*kCanaux[c.canal].champ = 42;
         host_.deliverPendingEvents();
         const AIPathStyle styles[] = {StyleLignes, StyleColonnes, StyleCadre};
         if (c.facon == Glisse) {
@@ -115,6 +116,32 @@ TEST_F(EditeurCouleurs, EachWayOfChangingAChannelStoresItWhereverItBelongs)
     }
     EXPECT_EQ(StyleLignes.stroke.color.kind, kThreeColor);
     EXPECT_FLOAT_EQ(StyleLignes.stroke.color.c.rgb.blue, 1);
+}
+
+TEST_F(EditeurCouleurs, ALetterClickedWithTheToolFocusesItsRowsField)
+{
+    const struct {
+        int page;
+        int32_t type;
+        bool outil;
+        const char* label;
+        const char* focus; // without the tool, the button itself takes the click, no field
+    } cas[] = {
+        {1, TypeCMJN, true, "COUlabelN", "COUzoneNoir"},
+        {1, TypeCMJN, true, "COUlabelVM", "COUzoneMagenta"},
+        {2, TypeRVB, true, "COUlabelBJ", "COUzoneBleu"},
+        {4, TypeRVB, true, "COUlabelVM", "COUzoneVert"},
+        {3, TypeGris, true, "COUlabelGRC", "COUzoneGris"},
+        {1, TypeCMJN, false, "COUlabelN", "COUlabelN"},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(std::string(c.label) + " page " + std::to_string(c.page));
+        page(c.page, c.type);
+        OutilSelectionne = c.outil;
+        clique(c.label);
+        EXPECT_EQ(focus(), c.focus);
+        OutilSelectionne = true;
+    }
 }
 
 TEST_F(EditeurCouleurs, SwitchingTheTypeKeepsEveryValueAndStoresTheType)
