@@ -208,6 +208,39 @@ TEST_F(EditeurCouleurs, TheTracksPaintTheColoursAlongTheirSlider)
     }
 }
 
+// The knob's pointer tip (two columns, 10 points from the bottom) stands over the track's
+// first step at the slider's minimum and over its last at the maximum; the thin frame of the
+// bar goes round the track.
+TEST_F(EditeurCouleurs, TheSliderFramesTheTrackAndItsKnobPointsAtTheValue)
+{
+    page(1, TypeGris);
+    auto& glissiere = *controle<ns::Slider>("COUglisGris");
+    constexpr uint32_t kContour = 0xFF404040, kCadre = 0xFF666666;
+    for (const auto& [valeur, pointe] : {std::pair{0.0, 10}, {100.0, 174}, {50.0, 92}}) {
+        SCOPED_TRACE(valeur);
+        glissiere.setDoubleValue(valeur);
+        EXPECT_EQ(Pixel(glissiere, pointe, 10), kContour);
+        EXPECT_EQ(Pixel(glissiere, pointe + 1, 10), kContour);
+        EXPECT_EQ(Pixel(glissiere, pointe - 1, 10), 0u);
+        EXPECT_EQ(Pixel(glissiere, pointe + 2, 10), 0u);
+    }
+    // The frame's long sides above and below the track (a piste pixel row 2 to 5 in the panel
+    // is 15 to 18 in the slider), from x 11 to 175.
+    glissiere.setDoubleValue(0);
+    const auto cadre = [&](int x, int y0, int y1) {
+        bool trouve = false;
+        for (int y = y0; y <= y1; ++y)
+            trouve = trouve || Pixel(glissiere, x, y) == kCadre;
+        return trouve;
+    };
+    for (const int x : {40, 120, 170}) {
+        EXPECT_TRUE(cadre(x, 18, 19)) << x << ": the upper side";
+        EXPECT_TRUE(cadre(x, 13, 14)) << x << ": the lower side";
+        EXPECT_FALSE(cadre(x, 0, 12)) << x;
+    }
+    EXPECT_FALSE(cadre(5, 0, 20)) << "nothing left of the track";
+}
+
 TEST_F(EditeurCouleurs, TheSwatchDrawsRowsColumnsAndFrameInTheirColours)
 {
     JeuxCouleurs[ElementLignes] = {TypeGris, 100, 0, 0, 0, 0, 0, 0, 0};

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 constexpr uint32_t kWhite = 0xFFFFFFFF, kBlack = 0xFF000000, kClear = 0;
@@ -56,6 +59,38 @@ TEST(Drawing, FocusNestsAndStateIsSavedAndRestored)
     EXPECT_EQ(outer->pixelAt(2, 2), kBlack) << "the inner image composited at (2, 2)";
     EXPECT_EQ(outer->pixelAt(3, 3), kBlack);
     EXPECT_EQ(outer->pixelAt(1, 3), kWhite);
+}
+
+// A flipped context (a slider's) counts y from the top; a picture drawn there, whole or in
+// part, still stands upright above its point.
+TEST(Drawing, PicturesStandUprightInAFlippedContext)
+{
+    auto picture = ns::Image::initWithSize({1, 3}); // red at the top, white, black at the bottom
+    picture->lockFocus();
+    for (const auto& [y, colour] : {std::pair{0, ns::Color::blackColor()}, {1, ns::Color::whiteColor()}, {2, ns::Color(1, 0, 0)}}) {
+        colour.setFill();
+        ns::RectFill(ns::MakeRect(0, y, 1, 1));
+    }
+    picture->unlockFocus();
+    const struct {
+        ns::Rect from;
+        std::vector<uint32_t> column; // the canvas's column 1 from its bottom row
+    } cases[] = {
+        {{}, {kClear, kBlack, kWhite, 0xFFFF0000, kClear}},
+        {ns::MakeRect(0, 1, 1, 2), {kClear, kWhite, 0xFFFF0000, kClear, kClear}},
+        {ns::MakeRect(0, 0, 1, 2), {kClear, kBlack, kWhite, kClear, kClear}},
+    };
+    for (const auto& c : cases) {
+        auto canvas = ns::Image::initWithSize({2, 5});
+        canvas->lockFocus();
+        ns::GraphicsContext::currentContext()->flip(5);
+        EXPECT_TRUE(ns::GraphicsContext::currentContext()->isFlipped());
+        picture->drawAtPoint({1, 4}, c.from, ns::CompositingOperation::SourceOver, 1); // bottom at row 1
+        canvas->unlockFocus();
+        for (size_t y = 0; y < c.column.size(); ++y)
+            EXPECT_EQ(canvas->pixelAt(1, static_cast<int>(y)), c.column[y]) << "row " << y << " of part " << c.from.minY();
+        EXPECT_EQ(canvas->pixelAt(0, 2), kClear);
+    }
 }
 
 TEST(Drawing, PathsFillAndStrokeWithTheContextColours)
