@@ -47,7 +47,7 @@ std::filesystem::path Bundle::pathForResource(std::string_view name, std::string
 {
     std::string file(name);
     if (!type.empty())
-        file += "." + std::string(type);
+        file.append(".").append(type);
     // A resource name is a file name: nothing that climbs out of the folder.
     if (file.empty() || file.find('/') != std::string::npos || file == "." || file == "..")
         return {};
