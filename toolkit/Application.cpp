@@ -16,6 +16,10 @@ Application& Application::sharedApplication()
 
 int Application::runModalForWindow(Window& window)
 {
+    // A window runs modally once at a time: a second request while it runs is refused.
+    for (const ModalRun& run : modal_)
+        if (run.window == &window)
+            return ModalResponseAbort;
     modal_.push_back(ModalRun{&window});
     window.makeKeyAndOrderFront(this);
     int code = ModalResponseAbort;

@@ -21,7 +21,8 @@ public:
 
     // Runs the event loop, through the pump, until stopModal; returns the code stopModal gave
     // (ModalResponseStop), or ModalResponseAbort when the pump has no more events. The window
-    // is made key while it runs.
+    // is made key while it runs. A window already running modally is not run again: the
+    // request answers ModalResponseAbort at once.
     int runModalForWindow(Window& window);
     void stopModal() { stopModalWithCode(ModalResponseStop); }
     void stopModalWithCode(int code);

@@ -25,6 +25,9 @@ public:
     // none.
     const std::string& keyEquivalent() const { return keyEquivalent_; }
     void setKeyEquivalent(std::string characters) { keyEquivalent_ = std::move(characters); }
+    // The modifier keys held with it (CommandKeyMask for Command-D); none by default.
+    uint32_t keyEquivalentModifierMask() const { return keyEquivalentModifiers_; }
+    void setKeyEquivalentModifierMask(uint32_t mask) { keyEquivalentModifiers_ = mask; }
 
     // A click: a switch or toggle changes its state, then the action is sent. A disabled
     // button does nothing: false.
@@ -42,6 +45,7 @@ private:
     int state_ = OffState;
     bool bordered_ = true;
     std::string keyEquivalent_;
+    uint32_t keyEquivalentModifiers_ = 0;
 };
 
 } // namespace ns

@@ -54,7 +54,8 @@ std::string type(Window& window, std::string_view identifier, const std::string&
     field->selectText(nullptr);
     if (!field->isEditing())
         return "\"" + std::string(identifier) + "\" refused the focus";
-    field->setStringValue(text);
+    // As typed: it replaces the selected text.
+    field->insertText(text);
     return {};
 }
 

@@ -126,9 +126,36 @@ const std::map<std::string, Setter, std::less<>>& setters()
         {"bezeled", [](Object& o, const Json& v, const Made& m, const std::string& k) { as<TextField>(o, k, m)->setBezeled(flag(v, m, k)); }},
         {"drawsBackground",
          [](Object& o, const Json& v, const Made& m, const std::string& k) { as<TextField>(o, k, m)->setDrawsBackground(flag(v, m, k)); }},
+        {"sendsActionOnEndEditing",
+         [](Object& o, const Json& v, const Made& m, const std::string& k) {
+             as<TextField>(o, k, m)->setSendsActionOnEndEditing(flag(v, m, k));
+         }},
         {"continuous", [](Object& o, const Json& v, const Made& m, const std::string& k) { as<Slider>(o, k, m)->setContinuous(flag(v, m, k)); }},
         {"keyEquivalent",
          [](Object& o, const Json& v, const Made& m, const std::string& k) { as<Button>(o, k, m)->setKeyEquivalent(text(v, m, k)); }},
+        {"keyEquivalentModifiers",
+         [](Object& o, const Json& v, const Made& m, const std::string& k) {
+             if (!v.is_array())
+                 throw LoadError{"object " + m.name + ": \"" + k + "\" must be a list of strings"};
+             uint32_t mask = 0;
+             for (const Json& item : v) {
+                 const std::string name = text(item, m, k);
+                 const struct {
+                     const char* name;
+                     uint32_t mask;
+                 } kKeys[] = {{"command", CommandKeyMask}, {"shift", ShiftKeyMask}, {"option", AlternateKeyMask},
+                              {"control", ControlKeyMask}};
+                 uint32_t bit = 0;
+                 for (const auto& key : kKeys)
+                     if (name == key.name)
+                         bit = key.mask;
+                 if (bit == 0)
+                     throw LoadError{"object " + m.name + ": \"" + k + "\" names no modifier key \"" + name +
+                                     "\" (command, shift, option, control)"};
+                 mask |= bit;
+             }
+             as<Button>(o, k, m)->setKeyEquivalentModifierMask(mask);
+         }},
         {"fontSize",
          [](Object& o, const Json& v, const Made& m, const std::string& k) {
              const double size = number(v, m, k);
@@ -317,7 +344,7 @@ private:
                 w->setTitle(text(value, made, key));
             else if (key == "id")
                 w->setIdentifier(text(value, made, key));
-            else if (key != "class" && key != "frame" && key != "ref" && key != "contentView")
+            else if (key != "class" && key != "frame" && key != "ref" && key != "contentView" && key != "delegate")
                 throw LoadError{"object " + name + ": unknown key \"" + key + "\" for a window"};
         }
         remember(made);
@@ -346,6 +373,7 @@ private:
         };
         std::vector<Pending> actions;
         std::vector<std::pair<TextField*, Object*>> delegates;
+        std::vector<std::pair<Window*, WindowDelegate*>> windowDelegates;
         for (const Made& m : made_) {
             const Json& d = *m.description;
             if (d.contains("id")) {
@@ -369,9 +397,17 @@ private:
             } else if (d.contains("target")) {
                 throw LoadError{"object " + m.name + ": a \"target\" without an \"action\""};
             }
-            if (d.contains("delegate"))
-                delegates.emplace_back(as<TextField>(*m.object, "delegate", m),
-                                       find(text(d["delegate"], m, "delegate"), m, "delegate"));
+            if (d.contains("delegate")) {
+                Object* delegate = find(text(d["delegate"], m, "delegate"), m, "delegate");
+                if (auto* window = dynamic_cast<Window*>(m.object)) {
+                    auto* windowDelegate = dynamic_cast<WindowDelegate*>(delegate);
+                    if (windowDelegate == nullptr)
+                        throw LoadError{"object " + m.name + ": its delegate is no window delegate"};
+                    windowDelegates.emplace_back(window, windowDelegate);
+                } else {
+                    delegates.emplace_back(as<TextField>(*m.object, "delegate", m), delegate);
+                }
+            }
         }
         for (const Made& m : made_)
             if (m.description->contains("id")) {
@@ -384,6 +420,8 @@ private:
         }
         for (const auto& [field, delegate] : delegates)
             field->setDelegate(delegate);
+        for (const auto& [window, delegate] : windowDelegates)
+            window->setDelegate(delegate);
     }
 
     Object& owner_;

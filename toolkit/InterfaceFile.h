@@ -12,10 +12,13 @@
 // use, for objects that are no outlet), "frame" [x, y, width, height] (y upward, in the
 // superview), "subviews" [OBJECT...], "contentView" / "documentView" OBJECT, the initial
 // values "title", "text", "items", "min", "max", "value", "state", "tooltip", "tag",
-// "hidden", "enabled", "editable", "bezeled", "drawsBackground", "alignment" (left, center,
-// right), "buttonType" (push, switch, toggle), "keyEquivalent", "continuous", "fontSize",
+// "hidden", "enabled", "editable", "bezeled", "drawsBackground", "sendsActionOnEndEditing",
+// "alignment" (left, center,
+// right), "buttonType" (push, switch, toggle), "keyEquivalent" with its
+// "keyEquivalentModifiers" (["command"], ["shift"], ["option"], ["control"]), "continuous", "fontSize",
 // "cell" (a slider's cell, by class name), and the connections "action" ("name:"),
-// "target" and "delegate" ("owner" or a ref or id; the target is the owner when not given).
+// "target" and "delegate" ("owner" or a ref or id; the target is the owner when not given;
+// a window's delegate is a WindowDelegate, a text field's any object).
 //
 // Loading makes every object and connects outlets to the owner and actions by name; waking
 // then sends awakeFromNib to every object made and last to the owner. Anything it cannot do (an

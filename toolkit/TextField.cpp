@@ -80,8 +80,18 @@ bool TextField::becomeFirstResponder()
     if (!acceptsFirstResponder())
         return false;
     allSelected_ = true;
+    edited_ = false;
     if (Window* w = window())
         w->fieldEditor().setString(stringValue());
+    return true;
+}
+
+bool TextField::resignFirstResponder()
+{
+    if (edited_ && sendsOnEnd_) {
+        edited_ = false;
+        sendAction();
+    }
     return true;
 }
 
@@ -128,6 +138,7 @@ void TextField::doCommandBySelector(std::string_view command)
         // Editing ends with the text as typed, and the action goes once; the field stays
         // focused with its text selected, as the platform leaves it.
         allSelected_ = true;
+        edited_ = false;
         sendAction();
     } else if (command == "insertTab:" || command == "insertBacktab:") {
         moveFocus(command == "insertTab:");
@@ -135,6 +146,7 @@ void TextField::doCommandBySelector(std::string_view command)
         std::string text = allSelected_ ? std::string() : stringValue();
         eraseLastCharacter(text);
         allSelected_ = false;
+        edited_ = true;
         setStringValue(text);
     } else if (command.starts_with("move")) {
         allSelected_ = false;
@@ -147,6 +159,7 @@ void TextField::insertText(const std::string& text)
         return;
     const std::string value = allSelected_ ? text : stringValue() + text;
     allSelected_ = false;
+    edited_ = true;
     setStringValue(value);
 }
 

@@ -44,6 +44,11 @@ public:
     TextField* nextKeyView() const { return nextKeyView_; }
     void setNextKeyView(TextField* next) { nextKeyView_ = next; }
 
+    // Whether the field also sends its action when it loses the focus with text the user
+    // typed since it got it or since its last action (a field that commits on leaving it).
+    bool sendsActionOnEndEditing() const { return sendsOnEnd_; }
+    void setSendsActionOnEndEditing(bool sends) { sendsOnEnd_ = sends; }
+
     // Makes the field the first responder of its window, all its text selected.
     void selectText(Object* sender);
     bool isEditing() const;
@@ -55,10 +60,12 @@ public:
     static std::string_view commandForKey(uint16_t keyCode, uint32_t modifierFlags);
     // A command from the field editor: offered to the delegate, then performed.
     void doCommandBySelector(std::string_view command);
+    // Typed text: it replaces the text when all of it is selected, else it is appended.
     void insertText(const std::string& text);
 
     bool acceptsFirstResponder() const override { return editable_ && isEnabled(); }
     bool becomeFirstResponder() override;
+    bool resignFirstResponder() override;
     void keyDown(const Event& event) override;
     void drawRect(const Rect& dirty) override;
 
@@ -74,6 +81,8 @@ private:
     Object* delegate_ = nullptr;
     TextField* nextKeyView_ = nullptr;
     bool allSelected_ = false;
+    bool sendsOnEnd_ = false;
+    bool edited_ = false; // typed into since the focus came or the action went
 };
 
 } // namespace ns

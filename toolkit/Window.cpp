@@ -122,13 +122,16 @@ void forEachShownView(View& view, const std::function<void(View&)>& visit)
         forEachShownView(*v, visit);
 }
 
-// The first button of the tree whose key equivalent is `characters`.
-Button* buttonWithKeyEquivalent(View& root, const std::string& characters)
+// The first shown button of the tree whose key equivalent is the key's characters with the
+// same modifier keys.
+Button* buttonWithKeyEquivalent(View& root, const Event& event)
 {
+    constexpr uint32_t kModifiers = ShiftKeyMask | ControlKeyMask | AlternateKeyMask | CommandKeyMask;
     Button* found = nullptr;
     forEachShownView(root, [&](View& v) {
         if (auto* b = dynamic_cast<Button*>(&v); found == nullptr && b != nullptr && !b->keyEquivalent().empty() &&
-                                                 b->keyEquivalent() == characters)
+                                                 b->keyEquivalent() == event.characters() &&
+                                                 b->keyEquivalentModifierMask() == (event.modifierFlags() & kModifiers))
             found = b;
     });
     return found;
@@ -163,17 +166,28 @@ void Window::sendEvent(const Event& event)
         updateTrackingAreas(event);
         return;
     case EventType::KeyDown: {
+        // Escape and Command keys click their button before any field sees them.
+        const bool equivalentFirst = event.keyCode() == KeyEscape || (event.modifierFlags() & CommandKeyMask) != 0;
+        if (equivalentFirst)
+            if (Button* b = buttonWithKeyEquivalent(*contentView_, event)) {
+                b->performClick(this);
+                return;
+            }
         auto* field = dynamic_cast<View*>(firstResponder_);
         if (field != nullptr && field->acceptsFirstResponder()) {
             field->keyDown(event);
+            // Return commits the field, then clicks the default button.
+            if (event.keyCode() == KeyReturn && defaultButton_ != nullptr)
+                defaultButton_->performClick(this);
             return;
         }
         if (event.keyCode() == KeyReturn && defaultButton_ != nullptr) {
             defaultButton_->performClick(this);
             return;
         }
-        if (Button* b = buttonWithKeyEquivalent(*contentView_, event.characters()))
-            b->performClick(this);
+        if (!equivalentFirst)
+            if (Button* b = buttonWithKeyEquivalent(*contentView_, event))
+                b->performClick(this);
         return;
     }
     default:

@@ -1,5 +1,8 @@
 #include "Commands.h"
 
+#include "Application.h"
+#include "Window.h"
+
 #include "Host.h"
 #include "sdk/AINotifier.h"
 #include "Numbers.h"
@@ -193,6 +196,9 @@ struct Command {
     size_t most;
     std::function<std::string(const Words&)> check; // extra checks of the arguments
     std::function<void(const Words&, host::Host&, std::ostream&)> run;
+    // Whether it may come while a dialog runs modally: a modal run takes the input of its own
+    // window only, and nothing quits, starts or unloads under it.
+    bool duringModal = true;
 };
 
 void warnIfAny(host::Host& h, const std::string& reason)
@@ -209,12 +215,12 @@ std::string noCheck(const Words&)
 const std::vector<Command>& commands()
 {
     static const std::vector<Command> table = {
-        {"launch", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.launch(); }},
-        {"quit", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.quit(); }},
+        {"launch", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.launch(); }, false},
+        {"quit", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.quit(); }, false},
         {"message", "CALLER SELECTOR", 2, 2, noCheck,
-         [](const Words& w, host::Host& h, std::ostream&) { h.sendPlain(w[0], w[1]); }},
-        {"unload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.unload(); }},
-        {"reload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.reload(); }},
+         [](const Words& w, host::Host& h, std::ostream&) { h.sendPlain(w[0], w[1]); }, false},
+        {"unload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.unload(); }, false},
+        {"reload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.reload(); }, false},
         {"print", "log|tree|prefs|panels|cursor|panel [ID...]|focus", 1, SIZE_MAX,
          [](const Words& w) {
              const Printable* p = printable(w[0]);
@@ -237,16 +243,16 @@ const std::vector<Command>& commands()
                  h.tools().select(*tool);
              else
                  h.log().warning("no tool \"" + w[0] + "\"");
-         }},
+         }, false},
         {"menu", "\"TITLE\"", 1, 1, noCheck,
-         [](const Words& w, host::Host& h, std::ostream&) { warnIfAny(h, h.menus().chooseTitled(w[0])); }},
+         [](const Words& w, host::Host& h, std::ostream&) { warnIfAny(h, h.menus().chooseTitled(w[0])); }, false},
         {"flyout", "N", 1, 1,
          [](const Words& w) { return parseItem(w[0]) ? std::string() : "\"" + w[0] + "\" is not a flyout item number"; },
          [](const Words& w, host::Host& h, std::ostream&) {
              const std::string reason = h.panels().chooseFlyoutItem(*parseItem(w[0]), h.log());
              if (!reason.empty())
                  h.log().warning(reason);
-         }},
+         }, false},
         {"theme", "dark|light", 1, 1,
          [](const Words& w) {
              return w[0] == "dark" || w[0] == "light" ? std::string() : "no theme \"" + w[0] + "\" (dark, light)";
@@ -256,11 +262,11 @@ const std::vector<Command>& commands()
              h.notifiers().deliver(kAIUIBrightnessChangedNotifier);
          }},
         {"lock-layer", "\"TITLE\"", 1, 1, noCheck,
-         [](const Words& w, host::Host& h, std::ostream&) { warnIfAny(h, script::setLayerLocked(h, w[0], true)); }},
+         [](const Words& w, host::Host& h, std::ostream&) { warnIfAny(h, script::setLayerLocked(h, w[0], true)); }, false},
         {"unlock-layer", "\"TITLE\"", 1, 1, noCheck,
-         [](const Words& w, host::Host& h, std::ostream&) { warnIfAny(h, script::setLayerLocked(h, w[0], false)); }},
+         [](const Words& w, host::Host& h, std::ostream&) { warnIfAny(h, script::setLayerLocked(h, w[0], false)); }, false},
         {"delete", "\"NAME\"", 1, 1, noCheck,
-         [](const Words& w, host::Host& h, std::ostream&) { warnIfAny(h, script::deleteTopmost(h, w[0])); }},
+         [](const Words& w, host::Host& h, std::ostream&) { warnIfAny(h, script::deleteTopmost(h, w[0])); }, false},
         {"save", "FILE.svg|FILE.png [SCALE]", 1, 2, checkSave,
          [](const Words& w, host::Host& h, std::ostream&) { save(w, h); }},
         {"fail", "SUITE OPERATION CODE", 3, 3,
@@ -282,20 +288,24 @@ const std::vector<Command>& commands()
                  h.clock().set(*parseSeconds(w[0]));
          }},
         {"mouse", "down|drag|up X Y [shift] [option]", 3, 5, pointer::checkMouse,
-         [](const Words& w, host::Host& h, std::ostream&) { pointer::mouse(w, h); }},
+         [](const Words& w, host::Host& h, std::ostream&) { pointer::mouse(w, h); }, false},
         {"drag", "X1 Y1 X2 Y2", 4, 4, pointer::checkDrag,
-         [](const Words& w, host::Host& h, std::ostream&) { pointer::drag(w, h); }},
+         [](const Words& w, host::Host& h, std::ostream&) { pointer::drag(w, h); }, false},
         {"hover", "X Y [option]", 2, 3, pointer::checkHover,
-         [](const Words& w, host::Host& h, std::ostream&) { pointer::hover(w, h); }},
+         [](const Words& w, host::Host& h, std::ostream&) { pointer::hover(w, h); }, false},
         {"tool-options", "", 0, 0, noCheck,
-         [](const Words&, host::Host& h, std::ostream&) { pointer::toolOptions(h); }},
-        {"snapshot", "view|cursor|panel FILE.png", 2, 2, pointer::checkSnapshot,
+         [](const Words&, host::Host& h, std::ostream&) { pointer::toolOptions(h); }, false},
+        {"snapshot", "view|cursor|panel FILE.png, or window \"TITLE\" FILE.png", 2, 3, pointer::checkSnapshot,
          [](const Words& w, host::Host& h, std::ostream&) {
              if (w[0] == "panel")
                  panel::snapshotPanel(w[1], h);
+             else if (w[0] == "window")
+                 panel::snapshotWindow(w[1], w[2], h);
              else
                  pointer::snapshot(w, h);
          }},
+        {"hover-control", "ID", 1, 1, noCheck,
+         [](const Words& w, host::Host& h, std::ostream&) { panel::hoverControl(w[0], h); }},
         {"click", "ID [shift] [command]", 1, 3, panel::checkClick,
          [](const Words& w, host::Host& h, std::ostream&) { panel::click(w, h); }},
         {"type", "ID \"TEXT\"", 2, 2, noCheck,
@@ -338,7 +348,13 @@ void run(const Line& line, host::Host& host, std::ostream& out)
     const Words arguments(line.words.begin() + 1, line.words.end());
     // One user action, one write of the preferences, whatever it stored.
     const host::PreferenceStore::Batch batch = host.preferences().batch();
-    find(line.words[0])->run(arguments, host, out);
+    const Command& command = *find(line.words[0]);
+    if (const ns::Window* modal = ns::Application::sharedApplication().modalWindow();
+        modal != nullptr && !command.duringModal) {
+        host.log().warning("\"" + line.words[0] + "\" waits: the dialog \"" + modal->title() + "\" is modal");
+        return;
+    }
+    command.run(arguments, host, out);
 }
 
 std::string usage()

@@ -69,7 +69,13 @@ void onControl(host::Host& h, const std::string& identifier, Operation operation
         h.log().warning("no control \"" + identifier + "\"");
         return;
     }
-    if (!window->isKeyWindow() && ns::Application::sharedApplication().modalWindow() == nullptr)
+    // A modal run takes the input of its own window only.
+    if (const ns::Window* modal = ns::Application::sharedApplication().modalWindow();
+        modal != nullptr && modal != window) {
+        h.log().warning("control \"" + identifier + "\" waits: the dialog \"" + modal->title() + "\" is modal");
+        return;
+    }
+    if (!window->isKeyWindow())
         window->makeKeyAndOrderFront(nullptr);
     const std::string reason = operation(*window);
     if (!reason.empty())
@@ -162,7 +168,7 @@ std::string checkKey(const Words& w)
 {
     if (!ns::driver::keyNamed(w[0], 0, nullptr))
         return "no key \"" + w[0] + "\" (Return, Tab, Escape, Delete, Up, Down, Left, Right, fn or one character)";
-    return pointer::checkModifiers(w, 1, {"shift"});
+    return pointer::checkModifiers(w, 1, {"shift", "command"});
 }
 
 void key(const Words& w, host::Host& h)
@@ -237,12 +243,41 @@ void printPanel(host::Host& h, std::ostream& out, const Words& identifiers)
         listViews(*panel->view, out);
         return;
     }
+    // A control named is looked for in the panel, then as `click` finds it (the dialogs').
     for (const std::string& identifier : identifiers) {
-        if (const ns::View* view = panel->view->viewWithIdentifier(identifier))
+        const ns::View* view = panel->view->viewWithIdentifier(identifier);
+        if (view == nullptr)
+            if (ns::Window* window = targetFor(h, identifier))
+                view = ns::driver::findView(*window, identifier);
+        if (view != nullptr)
             describe(*view, out);
         else
             h.log().warning("print panel: no control \"" + identifier + "\"");
     }
+}
+
+void snapshotWindow(const std::string& title, const std::string& file, host::Host& h)
+{
+    for (ns::Window* window : ns::Application::sharedApplication().windows())
+        if (window->title() == title) {
+            const std::unique_ptr<ns::Image> picture = window->render();
+            if (const std::string reason = host::render::writePng(picture->surface(), file); !reason.empty())
+                h.log().warning(reason);
+            return;
+        }
+    h.log().warning("snapshot window: no window \"" + title + "\"");
+}
+
+void hoverControl(const std::string& identifier, host::Host& h)
+{
+    ns::Window* window = targetFor(h, identifier);
+    const ns::View* view = window != nullptr ? ns::driver::findView(*window, identifier) : nullptr;
+    if (view == nullptr) {
+        h.log().warning("no control \"" + identifier + "\"");
+        return;
+    }
+    const ns::Rect frame = view->convertRectToWindow(view->bounds());
+    ns::driver::mouseMove(*window, {frame.midX(), frame.midY()});
 }
 
 void printFocus(host::Host&, std::ostream& out)

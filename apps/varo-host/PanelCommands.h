@@ -41,6 +41,11 @@ void slide(const Words& w, host::Host& h);
 // `snapshot panel FILE.png`: the strip of the first shown panel (else the first) its size
 // shows.
 void snapshotPanel(const std::string& file, host::Host& h);
+// A window by its title (the first of that title), drawn whole as it would show.
+void snapshotWindow(const std::string& title, const std::string& file, host::Host& h);
+// The pointer moved over the centre of the control (in the window that has it, as `click`
+// finds it), with the button up: the window's tracking areas hear it, as a user's pointer.
+void hoverControl(const std::string& identifier, host::Host& h);
 // `print panel [ID...]`: one line per view with an identifier, in the view tree's order, or
 // the views named, in their order.
 void printPanel(host::Host& h, std::ostream& out, const Words& identifiers);

@@ -157,9 +157,11 @@ void toolOptions(host::Host& h)
 
 std::string checkSnapshot(const Words& w)
 {
-    if (w[0] != "view" && w[0] != "cursor" && w[0] != "panel")
-        return "cannot take a snapshot of \"" + w[0] + "\" (view, cursor, panel)";
-    const std::string& file = w[1];
+    if (w[0] != "view" && w[0] != "cursor" && w[0] != "panel" && w[0] != "window")
+        return "cannot take a snapshot of \"" + w[0] + "\" (view, cursor, panel, window \"TITLE\")";
+    if ((w[0] == "window") != (w.size() == 3))
+        return w[0] == "window" ? "\"snapshot window\" takes \"TITLE\" FILE.png" : "\"snapshot " + w[0] + "\" takes FILE.png";
+    const std::string& file = w.back();
     if (file.size() <= 4 || file.compare(file.size() - 4, 4, ".png") != 0)
         return "cannot write a snapshot as \"" + file + "\" (FILE.png)";
     return {};

@@ -46,24 +46,38 @@ bool splitWords(const std::string& text, std::vector<std::string>& words, std::s
     return true;
 }
 
+bool LineReader::next(Line& line)
+{
+    std::string text;
+    while (!failed_ && std::getline(in_, text)) {
+        ++number_;
+        line = Line{file_, number_, {}};
+        std::string reason;
+        if (!splitWords(text, line.words, reason)) {
+            error_ = ReadError{file_, number_, reason};
+            failed_ = true;
+            return false;
+        }
+        if (!line.words.empty())
+            return true;
+    }
+    if (!failed_ && in_.bad()) {
+        error_ = ReadError{file_, number_ + 1, "cannot be read"};
+        failed_ = true;
+    }
+    return false;
+}
+
 bool readEachLine(std::istream& in, const std::string& file, const std::function<bool(Line&)>& each,
                   ReadError& error)
 {
-    std::string text;
-    int number = 0;
-    while (std::getline(in, text)) {
-        ++number;
-        Line line{file, number, {}};
-        std::string reason;
-        if (!splitWords(text, line.words, reason)) {
-            error = ReadError{file, number, reason};
-            return false;
-        }
-        if (!line.words.empty() && !each(line))
+    LineReader reader(in, file);
+    Line line;
+    while (reader.next(line))
+        if (!each(line))
             return true;
-    }
-    if (in.bad()) {
-        error = ReadError{file, number + 1, "cannot be read"};
+    if (reader.failed()) {
+        error = reader.error();
         return false;
     }
     return true;

@@ -3,6 +3,8 @@
 #include "DrawingCaches.h"
 #include "Options.h"
 
+#include "Application.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -122,6 +124,46 @@ bool forEachLine(Script& script, Each each)
     return read && good;
 }
 
+// Runs the script's lines in order. While a line runs a modal dialog, the application's pump
+// hands the dialog the next lines, as a modal run takes the events that come; the run ends
+// when the dialog stops it, or when the script ends (the application then goes on with what
+// follows the run). False when the script could not be read or a line went wrong (the script
+// changed since it was checked): the reason is then on standard error.
+bool runScript(Script& script, host::Host& host)
+{
+    std::ifstream in;
+    std::string reason;
+    if (!script.open(in, reason)) {
+        std::cerr << "varo-host: cannot read " << script.shown() << ": " << reason << "\n";
+        return false;
+    }
+    script::LineReader reader(in, script.shown());
+    bool good = true;
+    const auto runNext = [&] {
+        script::Line line;
+        if (!good || !reader.next(line))
+            return false;
+        if (std::string why = script::check(line); !why.empty()) {
+            std::cerr << line.file << ":" << line.number << ": " << why << "\n";
+            return good = false;
+        }
+        // As an event loop does: what the plug-in posted is answered before the next input.
+        host.deliverPendingEvents();
+        script::run(line, host, std::cout);
+        return true;
+    };
+    ns::Application& application = ns::Application::sharedApplication();
+    application.setEventPump(runNext);
+    while (runNext()) {
+    }
+    application.setEventPump(nullptr);
+    if (reader.failed()) {
+        std::cerr << reader.error().message() << "\n";
+        return false;
+    }
+    return good;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -149,14 +191,11 @@ int main(int argc, char** argv)
     bool completed = true;
     {
         host::Host host(commandLine.host);
-        // As an event loop does: what the plug-in posted is answered before the next input,
-        // and after the last one, so that the last command's change is not lost.
+        // What the plug-in posted after the last input is answered too, so that the last
+        // command's change is not lost.
         for (auto& script : scripts) {
             // A script changed since it was checked stops the run where it went wrong.
-            completed = forEachLine(*script, [&](const script::Line& line) {
-                host.deliverPendingEvents();
-                script::run(line, host, std::cout);
-            });
+            completed = runScript(*script, host);
             if (!completed)
                 break;
         }

@@ -6,6 +6,7 @@
 #include "BoutonToutesGlissieres.h"
 #include "DelegateTouchesTabPrefs.h"
 #include "DelegateTouchesTableau.h"
+#include "PositionDialoguePrefs.h"
 #include "DessinCorpsTableau.h"
 #include "DessinCouleurs.h"
 #include "GlissiereInterieurTableau.h"
@@ -63,6 +64,7 @@ void EnregistreClassesInterface(ns::Bundle* bundle)
     ns::registerClass<GlissiereTableau>("GlissiereTableau", bundle);
     ns::registerClass<DelegateTouchesTableau>("DelegateTouchesTableau", bundle);
     ns::registerClass<DelegateTouchesTabPrefs>("DelegateTouchesTabPrefs", bundle);
+    ns::registerClass<DelegatePositionDialoguePrefsTableau>("DelegatePositionDialoguePrefsTableau", bundle);
     ns::ClassRegistry::registerClass("BoutonLabelGRC", &FabriqueLabel<1>, bundle);
     ns::ClassRegistry::registerClass("BoutonLabelVM", &FabriqueLabel<2>, bundle);
     ns::ClassRegistry::registerClass("BoutonLabelBJ", &FabriqueLabel<3>, bundle);

@@ -3,16 +3,10 @@
 #include "ActionsCouleurs.h"
 #include "ControlesEditeur.h"
 #include "FormatNombres.h"
-#include "LectureNombres.h"
 #include "Miroirs.h"
+#include "PasAPas.h"
 #include "Reglages.h"
-#include "SimuleAppuiTouche.h"
-#include "TableauSuites.h"
 
-#include <cmath>
-#include <cstdio>
-#include <limits>
-#include <string>
 #include <vector>
 
 namespace {
@@ -103,64 +97,15 @@ Cycle CycleDeLaPage(int32_t page)
     return cycle;
 }
 
-void ChangeDeChamp(const ns::Control& controle, bool enAvant)
+void ChangeDeChampDeLaPage(const ns::Control& controle, bool enAvant)
 {
     if (IndexPopup < 0 || IndexPopup > 4)
         return;
     const Cycle cycle = CycleDeLaPage(IndexPopup);
-    const auto n = static_cast<int>(cycle.champs.size());
-    // A field alone in its cycle has nowhere to go.
-    if (n < 2)
-        return;
-    for (int i = 0; i < n; ++i) {
-        if (cycle.champs[i] != &controle)
-            continue;
-        // A field that takes no focus (disabled: an inner thickness under a gutter below 0)
-        // is passed over, in the same direction.
-        int suivant = i;
-        for (int pas = 1; pas < n; ++pas) {
-            suivant += enAvant ? 1 : -1;
-            if (suivant < 0 || suivant >= n) {
-                if (!cycle.boucle)
-                    return;
-                suivant = (suivant + n) % n;
-            }
-            if (cycle.champs[suivant] != nullptr && cycle.champs[suivant]->acceptsFirstResponder()) {
-                cycle.champs[suivant]->selectText(nullptr);
-                return;
-            }
-        }
-        return;
-    }
+    ChangeDeChamp(cycle.champs, cycle.boucle, controle, enAvant);
 }
 
 // --- The arrows ---
-
-enum class Lecture { Flottante, Decimale };
-
-struct Pas {
-    double pas;
-    Lecture lecture;
-};
-
-constexpr double kSansLimite = std::numeric_limits<double>::quiet_NaN();
-
-// A field the arrows step: its steps without and with Shift, its limits (each tested only in
-// the direction of the step), the unit written after "%g", and what the value then becomes.
-struct ChampPasAPas {
-    LitZone zone;
-    Pas normal, majuscule;
-    double minimum, maximum;
-    const char* unite;
-    void (*ecrit)(double valeur);
-};
-
-// Whole counts saturate: a stepped count past 32 bits stays at the end of the range.
-int32_t EntierSature(double valeur)
-{
-    constexpr double plusPetit = std::numeric_limits<int32_t>::min(), plusGrand = std::numeric_limits<int32_t>::max();
-    return static_cast<int32_t>(std::trunc(std::fmax(plusPetit, std::fmin(plusGrand, valeur))));
-}
 
 template <int32_t& Reglage>
 void EcritCompte(double valeur)
@@ -206,7 +151,7 @@ void EcritCanal(double valeur)
 constexpr Pas kUn{1, Lecture::Flottante}, kDeux{2, Lecture::Flottante}, kCinq{5, Lecture::Flottante},
     kDix{10, Lecture::Flottante}, kDixieme{0.1, Lecture::Decimale};
 
-const ChampPasAPas kChampsPasAPas[] = {
+const std::vector<ChampPasAPas> kChampsPasAPas = {
     {Zone<GzoneNbrLignes>, kUn, kDeux, 1, kSansLimite, "", EcritCompte<NombreDeLignes>},
     {Zone<GzoneNbrColonnes>, kUn, kDeux, 1, kSansLimite, "", EcritCompte<NombreDeColonnes>},
     {Zone<GzonePositionX>, kUn, kCinq, kSansLimite, kSansLimite, " mm", EcritMillimetres<PositionX>},
@@ -231,62 +176,19 @@ const ChampPasAPas kChampsPasAPas[] = {
     {Zone<GzoneNoir>, kUn, kDix, 0, 100, "", EcritCanal<7>},
 };
 
-void Avance(ns::TextField& zone, const ChampPasAPas& champ, int sens, bool majuscule)
-{
-    const Pas& pas = majuscule ? champ.majuscule : champ.normal;
-    const double v = pas.lecture == Lecture::Decimale ? RecupereValeurDecimale(&zone)
-                                                      : ValeurFlottante(zone.stringValue());
-    // The next multiple of the step, halves away from zero.
-    double x = std::round(v / pas.pas + sens) * pas.pas;
-    if (sens < 0 && x < champ.minimum)
-        x = champ.minimum;
-    if (sens > 0 && x > champ.maximum)
-        x = champ.maximum;
-    // A step that lands on zero from below shows 0, not -0.
-    x += 0.0;
-    char texte[64];
-    std::snprintf(texte, sizeof texte, "%g%s", x, champ.unite);
-    zone.setStringValue(AvecSeparateur(texte));
-    champ.ecrit(x);
-    SimuleAppuiToucheFn();
-}
-
-void PasAPas(ns::Control& controle, int sens, bool majuscule)
-{
-    for (const ChampPasAPas& champ : kChampsPasAPas) {
-        ns::TextField* zone = champ.zone();
-        if (zone == &controle) {
-            Avance(*zone, champ, sens, majuscule);
-            return;
-        }
-    }
-}
-
 } // namespace
 
 bool DelegateTouchesTableau::controlTextViewDoCommandBySelector(ns::Control& controle, ns::TextView&,
                                                                 std::string_view commande)
 {
     if (commande == "insertTab:" || commande == "insertBacktab:") {
-        ChangeDeChamp(controle, commande == "insertTab:");
+        ChangeDeChampDeLaPage(controle, commande == "insertTab:");
         return true;
     }
-    struct Fleche {
-        std::string_view commande;
-        int sens;
-        bool majuscule;
-    };
-    constexpr Fleche kFleches[] = {{"moveUp:", 1, false},
-                                   {"moveDown:", -1, false},
-                                   {"moveUpAndModifySelection:", 1, true},
-                                   {"moveDownAndModifySelection:", -1, true}};
-    for (const Fleche& f : kFleches)
-        if (commande == f.commande) {
-            // A step writes the store and rebuilds: without the host's suites, it is taken
-            // and does nothing.
-            if (!IgnoreSansSuites(std::string(commande).c_str()))
-                PasAPas(controle, f.sens, f.majuscule);
-            return true;
-        }
-    return false;
+    int sens = 0;
+    bool majuscule = false;
+    if (!EstFleche(commande, sens, majuscule))
+        return false;
+    PasAPas(kChampsPasAPas, controle, commande, sens, majuscule);
+    return true;
 }

@@ -2,6 +2,7 @@
 
 #include "ActionsChamps.h"
 #include "ActionsCouleurs.h"
+#include "ActionsPreferences.h"
 #include "ActiverZones.h"
 #include "Curseurs.h"
 #include "ElementLie.h"
@@ -35,6 +36,13 @@ const ns::ActionTable<TableauDialogue> kActions = {
     {"PANaideAvant:", &TableauDialogue::PANaideAvant},
     {"PANvaroCBP:", &TableauDialogue::PANvaroCBP},
     {"PANurlCBP:", &TableauDialogue::PANurlCBP},
+    {"PREnomsPolicesCBP:", &TableauDialogue::PREnomsPolicesCBP},
+    {"PREsonCBP:", &TableauDialogue::PREsonCBP},
+    {"PREoutilGroupeCBP:", &TableauDialogue::PREoutilGroupeCBP},
+    {"PREok:", &TableauDialogue::PREok},
+    {"PREannuler:", &TableauDialogue::PREannuler},
+    {"PREdefaut:", &TableauDialogue::PREdefaut},
+    {"ABOok:", &TableauDialogue::ABOok},
 };
 
 } // namespace
@@ -48,7 +56,7 @@ bool TableauDialogue::performAction(std::string_view selector, ns::Object* sende
     // The panel outlives a plug-in that was unloaded or shut down; its controls then do nothing.
     if (IgnoreSansSuites(std::string(selector).c_str()))
         return true;
-    if (kActions.perform(*this, selector, sender) || ActionDeCouleur(selector))
+    if (kActions.perform(*this, selector, sender) || ActionDeCouleur(selector) || ActionDePreferences(*this, selector))
         return true;
     // The length step buttons take their larger steps with Shift.
     const bool majuscule = (ns::Application::sharedApplication().modifierFlags() & ns::ShiftKeyMask) != 0;
@@ -57,7 +65,8 @@ bool TableauDialogue::performAction(std::string_view selector, ns::Object* sende
 
 bool TableauDialogue::respondsToAction(std::string_view selector) const
 {
-    return kActions.contains(selector) || EstActionDeCouleur(selector) || EstActionDeChamp(selector);
+    return kActions.contains(selector) || EstActionDeCouleur(selector) || EstActionDePreferences(selector) ||
+           EstActionDeChamp(selector);
 }
 
 ns::Connection TableauDialogue::canConnectOutlet(std::string_view name, ns::Object& object) const

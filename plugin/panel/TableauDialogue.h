@@ -71,8 +71,21 @@ public:
     void PANvaroCBP(ns::Object* sender);
     void PANurlCBP(ns::Object* sender);
 
+    // The preferences dialog: the font, the sound and tool-group boxes, OK (the defaults
+    // stored), Cancel (the dialog loaded again from them), "By default" (the factory values
+    // into the dialog). Its fields' commits are a family (ActionsPreferences.h).
+    void PREnomsPolicesCBP(ns::Object* sender);
+    void PREsonCBP(ns::Object* sender);
+    void PREoutilGroupeCBP(ns::Object* sender);
+    void PREok(ns::Object* sender);
+    void PREannuler(ns::Object* sender);
+    void PREdefaut(ns::Object* sender);
+    // The about box's OK.
+    void ABOok(ns::Object* sender);
+
     // Actions by selector: the methods above, the colour channels' fields and sliders
-    // (ActionsCouleurs.h), and the numeric fields' commits and step buttons (ActionsChamps.h).
+    // (ActionsCouleurs.h), the preferences dialog's fields (ActionsPreferences.h), and the
+    // numeric fields' commits and step buttons (ActionsChamps.h).
     bool performAction(std::string_view selector, ns::Object* sender) override;
     bool respondsToAction(std::string_view selector) const override;
     ns::Connection canConnectOutlet(std::string_view name, ns::Object& object) const override;

@@ -6,55 +6,11 @@
 #include "ListePolices.h"
 #include "Reglages.h"
 #include "TableauDialogue.h"
+#include "ValeursPrefs.h"
 
 #include <cstring>
 #include <string>
 
-namespace {
-
-// A point value of the dialog, in the order the dialog loads them; its field and its icon
-// button share the tooltip.
-struct ValeurPrefs {
-    double* provisoire;
-    const double* defaut;
-    ns::ComboBox* TableauDialogue::*zone;
-    BoutonIcone* TableauDialogue::*icone;
-    const char* bulle;
-};
-
-const ValeurPrefs kValeursPrefs[] = {
-    {&EpaisseurLignesProv, &EpaisseurLignesDefaut, &TableauDialogue::PREzoneEpaisseurLignes,
-     &TableauDialogue::PREepaisseurLignesNSView, "Thickness of lines by default."},
-    {&EpaisseurColonnesProv, &EpaisseurColonnesDefaut, &TableauDialogue::PREzoneEpaisseurColonnes,
-     &TableauDialogue::PREepaisseurColonnesNSView, "Thickness of columns by default."},
-    {&EpaisseurCadreProv, &EpaisseurCadreDefaut, &TableauDialogue::PREzoneEpaisseurCadre,
-     &TableauDialogue::PREepaisseurCadreNSView, "Thickness of the outer frame by default."},
-    {&EpaisseurCadreDeuxProv, &EpaisseurCadreDeuxDefaut, &TableauDialogue::PREzoneEpaisseurCadreDeux,
-     &TableauDialogue::PREepaisseurCadreDeuxNSView, "Thickness of the inner frame by default."},
-    {&GouttiereLignesProv, &GouttiereLignesDefaut, &TableauDialogue::PREzoneGouttiereLigne,
-     &TableauDialogue::PREgouttiereLignesNSView, "Gutter of the lines by default."},
-    {&GouttiereColonnesProv, &GouttiereColonnesDefaut, &TableauDialogue::PREzoneGouttiereColonne,
-     &TableauDialogue::PREgouttiereColonnesNSView, "Gutter of the columns by default."},
-    {&GouttiereCadreProv, &GouttiereCadreDefaut, &TableauDialogue::PREzoneGouttiereCadre,
-     &TableauDialogue::PREgouttiereCadreNSView, "Gutter of the frame by default."},
-};
-
-struct NombrePrefs {
-    int32_t* provisoire;
-    const int32_t* defaut;
-    ns::ComboBox* TableauDialogue::*zone;
-    BoutonIcone* TableauDialogue::*icone;
-    const char* bulle;
-};
-
-const NombrePrefs kNombresPrefs[] = {
-    {&NombreDeLignesProv, &NombreDeLignesDefaut, &TableauDialogue::PREzoneNombreLignes,
-     &TableauDialogue::PREnbrLignesNSView, "Default number of rows."},
-    {&NombreDeColonnesProv, &NombreDeColonnesDefaut, &TableauDialogue::PREzoneNombreColonnes,
-     &TableauDialogue::PREnbrColonnesNSView, "Default number of columns."},
-};
-
-} // namespace
 
 void TableauDialogue::PREinitDialogue()
 {

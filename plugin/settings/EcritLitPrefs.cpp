@@ -79,6 +79,14 @@ void LitBooleen(const char* cle, bool& variable)
         variable = valeur != 0;
 }
 
+// The "TypeCouleurs" key of an element.
+std::string CleType(Element element)
+{
+    return CleCouleur("TypeCouleurs", element);
+}
+
+} // namespace
+
 void EcritBooleen(const char* cle, bool& variable, bool valeur)
 {
     variable = valeur;
@@ -97,13 +105,21 @@ void EcritEntier(const char* cle, int32_t& variable, int32_t valeur)
     sAIPreference->PutIntegerPreference(kPrefixePrefs, cle, valeur);
 }
 
-// The "TypeCouleurs" key of an element.
-std::string CleType(Element element)
+double ReelUsine(std::string_view cle)
 {
-    return CleCouleur("TypeCouleurs", element);
+    for (const ReelStocke& r : kReels)
+        if (cle == r.cle)
+            return r.usine;
+    return 0;
 }
 
-} // namespace
+int32_t EntierUsine(std::string_view cle)
+{
+    for (const EntierStocke& e : kEntiers)
+        if (cle == e.cle)
+            return e.usine;
+    return 0;
+}
 
 void EcritTypeCouleur(Element element)
 {
@@ -180,7 +196,7 @@ void EcritPrefs()
     CopieNomPolice(NomPoliceDefaut, nom);
     sAIPreference->PutStringPreference(kPrefixePrefs, "Police", NomPoliceDefaut);
 
-    EcritReel("Corps", CorpsDefaut, 12);
+    EcritReel("Corps", CorpsDefaut, kCorpsUsine);
     EcritEntier("VariablePolice", KPOLICE, 0);
     EcritBooleen("OutilsGroupe", OutilsGroupe, false);
     EcritBooleen("Son", SonDefaut, true);

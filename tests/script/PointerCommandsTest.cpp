@@ -30,8 +30,11 @@ TEST(PointerCommands, ChecksTheirArgumentsBeforeAnythingRuns)
         {{"hover", "1"}, "\"hover\" takes X Y [option]"},
         {{"hover", "1", "2", "shift"}, "\"shift\" is not a key to hold (option)"},
         {{"tool-options", "now"}, "\"tool-options\" takes nothing more"},
-        {{"snapshot", "view"}, "\"snapshot\" takes view|cursor|panel FILE.png"},
-        {{"snapshot", "screen", "p.png"}, "cannot take a snapshot of \"screen\" (view, cursor, panel)"},
+        {{"snapshot", "view"}, "\"snapshot\" takes view|cursor|panel FILE.png, or window \"TITLE\" FILE.png"},
+        {{"snapshot", "screen", "p.png"}, "cannot take a snapshot of \"screen\" (view, cursor, panel, window \"TITLE\")"},
+        {{"snapshot", "window", "p.png"}, "\"snapshot window\" takes \"TITLE\" FILE.png"},
+        {{"snapshot", "panel", "A", "p.png"}, "\"snapshot panel\" takes FILE.png"},
+        {{"snapshot", "window", "About", "p.svg"}, "cannot write a snapshot as \"p.svg\" (FILE.png)"},
         {{"snapshot", "view", "v.svg"}, "cannot write a snapshot as \"v.svg\" (FILE.png)"},
         {{"snapshot", "cursor", ".png"}, "cannot write a snapshot as \".png\" (FILE.png)"},
     };

@@ -1,0 +1,171 @@
+#include "ActionsPreferences.h"
+
+#include "EcritLitPrefs.h"
+#include "FormatNombres.h"
+#include "LectureNombres.h"
+#include "ListePolices.h"
+#include "PositionDialoguePrefs.h"
+#include "Reglages.h"
+#include "SimuleAppuiTouche.h"
+#include "TableauDialogue.h"
+#include "TableauSuites.h"
+#include "ValeursPrefs.h"
+#include "Sonorise.h"
+
+#include "Application.h"
+
+#include <string>
+
+namespace {
+
+constexpr const char* kValidationCorps = "PREcorpsCBP:";
+
+bool Traite(TableauDialogue* dialogue, std::string_view selecteur)
+{
+    for (const NombrePrefs& n : kNombresPrefs)
+        if (selecteur == n.validation) {
+            if (dialogue != nullptr) {
+                const ns::ComboBox* zone = dialogue->*n.zone;
+                *n.provisoire = ValeurEntiere(zone != nullptr ? zone->stringValue() : std::string());
+            }
+            return true;
+        }
+    for (const ValeurPrefs& v : kValeursPrefs)
+        if (selecteur == v.validation) {
+            if (dialogue != nullptr) {
+                *v.provisoire = RecupereValeurDecimale(dialogue->*v.zone);
+                AffichePoints(dialogue->*v.zone, *v.provisoire);
+                if (v.gouttiere)
+                    SimuleAppuiToucheFn();
+            }
+            return true;
+        }
+    if (selecteur == kValidationCorps) {
+        if (dialogue != nullptr) {
+            CorpsProv = RecupereValeurDecimale(dialogue->PREzoneCorps);
+            AffichePoints(dialogue->PREzoneCorps, CorpsProv);
+        }
+        return true;
+    }
+    return false;
+}
+
+// The dialog closes: where it stood is kept for its next opening, and the host's
+// application comes back to the front.
+void Ferme(ns::Window* fenetre)
+{
+    if (fenetre != nullptr) {
+        PositionDialoguePrefs = fenetre->frame();
+        fenetre->orderOut(nullptr);
+    }
+    ns::Application::sharedApplication().activateIgnoringOtherApps(true);
+}
+
+void Coche(ns::Button* bouton, bool etat)
+{
+    if (bouton != nullptr)
+        bouton->setState(etat ? ns::OnState : ns::OffState);
+}
+
+bool Coche(const ns::Button* bouton)
+{
+    return bouton != nullptr && bouton->state() == ns::OnState;
+}
+
+} // namespace
+
+bool EstActionDePreferences(std::string_view selecteur)
+{
+    return Traite(nullptr, selecteur);
+}
+
+bool ActionDePreferences(TableauDialogue& dialogue, std::string_view selecteur)
+{
+    return Traite(&dialogue, selecteur);
+}
+
+void TableauDialogue::PREnomsPolicesCBP(ns::Object*)
+{
+    if (PRElistePolices == nullptr)
+        return;
+    NumeroPoliceProv = PRElistePolices->indexOfSelectedItem();
+    // The name as the host gives it, cut whole characters short of the buffer.
+    char nom[1024] = "";
+    AIFontKey cle = nullptr;
+    if (sAIFont->IndexUserFontList(NumeroPoliceProv, &cle) == kNoErr && cle != nullptr)
+        sAIFont->GetFontName(cle, nom, sizeof nom);
+    nom[sizeof nom - 1] = '\0';
+    CopieNomPolice(NomPoliceProv, nom);
+}
+
+void TableauDialogue::PREsonCBP(ns::Object*)
+{
+    SonProv = Coche(PREson);
+    if (SonProv)
+        Sonorise(9000);
+}
+
+void TableauDialogue::PREoutilGroupeCBP(ns::Object*)
+{
+    OutilsGroupeProv = Coche(PREoutilGroupe);
+    // The toolbox is laid out when the host starts the plug-in: the label says so while the
+    // choice differs from the stored one.
+    if (PREprochainLancement != nullptr)
+        PREprochainLancement->setHidden(OutilsGroupeProv == OutilsGroupe);
+}
+
+void TableauDialogue::PREok(ns::Object*)
+{
+    // What a field shows is what it stores: the field being typed into is committed first.
+    if (PREdialogue != nullptr)
+        PREdialogue->makeFirstResponder(nullptr);
+    EcritBooleen("Son", SonDefaut, SonProv);
+    for (const ValeurPrefs& v : kValeursPrefs)
+        EcritReel(v.cle, *v.defaut, *v.provisoire);
+    for (const NombrePrefs& n : kNombresPrefs)
+        EcritEntier(n.cle, *n.defaut, *n.provisoire);
+    CopieNomPolice(NomPoliceDefaut, NomPoliceProv);
+    sAIPreference->PutStringPreference(kPrefixePrefs, "Police", NomPoliceDefaut);
+    EcritEntier("NumPolice", NumeroPoliceDefaut, NumeroPoliceProv);
+    EcritReel("Corps", CorpsDefaut, CorpsProv);
+    if (PREprochainLancement != nullptr)
+        PREprochainLancement->setHidden(true);
+    EcritBooleen("OutilsGroupe", OutilsGroupe, OutilsGroupeProv);
+    Ferme(PREdialogue);
+    ns::Application::sharedApplication().stopModal();
+}
+
+void TableauDialogue::PREannuler(ns::Object*)
+{
+    Ferme(PREdialogue);
+    PREinitDialogue();
+    ns::Application::sharedApplication().stopModal();
+}
+
+void TableauDialogue::PREdefaut(ns::Object*)
+{
+    SonProv = true;
+    Coche(PREson, SonProv);
+    OutilsGroupeProv = false;
+    Coche(PREoutilGroupe, OutilsGroupeProv);
+    if (PREprochainLancement != nullptr)
+        PREprochainLancement->setHidden(OutilsGroupeProv == OutilsGroupe);
+    for (const ValeurPrefs& v : kValeursPrefs) {
+        *v.provisoire = ReelUsine(v.cle);
+        AffichePoints(this->*v.zone, *v.provisoire);
+    }
+    for (const NombrePrefs& n : kNombresPrefs) {
+        *n.provisoire = EntierUsine(n.cle);
+        if (ns::ComboBox* zone = this->*n.zone)
+            zone->setStringValue(std::to_string(*n.provisoire));
+    }
+    CorpsProv = kCorpsUsine;
+    AffichePoints(PREzoneCorps, CorpsProv);
+}
+
+void TableauDialogue::ABOok(ns::Object*)
+{
+    if (ABOdialogue != nullptr)
+        ABOdialogue->orderOut(nullptr);
+    ns::Application::sharedApplication().activateIgnoringOtherApps(true);
+}

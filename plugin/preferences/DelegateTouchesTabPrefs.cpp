@@ -1,0 +1,59 @@
+#include "DelegateTouchesTabPrefs.h"
+
+#include "PasAPas.h"
+#include "Reglages.h"
+
+namespace {
+
+const LitZone kCycle[] = {Zone<GpreZoneNombreLignes>,     Zone<GpreZoneEpaisseurLignes>,    Zone<GpreZoneGouttiereLigne>,
+                          Zone<GpreZoneNombreColonnes>,   Zone<GpreZoneEpaisseurColonnes>,  Zone<GpreZoneGouttiereColonne>,
+                          Zone<GpreZoneEpaisseurCadre>,   Zone<GpreZoneEpaisseurCadreDeux>, Zone<GpreZoneGouttiereCadre>,
+                          Zone<GpreZoneCorps>};
+
+template <int32_t& Provisoire>
+void EcritCompte(double valeur)
+{
+    Provisoire = EntierSature(valeur);
+}
+
+template <double& Provisoire>
+void EcritPoints(double valeur)
+{
+    Provisoire = valeur;
+}
+
+constexpr Pas kUn{1, Lecture::Flottante}, kDeux{2, Lecture::Flottante}, kDixieme{0.1, Lecture::Decimale};
+
+// No upper limit: the dialog takes any default a table can be drawn with.
+const std::vector<ChampPasAPas> kChampsPasAPas = {
+    {Zone<GpreZoneNombreLignes>, kUn, kDeux, 1, kSansLimite, "", EcritCompte<NombreDeLignesProv>},
+    {Zone<GpreZoneNombreColonnes>, kUn, kDeux, 1, kSansLimite, "", EcritCompte<NombreDeColonnesProv>},
+    {Zone<GpreZoneEpaisseurLignes>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<EpaisseurLignesProv>},
+    {Zone<GpreZoneEpaisseurColonnes>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<EpaisseurColonnesProv>},
+    {Zone<GpreZoneEpaisseurCadre>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<EpaisseurCadreProv>},
+    {Zone<GpreZoneEpaisseurCadreDeux>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<EpaisseurCadreDeuxProv>},
+    {Zone<GpreZoneGouttiereLigne>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<GouttiereLignesProv>},
+    {Zone<GpreZoneGouttiereColonne>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<GouttiereColonnesProv>},
+    {Zone<GpreZoneGouttiereCadre>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<GouttiereCadreProv>},
+    {Zone<GpreZoneCorps>, kDixieme, kUn, 0.1, kSansLimite, " pt", EcritPoints<CorpsProv>},
+};
+
+} // namespace
+
+bool DelegateTouchesTabPrefs::controlTextViewDoCommandBySelector(ns::Control& controle, ns::TextView&,
+                                                                 std::string_view commande)
+{
+    if (commande == "insertTab:" || commande == "insertBacktab:") {
+        std::vector<ns::TextField*> cycle;
+        for (const LitZone zone : kCycle)
+            cycle.push_back(zone());
+        ChangeDeChamp(cycle, true, controle, commande == "insertTab:");
+        return true;
+    }
+    int sens = 0;
+    bool majuscule = false;
+    if (!EstFleche(commande, sens, majuscule))
+        return false;
+    PasAPas(kChampsPasAPas, controle, commande, sens, majuscule);
+    return true;
+}
