@@ -49,10 +49,9 @@ void MenuCBP(AIPanelRef panneau, ai_uint32 article)
         return;
     sAIPanel->GetFlyoutMenu(panneau, &MenuLocal);
     if (article == 1) {
-        if (GdialoguePRE != nullptr) {
+        // OK and Cancel close the dialog as they end its run: it stays closed.
+        if (GdialoguePRE != nullptr)
             ns::Application::sharedApplication().runModalForWindow(*GdialoguePRE);
-            GdialoguePRE->makeKeyAndOrderFront(nullptr);
-        }
     } else if (article == 3) {
         AISize taille{0, 0};
         sAIPanel->GetSize(panneau, &taille);
