@@ -1,5 +1,6 @@
 // A focused text field's keys: the delegate hears each command first; what it does not take
 // the field performs; Return commits and sends the action once.
+#include "Button.h"
 #include "TextField.h"
 #include "TextView.h"
 #include "Window.h"
@@ -146,6 +147,63 @@ TEST_F(FieldEditor, DeleteRemovesWholeCharacters)
     press(ns::KeyDelete);
     press(ns::KeyDelete);
     EXPECT_EQ(first_->stringValue(), "");
+}
+
+} // namespace
+
+namespace {
+
+// Counts the clicks of the buttons it is the target of, by their title.
+class Clicks : public ns::Object {
+public:
+    std::vector<std::string> heard;
+    bool respondsToAction(std::string_view s) const override { return s == "press:"; }
+    bool performAction(std::string_view, Object* sender) override
+    {
+        heard.push_back(static_cast<ns::Button*>(sender)->title());
+        return true;
+    }
+};
+
+// A dialog's keys: Escape and Command keys click their buttons before the focused field sees
+// them; Return commits the field, then clicks the default button; a field that commits on
+// leaving sends its action when typed text loses the focus, and only then.
+TEST_F(FieldEditor, KeyEquivalentsDefaultButtonAndCommitOnLeaving)
+{
+    Clicks clicks;
+    const auto button = [&](const char* title, std::string key, uint32_t modifiers) {
+        auto* b = window_.contentView()->addSubview(std::make_unique<ns::Button>(ns::MakeRect(200, 10, 80, 20)));
+        b->setTitle(title);
+        b->setTarget(&clicks);
+        b->setAction("press:");
+        b->setKeyEquivalent(std::move(key));
+        b->setKeyEquivalentModifierMask(modifiers);
+        return b;
+    };
+    button("Cancel", "\x1b", 0);
+    button("By default", "d", ns::CommandKeyMask);
+    window_.setDefaultButtonCell(button("OK", "\r", 0));
+    first_->setSendsActionOnEndEditing(true);
+
+    first_->selectText(nullptr);
+    press(ns::KeyEscape, 0, "\x1b");
+    press(0, ns::CommandKeyMask, "d");
+    press(0, 0, "d"); // typed: no button takes it
+    EXPECT_EQ(clicks.heard, (std::vector<std::string>{"Cancel", "By default"}));
+    EXPECT_EQ(first_->stringValue(), "d");
+    press(ns::KeyReturn, 0, "\r");
+    EXPECT_EQ(clicks.heard.back(), "OK");
+    EXPECT_EQ(target_.values, std::vector<std::string>{"d"}) << "the field committed before OK";
+
+    // Leaving: only with text typed since the focus came or the last commit.
+    second_->selectText(nullptr);
+    first_->selectText(nullptr);
+    typeText("42");
+    second_->selectText(nullptr);
+    EXPECT_EQ(target_.values, (std::vector<std::string>{"d", "42"}));
+    second_->setStringValue("7");
+    first_->selectText(nullptr);
+    EXPECT_EQ(target_.values.size(), 2u) << "the second field does not commit on leaving";
 }
 
 } // namespace

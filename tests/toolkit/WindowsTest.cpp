@@ -24,6 +24,16 @@ TEST(Modal, ARunEndsAtStopModalAndTheCallerGoesOn)
     EXPECT_EQ(std::make_tuple(pumped, app.modalWindow(), dialog.isKeyWindow()), std::make_tuple(3, nullptr, true))
         << "no event taken after the stop; the dialog made key for its run";
 
+    // A second request for the window running modally starts no second run.
+    int nested = ns::ModalResponseStop;
+    app.setEventPump([&] {
+        nested = app.runModalForWindow(dialog);
+        app.stopModal();
+        return true;
+    });
+    EXPECT_EQ(app.runModalForWindow(dialog), ns::ModalResponseStop);
+    EXPECT_EQ(nested, ns::ModalResponseAbort);
+
     // With nothing more to come the run cannot go on: it ends as aborted.
     app.setEventPump([] { return false; });
     EXPECT_EQ(app.runModalForWindow(dialog), ns::ModalResponseAbort);
