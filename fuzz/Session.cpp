@@ -10,6 +10,8 @@
 #include "Scratch.h"
 #include "ScriptReader.h"
 
+#include "Application.h"
+
 #include <cstdint>
 #include <fstream>
 #include <optional>
@@ -112,14 +114,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         host::Host host(host::HostOptions{{}, store, std::vector<std::string>{"Alpha", "Beta", "Gamma"}, {}});
         host.plugins().addInProcess("VaroTable", PluginMain, fuzz::pluginResources());
         bool fails = false;
-        for (const script::Line& line : session.lines) {
+        size_t next = 0;
+        // As varo-host does: while a dialog runs modally, the next lines are its events.
+        const auto runNext = [&] {
+            if (next >= session.lines.size())
+                return false;
+            const script::Line& line = session.lines[next++];
             host.deliverPendingEvents();
             script::run(line, host, nowhere);
             fails = fails || line.words[0] == "fail" || line.words[0] == "unavailable";
             fuzz::checkDocument(host.document(), !fails);
             fuzz::checkFields(host, session.typed);
             fuzz::checkPreferenceFile(store, session.preferences);
+            return true;
+        };
+        ns::Application::sharedApplication().setEventPump(runNext);
+        while (runNext()) {
         }
+        ns::Application::sharedApplication().setEventPump(nullptr);
         host.deliverPendingEvents();
         fuzz::checkDocument(host.document(), !fails);
         fuzz::checkFields(host, session.typed);

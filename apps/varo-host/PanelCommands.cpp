@@ -13,6 +13,8 @@
 #include "Slider.h"
 #include "TextField.h"
 
+#include <cairo.h>
+
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -221,8 +223,11 @@ void snapshotPanel(const std::string& file, host::Host& h)
     {
         ns::GraphicsContext context(image.surface(), height, 1);
         ns::GraphicsContext::Scope scope(context);
-        panel->window->backgroundColor().setFill();
-        ns::GraphicsContext::currentContext()->useFill();
+        // The host draws its panels' face in its theme.
+        const AIUIThemeColor face = h.theme().color(1, 0).value_or(AIUIThemeColor{1, 0.93f, 0.93f, 0.93f});
+        ns::Color(face.red, face.green, face.blue, face.alpha).setFill();
+        context.useFill();
+        cairo_paint(context.cairo());
         // The view is pinned to the panel's top-left corner: its top strip shows.
         context.translate(-view.frame().origin.x, -(view.frame().origin.y + view.frame().size.height - height));
         view.drawHierarchy(context);
