@@ -1,7 +1,9 @@
-// The about box's content, set once when the panel's controller wakes.
+// The about box: its content, set once when the panel's controller wakes, and its OK.
 #include "APropos.h"
 
 #include "TableauDialogue.h"
+
+#include "Application.h"
 
 const char* const kVersionVaroTable = "Varo-Table (CS6) 2.0 (August 2015)";
 const char* const kAdresseSiteVaro = "https://www.varo-tools.fr";
@@ -18,4 +20,11 @@ void TableauDialogue::ABOinitDialogue()
         ABOadresse->setTitle(kAdresseSiteVaro);
     if (ABOokBT != nullptr)
         ABOokBT->setTitle("OK");
+}
+
+void TableauDialogue::ABOok(ns::Object*)
+{
+    if (ABOdialogue != nullptr)
+        ABOdialogue->orderOut(nullptr);
+    ns::Application::sharedApplication().activateIgnoringOtherApps(true);
 }

@@ -162,10 +162,3 @@ void TableauDialogue::PREdefaut(ns::Object*)
     CorpsProv = kCorpsUsine;
     AffichePoints(PREzoneCorps, CorpsProv);
 }
-
-void TableauDialogue::ABOok(ns::Object*)
-{
-    if (ABOdialogue != nullptr)
-        ABOdialogue->orderOut(nullptr);
-    ns::Application::sharedApplication().activateIgnoringOtherApps(true);
-}

@@ -13,7 +13,9 @@
 #include "Image.h"
 #include "KeyboardEvents.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -34,6 +36,10 @@ protected:
 
 TEST_F(DialoguePrefs, OkStoresEachDefaultAsItsKindAndLeavesTheTableAlone)
 {
+    const std::vector<host::PreferenceStore::Entry> avant = host_.preferences().entries();
+    std::vector<std::pair<std::string, host::PreferenceValue>> autres;
+    for (const auto& e : avant)
+        autres.emplace_back(e.key, *e.value);
     tape("PREzoneNombreLignes", "7");
     touche("Tab"); // a field commits as the focus leaves it
     tape("PREzoneEpaisseurCadre", "2,5");
@@ -52,6 +58,14 @@ TEST_F(DialoguePrefs, OkStoresEachDefaultAsItsKindAndLeavesTheTableAlone)
     for (const auto& [cle, valeur] : attendues) {
         ASSERT_NE(stockee(cle), nullptr) << cle;
         EXPECT_EQ(*stockee(cle), valeur) << cle;
+    }
+    // Nothing else is written: every other key is as it was.
+    for (const host::PreferenceStore::Entry& e : host_.preferences().entries()) {
+        if (std::any_of(std::begin(attendues), std::end(attendues), [&](const auto& a) { return e.key == a.first; }))
+            continue;
+        const auto it = std::find_if(autres.begin(), autres.end(), [&](const auto& a) { return a.first == e.key; });
+        ASSERT_NE(it, autres.end()) << e.key << " written";
+        EXPECT_EQ(*e.value, it->second) << e.key;
     }
     EXPECT_EQ(NombreDeLignes, 3) << "the panel's values stay until the Varo button";
     EXPECT_FALSE(SonDefaut);
