@@ -120,7 +120,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             if (next >= session.lines.size())
                 return false;
             const script::Line& line = session.lines[next++];
-            host.deliverPendingEvents();
+            if (ns::Application::sharedApplication().modalWindow() == nullptr)
+                host.deliverPendingEvents();
             script::run(line, host, nowhere);
             fails = fails || line.words[0] == "fail" || line.words[0] == "unavailable";
             fuzz::checkDocument(host.document(), !fails);

@@ -97,6 +97,8 @@ bool TextField::resignFirstResponder()
 
 void TextField::setStringValue(std::string value)
 {
+    // Text set by code is no typing: leaving the field does not commit it.
+    edited_ = false;
     Control::setStringValue(std::move(value));
     syncFieldEditor();
 }
@@ -146,8 +148,8 @@ void TextField::doCommandBySelector(std::string_view command)
         std::string text = allSelected_ ? std::string() : stringValue();
         eraseLastCharacter(text);
         allSelected_ = false;
-        edited_ = true;
         setStringValue(text);
+        edited_ = true;
     } else if (command.starts_with("move")) {
         allSelected_ = false;
     }
@@ -159,8 +161,8 @@ void TextField::insertText(const std::string& text)
         return;
     const std::string value = allSelected_ ? text : stringValue() + text;
     allSelected_ = false;
-    edited_ = true;
     setStringValue(value);
+    edited_ = true;
 }
 
 void TextField::moveFocus(bool forward)

@@ -45,7 +45,8 @@ public:
     void setNextKeyView(TextField* next) { nextKeyView_ = next; }
 
     // Whether the field also sends its action when it loses the focus with text the user
-    // typed since it got it or since its last action (a field that commits on leaving it).
+    // typed since it got it, its last action or the last text set by code (a field that
+    // commits on leaving it).
     bool sendsActionOnEndEditing() const { return sendsOnEnd_; }
     void setSendsActionOnEndEditing(bool sends) { sendsOnEnd_ = sends; }
 

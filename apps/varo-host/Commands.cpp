@@ -310,7 +310,7 @@ const std::vector<Command>& commands()
          [](const Words& w, host::Host& h, std::ostream&) { panel::click(w, h); }},
         {"type", "ID \"TEXT\"", 2, 2, noCheck,
          [](const Words& w, host::Host& h, std::ostream&) { panel::type(w, h); }},
-        {"key", "NAME [shift]", 1, 2, panel::checkKey,
+        {"key", "NAME [shift] [command]", 1, 3, panel::checkKey,
          [](const Words& w, host::Host& h, std::ostream&) { panel::key(w, h); }},
         {"choose", "ID INDEX", 2, 2, panel::checkChoose,
          [](const Words& w, host::Host& h, std::ostream&) { panel::choose(w, h); }},

@@ -61,6 +61,17 @@ bool has(ns::Window* window, const std::string& identifier)
     return window != nullptr && ns::driver::findView(*window, identifier) != nullptr;
 }
 
+// A modal run takes the input of its own window only: true, with a warning, for a control
+// of another window while one runs.
+bool waitsForModal(host::Host& h, const ns::Window& window, const std::string& identifier)
+{
+    const ns::Window* modal = ns::Application::sharedApplication().modalWindow();
+    if (modal == nullptr || modal == &window)
+        return false;
+    h.log().warning("control \"" + identifier + "\" waits: the dialog \"" + modal->title() + "\" is modal");
+    return true;
+}
+
 // Runs a driver operation on the window that has the control, made key first so that what
 // the control does with the focus and keys lands where a user's click would put it.
 template <typename Operation>
@@ -71,12 +82,8 @@ void onControl(host::Host& h, const std::string& identifier, Operation operation
         h.log().warning("no control \"" + identifier + "\"");
         return;
     }
-    // A modal run takes the input of its own window only.
-    if (const ns::Window* modal = ns::Application::sharedApplication().modalWindow();
-        modal != nullptr && modal != window) {
-        h.log().warning("control \"" + identifier + "\" waits: the dialog \"" + modal->title() + "\" is modal");
+    if (waitsForModal(h, *window, identifier))
         return;
-    }
     if (!window->isKeyWindow())
         window->makeKeyAndOrderFront(nullptr);
     const std::string reason = operation(*window);
@@ -281,6 +288,8 @@ void hoverControl(const std::string& identifier, host::Host& h)
         h.log().warning("no control \"" + identifier + "\"");
         return;
     }
+    if (waitsForModal(h, *window, identifier))
+        return;
     const ns::Rect frame = view->convertRectToWindow(view->bounds());
     ns::driver::mouseMove(*window, {frame.midX(), frame.midY()});
 }

@@ -147,8 +147,10 @@ bool runScript(Script& script, host::Host& host)
             std::cerr << line.file << ":" << line.number << ": " << why << "\n";
             return good = false;
         }
-        // As an event loop does: what the plug-in posted is answered before the next input.
-        host.deliverPendingEvents();
+        // As an event loop does: what the plug-in posted is answered before the next input;
+        // while a dialog runs modally, it waits for the run's end (it is for the document).
+        if (ns::Application::sharedApplication().modalWindow() == nullptr)
+            host.deliverPendingEvents();
         script::run(line, host, std::cout);
         return true;
     };

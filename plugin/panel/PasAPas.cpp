@@ -75,7 +75,7 @@ void PasAPas(const std::vector<ChampPasAPas>& champs, ns::Control& controle, std
         const double v = pas.lecture == Lecture::Decimale ? RecupereValeurDecimale(zone)
                                                           : ValeurFlottante(zone->stringValue());
         double x = std::round(v / pas.pas + sens) * pas.pas;
-        if (sens < 0 && x < champ.minimum)
+        if ((sens < 0 || champ.plancherToujours) && x < champ.minimum)
             x = champ.minimum;
         if (sens > 0 && x > champ.maximum)
             x = champ.maximum;

@@ -30,14 +30,16 @@ struct Pas {
 constexpr double kSansLimite = std::numeric_limits<double>::quiet_NaN();
 
 // A field the arrows step: its steps without and with Shift, its limits (each tested only in
-// the direction of the step; kSansLimite for none), the unit written after "%g", and what
-// the value then becomes.
+// the direction of the step, unless the floor holds always; kSansLimite for none), the unit
+// written after "%g", and what the value then becomes.
 struct ChampPasAPas {
     LitZone zone;
     Pas normal, majuscule;
     double minimum, maximum;
     const char* unite;
     void (*ecrit)(double valeur);
+    // The lower limit after a step up too (the preferences' floors), not only after a step down.
+    bool plancherToujours = false;
 };
 
 // A value made a whole count: truncated, and saturated at the ends of 32 bits.

@@ -116,9 +116,14 @@ void TableauDialogue::PREoutilGroupeCBP(ns::Object*)
 
 void TableauDialogue::PREok(ns::Object*)
 {
-    // What a field shows is what it stores: the field being typed into is committed first.
-    if (PREdialogue != nullptr)
+    // What a field shows is what it stores: the field being typed into is committed first,
+    // and keeps the focus for the next opening.
+    if (PREdialogue != nullptr) {
+        auto* zone = dynamic_cast<ns::TextField*>(PREdialogue->firstResponder());
         PREdialogue->makeFirstResponder(nullptr);
+        if (zone != nullptr)
+            zone->selectText(nullptr);
+    }
     EcritBooleen("Son", SonDefaut, SonProv);
     for (const ValeurPrefs& v : kValeursPrefs)
         EcritReel(v.cle, *v.defaut, *v.provisoire);

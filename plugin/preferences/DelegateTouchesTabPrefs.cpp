@@ -24,18 +24,19 @@ void EcritPoints(double valeur)
 
 constexpr Pas kUn{1, Lecture::Flottante}, kDeux{2, Lecture::Flottante}, kDixieme{0.1, Lecture::Decimale};
 
-// No upper limit: the dialog takes any default a table can be drawn with.
+// No upper limit: the dialog takes any default a table can be drawn with. The floor holds
+// after every step, up or down.
 const std::vector<ChampPasAPas> kChampsPasAPas = {
-    {Zone<GpreZoneNombreLignes>, kUn, kDeux, 1, kSansLimite, "", EcritCompte<NombreDeLignesProv>},
-    {Zone<GpreZoneNombreColonnes>, kUn, kDeux, 1, kSansLimite, "", EcritCompte<NombreDeColonnesProv>},
-    {Zone<GpreZoneEpaisseurLignes>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<EpaisseurLignesProv>},
-    {Zone<GpreZoneEpaisseurColonnes>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<EpaisseurColonnesProv>},
-    {Zone<GpreZoneEpaisseurCadre>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<EpaisseurCadreProv>},
-    {Zone<GpreZoneEpaisseurCadreDeux>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<EpaisseurCadreDeuxProv>},
-    {Zone<GpreZoneGouttiereLigne>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<GouttiereLignesProv>},
-    {Zone<GpreZoneGouttiereColonne>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<GouttiereColonnesProv>},
-    {Zone<GpreZoneGouttiereCadre>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<GouttiereCadreProv>},
-    {Zone<GpreZoneCorps>, kDixieme, kUn, 0.1, kSansLimite, " pt", EcritPoints<CorpsProv>},
+    {Zone<GpreZoneNombreLignes>, kUn, kDeux, 1, kSansLimite, "", EcritCompte<NombreDeLignesProv>, true},
+    {Zone<GpreZoneNombreColonnes>, kUn, kDeux, 1, kSansLimite, "", EcritCompte<NombreDeColonnesProv>, true},
+    {Zone<GpreZoneEpaisseurLignes>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<EpaisseurLignesProv>, true},
+    {Zone<GpreZoneEpaisseurColonnes>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<EpaisseurColonnesProv>, true},
+    {Zone<GpreZoneEpaisseurCadre>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<EpaisseurCadreProv>, true},
+    {Zone<GpreZoneEpaisseurCadreDeux>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<EpaisseurCadreDeuxProv>, true},
+    {Zone<GpreZoneGouttiereLigne>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<GouttiereLignesProv>, true},
+    {Zone<GpreZoneGouttiereColonne>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<GouttiereColonnesProv>, true},
+    {Zone<GpreZoneGouttiereCadre>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<GouttiereCadreProv>, true},
+    {Zone<GpreZoneCorps>, kDixieme, kUn, 0.1, kSansLimite, " pt", EcritPoints<CorpsProv>, true},
 };
 
 } // namespace

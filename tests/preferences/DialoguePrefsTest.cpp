@@ -72,20 +72,28 @@ TEST_F(DialoguePrefs, OkStoresEachDefaultAsItsKindAndLeavesTheTableAlone)
     EXPECT_FALSE(dialogue().isVisible());
 }
 
-TEST_F(DialoguePrefs, CancelAndByDefaultStoreNothing)
+TEST_F(DialoguePrefs, CancelAndByDefaultStoreNothingAndOkKeepsTheFocus)
 {
+    tape("PREzoneNombreLignes", "5");
+    tape("PREzoneEpaisseurLignes", "1.234");
+    bouton("PREokBT");
+    EXPECT_EQ(dynamic_cast<ns::View*>(dialogue().firstResponder())->identifier(), "PREzoneEpaisseurLignes")
+        << "the field typed into keeps the focus for the next opening";
     const std::string avant = host_.preferences().text();
+
     tape("PREzoneNombreLignes", "9");
     touche("Tab");
     tape("PREzoneEpaisseurCadre", "7");
-    touche("Tab");
     touche("d", ns::CommandKeyMask); // By default
     EXPECT_EQ(GpreZoneNombreLignes->stringValue(), "3");
     EXPECT_EQ(GpreZoneEpaisseurCadre->stringValue(), "4 pt");
-    touche("Escape"); // Cancel
+    tape("PREzoneEpaisseurLignes", "8"); // still being typed into at Cancel
+    touche("Escape");
     EXPECT_EQ(host_.preferences().text(), avant);
-    EXPECT_EQ(GpreZoneNombreLignes->stringValue(), "3") << "the dialog shows the stored defaults again";
-    EXPECT_EQ(NombreDeLignesProv, 3);
+    EXPECT_EQ(GpreZoneNombreLignes->stringValue(), "5") << "the dialog shows the stored defaults again";
+    EXPECT_EQ(NombreDeLignesProv, 5);
+    bouton("PREokBT");
+    EXPECT_EQ(host_.preferences().text(), avant) << "nothing Cancel discarded comes back";
 }
 
 TEST_F(DialoguePrefs, TheKeyboardStepsAndGoesRoundTheFields)
@@ -100,7 +108,8 @@ TEST_F(DialoguePrefs, TheKeyboardStepsAndGoesRoundTheFields)
         {"PREzoneNombreLignes", "3", "Up", true, "6"},        {"PREzoneNombreLignes", "3", "Down", true, "2"},
         {"PREzoneNombreLignes", "1", "Down", true, "1"},      {"PREzoneEpaisseurLignes", "1.23", "Up", false, "1.3 pt"},
         {"PREzoneEpaisseurLignes", "0", "Down", false, "0 pt"}, {"PREzoneCorps", "0.1", "Down", false, "0.1 pt"},
-        {"PREzoneGouttiereCadre", "2,5", "Up", true, "3 pt"},
+        {"PREzoneGouttiereCadre", "2,5", "Up", true, "3 pt"},   {"PREzoneGouttiereLigne", "-1.5", "Up", false, "0 pt"},
+        {"PREzoneNombreColonnes", "-5", "Up", false, "1"},
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(std::string(c.champ) + " " + c.texte + " " + c.touche);
