@@ -247,4 +247,51 @@ TEST_F(DialoguePrefs, PanelIconsFollowThePageTheThemeAndTheTool)
     }
 }
 
+// Every pictogram with the Table Tool current: each pixel is clear or a colour of its palette
+// (light for the dialog's icons whatever the theme; the panel's by the theme), and it shows
+// its highlight and its structure.
+TEST_F(DialoguePrefs, EveryPictogramIsDrawnInItsPalette)
+{
+    struct Icone {
+        const char* nom;
+        int page; // -1: the dialog's
+    };
+    std::vector<Icone> icones;
+    for (const char* nom : {"PREnbrLignesNSView", "PREnbrColonnesNSView", "PREepaisseurLignesNSView",
+                            "PREepaisseurColonnesNSView", "PREgouttiereLignesNSView", "PREgouttiereColonnesNSView",
+                            "PREepaisseurCadreNSView", "PREepaisseurCadreDeuxNSView", "PREgouttiereCadreNSView"})
+        icones.push_back({nom, -1});
+    for (int page = 0; page < 4; ++page)
+        for (const char* nom : {"PANPosXNbrLigNbrColNSView", "PANEpaisseurLigColCadNSView",
+                                "PANgouttiereLigColCadNSView", "PANHauteurCadreDeuxNSView"})
+            if (!(std::string(nom) == "PANPosXNbrLigNbrColNSView" && page == 3) &&
+                !(std::string(nom) == "PANHauteurCadreDeuxNSView" && (page == 1 || page == 2)))
+                icones.push_back({nom, page});
+    const uint32_t clair[] = {0xFF0000FF, 0xFF1A1A1A, 0xFF666666}, sombre[] = {0xFF1A99FF, 0xFFE6E6E6, 0xFF999999};
+    for (const bool themeSombre : {false, true})
+        for (const Icone& i : icones) {
+            SCOPED_TRACE(std::string(i.nom) + " page " + std::to_string(i.page) + (themeSombre ? " dark" : " light"));
+            IndexPopup = i.page < 0 ? 0 : i.page;
+            InterfaceSombre = themeSombre;
+            ns::View* icone = i.page < 0 ? ns::driver::findView(dialogue(), i.nom) : vue().viewWithIdentifier(i.nom);
+            const uint32_t* palette = themeSombre && i.page >= 0 ? sombre : clair;
+            bool accent = false, structure = false;
+            for (int y = 0; y < 18; ++y)
+                for (int x = 0; x < icone->frame().size.width; ++x) {
+                    const uint32_t p = Pixel(*icone, x, y);
+                    accent = accent || Proche(p, palette[0]);
+                    structure = structure || Proche(p, palette[1]);
+                    // The arrowheads of the position and size pictograms are antialiased: their
+                    // edges blend into what they cross.
+                    const bool pointes = i.page == 0;
+                    EXPECT_TRUE(p == 0 || pointes || Proche(p, palette[0]) || Proche(p, palette[1]) ||
+                                Proche(p, palette[2]))
+                        << std::hex << p << " at " << std::dec << x << "," << y;
+                }
+            EXPECT_TRUE(accent);
+            EXPECT_TRUE(structure);
+        }
+    InterfaceSombre = false;
+}
+
 } // namespace
