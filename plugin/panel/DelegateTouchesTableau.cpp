@@ -181,14 +181,6 @@ const std::vector<ChampPasAPas> kChampsPasAPas = {
 bool DelegateTouchesTableau::controlTextViewDoCommandBySelector(ns::Control& controle, ns::TextView&,
                                                                 std::string_view commande)
 {
-    if (commande == "insertTab:" || commande == "insertBacktab:") {
-        ChangeDeChampDeLaPage(controle, commande == "insertTab:");
-        return true;
-    }
-    int sens = 0;
-    bool majuscule = false;
-    if (!EstFleche(commande, sens, majuscule))
-        return false;
-    PasAPas(kChampsPasAPas, controle, commande, sens, majuscule);
-    return true;
+    return CommandeDeChamp(commande, controle, kChampsPasAPas,
+                           [&](bool enAvant) { ChangeDeChampDeLaPage(controle, enAvant); });
 }

@@ -41,6 +41,8 @@ int32_t EntierSature(double valeur)
     return static_cast<int32_t>(std::trunc(std::fmax(plusPetit, std::fmin(plusGrand, valeur))));
 }
 
+namespace {
+
 bool EstFleche(std::string_view commande, int& sens, bool& majuscule)
 {
     struct Fleche {
@@ -88,4 +90,21 @@ void PasAPas(const std::vector<ChampPasAPas>& champs, ns::Control& controle, std
         SimuleAppuiToucheFn();
         return;
     }
+}
+
+} // namespace
+
+bool CommandeDeChamp(std::string_view commande, ns::Control& controle, const std::vector<ChampPasAPas>& champs,
+                     const std::function<void(bool enAvant)>& tab)
+{
+    if (commande == "insertTab:" || commande == "insertBacktab:") {
+        tab(commande == "insertTab:");
+        return true;
+    }
+    int sens = 0;
+    bool majuscule = false;
+    if (!EstFleche(commande, sens, majuscule))
+        return false;
+    PasAPas(champs, controle, commande, sens, majuscule);
+    return true;
 }

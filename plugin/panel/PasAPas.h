@@ -5,6 +5,7 @@
 #include "Miroirs.h"
 
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <string_view>
 #include <vector>
@@ -45,14 +46,12 @@ struct ChampPasAPas {
 // A value made a whole count: truncated, and saturated at the ends of 32 bits.
 int32_t EntierSature(double valeur);
 
-// The sense of an arrow command ("moveUp:" 1, "moveDownAndModifySelection:" -1 with Shift);
-// false for any other command.
-bool EstFleche(std::string_view commande, int& sens, bool& majuscule);
-
-// Steps `controle` when it is the field of one of `champs`: up gives round(v / d + 1) × d,
-// down round(v / d - 1) × d (halves away from zero), then the limit in the step's direction;
-// the field shows the value with "%g", its unit and the user's separator; the setting takes
-// it; a rebuild is asked for. Nothing for another control. Without the host's suites the
-// step is not made (the plug-in is not running).
-void PasAPas(const std::vector<ChampPasAPas>& champs, ns::Control& controle, std::string_view commande, int sens,
-             bool majuscule);
+// What both keyboards do with a field editor's command: Tab and Shift-Tab call `tab` (true for
+// forward); the up and down arrows (with Shift, the larger step) step `controle` when it is
+// the field of one of `champs`: up gives round(v / d + 1) × d, down round(v / d - 1) × d
+// (halves away from zero), then the limit; the field shows the value with "%g", its unit and
+// the user's separator; the setting takes it; a rebuild is asked for. Without the host's
+// suites a step is not made (the plug-in is not running). All of these are taken (true),
+// whatever the control; any other command is left to the field editor (false).
+bool CommandeDeChamp(std::string_view commande, ns::Control& controle, const std::vector<ChampPasAPas>& champs,
+                     const std::function<void(bool enAvant)>& tab);

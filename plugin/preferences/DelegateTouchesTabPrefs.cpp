@@ -44,17 +44,10 @@ const std::vector<ChampPasAPas> kChampsPasAPas = {
 bool DelegateTouchesTabPrefs::controlTextViewDoCommandBySelector(ns::Control& controle, ns::TextView&,
                                                                  std::string_view commande)
 {
-    if (commande == "insertTab:" || commande == "insertBacktab:") {
+    return CommandeDeChamp(commande, controle, kChampsPasAPas, [&](bool enAvant) {
         std::vector<ns::TextField*> cycle;
         for (const LitZone zone : kCycle)
             cycle.push_back(zone());
-        ChangeDeChamp(cycle, true, controle, commande == "insertTab:");
-        return true;
-    }
-    int sens = 0;
-    bool majuscule = false;
-    if (!EstFleche(commande, sens, majuscule))
-        return false;
-    PasAPas(kChampsPasAPas, controle, commande, sens, majuscule);
-    return true;
+        ChangeDeChamp(cycle, true, controle, enAvant);
+    });
 }

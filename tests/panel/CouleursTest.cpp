@@ -161,15 +161,6 @@ TEST_F(EditeurCouleurs, SwitchingTheTypeKeepsEveryValueAndStoresTheType)
     EXPECT_EQ(JeuxCouleurs[ElementLignes].TypeCouleur, TypeRVB) << "each element its own type";
 }
 
-// The view alone as the screen shows it, one pixel a point, on transparent.
-uint32_t Pixel(ns::View& vue, int x, int y)
-{
-    ns::Image image(vue.frame().size);
-    image.lockFocus();
-    vue.drawRect(vue.bounds());
-    image.unlockFocus();
-    return image.pixelAt(x, y);
-}
 
 constexpr uint32_t kBlanc = 0xFFFFFFFF, kNoir = 0xFF000000, kRouge = 0xFFFF0000, kJaune = 0xFFFFFF00;
 
@@ -201,10 +192,10 @@ TEST_F(EditeurCouleurs, TheTracksPaintTheColoursAlongTheirSlider)
         AvecSansCadre = c.cadre;
         OutilSelectionne = c.outil;
         const int x = static_cast<int>(9 + (c.pas + 0.5) * 164 / 58);
-        const uint32_t pixel = Pixel(*vue().viewWithIdentifier(c.piste), x, 3);
+        const uint32_t pixel = PixelDeLaVue(*vue().viewWithIdentifier(c.piste), x, 3);
         EXPECT_NEAR(pixel >> 24, c.attendu >> 24, 1) << "alpha 1, or 0.5 without the tool";
         EXPECT_EQ(pixel & 0xFFFFFF, c.attendu & 0xFFFFFF);
-        EXPECT_EQ(Pixel(*vue().viewWithIdentifier(c.piste), x, 7), 0u) << "4 points high";
+        EXPECT_EQ(PixelDeLaVue(*vue().viewWithIdentifier(c.piste), x, 7), 0u) << "4 points high";
     }
 }
 
@@ -219,10 +210,10 @@ TEST_F(EditeurCouleurs, TheSliderFramesTheTrackAndItsKnobPointsAtTheValue)
     for (const auto& [valeur, pointe] : {std::pair{0.0, 10}, {100.0, 174}, {50.0, 92}}) {
         SCOPED_TRACE(valeur);
         glissiere.setDoubleValue(valeur);
-        EXPECT_EQ(Pixel(glissiere, pointe, 10), kContour);
-        EXPECT_EQ(Pixel(glissiere, pointe + 1, 10), kContour);
-        EXPECT_EQ(Pixel(glissiere, pointe - 1, 10), 0u);
-        EXPECT_EQ(Pixel(glissiere, pointe + 2, 10), 0u);
+        EXPECT_EQ(PixelDeLaVue(glissiere, pointe, 10), kContour);
+        EXPECT_EQ(PixelDeLaVue(glissiere, pointe + 1, 10), kContour);
+        EXPECT_EQ(PixelDeLaVue(glissiere, pointe - 1, 10), 0u);
+        EXPECT_EQ(PixelDeLaVue(glissiere, pointe + 2, 10), 0u);
     }
     // The frame's long sides above and below the track (a piste pixel row 2 to 5 in the panel
     // is 15 to 18 in the slider), from x 11 to 175.
@@ -230,7 +221,7 @@ TEST_F(EditeurCouleurs, TheSliderFramesTheTrackAndItsKnobPointsAtTheValue)
     const auto cadre = [&](int x, int y0, int y1) {
         bool trouve = false;
         for (int y = y0; y <= y1; ++y)
-            trouve = trouve || Pixel(glissiere, x, y) == kCadre;
+            trouve = trouve || PixelDeLaVue(glissiere, x, y) == kCadre;
         return trouve;
     };
     for (const int x : {40, 120, 170}) {
@@ -263,12 +254,12 @@ TEST_F(EditeurCouleurs, TheSwatchDrawsRowsColumnsAndFrameInTheirColours)
         SCOPED_TRACE(std::string(c.cadre ? "frame" : "no frame") + " gutter " + std::to_string(c.gouttiere));
         AvecSansCadre = c.cadre;
         GouttiereCadre = c.gouttiere;
-        EXPECT_EQ(Pixel(pastille, 15, 13), kNoir) << "a row rule";
-        EXPECT_EQ(Pixel(pastille, 11, 10), kRouge) << "a column rule, over the rows";
-        EXPECT_EQ(Pixel(pastille, 27, 13), c.finLigne) << "a row's end: 2 points shorter in a double frame";
-        EXPECT_EQ(Pixel(pastille, 11, 18), c.finColonne) << "a column's end";
-        EXPECT_EQ(Pixel(pastille, 29, 10), c.cadreExterieur);
-        EXPECT_EQ(Pixel(pastille, 15, 2) == kJaune || Pixel(pastille, 15, 3) == kJaune, c.cadreInterieur);
+        EXPECT_EQ(PixelDeLaVue(pastille, 15, 13), kNoir) << "a row rule";
+        EXPECT_EQ(PixelDeLaVue(pastille, 11, 10), kRouge) << "a column rule, over the rows";
+        EXPECT_EQ(PixelDeLaVue(pastille, 27, 13), c.finLigne) << "a row's end: 2 points shorter in a double frame";
+        EXPECT_EQ(PixelDeLaVue(pastille, 11, 18), c.finColonne) << "a column's end";
+        EXPECT_EQ(PixelDeLaVue(pastille, 29, 10), c.cadreExterieur);
+        EXPECT_EQ(PixelDeLaVue(pastille, 15, 2) == kJaune || PixelDeLaVue(pastille, 15, 3) == kJaune, c.cadreInterieur);
     }
 }
 

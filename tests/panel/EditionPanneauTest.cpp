@@ -424,15 +424,6 @@ TEST_F(Edition, TheHelpPagesTurnOneByOneAndStopAtBothEnds)
     }
 }
 
-// The type-size view as the screen shows it, one pixel a point.
-uint32_t PixelDuCorps(ns::View& dessin, int x, int y)
-{
-    ns::Image image(dessin.frame().size);
-    image.lockFocus();
-    dessin.drawRect(dessin.bounds());
-    image.unlockFocus();
-    return image.pixelAt(x, y);
-}
 
 TEST_F(Edition, TheTypeSizeViewDrawsTheLargeTInTheTextColour)
 {
@@ -451,13 +442,13 @@ TEST_F(Edition, TheTypeSizeViewDrawsTheLargeTInTheTextColour)
     IndexPopup = 4;
     for (const auto& c : cas) {
         JeuxCouleurs[ElementTexte] = c.texte;
-        EXPECT_EQ(PixelDuCorps(dessin, 16, 6), c.grandT) << "the large T's stem, type " << c.texte.TypeCouleur;
-        EXPECT_EQ(PixelDuCorps(dessin, 10, 4), 0xFF336699u) << "the small T's stem, in the theme's text colour";
-        EXPECT_EQ(PixelDuCorps(dessin, 3, 15), 0u) << "nothing around them";
+        EXPECT_EQ(PixelDeLaVue(dessin, 16, 6), c.grandT) << "the large T's stem, type " << c.texte.TypeCouleur;
+        EXPECT_EQ(PixelDeLaVue(dessin, 10, 4), 0xFF336699u) << "the small T's stem, in the theme's text colour";
+        EXPECT_EQ(PixelDeLaVue(dessin, 3, 15), 0u) << "nothing around them";
     }
     for (int page = 0; page < 4; ++page) {
         IndexPopup = page;
-        EXPECT_EQ(PixelDuCorps(dessin, 16, 6), 0u) << "page " << page;
+        EXPECT_EQ(PixelDeLaVue(dessin, 16, 6), 0u) << "page " << page;
     }
 
     // A Command-click puts the default size back; a plain one only focuses the field.

@@ -10,6 +10,7 @@
 #include "Slider.h"
 #include "TextView.h"
 #include "Driver.h"
+#include "Image.h"
 
 #include <gtest/gtest.h>
 
@@ -61,3 +62,14 @@ protected:
 
     host::Host host_;
 };
+
+// A view alone as the screen shows it, one pixel a point, on transparent: its pixel (x, y)
+// from the bottom left, 0xAARRGGBB.
+inline uint32_t PixelDeLaVue(ns::View& vue, int x, int y)
+{
+    ns::Image image(vue.frame().size);
+    image.lockFocus();
+    vue.drawRect(vue.bounds());
+    image.unlockFocus();
+    return image.pixelAt(x, y);
+}

@@ -175,15 +175,6 @@ bool Proche(uint32_t a, uint32_t b)
     return true;
 }
 
-// The icons as the screen shows them, one pixel a point, on transparent.
-uint32_t Pixel(ns::View& vue, int x, int y)
-{
-    ns::Image image(vue.frame().size);
-    image.lockFocus();
-    vue.drawRect(vue.bounds());
-    image.unlockFocus();
-    return image.pixelAt(x, y);
-}
 
 TEST_F(DialoguePrefs, TheRowCountIconIsItsPlusMinusAndRows)
 {
@@ -191,13 +182,13 @@ TEST_F(DialoguePrefs, TheRowCountIconIsItsPlusMinusAndRows)
     OutilSelectionne = false; // the dialog's icons are never dimmed
     constexpr uint32_t kBleu = 0xFF0000FF, kStructure = 0xFF1A1A1A;
     for (const auto& [x, y] : {std::pair{9, 12}, {14, 13}, {12, 10}, {11, 15}, {9, 4}, {14, 5}})
-        EXPECT_EQ(Pixel(icone, x, y), kBleu) << x << "," << y;
+        EXPECT_EQ(PixelDeLaVue(icone, x, y), kBleu) << x << "," << y;
     for (const auto& [x, y] : {std::pair{8, 12}, {15, 13}, {12, 9}, {12, 16}, {8, 5}, {15, 5}, {12, 7}})
-        EXPECT_EQ(Pixel(icone, x, y), 0u) << x << "," << y;
+        EXPECT_EQ(PixelDeLaVue(icone, x, y), 0u) << x << "," << y;
     for (const int y : {8, 17})
-        EXPECT_TRUE(Proche(Pixel(icone, 10, y), kStructure) || Proche(Pixel(icone, 10, y - 1), kStructure)) << y;
-    EXPECT_EQ(Pixel(icone, 2, 8), 0u);
-    EXPECT_EQ(Pixel(icone, 2, 7), 0u);
+        EXPECT_TRUE(Proche(PixelDeLaVue(icone, 10, y), kStructure) || Proche(PixelDeLaVue(icone, 10, y - 1), kStructure)) << y;
+    EXPECT_EQ(PixelDeLaVue(icone, 2, 8), 0u);
+    EXPECT_EQ(PixelDeLaVue(icone, 2, 7), 0u);
 }
 
 TEST_F(DialoguePrefs, PanelIconsFollowThePageTheThemeAndTheTool)
@@ -232,7 +223,7 @@ TEST_F(DialoguePrefs, PanelIconsFollowThePageTheThemeAndTheTool)
         bool trouve = false, vide = true;
         for (int y = 0; y < 18; ++y)
             for (int x = 0; x < 17; ++x) {
-                const uint32_t p = Pixel(icone, x, y);
+                const uint32_t p = PixelDeLaVue(icone, x, y);
                 vide = vide && p == 0;
                 trouve = trouve || Proche(p, c.accent);
             }
@@ -278,7 +269,7 @@ TEST_F(DialoguePrefs, EveryPictogramIsDrawnInItsPalette)
             bool accent = false, structure = false;
             for (int y = 0; y < 18; ++y)
                 for (int x = 0; x < icone->frame().size.width; ++x) {
-                    const uint32_t p = Pixel(*icone, x, y);
+                    const uint32_t p = PixelDeLaVue(*icone, x, y);
                     accent = accent || Proche(p, palette[0]);
                     structure = structure || Proche(p, palette[1]);
                     // The arrowheads of the position and size pictograms are antialiased: their
