@@ -9,7 +9,6 @@
 #include "Miroirs.h"
 #include "Reglages.h"
 
-#include "Image.h"
 #include "KeyboardEvents.h"
 
 #include <cmath>

@@ -12,7 +12,6 @@
 #include "Reglages.h"
 #include "ThemeInterface.h"
 
-#include "Image.h"
 #include "KeyboardEvents.h"
 
 #include <cstring>

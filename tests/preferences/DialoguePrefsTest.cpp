@@ -10,7 +10,6 @@
 #include "Reglages.h"
 #include "ThemeInterface.h"
 
-#include "Image.h"
 #include "KeyboardEvents.h"
 
 #include <algorithm>
