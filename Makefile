@@ -3,7 +3,11 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: demo test build deps sanitize bench fuzz fuzz-build fuzz-replay clean
+# The real window: draw and edit tables with the mouse and the keyboard (Ctrl+Q quits).
+app: build
+	./$(BUILD)/bin/varo-host --window $(APP_FLAGS)
+
+.PHONY: app demo test build deps sanitize bench fuzz fuzz-build fuzz-replay clean
 
 deps:
 	@./scripts/install-deps.sh

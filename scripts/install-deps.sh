@@ -15,8 +15,15 @@ packages=(
   libcairo2-dev
   libexpat1-dev
   libfontconfig-dev
+  libsdl2-dev
+  libx11-dev
+  libxfixes-dev
   nlohmann-json3-dev
   pkg-config
+  # The window test: a virtual display, a driver for it, and its authority file.
+  xauth
+  xdotool
+  xvfb
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "Menu.h"
 #include "Window.h"
 
 #include <algorithm>
@@ -53,8 +54,47 @@ void Application::addWindow(Window* window)
     windows_.push_back(window);
 }
 
+bool Application::sendEvent(const Event& event)
+{
+    Window* window = event.window();
+    if (window == nullptr || std::find(windows_.begin(), windows_.end(), window) == windows_.end())
+        return false;
+    const bool pressed = event.type() == EventType::LeftMouseDown || event.type() == EventType::KeyDown;
+    // An open menu takes the keys; a click elsewhere closes it and does nothing more.
+    if (MenuWindow* menu = MenuWindow::open(); menu != nullptr && window != menu) {
+        if (event.type() == EventType::LeftMouseDown) {
+            MenuWindow::dismiss();
+            return true;
+        }
+        if (event.type() == EventType::KeyDown) {
+            menu->sendEvent(event);
+            return true;
+        }
+    }
+    if (const Window* modal = modalWindow(); modal != nullptr && modal != window && window != MenuWindow::open()) {
+        if (pressed && refused_)
+            refused_(event, *modal);
+        return false;
+    }
+    if (event.type() == EventType::KeyDown && (event.modifierFlags() & CommandKeyMask) != 0 &&
+        !window->hasKeyEquivalent(event) && menuKey_ && menuKey_(event))
+        return true;
+    window->sendEvent(event);
+    return true;
+}
+
+std::optional<Event> Application::nextEvent()
+{
+    if (queue_.empty())
+        return std::nullopt;
+    Event event = queue_.front();
+    queue_.pop_front();
+    return event;
+}
+
 void Application::removeWindow(Window* window)
 {
+    std::erase_if(queue_, [window](const Event& event) { return event.window() == window; });
     std::erase(windows_, window);
     if (key_ == window)
         key_ = nullptr;
@@ -86,6 +126,12 @@ void Application::makeKeyAndMain(Window* window)
     windows_.push_back(window);
     key_ = window;
     setMain(window);
+}
+
+void Application::orderFront(Window* window)
+{
+    std::erase(windows_, window);
+    windows_.push_back(window);
 }
 
 void Application::windowOrderedOut(Window* window)

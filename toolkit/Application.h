@@ -6,7 +6,9 @@
 #include "Event.h"
 #include "Responder.h"
 
+#include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace ns {
@@ -33,6 +35,24 @@ public:
     using EventPump = std::function<bool()>;
     void setEventPump(EventPump pump) { pump_ = std::move(pump); }
 
+    // The one way in for input, whatever its source (a script, a native window): the event
+    // goes to its window. Refused, and false, for a window that is gone, and for
+    // any window but the dialog while one runs modally (the refusal hook hears a mouse-down
+    // or a key refused so). A key with Command goes to the main menu's keys first when the
+    // window's buttons have no such key equivalent.
+    bool sendEvent(const Event& event);
+    // Native input waits here, in order, until the pump hands it to sendEvent. Events for a
+    // window that goes away leave the queue with it.
+    void postEvent(const Event& event) { queue_.push_back(event); }
+    std::optional<Event> nextEvent();
+    bool hasPendingEvents() const { return !queue_.empty(); }
+
+    using RefusalHook = std::function<void(const Event& event, const Window& modal)>;
+    void setRefusalHook(RefusalHook hook) { refused_ = std::move(hook); }
+    // Answers true when the main menu took the key.
+    using MenuKeyHook = std::function<bool(const Event& event)>;
+    void setMenuKeyHook(MenuKeyHook hook) { menuKey_ = std::move(hook); }
+
     void activateIgnoringOtherApps(bool flag);
     int activations() const { return activations_; }
 
@@ -49,6 +69,7 @@ public:
     void addWindow(Window* window);
     void removeWindow(Window* window);
     void makeKeyAndMain(Window* window);
+    void orderFront(Window* window);
     void windowOrderedOut(Window* window);
 
     // Makes an event current while it is handled.
@@ -76,6 +97,9 @@ private:
     Window* main_ = nullptr;
     std::vector<ModalRun> modal_;
     EventPump pump_;
+    std::deque<Event> queue_;
+    RefusalHook refused_;
+    MenuKeyHook menuKey_;
     const Event* current_ = nullptr;
     int activations_ = 0;
 };

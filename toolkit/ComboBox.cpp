@@ -1,5 +1,7 @@
 #include "ComboBox.h"
 
+#include "Menu.h"
+
 #include "BezierPath.h"
 #include "RectFill.h"
 
@@ -36,6 +38,19 @@ bool ComboBox::chooseItemAtIndex(int index)
     selectItemAtIndex(index);
     sendAction();
     return true;
+}
+
+void ComboBox::mouseDown(const Event& event)
+{
+    if (!isEnabled() || items_.empty() || convertPointFromWindow(event.locationInWindow()).x < bounds().size.width - kArrowsWidth)
+        return;
+    std::vector<MenuEntry> entries;
+    const int selected = indexOfSelectedItem();
+    for (int i = 0; i < numberOfItems(); ++i)
+        entries.push_back({itemObjectValueAtIndex(i), true, false, i == selected});
+    Point topLeft = screenTopLeftOf(*this);
+    topLeft.y -= bounds().size.height;
+    MenuWindow::popUp(std::move(entries), topLeft, selected, [this](int index) { chooseItemAtIndex(index); }, this);
 }
 
 void ComboBox::drawRect(const Rect& dirty)

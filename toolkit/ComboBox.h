@@ -28,6 +28,9 @@ public:
     bool chooseItemAtIndex(int index);
 
     void drawRect(const Rect& dirty) override;
+    // A click on the arrows opens the list as a menu below the box.
+    void mouseDown(const Event& event) override;
+    static constexpr double kArrowsWidth = 18;
 
 private:
     std::vector<std::string> items_;

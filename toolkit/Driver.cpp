@@ -1,5 +1,6 @@
 #include "Driver.h"
 
+#include "Application.h"
 #include "ComboBox.h"
 #include "PopUpButton.h"
 #include "Slider.h"
@@ -39,8 +40,9 @@ std::string click(Window& window, std::string_view identifier, uint32_t modifier
     if (view == nullptr)
         return noView(identifier);
     const Point centre = view->convertPointToWindow({view->bounds().midX(), view->bounds().midY()});
-    window.sendEvent(Event::mouseEvent(EventType::LeftMouseDown, centre, modifierFlags, &window));
-    window.sendEvent(Event::mouseEvent(EventType::LeftMouseUp, centre, modifierFlags, &window));
+    Application& application = Application::sharedApplication();
+    application.sendEvent(Event::mouseEvent(EventType::LeftMouseDown, centre, modifierFlags, &window));
+    application.sendEvent(Event::mouseEvent(EventType::LeftMouseUp, centre, modifierFlags, &window));
     return {};
 }
 
@@ -101,13 +103,13 @@ std::string key(Window& window, std::string_view name, uint32_t modifierFlags)
     const std::optional<Event> event = keyNamed(name, modifierFlags, &window);
     if (!event)
         return "no key \"" + std::string(name) + "\"";
-    window.sendEvent(*event);
+    Application::sharedApplication().sendEvent(*event);
     return {};
 }
 
 void mouseMove(Window& window, Point location, uint32_t modifierFlags)
 {
-    window.sendEvent(Event::mouseEvent(EventType::MouseMoved, location, modifierFlags, &window));
+    Application::sharedApplication().sendEvent(Event::mouseEvent(EventType::MouseMoved, location, modifierFlags, &window));
 }
 
 std::string renderWindow(const Window& window, const std::filesystem::path& path, double scale)

@@ -11,7 +11,7 @@ namespace ns {
 class Window;
 class TrackingArea;
 
-enum class EventType { LeftMouseDown, LeftMouseUp, LeftMouseDragged, MouseMoved, MouseEntered, MouseExited, KeyDown, KeyUp };
+enum class EventType { LeftMouseDown, LeftMouseUp, LeftMouseDragged, MouseMoved, MouseEntered, MouseExited, KeyDown, KeyUp, ScrollWheel };
 
 // Modifier flags, as the platform numbers them.
 enum : uint32_t {
@@ -37,13 +37,25 @@ enum KeyCode : uint16_t {
 
 class Event {
 public:
-    static Event mouseEvent(EventType type, Point locationInWindow, uint32_t modifierFlags, Window* window = nullptr)
+    // `clickCount` counts the presses in quick succession at one place: 2 for a double click.
+    static Event mouseEvent(EventType type, Point locationInWindow, uint32_t modifierFlags, Window* window = nullptr,
+                            int clickCount = 1)
     {
         Event e;
         e.type_ = type;
         e.location_ = locationInWindow;
         e.modifierFlags_ = modifierFlags;
         e.window_ = window;
+        e.clickCount_ = clickCount;
+        return e;
+    }
+    // The wheel turned by `deltaX`, `deltaY` lines (positive: right and up) over the point.
+    static Event scrollEvent(Point locationInWindow, double deltaX, double deltaY, uint32_t modifierFlags,
+                             Window* window = nullptr)
+    {
+        Event e = mouseEvent(EventType::ScrollWheel, locationInWindow, modifierFlags, window, 0);
+        e.deltaX_ = deltaX;
+        e.deltaY_ = deltaY;
         return e;
     }
     // `characters` is what the key types (empty for keys that type nothing).
@@ -63,6 +75,9 @@ public:
     uint32_t modifierFlags() const { return modifierFlags_; }
     uint16_t keyCode() const { return keyCode_; }
     const std::string& characters() const { return characters_; }
+    int clickCount() const { return clickCount_; }
+    double deltaX() const { return deltaX_; }
+    double deltaY() const { return deltaY_; }
     Window* window() const { return window_; }
     // The tracking area an entered, exited or moved event is about.
     TrackingArea* trackingArea() const { return trackingArea_; }
@@ -80,6 +95,8 @@ private:
     uint32_t modifierFlags_ = 0;
     uint16_t keyCode_ = 0;
     std::string characters_;
+    int clickCount_ = 0;
+    double deltaX_ = 0, deltaY_ = 0;
     Window* window_ = nullptr;
     TrackingArea* trackingArea_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "PopUpButton.h"
 
 #include "BezierPath.h"
+#include "Menu.h"
 #include "RectFill.h"
 
 #include <algorithm>
@@ -51,6 +52,19 @@ bool PopUpButton::chooseItemAtIndex(int index)
     selectItemAtIndex(index);
     sendAction();
     return true;
+}
+
+void PopUpButton::mouseDown(const Event&)
+{
+    if (!isEnabled() || items_.empty())
+        return;
+    std::vector<MenuEntry> entries;
+    for (int i = 0; i < numberOfItems(); ++i)
+        entries.push_back({itemTitleAtIndex(i), true, false, i == selected_});
+    // The selected item's row lies over the button.
+    Point topLeft = screenTopLeftOf(*this);
+    topLeft.y += std::max(selected_, 0) * MenuWindow::kRowHeight - (MenuWindow::kRowHeight - bounds().size.height) / 2;
+    MenuWindow::popUp(std::move(entries), topLeft, selected_, [this](int index) { chooseItemAtIndex(index); }, this);
 }
 
 void PopUpButton::drawRect(const Rect&)

@@ -28,6 +28,8 @@ public:
     bool chooseItemAtIndex(int index);
 
     std::string stringValue() const override { return titleOfSelectedItem(); }
+    // A click opens the list as a menu over the button, the selected item under the pointer.
+    void mouseDown(const Event& event) override;
     void drawRect(const Rect& dirty) override;
 
 private:

@@ -15,6 +15,7 @@ public:
     virtual void mouseEntered(const Event&) {}
     virtual void mouseExited(const Event&) {}
     virtual void keyDown(const Event&) {}
+    virtual void scrollWheel(const Event&) {}
 
     virtual bool acceptsFirstResponder() const { return false; }
     // Asked when the window makes this the first responder, or moves the focus away; false

@@ -1,5 +1,7 @@
 #include "View.h"
 
+#include "Menu.h"
+
 #include "Window.h"
 
 #include <algorithm>
@@ -13,6 +15,7 @@ View::~View()
     // A window must not keep a first responder that goes away.
     if (Window* w = window(); w != nullptr && w->firstResponder() == this)
         w->makeFirstResponder(nullptr);
+    MenuWindow::ownerGone(this);
 }
 
 void View::setFrame(const Rect& frame)

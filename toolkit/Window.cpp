@@ -61,6 +61,12 @@ void Window::makeKeyAndOrderFront(Object*)
     Application::sharedApplication().makeKeyAndMain(this);
 }
 
+void Window::orderFront(Object*)
+{
+    visible_ = true;
+    Application::sharedApplication().orderFront(this);
+}
+
 void Window::orderOut(Object*)
 {
     visible_ = false;
@@ -139,6 +145,11 @@ Button* buttonWithKeyEquivalent(View& root, const Event& event)
 
 } // namespace
 
+bool Window::hasKeyEquivalent(const Event& event) const
+{
+    return buttonWithKeyEquivalent(*contentView_, event) != nullptr;
+}
+
 void Window::sendEvent(const Event& event)
 {
     Application::CurrentEventScope current(event);
@@ -165,6 +176,10 @@ void Window::sendEvent(const Event& event)
     case EventType::MouseMoved:
         updateTrackingAreas(event);
         return;
+    case EventType::ScrollWheel:
+        if (View* view = contentView_->hitTest(event.locationInWindow()))
+            view->scrollWheel(event);
+        return;
     case EventType::KeyDown: {
         // Escape and Command keys click their button before any field sees them.
         const bool equivalentFirst = event.keyCode() == KeyEscape || (event.modifierFlags() & CommandKeyMask) != 0;
@@ -186,8 +201,12 @@ void Window::sendEvent(const Event& event)
             return;
         }
         if (!equivalentFirst)
-            if (Button* b = buttonWithKeyEquivalent(*contentView_, event))
+            if (Button* b = buttonWithKeyEquivalent(*contentView_, event)) {
                 b->performClick(this);
+                return;
+            }
+        if (firstResponder_ == nullptr)
+            keyDown(event);
         return;
     }
     default:
@@ -225,8 +244,9 @@ void Window::updateTrackingAreas(const Event& event)
             if (c.area->options() & TrackingMouseEnteredAndExited)
                 c.area->owner()->mouseEntered(event.withTrackingArea(EventType::MouseEntered, c.area));
         }
+    // While the button is down, the view under it hears the drag, and the areas no moves.
     for (const Crossing& c : areas)
-        if (c.inside && (c.area->options() & TrackingMouseMoved))
+        if (c.inside && (c.area->options() & TrackingMouseMoved) && event.type() != EventType::LeftMouseDragged)
             c.area->owner()->mouseMoved(event.withTrackingArea(EventType::MouseMoved, c.area));
 }
 

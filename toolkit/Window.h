@@ -41,6 +41,8 @@ public:
     void center();
 
     void makeKeyAndOrderFront(Object* sender);
+    // Shown in front of the others, neither key nor main (a menu, a panel).
+    void orderFront(Object* sender);
     void orderOut(Object* sender);
     bool isVisible() const { return visible_; }
     bool isKeyWindow() const;
@@ -72,6 +74,8 @@ public:
     // Input: mouse events at a point of the window, keys to the first responder. Mouse
     // moves also drive the tracking areas of every view shown.
     void sendEvent(const Event& event);
+    // Whether a shown button of the window has the key as its key equivalent.
+    bool hasKeyEquivalent(const Event& event) const;
 
     // Draws `view` again into the window's picture.
     void displayView(View& view);

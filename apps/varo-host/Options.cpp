@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <cstdlib>
+#include <string_view>
 
 namespace script {
 
@@ -92,6 +93,31 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& line, std:
             if (font == nullptr)
                 return false;
             line.host.defaultFont = font;
+        } else if (word == "--window") {
+            line.window = true;
+        } else if (word == "--scale") {
+            const char* scale = value("--scale");
+            if (scale == nullptr)
+                return false;
+            if (std::string_view(scale) != "1" && std::string_view(scale) != "2") {
+                reason = "--scale takes 1 or 2";
+                return false;
+            }
+            line.scale = scale[0] - '0';
+        } else if (word == "--save") {
+            const char* file = value("--save");
+            if (file == nullptr)
+                return false;
+            line.save = file;
+            if (line.save.extension() != ".svg") {
+                reason = "--save takes FILE.svg";
+                return false;
+            }
+        } else if (word == "--frame-times") {
+            const char* file = value("--frame-times");
+            if (file == nullptr)
+                return false;
+            line.frameTimes = file;
         } else if (word.size() > 1 && word[0] == '-') {
             reason = "unknown option " + word;
             return false;
@@ -106,7 +132,11 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& line, std:
             return false;
         }
     }
-    if (line.scripts.empty() && !line.help) {
+    if ((line.scale != 0 || !line.frameTimes.empty()) && !line.window) {
+        reason = "--scale and --frame-times go with --window";
+        return false;
+    }
+    if (line.scripts.empty() && !line.help && !line.window) {
         reason = "no script given";
         return false;
     }

@@ -12,6 +12,11 @@ struct CommandLine {
     host::HostOptions host;
     std::vector<std::string> scripts; // "-" is standard input
     bool help = false;
+    // A real window: the scripts are played first, then input is the person's.
+    bool window = false;
+    double scale = 0; // 1 or 2; 0 takes it from the screen
+    std::filesystem::path save = "out/drawing.svg"; // where Ctrl+S writes
+    std::string frameTimes; // where each frame's time goes; empty for nowhere
 };
 
 // False, with the reason, for a command line that cannot be understood.

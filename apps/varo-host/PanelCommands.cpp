@@ -4,11 +4,13 @@
 #include "Numbers.h"
 #include "Painting.h"
 #include "PointerCommands.h"
+#include "Desktop.h"
 
 #include "Application.h"
 #include "Button.h"
 #include "ComboBox.h"
 #include "Driver.h"
+#include "Screen.h"
 #include "PopUpButton.h"
 #include "Slider.h"
 #include "TextField.h"
@@ -219,27 +221,13 @@ void snapshotPanel(const std::string& file, host::Host& h)
         h.log().warning("snapshot panel: no panel");
         return;
     }
-    const double width = std::ceil(panel->size.width), height = std::ceil(panel->size.height);
-    if (!(width >= 1 && height >= 1 && width <= 1e4 && height <= 1e4)) {
+    const std::unique_ptr<ns::Image> image = host::desktop::Desktop::panelPicture(h, *panel, 1);
+    if (!image) {
         h.log().warning("snapshot panel: the panel's size " + std::to_string(panel->size.width) + "x" +
                         std::to_string(panel->size.height) + " shows nothing to picture");
         return;
     }
-    ns::View& view = *panel->view;
-    ns::Image image(ns::Size{width, height});
-    {
-        ns::GraphicsContext context(image.surface(), height, 1);
-        ns::GraphicsContext::Scope scope(context);
-        // The host draws its panels' face in its theme.
-        const AIUIThemeColor face = h.theme().color(1, 0).value_or(AIUIThemeColor{1, 0.93f, 0.93f, 0.93f});
-        ns::Color(face.red, face.green, face.blue, face.alpha).setFill();
-        context.useFill();
-        cairo_paint(context.cairo());
-        // The view is pinned to the panel's top-left corner: its top strip shows.
-        context.translate(-view.frame().origin.x, -(view.frame().origin.y + view.frame().size.height - height));
-        view.drawHierarchy(context);
-    }
-    const std::string reason = host::render::writePng(image.surface(), file);
+    const std::string reason = host::render::writePng(image->surface(), file);
     if (!reason.empty())
         h.log().warning(reason);
 }
@@ -270,14 +258,20 @@ void printPanel(host::Host& h, std::ostream& out, const Words& identifiers)
 
 void snapshotWindow(const std::string& title, const std::string& file, host::Host& h)
 {
-    for (ns::Window* window : ns::Application::sharedApplication().windows())
-        if (window->title() == title) {
-            const std::unique_ptr<ns::Image> picture = window->render();
-            if (const std::string reason = host::render::writePng(picture->surface(), file); !reason.empty())
-                h.log().warning(reason);
-            return;
-        }
-    h.log().warning("snapshot window: no window \"" + title + "\"");
+    host::desktop::Desktop* desktop = host::desktop::Desktop::current();
+    const std::optional<ns::platform::Surface> surface =
+        desktop != nullptr ? desktop->surfaceNamed(title) : std::nullopt;
+    if (!surface) {
+        h.log().warning("snapshot window: no window \"" + title + "\"");
+        return;
+    }
+    const std::unique_ptr<ns::Image> picture = surface->draw(1);
+    if (!picture) {
+        h.log().warning("snapshot window: \"" + title + "\" shows nothing to picture");
+        return;
+    }
+    if (const std::string reason = host::render::writePng(picture->surface(), file); !reason.empty())
+        h.log().warning(reason);
 }
 
 void hoverControl(const std::string& identifier, host::Host& h)
@@ -292,6 +286,53 @@ void hoverControl(const std::string& identifier, host::Host& h)
         return;
     const ns::Rect frame = view->convertRectToWindow(view->bounds());
     ns::driver::mouseMove(*window, {frame.midX(), frame.midY()});
+}
+
+void printPlace(host::Host& h, std::ostream& out, const Words& what)
+{
+    host::desktop::Desktop* desktop = host::desktop::Desktop::current();
+    if (desktop == nullptr)
+        return;
+    const double top = ns::Screen::mainScreen().visibleFrame().maxY();
+    const auto say = [&](const std::string& name, const ns::Window& window, ns::Point inWindow) {
+        out << "place " << name << ' ' << host::render::formatNumber(window.frame().origin.x + inWindow.x) << ' '
+            << host::render::formatNumber(top - (window.frame().origin.y + inWindow.y));
+    };
+    double x = 0, y = 0;
+    if (what.size() == 2 && std::from_chars(what[0].data(), what[0].data() + what[0].size(), x).ec == std::errc() &&
+        std::from_chars(what[1].data(), what[1].data() + what[1].size(), y).ec == std::errc()) {
+        // The pixel nearest the point, and the artwork point that pixel stands for.
+        host::desktop::ArtboardView& artboard = desktop->document().artboard();
+        const AIPoint p = h.documentView().artworkToView({static_cast<AIReal>(x), static_cast<AIReal>(y)});
+        const AIRealPoint at = h.documentView().viewToArtwork(p);
+        say(what[0] + " " + what[1], desktop->document().window(),
+            artboard.convertPointToWindow({static_cast<double>(p.h), artboard.bounds().size.height - p.v}));
+        out << " artwork " << host::render::formatNumber(at.h) << ' ' << host::render::formatNumber(at.v) << '\n';
+        return;
+    }
+    for (const std::string& name : what) {
+        host::desktop::ToolStrip& strip = desktop->document().toolStrip();
+        const std::vector<host::Tool*> tools = strip.tools();
+        bool found = false;
+        for (size_t i = 0; i < tools.size() && !found; ++i)
+            if (tools[i]->title == name) {
+                const ns::Rect r = strip.buttonRect(i);
+                say("\"" + name + "\"", desktop->document().window(), strip.convertPointToWindow({r.midX(), r.midY()}));
+                out << '\n';
+                found = true;
+            }
+        if (found)
+            continue;
+        ns::Window* window = targetFor(h, name);
+        const ns::View* view = window != nullptr ? ns::driver::findView(*window, name) : nullptr;
+        if (view == nullptr) {
+            h.log().warning("print place: no control or tool \"" + name + "\"");
+            continue;
+        }
+        const ns::Rect frame = view->convertRectToWindow(view->bounds());
+        say(name, *window, {frame.midX(), frame.midY()});
+        out << '\n';
+    }
 }
 
 void printFocus(host::Host&, std::ostream& out)

@@ -41,7 +41,8 @@ void slide(const Words& w, host::Host& h);
 // `snapshot panel FILE.png`: the strip of the first shown panel (else the first) its size
 // shows.
 void snapshotPanel(const std::string& file, host::Host& h);
-// A window by its title (the first of that title), drawn whole as it would show.
+// A window by its title (the first of that title), or "document" for the document window,
+// drawn whole as a screen shows it: a panel under its title strip.
 void snapshotWindow(const std::string& title, const std::string& file, host::Host& h);
 // The pointer moved over the centre of the control (in the window that has it, as `click`
 // finds it), with the button up: the window's tracking areas hear it, as a user's pointer.
@@ -49,6 +50,11 @@ void hoverControl(const std::string& identifier, host::Host& h);
 // `print panel [ID...]`: one line per view with an identifier, in the view tree's order, or
 // the views named, in their order.
 void printPanel(host::Host& h, std::ostream& out, const Words& identifiers);
+// `print place ID|"TOOL"|X Y`: where the control's centre, the tool's button in the tool
+// strip, or the artwork point is on the screen, in pixels from its top-left corner, as the
+// windows stand: `place NAME X Y`; for a point, `artwork AX AY` follows, the artwork point
+// that pixel stands for. How a test finds where to point a real pointer.
+void printPlace(host::Host& h, std::ostream& out, const Words& what);
 // `print focus`: the identifier of the key window's first responder.
 void printFocus(host::Host& h, std::ostream& out);
 

@@ -2,6 +2,7 @@
 #include "Commands.h"
 #include "DrawingCaches.h"
 #include "Options.h"
+#include "WindowSession.h"
 
 #include "Application.h"
 
@@ -23,7 +24,9 @@ namespace fs = std::filesystem;
 
 const char* const kUsage =
     "usage: varo-host [--plugins DIR] [--prefs FILE] [--fonts \"A,B,...\" [--default-font NAME]] SCRIPT...\n"
-    "Runs the scripts in order; - reads standard input. Commands:\n";
+    "       varo-host --window [--scale 1|2] [--save FILE.svg] [--frame-times FILE] [options above] [SCRIPT...]\n"
+    "Runs the scripts in order; - reads standard input. With --window, a real window plays them first,\n"
+    "then takes the person's input until Ctrl+Q. Commands:\n";
 
 // A script as it is read twice, once to check every line and once to run them: standard
 // input, and anything else that is no plain file (a pipe), is kept in a temporary file
@@ -127,9 +130,11 @@ bool forEachLine(Script& script, Each each)
 // Runs the script's lines in order. While a line runs a modal dialog, the application's pump
 // hands the dialog the next lines, as a modal run takes the events that come; the run ends
 // when the dialog stops it, or when the script ends (the application then goes on with what
-// follows the run). False when the script could not be read or a line went wrong (the script
-// changed since it was checked): the reason is then on standard error.
-bool runScript(Script& script, host::Host& host)
+// follows the run). In a window session, each line's change is shown, and the person's input
+// follows the last line, in a modal run too. False when the script could not be read or a
+// line went wrong (the script changed since it was checked): the reason is then on standard
+// error.
+bool runScript(Script& script, host::Host& host, script::WindowSession* session = nullptr)
 {
     std::ifstream in;
     std::string reason;
@@ -152,13 +157,16 @@ bool runScript(Script& script, host::Host& host)
         if (ns::Application::sharedApplication().modalWindow() == nullptr)
             host.deliverPendingEvents();
         script::run(line, host, std::cout);
+        if (session != nullptr)
+            session->present();
         return true;
     };
     ns::Application& application = ns::Application::sharedApplication();
-    application.setEventPump(runNext);
+    const auto personsInput = [session] { return session->step(); };
+    application.setEventPump([&] { return runNext() || (good && !reader.failed() && session != nullptr && session->step()); });
     while (runNext()) {
     }
-    application.setEventPump(nullptr);
+    application.setEventPump(session != nullptr ? ns::Application::EventPump(personsInput) : nullptr);
     if (reader.failed()) {
         std::cerr << reader.error().message() << "\n";
         return false;
@@ -190,9 +198,32 @@ int main(int argc, char** argv)
         if (!forEachLine(*script, [](const script::Line&) {}))
             return 2;
 
+    if (commandLine.window) {
+        std::string why;
+        std::unique_ptr<script::WindowSession> session = script::WindowSession::open(commandLine, std::cout, why);
+        if (!session) {
+            std::cerr << "varo-host: cannot open a window: " << why << "\n";
+            return 2;
+        }
+        bool completed = true;
+        for (auto& script : scripts) {
+            completed = runScript(*script, session->host(), session.get());
+            if (!completed)
+                break;
+        }
+        if (completed)
+            while (session->step()) {
+            }
+        ns::Application::sharedApplication().setEventPump(nullptr);
+        session.reset();
+        host::render::releaseDrawingCaches();
+        return completed ? 0 : 2;
+    }
+
     bool completed = true;
     {
         host::Host host(commandLine.host);
+        host::desktop::Desktop desktop(host, commandLine.save);
         // What the plug-in posted after the last input is answered too, so that the last
         // command's change is not lost.
         for (auto& script : scripts) {

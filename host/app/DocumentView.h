@@ -22,6 +22,15 @@ public:
     AIReal zoom() const { return zoom_; }
     // False for a zoom that is not finite or not positive.
     bool setZoom(AIReal zoom);
+    // The view made `width` x `height` pixels (each at least 1), the zoom set so that the
+    // artboard and its margin fit, the centre kept. A 700 x 942 view shows it at zoom 1.
+    void fitInto(int width, int height);
+    // Moves what the view shows by so many view pixels (right and down for positive values).
+    void scrollBy(AIReal dx, AIReal dy);
+    // The point of the artwork under a view point given in fractions of a pixel.
+    AIRealPoint viewToArtwork(AIReal x, AIReal y) const;
+    // Counts changes of the size, zoom or centre, for whoever keeps a picture of the view.
+    int changes() const { return redraws_; }
 
     // The artwork the view shows.
     AIRealRect bounds() const;

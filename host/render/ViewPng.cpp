@@ -68,6 +68,32 @@ void annotate(cairo_t* cairo, const DrawnItem& item, const DocumentView& view)
 
 } // namespace
 
+void drawView(cairo_t* c, const doc::Document& document, const doc::FontList& fonts, const DocumentView& view)
+{
+    cairo_save(c);
+    cairo_set_source_rgb(c, kPasteboardGray, kPasteboardGray, kPasteboardGray);
+    cairo_rectangle(c, 0, 0, view.width(), view.height());
+    cairo_fill(c);
+
+    // Artwork coordinates through the view: its top-left corner at the bounds' top-left, y
+    // upward, the zoom's pixels per point.
+    const AIRealRect bounds = view.bounds();
+    cairo_scale(c, view.zoom(), -view.zoom());
+    cairo_translate(c, -bounds.left, -bounds.top);
+    cairo_set_antialias(c, CAIRO_ANTIALIAS_GRAY);
+    cairo_rectangle(c, 0, 0, doc::Document::kArtboardWidth, doc::Document::kArtboardHeight);
+    cairo_set_source_rgb(c, 1, 1, 1);
+    cairo_fill(c);
+    paintDocument(c, document, fonts);
+    cairo_restore(c);
+}
+
+void drawAnnotations(cairo_t* c, const std::vector<DrawnItem>& annotations, const DocumentView& view)
+{
+    for (const DrawnItem& item : annotations)
+        annotate(c, item, view);
+}
+
 std::string saveViewPng(const doc::Document& document, const doc::FontList& fonts, const DocumentView& view,
                         const std::vector<DrawnItem>& annotations, const std::filesystem::path& path)
 {
@@ -77,24 +103,8 @@ std::string saveViewPng(const doc::Document& document, const doc::FontList& font
         return "cannot write " + path.string() + ": " + cairo_status_to_string(cairo_status(cairo.get()));
 
     cairo_t* c = cairo.get();
-    cairo_set_source_rgb(c, kPasteboardGray, kPasteboardGray, kPasteboardGray);
-    cairo_paint(c);
-
-    // Artwork coordinates through the view: its top-left corner at the bounds' top-left, y
-    // upward, the zoom's pixels per point.
-    const AIRealRect bounds = view.bounds();
-    cairo_save(c);
-    cairo_scale(c, view.zoom(), -view.zoom());
-    cairo_translate(c, -bounds.left, -bounds.top);
-    cairo_set_antialias(c, CAIRO_ANTIALIAS_GRAY);
-    cairo_rectangle(c, 0, 0, doc::Document::kArtboardWidth, doc::Document::kArtboardHeight);
-    cairo_set_source_rgb(c, 1, 1, 1);
-    cairo_fill(c);
-    paintDocument(c, document, fonts);
-    cairo_restore(c);
-
-    for (const DrawnItem& item : annotations)
-        annotate(c, item, view);
+    drawView(c, document, fonts, view);
+    drawAnnotations(c, annotations, view);
     cairo_surface_flush(surface.get());
     // Cairo stops drawing at its first error: such a picture lacks what came after it.
     if (cairo_status(c) != CAIRO_STATUS_SUCCESS)

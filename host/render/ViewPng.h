@@ -11,12 +11,20 @@
 #include <string>
 #include <vector>
 
+typedef struct _cairo cairo_t;
+
 namespace host::render {
 
 // The pasteboard around the artboard, as a gray level from 0 (black) to 1 (white).
 constexpr double kPasteboardGray = 0.8;
 // Dashed annotation lines: so many pixels drawn, then as many left out.
 constexpr double kAnnotationDash = 4;
+
+// The pasteboard, the artboard on white and the art, into `cairo` in view pixels (y downward
+// from the view's top-left corner).
+void drawView(cairo_t* cairo, const doc::Document& document, const doc::FontList& fonts, const DocumentView& view);
+// What the annotators drew, over it, in the same pixels.
+void drawAnnotations(cairo_t* cairo, const std::vector<DrawnItem>& annotations, const DocumentView& view);
 
 // A picture of the view's size in pixels: the pasteboard, the artboard on white, the art,
 // then the annotations in view pixels. A rectangle reaches the pixels at both its corners: its

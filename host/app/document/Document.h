@@ -126,7 +126,14 @@ public:
     // Whether anything changed since the document was made or last marked saved. The
     // model's own operations mark it; code that writes into Art or Layer calls markModified.
     bool modified() const { return modified_; }
-    void markModified() { modified_ = true; }
+    void markModified()
+    {
+        modified_ = true;
+        ++changes_;
+    }
+    // Counts every change, saved or not: whoever keeps a picture of the document redraws it
+    // when the count moved.
+    uint64_t changes() const { return changes_; }
     void markSaved() { modified_ = false; }
 
     // Layers, index 0 at the top of the stack.
@@ -155,6 +162,7 @@ private:
     uintptr_t nextHandle_ = 1;
     int layersMade_ = 0;
     bool modified_ = false;
+    uint64_t changes_ = 0;
 };
 
 } // namespace host::doc

@@ -1,0 +1,102 @@
+#include "WindowSession.h"
+
+#include "Application.h"
+#include "Screen.h"
+
+namespace script {
+
+namespace {
+
+// How long a turn waits for input before it looks again (the plug-ins' posted events are
+// answered meanwhile).
+constexpr int kWaitMilliseconds = 50;
+
+} // namespace
+
+std::unique_ptr<WindowSession> WindowSession::open(const CommandLine& line, std::ostream& out, std::string& reason)
+{
+    std::unique_ptr<ns::platform::Platform> platform = ns::platform::Platform::open(line.scale, reason);
+    if (!platform)
+        return nullptr;
+    if (!line.frameTimes.empty() && !platform->recordFrameTimes(line.frameTimes)) {
+        reason = "cannot write the frame times to " + line.frameTimes;
+        return nullptr;
+    }
+    return std::unique_ptr<WindowSession>(new WindowSession(std::move(platform), line, out));
+}
+
+WindowSession::WindowSession(std::unique_ptr<ns::platform::Platform> platform, const CommandLine& line, std::ostream& out)
+    : platform_(std::move(platform)), out_(out)
+{
+    ns::Screen::mainScreen().setVisibleFrame(platform_->screenFrame());
+    host_ = std::make_unique<host::Host>(line.host);
+    desktop_ = std::make_unique<host::desktop::Desktop>(*host_, line.save);
+    ns::Application& application = ns::Application::sharedApplication();
+    application.setMenuKeyHook([this](const ns::Event& event) { return desktop_->document().performKeyEquivalent(event); });
+    application.setRefusalHook([this](const ns::Event&, const ns::Window& modal) {
+        host_->log().warning("input waits: the dialog \"" + modal.title() + "\" is modal");
+    });
+    host_->launch();
+    desktop_->show();
+    printLog();
+    present();
+}
+
+WindowSession::~WindowSession()
+{
+    ns::Application& application = ns::Application::sharedApplication();
+    // Input that came after quit is for nobody.
+    while (application.nextEvent()) {
+    }
+    if (ns::Application::sharedApplication().modalWindow() == nullptr)
+        host_->deliverPendingEvents();
+    if (host_->launched())
+        host_->quit();
+    printLog();
+    application.setMenuKeyHook(nullptr);
+    application.setRefusalHook(nullptr);
+    desktop_.reset();
+    host_.reset();
+    out_.flush();
+}
+
+bool WindowSession::quitting() const
+{
+    return platform_->quitRequested() || desktop_->document().quitRequested();
+}
+
+void WindowSession::printLog()
+{
+    for (const std::string& line : host_->log().takeUnread())
+        out_ << line << '\n';
+    out_.flush();
+}
+
+void WindowSession::present()
+{
+    platform_->present(desktop_->surfaces());
+}
+
+bool WindowSession::step()
+{
+    if (quitting())
+        return false;
+    ns::Application& application = ns::Application::sharedApplication();
+    const bool modal = application.modalWindow() != nullptr;
+    // As the event loop does: what the plug-in posted is answered before the next input;
+    // while a dialog runs modally, it waits for the run's end (it is for the document).
+    if (!modal)
+        host_->deliverPendingEvents();
+    if (const std::optional<ns::Event> event = application.nextEvent()) {
+        const host::PreferenceStore::Batch batch = host_->preferences().batch();
+        application.sendEvent(*event);
+        printLog();
+        return !quitting();
+    }
+    printLog();
+    present();
+    platform_->pollEvents(kWaitMilliseconds);
+    return !quitting();
+}
+
+} // namespace script

@@ -1,0 +1,127 @@
+#include "DocumentWindow.h"
+
+#include "Host.h"
+#include "Png.h"
+#include "Svg.h"
+
+#include "Application.h"
+#include "Screen.h"
+
+namespace host::desktop {
+
+namespace {
+
+DocumentWindow* gCurrent = nullptr;
+
+constexpr double kZoomStep = 1.25;
+
+} // namespace
+
+DocumentWindow::DocumentWindow(Host& host, std::filesystem::path savePath) : host_(host), savePath_(std::move(savePath))
+{
+    // At the top-left of the screen's visible part.
+    const ns::Rect screen = ns::Screen::mainScreen().visibleFrame();
+    window_ = std::make_unique<ns::Window>(
+        ns::MakeRect(screen.origin.x, screen.maxY() - kDefaultHeight, kDefaultWidth, kDefaultHeight), titleFor({}));
+    window_->setIdentifier("document");
+    ns::View& content = *window_->contentView();
+    HostActions actions{[this] { save(); }, [this] { requestQuit(); }, [this] { zoomBy(kZoomStep); },
+                        [this] { zoomBy(1 / kZoomStep); }, [this] { fit(); }};
+    menuBar_ = content.addSubview(std::make_unique<MenuBar>(host_, std::move(actions), ns::Rect{}));
+    toolStrip_ = content.addSubview(std::make_unique<ToolStrip>(host_, ns::Rect{}));
+    artboard_ = content.addSubview(std::make_unique<ArtboardView>(host_, ns::Rect{}));
+    resize(window_->frame().size);
+    gCurrent = this;
+}
+
+DocumentWindow::~DocumentWindow()
+{
+    if (gCurrent == this)
+        gCurrent = nullptr;
+}
+
+DocumentWindow* DocumentWindow::current()
+{
+    return gCurrent;
+}
+
+void DocumentWindow::resize(ns::Size size)
+{
+    const ns::Rect frame = window_->frame();
+    if (frame.size != size)
+        window_->setFrame({{frame.origin.x, frame.maxY() - size.height}, size}, false);
+    const double below = size.height - MenuBar::kHeight;
+    menuBar_->setFrame(ns::MakeRect(0, below, size.width, MenuBar::kHeight));
+    toolStrip_->setFrame(ns::MakeRect(0, 0, ToolStrip::kWidth, below));
+    artboard_->setFrame(ns::MakeRect(ToolStrip::kWidth, 0, size.width - ToolStrip::kWidth, below));
+    artboard_->fitDocumentView();
+    // Each view hears the pointer over the whole of itself.
+    for (ns::View* view : {static_cast<ns::View*>(menuBar_), static_cast<ns::View*>(toolStrip_), static_cast<ns::View*>(artboard_)}) {
+        while (!view->trackingAreas().empty())
+            view->removeTrackingArea(view->trackingAreas().front().get());
+        view->addTrackingArea(std::make_unique<ns::TrackingArea>(
+            view->bounds(), ns::TrackingMouseMoved | ns::TrackingMouseEnteredAndExited | ns::TrackingActiveAlways, view));
+    }
+}
+
+std::string DocumentWindow::titleFor(const std::string& status) const
+{
+    return "Varo-Host \u2014 " + savePath_.filename().string() + (status.empty() ? "" : " \u2014 " + status);
+}
+
+std::string DocumentWindow::save()
+{
+    std::filesystem::path png = savePath_;
+    png.replace_extension(".png");
+    std::error_code error;
+    if (savePath_.has_parent_path())
+        std::filesystem::create_directories(savePath_.parent_path(), error);
+    std::string reason = render::saveSvg(host_.document(), host_.fonts(), savePath_);
+    if (reason.empty())
+        reason = render::savePng(host_.document(), host_.fonts(), png, 1);
+    if (!reason.empty()) {
+        host_.log().warning(reason);
+        window_->setTitle(titleFor("not saved"));
+        return reason;
+    }
+    window_->setTitle(titleFor("saved to " + savePath_.string()));
+    return {};
+}
+
+void DocumentWindow::zoomBy(double factor)
+{
+    DocumentView& view = host_.documentView();
+    view.setZoom(static_cast<AIReal>(view.zoom() * factor));
+}
+
+void DocumentWindow::fit()
+{
+    DocumentView& view = host_.documentView();
+    view.fitInto(view.width(), view.height());
+}
+
+bool DocumentWindow::performKeyEquivalent(const ns::Event& event)
+{
+    const std::string& key = event.characters();
+    const struct {
+        const char* keys;
+        std::function<void()> action;
+    } equivalents[] = {
+        {"sS", [this] { save(); }},          {"qQ", [this] { requestQuit(); }},        {"+=", [this] { zoomBy(kZoomStep); }},
+        {"-_", [this] { zoomBy(1 / kZoomStep); }}, {"0", [this] { fit(); }},
+    };
+    if (key.size() != 1)
+        return false;
+    for (const auto& e : equivalents)
+        if (std::string_view(e.keys).find(key[0]) != std::string_view::npos) {
+            if (const ns::Window* modal = ns::Application::sharedApplication().modalWindow()) {
+                host_.log().warning("Ctrl+" + key + " waits: the dialog \"" + modal->title() + "\" is modal");
+                return true;
+            }
+            e.action();
+            return true;
+        }
+    return false;
+}
+
+} // namespace host::desktop

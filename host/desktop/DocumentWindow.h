@@ -1,0 +1,71 @@
+// The document window: the menu bar along the top, the tool strip down the left and the
+// artboard in the rest. It exists in every run, shown or not, so that a script can take the
+// same picture of it that a screen shows. Saving writes the document as SVG and as PNG beside
+// it, and says so in the title; Quit asks whoever runs the events to stop.
+#pragma once
+
+#include "ArtboardView.h"
+#include "MenuBar.h"
+#include "ToolStrip.h"
+#include "Window.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace host {
+class Host;
+}
+
+namespace host::desktop {
+
+class DocumentWindow {
+public:
+    // The artboard at zoom 1: 700 x 942 points.
+    static constexpr double kDefaultWidth = ToolStrip::kWidth + 700, kDefaultHeight = MenuBar::kHeight + 942;
+
+    // `savePath` is where Save writes the SVG.
+    DocumentWindow(Host& host, std::filesystem::path savePath);
+    ~DocumentWindow();
+    DocumentWindow(const DocumentWindow&) = delete;
+    DocumentWindow& operator=(const DocumentWindow&) = delete;
+
+    // The one document window of the run; null when there is none.
+    static DocumentWindow* current();
+
+    ns::Window& window() { return *window_; }
+    ArtboardView& artboard() { return *artboard_; }
+    MenuBar& menuBar() { return *menuBar_; }
+    ToolStrip& toolStrip() { return *toolStrip_; }
+
+    // Lays the views out in a window of that size (points), the artboard fitted.
+    void resize(ns::Size size);
+
+    // Writes the SVG, then the PNG beside it. The title says where, or why not; a failure is
+    // also a warning in the log. Empty on success, the reason otherwise.
+    std::string save();
+    void zoomBy(double factor);
+    void fit();
+    // Quit was asked for (Ctrl+Q, the menu, the window closed); whoever runs the events
+    // stops at its next turn.
+    void requestQuit() { quitRequested_ = true; }
+    bool quitRequested() const { return quitRequested_; }
+
+    // The keys of the host's own items, with Command (Ctrl on this keyboard): S, Q, +, =, -
+    // and 0. True when the key was one of them. While a dialog runs modally, they wait, with
+    // a warning.
+    bool performKeyEquivalent(const ns::Event& event);
+
+private:
+    std::string titleFor(const std::string& status) const;
+
+    Host& host_;
+    std::filesystem::path savePath_;
+    std::unique_ptr<ns::Window> window_;
+    MenuBar* menuBar_ = nullptr;
+    ToolStrip* toolStrip_ = nullptr;
+    ArtboardView* artboard_ = nullptr;
+    bool quitRequested_ = false;
+};
+
+} // namespace host::desktop

@@ -1,0 +1,87 @@
+#include "ToolStrip.h"
+
+#include "Host.h"
+
+#include "Cursor.h"
+#include "RectFill.h"
+
+#include <cmath>
+#include <string>
+
+namespace host::desktop {
+
+namespace {
+
+// A plug-in tool's icon: the picture of its resource number in its plug-in's resources,
+// the dark one in the dark theme; null when there is none.
+std::shared_ptr<ns::Image> iconOf(const Tool& tool, bool dark)
+{
+    if (tool.owner == nullptr)
+        return nullptr;
+    const ai_int32 id = dark && tool.darkIcon != 0 ? tool.darkIcon : tool.normalIcon;
+    return ns::Image::imageWithContentsOfFile(tool.owner->resources / (std::to_string(id) + ".png"));
+}
+
+} // namespace
+
+ToolStrip::ToolStrip(Host& host, ns::Rect frame) : ns::View(frame), host_(host)
+{
+    setIdentifier("tools");
+}
+
+std::vector<Tool*> ToolStrip::tools() const
+{
+    std::vector<Tool*> shown;
+    for (const auto& tool : host_.tools().all())
+        if (tool.get() == host_.tools().all().front().get() || tool->owner != nullptr)
+            shown.push_back(tool.get());
+    return shown;
+}
+
+ns::Rect ToolStrip::buttonRect(size_t index) const
+{
+    const double inset = (kWidth - kButton) / 2;
+    return ns::MakeRect(inset, bounds().size.height - inset - (static_cast<double>(index) + 1) * (kButton + 2), kButton,
+                        kButton);
+}
+
+void ToolStrip::drawRect(const ns::Rect&)
+{
+    const bool dark = host_.theme().dark();
+    (dark ? ns::Color(0.2, 0.2, 0.2) : ns::Color(0.86, 0.86, 0.86)).setFill();
+    ns::RectFill(bounds());
+    const std::vector<Tool*> shown = tools();
+    for (size_t i = 0; i < shown.size(); ++i) {
+        const ns::Rect r = buttonRect(i);
+        if (shown[i] == host_.tools().selected()) {
+            (dark ? ns::Color(0.38, 0.38, 0.38) : ns::Color(0.7, 0.7, 0.7)).setFill();
+            ns::RectFill(r);
+        }
+        // The selection tool is the host's own: the arrow is its icon.
+        const std::shared_ptr<ns::Image> icon =
+            shown[i]->owner == nullptr ? ns::Cursor::arrowCursor().image() : iconOf(*shown[i], dark);
+        if (icon)
+            icon->drawAtPoint({std::round(r.midX() - icon->size().width / 2), std::round(r.midY() - icon->size().height / 2)},
+                              {}, ns::CompositingOperation::SourceOver, 1);
+    }
+}
+
+void ToolStrip::mouseDown(const ns::Event& event)
+{
+    const ns::Point p = convertPointFromWindow(event.locationInWindow());
+    const std::vector<Tool*> shown = tools();
+    for (size_t i = 0; i < shown.size(); ++i)
+        if (buttonRect(i).contains(p)) {
+            host_.tools().select(*shown[i]);
+            if (event.clickCount() == 2)
+                host_.toolEvents().editOptions();
+            return;
+        }
+}
+
+void ToolStrip::mouseMoved(const ns::Event&)
+{
+    ns::Cursor::arrowCursor().set();
+}
+
+} // namespace host::desktop

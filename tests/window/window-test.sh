@@ -1,0 +1,162 @@
+#!/usr/bin/env bash
+# The real window, driven as a person would with xdotool under a virtual display: select the
+# Table Tool by its icon, drag a table on the artboard, type a width into the panel, save
+# with Ctrl+S, quit with Ctrl+Q. The same gestures as a script must give the same drawing,
+# the same log, the same pixels on the screen and the same cursor.
+# usage: window-test.sh VARO-HOST XREADBACK
+# Exit status 77 (skipped) when no virtual display can be started, saying why.
+set -u
+host=$1
+readback=$2
+plugins="$(dirname "$host")/../plugins"
+fonts=(--fonts "TestSans,TestSerif")
+
+for tool in Xvfb xdotool; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "window test skipped: $tool is not installed (scripts/install-deps.sh installs it)"
+        exit 77
+    fi
+done
+
+work=$(mktemp -d)
+xvfb=""
+app=""
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    wait 2>/dev/null
+    [ -n "${KEEP_WINDOW_TEST:-}" ] && echo "kept $work" || rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "window test FAILED: $*"
+    for f in "$work"/window.err "$work"/script.err; do
+        [ -s "$f" ] && { echo "--- $f"; cat "$f"; }
+    done
+    exit 1
+}
+
+# A display number nobody uses.
+display=""
+for n in $(seq 91 150); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+        display=":$n"
+        break
+    fi
+done
+[ -n "$display" ] || { echo "window test skipped: no free display number"; exit 77; }
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+export DISPLAY=$display
+for _ in $(seq 50); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.1
+done
+if ! xdotool getdisplaygeometry >/dev/null 2>&1; then
+    echo "window test skipped: Xvfb could not start a display: $(tail -1 "$work/xvfb.log")"
+    exit 77
+fi
+
+# The window, with a script played first that says where things are on the screen.
+cat >"$work/places.varo" <<'VARO'
+print place "Table Tool"
+print place 100 700
+print place 250 655
+print place 400 610
+print place PANzoneLongueurTableau
+VARO
+mkdir -p "$work/window" "$work/script"
+"$host" --window --plugins "$plugins" --prefs "$work/window/prefs.json" --save "$work/window/drawing.svg" "${fonts[@]}" \
+    "$work/places.varo" >"$work/window.out" 2>"$work/window.err" &
+app=$!
+
+# Its windows, once they show.
+document=""
+panel=""
+for _ in $(seq 100); do
+    document=$(xdotool search --name "^Varo-Host" 2>/dev/null | head -1)
+    panel=$(xdotool search --name "^Table 2.0$" 2>/dev/null | head -1)
+    [ -n "$document" ] && [ -n "$panel" ] && grep -q "^place PANzoneLongueurTableau " "$work/window.out" && break
+    sleep 0.1
+done
+[ -n "$document" ] || fail "the document window never showed"
+[ -n "$panel" ] || fail "the panel never showed"
+
+place() { grep "^place $1 " "$work/window.out" | sed 's/ artwork .*//' | awk '{print $(NF-1), $NF}'; }
+artwork() { grep "^place $1 " "$work/window.out" | sed 's/.* artwork //'; }
+tool=$(place '"Table Tool"')
+from=$(place "100 700")
+middle=$(place "250 655")
+to=$(place "400 610")
+a=$(artwork "100 700")
+b=$(artwork "250 655")
+c=$(artwork "400 610")
+field=$(place PANzoneLongueurTableau)
+[ -n "$tool" ] && [ -n "$from" ] && [ -n "$to" ] && [ -n "$field" ] || fail "the places were not printed: $(cat "$work/window.out")"
+
+# The gestures, with no delay between them.
+xdotool mousemove $tool click 1
+xdotool mousemove $from
+sleep 0.5
+"$readback" cursor "$work/window/cursor.png" >/dev/null || fail "cannot read the cursor back"
+xdotool mousedown 1 mousemove $middle mousemove $to mouseup 1
+xdotool mousemove $field click 1
+xdotool type --delay 0 "25,4"
+xdotool key --delay 0 Return ctrl+s
+for _ in $(seq 100); do
+    xdotool getwindowname "$document" | grep -q "saved to" && break
+    sleep 0.1
+done
+xdotool getwindowname "$document" | grep -q "saved to $work/window/drawing.svg" || fail "the title does not say it saved: $(xdotool getwindowname "$document")"
+sleep 0.3
+"$readback" window "$document" "$work/window/document.png" || fail "cannot read the document window back"
+"$readback" window "$panel" "$work/window/panel.png" || fail "cannot read the panel back"
+xdotool key --delay 0 ctrl+q
+for _ in $(seq 100); do
+    kill -0 "$app" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$app" 2>/dev/null && fail "Ctrl+Q did not quit"
+wait "$app"
+status=$?
+app=""
+[ "$status" -eq 0 ] || fail "the window ended with status $status"
+
+# The same gestures as a script.
+cat >"$work/same.varo" <<VARO
+launch
+tool "Table Tool"
+hover $a
+snapshot cursor $work/script/cursor.png
+mouse down $a
+mouse drag $b
+mouse drag $c
+mouse up $c
+click PANzoneLongueurTableau
+key 2
+key 5
+key ,
+key 4
+key Return
+save $work/script/drawing.svg
+snapshot window document $work/script/document.png
+snapshot window "Table 2.0" $work/script/panel.png
+quit
+print log
+VARO
+(cd "$work" && "$host" --plugins "$plugins" --prefs "$work/script/prefs.json" "${fonts[@]}" "$work/same.varo" \
+    >"$work/script.out" 2>"$work/script.err") || fail "the script failed"
+
+# The drawing, the log (each drawing pass of the annotators is the screen's own business),
+# the pixels and the cursor.
+cmp -s "$work/window/drawing.svg" "$work/script/drawing.svg" || fail "the saved drawings differ: $(diff "$work/window/drawing.svg" "$work/script/drawing.svg" | head -20)"
+[ -s "$work/window/drawing.png" ] || fail "no PNG beside the saved SVG"
+norm() { grep -v '^place ' "$1" | grep -v '"AI Annotation" "AI Draw"'; }
+diff <(norm "$work/window.out") <(norm "$work/script.out") >"$work/log.diff" || fail "the logs differ: $(head -30 "$work/log.diff")"
+for picture in document panel cursor; do
+    differing=$("$readback" compare "$work/window/$picture.png" "$work/script/$picture.png") ||
+        fail "$picture: $differing"
+    [ "$differing" = "0" ] || fail "$picture: $differing pixels differ from the snapshot"
+done
+echo "window test passed: drawing, log, document and panel pixels and cursor as the script gives them"

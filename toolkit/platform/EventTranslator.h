@@ -1,0 +1,67 @@
+// Native input as the toolkit's events: SDL's mouse, wheel, key and text events made into
+// toolkit events for the toolkit window under the pointer (or the one a drag began in, to
+// its end, wherever the pointer goes), points in that window's coordinates, keys paired with
+// the text they type. It keeps only what pairing needs; it opens nothing and draws nothing,
+// so it runs without a display.
+#pragma once
+
+#include "Event.h"
+#include "Surface.h"
+
+#include <SDL.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ns::platform {
+
+class EventTranslator {
+public:
+    // `scale` pixels per point.
+    explicit EventTranslator(double scale) : scale_(scale) {}
+
+    // A native window and the surface it shows.
+    struct Shown {
+        uint32_t id;
+        const Surface* surface;
+    };
+
+    // The toolkit events one native event makes, in order; none for input that goes to no
+    // shown window, or that only prepares a later event (a key that types text waits for
+    // its text). `shown` lists the native windows bottom to top: the pointer's events go to
+    // the topmost under the pointer, whichever window the system names (it may still name
+    // the one a drag left). `modifiers` are SDL's, held as the event came.
+    std::vector<Event> translate(const SDL_Event& event, const std::vector<Shown>& shown, uint16_t modifiers);
+
+    // SDL's modifier state as the toolkit's flags: Shift, Alt as Option, Ctrl as Command
+    // (the keyboard's shortcut key), the logo key as Control.
+    static uint32_t modifierFlags(uint16_t sdlModifiers);
+    // The toolkit's code and characters of a key that types no text (Return, Tab, Escape,
+    // Backspace as Delete, the arrows); null for any other.
+    static std::optional<std::pair<uint16_t, std::string>> namedKey(SDL_Keycode key);
+
+    // A drag in progress: its window's id.
+    std::optional<uint32_t> dragging() const;
+
+private:
+    struct Press {
+        uint32_t windowID;
+        Region region;
+        Rect frame; // the surface's, on the screen
+    };
+    // The point of the screen (points, y upward) at pixel (x, y) of a surface.
+    Point screenPoint(const Surface& surface, double x, double y) const;
+    static Point windowPoint(const Region& region, const Rect& frame, Point screen);
+    static const Region* regionAt(const Surface& surface, Point screen);
+
+    double scale_;
+    std::optional<Press> pressed_;
+    uint32_t textModifiers_ = 0; // held at the key whose text comes next
+    bool commandKeyDown_ = false; // the last key went with Command: its text is no typing
+    Point lastPointer_;
+    uint32_t lastKeyWindow_ = 0; // where keys go when the system names no window
+};
+
+} // namespace ns::platform

@@ -1,0 +1,288 @@
+#include "Platform.h"
+
+#include "Application.h"
+#include "Cursor.h"
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace ns::platform {
+
+struct Platform::Native {
+    SDL_Window* window = nullptr;
+    uint32_t id = 0;
+    Surface surface;
+    uint64_t version = 0;
+    int width = 0, height = 0, x = INT32_MIN, y = INT32_MIN;
+    std::vector<unsigned char> pixels; // what was presented last
+    std::string title;
+
+    ~Native()
+    {
+        if (window != nullptr)
+            SDL_DestroyWindow(window);
+    }
+};
+
+namespace {
+
+Uint32 flagsFor(SurfaceKind kind)
+{
+    switch (kind) {
+    case SurfaceKind::Document:
+        return SDL_WINDOW_SHOWN;
+    case SurfaceKind::Utility:
+        return SDL_WINDOW_SHOWN | SDL_WINDOW_UTILITY;
+    case SurfaceKind::Dialog:
+        return SDL_WINDOW_SHOWN;
+    case SurfaceKind::Menu:
+        return SDL_WINDOW_SHOWN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU;
+    }
+    return SDL_WINDOW_SHOWN;
+}
+
+} // namespace
+
+std::unique_ptr<Platform> Platform::open(double scale, std::string& reason)
+{
+    if (scale != 0 && scale != 1 && scale != 2) {
+        reason = "the scale must be 1 or 2";
+        return nullptr;
+    }
+    // Our own windows are drawn by cairo: no compositor bypass games, no screensaver blanking.
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        reason = SDL_GetError();
+        return nullptr;
+    }
+    SDL_Rect usable{0, 0, 1440, 900};
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0)
+        SDL_GetDisplayBounds(0, &usable);
+    if (scale == 0) {
+        float dpi = 0;
+        scale = SDL_GetDisplayDPI(0, &dpi, nullptr, nullptr) == 0 && dpi >= 192 ? 2 : 1;
+    }
+    SDL_StartTextInput();
+    return std::unique_ptr<Platform>(
+        new Platform(scale, MakeRect(0, 0, usable.w / scale, usable.h / scale)));
+}
+
+Platform::Platform(double scale, Rect screen) : scale_(scale), screen_(screen), translator_(scale) {}
+
+Platform::~Platform()
+{
+    natives_.clear();
+    if (nativeCursor_ != nullptr)
+        SDL_FreeCursor(static_cast<SDL_Cursor*>(nativeCursor_));
+    SDL_Quit();
+}
+
+bool Platform::recordFrameTimes(const std::string& path)
+{
+    frameTimes_.open(path, std::ios::trunc);
+    return static_cast<bool>(frameTimes_);
+}
+
+uint32_t Platform::nativeWindowOf(const Window* window) const
+{
+    for (const auto& n : natives_)
+        if (n->surface.window == window)
+            return n->id;
+    return 0;
+}
+
+const Surface* Platform::surfaceOf(uint32_t windowID) const
+{
+    for (const auto& n : natives_)
+        if (n->id == windowID)
+            return &n->surface;
+    return nullptr;
+}
+
+void Platform::draw(Native& native, const Surface& surface, bool force)
+{
+    if (!force && surface.version != 0 && surface.version == native.version)
+        return;
+    const std::unique_ptr<Image> picture = surface.draw(scale_);
+    if (!picture)
+        return;
+    cairo_surface_t* source = picture->surface();
+    cairo_surface_flush(source);
+    const int width = cairo_image_surface_get_width(source), height = cairo_image_surface_get_height(source);
+    const int stride = cairo_image_surface_get_stride(source);
+    const unsigned char* data = cairo_image_surface_get_data(source);
+    const size_t bytes = static_cast<size_t>(stride) * static_cast<size_t>(height);
+    // Unchanged pixels are not presented again.
+    if (!force && native.pixels.size() == bytes && std::memcmp(native.pixels.data(), data, bytes) == 0) {
+        native.version = surface.version;
+        return;
+    }
+    SDL_Surface* target = SDL_GetWindowSurface(native.window);
+    if (target == nullptr)
+        return;
+    const int w = std::min(width, target->w), h = std::min(height, target->h);
+    // Cairo's ARGB32 is premultiplied, and every window is opaque: the bytes are the colours.
+    SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_ARGB8888, data, stride, target->format->format, target->pixels, target->pitch);
+    SDL_UpdateWindowSurface(native.window);
+    native.pixels.assign(data, data + bytes);
+    native.version = surface.version;
+}
+
+void Platform::present(const std::vector<Surface>& surfaces)
+{
+    // Those no longer listed close first: their pending input is for nobody.
+    std::erase_if(natives_, [&](const std::unique_ptr<Native>& n) {
+        return std::none_of(surfaces.begin(), surfaces.end(), [&](const Surface& s) { return s.window == n->surface.window; });
+    });
+    bool presented = false;
+    for (const Surface& s : surfaces) {
+        auto found = std::find_if(natives_.begin(), natives_.end(),
+                                  [&](const std::unique_ptr<Native>& n) { return n->surface.window == s.window; });
+        const int width = std::max(1, static_cast<int>(std::lround(s.frame.size.width * scale_)));
+        const int height = std::max(1, static_cast<int>(std::lround(s.frame.size.height * scale_)));
+        const int x = static_cast<int>(std::lround(s.frame.origin.x * scale_));
+        const int y = static_cast<int>(std::lround((screen_.maxY() - s.frame.maxY()) * scale_));
+        bool force = false;
+        if (found == natives_.end()) {
+            auto native = std::make_unique<Native>();
+            native->window = SDL_CreateWindow(s.title.c_str(), x, y, width, height, flagsFor(s.kind));
+            if (native->window == nullptr)
+                continue;
+            native->id = SDL_GetWindowID(native->window);
+            native->width = width;
+            native->height = height;
+            native->x = x;
+            native->y = y;
+            native->title = s.title;
+            natives_.push_back(std::move(native));
+            found = natives_.end() - 1;
+            force = true;
+        }
+        Native& n = **found;
+        n.surface = s;
+        if (n.width != width || n.height != height) {
+            SDL_SetWindowSize(n.window, width, height);
+            n.width = width;
+            n.height = height;
+            force = true;
+        }
+        if (n.x != x || n.y != y) {
+            SDL_SetWindowPosition(n.window, x, y);
+            n.x = x;
+            n.y = y;
+        }
+        if (n.title != s.title) {
+            SDL_SetWindowTitle(n.window, s.title.c_str());
+            n.title = s.title;
+        }
+        const size_t before = n.pixels.size();
+        const uint64_t version = n.version;
+        draw(n, s, force);
+        presented = presented || force || n.version != version || n.pixels.size() != before;
+    }
+    updateCursor();
+    if (waiting_ && frameTimes_.is_open()) {
+        const auto elapsed = std::chrono::steady_clock::now() - *waiting_;
+        frameTimes_ << std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count() << '\n' << std::flush;
+    }
+    waiting_.reset();
+    (void)presented;
+}
+
+void Platform::updateCursor()
+{
+    const Cursor& cursor = Cursor::currentCursor();
+    const std::shared_ptr<Image>& image = cursor.image();
+    if (image.get() == cursorImage_ && cursor.hotSpot() == cursorHotSpot_)
+        return;
+    cursorImage_ = image.get();
+    cursorHotSpot_ = cursor.hotSpot();
+    if (!image)
+        return;
+    cairo_surface_t* source = image->surface();
+    cairo_surface_flush(source);
+    const int width = cairo_image_surface_get_width(source), height = cairo_image_surface_get_height(source);
+    const int stride = cairo_image_surface_get_stride(source);
+    const unsigned char* data = cairo_image_surface_get_data(source);
+    const int s = static_cast<int>(scale_);
+    SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormat(0, width * s, height * s, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (picture == nullptr)
+        return;
+    // Straight alpha, as SDL takes it; each pixel repeated at scale 2.
+    for (int row = 0; row < height * s; ++row)
+        for (int column = 0; column < width * s; ++column) {
+            uint32_t p = 0;
+            std::memcpy(&p, data + (row / s) * stride + (column / s) * 4, 4);
+            const uint32_t a = p >> 24;
+            if (a != 0 && a != 255) {
+                const auto un = [a](uint32_t c) { return std::min<uint32_t>(255, (c * 255 + a / 2) / a); };
+                p = (a << 24) | (un((p >> 16) & 0xff) << 16) | (un((p >> 8) & 0xff) << 8) | un(p & 0xff);
+            }
+            std::memcpy(static_cast<unsigned char*>(picture->pixels) + row * picture->pitch + column * 4, &p, 4);
+        }
+    SDL_Cursor* made = SDL_CreateColorCursor(picture, static_cast<int>(cursor.hotSpot().x) * s,
+                                             static_cast<int>(cursor.hotSpot().y) * s);
+    SDL_FreeSurface(picture);
+    if (made == nullptr)
+        return;
+    SDL_SetCursor(made);
+    if (nativeCursor_ != nullptr)
+        SDL_FreeCursor(static_cast<SDL_Cursor*>(nativeCursor_));
+    nativeCursor_ = made;
+}
+
+int Platform::pollEvents(int timeoutMs)
+{
+    SDL_Event first;
+    if (!SDL_WaitEventTimeout(&first, timeoutMs))
+        return 0;
+    if (!waiting_)
+        waiting_ = std::chrono::steady_clock::now();
+    // All that has come, so that each event can be seen with the one after it.
+    std::vector<SDL_Event> events{first};
+    for (SDL_Event more; SDL_PollEvent(&more);)
+        events.push_back(more);
+    int posted = 0;
+    Application& application = Application::sharedApplication();
+    std::vector<EventTranslator::Shown> shown;
+    for (const auto& n : natives_)
+        shown.push_back({n->id, &n->surface});
+    for (size_t i = 0; i < events.size(); ++i) {
+        const SDL_Event& event = events[i];
+        if (event.type == SDL_QUIT) {
+            quitRequested_ = true;
+            continue;
+        }
+        if (event.type == SDL_WINDOWEVENT) {
+            if (event.window.event == SDL_WINDOWEVENT_CLOSE)
+                if (const Surface* s = surfaceOf(event.window.windowID); s != nullptr && s->kind == SurfaceKind::Document)
+                    quitRequested_ = true;
+            if (event.window.event == SDL_WINDOWEVENT_EXPOSED)
+                for (const auto& n : natives_)
+                    if (n->id == event.window.windowID)
+                        n->pixels.clear(); // shown again in full at the next presentation
+            continue;
+        }
+        // Leaving a window, the system moves the pointer to where it crossed the edge, held
+        // inside the window: that is no place the pointer was.
+        if (event.type == SDL_MOUSEMOTION && i + 1 < events.size() && events[i + 1].type == SDL_WINDOWEVENT &&
+            events[i + 1].window.event == SDL_WINDOWEVENT_LEAVE && events[i + 1].window.windowID == event.motion.windowID &&
+            !translator_.dragging())
+            continue;
+        for (const Event& e : translator_.translate(event, shown, static_cast<uint16_t>(SDL_GetModState()))) {
+            application.postEvent(e);
+            ++posted;
+        }
+        // A click gives the keyboard to its window, as a window manager would.
+        if (event.type == SDL_MOUSEBUTTONDOWN && translator_.dragging())
+            if (SDL_Window* w = SDL_GetWindowFromID(*translator_.dragging()); w != nullptr && SDL_GetKeyboardFocus() != w)
+                SDL_SetWindowInputFocus(w);
+    }
+    return posted;
+}
+
+} // namespace ns::platform

@@ -1,0 +1,71 @@
+// The platform layer on SDL2: a native window for each surface the host lists, its pixels
+// copied in when they changed, native input turned into toolkit events and posted to the
+// application's queue (the same the script reader feeds), and the toolkit's cursor shown as
+// a native colour cursor. It owns no widget, focus or modality: the toolkit does.
+#pragma once
+
+#include "EventTranslator.h"
+#include "Surface.h"
+
+#include <chrono>
+#include <cstdint>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ns::platform {
+
+class Platform {
+public:
+    // Opens the display. `scale` 1 or 2; 0 takes it from the screen (2 from 192 dots per
+    // inch). Null, with the reason, when there is no display to open.
+    static std::unique_ptr<Platform> open(double scale, std::string& reason);
+    ~Platform();
+    Platform(const Platform&) = delete;
+    Platform& operator=(const Platform&) = delete;
+
+    double scale() const { return scale_; }
+    // The part of the screen windows may use, in points, y upward from its bottom-left corner.
+    Rect screenFrame() const { return screen_; }
+
+    // The native windows made to match the surfaces, bottom to top: new ones made, gone ones
+    // closed, moved and resized ones set, and the pixels of those whose picture changed
+    // presented. Then the native cursor is the toolkit's current one.
+    void present(const std::vector<Surface>& surfaces);
+
+    // Waits up to `timeoutMs` for native input, then posts the events of all that has come to
+    // the application's queue. The number of toolkit events posted.
+    int pollEvents(int timeoutMs);
+    // The document window was closed, or the session asked to end.
+    bool quitRequested() const { return quitRequested_; }
+
+    // Each presented frame's time from its first input to its pixels, in microseconds, one
+    // line each, to `path`. False when the file cannot be written.
+    bool recordFrameTimes(const std::string& path);
+    // The native id of the window that shows that toolkit window; 0 for none.
+    uint32_t nativeWindowOf(const Window* window) const;
+
+private:
+    struct Native;
+    explicit Platform(double scale, Rect screen);
+    void draw(Native& native, const Surface& surface, bool force);
+    void updateCursor();
+    const Surface* surfaceOf(uint32_t windowID) const;
+
+    double scale_;
+    Rect screen_;
+    std::vector<std::unique_ptr<Native>> natives_;
+    EventTranslator translator_;
+    bool quitRequested_ = false;
+    // The cursor shown: which image and hot spot, and SDL's cursor made of it.
+    const void* cursorImage_ = nullptr;
+    Point cursorHotSpot_{-1, -1};
+    void* nativeCursor_ = nullptr;
+    // The first input not yet presented.
+    std::optional<std::chrono::steady_clock::time_point> waiting_;
+    std::ofstream frameTimes_;
+};
+
+} // namespace ns::platform
