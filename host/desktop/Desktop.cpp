@@ -142,8 +142,10 @@ Surface Desktop::panelSurface(const Panel& panel)
         cairo_set_source_surface(c, strip->surface(), 0, 0);
         cairo_paint(c);
         if (body) {
+            // Only the body's own rectangle: a copy paints transparency wherever its source has none.
             cairo_set_source_surface(c, body->surface(), 0, PanelHeader::kHeight * scale);
-            cairo_paint(c);
+            cairo_rectangle(c, 0, PanelHeader::kHeight * scale, width * scale, height * scale);
+            cairo_fill(c);
         }
         cairo_destroy(c);
         cairo_surface_mark_dirty(image->surface());
