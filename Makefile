@@ -7,7 +7,7 @@ CMAKE_FLAGS ?=
 app: build
 	./$(BUILD)/bin/varo-host --window $(APP_FLAGS)
 
-.PHONY: app demo test build deps sanitize bench fuzz fuzz-build fuzz-replay clean
+.PHONY: app demo test build deps sanitize bench bench-window fuzz fuzz-build fuzz-replay clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -23,6 +23,7 @@ demo: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@grep -h "^window test skipped" $(BUILD)/Testing/Temporary/LastTest.log 2>/dev/null || true
 
 # The same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize:
@@ -34,6 +35,12 @@ bench: deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVARO_BENCHMARKS=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build build-bench -j $(JOBS) --target rebuild_benchmark
 	./build-bench/bin/rebuild_benchmark $(BENCH_FLAGS)
+
+# The real window's frame times under a virtual display, from the optimised build.
+bench-window: deps
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVARO_BENCHMARKS=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build build-bench -j $(JOBS) --target varo-host
+	./bench/window-frames.sh build-bench/bin/varo-host
 
 # The fuzz targets, built with clang and libFuzzer under AddressSanitizer and UBSan in a build
 # of their own. `make fuzz` runs each for FUZZ_SECONDS (60 by default), then a thousand crash

@@ -76,6 +76,9 @@ bool Application::sendEvent(const Event& event)
             refused_(event, *modal);
         return false;
     }
+    // A click makes its window key, as a user's click does; a menu never is.
+    if (event.type() == EventType::LeftMouseDown && !window->isKeyWindow() && window != MenuWindow::open())
+        window->makeKeyAndOrderFront(this);
     if (event.type() == EventType::KeyDown && (event.modifierFlags() & CommandKeyMask) != 0 &&
         !window->hasKeyEquivalent(event) && menuKey_ && menuKey_(event))
         return true;

@@ -38,7 +38,7 @@ public:
     // The one way in for input, whatever its source (a script, a native window): the event
     // goes to its window. Refused, and false, for a window that is gone, and for
     // any window but the dialog while one runs modally (the refusal hook hears a mouse-down
-    // or a key refused so). A key with Command goes to the main menu's keys first when the
+    // or a key refused so). A mouse-down makes its window key. A key with Command goes to the main menu's keys first when the
     // window's buttons have no such key equivalent.
     bool sendEvent(const Event& event);
     // Native input waits here, in order, until the pump hands it to sendEvent. Events for a

@@ -293,7 +293,7 @@ void printPlace(host::Host& h, std::ostream& out, const Words& what)
     host::desktop::Desktop* desktop = host::desktop::Desktop::current();
     if (desktop == nullptr)
         return;
-    const double top = ns::Screen::mainScreen().visibleFrame().maxY();
+    const double top = ns::Screen::mainScreen().frame().maxY();
     const auto say = [&](const std::string& name, const ns::Window& window, ns::Point inWindow) {
         out << "place " << name << ' ' << host::render::formatNumber(window.frame().origin.x + inWindow.x) << ' '
             << host::render::formatNumber(top - (window.frame().origin.y + inWindow.y));

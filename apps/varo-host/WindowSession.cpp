@@ -28,7 +28,8 @@ std::unique_ptr<WindowSession> WindowSession::open(const CommandLine& line, std:
 WindowSession::WindowSession(std::unique_ptr<ns::platform::Platform> platform, const CommandLine& line, std::ostream& out)
     : platform_(std::move(platform)), out_(out)
 {
-    ns::Screen::mainScreen().setVisibleFrame(platform_->screenFrame());
+    ns::Screen::mainScreen().setFrame(platform_->screenFrame());
+    ns::Screen::mainScreen().setVisibleFrame(platform_->visibleFrame());
     host_ = std::make_unique<host::Host>(line.host);
     desktop_ = std::make_unique<host::desktop::Desktop>(*host_, line.save);
     ns::Application& application = ns::Application::sharedApplication();
@@ -75,6 +76,7 @@ void WindowSession::printLog()
 void WindowSession::present()
 {
     platform_->present(desktop_->surfaces());
+    changed_ = false;
 }
 
 bool WindowSession::step()
@@ -85,17 +87,20 @@ bool WindowSession::step()
     const bool modal = application.modalWindow() != nullptr;
     // As the event loop does: what the plug-in posted is answered before the next input;
     // while a dialog runs modally, it waits for the run's end (it is for the document).
-    if (!modal)
-        host_->deliverPendingEvents();
+    if (!modal && host_->deliverPendingEvents() > 0)
+        changed_ = true;
     if (const std::optional<ns::Event> event = application.nextEvent()) {
         const host::PreferenceStore::Batch batch = host_->preferences().batch();
         application.sendEvent(*event);
         printLog();
+        changed_ = true;
         return !quitting();
     }
     printLog();
-    present();
-    platform_->pollEvents(kWaitMilliseconds);
+    // Nothing is drawn while nothing happens.
+    if (changed_)
+        present();
+    changed_ = platform_->pollEvents(kWaitMilliseconds) > 0;
     return !quitting();
 }
 

@@ -44,6 +44,7 @@ private:
     std::unique_ptr<host::Host> host_;
     std::unique_ptr<host::desktop::Desktop> desktop_;
     std::ostream& out_;
+    bool changed_ = true; // something happened since the last presentation
 };
 
 } // namespace script

@@ -160,14 +160,14 @@ std::vector<Surface> Desktop::surfaces()
     std::vector<Surface> shown;
     if (shown_) {
         shown.push_back(documentSurface());
-        shown.back().version = document_.artboard().version();
+        shown.back().version = document_.version();
     }
     std::vector<const ns::Window*> panelWindows;
-    for (const auto& panel : host_.panels().all())
-        if (panel->shown && panel->window) {
+    for (const auto& panel : host_.panels().all()) {
+        panelWindows.push_back(panel->window.get());
+        if (panel->shown && panel->window)
             shown.push_back(panelSurface(*panel));
-            panelWindows.push_back(panel->window.get());
-        }
+    }
     const ns::MenuWindow* menu = ns::MenuWindow::open();
     // The dialogs, in the order they came to the front.
     for (ns::Window* window : ns::Application::sharedApplication().windows())

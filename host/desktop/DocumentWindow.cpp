@@ -64,6 +64,22 @@ void DocumentWindow::resize(ns::Size size)
     }
 }
 
+uint64_t DocumentWindow::version()
+{
+    // The artboard keeps its own key; the strip and the bar show few things, said in words.
+    std::string shown = std::to_string(artboard_->version()) + (host_.theme().dark() ? " dark" : " light");
+    const Tool* selected = host_.tools().selected();
+    for (const Tool* tool : toolStrip_->tools())
+        shown += (tool == selected ? " *" : " ") + tool->title;
+    for (const std::string& title : menuBar_->titles())
+        shown += " | " + title;
+    if (shown != seen_) {
+        seen_ = std::move(shown);
+        ++version_;
+    }
+    return version_;
+}
+
 std::string DocumentWindow::titleFor(const std::string& status) const
 {
     return "Varo-Host \u2014 " + savePath_.filename().string() + (status.empty() ? "" : " \u2014 " + status);

@@ -38,6 +38,10 @@ public:
     MenuBar& menuBar() { return *menuBar_; }
     ToolStrip& toolStrip() { return *toolStrip_; }
 
+    // A key of what the window shows: it moves whenever its picture would change (the
+    // artboard, the selected tool, the tools, the theme, the menus' titles).
+    uint64_t version();
+
     // Lays the views out in a window of that size (points), the artboard fitted.
     void resize(ns::Size size);
 
@@ -66,6 +70,8 @@ private:
     ToolStrip* toolStrip_ = nullptr;
     ArtboardView* artboard_ = nullptr;
     bool quitRequested_ = false;
+    uint64_t version_ = 0;
+    std::string seen_; // what the strip and the bar showed at the last version
 };
 
 } // namespace host::desktop

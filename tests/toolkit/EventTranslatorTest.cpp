@@ -127,9 +127,10 @@ TEST(EventTranslator, NativeInputBecomesTheToolkitsEvents)
           "key panel 0 \"E\" shift", "key panel 0 \"\xC3\xA9\"", "key panel 0 \"\xE2\x82\xAC\""}},
         {"a shortcut types its key, and no text after it", 1, {key(1, SDLK_s, KMOD_LCTRL), text(1, "s")}, 0,
          {"key doc 0 \"s\" command"}},
-        {"keys the system names no window for go where the last click was", 1,
-         {button(SDL_MOUSEBUTTONDOWN, 2, 1, 1), button(SDL_MOUSEBUTTONUP, 2, 1, 1), key(0, SDLK_a), text(0, "a")}, 0,
-         {"down panel (1.000, 29.00)", "up panel (1.000, 29.00)", "key panel 0 \"a\""}},
+        {"keys go to the window clicked last, whichever the system names", 1,
+         {button(SDL_MOUSEBUTTONDOWN, 2, 1, 1), button(SDL_MOUSEBUTTONUP, 2, 1, 1), key(1, SDLK_a), text(0, "a"),
+          key(1, SDLK_RETURN)},
+         0, {"down panel (1.000, 29.00)", "up panel (1.000, 29.00)", "key panel 0 \"a\"", "key panel 36 \"\r\""}},
     };
     for (const Case& c : cases) {
         EventTranslator translator(c.scale);

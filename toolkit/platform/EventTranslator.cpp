@@ -89,7 +89,15 @@ const Region* EventTranslator::regionAt(const Surface& surface, Point screen)
     return nullptr;
 }
 
-std::vector<Event> EventTranslator::translate(const SDL_Event& e, const std::vector<Shown>& shown, uint16_t modifiers)
+template <typename Lookup>
+uint32_t EventTranslator::keyWindow(uint32_t named, const Lookup& lookup) const
+{
+    // The keyboard follows the clicks: the system's focus may lag behind fast input.
+    return lastKeyWindow_ != 0 && lookup(lastKeyWindow_) != nullptr ? lastKeyWindow_ : named;
+}
+
+std::vector<Event> EventTranslator::translate(const SDL_Event& e, const std::vector<Shown>& shown, uint16_t modifiers,
+                                              std::optional<std::pair<int, int>> place)
 {
     std::vector<Event> out;
     const auto lookup = [&](uint32_t id) -> const Surface* {
@@ -116,12 +124,16 @@ std::vector<Event> EventTranslator::translate(const SDL_Event& e, const std::vec
     if (pressed_ && lookup(pressed_->windowID) == nullptr)
         pressed_.reset();
     const uint32_t held = modifierFlags(modifiers);
+    // The pointer's point on the screen: the display server's when it gave one.
+    const auto screenOf = [&](const Surface& named, double x, double y) {
+        return place ? Point{place->first / scale_, screenHeight_ - place->second / scale_} : screenPoint(named, x, y);
+    };
     switch (e.type) {
     case SDL_MOUSEBUTTONDOWN: {
         const Surface* named = lookup(e.button.windowID);
         if (named == nullptr || e.button.button != SDL_BUTTON_LEFT)
             break;
-        const Point screen = screenPoint(*named, e.button.x, e.button.y);
+        const Point screen = screenOf(*named, e.button.x, e.button.y);
         uint32_t id = 0;
         const Surface* s = under(screen, id);
         const Region* r = s != nullptr ? regionAt(*s, screen) : nullptr;
@@ -140,7 +152,7 @@ std::vector<Event> EventTranslator::translate(const SDL_Event& e, const std::vec
         if (pressed_) {
             // Over another window, or none, the drag's own window still hears it.
             const Surface* over = s != nullptr ? s : lookup(pressed_->windowID);
-            const Point screen = screenPoint(*over, e.motion.x, e.motion.y);
+            const Point screen = screenOf(*over, e.motion.x, e.motion.y);
             lastPointer_ = screen;
             if ((e.motion.state & SDL_BUTTON_LMASK) == 0) {
                 endDrag(screen, held); // released where nobody saw it
@@ -153,7 +165,7 @@ std::vector<Event> EventTranslator::translate(const SDL_Event& e, const std::vec
         }
         if (s == nullptr)
             break;
-        const Point screen = screenPoint(*s, e.motion.x, e.motion.y);
+        const Point screen = screenOf(*s, e.motion.x, e.motion.y);
         lastPointer_ = screen;
         uint32_t id = 0;
         if (const Surface* top = under(screen, id))
@@ -166,7 +178,7 @@ std::vector<Event> EventTranslator::translate(const SDL_Event& e, const std::vec
             break;
         const Surface* s = lookup(e.button.windowID);
         const Surface* over = s != nullptr ? s : lookup(pressed_->windowID);
-        endDrag(screenPoint(*over, e.button.x, e.button.y), held);
+        endDrag(screenOf(*over, e.button.x, e.button.y), held);
         break;
     }
     case SDL_MOUSEWHEEL: {
@@ -182,7 +194,7 @@ std::vector<Event> EventTranslator::translate(const SDL_Event& e, const std::vec
     }
     case SDL_KEYDOWN: {
         const uint32_t flags = modifierFlags(e.key.keysym.mod);
-        const uint32_t id = e.key.windowID != 0 ? e.key.windowID : lastKeyWindow_;
+        const uint32_t id = keyWindow(e.key.windowID, lookup);
         const Surface* s = lookup(id);
         commandKeyDown_ = (flags & CommandKeyMask) != 0;
         if (s == nullptr)
@@ -201,8 +213,7 @@ std::vector<Event> EventTranslator::translate(const SDL_Event& e, const std::vec
         break;
     }
     case SDL_TEXTINPUT: {
-        const uint32_t id = e.text.windowID != 0 ? e.text.windowID : lastKeyWindow_;
-        const Surface* s = lookup(id);
+        const Surface* s = lookup(keyWindow(e.text.windowID, lookup));
         if (s == nullptr || commandKeyDown_)
             break;
         for (const std::string& c : charactersOf(e.text.text))

@@ -32,8 +32,14 @@ public:
     // shown window, or that only prepares a later event (a key that types text waits for
     // its text). `shown` lists the native windows bottom to top: the pointer's events go to
     // the topmost under the pointer, whichever window the system names (it may still name
-    // the one a drag left). `modifiers` are SDL's, held as the event came.
-    std::vector<Event> translate(const SDL_Event& event, const std::vector<Shown>& shown, uint16_t modifiers);
+    // the one a drag left). `modifiers` are SDL's, held as the event came. `place`, when
+    // known, is where the pointer was on the screen, in pixels from its top-left corner: it
+    // wins over the point in the window the event names.
+    std::vector<Event> translate(const SDL_Event& event, const std::vector<Shown>& shown, uint16_t modifiers,
+                                 std::optional<std::pair<int, int>> place = std::nullopt);
+
+    // The screen's height in points: where y upward starts. Needed only with places.
+    void setScreenHeight(double height) { screenHeight_ = height; }
 
     // SDL's modifier state as the toolkit's flags: Shift, Alt as Option, Ctrl as Command
     // (the keyboard's shortcut key), the logo key as Control.
@@ -57,11 +63,15 @@ private:
     static const Region* regionAt(const Surface& surface, Point screen);
 
     double scale_;
+    double screenHeight_ = 0;
     std::optional<Press> pressed_;
     uint32_t textModifiers_ = 0; // held at the key whose text comes next
     bool commandKeyDown_ = false; // the last key went with Command: its text is no typing
     Point lastPointer_;
-    uint32_t lastKeyWindow_ = 0; // where keys go when the system names no window
+    // Where keys go: the window clicked last while it shows, else the one the system names.
+    template <typename Lookup>
+    uint32_t keyWindow(uint32_t named, const Lookup& lookup) const;
+    uint32_t lastKeyWindow_ = 0; // the window clicked last
 };
 
 } // namespace ns::platform

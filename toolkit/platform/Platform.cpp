@@ -1,12 +1,14 @@
 #include "Platform.h"
 
 #include "Application.h"
+#include "NativePointer.h"
 #include "Cursor.h"
 
 #include <cairo.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 namespace ns::platform {
@@ -59,19 +61,28 @@ std::unique_ptr<Platform> Platform::open(double scale, std::string& reason)
         reason = SDL_GetError();
         return nullptr;
     }
-    SDL_Rect usable{0, 0, 1440, 900};
+    SDL_Rect whole{0, 0, 1440, 900};
+    SDL_GetDisplayBounds(0, &whole);
+    SDL_Rect usable = whole;
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0)
-        SDL_GetDisplayBounds(0, &usable);
+        usable = whole;
     if (scale == 0) {
         float dpi = 0;
         scale = SDL_GetDisplayDPI(0, &dpi, nullptr, nullptr) == 0 && dpi >= 192 ? 2 : 1;
     }
     SDL_StartTextInput();
-    return std::unique_ptr<Platform>(
-        new Platform(scale, MakeRect(0, 0, usable.w / scale, usable.h / scale)));
+    receiveNativePointerEvents();
+    const double height = whole.h / scale;
+    return std::unique_ptr<Platform>(new Platform(
+        scale, MakeRect(0, 0, whole.w / scale, height),
+        MakeRect(usable.x / scale, height - (usable.y + usable.h) / scale, usable.w / scale, usable.h / scale)));
 }
 
-Platform::Platform(double scale, Rect screen) : scale_(scale), screen_(screen), translator_(scale) {}
+Platform::Platform(double scale, Rect screen, Rect visible)
+    : scale_(scale), screen_(screen), visible_(visible), translator_(scale)
+{
+    translator_.setScreenHeight(screen.maxY());
+}
 
 Platform::~Platform()
 {
@@ -93,6 +104,16 @@ uint32_t Platform::nativeWindowOf(const Window* window) const
         if (n->surface.window == window)
             return n->id;
     return 0;
+}
+
+bool Platform::pointerIsIn(uint32_t windowID) const
+{
+    int x = 0, y = 0;
+    SDL_GetGlobalMouseState(&x, &y);
+    for (const auto& n : natives_)
+        if (n->id == windowID)
+            return x >= n->x && x < n->x + n->width && y >= n->y && y < n->y + n->height;
+    return false;
 }
 
 const Surface* Platform::surfaceOf(uint32_t windowID) const
@@ -150,8 +171,11 @@ void Platform::present(const std::vector<Surface>& surfaces)
         if (found == natives_.end()) {
             auto native = std::make_unique<Native>();
             native->window = SDL_CreateWindow(s.title.c_str(), x, y, width, height, flagsFor(s.kind));
-            if (native->window == nullptr)
+            if (native->window == nullptr) {
+                // Said once per window; the next presentation tries again.
+                std::fprintf(stderr, "varo-host: cannot show the window \"%s\": %s\n", s.title.c_str(), SDL_GetError());
                 continue;
+            }
             native->id = SDL_GetWindowID(native->window);
             native->width = width;
             native->height = height;
@@ -242,17 +266,27 @@ int Platform::pollEvents(int timeoutMs)
         return 0;
     if (!waiting_)
         waiting_ = std::chrono::steady_clock::now();
-    // All that has come, so that each event can be seen with the one after it.
-    std::vector<SDL_Event> events{first};
-    for (SDL_Event more; SDL_PollEvent(&more);)
-        events.push_back(more);
-    int posted = 0;
+    // All that has come, so that each event can be seen with the one after it. A display
+    // server's event is read at once: SDL keeps its message only until the next poll.
+    std::vector<SDL_Event> events;
+    std::vector<std::optional<std::pair<int, int>>> places;
+    for (SDL_Event e = first;;) {
+        events.push_back(e);
+        places.push_back(nativePointerPlace(e));
+        if (!SDL_PollEvent(&e))
+            break;
+    }
     Application& application = Application::sharedApplication();
     std::vector<EventTranslator::Shown> shown;
     for (const auto& n : natives_)
         shown.push_back({n->id, &n->surface});
+    std::optional<std::pair<int, int>> place; // from the display server's event before SDL's
     for (size_t i = 0; i < events.size(); ++i) {
         const SDL_Event& event = events[i];
+        if (event.type == SDL_SYSWMEVENT) {
+            place = places[i];
+            continue;
+        }
         if (event.type == SDL_QUIT) {
             quitRequested_ = true;
             continue;
@@ -267,22 +301,23 @@ int Platform::pollEvents(int timeoutMs)
                         n->pixels.clear(); // shown again in full at the next presentation
             continue;
         }
-        // Leaving a window, the system moves the pointer to where it crossed the edge, held
-        // inside the window: that is no place the pointer was.
-        if (event.type == SDL_MOUSEMOTION && i + 1 < events.size() && events[i + 1].type == SDL_WINDOWEVENT &&
-            events[i + 1].window.event == SDL_WINDOWEVENT_LEAVE && events[i + 1].window.windowID == event.motion.windowID &&
-            !translator_.dragging())
+        const bool pointer = event.type == SDL_MOUSEMOTION || event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP;
+        // A move the display server did not tell is SDL's own, made as its idea of the window
+        // under the pointer changes; it names a window the pointer may have left already.
+        if (event.type == SDL_MOUSEMOTION && !place && !translator_.dragging() && !pointerIsIn(event.motion.windowID))
             continue;
-        for (const Event& e : translator_.translate(event, shown, static_cast<uint16_t>(SDL_GetModState()))) {
+        for (const Event& e : translator_.translate(event, shown, static_cast<uint16_t>(SDL_GetModState()),
+                                                    pointer ? place : std::nullopt)) {
             application.postEvent(e);
-            ++posted;
         }
         // A click gives the keyboard to its window, as a window manager would.
         if (event.type == SDL_MOUSEBUTTONDOWN && translator_.dragging())
             if (SDL_Window* w = SDL_GetWindowFromID(*translator_.dragging()); w != nullptr && SDL_GetKeyboardFocus() != w)
                 SDL_SetWindowInputFocus(w);
+        if (pointer)
+            place.reset();
     }
-    return posted;
+    return static_cast<int>(events.size());
 }
 
 } // namespace ns::platform

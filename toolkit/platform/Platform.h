@@ -27,8 +27,10 @@ public:
     Platform& operator=(const Platform&) = delete;
 
     double scale() const { return scale_; }
-    // The part of the screen windows may use, in points, y upward from its bottom-left corner.
+    // The whole screen, and the part of it windows may use, in points, y upward from the
+    // screen's bottom-left corner.
     Rect screenFrame() const { return screen_; }
+    Rect visibleFrame() const { return visible_; }
 
     // The native windows made to match the surfaces, bottom to top: new ones made, gone ones
     // closed, moved and resized ones set, and the pixels of those whose picture changed
@@ -36,7 +38,8 @@ public:
     void present(const std::vector<Surface>& surfaces);
 
     // Waits up to `timeoutMs` for native input, then posts the events of all that has come to
-    // the application's queue. The number of toolkit events posted.
+    // the application's queue. The number of native events seen (a window uncovered is one,
+    // though it posts nothing): none means nothing needs presenting.
     int pollEvents(int timeoutMs);
     // The document window was closed, or the session asked to end.
     bool quitRequested() const { return quitRequested_; }
@@ -49,13 +52,15 @@ public:
 
 private:
     struct Native;
-    explicit Platform(double scale, Rect screen);
+    Platform(double scale, Rect screen, Rect visible);
     void draw(Native& native, const Surface& surface, bool force);
     void updateCursor();
     const Surface* surfaceOf(uint32_t windowID) const;
+    // Whether the pointer is over that native window now.
+    bool pointerIsIn(uint32_t windowID) const;
 
     double scale_;
-    Rect screen_;
+    Rect screen_, visible_;
     std::vector<std::unique_ptr<Native>> natives_;
     EventTranslator translator_;
     bool quitRequested_ = false;

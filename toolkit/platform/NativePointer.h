@@ -1,0 +1,20 @@
+// Where on the screen the pointer really was at a native event. The system's mouse events
+// name a window and a point in it, and while the pointer crosses from one window to another
+// the name can lag behind the point; the display server's own event, which SDL hands over
+// just before its translation, carries the point on the screen itself.
+#pragma once
+
+#include <SDL.h>
+
+#include <optional>
+#include <utility>
+
+namespace ns::platform {
+
+// Asks SDL for the display server's own events.
+void receiveNativePointerEvents();
+// The pointer's place on the screen, in pixels from its top-left corner, that a display
+// server's event gives (a press, a release, a move, a crossing); null for any other event.
+std::optional<std::pair<int, int>> nativePointerPlace(const SDL_Event& event);
+
+} // namespace ns::platform
