@@ -24,7 +24,7 @@ trap cleanup EXIT
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-display="/tmp/.X11-unix/X$(head -1 "$work/display")"
+display=":$(head -1 "$work/display")"
 export DISPLAY=$display
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
@@ -55,6 +55,7 @@ VARO
     app=$!
     for _ in $(seq 600); do
         grep -q '^place "Table Tool"' "$work/out.txt" && break
+        kill -0 "$app" 2>/dev/null || { echo "the window did not open: $(cat "$work/err.txt")"; exit 1; }
         sleep 0.1
     done
     sleep 1

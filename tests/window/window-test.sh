@@ -80,7 +80,14 @@ attempt() {
     document=""
     panel=""
     while [ "$waited" -lt 600 ] && [ "$after" -lt 50 ]; do
-        kill -0 "$app" 2>/dev/null || { wait "$app"; fail "the window ended at once with status $?"; }
+        if ! kill -0 "$app" 2>/dev/null; then
+            wait "$app"
+            local status=$?
+            app=""
+            # The display refused the window (a loaded machine): another display, then.
+            [ "$status" -eq 2 ] && grep -q "cannot open a window" "$work/window.err" && break
+            fail "the window ended at once with status $status"
+        fi
         document=$(xdotool search --name "^Varo-Host" 2>/dev/null | head -1)
         panel=$(xdotool search --name "^Table 2.0$" 2>/dev/null | head -1)
         if grep -q "^place PANzoneLongueurTableau " "$work/window.out"; then
@@ -90,8 +97,7 @@ attempt() {
         waited=$((waited + 1))
         sleep 0.1
     done
-    kill "$app" 2>/dev/null
-    wait "$app" 2>/dev/null
+    [ -n "$app" ] && { kill "$app" 2>/dev/null; wait "$app" 2>/dev/null; }
     app=""
     kill "$xvfb" 2>/dev/null
     wait "$xvfb" 2>/dev/null

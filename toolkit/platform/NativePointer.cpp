@@ -9,7 +9,7 @@ void receiveNativePointerEvents()
     SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
 }
 
-std::optional<std::pair<int, int>> nativePointerPlace(const SDL_Event& event)
+std::optional<NativePointer> nativePointer(const SDL_Event& event)
 {
     if (event.type != SDL_SYSWMEVENT || event.syswm.msg == nullptr)
         return std::nullopt;
@@ -19,12 +19,12 @@ std::optional<std::pair<int, int>> nativePointerPlace(const SDL_Event& event)
         switch (x.type) {
         case ButtonPress:
         case ButtonRelease:
-            return std::make_pair(x.xbutton.x_root, x.xbutton.y_root);
+            return NativePointer{x.xbutton.x_root, x.xbutton.y_root, false, false};
         case MotionNotify:
-            return std::make_pair(x.xmotion.x_root, x.xmotion.y_root);
+            return NativePointer{x.xmotion.x_root, x.xmotion.y_root, true, (x.xmotion.state & Button1Mask) != 0};
         case EnterNotify:
         case LeaveNotify:
-            return std::make_pair(x.xcrossing.x_root, x.xcrossing.y_root);
+            return NativePointer{x.xcrossing.x_root, x.xcrossing.y_root, false, false};
         default:
             return std::nullopt;
         }

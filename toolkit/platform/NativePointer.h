@@ -7,14 +7,19 @@
 #include <SDL.h>
 
 #include <optional>
-#include <utility>
 
 namespace ns::platform {
 
 // Asks SDL for the display server's own events.
 void receiveNativePointerEvents();
-// The pointer's place on the screen, in pixels from its top-left corner, that a display
-// server's event gives (a press, a release, a move, a crossing); null for any other event.
-std::optional<std::pair<int, int>> nativePointerPlace(const SDL_Event& event);
+struct NativePointer {
+    int x = 0, y = 0;      // on the screen, in pixels from its top-left corner
+    bool moved = false;    // a move (not a press, a release or a crossing)
+    bool held = false;     // the left button down during a move
+};
+
+// What a display server's event says of the pointer (a press, a release, a move, a
+// crossing); null for any other event.
+std::optional<NativePointer> nativePointer(const SDL_Event& event);
 
 } // namespace ns::platform

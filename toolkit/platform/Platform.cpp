@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace ns::platform {
 
@@ -30,6 +31,8 @@ struct Platform::Native {
 };
 
 namespace {
+
+const char* const kEventNames[] = {"down", "up", "dragged", "moved", "entered", "exited", "key", "key up", "wheel"};
 
 Uint32 flagsFor(SurfaceKind kind)
 {
@@ -61,6 +64,17 @@ std::unique_ptr<Platform> Platform::open(double scale, std::string& reason)
         reason = SDL_GetError();
         return nullptr;
     }
+    // When no display answers, SDL may fall back to a driver that shows nothing: that is no
+    // window, unless it was asked for by name.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    if (driver != nullptr && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0 ||
+                              std::strcmp(driver, "evdev") == 0) &&
+        (asked == nullptr || std::strstr(asked, driver) == nullptr)) {
+        reason = std::string("no display answers (SDL offers only its \"") + driver + "\" driver)";
+        SDL_Quit();
+        return nullptr;
+    }
     SDL_Rect whole{0, 0, 1440, 900};
     SDL_GetDisplayBounds(0, &whole);
     SDL_Rect usable = whole;
@@ -79,7 +93,7 @@ std::unique_ptr<Platform> Platform::open(double scale, std::string& reason)
 }
 
 Platform::Platform(double scale, Rect screen, Rect visible)
-    : scale_(scale), screen_(screen), visible_(visible), translator_(scale)
+    : scale_(scale), screen_(screen), visible_(visible), translator_(scale), trace_(SDL_getenv("VARO_TRACE_INPUT") != nullptr)
 {
     translator_.setScreenHeight(screen.maxY());
 }
@@ -269,10 +283,10 @@ int Platform::pollEvents(int timeoutMs)
     // All that has come, so that each event can be seen with the one after it. A display
     // server's event is read at once: SDL keeps its message only until the next poll.
     std::vector<SDL_Event> events;
-    std::vector<std::optional<std::pair<int, int>>> places;
+    std::vector<std::optional<NativePointer>> pointers;
     for (SDL_Event e = first;;) {
         events.push_back(e);
-        places.push_back(nativePointerPlace(e));
+        pointers.push_back(nativePointer(e));
         if (!SDL_PollEvent(&e))
             break;
     }
@@ -280,12 +294,58 @@ int Platform::pollEvents(int timeoutMs)
     std::vector<EventTranslator::Shown> shown;
     for (const auto& n : natives_)
         shown.push_back({n->id, &n->surface});
-    std::optional<std::pair<int, int>> place; // from the display server's event before SDL's
+    // The display server's place of the pointer event SDL hands over next; a press or a
+    // release SDL hands over later (after a move it made up) still has the last one.
+    std::optional<std::pair<int, int>> fresh;
+    const auto translate = [&](const SDL_Event& event) {
+        std::optional<std::pair<int, int>> place;
+        if (event.type == SDL_MOUSEMOTION)
+            place = fresh;
+        else if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP)
+            place = fresh ? fresh : place_;
+        if (event.type == SDL_MOUSEMOTION || event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP)
+            fresh.reset();
+        for (const Event& e : translator_.translate(event, shown, static_cast<uint16_t>(SDL_GetModState()), place)) {
+            if (trace_)
+                std::fprintf(stderr, "input: SDL %#x -> %s \"%s\" (%g, %g) flags %#x key %u \"%s\"\n", event.type,
+                             kEventNames[static_cast<int>(e.type())], e.window() != nullptr ? e.window()->title().c_str() : "",
+                             e.locationInWindow().x, e.locationInWindow().y, e.modifierFlags(), e.keyCode(),
+                             e.characters().c_str());
+            application.postEvent(e);
+        }
+        // A click gives the keyboard to its window, as a window manager would.
+        if (event.type == SDL_MOUSEBUTTONDOWN && translator_.dragging())
+            if (SDL_Window* w = SDL_GetWindowFromID(*translator_.dragging()); w != nullptr && SDL_GetKeyboardFocus() != w)
+                SDL_SetWindowInputFocus(w);
+    };
+    // A move the display server told that SDL passed over (it does, as it changes its mind
+    // about the window under the pointer): made here, so that no move is lost.
+    std::optional<NativePointer> untold;
+    const auto tellMove = [&] {
+        if (!untold || shown.empty())
+            return;
+        SDL_Event move{};
+        move.type = SDL_MOUSEMOTION;
+        move.motion.windowID = shown.front().id; // the place says where it really was
+        move.motion.state = untold->held ? SDL_BUTTON_LMASK : 0;
+        untold.reset();
+        translate(move);
+    };
     for (size_t i = 0; i < events.size(); ++i) {
         const SDL_Event& event = events[i];
         if (event.type == SDL_SYSWMEVENT) {
-            place = places[i];
+            if (pointers[i]) {
+                tellMove();
+                place_ = fresh = std::make_pair(pointers[i]->x, pointers[i]->y);
+                if (pointers[i]->moved)
+                    untold = pointers[i];
+            }
             continue;
+        }
+        if (event.type == SDL_MOUSEMOTION && untold) {
+            untold.reset(); // SDL tells this one itself
+        } else {
+            tellMove();
         }
         if (event.type == SDL_QUIT) {
             quitRequested_ = true;
@@ -301,22 +361,13 @@ int Platform::pollEvents(int timeoutMs)
                         n->pixels.clear(); // shown again in full at the next presentation
             continue;
         }
-        const bool pointer = event.type == SDL_MOUSEMOTION || event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP;
-        // A move the display server did not tell is SDL's own, made as its idea of the window
-        // under the pointer changes; it names a window the pointer may have left already.
-        if (event.type == SDL_MOUSEMOTION && !place && !translator_.dragging() && !pointerIsIn(event.motion.windowID))
+        // A move with no place of the display server's may be one SDL made up: it names a window
+        // the pointer may have left already.
+        if (event.type == SDL_MOUSEMOTION && !fresh && !translator_.dragging() && !pointerIsIn(event.motion.windowID))
             continue;
-        for (const Event& e : translator_.translate(event, shown, static_cast<uint16_t>(SDL_GetModState()),
-                                                    pointer ? place : std::nullopt)) {
-            application.postEvent(e);
-        }
-        // A click gives the keyboard to its window, as a window manager would.
-        if (event.type == SDL_MOUSEBUTTONDOWN && translator_.dragging())
-            if (SDL_Window* w = SDL_GetWindowFromID(*translator_.dragging()); w != nullptr && SDL_GetKeyboardFocus() != w)
-                SDL_SetWindowInputFocus(w);
-        if (pointer)
-            place.reset();
+        translate(event);
     }
+    tellMove();
     return static_cast<int>(events.size());
 }
 

@@ -64,6 +64,11 @@ private:
     std::vector<std::unique_ptr<Native>> natives_;
     EventTranslator translator_;
     bool quitRequested_ = false;
+    bool trace_ = false; // VARO_TRACE_INPUT: each toolkit event made, on standard error
+    // Where the display server last said the pointer was, in pixels; null until it says. SDL
+    // hands over some moves (of the input extension) with no event of the server's: their place
+    // is SDL's.
+    std::optional<std::pair<int, int>> place_;
     // The cursor shown: which image and hot spot, and SDL's cursor made of it.
     const void* cursorImage_ = nullptr;
     Point cursorHotSpot_{-1, -1};
