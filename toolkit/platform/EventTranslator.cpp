@@ -92,14 +92,19 @@ const Region* EventTranslator::regionAt(const Surface& surface, Point screen)
 template <typename Lookup>
 uint32_t EventTranslator::keyWindow(uint32_t named, const Lookup& lookup) const
 {
-    // The keyboard follows the clicks: the system's focus may lag behind fast input.
-    return lastKeyWindow_ != 0 && lookup(lastKeyWindow_) != nullptr ? lastKeyWindow_ : named;
+    // The keyboard follows the clicks: the system's focus may lag behind fast input. When the
+    // window clicked last has gone (a dialog closed) and the system names none shown, the
+    // keys go to the bottom window, the document's.
+    if (lastKeyWindow_ != 0 && lookup(lastKeyWindow_) != nullptr)
+        return lastKeyWindow_;
+    return lookup(named) != nullptr || shownFirst_ == 0 ? named : shownFirst_;
 }
 
 std::vector<Event> EventTranslator::translate(const SDL_Event& e, const std::vector<Shown>& shown, uint16_t modifiers,
                                               std::optional<std::pair<int, int>> place)
 {
     std::vector<Event> out;
+    shownFirst_ = shown.empty() ? 0 : shown.front().id;
     const auto lookup = [&](uint32_t id) -> const Surface* {
         for (const Shown& s : shown)
             if (s.id == id)

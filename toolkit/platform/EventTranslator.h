@@ -72,6 +72,7 @@ private:
     template <typename Lookup>
     uint32_t keyWindow(uint32_t named, const Lookup& lookup) const;
     uint32_t lastKeyWindow_ = 0; // the window clicked last
+    uint32_t shownFirst_ = 0;    // the bottom window shown
 };
 
 } // namespace ns::platform
