@@ -147,7 +147,9 @@ std::vector<Event> EventTranslator::translate(const SDL_Event& e, const std::vec
         if (pressed_) // a press whose release never came: it ends before the next begins
             endDrag(screen, held);
         pressed_ = Press{id, *r, s->frame};
-        lastKeyWindow_ = id;
+        // A menu takes no keys: they stay with the window that opened it.
+        if (s->kind != SurfaceKind::Menu)
+            lastKeyWindow_ = id;
         out.push_back(Event::mouseEvent(EventType::LeftMouseDown, windowPoint(*r, s->frame, screen), held, r->window,
                                         e.button.clicks));
         break;

@@ -48,6 +48,15 @@ public:
     // Backspace as Delete, the arrows); null for any other.
     static std::optional<std::pair<uint16_t, std::string>> namedKey(SDL_Keycode key);
 
+    // The window clicked last, when it still shows; 0 otherwise.
+    uint32_t lastClicked(const std::vector<Shown>& shown) const
+    {
+        for (const Shown& s : shown)
+            if (s.id == lastKeyWindow_)
+                return s.id;
+        return 0;
+    }
+
     // A drag in progress: its window's id.
     std::optional<uint32_t> dragging() const;
 

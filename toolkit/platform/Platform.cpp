@@ -170,10 +170,20 @@ void Platform::draw(Native& native, const Surface& surface, bool force)
 void Platform::present(const std::vector<Surface>& surfaces)
 {
     // Those no longer listed close first: their pending input is for nobody.
+    const size_t before = natives_.size();
     std::erase_if(natives_, [&](const std::unique_ptr<Native>& n) {
         return std::none_of(surfaces.begin(), surfaces.end(), [&](const Surface& s) { return s.window == n->surface.window; });
     });
-    bool presented = false;
+    // The keyboard of a window that closed goes back to the window clicked last, else the
+    // document: the display server would leave it with nobody.
+    if (natives_.size() != before && !natives_.empty()) {
+        std::vector<EventTranslator::Shown> shown;
+        for (const auto& n : natives_)
+            shown.push_back({n->id, &n->surface});
+        const uint32_t id = translator_.lastClicked(shown);
+        if (SDL_Window* w = SDL_GetWindowFromID(id != 0 ? id : natives_.front()->id))
+            SDL_SetWindowInputFocus(w);
+    }
     for (const Surface& s : surfaces) {
         auto found = std::find_if(natives_.begin(), natives_.end(),
                                   [&](const std::unique_ptr<Native>& n) { return n->surface.window == s.window; });
@@ -217,10 +227,7 @@ void Platform::present(const std::vector<Surface>& surfaces)
             SDL_SetWindowTitle(n.window, s.title.c_str());
             n.title = s.title;
         }
-        const size_t before = n.pixels.size();
-        const uint64_t version = n.version;
         draw(n, s, force);
-        presented = presented || force || n.version != version || n.pixels.size() != before;
     }
     updateCursor();
     if (waiting_ && frameTimes_.is_open()) {
@@ -228,7 +235,6 @@ void Platform::present(const std::vector<Surface>& surfaces)
         frameTimes_ << std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count() << '\n' << std::flush;
     }
     waiting_.reset();
-    (void)presented;
 }
 
 void Platform::updateCursor()
