@@ -67,8 +67,10 @@ std::string shortest(Number value)
         return std::isnan(value) ? "nan" : (value > 0 ? "inf" : "-inf");
     if (value == 0)
         return "0";
-    char text[64];
-    const auto [end, error] = std::to_chars(text, text + sizeof text, value);
+    // Never an exponent: a field shows a number as it is typed. A double may have 309 digits
+    // before its point and 1074 after.
+    char text[1100];
+    const auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
     return error == std::errc() ? std::string(text, end) : "0";
 }
 

@@ -48,7 +48,8 @@ private:
     TextAlignment alignment_ = TextAlignment::Left;
 };
 
-// Numbers as controls show them: the shortest form that reads back the same.
+// Numbers as controls show them: the shortest form that reads back the same, never with an
+// exponent (1e6 shows "1000000").
 std::string formatControlNumber(double value);
 std::string formatControlNumber(float value);
 

@@ -3,11 +3,13 @@
 #include "ControlesEditeur.h"
 #include "CouleurEcran.h"
 #include "EcritLitPrefs.h"
+#include "FormatNombres.h"
 #include "LectureNombres.h"
 #include "Miroirs.h"
 #include "Reglages.h"
 #include "SimuleAppuiTouche.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -21,35 +23,35 @@ bool PageDElement()
     return IndexPopup >= 1 && IndexPopup <= 4;
 }
 
-// The field commit: the field's number in single precision (no number, or one single
-// precision cannot hold, reads 0).
+// The field commit: the field's number, read as every field reads it (no number reads 0).
 void ValideZone(int canal)
 {
     ns::TextField* zone = *kMiroirsCanaux[canal].zone;
-    ChangeCanal(canal, zone != nullptr ? ValeurFlottante(zone->stringValue()) : 0);
+    ChangeCanal(canal, zone != nullptr ? ValeurDuTexte(zone->stringValue()) : 0);
 }
 
 // The slider move: its whole value.
 void DeplaceGlissiere(int canal)
 {
     if (ns::Slider* glissiere = *kMiroirsCanaux[canal].glissiere) {
-        ChangeCanal(canal, std::trunc(glissiere->doubleValue()), true);
+        ChangeCanal(canal, std::trunc(glissiere->doubleValue()));
         RedessinePistesLiees(canal);
     }
 }
 
 } // namespace
 
-void ChangeCanal(int canal, double valeur, bool champEntier)
+void ChangeCanal(int canal, double valeur)
 {
     if (!PageDElement())
         return;
     const auto element = static_cast<Element>(IndexPopup - 1);
+    // Within the channel's range, as the store takes it back at the next launch.
+    valeur = std::clamp(valeur, 0.0, kCanaux[canal].maximum) + 0.0;
     JeuxCouleurs[element].*kCanaux[canal].champ = valeur;
     const MiroirsCanal& m = kMiroirsCanaux[canal];
-    // A slider's value lies within its range: a whole int holds it.
-    if (champEntier && *m.zone != nullptr)
-        (*m.zone)->setIntValue(static_cast<int>(valeur));
+    if (*m.zone != nullptr)
+        (*m.zone)->setStringValue(TexteNombre(valeur));
     if (*m.glissiere != nullptr)
         (*m.glissiere)->setDoubleValue(valeur);
     if (element != ElementTexte)

@@ -6,11 +6,11 @@
 
 #include <string_view>
 
-// In this order: the page element's channel (a row of kCanaux) := valeur; its field shows it
-// as a whole number when `champEntier` (a slider's value); its slider stands at it (at an end
-// stop when outside its range); the element's path style refreshed (rows, columns, frame: the
-// text has none); the value stored under its own key. Nothing outside pages 1 to 4.
-void ChangeCanal(int canal, double valeur, bool champEntier = false);
+// In this order: the page element's channel (a row of kCanaux) := valeur, kept within the
+// channel's range; its field shows it; its slider stands at it; the element's path style
+// refreshed (rows, columns, frame: the text has none); the value stored under its own key.
+// Nothing outside pages 1 to 4.
+void ChangeCanal(int canal, double valeur);
 // Redisplays the tracks whose colours depend on the channel: the other channels of its type.
 void RedessinePistesLiees(int canal);
 // Redisplays the swatch and the type-size view.

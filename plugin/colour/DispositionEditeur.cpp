@@ -6,7 +6,7 @@
 #include "BoutonToutesGlissieres.h"
 #include "ControlesEditeur.h"
 #include "EcritLitPrefs.h"
-#include "Flottants.h"
+#include "FormatNombres.h"
 #include "GlissiereInterieurTableau.h"
 #include "Reglages.h"
 #include "TableauDialogue.h"
@@ -81,7 +81,7 @@ void TableauDialogue::COUactiverZones(int32_t type)
                 continue;
             const double valeur = jeu.*kCanaux[canal].champ;
             if (ns::TextField* zone = this->*kControlesCanaux[canal].zone) {
-                zone->setFloatValue(EnFlottant(valeur));
+                zone->setStringValue(TexteNombre(valeur));
                 zone->setEnabled(actifs);
             }
             if (ns::Slider* glissiere = this->*kControlesCanaux[canal].glissiere) {

@@ -1,7 +1,7 @@
 // The colour editor's first state, set while the panel is initialised: the three colour types,
 // the tooltips, and the RGB and CMYK fields loaded with the rows' colour set.
 #include "ControlesEditeur.h"
-#include "Flottants.h"
+#include "FormatNombres.h"
 #include "JeuxDeCouleurs.h"
 #include "Miroirs.h"
 #include "TableauDialogue.h"
@@ -22,6 +22,6 @@ void TableauDialogue::COUinitEditeur()
         zone->setToolTip(kControlesCanaux[canal].bulle);
         // Gray keeps its field until a page shows it; the others show the rows' values.
         if (canal != 0)
-            zone->setFloatValue(EnFlottant(JeuxCouleurs[ElementLignes].*kCanaux[canal].champ));
+            zone->setStringValue(TexteNombre(JeuxCouleurs[ElementLignes].*kCanaux[canal].champ));
     }
 }

@@ -2,10 +2,11 @@
 
 #include "FormatNombres.h"
 #include "LectureNombres.h"
-#include "MiseAJourZones.h"
+#include "ActiverZones.h"
 #include "Miroirs.h"
 #include "Reglages.h"
 #include "SimuleAppuiTouche.h"
+#include "ValidationChamp.h"
 
 #include "Cursor.h"
 
@@ -15,179 +16,158 @@
 
 namespace {
 
-// A decimal field's commit: its number into its setting, then its formatter.
-struct ValidationDecimale {
-    const char* selecteur;
-    LitZone zone;
-    double* reglage;
-    void (*ensuite)();
-};
-
 // The frame gutter also decides whether there is an inner frame to give a thickness to, and
 // the swatch draws a double frame or a single one.
 void ApresGouttiereCadre()
 {
-    PANMiseAjourGouttiereCadre();
-    if (GzoneEpaisseurCadreDeux != nullptr)
-        GzoneEpaisseurCadreDeux->setEnabled(GouttiereCadre > 0);
+    ActiveSelonLesOptions(OutilSelectionne);
     if (GdessinCouleursNSView != nullptr)
         GdessinCouleursNSView->display();
 }
 
-const ValidationDecimale kValidationsDecimales[] = {
-    {"PANzonePositionXCBP:", Zone<GzonePositionX>, &PositionX, PANMiseAjourPositionX},
-    {"PANzonePositionYCBP:", Zone<GzonePositionY>, &PositionY, PANMiseAjourPositionY},
-    {"PANzoneLongueurTableauCBP:", Zone<GzoneLongueurTableau>, &LongueurTableau, PANMiseAjourLongueurTableau},
-    {"PANzoneHauteurTableauCBP:", Zone<GzoneHauteurTableau>, &HauteurTableau, PANMiseAjourHauteurTableau},
-    {"PANzoneGouttiereLigneCBP:", Zone<GzoneGouttiereLigne>, &GouttiereLignes, PANMiseAjourGouttiereLigne},
-    {"PANzoneGouttiereColonneCBP:", Zone<GzoneGouttiereColonne>, &GouttiereColonnes, PANMiseAjourGouttiereColonne},
-    {"PANzoneGouttiereCadreCBP:", Zone<GzoneGouttiereCadre>, &GouttiereCadre, ApresGouttiereCadre},
-    {"PANepaisseurLignesCBP:", Zone<GzoneEpaisseurLignes>, &EpaisseurLignes, PANMiseAjourZoneEpaisseurLignes},
-    {"PANepaisseurColonnesCBP:", Zone<GzoneEpaisseurColonnes>, &EpaisseurColonnes, PANMiseAjourZoneEpaisseurColonnes},
-    {"PANepaisseurCadreCBP:", Zone<GzoneEpaisseurCadre>, &EpaisseurCadre, PANMiseAjourZoneEpaisseurCadre},
-    {"PANepaisseurCadreDeuxCBP:", Zone<GzoneEpaisseurCadreDeux>, &EpaisseurCadreDeux, PANMiseAjourZoneEpaisseurCadreDeux},
+// A field's commit: its text read as its kind of field reads it into its setting, then what
+// else the value decides.
+struct Validation {
+    const char* selecteur;
+    LitZone zone;
+    ChampNumerique champ;
+    void (*ensuite)() = nullptr;
 };
 
-// A count: its commit and its two step buttons, which never go below 1.
-struct Compte {
-    const char* validation;
+const Validation kValidations[] = {
+    {"PANzonePositionXCBP:", Zone<GzonePositionX>, {GenreChamp::Longueur, &PositionX}},
+    {"PANzonePositionYCBP:", Zone<GzonePositionY>, {GenreChamp::Longueur, &PositionY}},
+    {"PANzoneLongueurTableauCBP:", Zone<GzoneLongueurTableau>, {GenreChamp::Longueur, &LongueurTableau}},
+    {"PANzoneHauteurTableauCBP:", Zone<GzoneHauteurTableau>, {GenreChamp::Longueur, &HauteurTableau}},
+    {"PANzoneNbrLignesCBP:", Zone<GzoneNbrLignes>, {GenreChamp::Compte, nullptr, &NombreDeLignes}},
+    {"PANzoneNbrColonnesCBP:", Zone<GzoneNbrColonnes>, {GenreChamp::Compte, nullptr, &NombreDeColonnes}},
+    {"PANzoneGouttiereLigneCBP:", Zone<GzoneGouttiereLigne>, {GenreChamp::Points, &GouttiereLignes}},
+    {"PANzoneGouttiereColonneCBP:", Zone<GzoneGouttiereColonne>, {GenreChamp::Points, &GouttiereColonnes}},
+    {"PANzoneGouttiereCadreCBP:", Zone<GzoneGouttiereCadre>, {GenreChamp::Points, &GouttiereCadre}, ApresGouttiereCadre},
+    {"PANepaisseurLignesCBP:", Zone<GzoneEpaisseurLignes>, {GenreChamp::Points, &EpaisseurLignes}},
+    {"PANepaisseurColonnesCBP:", Zone<GzoneEpaisseurColonnes>, {GenreChamp::Points, &EpaisseurColonnes}},
+    {"PANepaisseurCadreCBP:", Zone<GzoneEpaisseurCadre>, {GenreChamp::Points, &EpaisseurCadre}},
+    {"PANepaisseurCadreDeuxCBP:", Zone<GzoneEpaisseurCadreDeux>, {GenreChamp::Points, &EpaisseurCadreDeux}},
+};
+
+// A count's two step buttons, which never go below 1.
+struct PasCompte {
     const char* moins;
     const char* plus;
     LitZone zone;
     int32_t* reglage;
 };
 
-const Compte kComptes[] = {
-    {"PANzoneNbrLignesCBP:", "PANstepMoinsNbrLignesCBP:", "PANstepPlusNbrLignesCBP:", Zone<GzoneNbrLignes>, &NombreDeLignes},
-    {"PANzoneNbrColonnesCBP:", "PANstepMoinsNbrColonnesCBP:", "PANstepPlusNbrColonnesCBP:", Zone<GzoneNbrColonnes>,
-     &NombreDeColonnes},
+const PasCompte kPasComptes[] = {
+    {"PANstepMoinsNbrLignesCBP:", "PANstepPlusNbrLignesCBP:", Zone<GzoneNbrLignes>, &NombreDeLignes},
+    {"PANstepMoinsNbrColonnesCBP:", "PANstepPlusNbrColonnesCBP:", Zone<GzoneNbrColonnes>, &NombreDeColonnes},
 };
 
 // A length's two step buttons.
-struct Longueur {
+struct PasLongueurs {
     const char* moins;
     const char* plus;
     LitZone zone;
     double* reglage;
 };
 
-const Longueur kLongueurs[] = {
+const PasLongueurs kPasLongueurs[] = {
     {"PANstepMoinsPositionXCBP:", "PANstepPlusPositionXCBP:", Zone<GzonePositionX>, &PositionX},
     {"PANstepMoinsPositionYCBP:", "PANstepPlusPositionYCBP:", Zone<GzonePositionY>, &PositionY},
     {"PANstepMoinsLongueurTableauCBP:", "PANstepPlusLongueurTableauCBP:", Zone<GzoneLongueurTableau>, &LongueurTableau},
     {"PANstepMoinsHauteurTableauCBP:", "PANstepPlusHauteurTableauCBP:", Zone<GzoneHauteurTableau>, &HauteurTableau},
 };
 
-// The units a length field may show, looked for in this order: the step (with Shift), the
-// suffix written back, and points = value × facteur × multiple.
-struct Unite {
-    const char* nom;
-    double pas, pasMajuscule;
-    const char* suffixe;
-    double facteur, multiple;
-};
-
-const Unite kUnites[] = {
-    {"mm", 1, 5, " mm", kPointsParMillimetre, 1},
-    {"cm", 0.1, 0.5, " cm", kPointsParMillimetre, 10},
-    {"in", 0.1, 0.5, " in", 72, 1},
-    {"pt", 1, 5, " pt", 1, 1},
-    {"pi", 0.1, 0.5, " pi", 12, 1},
-};
-// A field that names no unit holds millimetres.
-const Unite kSansUnite = {"", 1, 5, " mm", kPointsParMillimetre, 1};
-
-const Unite& UniteDe(std::string_view texte)
-{
-    for (const Unite& unite : kUnites)
-        if (texte.find(unite.nom) != std::string_view::npos)
-            return unite;
-    return kSansUnite;
-}
-
-// Minus: the largest multiple of d not below v - d; plus: the next multiple of d above
-// floor(v / d) × d.
-double Pas(double v, double d, int sens)
-{
-    if (sens > 0)
-        return std::floor(v / d) * d + d;
-    double x = v - d;
-    if (!(std::fmod(x, d) == 0))
-        x = std::ceil(x / d) * d;
-    return x;
-}
-
-void AfficheEntier(ns::TextField* zone, int32_t valeur)
-{
-    if (zone != nullptr)
-        zone->setStringValue(std::to_string(valeur));
-}
-
 std::string TexteDe(const ns::TextField* zone)
 {
     return zone != nullptr ? zone->stringValue() : std::string();
 }
 
-// Finds the action and, when `execute`, performs it.
-bool Traite(std::string_view selecteur, bool majuscule, bool execute)
+int Sens(std::string_view selecteur, const char* moins, const char* plus)
 {
-    for (const ValidationDecimale& v : kValidationsDecimales)
+    return selecteur == moins ? -1 : selecteur == plus ? 1 : 0;
+}
+
+// Finds the action and, when `execute`, performs it: false when it asks for no rebuild (a
+// refused text).
+bool Traite(std::string_view selecteur, bool majuscule, bool execute, bool& trouvee)
+{
+    trouvee = true;
+    for (const Validation& v : kValidations)
         if (selecteur == v.selecteur) {
-            if (execute) {
-                *v.reglage = RecupereValeurDecimale(v.zone());
+            if (!execute)
+                return true;
+            if (!ValideChamp(v.zone(), v.champ))
+                return false;
+            if (v.ensuite != nullptr)
                 v.ensuite();
-            }
             return true;
         }
-    for (const Compte& c : kComptes) {
-        const int sens = selecteur == c.moins ? -1 : selecteur == c.plus ? 1 : 0;
-        if (sens == 0 && selecteur != c.validation)
-            continue;
-        if (execute) {
-            const int32_t n = ValeurEntiere(TexteDe(c.zone()));
-            if (sens == 0) {
-                *c.reglage = n;
-            } else {
-                *c.reglage = sens < 0 ? std::max(n, 2) - 1 : (n == std::numeric_limits<int32_t>::max() ? n : n + 1);
-                AfficheEntier(c.zone(), *c.reglage);
-            }
+    for (const PasCompte& c : kPasComptes)
+        if (const int sens = Sens(selecteur, c.moins, c.plus); sens != 0) {
+            if (!execute)
+                return true;
+            // A text that holds no count steps from the count stored.
+            const Lecture lu = LitCompte(TexteDe(c.zone()));
+            const int32_t n = lu.valeur ? static_cast<int32_t>(*lu.valeur) : *c.reglage;
+            *c.reglage = sens < 0 ? std::max(n, 2) - 1 : (n == std::numeric_limits<int32_t>::max() ? n : n + 1);
+            AfficheCompte(c.zone(), *c.reglage);
+            return true;
         }
-        return true;
-    }
-    for (const Longueur& l : kLongueurs) {
-        const int sens = selecteur == l.moins ? -1 : selecteur == l.plus ? 1 : 0;
-        if (sens == 0)
-            continue;
-        if (execute) {
+    for (const PasLongueurs& l : kPasLongueurs)
+        if (const int sens = Sens(selecteur, l.moins, l.plus); sens != 0) {
+            if (!execute)
+                return true;
             ns::Cursor::arrowCursor().set();
-            const PasLongueur pas = PasDeLongueur(TexteDe(l.zone()), sens, majuscule);
+            // A text that holds no length steps from the length stored, in millimetres.
+            std::string texte = TexteDe(l.zone());
+            if (!LitMesure(texte, kMillimetres).valeur)
+                texte = TexteMillimetres(*l.reglage);
+            const PasLongueur pas = PasDeLongueur(texte, sens, majuscule);
             *l.reglage = pas.points;
             if (ns::TextField* zone = l.zone())
                 zone->setStringValue(pas.texte);
+            return true;
         }
-        return true;
-    }
+    trouvee = false;
     return false;
 }
 
 } // namespace
 
+double PasMultiple(double v, int sens, int dixiemes)
+{
+    const double d = dixiemes / 10.0;
+    // The value in steps, taken as the whole number it is meant to be when it lies within
+    // rounding of one: 0.7 is 7 steps of 0.1, though 0.7 / 0.1 is 6.999999999999999.
+    double q = v / d;
+    if (const double entier = std::round(q); std::fabs(q - entier) <= 1e-9 * std::fmax(1, std::fabs(q)))
+        q = entier;
+    const double k = sens < 0 ? std::ceil(q - 1) : std::floor(q) + 1;
+    // Counted in tenths, each step lands on the decimal it names.
+    return k * dixiemes / 10 + 0.0;
+}
+
 PasLongueur PasDeLongueur(std::string_view texte, int sens, bool majuscule)
 {
-    const Unite& unite = UniteDe(texte);
-    const double x = Pas(ValeurFlottante(texte), majuscule ? unite.pasMajuscule : unite.pas, sens);
-    return {TexteAvecUnite(x, unite.suffixe), x * unite.facteur * unite.multiple};
+    const Lecture lu = LitMesure(texte, kMillimetres);
+    const Unite& unite = lu.unite != nullptr ? *lu.unite : kMillimetres;
+    const double v = lu.valeur ? lu.points / unite.points : 0;
+    const double x = PasMultiple(v, sens, majuscule ? unite.pasMajusculeDixiemes : unite.pasDixiemes);
+    return {TexteMesure(x, unite), x * unite.points};
 }
 
 bool EstActionDeChamp(std::string_view selecteur)
 {
-    return Traite(selecteur, false, false);
+    bool trouvee = false;
+    Traite(selecteur, false, false, trouvee);
+    return trouvee;
 }
 
 bool ActionDeChamp(std::string_view selecteur, bool majuscule)
 {
-    if (!Traite(selecteur, majuscule, true))
-        return false;
-    SimuleAppuiToucheFn();
-    return true;
+    bool trouvee = false;
+    if (Traite(selecteur, majuscule, true, trouvee))
+        SimuleAppuiToucheFn();
+    return trouvee;
 }

@@ -21,3 +21,6 @@ struct PasLongueur {
     double points;     // what the setting becomes
 };
 PasLongueur PasDeLongueur(std::string_view texte, int sens, bool majuscule);
+// The step buttons' rule on a value v, with a step of `dixiemes` tenths: the minus button
+// goes to the largest multiple of the step below v, the plus button to the smallest above it.
+double PasMultiple(double v, int sens, int dixiemes);

@@ -49,18 +49,12 @@ void AppliquePage(int32_t page, bool actif)
     SurSaPage({GstepPlusNbrColonnes, GstepMoinsNbrColonnes, GzoneNbrColonnes, GzoneGouttiereColonne,
                GzoneEpaisseurColonnes},
               page == 2, true);
-    SurSaPage({GzoneGouttiereCadre, GzoneEpaisseurCadre, GavecSansCadre, GavecSansCadreTexte}, page == 3, true);
-    // The inner frame has a thickness only in a double frame.
-    SurSaPage({GzoneEpaisseurCadreDeux}, page == 3, actif && GouttiereCadre > 0);
-    SurSaPage({GavecSansTitre, GavecSansTitreTexte, GavecSansTexte, GavecSansTexteTexte, GlistePolices}, page == 4, true);
+    SurSaPage({GavecSansCadre, GavecSansCadreTexte}, page == 3, true);
+    SurSaPage({GzoneGouttiereCadre, GzoneEpaisseurCadre, GzoneEpaisseurCadreDeux}, page == 3, true);
+    SurSaPage({GavecSansTitre, GavecSansTitreTexte, GavecSansTexte, GavecSansTexteTexte}, page == 4, true);
+    SurSaPage({GlistePolices, GzoneCorps}, page == 4, true);
     SurSaPage({GnomTitre}, page == 4, actif && AvecSansTitre);
     SurSaPage({GnomTexte}, page == 4, actif && AvecSansTexte);
-    if (page != 4)
-        MontreEtActive({GzoneCorps}, false, false);
-    else if (actif)
-        MontreEtActive({GzoneCorps}, true, AvecSansTexte);
-    else if (GzoneCorps != nullptr)
-        GzoneCorps->setHidden(false);
 
     if (page == 0) {
         MontreEtActive({GpopUpTypeCouleur}, false, false);
@@ -81,15 +75,42 @@ void AppliquePage(int32_t page, bool actif)
     MontreEtActive(ChampsDuType(type), true, actif);
 }
 
+void Active(std::initializer_list<ns::Control*> controles, bool active)
+{
+    for (ns::Control* c : controles)
+        if (c != nullptr)
+            c->setEnabled(active);
+}
+
 } // namespace
+
+void ActiveSelonLesOptions(bool actif)
+{
+    if (IndexPopup == 3) {
+        Active({GzoneEpaisseurCadre, GzoneGouttiereCadre}, AvecSansCadre);
+        // The inner frame has a thickness only in a double frame.
+        Active({GzoneEpaisseurCadreDeux}, AvecSansCadre && GouttiereCadre > 0 && actif);
+        // A frame that is off has no colour to edit.
+        const int32_t type = TypeDeLaPage(3);
+        if (type == TypeGris || type == TypeRVB || type == TypeCMJN)
+            for (ns::Control* c : ChampsDuType(type))
+                if (c != nullptr)
+                    c->setEnabled(AvecSansCadre && actif);
+    } else if (IndexPopup == 4) {
+        // The font and the size serve while there is a title or a cell text.
+        Active({GlistePolices, GzoneCorps}, AvecSansTitre || AvecSansTexte);
+    }
+}
 
 int32_t ActiverZones(uint8_t actif)
 {
     for (ns::Control* c : Controles{GvaroBT, GurlBT, GpopupPosLigColCad})
         if (c != nullptr)
             c->setEnabled(actif != 0);
-    if (IndexPopup >= 0 && IndexPopup <= 4)
+    if (IndexPopup >= 0 && IndexPopup <= 4) {
         AppliquePage(IndexPopup, actif != 0);
+        ActiveSelonLesOptions(actif != 0);
+    }
     for (ns::View* vue : {GepaisseurLigColCadNSView, GPosXNbrLigNbrColNSView, GHauteurCadreDeuxNSView,
                           GgouttiereLigColCadNSView, GdessinCorpsTableauNSView})
         if (vue != nullptr)

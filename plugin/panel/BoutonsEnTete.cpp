@@ -1,6 +1,8 @@
 // The buttons of the panel's top bar: Varo puts the stored defaults back into the table being
 // made (its colours, switches, texts, position and size kept); Web opens the maker's site.
 #include "APropos.h"
+#include "ActiverZones.h"
+#include "FormatNombres.h"
 #include "ListePolices.h"
 #include "MiseAJourZones.h"
 #include "Reglages.h"
@@ -9,20 +11,16 @@
 
 #include "Workspace.h"
 
-#include <string>
 
 void TableauDialogue::PANvaroCBP(ns::Object*)
 {
     for (const ValeurEnPoints& v : kEpaisseursEtGouttieres)
         RemetAuDefaut(v);
-    if (PANzoneEpaisseurCadreDeux != nullptr)
-        PANzoneEpaisseurCadreDeux->setEnabled(GouttiereCadre > 0);
+    ActiveSelonLesOptions(OutilSelectionne);
     NombreDeLignes = NombreDeLignesDefaut;
     NombreDeColonnes = NombreDeColonnesDefaut;
-    if (PANzoneNbrLignes != nullptr)
-        PANzoneNbrLignes->setStringValue(std::to_string(NombreDeLignes));
-    if (PANzoneNbrColonnes != nullptr)
-        PANzoneNbrColonnes->setStringValue(std::to_string(NombreDeColonnes));
+    AfficheCompte(PANzoneNbrLignes, NombreDeLignes);
+    AfficheCompte(PANzoneNbrColonnes, NombreDeColonnes);
     NumeroPolice = NumeroPoliceDefaut;
     SelectionnePolice(PANlistePolices, NumeroPolice);
     Corps = CorpsDefaut;

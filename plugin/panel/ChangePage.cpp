@@ -1,6 +1,7 @@
 // The page pop-up: "Position & size", "Rows", "Columns", "Frame", "Text". Each page shows its
 // own controls in the same view; pages 1 to 4 show the colour editor for their element, and
 // the panel takes the height of what the page shows.
+#include "ActiverZones.h"
 #include "BoutonIcone.h"
 #include "BoutonLabel.h"
 #include "BoutonToutesGlissieres.h"
@@ -50,9 +51,9 @@ void TableauDialogue::AffichePage(int32_t page)
         {{PANzoneNbrColonnes, PANstepPlusNbrColonnes, PANstepMoinsNbrColonnes, PANzoneEpaisseurColonnes,
           PANzoneGouttiereColonne},
          page == 2, true},
-        {{PANavecSansCadre, PANavecSansCadreTexte}, page == 3, true},
-        {{PANzoneEpaisseurCadre, PANzoneGouttiereCadre}, page == 3, AvecSansCadre},
-        {{PANzoneEpaisseurCadreDeux}, page == 3, AvecSansCadre && GouttiereCadre > 0},
+        {{PANavecSansCadre, PANavecSansCadreTexte, PANzoneEpaisseurCadre, PANzoneGouttiereCadre,
+          PANzoneEpaisseurCadreDeux},
+         page == 3, true},
         {{PANlistePolices, PANzoneCorps, PANavecSansTitre, PANavecSansTitreTexte, PANavecSansTexte,
           PANavecSansTexteTexte},
          page == 4, true},
@@ -62,6 +63,9 @@ void TableauDialogue::AffichePage(int32_t page)
     };
     for (const Groupe& g : groupes)
         MontreEtActive(g.controles, g.montre, g.montre && g.active);
+    // The frame's and the text's fields as the switches decide; the frame's colour fields
+    // too, once laid out below.
+    const auto options = [] { ActiveSelonLesOptions(OutilSelectionne); };
 
     if (page == 0) {
         CacheEditeur();
@@ -97,6 +101,7 @@ void TableauDialogue::AffichePage(int32_t page)
         // A type the editor does not know: its controls stay as they were.
         break;
     }
+    options();
 }
 
 void TableauDialogue::CacheEditeur()

@@ -1,8 +1,8 @@
 #include "DelegateTouchesTableau.h"
 
 #include "ActionsCouleurs.h"
+#include "ActiverZones.h"
 #include "ControlesEditeur.h"
-#include "FormatNombres.h"
 #include "Miroirs.h"
 #include "PasAPas.h"
 #include "Reglages.h"
@@ -107,73 +107,73 @@ void ChangeDeChampDeLaPage(const ns::Control& controle, bool enAvant)
 
 // --- The arrows ---
 
-template <int32_t& Reglage>
-void EcritCompte(double valeur)
-{
-    Reglage = EntierSature(valeur);
-}
-
-template <double& Reglage>
-void EcritMillimetres(double valeur)
-{
-    Reglage = valeur * kPointsParMillimetre;
-}
-
-template <double& Reglage>
-void EcritPoints(double valeur)
-{
-    Reglage = valeur;
-}
-
 // The swatch draws the frame double or single; as with the gutter's commit, the inner
 // thickness can be edited while there is an inner frame.
-void EcritGouttiereCadre(double valeur)
+double EcritGouttiereCadre(double valeur)
 {
     GouttiereCadre = valeur;
-    if (GzoneEpaisseurCadreDeux != nullptr)
-        GzoneEpaisseurCadreDeux->setEnabled(GouttiereCadre > 0);
+    ActiveSelonLesOptions(OutilSelectionne);
     if (GdessinCouleursNSView != nullptr)
         GdessinCouleursNSView->display();
+    return valeur;
 }
 
 // A channel of the page element's colour, as its slider would set it; on another page only
 // the field changes.
 template <int Canal>
-void EcritCanal(double valeur)
+double LitCanal()
+{
+    return IndexPopup >= 1 && IndexPopup <= 4 ? JeuxCouleurs[IndexPopup - 1].*kCanaux[Canal].champ : 0;
+}
+
+template <int Canal>
+double EcritCanal(double valeur)
 {
     if (IndexPopup < 1 || IndexPopup > 4)
-        return;
+        return valeur;
     ChangeCanal(Canal, valeur);
     RedessinePistesLiees(Canal);
     RedessineApercus();
+    return LitCanal<Canal>();
 }
 
-constexpr Pas kUn{1, Lecture::Flottante}, kDeux{2, Lecture::Flottante}, kCinq{5, Lecture::Flottante},
-    kDix{10, Lecture::Flottante}, kDixieme{0.1, Lecture::Decimale};
+using G = GenrePas;
 
+// Steps in tenths: 1 (0.1), 10 (1), 20 (2), 50 (5), 100 (10). A length's come from its unit.
 const std::vector<ChampPasAPas> kChampsPasAPas = {
-    {Zone<GzoneNbrLignes>, kUn, kDeux, 1, kSansLimite, "", EcritCompte<NombreDeLignes>},
-    {Zone<GzoneNbrColonnes>, kUn, kDeux, 1, kSansLimite, "", EcritCompte<NombreDeColonnes>},
-    {Zone<GzonePositionX>, kUn, kCinq, kSansLimite, kSansLimite, " mm", EcritMillimetres<PositionX>},
-    {Zone<GzonePositionY>, kUn, kCinq, kSansLimite, kSansLimite, " mm", EcritMillimetres<PositionY>},
-    {Zone<GzoneLongueurTableau>, kUn, kCinq, kSansLimite, kSansLimite, " mm", EcritMillimetres<LongueurTableau>},
-    {Zone<GzoneHauteurTableau>, kUn, kCinq, kSansLimite, kSansLimite, " mm", EcritMillimetres<HauteurTableau>},
-    {Zone<GzoneEpaisseurLignes>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<EpaisseurLignes>},
-    {Zone<GzoneEpaisseurColonnes>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<EpaisseurColonnes>},
-    {Zone<GzoneEpaisseurCadre>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<EpaisseurCadre>},
-    {Zone<GzoneEpaisseurCadreDeux>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<EpaisseurCadreDeux>},
-    {Zone<GzoneGouttiereLigne>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<GouttiereLignes>},
-    {Zone<GzoneGouttiereColonne>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<GouttiereColonnes>},
-    {Zone<GzoneGouttiereCadre>, kDixieme, kUn, 0, kSansLimite, " pt", EcritGouttiereCadre},
-    {Zone<GzoneCorps>, kDixieme, kUn, 0.1, kSansLimite, " pt", EcritPoints<Corps>},
-    {Zone<GzoneGris>, kUn, kDix, 0, 100, "", EcritCanal<0>},
-    {Zone<GzoneRouge>, kUn, kDix, 0, 255, "", EcritCanal<1>},
-    {Zone<GzoneVert>, kUn, kDix, 0, 255, "", EcritCanal<2>},
-    {Zone<GzoneBleu>, kUn, kDix, 0, 255, "", EcritCanal<3>},
-    {Zone<GzoneCyan>, kUn, kDix, 0, 100, "", EcritCanal<4>},
-    {Zone<GzoneMagenta>, kUn, kDix, 0, 100, "", EcritCanal<5>},
-    {Zone<GzoneJaune>, kUn, kDix, 0, 100, "", EcritCanal<6>},
-    {Zone<GzoneNoir>, kUn, kDix, 0, 100, "", EcritCanal<7>},
+    {Zone<GzoneNbrLignes>, G::Compte, 10, 20, 1, kSansLimite, LitCompteStocke<NombreDeLignes>, EcritCompte<NombreDeLignes>},
+    {Zone<GzoneNbrColonnes>, G::Compte, 10, 20, 1, kSansLimite, LitCompteStocke<NombreDeColonnes>,
+     EcritCompte<NombreDeColonnes>},
+    {Zone<GzonePositionX>, G::Longueur, 0, 0, kSansLimite, kSansLimite, LitMillimetresStockes<PositionX>,
+     EcritMillimetres<PositionX>},
+    {Zone<GzonePositionY>, G::Longueur, 0, 0, kSansLimite, kSansLimite, LitMillimetresStockes<PositionY>,
+     EcritMillimetres<PositionY>},
+    {Zone<GzoneLongueurTableau>, G::Longueur, 0, 0, kSansLimite, kSansLimite, LitMillimetresStockes<LongueurTableau>,
+     EcritMillimetres<LongueurTableau>},
+    {Zone<GzoneHauteurTableau>, G::Longueur, 0, 0, kSansLimite, kSansLimite, LitMillimetresStockes<HauteurTableau>,
+     EcritMillimetres<HauteurTableau>},
+    {Zone<GzoneEpaisseurLignes>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<EpaisseurLignes>,
+     EcritPoints<EpaisseurLignes>},
+    {Zone<GzoneEpaisseurColonnes>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<EpaisseurColonnes>,
+     EcritPoints<EpaisseurColonnes>},
+    {Zone<GzoneEpaisseurCadre>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<EpaisseurCadre>,
+     EcritPoints<EpaisseurCadre>},
+    {Zone<GzoneEpaisseurCadreDeux>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<EpaisseurCadreDeux>,
+     EcritPoints<EpaisseurCadreDeux>},
+    {Zone<GzoneGouttiereLigne>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<GouttiereLignes>,
+     EcritPoints<GouttiereLignes>},
+    {Zone<GzoneGouttiereColonne>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<GouttiereColonnes>,
+     EcritPoints<GouttiereColonnes>},
+    {Zone<GzoneGouttiereCadre>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<GouttiereCadre>, EcritGouttiereCadre},
+    {Zone<GzoneCorps>, G::Points, 1, 10, 0.1, kSansLimite, LitPointsStockes<Corps>, EcritPoints<Corps>},
+    {Zone<GzoneGris>, G::Canal, 10, 100, 0, 100, LitCanal<0>, EcritCanal<0>},
+    {Zone<GzoneRouge>, G::Canal, 10, 100, 0, 255, LitCanal<1>, EcritCanal<1>},
+    {Zone<GzoneVert>, G::Canal, 10, 100, 0, 255, LitCanal<2>, EcritCanal<2>},
+    {Zone<GzoneBleu>, G::Canal, 10, 100, 0, 255, LitCanal<3>, EcritCanal<3>},
+    {Zone<GzoneCyan>, G::Canal, 10, 100, 0, 100, LitCanal<4>, EcritCanal<4>},
+    {Zone<GzoneMagenta>, G::Canal, 10, 100, 0, 100, LitCanal<5>, EcritCanal<5>},
+    {Zone<GzoneJaune>, G::Canal, 10, 100, 0, 100, LitCanal<6>, EcritCanal<6>},
+    {Zone<GzoneNoir>, G::Canal, 10, 100, 0, 100, LitCanal<7>, EcritCanal<7>},
 };
 
 } // namespace

@@ -4,17 +4,22 @@
 
 #include <cstdio>
 
-std::string DeuxDecimales(double valeur)
+std::string TexteNombre(double valeur, int decimales)
 {
     // As long as the value needs: a double may have 309 digits before its point.
-    const int longueur = std::snprintf(nullptr, 0, "%.2f", valeur);
+    const int longueur = std::snprintf(nullptr, 0, "%.*f", decimales, valeur);
     std::string texte(static_cast<size_t>(longueur > 0 ? longueur : 0), '\0');
-    std::snprintf(texte.data(), texte.size() + 1, "%.2f", valeur);
-    while (!texte.empty() && texte.back() == '0')
-        texte.pop_back();
-    if (!texte.empty() && texte.back() == '.')
-        texte.pop_back();
-    return texte;
+    std::snprintf(texte.data(), texte.size() + 1, "%.*f", decimales, valeur);
+    if (texte.find('.') != std::string::npos) {
+        while (texte.back() == '0')
+            texte.pop_back();
+        if (texte.back() == '.')
+            texte.pop_back();
+    }
+    // A value that rounds to nothing from below is 0, not -0.
+    if (texte == "-0")
+        texte = "0";
+    return AvecSeparateur(texte);
 }
 
 std::string AvecSeparateur(std::string texte)
@@ -26,14 +31,14 @@ std::string AvecSeparateur(std::string texte)
     return texte;
 }
 
-std::string TexteAvecUnite(double valeur, const char* unite)
+std::string TexteMesure(double valeur, const Unite& unite)
 {
-    return AvecSeparateur(DeuxDecimales(valeur) + unite);
+    return TexteNombre(valeur) + " " + unite.nom;
 }
 
 std::string TexteMillimetres(double points)
 {
-    return TexteAvecUnite(points * 25.4 / 72, " mm");
+    return TexteMesure(points / kPointsParMillimetre, kMillimetres);
 }
 
 void AfficheMillimetres(ns::TextField* zone, double points)
@@ -44,16 +49,22 @@ void AfficheMillimetres(ns::TextField* zone, double points)
 
 std::string TextePoints(double points)
 {
-    std::string texte = DeuxDecimales(points);
-    if (!texte.empty() && texte.back() == ',')
-        texte.pop_back();
-    if (texte.find(" pt") == std::string::npos)
-        texte += " pt";
-    return AvecSeparateur(texte);
+    return TexteMesure(points, kPointsTypo);
 }
 
 void AffichePoints(ns::TextField* zone, double points)
 {
     if (zone != nullptr)
         zone->setStringValue(TextePoints(points));
+}
+
+std::string TexteCompte(int32_t compte)
+{
+    return std::to_string(compte);
+}
+
+void AfficheCompte(ns::TextField* zone, int32_t compte)
+{
+    if (zone != nullptr)
+        zone->setStringValue(TexteCompte(compte));
 }

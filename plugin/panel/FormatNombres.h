@@ -1,28 +1,27 @@
-// Lengths and point values as the panel's fields show them: "%.2f" with its trailing zeros
-// and point dropped, a unit, and the user's decimal separator.
+// How every numeric field of the panel, the colour editor and the preferences dialog writes
+// its number: in fixed notation (never an exponent), two decimals at most with the trailing
+// zeros and separator dropped, never "-0", then its unit, in the user's decimal separator.
 #pragma once
 
+#include "LectureNombres.h"
 #include "TextField.h"
 
+#include <cstdint>
 #include <string>
 
-// Points per millimetre: 72 / 25.4 as single precision holds it, used as a double by every
-// conversion of the panel.
-constexpr double kPointsParMillimetre = 2.8346457481384277;
-
-// "%.2f" without its trailing zeros, then without a trailing point: 3.2, 10, 0, -12.5.
-std::string DeuxDecimales(double valeur);
+// The value with `decimales` decimals at most: 3.2, 10, 0, -12.5, 1000000.
+std::string TexteNombre(double valeur, int decimales = 2);
 // Every "." made the user's separator, VirguleOuPoint, when that is a comma.
 std::string AvecSeparateur(std::string texte);
-// The value with two decimals at most and its unit (" mm", " pt" ...), in the user's separator:
-// what a commit or a step button writes back.
-std::string TexteAvecUnite(double valeur, const char* unite);
+// The value, a space and the unit's name, in the user's separator: "1.3 in".
+std::string TexteMesure(double valeur, const Unite& unite);
 
-// Millimetres of a length in points: " mm".
+// A length in points, as millimetres: "25.4 mm".
 std::string TexteMillimetres(double points);
-// Writes it into the field, when there is one.
 void AfficheMillimetres(ns::TextField* zone, double points);
-
-// A value in points, as the point formatter writes it: " pt" (3.2 pt, 10 pt, 0 pt).
+// A value in points: "3.2 pt".
 std::string TextePoints(double points);
 void AffichePoints(ns::TextField* zone, double points);
+// A count: "3", "1000000".
+std::string TexteCompte(int32_t compte);
+void AfficheCompte(ns::TextField* zone, int32_t compte);

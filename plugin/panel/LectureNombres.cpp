@@ -1,8 +1,18 @@
 #include "LectureNombres.h"
 
 #include <charconv>
+#include <cmath>
 #include <limits>
-#include <string>
+
+const Unite kUnites[5] = {
+    {"mm", kPointsParMillimetre, 10, 50},
+    {"cm", kPointsParMillimetre * 10, 1, 5},
+    {"in", 72, 1, 5},
+    {"pt", 1, 10, 50},
+    {"pi", 12, 1, 5},
+};
+const Unite& kMillimetres = kUnites[0];
+const Unite& kPointsTypo = kUnites[3];
 
 namespace {
 
@@ -16,30 +26,83 @@ bool EstChiffre(char c)
     return c >= '0' && c <= '9';
 }
 
-// Past the blanks and a sign: where the number's digits start, and whether it is negative.
-size_t Debut(std::string_view texte, bool& negatif)
+std::string_view SansBlancs(std::string_view texte)
+{
+    while (!texte.empty() && EstBlanc(texte.front()))
+        texte.remove_prefix(1);
+    while (!texte.empty() && EstBlanc(texte.back()))
+        texte.remove_suffix(1);
+    return texte;
+}
+
+char Minuscule(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+const Unite* UniteNommee(std::string_view nom)
+{
+    for (const Unite& unite : kUnites) {
+        const std::string_view connu = unite.nom;
+        if (nom.size() != connu.size())
+            continue;
+        bool egal = true;
+        for (size_t i = 0; i < nom.size() && egal; ++i)
+            egal = Minuscule(nom[i]) == connu[i];
+        if (egal)
+            return &unite;
+    }
+    return nullptr;
+}
+
+// The text quoted for a message, cut when it is long.
+std::string Cite(std::string_view texte)
+{
+    constexpr size_t kLongueurCitee = 40;
+    texte = SansBlancs(texte);
+    if (texte.size() <= kLongueurCitee)
+        return "\"" + std::string(texte) + "\"";
+    size_t fin = kLongueurCitee;
+    // Back to the start of the character the cut falls in.
+    while (fin > 0 && (static_cast<unsigned char>(texte[fin]) & 0xC0) == 0x80)
+        --fin;
+    return "\"" + std::string(texte.substr(0, fin)) + "…\"";
+}
+
+} // namespace
+
+NombreEcrit LitNombre(std::string_view texte)
 {
     size_t i = 0;
     while (i < texte.size() && EstBlanc(texte[i]))
         ++i;
-    negatif = i < texte.size() && texte[i] == '-';
-    if (i < texte.size() && (texte[i] == '-' || texte[i] == '+'))
+    // The number, with a point for the separator, as from_chars reads it.
+    std::string nombre;
+    if (i < texte.size() && (texte[i] == '-' || texte[i] == '+')) {
+        if (texte[i] == '-')
+            nombre += '-';
         ++i;
-    return i;
-}
-
-// The length of the decimal number at the start of `texte`: digits, a point and digits, an
-// exponent when digits follow its sign; 0 when there is no digit before the exponent.
-size_t LongueurNombre(std::string_view texte)
-{
-    size_t i = 0, chiffres = 0;
-    while (i < texte.size() && EstChiffre(texte[i]))
-        ++i, ++chiffres;
-    if (i < texte.size() && texte[i] == '.')
-        for (++i; i < texte.size() && EstChiffre(texte[i]); ++i)
-            ++chiffres;
-    if (chiffres == 0)
-        return 0;
+    }
+    size_t chiffres = 0;
+    for (; i < texte.size() && EstChiffre(texte[i]); ++i, ++chiffres)
+        nombre += texte[i];
+    if (i < texte.size() && (texte[i] == '.' || texte[i] == ',')) {
+        size_t j = i + 1, apres = 0;
+        for (; j < texte.size() && EstChiffre(texte[j]); ++j, ++apres)
+            ;
+        // A separator belongs to the number when a digit stands on one side of it at least.
+        if (chiffres + apres > 0) {
+            nombre += '.';
+            nombre.append(texte.substr(i + 1, apres));
+            chiffres += apres;
+            i = j;
+        }
+    }
+    NombreEcrit lu;
+    if (chiffres == 0) {
+        lu.suite = SansBlancs(texte);
+        return lu;
+    }
     if (i < texte.size() && (texte[i] == 'e' || texte[i] == 'E')) {
         size_t j = i + 1;
         if (j < texte.size() && (texte[j] == '-' || texte[j] == '+'))
@@ -47,66 +110,71 @@ size_t LongueurNombre(std::string_view texte)
         if (j < texte.size() && EstChiffre(texte[j])) {
             while (j < texte.size() && EstChiffre(texte[j]))
                 ++j;
+            nombre.append(texte.substr(i, j - i));
             i = j;
         }
     }
-    return i;
-}
-
-} // namespace
-
-float ValeurFlottante(std::string_view texte)
-{
-    bool negatif = false;
-    texte.remove_prefix(Debut(texte, negatif));
-    const size_t longueur = LongueurNombre(texte);
-    float valeur = 0;
-    // Out of range (too large for single precision, or too small to be anything but 0)
-    // leaves the value at 0.
-    const auto [fin, erreur] = std::from_chars(texte.data(), texte.data() + longueur, valeur);
+    double valeur = 0;
+    const auto [fin, erreur] = std::from_chars(nombre.data(), nombre.data() + nombre.size(), valeur);
     (void)fin;
-    if (longueur == 0 || erreur != std::errc())
-        return 0;
-    return negatif ? -valeur : valeur;
-}
-
-int32_t ValeurEntiere(std::string_view texte)
-{
-    bool negatif = false;
-    size_t i = Debut(texte, negatif);
-    // Counted in 64 bits and stopped at the 32-bit limit, so that no length of digits overflows.
-    const int64_t limite = negatif ? -int64_t{std::numeric_limits<int32_t>::min()} : std::numeric_limits<int32_t>::max();
-    int64_t valeur = 0;
-    for (; i < texte.size() && EstChiffre(texte[i]); ++i)
-        if ((valeur = valeur * 10 + (texte[i] - '0')) >= limite) {
-            valeur = limite;
-            break;
-        }
-    return static_cast<int32_t>(negatif ? -valeur : valeur);
-}
-
-double ValeurDecimale(std::string_view texte)
-{
-    std::string t(texte);
-    size_t separateur = t.find(',');
-    if (separateur != std::string::npos) {
-        for (char& c : t)
-            if (c == ',')
-                c = '.';
-    } else {
-        separateur = t.find('.');
+    lu.suite = SansBlancs(texte.substr(i));
+    // Too small for a double (a negative exponent, or nothing but zeros before the
+    // separator) is 0; too large is no number a field can hold.
+    if (erreur == std::errc::result_out_of_range) {
+        const size_t debut = nombre[0] == '-' ? 1 : 0;
+        const bool petit = nombre.find("e-") != std::string::npos || nombre.find("E-") != std::string::npos ||
+                           nombre.find_first_not_of('0', debut) == nombre.find('.', debut);
+        return NombreEcrit{petit, 0, lu.suite};
     }
-    if (separateur == std::string::npos)
-        return ValeurFlottante(t);
-    const double entier = ValeurFlottante(std::string_view(t).substr(0, separateur));
-    double fraction = ValeurFlottante(std::string_view(t).substr(separateur));
-    // "-0,5" has its sign in the whole part only.
-    if (t.find('-') != std::string::npos)
-        fraction = -fraction;
-    return fraction + entier;
+    lu.present = erreur == std::errc() && std::isfinite(valeur);
+    lu.valeur = lu.present ? valeur + 0.0 : 0;
+    return lu;
+}
+
+double ValeurDuTexte(std::string_view texte)
+{
+    return LitNombre(texte).valeur;
 }
 
 double RecupereValeurDecimale(const ns::Control* controle)
 {
-    return controle != nullptr ? ValeurDecimale(controle->stringValue()) : 0;
+    return controle != nullptr ? ValeurDuTexte(controle->stringValue()) : 0;
+}
+
+Lecture LitMesure(std::string_view texte, const Unite& uniteDuChamp)
+{
+    Lecture lecture;
+    const NombreEcrit lu = LitNombre(texte);
+    if (!lu.present) {
+        lecture.refus = Cite(texte) + " is not a number.";
+        return lecture;
+    }
+    const Unite* unite = &uniteDuChamp;
+    if (!lu.suite.empty() && (unite = UniteNommee(lu.suite)) == nullptr) {
+        lecture.refus = "The unit of " + Cite(texte) + " is unknown\r (mm, cm, in, pt or pi).";
+        return lecture;
+    }
+    const double points = lu.valeur * unite->points;
+    const double valeur = unite == &uniteDuChamp ? lu.valeur : points / uniteDuChamp.points;
+    if (!std::isfinite(points) || !std::isfinite(valeur)) {
+        lecture.refus = Cite(texte) + " is too large.";
+        return lecture;
+    }
+    lecture.valeur = valeur + 0.0;
+    lecture.points = points + 0.0;
+    lecture.unite = unite;
+    return lecture;
+}
+
+Lecture LitCompte(std::string_view texte)
+{
+    Lecture lecture;
+    const NombreEcrit lu = LitNombre(texte);
+    if (!lu.present || !lu.suite.empty()) {
+        lecture.refus = Cite(texte) + " is not a number.";
+        return lecture;
+    }
+    constexpr double plusPetit = std::numeric_limits<int32_t>::min(), plusGrand = std::numeric_limits<int32_t>::max();
+    lecture.valeur = std::trunc(std::fmax(plusPetit, std::fmin(plusGrand, lu.valeur))) + 0.0;
+    return lecture;
 }

@@ -4,24 +4,6 @@
 #include "Miroirs.h"
 #include "Reglages.h"
 
-namespace {
-
-void ValideMillimetres(ns::TextField* zone, double& reglage)
-{
-    const std::string texte = TexteAvecUnite(reglage, " mm");
-    reglage *= kPointsParMillimetre;
-    if (zone != nullptr)
-        zone->setStringValue(texte);
-}
-
-void ValidePoints(ns::TextField* zone, double reglage)
-{
-    if (zone != nullptr)
-        zone->setStringValue(TexteAvecUnite(reglage, " pt"));
-}
-
-} // namespace
-
 void PANMiseAjourZoneEpaisseurLignes() { AffichePoints(GzoneEpaisseurLignes, EpaisseurLignes); }
 void PANMiseAjourZoneEpaisseurColonnes() { AffichePoints(GzoneEpaisseurColonnes, EpaisseurColonnes); }
 void PANMiseAjourZoneEpaisseurCadre() { AffichePoints(GzoneEpaisseurCadre, EpaisseurCadre); }
@@ -30,15 +12,6 @@ void PANMiseAjourZoneGouttiereLignes() { AffichePoints(GzoneGouttiereLigne, Gout
 void PANMiseAjourZoneGouttiereColonnes() { AffichePoints(GzoneGouttiereColonne, GouttiereColonnes); }
 void PANMiseAjourZoneGouttiereCadre() { AffichePoints(GzoneGouttiereCadre, GouttiereCadre); }
 void PANmiseAjourZoneCorps() { AffichePoints(GzoneCorps, Corps); }
-
-void PANMiseAjourGouttiereLigne() { ValidePoints(GzoneGouttiereLigne, GouttiereLignes); }
-void PANMiseAjourGouttiereColonne() { ValidePoints(GzoneGouttiereColonne, GouttiereColonnes); }
-void PANMiseAjourGouttiereCadre() { ValidePoints(GzoneGouttiereCadre, GouttiereCadre); }
-
-void PANMiseAjourPositionX() { ValideMillimetres(GzonePositionX, PositionX); }
-void PANMiseAjourPositionY() { ValideMillimetres(GzonePositionY, PositionY); }
-void PANMiseAjourLongueurTableau() { ValideMillimetres(GzoneLongueurTableau, LongueurTableau); }
-void PANMiseAjourHauteurTableau() { ValideMillimetres(GzoneHauteurTableau, HauteurTableau); }
 
 const ValeurEnPoints kEpaisseursEtGouttieres[7] = {
     {&EpaisseurLignes, &EpaisseurLignesDefaut, PANMiseAjourZoneEpaisseurLignes, &GzoneEpaisseurLignes,

@@ -13,18 +13,6 @@ void PANMiseAjourZoneGouttiereColonnes();
 void PANMiseAjourZoneGouttiereCadre();
 void PANmiseAjourZoneCorps();
 
-// The gutters after a commit: the value and " pt".
-void PANMiseAjourGouttiereLigne();
-void PANMiseAjourGouttiereColonne();
-void PANMiseAjourGouttiereCadre();
-
-// Position and size after a commit: the setting holds the millimetres just read; the field
-// shows them with " mm" and the setting is left in points.
-void PANMiseAjourPositionX();
-void PANMiseAjourPositionY();
-void PANMiseAjourLongueurTableau();
-void PANMiseAjourHauteurTableau();
-
 // A value in points that has a stored default: its field, its formatter and its tooltip.
 struct ValeurEnPoints {
     double* valeur;

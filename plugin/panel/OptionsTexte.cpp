@@ -2,14 +2,15 @@
 // the font and the type size.
 #include "OptionsTexte.h"
 
+#include "ActiverZones.h"
 #include "ControlesEditeur.h"
 #include "DessinCouleurs.h"
-#include "LectureNombres.h"
 #include "MiseAJourZones.h"
 #include "SimuleAppuiTouche.h"
 #include "TableauDialogue.h"
 #include "TableauSuites.h"
 #include "UnicodeString.h"
+#include "ValidationChamp.h"
 
 #include <cstring>
 
@@ -76,17 +77,8 @@ void TableauDialogue::PANavecSansCadreCBP(ns::Object*)
     AvecSansCadre = !AvecSansCadre;
     if (PANavecSansCadreTexte != nullptr)
         PANavecSansCadreTexte->setStringValue(AvecSansCadre ? "With frame" : "Without frame");
-    Active(PANzoneEpaisseurCadre, AvecSansCadre);
-    Active(PANzoneGouttiereCadre, AvecSansCadre);
-    Active(PANzoneEpaisseurCadreDeux, AvecSansCadre && GouttiereCadre > 0);
-    // A frame that is off has no colour to edit.
-    if (TypeCouleurCadre >= TypeGris && TypeCouleurCadre <= TypeCMJN) {
-        const DispositionType& d = kDispositions[TypeCouleurCadre];
-        for (int canal = d.premierCanal; canal < d.premierCanal + d.nombreCanaux; ++canal) {
-            Active(this->*kControlesCanaux[canal].zone, AvecSansCadre);
-            Active(this->*kControlesCanaux[canal].glissiere, AvecSansCadre);
-        }
-    }
+    // Its fields, and its colour's, serve while there is a frame.
+    ActiveSelonLesOptions(OutilSelectionne);
     if (PANdessinCouleursNSView != nullptr)
         PANdessinCouleursNSView->display();
     SimuleAppuiToucheFn();
@@ -99,9 +91,7 @@ void TableauDialogue::BasculeTexte(const TexteOptionnel& t)
     if (ns::TextField* libelle = this->*t.libelle)
         libelle->setStringValue(*t.avecSans ? t.avec : t.sans);
     // The font and the size serve while there is a title or a cell text.
-    const bool police = *t.avecSans || *t.avecSansAutre;
-    Active(PANlistePolices, police);
-    Active(PANzoneCorps, police);
+    ActiveSelonLesOptions(OutilSelectionne);
     if (*t.avecSans) {
         Focus(this->*t.nom);
     } else if (*t.avecSansAutre) {
@@ -125,12 +115,13 @@ void TableauDialogue::PANavecSansTexteCBP(ns::Object*)
 
 void TableauDialogue::ValideTexte(const TexteOptionnel& t)
 {
-    const ns::TextField* zone = this->*t.nom;
+    ns::TextField* zone = this->*t.nom;
     if (zone == nullptr)
         return;
     if (!CopieTexteTableau(*t.reglage, zone->stringValue())) {
-        if (sAIUser != nullptr)
-            sAIUser->MessageAlert(t.alerte);
+        // The field never keeps a text the table does not have.
+        zone->setStringValue(*t.reglage);
+        PrevientUtilisateur(t.alerte);
         return;
     }
     SimuleAppuiToucheFn();
@@ -155,7 +146,7 @@ void TableauDialogue::PANnomsPolicesCBP(ns::Object*)
 
 void TableauDialogue::PANcorpsCBP(ns::Object*)
 {
-    Corps = RecupereValeurDecimale(PANzoneCorps);
-    PANmiseAjourZoneCorps();
-    SimuleAppuiToucheFn();
+    // A size of 0 or less, or none, is refused: the texts would have nothing to be drawn at.
+    if (ValideChamp(PANzoneCorps, {GenreChamp::TailleTexte, &Corps}))
+        SimuleAppuiToucheFn();
 }

@@ -7,6 +7,7 @@
 #include "Bulle.h"
 #include "CouleursPanneau.h"
 #include "DessinCorpsTableau.h"
+#include "FormatNombres.h"
 #include "JeuxDeCouleurs.h"
 #include "ListePolices.h"
 #include "MiseAJourZones.h"
@@ -37,12 +38,6 @@ struct Interrupteur {
     const char* sans;
     const char* bulle;
 };
-
-void AfficheEntier(ns::TextField* zone, int32_t valeur)
-{
-    if (zone != nullptr)
-        zone->setStringValue(std::to_string(valeur));
-}
 
 } // namespace
 
@@ -108,8 +103,8 @@ void TableauDialogue::PANinit()
 
     NombreDeLignes = NombreDeLignesDefaut;
     NombreDeColonnes = NombreDeColonnesDefaut;
-    AfficheEntier(PANzoneNbrLignes, NombreDeLignes);
-    AfficheEntier(PANzoneNbrColonnes, NombreDeColonnes);
+    AfficheCompte(PANzoneNbrLignes, NombreDeLignes);
+    AfficheCompte(PANzoneNbrColonnes, NombreDeColonnes);
     // The three gutters.
     for (int i = 4; i < 7; ++i)
         AppliqueDefaut(kEpaisseursEtGouttieres[i]);

@@ -6,7 +6,6 @@
 #include "TableauSuites.h"
 
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 void ChangeDeChamp(const std::vector<ns::TextField*>& cycle, bool boucle, const ns::Control& controle, bool enAvant)
@@ -63,6 +62,25 @@ bool EstFleche(std::string_view commande, int& sens, bool& majuscule)
     return false;
 }
 
+// The value the field shows, in its unit (a length's: the unit written), or the one stored
+// when its text holds none.
+double ValeurLue(const ChampPasAPas& champ, const std::string& texte, const Unite*& unite)
+{
+    unite = nullptr;
+    if (champ.genre == GenrePas::Longueur || champ.genre == GenrePas::Points) {
+        const Unite& propre = champ.genre == GenrePas::Longueur ? kMillimetres : kPointsTypo;
+        const Lecture lu = LitMesure(texte, propre);
+        unite = champ.genre == GenrePas::Longueur && lu.unite != nullptr ? lu.unite : &propre;
+        if (!lu.valeur) {
+            unite = &propre;
+            return champ.lit();
+        }
+        return lu.points / unite->points;
+    }
+    const NombreEcrit lu = LitNombre(texte);
+    return lu.present ? lu.valeur : champ.lit();
+}
+
 void PasAPas(const std::vector<ChampPasAPas>& champs, ns::Control& controle, std::string_view commande, int sens,
              bool majuscule)
 {
@@ -73,20 +91,33 @@ void PasAPas(const std::vector<ChampPasAPas>& champs, ns::Control& controle, std
         // A step writes settings and rebuilds: without the host's suites it does nothing.
         if (IgnoreSansSuites(std::string(commande).c_str()))
             return;
-        const Pas& pas = majuscule ? champ.majuscule : champ.normal;
-        const double v = pas.lecture == Lecture::Decimale ? RecupereValeurDecimale(zone)
-                                                          : ValeurFlottante(zone->stringValue());
-        double x = std::round(v / pas.pas + sens) * pas.pas;
-        if ((sens < 0 || champ.plancherToujours) && x < champ.minimum)
+        const Unite* unite = nullptr;
+        const double v = ValeurLue(champ, zone->stringValue(), unite);
+        int dixiemes = majuscule ? champ.pasMajusculeDixiemes : champ.pasDixiemes;
+        if (champ.genre == GenrePas::Longueur)
+            dixiemes = majuscule ? unite->pasMajusculeDixiemes : unite->pasDixiemes;
+        // Counted in tenths, each step lands on the decimal it names.
+        double x = std::round(v * 10 / dixiemes + sens) * dixiemes / 10;
+        if ((sens < 0 || champ.bornesToujours) && x < champ.minimum)
             x = champ.minimum;
-        if (sens > 0 && x > champ.maximum)
+        if ((sens > 0 || champ.bornesToujours) && x > champ.maximum)
             x = champ.maximum;
-        // A step that lands on zero from below shows 0, not -0.
-        x += 0.0;
-        char texte[64];
-        std::snprintf(texte, sizeof texte, "%g%s", x, champ.unite);
-        zone->setStringValue(AvecSeparateur(texte));
-        champ.ecrit(x);
+        switch (champ.genre) {
+        case GenrePas::Longueur:
+            // In the unit shown: the setting in millimetres, the field in its unit.
+            champ.ecrit(x * unite->points / kPointsParMillimetre);
+            zone->setStringValue(TexteMesure(x, *unite));
+            break;
+        case GenrePas::Points:
+            zone->setStringValue(TextePoints(champ.ecrit(x)));
+            break;
+        case GenrePas::Compte:
+            zone->setStringValue(TexteCompte(static_cast<int32_t>(champ.ecrit(x))));
+            break;
+        case GenrePas::Canal:
+            zone->setStringValue(TexteNombre(champ.ecrit(x)));
+            break;
+        }
         SimuleAppuiToucheFn();
         return;
     }

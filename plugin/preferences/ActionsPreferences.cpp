@@ -2,13 +2,13 @@
 
 #include "EcritLitPrefs.h"
 #include "FormatNombres.h"
-#include "LectureNombres.h"
 #include "ListePolices.h"
 #include "PositionDialoguePrefs.h"
 #include "Reglages.h"
 #include "SimuleAppuiTouche.h"
 #include "TableauDialogue.h"
 #include "TableauSuites.h"
+#include "ValidationChamp.h"
 #include "ValeursPrefs.h"
 #include "Sonorise.h"
 
@@ -22,29 +22,23 @@ constexpr const char* kValidationCorps = "PREcorpsCBP:";
 
 bool Traite(TableauDialogue* dialogue, std::string_view selecteur)
 {
+    // Each field is read as the panel's of its kind; a count is kept within what the store
+    // takes back at the next launch, and shown so.
     for (const NombrePrefs& n : kNombresPrefs)
         if (selecteur == n.validation) {
-            if (dialogue != nullptr) {
-                const ns::ComboBox* zone = dialogue->*n.zone;
-                *n.provisoire = ValeurEntiere(zone != nullptr ? zone->stringValue() : std::string());
-            }
+            if (dialogue != nullptr)
+                ValideChamp(dialogue->*n.zone, {GenreChamp::Compte, nullptr, n.provisoire, 1, kNombreMaxRangs});
             return true;
         }
     for (const ValeurPrefs& v : kValeursPrefs)
         if (selecteur == v.validation) {
-            if (dialogue != nullptr) {
-                *v.provisoire = RecupereValeurDecimale(dialogue->*v.zone);
-                AffichePoints(dialogue->*v.zone, *v.provisoire);
-                if (v.gouttiere)
-                    SimuleAppuiToucheFn();
-            }
+            if (dialogue != nullptr && ValideChamp(dialogue->*v.zone, {GenreChamp::Points, v.provisoire}) && v.gouttiere)
+                SimuleAppuiToucheFn();
             return true;
         }
     if (selecteur == kValidationCorps) {
-        if (dialogue != nullptr) {
-            CorpsProv = RecupereValeurDecimale(dialogue->PREzoneCorps);
-            AffichePoints(dialogue->PREzoneCorps, CorpsProv);
-        }
+        if (dialogue != nullptr)
+            ValideChamp(dialogue->PREzoneCorps, {GenreChamp::TailleTexte, &CorpsProv});
         return true;
     }
     return false;
@@ -161,8 +155,7 @@ void TableauDialogue::PREdefaut(ns::Object*)
     }
     for (const NombrePrefs& n : kNombresPrefs) {
         *n.provisoire = EntierUsine(n.cle);
-        if (ns::ComboBox* zone = this->*n.zone)
-            zone->setStringValue(std::to_string(*n.provisoire));
+        AfficheCompte(this->*n.zone, *n.provisoire);
     }
     CorpsProv = kCorpsUsine;
     AffichePoints(PREzoneCorps, CorpsProv);

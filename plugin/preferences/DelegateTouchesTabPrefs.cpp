@@ -10,33 +10,30 @@ const LitZone kCycle[] = {Zone<GpreZoneNombreLignes>,     Zone<GpreZoneEpaisseur
                           Zone<GpreZoneEpaisseurCadre>,   Zone<GpreZoneEpaisseurCadreDeux>, Zone<GpreZoneGouttiereCadre>,
                           Zone<GpreZoneCorps>};
 
-template <int32_t& Provisoire>
-void EcritCompte(double valeur)
-{
-    Provisoire = EntierSature(valeur);
-}
+using G = GenrePas;
 
-template <double& Provisoire>
-void EcritPoints(double valeur)
-{
-    Provisoire = valeur;
-}
-
-constexpr Pas kUn{1, Lecture::Flottante}, kDeux{2, Lecture::Flottante}, kDixieme{0.1, Lecture::Decimale};
-
-// No upper limit: the dialog takes any default a table can be drawn with. The floor holds
-// after every step, up or down.
+// The bounds hold after every step, up or down: a count within what the stored defaults may
+// hold, as its commit keeps it.
 const std::vector<ChampPasAPas> kChampsPasAPas = {
-    {Zone<GpreZoneNombreLignes>, kUn, kDeux, 1, kSansLimite, "", EcritCompte<NombreDeLignesProv>, true},
-    {Zone<GpreZoneNombreColonnes>, kUn, kDeux, 1, kSansLimite, "", EcritCompte<NombreDeColonnesProv>, true},
-    {Zone<GpreZoneEpaisseurLignes>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<EpaisseurLignesProv>, true},
-    {Zone<GpreZoneEpaisseurColonnes>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<EpaisseurColonnesProv>, true},
-    {Zone<GpreZoneEpaisseurCadre>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<EpaisseurCadreProv>, true},
-    {Zone<GpreZoneEpaisseurCadreDeux>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<EpaisseurCadreDeuxProv>, true},
-    {Zone<GpreZoneGouttiereLigne>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<GouttiereLignesProv>, true},
-    {Zone<GpreZoneGouttiereColonne>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<GouttiereColonnesProv>, true},
-    {Zone<GpreZoneGouttiereCadre>, kDixieme, kUn, 0, kSansLimite, " pt", EcritPoints<GouttiereCadreProv>, true},
-    {Zone<GpreZoneCorps>, kDixieme, kUn, 0.1, kSansLimite, " pt", EcritPoints<CorpsProv>, true},
+    {Zone<GpreZoneNombreLignes>, G::Compte, 10, 20, 1, kNombreMaxRangs, LitCompteStocke<NombreDeLignesProv>,
+     EcritCompte<NombreDeLignesProv>, true},
+    {Zone<GpreZoneNombreColonnes>, G::Compte, 10, 20, 1, kNombreMaxRangs, LitCompteStocke<NombreDeColonnesProv>,
+     EcritCompte<NombreDeColonnesProv>, true},
+    {Zone<GpreZoneEpaisseurLignes>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<EpaisseurLignesProv>,
+     EcritPoints<EpaisseurLignesProv>, true},
+    {Zone<GpreZoneEpaisseurColonnes>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<EpaisseurColonnesProv>,
+     EcritPoints<EpaisseurColonnesProv>, true},
+    {Zone<GpreZoneEpaisseurCadre>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<EpaisseurCadreProv>,
+     EcritPoints<EpaisseurCadreProv>, true},
+    {Zone<GpreZoneEpaisseurCadreDeux>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<EpaisseurCadreDeuxProv>,
+     EcritPoints<EpaisseurCadreDeuxProv>, true},
+    {Zone<GpreZoneGouttiereLigne>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<GouttiereLignesProv>,
+     EcritPoints<GouttiereLignesProv>, true},
+    {Zone<GpreZoneGouttiereColonne>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<GouttiereColonnesProv>,
+     EcritPoints<GouttiereColonnesProv>, true},
+    {Zone<GpreZoneGouttiereCadre>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<GouttiereCadreProv>,
+     EcritPoints<GouttiereCadreProv>, true},
+    {Zone<GpreZoneCorps>, G::Points, 1, 10, 0.1, kSansLimite, LitPointsStockes<CorpsProv>, EcritPoints<CorpsProv>, true},
 };
 
 } // namespace

@@ -35,8 +35,7 @@ void TableauDialogue::PREinitDialogue()
     }
     for (const NombrePrefs& n : kNombresPrefs) {
         *n.provisoire = *n.defaut;
-        if (ns::ComboBox* zone = this->*n.zone)
-            zone->setStringValue(std::to_string(*n.provisoire));
+        AfficheCompte(this->*n.zone, *n.provisoire);
         Bulle(this->*n.zone, n.bulle);
         Bulle(this->*n.icone, n.bulle);
     }

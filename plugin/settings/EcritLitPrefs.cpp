@@ -57,6 +57,22 @@ bool LitEntierBorne(const EntierStocke& e)
     return true;
 }
 
+// A colour's type and components, read as the stored integers are: a value the plug-in could
+// not have written (a type other than gray, RGB or CMYK, a component outside its range) gives
+// way to the factory value.
+void LitReelBorne(const std::string& cle, double& variable, double maximum, double usine)
+{
+    double lu = 0;
+    if (sAIPreference->GetRealPreference(kPrefixePrefs, cle.c_str(), &lu) != kNoErr)
+        return;
+    if (!(lu >= 0 && lu <= maximum)) {
+        std::fprintf(stderr, "Varo-Table: the stored \"%s\" (%g) is outside 0 to %g: the factory value %g is used\n",
+                     cle.c_str(), lu, maximum, usine);
+        lu = usine;
+    }
+    variable = lu;
+}
+
 std::string CleCouleur(const char* nom, Element element)
 {
     return std::string(nom) + kElements[element].suffixe;
@@ -65,11 +81,6 @@ std::string CleCouleur(const char* nom, Element element)
 void LitReel(const char* cle, double& variable)
 {
     sAIPreference->GetRealPreference(kPrefixePrefs, cle, &variable);
-}
-
-void LitEntier(const char* cle, int32_t& variable)
-{
-    sAIPreference->GetIntegerPreference(kPrefixePrefs, cle, &variable);
 }
 
 void LitBooleen(const char* cle, bool& variable)
@@ -169,10 +180,11 @@ void LitPrefs()
         const Element element = static_cast<Element>(e);
         JeuCouleurs& jeu = JeuxCouleurs[element];
         jeu.TypeCouleur = 0;
-        LitEntier(CleType(element).c_str(), jeu.TypeCouleur);
+        const std::string cleType = CleType(element);
+        LitEntierBorne({cleType.c_str(), &jeu.TypeCouleur, TypeGris, TypeGris, TypeCMJN});
         for (const Canal& canal : kCanaux) {
             jeu.*canal.champ = 0;
-            LitReel(CleCouleur(canal.nom, element).c_str(), jeu.*canal.champ);
+            LitReelBorne(CleCouleur(canal.nom, element), jeu.*canal.champ, canal.maximum, canal.usine);
         }
     }
     OutilsGroupe = false;

@@ -4,6 +4,8 @@
 #include "Reglages.h"
 #include "TableauSuites.h"
 
+#include <algorithm>
+
 JeuCouleurs JeuxCouleurs[NombreElements];
 
 int32_t& TypeCouleurLignes = JeuxCouleurs[ElementLignes].TypeCouleur;
@@ -60,25 +62,46 @@ const Canal kCanaux[NombreCanaux] = {
     {"Jaune", &JeuCouleurs::Jaune, 100, 0},      {"Noir", &JeuCouleurs::Noir, 100, 0},
 };
 
+namespace {
+
+// Whatever the set holds, the art is given a colour: each component within its range (not a
+// number counts as none of it), then a fraction of 1.
+double Borne(double composante, double maximum)
+{
+    return composante > 0 ? std::min(composante, maximum) : 0.0;
+}
+
+float FractionPourcent(double composante)
+{
+    return EnFlottant(Borne(composante, 100) * 0.01);
+}
+
+float FractionRVB(double composante)
+{
+    return EnFlottant(Borne(composante, 255) / 255);
+}
+
+} // namespace
+
 bool CouleurDuJeu(const JeuCouleurs& jeu, AIColor& couleur)
 {
     switch (jeu.TypeCouleur) {
     case TypeCMJN:
         couleur.kind = kFourColor;
-        couleur.c.f.cyan = EnFlottant(jeu.Cyan * 0.01);
-        couleur.c.f.magenta = EnFlottant(jeu.Magenta * 0.01);
-        couleur.c.f.yellow = EnFlottant(jeu.Jaune * 0.01);
-        couleur.c.f.black = EnFlottant(jeu.Noir * 0.01);
+        couleur.c.f.cyan = FractionPourcent(jeu.Cyan);
+        couleur.c.f.magenta = FractionPourcent(jeu.Magenta);
+        couleur.c.f.yellow = FractionPourcent(jeu.Jaune);
+        couleur.c.f.black = FractionPourcent(jeu.Noir);
         return true;
     case TypeRVB:
         couleur.kind = kThreeColor;
-        couleur.c.rgb.red = EnFlottant(jeu.Rouge / 255);
-        couleur.c.rgb.green = EnFlottant(jeu.Vert / 255);
-        couleur.c.rgb.blue = EnFlottant(jeu.Bleu / 255);
+        couleur.c.rgb.red = FractionRVB(jeu.Rouge);
+        couleur.c.rgb.green = FractionRVB(jeu.Vert);
+        couleur.c.rgb.blue = FractionRVB(jeu.Bleu);
         return true;
     case TypeGris:
         couleur.kind = kGrayColor;
-        couleur.c.g.gray = EnFlottant(jeu.Gris * 0.01);
+        couleur.c.g.gray = FractionPourcent(jeu.Gris);
         return true;
     default:
         return false;

@@ -16,9 +16,11 @@ namespace {
 
 // One letter per page 0 to 4:
 //   o on; - off; a shown, enabled while the tool is; u left as it was;
-//   g shown, enabled while the tool is and the frame gutter is positive;
+//   f shown, enabled while the frame is on;
+//   k shown, enabled while the tool is and the frame is on;
+//   g shown, enabled while the tool is, the frame is on and its gutter is positive;
 //   t / x shown, enabled while the tool is and the title / the cell text is on;
-//   c shown; with the tool enabled exactly while the cell text is on, else left as it was;
+//   p shown, enabled while the title or the cell text is on, whatever the tool;
 //   h hidden, its enabled state left as it was.
 struct Groupe {
     const char* nom;
@@ -81,10 +83,12 @@ protected:
         case '-': cache = true; break;
         case 'a': active = actif; break;
         case 'u': cache = true; active = true; break;
-        case 'g': active = actif && GouttiereCadre > 0; break;
+        case 'f': active = AvecSansCadre; break;
+        case 'k': active = actif && AvecSansCadre; break;
+        case 'g': active = actif && AvecSansCadre && GouttiereCadre > 0; break;
         case 't': active = actif && AvecSansTitre; break;
         case 'x': active = actif && AvecSansTexte; break;
-        case 'c': active = actif ? AvecSansTexte : true; break;
+        case 'p': active = AvecSansTitre || AvecSansTexte; break;
         case 'h': cache = true; active = true; break;
         default: FAIL() << "no rule '" << lettre << "'";
         }
@@ -106,24 +110,24 @@ protected:
         {"rows steps", Miroirs<ns::Button>({&GstepPlusNbrLignes, &GstepMoinsNbrLignes}), "-o---"},
         {"columns", Miroirs<ns::ComboBox>({&GzoneNbrColonnes, &GzoneEpaisseurColonnes, &GzoneGouttiereColonne}), "--o--"},
         {"columns steps", Miroirs<ns::Button>({&GstepPlusNbrColonnes, &GstepMoinsNbrColonnes}), "--o--"},
-        {"frame", Miroirs<ns::ComboBox>({&GzoneGouttiereCadre, &GzoneEpaisseurCadre}), "---o-"},
+        {"frame", Miroirs<ns::ComboBox>({&GzoneGouttiereCadre, &GzoneEpaisseurCadre}), "---f-"},
         {"frame switch", Miroirs<ns::Button>({&GavecSansCadre}), "---o-"},
         {"frame label", Miroirs<ns::TextField>({&GavecSansCadreTexte}), "---o-"},
         {"inner frame", Miroirs<ns::ComboBox>({&GzoneEpaisseurCadreDeux}), "---g-"},
         {"text switches", Miroirs<ns::Button>({&GavecSansTitre, &GavecSansTexte}), "----o"},
         {"text labels", Miroirs<ns::TextField>({&GavecSansTitreTexte, &GavecSansTexteTexte}), "----o"},
-        {"font list", Miroirs<ns::PopUpButton>({&GlistePolices}), "----o"},
+        {"font list", Miroirs<ns::PopUpButton>({&GlistePolices}), "----p"},
         {"title", Miroirs<ns::TextField>({&GnomTitre}), "----t"},
         {"cell text", Miroirs<ns::TextField>({&GnomTexte}), "----x"},
-        {"type size", Miroirs<ns::ComboBox>({&GzoneCorps}), "----c"},
+        {"type size", Miroirs<ns::ComboBox>({&GzoneCorps}), "----p"},
         {"colour type", Miroirs<ns::PopUpButton>({&GpopUpTypeCouleur}), "-aaaa"},
         // Rows are gray, columns RGB, frame CMYK; the text's type is none: its page leaves them.
         {"gray", Miroirs<ns::TextField>({&GzoneGris}), "-a--u"},
         {"gray slider", Miroirs<ns::Slider>({&GglisGris}), "-a--u"},
         {"RGB", Miroirs<ns::TextField>({&GzoneRouge, &GzoneVert, &GzoneBleu}), "--a-u"},
         {"RGB sliders", Miroirs<ns::Slider>({&GglisRouge, &GglisVert, &GglisBleu}), "--a-u"},
-        {"CMYK", Miroirs<ns::TextField>({&GzoneCyan, &GzoneMagenta, &GzoneJaune, &GzoneNoir}), "---au"},
-        {"CMYK sliders", Miroirs<ns::Slider>({&GglisCyan, &GglisMagenta, &GglisJaune, &GglisNoir}), "---au"},
+        {"CMYK", Miroirs<ns::TextField>({&GzoneCyan, &GzoneMagenta, &GzoneJaune, &GzoneNoir}), "---ku"},
+        {"CMYK sliders", Miroirs<ns::Slider>({&GglisCyan, &GglisMagenta, &GglisJaune, &GglisNoir}), "---ku"},
         {"percentage labels",
          Miroirs<ns::TextField>({&GpourCentGrisCyan, &GpourCentMagenta, &GpourCentJaune, &GpourCentNoir}), "huuuu"},
     };
@@ -138,12 +142,15 @@ TEST_F(ActiverZonesTest, EachPageShowsItsGroupsAndTheToolDecidesWhatMayBeEdited)
 {
     barre_.controles.push_back(selecteur_.front());
     const struct {
+        bool cadre;
         double gouttiereCadre;
         bool titre, texte;
-    } reglages[] = {{3.2, true, true}, {0, true, false}, {0, false, true}, {2, false, false}};
+    } reglages[] = {{true, 3.2, true, true}, {true, 0, true, false},  {false, 0, false, true},
+                    {true, 2, false, false}, {false, 2, true, false}, {false, 3.2, false, false}};
     for (const auto& r : reglages)
         for (int32_t page = -1; page <= 5; ++page)
             for (bool actif : {false, true}) {
+                AvecSansCadre = r.cadre;
                 GouttiereCadre = r.gouttiereCadre;
                 AvecSansTitre = r.titre;
                 AvecSansTexte = r.texte;
@@ -155,6 +162,7 @@ TEST_F(ActiverZonesTest, EachPageShowsItsGroupsAndTheToolDecidesWhatMayBeEdited)
                 EXPECT_EQ(ActiverZones(actif), 0);
 
                 const std::string ou = "page " + std::to_string(page) + (actif ? ", tool selected" : ", tool not selected") +
+                                       (r.cadre ? ", frame" : ", no frame") +
                                        ", gutter " + std::to_string(r.gouttiereCadre) + (r.titre ? ", title" : "") +
                                        (r.texte ? ", text" : "");
                 for (const Groupe& g : groupes_)

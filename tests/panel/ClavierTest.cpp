@@ -1,6 +1,6 @@
 // The panel's keyboard: Tab and Shift-Tab go round each page's cycle as the page, its switches
 // and its element's colour type make it; the arrows step the focused field, clamp it in the
-// step's direction, write it back with "%g" and into its setting, and ask for one rebuild.
+// step's direction, store it and show what is stored, and ask for one rebuild.
 #include "PanneauHote.h"
 
 #include "FormatNombres.h"
@@ -53,8 +53,8 @@ TEST_F(Clavier, TabGoesRoundThePagesCycle)
         {3, TypeGris, true, true, -2, {"PANzoneEpaisseurCadre", "PANzoneGouttiereCadre", "COUzoneGris"}, true, {}},
         {4, TypeCMJN, false, true, 0, {"PANnomTexte", "PANzoneCorps", "COUzoneCyan", "COUzoneMagenta", "COUzoneJaune", "COUzoneNoir"}, true, {}},
         {4, TypeRVB, true, false, 0, {"PANnomTitre", "PANzoneCorps", "COUzoneRouge", "COUzoneVert", "COUzoneBleu"}, true, {}},
-        {4, TypeCMJN, false, false, 0, {"COUzoneCyan", "COUzoneMagenta", "COUzoneJaune", "COUzoneNoir"}, true, {"PANzoneCorps"}},
-        {4, TypeGris, false, false, 0, {}, true, {"COUzoneGris", "PANzoneCorps"}},
+        {4, TypeCMJN, false, false, 0, {"COUzoneCyan", "COUzoneMagenta", "COUzoneJaune", "COUzoneNoir"}, true, {}},
+        {4, TypeGris, false, false, 0, {}, true, {"COUzoneGris"}},
         {1, 7, true, true, 0, {"PANzoneNbrLignes", "PANzoneEpaisseurLignes", "PANzoneGouttiereLigne"}, false, {}},
         {4, -1, true, true, 0, {}, true, {"PANnomTitre", "PANnomTexte", "PANzoneCorps"}},
     };
@@ -101,14 +101,23 @@ TEST_F(Clavier, TheArrowsStepClampAndWriteTheValue)
         {4, "PANzoneCorps", "7.34 pt", "Down", true, "6 pt", [] { return Corps; }, 6},
         {1, "PANzoneNbrLignes", "3", "Down", true, "2", [] { return NombreDeLignes; }, 2},
         {1, "PANzoneNbrLignes", "2", "Down", true, "1", [] { return NombreDeLignes; }, 1},
-        {2, "PANzoneNbrColonnes", "none", "Down", false, "1", [] { return NombreDeColonnes; }, 1},
-        {2, "PANzoneNbrColonnes", "999999", "Up", false, "1e+06", [] { return NombreDeColonnes; }, 1e6},
-        {2, "PANzoneNbrColonnes", "3e9", "Up", false, "3e+09", [] { return NombreDeColonnes; }, kMax},
+        // A text that holds no number steps from the value stored.
+        {2, "PANzoneNbrColonnes", "5", "Up", false, "6", [] { return NombreDeColonnes; }, 6},
+        {2, "PANzoneNbrColonnes", "none", "Down", false, "5", [] { return NombreDeColonnes; }, 5},
+        {2, "PANzoneNbrColonnes", "999999", "Up", false, "1000000", [] { return NombreDeColonnes; }, 1e6},
+        {2, "PANzoneNbrColonnes", "3e9", "Up", false, "2147483647", [] { return NombreDeColonnes; }, kMax},
         {0, "PANzonePositionX", "12.6 mm", "Up", false, "14 mm", [] { return PositionX; }, 14 * kPointsParMillimetre},
+        {0, "PANzonePositionX", "1499999 mm", "Up", false, "1500000 mm", [] { return PositionX; }, 1500000 * kPointsParMillimetre},
+        // In the unit shown, with its step buttons' steps.
+        {0, "PANzonePositionX", "2 in", "Up", false, "2.1 in", [] { return PositionX; }, 2.1 * 72},
+        {0, "PANzonePositionX", "0,7 in", "Down", false, "0.6 in", [] { return PositionX; }, 0.6 * 72},
+        {0, "PANzonePositionX", "2 furlongs", "Up", false, "16 mm", [] { return PositionX; }, 16 * kPointsParMillimetre},
+        {1, "PANzoneEpaisseurLignes", "2 mm", "Up", false, "5.8 pt", [] { return EpaisseurLignes; }, 5.8},
         {0, "PANzoneHauteurTableau", "12.6 mm", "Down", true, "10 mm", [] { return HauteurTableau; }, 10 * kPointsParMillimetre},
-        {1, "COUzoneRouge", "300", "Down", false, "299", [] { return RougeLignes; }, 299},
+        // A channel stays within its range, as the store takes it back at the next launch.
+        {1, "COUzoneRouge", "300", "Down", false, "255", [] { return RougeLignes; }, 255},
         {1, "COUzoneRouge", "300", "Up", false, "255", [] { return RougeLignes; }, 255},
-        {1, "COUzoneRouge", "-5", "Up", false, "-4", [] { return RougeLignes; }, -4},
+        {1, "COUzoneRouge", "-5", "Up", false, "0", [] { return RougeLignes; }, 0},
         {3, "COUzoneNoir", "95", "Up", true, "100", [] { return NoirCadre; }, 100},
         {2, "COUzoneGris", "inf", "Up", false, "1", [] { return GrisColonnes; }, 1},
     };

@@ -76,12 +76,19 @@ TEST_F(EditeurCouleurs, EachWayOfChangingAChannelStoresItWhereverItBelongs)
     } cas[] = {
         {1, TypeRVB, Valide, "COUzoneBleu", "255", 3, "BleuLignes", 255, "255", 255},
         {4, TypeCMJN, Glisse, "COUglisNoir", "37.8", 7, "NoirTexte", 37, "37", 37},
-        {3, TypeCMJN, Valide, "COUzoneCyan", "37.8", 4, "CyanCadre", 37.8f, "37.8", 37.8f},
-        {1, TypeRVB, Valide, "COUzoneRouge", "300", 1, "RougeLignes", 300, "300", 255},
-        {2, TypeGris, Valide, "COUzoneGris", "nan", 0, "GrisColonnes", 0, "nan", 0},
-        {2, TypeGris, Valide, "COUzoneGris", "1e999", 0, "GrisColonnes", 0, "1e999", 0},
-        {2, TypeGris, Valide, "COUzoneGris", "-inf", 0, "GrisColonnes", 0, "-inf", 0},
+        {3, TypeCMJN, Valide, "COUzoneCyan", "37.8", 4, "CyanCadre", 37.8, "37.8", 37.8},
+        {3, TypeCMJN, Valide, "COUzoneCyan", "37,8", 4, "CyanCadre", 37.8, "37.8", 37.8},
+        {1, TypeRVB, Valide, "COUzoneVert", "12.345", 2, "VertLignes", 12.345, "12.35", 12.345},
+        // Within the channel's range, as the store takes it back at the next launch.
+        {1, TypeRVB, Valide, "COUzoneRouge", "300", 1, "RougeLignes", 255, "255", 255},
+        {1, TypeRVB, Valide, "COUzoneVert", "-40", 2, "VertLignes", 0, "0", 0},
+        {1, TypeRVB, Valide, "COUzoneBleu", "1e30", 3, "BleuLignes", 255, "255", 255},
+        {2, TypeGris, Valide, "COUzoneGris", "nan", 0, "GrisColonnes", 0, "0", 0},
+        {2, TypeGris, Valide, "COUzoneGris", "1e999", 0, "GrisColonnes", 0, "0", 0},
+        {2, TypeGris, Valide, "COUzoneGris", "-inf", 0, "GrisColonnes", 0, "0", 0},
         {4, TypeRVB, Fleche, "COUzoneVert", "7", 2, "VertTexte", 8, "8", 8},
+        {4, TypeRVB, Fleche, "COUzoneVert", "7,5", 2, "VertTexte", 9, "9", 9},
+        {4, TypeCMJN, Fleche, "COUzoneNoir", "-5", 7, "NoirTexte", 0, "0", 0},
     };
     const char* zones[] = {"COUzoneGris", "COUzoneRouge", "COUzoneVert", "COUzoneBleu",
                            "COUzoneCyan", "COUzoneMagenta", "COUzoneJaune", "COUzoneNoir"};

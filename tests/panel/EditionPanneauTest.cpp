@@ -11,6 +11,7 @@
 #include "PagesAide.h"
 #include "Reglages.h"
 #include "ThemeInterface.h"
+#include "Tree.h"
 
 #include "KeyboardEvents.h"
 
@@ -57,7 +58,8 @@ protected:
 
 // One letter per page 0 to 4: o on (shown, enabled); - off (hidden, disabled); f shown,
 // enabled while the frame is on; d shown, enabled while the frame is on and its gutter
-// positive; t / x shown, enabled while the title / the cell text is on.
+// positive; t / x shown, enabled while the title / the cell text is on; p shown, enabled while
+// either is on.
 struct GroupePage {
     std::vector<const char*> noms;
     const char* pages;
@@ -76,9 +78,8 @@ const GroupePage kPages[] = {
     {{"PANavecSansCadre", "PANavecSansCadreTexte"}, "---o-"},
     {{"PANzoneEpaisseurCadre", "PANzoneGouttiereCadre"}, "---f-"},
     {{"PANzoneEpaisseurCadreDeux"}, "---d-"},
-    {{"PANlistePolices", "PANzoneCorps", "PANavecSansTitre", "PANavecSansTitreTexte", "PANavecSansTexte",
-      "PANavecSansTexteTexte"},
-     "----o"},
+    {{"PANavecSansTitre", "PANavecSansTitreTexte", "PANavecSansTexte", "PANavecSansTexteTexte"}, "----o"},
+    {{"PANlistePolices", "PANzoneCorps"}, "----p"},
     {{"PANnomTitre"}, "----t"},
     {{"PANnomTexte"}, "----x"},
     {{"COUpopUpTypeCouleur"}, "-oooo"},
@@ -108,7 +109,8 @@ TEST_F(Edition, EachPageShowsExactlyItsControls)
                 const char regle = g.pages[page];
                 const bool montre = regle != '-';
                 const bool active = regle == 'o' || (regle == 'f' && cadre) || (regle == 'd' && cadre && gouttiere) ||
-                                    (regle == 't' && titre) || (regle == 'x' && texte);
+                                    (regle == 't' && titre) || (regle == 'x' && texte) ||
+                                    (regle == 'p' && (titre || texte));
                 for (const char* nom : g.noms) {
                     ns::View* v = vue().viewWithIdentifier(nom);
                     ASSERT_NE(v, nullptr) << nom;
@@ -129,7 +131,7 @@ TEST_F(Edition, EachPageShowsExactlyItsControls)
                                       cadre ? "PANzoneEpaisseurCadre" : nullptr,
                                       titre   ? "PANnomTitre"
                                       : texte ? "PANnomTexte"
-                                              : "PANzoneCorps"};
+                                              : "COUzoneGris"};
             if (premiers[page] != nullptr) {
                 EXPECT_EQ(focus(), premiers[page]);
             }
@@ -215,45 +217,83 @@ TEST_F(Edition, CommitsAndStepsStoreWhatTheFieldsSay)
 {
     constexpr double mm = 2.8346457481384277;
     constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+    // Each case starts from these, so that a refused text shows them again.
+    const auto depart = [] {
+        PositionX = 100, PositionY = 200, LongueurTableau = 300, HauteurTableau = 90;
+        NombreDeLignes = 4, NombreDeColonnes = 2;
+        EpaisseurLignes = 1, GouttiereLignes = 0, EpaisseurCadreDeux = 1, Corps = 12;
+    };
     struct Cas {
         int page;
         const char* zone;
-        const char* texte;      // typed and committed; or, for a step button, what the field shows
-        const char* bouton;     // the step button clicked, if any
-        uint32_t touches;       // held for the click
-        const char* affiche;    // what the field shows then
-        double attendu;         // the setting then
+        const char* texte;   // typed and committed; or, for a step button, what the field shows
+        const char* bouton;  // the step button clicked, if any
+        uint32_t touches;    // held for the click
+        const char* affiche; // what the field shows then
+        double attendu;      // the setting then
         double (*reglage)();
+        bool refuse = false; // the person is told, nothing is stored or rebuilt
     };
     const auto x = [] { return PositionX; };
     const auto y = [] { return PositionY; };
     const auto largeur = [] { return LongueurTableau; };
+    const auto hauteur = [] { return HauteurTableau; };
     const auto lignes = [] { return static_cast<double>(NombreDeLignes); };
     const auto colonnes = [] { return static_cast<double>(NombreDeColonnes); };
+    const auto epaisseur = [] { return EpaisseurLignes; };
+    const auto corps = [] { return Corps; };
     const Cas cas[] = {
-        {0, "PANzoneLongueurTableau", "25,4", nullptr, 0, "25.4 mm", 72.00000201961187, largeur},
+        // Lengths: millimetres, or the unit written.
+        {0, "PANzoneLongueurTableau", "25,4", nullptr, 0, "25.4 mm", 25.4 * mm, largeur},
         {0, "PANzonePositionY", "-12,5", nullptr, 0, "-12.5 mm", -12.5 * mm, y},
-        {0, "PANzonePositionX", "2 in", nullptr, 0, "2 mm", 2 * mm, x},
-        {0, "PANzonePositionX", "nan", nullptr, 0, "0 mm", 0, x},
+        {0, "PANzoneHauteurTableau", "2 in", nullptr, 0, "50.8 mm", 144, hauteur},
+        {0, "PANzoneHauteurTableau", "3,5CM", nullptr, 0, "35 mm", 35 * mm, hauteur},
+        {0, "PANzonePositionX", "72 pt", nullptr, 0, "25.4 mm", 72, x},
+        {0, "PANzonePositionX", "1499999 mm", nullptr, 0, "1499999 mm", 1499999 * mm, x},
+        {0, "PANzonePositionX", "2 furlongs", nullptr, 0, "35.28 mm", 100, x, true},
+        {0, "PANzonePositionX", "nan", nullptr, 0, "35.28 mm", 100, x, true},
+        {0, "PANzonePositionX", "", nullptr, 0, "35.28 mm", 100, x, true},
+        // The step buttons, in the unit shown.
         {0, "PANzoneLongueurTableau", "1.25 in", "PANstepPlusLongueurTableau", 0, "1.3 in", 1.3 * 72, largeur},
         {0, "PANzoneLongueurTableau", "1.25 in", "PANstepPlusLongueurTableau", ns::ShiftKeyMask, "1.5 in", 1.5 * 72, largeur},
         {0, "PANzonePositionY", "50", "PANstepMoinsPositionY", ns::ShiftKeyMask, "45 mm", 45 * mm, y},
-        {1, "PANzoneNbrLignes", "99999999999", nullptr, 0, "99999999999", kMax, lignes},
-        {1, "PANzoneNbrLignes", "3.7", nullptr, 0, "3.7", 3, lignes},
+        {0, "PANzonePositionY", "10,5 mm", "PANstepMoinsPositionY", 0, "10 mm", 10 * mm, y},
+        {0, "PANzonePositionY", "0.5 mm", "PANstepMoinsPositionY", 0, "0 mm", 0, y},
+        {0, "PANzonePositionY", "0.8 in", "PANstepMoinsPositionY", 0, "0.7 in", 0.7 * 72, y},
+        {0, "PANzonePositionY", "0.7 in", "PANstepPlusPositionY", 0, "0.8 in", 0.8 * 72, y},
+        {0, "PANzonePositionY", "furlongs", "PANstepPlusPositionY", 0, "71 mm", 71 * mm, y},
+        // Counts: whole numbers, shown as stored.
+        {1, "PANzoneNbrLignes", "99999999999", nullptr, 0, "2147483647", kMax, lignes},
+        {1, "PANzoneNbrLignes", "3.7", nullptr, 0, "3", 3, lignes},
+        {1, "PANzoneNbrLignes", "1000000", nullptr, 0, "1000000", 1000000, lignes},
+        {1, "PANzoneNbrLignes", "1e+06", nullptr, 0, "1000000", 1000000, lignes},
+        {1, "PANzoneNbrLignes", "abc", nullptr, 0, "4", 4, lignes, true},
+        {1, "PANzoneNbrLignes", "1,000,000", nullptr, 0, "4", 4, lignes, true},
         {1, "PANzoneNbrLignes", "1", "PANstepMoinsNbrLignes", 0, "1", 1, lignes},
         {1, "PANzoneNbrLignes", "-5", "PANstepMoinsNbrLignes", 0, "1", 1, lignes},
         {1, "PANzoneNbrLignes", "99", "PANstepPlusNbrLignes", 0, "100", 100, lignes},
+        {1, "PANzoneNbrLignes", "999999", "PANstepPlusNbrLignes", 0, "1000000", 1000000, lignes},
         {1, "PANzoneNbrLignes", "99999999999", "PANstepPlusNbrLignes", 0, "2147483647", kMax, lignes},
-        {2, "PANzoneNbrColonnes", "abc", "PANstepPlusNbrColonnes", 0, "1", 1, colonnes},
-        {1, "PANzoneEpaisseurLignes", "1e999", nullptr, 0, "0 pt", 0, [] { return EpaisseurLignes; }},
+        {2, "PANzoneNbrColonnes", "abc", "PANstepPlusNbrColonnes", 0, "3", 3, colonnes},
+        // Points: points, or the unit written.
+        {1, "PANzoneEpaisseurLignes", "1e999", nullptr, 0, "1 pt", 1, epaisseur, true},
+        {1, "PANzoneEpaisseurLignes", "2 mm", nullptr, 0, "5.67 pt", 2 * mm, epaisseur},
+        {1, "PANzoneEpaisseurLignes", "0,25", nullptr, 0, "0.25 pt", 0.25, epaisseur},
         {1, "PANzoneGouttiereLigne", "2,50", nullptr, 0, "2.5 pt", 2.5, [] { return GouttiereLignes; }},
         {3, "PANzoneEpaisseurCadreDeux", "1,50", nullptr, 0, "1.5 pt", 1.5, [] { return EpaisseurCadreDeux; }},
-        {4, "PANzoneCorps", "7,5 pt", nullptr, 0, "7.5 pt", 7.5, [] { return Corps; }},
+        // The type size: more than 0.
+        {4, "PANzoneCorps", "7,5 pt", nullptr, 0, "7.5 pt", 7.5, corps},
+        {4, "PANzoneCorps", "1 pi", nullptr, 0, "12 pt", 12, corps},
+        {4, "PANzoneCorps", "0", nullptr, 0, "12 pt", 12, corps, true},
+        {4, "PANzoneCorps", "-3", nullptr, 0, "12 pt", 12, corps, true},
+        {4, "PANzoneCorps", "abc", nullptr, 0, "12 pt", 12, corps, true},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(std::string(c.zone) + " \"" + c.texte + "\" " + (c.bouton ? c.bouton : "Return"));
+        depart();
         choisit("PANpopupPosLigColCad", c.page);
         reconstructionDemandee();
+        const size_t alertesAvant = alertes();
         if (c.bouton == nullptr) {
             valide(c.zone, c.texte);
         } else {
@@ -262,8 +302,10 @@ TEST_F(Edition, CommitsAndStepsStoreWhatTheFieldsSay)
         }
         EXPECT_EQ(controle(c.zone)->stringValue(), c.affiche);
         EXPECT_DOUBLE_EQ(c.reglage(), c.attendu);
-        EXPECT_TRUE(reconstructionDemandee());
+        EXPECT_EQ(alertes(), alertesAvant + (c.refuse ? 1 : 0));
+        EXPECT_EQ(reconstructionDemandee(), !c.refuse);
     }
+    EXPECT_EQ(host_.log().lines().back(), "alert: \"\\\"abc\\\" is not a number.\"");
 
     // The frame gutter decides whether the inner frame has a thickness to set.
     choisit("PANpopupPosLigColCad", 3);
@@ -272,6 +314,26 @@ TEST_F(Edition, CommitsAndStepsStoreWhatTheFieldsSay)
     EXPECT_FALSE(GzoneEpaisseurCadreDeux->isEnabled());
     valide("PANzoneGouttiereCadre", "2");
     EXPECT_TRUE(GzoneEpaisseurCadreDeux->isEnabled());
+}
+
+TEST_F(Edition, ARefusedTypeSizeLeavesTheTableAsItWas)
+{
+    const auto arbre = [&] {
+        host_.deliverPendingEvents();
+        return host::render::treeOf(host_.document(), host_.fonts());
+    };
+    host_.toolEvents().send(host::ToolEventKind::MouseDown, AIRealPoint{100, 700}, 0);
+    host_.toolEvents().send(host::ToolEventKind::MouseUp, AIRealPoint{400, 600}, 0);
+    choisit("PANpopupPosLigColCad", 4);
+    const std::string dessine = arbre();
+    ASSERT_NE(dessine.find("Text"), std::string::npos);
+    for (const char* texte : {"0", "-3", "abc", "0 mm", ""}) {
+        valide("PANzoneCorps", texte);
+        EXPECT_EQ(arbre(), dessine) << "\"" << texte << "\"";
+        EXPECT_EQ(GzoneCorps->stringValue(), "9.5 pt");
+    }
+    valide("PANzoneCorps", "24");
+    EXPECT_NE(arbre(), dessine);
 }
 
 TEST_F(Edition, TitlesAndTextsHoldEightyCharacters)

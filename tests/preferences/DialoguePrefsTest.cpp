@@ -45,11 +45,11 @@ TEST_F(DialoguePrefs, OkStoresEachDefaultAsItsKindAndLeavesTheTableAlone)
     tape("PREzoneGouttiereLigne", "-1.5");
     tape("PREzoneNombreColonnes", "99999999999");
     bouton("PREson");
-    tape("PREzoneCorps", "nan"); // OK commits the field being typed into
+    tape("PREzoneCorps", "1 pi"); // OK commits the field being typed into
     bouton("PREokBT");
     const std::pair<const char*, host::PreferenceValue> attendues[] = {
-        {"NombreLignes", ai_int32{7}},     {"NombreColonnes", ai_int32{2147483647}}, {"EpaisseurCadre", 2.5},
-        {"GouttiereLignes", -1.5},         {"Corps", 0.0},                           {"Son", false},
+        {"NombreLignes", ai_int32{7}},     {"NombreColonnes", ai_int32{100000}}, {"EpaisseurCadre", 2.5},
+        {"GouttiereLignes", -1.5},         {"Corps", 12.0},                      {"Son", false},
         {"EpaisseurLignes", 1.0},          {"EpaisseurColonnes", 1.0},               {"EpaisseurCadreDeux", 1.0},
         {"GouttiereColonnes", 0.0},        {"GouttiereCadre", 3.2},                  {"OutilsGroupe", false},
         {"NumPolice", ai_int32{0}},        {"Police", std::string("Test Sans")},
@@ -69,6 +69,48 @@ TEST_F(DialoguePrefs, OkStoresEachDefaultAsItsKindAndLeavesTheTableAlone)
     EXPECT_EQ(NombreDeLignes, 3) << "the panel's values stay until the Varo button";
     EXPECT_FALSE(SonDefaut);
     EXPECT_FALSE(dialogue().isVisible());
+}
+
+TEST_F(DialoguePrefs, ItStoresOnlyWhatTheNextLaunchTakesBack)
+{
+    // Counts are kept within what the store's reader takes (1 to 100,000), and shown so; a
+    // type size that is no size, or a unit that is none, is refused and the field shows the
+    // value kept; units are read as the panel reads them.
+    const struct {
+        const char* champ;
+        const char* texte;
+        const char* affiche;
+        const char* cle;
+        host::PreferenceValue stockee;
+        bool alerte;
+    } cas[] = {
+        {"PREzoneNombreLignes", "0", "1", "NombreLignes", ai_int32{1}, false},
+        {"PREzoneNombreLignes", "-5", "1", "NombreLignes", ai_int32{1}, false},
+        {"PREzoneNombreLignes", "1000000", "100000", "NombreLignes", ai_int32{100000}, false},
+        {"PREzoneNombreLignes", "999999", "100000", "NombreLignes", ai_int32{100000}, false},
+        {"PREzoneNombreColonnes", "7 rows", "4", "NombreColonnes", ai_int32{4}, true},
+        {"PREzoneCorps", "0", "12 pt", "Corps", 12.0, true},
+        {"PREzoneCorps", "-3", "12 pt", "Corps", 12.0, true},
+        {"PREzoneCorps", "abc", "12 pt", "Corps", 12.0, true},
+        {"PREzoneCorps", "0,5 cm", "14.17 pt", "Corps", 5 * 2.8346457481384277, false},
+        {"PREzoneEpaisseurCadre", "2 furlongs", "4 pt", "EpaisseurCadre", 4.0, true},
+        {"PREzoneEpaisseurCadre", "2 MM", "5.67 pt", "EpaisseurCadre", 2 * 2.8346457481384277, false},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(std::string(c.champ) + " \"" + c.texte + "\"");
+        const size_t lignes = host_.log().lines().size();
+        tape(c.champ, c.texte);
+        touche("Tab");
+        EXPECT_EQ(static_cast<ns::TextField*>(ns::driver::findView(dialogue(), c.champ))->stringValue(), c.affiche);
+        bouton("PREokBT");
+        ASSERT_NE(stockee(c.cle), nullptr);
+        EXPECT_EQ(*stockee(c.cle), c.stockee);
+        const auto& log = host_.log().lines();
+        EXPECT_EQ(std::count_if(log.begin() + static_cast<std::ptrdiff_t>(lignes), log.end(),
+                                [](const std::string& l) { return l.rfind("alert: ", 0) == 0; }),
+                  c.alerte ? 1 : 0);
+        dialogue().makeKeyAndOrderFront(nullptr);
+    }
 }
 
 TEST_F(DialoguePrefs, CancelAndByDefaultStoreNothingAndOkKeepsTheFocus)
@@ -107,7 +149,7 @@ TEST_F(DialoguePrefs, TheKeyboardStepsAndGoesRoundTheFields)
         {"PREzoneNombreLignes", "3", "Up", true, "6"},        {"PREzoneNombreLignes", "3", "Down", true, "2"},
         {"PREzoneNombreLignes", "1", "Down", true, "1"},      {"PREzoneEpaisseurLignes", "1.23", "Up", false, "1.3 pt"},
         {"PREzoneEpaisseurLignes", "0", "Down", false, "0 pt"}, {"PREzoneCorps", "0.1", "Down", false, "0.1 pt"},
-        {"PREzoneGouttiereCadre", "2,5", "Up", true, "3 pt"},   {"PREzoneGouttiereLigne", "-1.5", "Up", false, "0 pt"},
+        {"PREzoneGouttiereCadre", "2,5", "Up", true, "4 pt"},   {"PREzoneGouttiereLigne", "-1.5", "Up", false, "0 pt"},
         {"PREzoneNombreColonnes", "-5", "Up", false, "1"},
     };
     for (const auto& c : cas) {
@@ -117,7 +159,7 @@ TEST_F(DialoguePrefs, TheKeyboardStepsAndGoesRoundTheFields)
         EXPECT_EQ(static_cast<ns::TextField*>(ns::driver::findView(dialogue(), c.champ))->stringValue(), c.attendu);
     }
     EXPECT_EQ(NombreDeLignesProv, 1);
-    EXPECT_DOUBLE_EQ(GouttiereCadreProv, 3);
+    EXPECT_DOUBLE_EQ(GouttiereCadreProv, 4);
 
     const char* cycle[] = {"PREzoneNombreLignes",    "PREzoneEpaisseurLignes",   "PREzoneGouttiereLigne",
                            "PREzoneNombreColonnes",  "PREzoneEpaisseurColonnes", "PREzoneGouttiereColonne",

@@ -102,6 +102,9 @@ TEST_F(Prefs, AStoredIntegerOutOfItsBoundsIsReadAsItsFactoryValue)
         {"NumPolice", -1, &NumeroPoliceDefaut, 0},
         {"VariablePolice", 1, &KPOLICE, 1},
         {"VariablePolice", std::numeric_limits<int32_t>::min(), &KPOLICE, 0},
+        {"TypeCouleursCadre", 7, &TypeCouleurCadre, 0},
+        {"TypeCouleursTexte", -1, &TypeCouleurTexte, 0},
+        {"TypeCouleursLignes", 2, &TypeCouleurLignes, 2},
     };
     Demarre();
     const Json usine = Stocke();
@@ -118,6 +121,38 @@ TEST_F(Prefs, AStoredIntegerOutOfItsBoundsIsReadAsItsFactoryValue)
                       std::string::npos,
                   c.lu != c.stocke)
             << dit;
+    }
+}
+
+// So is a colour component outside its range: the art and the editor get a colour.
+TEST_F(Prefs, AStoredColourComponentOutOfItsRangeIsReadAsItsFactoryValue)
+{
+    const struct {
+        const char* cle;
+        double stocke;
+        const double* variable;
+        double lu;
+    } cas[] = {
+        {"GrisCadre", 1e300, &GrisCadre, 50},
+        {"GrisCadre", 100, &GrisCadre, 100},
+        {"RougeLignes", 255.5, &RougeLignes, 255},
+        {"VertTexte", -40, &VertTexte, 0},
+        {"NoirColonnes", -0.001, &NoirColonnes, 0},
+        {"BleuLignes", 0, &BleuLignes, 0},
+        {"CyanTexte", 37.8, &CyanTexte, 37.8},
+    };
+    Demarre();
+    const Json usine = Stocke();
+    for (const auto& c : cas) {
+        SCOPED_TRACE(std::string(c.cle) + " " + std::to_string(c.stocke));
+        Json stocke = usine;
+        stocke[c.cle] = {{"real", c.stocke}};
+        const Json fichier = {{kPrefixePrefs, stocke}};
+        testing::internal::CaptureStderr();
+        Demarre(&fichier);
+        const std::string dit = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(*c.variable, c.lu);
+        EXPECT_EQ(dit.find(std::string("the stored \"") + c.cle + "\"") != std::string::npos, c.lu != c.stocke) << dit;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -76,6 +77,26 @@ TEST_F(Couleurs, OnlyTheComponentsOfTheCurrentTypeReachTheStyle)
     // The gray and CMYK components survived the trip through RGB and CMYK.
     EXPECT_EQ(GrisColonnes, 30);
     EXPECT_EQ(NoirColonnes, 40);
+
+    // Whatever a set holds, the art is given a valid colour: each component within its range.
+    const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+    const struct {
+        JeuCouleurs jeu;
+        AIReal components[4];
+    } horsLimites[] = {
+        {{TypeRVB, 0, 300, -40, 1e30, 0, 0, 0, 0}, {1, 0, 1}},
+        {{TypeRVB, 0, nan, inf, -inf, 0, 0, 0, 0}, {0, 1, 0}},
+        {{TypeGris, 150, 0, 0, 0, 0, 0, 0, 0}, {1}},
+        {{TypeGris, -1e300, 0, 0, 0, 0, 0, 0, 0}, {0}},
+        {{TypeCMJN, 0, 0, 0, 0, 101, -0.5, nan, 1e308}, {1, 0, 0, 1}},
+    };
+    for (const auto& h : horsLimites) {
+        AIColor color{};
+        ASSERT_TRUE(CouleurDuJeu(h.jeu, color));
+        const AIReal* held = color.kind == kGrayColor ? &color.c.g.gray : color.kind == kThreeColor ? &color.c.rgb.red : &color.c.f.cyan;
+        for (int i = 0; i < (color.kind == kGrayColor ? 1 : color.kind == kThreeColor ? 3 : 4); ++i)
+            EXPECT_EQ(held[i], h.components[i]) << "type " << h.jeu.TypeCouleur << " component " << i;
+    }
 }
 
 } // namespace
