@@ -61,11 +61,24 @@ std::string type(Window& window, std::string_view identifier, const std::string&
     return {};
 }
 
+namespace {
+
+// A control chosen from or slid is clicked first: what was typed into another field goes as
+// the click would send it.
+void clickedFirst(Window& window, const View& view)
+{
+    if (&view != dynamic_cast<View*>(window.firstResponder()))
+        window.commitEditing();
+}
+
+} // namespace
+
 std::string choose(Window& window, std::string_view identifier, int index)
 {
     View* view = findView(window, identifier);
     if (view == nullptr)
         return noView(identifier);
+    clickedFirst(window, *view);
     bool chosen = false;
     if (auto* popUp = dynamic_cast<PopUpButton*>(view))
         chosen = popUp->chooseItemAtIndex(index);
@@ -83,6 +96,7 @@ std::string slide(Window& window, std::string_view identifier, double value)
         return findView(window, identifier) ? "\"" + std::string(identifier) + "\" is not a slider" : noView(identifier);
     if (!slider->isEnabled())
         return "\"" + std::string(identifier) + "\" is disabled";
+    clickedFirst(window, *slider);
     slider->setDoubleValue(value);
     slider->sendAction();
     return {};

@@ -88,11 +88,16 @@ bool TextField::becomeFirstResponder()
 
 bool TextField::resignFirstResponder()
 {
+    commitEditing();
+    return true;
+}
+
+void TextField::commitEditing()
+{
     if (edited_ && sendsOnEnd_) {
         edited_ = false;
         sendAction();
     }
-    return true;
 }
 
 void TextField::setStringValue(std::string value)

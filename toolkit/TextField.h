@@ -50,6 +50,10 @@ public:
     bool sendsActionOnEndEditing() const { return sendsOnEnd_; }
     void setSendsActionOnEndEditing(bool sends) { sendsOnEnd_ = sends; }
 
+    // Sends the action for what was typed since the focus came or the action last went, when
+    // the field commits on leaving it; the focus stays. Nothing otherwise.
+    void commitEditing();
+
     // Makes the field the first responder of its window, all its text selected.
     void selectText(Object* sender);
     bool isEditing() const;

@@ -4,6 +4,7 @@
 #include "Button.h"
 #include "RectFill.h"
 #include "Screen.h"
+#include "TextField.h"
 #include "TextView.h"
 
 #include <functional>
@@ -109,6 +110,12 @@ bool Window::makeFirstResponder(Responder* responder)
     return true;
 }
 
+void Window::commitEditing()
+{
+    if (auto* field = dynamic_cast<TextField*>(firstResponder_))
+        field->commitEditing();
+}
+
 TextView& Window::fieldEditor()
 {
     if (!fieldEditor_)
@@ -156,6 +163,9 @@ void Window::sendEvent(const Event& event)
     switch (event.type()) {
     case EventType::LeftMouseDown: {
         mouseDownView_ = contentView_->hitTest(event.locationInWindow());
+        const auto* button = dynamic_cast<const Button*>(mouseDownView_);
+        if (mouseDownView_ != dynamic_cast<View*>(firstResponder_) && (button == nullptr || button->keyEquivalent() != "\x1b"))
+            commitEditing();
         if (mouseDownView_ == nullptr)
             return;
         if (mouseDownView_->acceptsFirstResponder())

@@ -70,9 +70,14 @@ public:
 
     // The text view that edits the focused text field.
     TextView& fieldEditor();
+    // The focused text field sends what was typed into it, as leaving it would; it keeps the
+    // focus. Nothing when nothing was typed.
+    void commitEditing();
 
     // Input: mouse events at a point of the window, keys to the first responder. Mouse
-    // moves also drive the tracking areas of every view shown.
+    // moves also drive the tracking areas of every view shown. A mouse-down on another view
+    // than the focused field commits what was typed into it, but on the button Escape clicks,
+    // which abandons it.
     void sendEvent(const Event& event);
     // Whether a shown button of the window has the key as its key equivalent.
     bool hasKeyEquivalent(const Event& event) const;

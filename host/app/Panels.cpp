@@ -127,6 +127,13 @@ std::string Panels::chooseFlyoutItem(ai_uint32 id, EventLog& log) const
     return {};
 }
 
+void Panels::commitEditing() const
+{
+    for (const auto& panel : panels_)
+        if (panel->window)
+            panel->window->commitEditing();
+}
+
 ASErr Panels::createMenu(AIPanelFlyoutMenuRef* made)
 {
     if (made == nullptr)

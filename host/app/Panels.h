@@ -75,6 +75,10 @@ public:
     // handler's code unloaded).
     std::string chooseFlyoutItem(ai_uint32 id, EventLog& log) const;
 
+    // What was typed into a field of the panels is sent, as leaving the field sends it: before
+    // the pointer acts on the artboard, another tool is chosen or a panel is closed.
+    void commitEditing() const;
+
     ASErr createMenu(AIPanelFlyoutMenuRef* made);
     // The panels that showed the menu are left with none.
     bool destroyMenu(AIPanelFlyoutMenuRef handle);

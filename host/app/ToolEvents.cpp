@@ -72,6 +72,12 @@ std::string describeToolPoint(AIRealPoint cursor, ai_uint16 modifiers)
 bool ToolEvents::send(ToolEventKind kind, AIRealPoint cursor, ai_uint16 modifiers)
 {
     const ToolEventRule& rule = ruleOf(kind);
+    // A press on the artboard leaves the panel's field being typed into: what was typed goes
+    // first, and the change it asked for is drawn before the press acts.
+    if (kind == ToolEventKind::MouseDown) {
+        host_.panels().commitEditing();
+        deliverPending();
+    }
     if (rule.movesPointer) {
         cursor_ = cursor;
         modifiers_ = modifiers;

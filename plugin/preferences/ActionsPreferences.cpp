@@ -112,12 +112,8 @@ void TableauDialogue::PREok(ns::Object*)
 {
     // What a field shows is what it stores: the field being typed into is committed first,
     // and keeps the focus for the next opening.
-    if (PREdialogue != nullptr) {
-        auto* zone = dynamic_cast<ns::TextField*>(PREdialogue->firstResponder());
-        PREdialogue->makeFirstResponder(nullptr);
-        if (zone != nullptr)
-            zone->selectText(nullptr);
-    }
+    if (PREdialogue != nullptr)
+        PREdialogue->commitEditing();
     EcritBooleen("Son", SonDefaut, SonProv);
     for (const ValeurPrefs& v : kValeursPrefs)
         EcritReel(v.cle, *v.defaut, *v.provisoire);

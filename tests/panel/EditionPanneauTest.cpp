@@ -15,7 +15,9 @@
 
 #include "KeyboardEvents.h"
 
+#include <algorithm>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
@@ -336,6 +338,59 @@ TEST_F(Edition, ARefusedTypeSizeLeavesTheTableAsItWas)
     EXPECT_NE(arbre(), dessine);
 }
 
+TEST_F(Edition, LeavingAFieldCommitsItOnce)
+{
+    constexpr double mm = 2.8346457481384277;
+    const struct {
+        const char* chemin;
+        std::function<void()> quitte;
+        size_t reconstructions; // the commit's, and the path's own
+    } chemins[] = {
+        {"Tab", [this] { ns::driver::key(fenetre(), "Tab"); }, 1},
+        {"Shift-Tab", [this] { ns::driver::key(fenetre(), "Tab", ns::ShiftKeyMask); }, 1},
+        {"a click in another field", [this] { clique("PANzonePositionY"); }, 1},
+        {"a click on a step button", [this] { clique("PANstepPlusPositionY"); }, 2},
+        {"a click on the panel's icon", [this] { clique("PANPosXNbrLigNbrColNSView"); }, 1},
+        {"a page switch", [this] { choisit("PANpopupPosLigColCad", 1); }, 1},
+        {"a press on the artboard",
+         [this] { host_.toolEvents().send(host::ToolEventKind::MouseDown, AIRealPoint{10, 10}, 0); }, 0},
+        {"another tool", [this] { choisitOutil("Adobe Select Tool"); }, 0},
+        {"the panel closed", [this] { EXPECT_EQ(host_.menus().chooseTitled("Hide Varo-Table"), ""); }, 1},
+    };
+    for (const auto& c : chemins) {
+        SCOPED_TRACE(c.chemin);
+        choisitOutil("Table Tool");
+        host_.panels().all().at(0)->shown = true;
+        choisit("PANpopupPosLigColCad", 0);
+        host_.deliverPendingEvents();
+        LongueurTableau = 300;
+        ASSERT_EQ(ns::driver::type(fenetre(), "PANzoneLongueurTableau", "50"), "");
+        const size_t traces = host_.log().lines().size();
+        c.quitte();
+        EXPECT_DOUBLE_EQ(LongueurTableau, 50 * mm);
+        EXPECT_EQ(GzoneLongueurTableau->stringValue(), "50 mm");
+        // The press and the tool change have the change drawn before they act.
+        const auto& log = host_.log().lines();
+        const auto suivis = std::count_if(log.begin() + static_cast<std::ptrdiff_t>(traces), log.end(),
+                                          [](const std::string& l) { return l.find("\"AI Track Cursor\"") != std::string::npos; });
+        EXPECT_EQ(static_cast<size_t>(suivis) + host_.deliverPendingEvents(), c.reconstructions == 0 ? 1u : c.reconstructions);
+    }
+
+    // Return commits, and leaving the field then sends nothing more; a refused text is shown
+    // as what is stored, so leaving it sends nothing either.
+    choisitOutil("Table Tool");
+    choisit("PANpopupPosLigColCad", 0);
+    host_.deliverPendingEvents();
+    valide("PANzoneLongueurTableau", "60");
+    EXPECT_EQ(host_.deliverPendingEvents(), 1u);
+    ASSERT_EQ(ns::driver::key(fenetre(), "Tab"), "");
+    EXPECT_EQ(host_.deliverPendingEvents(), 0u);
+    valide("PANzoneLongueurTableau", "60 furlongs");
+    EXPECT_EQ(GzoneLongueurTableau->stringValue(), "60 mm");
+    ASSERT_EQ(ns::driver::key(fenetre(), "Tab"), "");
+    EXPECT_EQ(host_.deliverPendingEvents(), 0u);
+}
+
 TEST_F(Edition, TitlesAndTextsHoldEightyCharacters)
 {
     std::string e80, e81, emoji80;
@@ -394,7 +449,7 @@ TEST_F(Edition, TheSwitchesEnableTheirFieldsAndMoveTheFocus)
     choisit("PANpopupPosLigColCad", 4);
     for (const Etape& e : etapes) {
         SCOPED_TRACE(std::string(e.bouton) + " -> " + e.libelleAttendu);
-        ASSERT_EQ(ns::driver::type(fenetre(), "COUzoneNoir", "0"), ""); // somewhere else first
+        controle<ns::TextField>("COUzoneNoir")->selectText(nullptr); // somewhere else first
         clique(e.bouton);
         EXPECT_EQ(controle(e.libelle)->stringValue(), e.libelleAttendu);
         EXPECT_EQ(GlistePolices->isEnabled(), e.police);

@@ -204,6 +204,35 @@ TEST_F(FieldEditor, KeyEquivalentsDefaultButtonAndCommitOnLeaving)
     second_->setStringValue("7");
     first_->selectText(nullptr);
     EXPECT_EQ(target_.values.size(), 2u) << "the second field does not commit on leaving";
+
+    // A press on any other view commits what was typed, the focus staying; a press on the
+    // button Escape clicks abandons it (that button's action discards it); a press in the
+    // field itself is more typing.
+    const auto presse = [&](ns::Point at) {
+        window_.sendEvent(ns::Event::mouseEvent(ns::EventType::LeftMouseDown, at, 0, &window_));
+        window_.sendEvent(ns::Event::mouseEvent(ns::EventType::LeftMouseUp, at, 0, &window_));
+    };
+    auto* abandon = window_.contentView()->addSubview(std::make_unique<ns::Button>(ns::MakeRect(150, 60, 40, 20)));
+    abandon->setKeyEquivalent("\x1b");
+    const struct {
+        const char* ou;
+        ns::Point at;
+        bool commits;
+    } presses[] = {
+        {"the field itself", {20, 70}, false},
+        {"the window's background", {250, 80}, true},
+        {"a button", {210, 15}, true},
+        {"the button Escape clicks", {160, 70}, false},
+    };
+    for (const auto& p : presses) {
+        first_->selectText(nullptr);
+        typeText("5");
+        const size_t before = target_.values.size();
+        presse(p.at);
+        EXPECT_EQ(target_.values.size(), before + (p.commits ? 1 : 0)) << p.ou;
+        EXPECT_EQ(window_.firstResponder(), first_) << p.ou;
+        first_->setStringValue("");
+    }
 }
 
 } // namespace

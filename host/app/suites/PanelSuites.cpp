@@ -142,6 +142,9 @@ ASErr give(T* out, const U& value)
 ASErr Show(AIPanelRef handle, ASBoolean show)
 {
     return onPanel("Show", handle, [&](Panel& panel) -> ASErr {
+        // A panel that closes sends what was typed into its field first.
+        if (show == 0 && panel.shown && panel.window)
+            panel.window->commitEditing();
         panel.shown = show != 0;
         return kNoErr;
     });
