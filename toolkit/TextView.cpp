@@ -13,10 +13,17 @@ void TextView::setString(std::string string)
 
 std::vector<std::string> TextView::lines() const
 {
-    // Paragraphs at line feeds; words wrap at the width (a word wider than it stands alone).
+    // Paragraphs at line breaks, a carriage return, a line feed or both; words wrap at the
+    // width (a word wider than it stands alone).
     std::vector<std::string> result;
     const double width = frame().size.width - 4;
-    std::istringstream paragraphs(string_);
+    std::string text;
+    for (size_t i = 0; i < string_.size(); ++i)
+        if (string_[i] != '\r')
+            text += string_[i];
+        else if (i + 1 >= string_.size() || string_[i + 1] != '\n')
+            text += '\n';
+    std::istringstream paragraphs(text);
     for (std::string paragraph; std::getline(paragraphs, paragraph);) {
         std::istringstream words(paragraph);
         std::string line;
@@ -43,7 +50,7 @@ void TextView::scrollRangeToVisible(Range range)
     prefix.setString(before);
     // Text before the range that ends a paragraph puts the range on the line after it.
     const size_t lines = prefix.lines().size();
-    const size_t line = before.empty() ? 0 : (before.back() == '\n' ? lines : lines - 1);
+    const size_t line = before.empty() ? 0 : (before.back() == '\n' || before.back() == '\r' ? lines : lines - 1);
     firstLine_ = line;
     setNeedsDisplay(true);
 }

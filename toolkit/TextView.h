@@ -1,5 +1,5 @@
-// Several lines of text: the about box's and the help's text, and the field editor that
-// edits the focused text field.
+// Several lines of text: the about box's, the help's and an alert's text, and the field editor
+// that edits the focused text field. A carriage return, a line feed or both end a paragraph.
 #pragma once
 
 #include "TextDrawing.h"

@@ -24,6 +24,7 @@ Window::~Window()
     Application::sharedApplication().removeWindow(this);
     firstResponder_ = nullptr;
     defaultButton_ = nullptr;
+    cancelButton_ = nullptr;
     mouseDownView_ = nullptr;
     contentView_->setWindow(nullptr);
 }
@@ -91,6 +92,7 @@ void Window::setContentView(std::unique_ptr<View> view)
     makeFirstResponder(nullptr);
     mouseDownView_ = nullptr;
     defaultButton_ = nullptr;
+    cancelButton_ = nullptr;
     contentView_->setWindow(nullptr);
     contentView_ = std::move(view);
     contentView_->setFrame({{0, 0}, frame_.size});
@@ -198,6 +200,10 @@ void Window::sendEvent(const Event& event)
                 b->performClick(this);
                 return;
             }
+        if (event.keyCode() == KeyEscape && cancelButton_ != nullptr) {
+            cancelButton_->performClick(this);
+            return;
+        }
         auto* field = dynamic_cast<View*>(firstResponder_);
         if (field != nullptr && field->acceptsFirstResponder()) {
             field->keyDown(event);

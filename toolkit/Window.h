@@ -67,6 +67,10 @@ public:
     // view of this window.
     Button* defaultButtonCell() const { return defaultButton_; }
     void setDefaultButtonCell(Button* button) { defaultButton_ = button; }
+    // The button Escape clicks when no button has Escape for its key equivalent. Not owned: a
+    // view of this window.
+    Button* cancelButtonCell() const { return cancelButton_; }
+    void setCancelButtonCell(Button* button) { cancelButton_ = button; }
 
     // The text view that edits the focused text field.
     TextView& fieldEditor();
@@ -101,6 +105,7 @@ private:
     WindowDelegate* delegate_ = nullptr;
     Responder* firstResponder_ = nullptr;
     Button* defaultButton_ = nullptr;
+    Button* cancelButton_ = nullptr;
     View* mouseDownView_ = nullptr;
     std::unique_ptr<TextView> fieldEditor_;
     std::unique_ptr<Image> picture_;

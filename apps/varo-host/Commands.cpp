@@ -170,6 +170,11 @@ const Printable kPrintables[] = {
     {"cursor", pointer::printCursor},
     {"panel", [](host::Host& h, std::ostream& out) { panel::printPanel(h, out, {}); }, panel::printPanel},
     {"focus", panel::printFocus},
+    {"alert",
+     [](host::Host& h, std::ostream& out) {
+         const auto& alert = h.log().lastAlert();
+         out << (alert ? "alert: \"" + host::escapedAsInC(*alert) + "\"" : std::string("no alert")) << '\n';
+     }},
     {"place", [](host::Host& h, std::ostream&) { h.log().warning("print place: name a control, a tool or a point X Y"); },
      panel::printPlace},
 };
@@ -223,7 +228,7 @@ const std::vector<Command>& commands()
          [](const Words& w, host::Host& h, std::ostream&) { h.sendPlain(w[0], w[1]); }, false},
         {"unload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.unload(); }, false},
         {"reload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.reload(); }, false},
-        {"print", "log|tree|prefs|panels|cursor|panel [ID...]|focus|place ID|\"TOOL\"|X Y", 1, SIZE_MAX,
+        {"print", "log|tree|prefs|panels|cursor|panel [ID...]|focus|alert|place ID|\"TOOL\"|X Y", 1, SIZE_MAX,
          [](const Words& w) {
              const Printable* p = printable(w[0]);
              if (p == nullptr)

@@ -1,5 +1,6 @@
 #include "WindowSession.h"
 
+#include "Alert.h"
 #include "Application.h"
 #include "Screen.h"
 
@@ -37,6 +38,13 @@ WindowSession::WindowSession(std::unique_ptr<ns::platform::Platform> platform, c
     application.setRefusalHook([this](const ns::Event&, const ns::Window& modal) {
         host_->log().warning("input waits: the dialog \"" + modal.title() + "\" is modal");
     });
+    // An alert waits for the person: a modal window, which the pump shows and feeds.
+    host_->setAlertPresenter([this](const std::string& text) {
+        ns::Alert alert(text);
+        changed_ = true;
+        alert.runModal();
+        changed_ = true;
+    });
     host_->launch();
     desktop_->show();
     printLog();
@@ -46,6 +54,8 @@ WindowSession::WindowSession(std::unique_ptr<ns::platform::Platform> platform, c
 WindowSession::~WindowSession()
 {
     ns::Application& application = ns::Application::sharedApplication();
+    // Nobody is left to dismiss an alert.
+    host_->setAlertPresenter(nullptr);
     // Input that came after quit is for nobody.
     while (application.nextEvent()) {
     }

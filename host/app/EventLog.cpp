@@ -61,6 +61,7 @@ std::string escapedAsInC(std::string_view text)
 
 void EventLog::alert(const std::string& text)
 {
+    lastAlert_ = text;
     add("alert: \"" + escapedAsInC(text) + "\"");
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,7 +25,9 @@ public:
                  const std::string& detail, ASErr result);
     // Also printed on standard error at once, prefixed with "varo-host: warning: ".
     void warning(const std::string& text);
+    // A modal alert's text; the last one is kept.
     void alert(const std::string& text);
+    const std::optional<std::string>& lastAlert() const { return lastAlert_; }
     void note(const std::string& text);
 
     // The lines kept: those not yet taken, at most kMostKept of them, the oldest first.
@@ -38,6 +41,7 @@ public:
 
 private:
     void add(std::string line);
+    std::optional<std::string> lastAlert_;
 
     std::deque<std::string> lines_;
     size_t dropped_ = 0; // lines forgotten unread since the last takeUnread

@@ -62,6 +62,13 @@ Host& Host::get()
     return *gCurrent;
 }
 
+void Host::alert(const std::string& text)
+{
+    log_.alert(text);
+    if (alertPresenter_)
+        alertPresenter_(text);
+}
+
 Host* Host::current()
 {
     return gCurrent;

@@ -24,6 +24,7 @@
 #include "sdk/SPBasic.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -105,6 +106,12 @@ public:
     // becomes a track-cursor message to the selected tool (see ToolEvents::deliverPending).
     // The number of messages sent.
     size_t deliverPendingEvents() { return toolEvents_.deliverPending(); }
+    // A modal alert with its text and an OK button: logged, then shown by the presenter when
+    // a person is there to see it (a window session), returning once it is dismissed.
+    void alert(const std::string& text);
+    using AlertPresenter = std::function<void(const std::string& text)>;
+    void setAlertPresenter(AlertPresenter presenter) { alertPresenter_ = std::move(presenter); }
+
     // A drawing pass of the active annotators over the document view: what they drew.
     std::vector<DrawnItem> drawAnnotations() { return annotationPass_.draw(); }
 
@@ -136,6 +143,7 @@ private:
     doc::TextEngine textEngine_;
     std::vector<AIAppContextHandle> appContexts_;
     HandleTable<AIResourceManagerHandle, SPPluginRef> resourceManagers_;
+    AlertPresenter alertPresenter_;
     bool launched_ = false;
     bool quit_ = false; // launched and quit: it does not start again
 };

@@ -1,4 +1,6 @@
 // Controls: what each sends, and that a disabled one sends nothing.
+#include "Alert.h"
+#include "Application.h"
 #include "Button.h"
 #include "ComboBox.h"
 #include "PopUpButton.h"
@@ -128,6 +130,61 @@ TEST(Controls, ATextViewWrapsAndScrollsToARange)
     EXPECT_EQ(lines.back(), "second paragraph");
     view->scrollRangeToVisible({view->string().find("second"), 6});
     EXPECT_EQ(view->firstVisibleLine(), lines.size() - 1);
+
+    // A carriage return, a line feed or both end a paragraph; two make an empty line.
+    const struct {
+        const char* texte;
+        std::vector<std::string> lignes;
+    } cas[] = {
+        {"ALT-CLICK\r\rALT-click here.\r", {"ALT-CLICK", "", "ALT-click here."}},
+        {"a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+        {"a\n\rb", {"a", "", "b"}},
+    };
+    for (const auto& c : cas) {
+        view->setString(c.texte);
+        EXPECT_EQ(view->lines(), c.lignes) << c.texte;
+    }
+    view->setString("first\rsecond");
+    view->scrollRangeToVisible({view->string().find("second"), 6});
+    EXPECT_EQ(view->firstVisibleLine(), 1u);
+}
+
+TEST(Controls, AnAlertRunsUntilOkReturnOrEscape)
+{
+    ns::Application& app = ns::Application::sharedApplication();
+    const struct {
+        const char* comment;
+        std::function<void(ns::Window&)> dismiss;
+    } ways[] = {
+        {"Return", [](ns::Window& w) { w.sendEvent(ns::Event::keyEvent(ns::KeyReturn, "\r", 0, &w)); }},
+        {"Escape", [](ns::Window& w) { w.sendEvent(ns::Event::keyEvent(ns::KeyEscape, "\x1b", 0, &w)); }},
+        {"a click on OK",
+         [](ns::Window& w) {
+             const ns::View* ok = w.contentView()->viewWithIdentifier("alertOK");
+             const ns::Point at = ok->convertPointToWindow({ok->bounds().midX(), ok->bounds().midY()});
+             w.sendEvent(ns::Event::mouseEvent(ns::EventType::LeftMouseDown, at, 0, &w));
+             w.sendEvent(ns::Event::mouseEvent(ns::EventType::LeftMouseUp, at, 0, &w));
+         }},
+    };
+    for (const auto& way : ways) {
+        ns::Alert alert("The text is too long\r (up to 80 characters).");
+        EXPECT_EQ(alert.messageText(), "The text is too long\r (up to 80 characters).");
+        const auto* message = dynamic_cast<ns::TextView*>(alert.window().contentView()->viewWithIdentifier("alertMessage"));
+        ASSERT_NE(message, nullptr);
+        EXPECT_EQ(message->lines(), (std::vector<std::string>{"The text is too long", "(up to 80 characters)."}));
+        int turns = 0;
+        app.setEventPump([&] {
+            EXPECT_TRUE(alert.window().isVisible()) << way.comment;
+            EXPECT_EQ(app.modalWindow(), &alert.window()) << way.comment;
+            if (++turns == 2)
+                way.dismiss(alert.window());
+            return turns < 5;
+        });
+        EXPECT_EQ(alert.runModal(), ns::ModalResponseStop) << way.comment;
+        EXPECT_EQ(turns, 2) << way.comment;
+        EXPECT_FALSE(alert.window().isVisible()) << way.comment;
+    }
+    app.setEventPump(nullptr);
 }
 
 } // namespace

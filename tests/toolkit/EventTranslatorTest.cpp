@@ -2,6 +2,7 @@
 // toolkit must hear of them, at scale 1 and 2, over a document window and a panel beside it.
 #include "EventTranslator.h"
 
+#include "Application.h"
 #include "Window.h"
 
 #include <gtest/gtest.h>
@@ -141,6 +142,46 @@ TEST(EventTranslator, NativeInputBecomesTheToolkitsEvents)
                 heard.push_back(describe(t, document, panel));
         EXPECT_EQ(heard, c.heard) << c.what;
     }
+}
+
+TEST(EventTranslator, ADialogRunningModallyTakesTheKeysUntilItEnds)
+{
+    Window document(MakeRect(0, 950, 100, 50)), panel(MakeRect(200, 970, 40, 30)), dialog(MakeRect(50, 900, 60, 40));
+    Surface doc, pan, dia;
+    doc.frame = document.frame();
+    doc.regions = {{&document, MakeRect(0, 0, 100, 50), {0, 50}}};
+    doc.window = &document;
+    pan.frame = panel.frame();
+    pan.regions = {{&panel, MakeRect(0, 0, 40, 30), {0, 30}}};
+    pan.window = &panel;
+    dia.frame = dialog.frame();
+    dia.regions = {{&dialog, MakeRect(0, 0, 60, 40), {0, 40}}};
+    dia.window = &dialog;
+    const std::vector<EventTranslator::Shown> shown{{1, &doc}, {2, &pan}, {3, &dia}};
+    EventTranslator translator(1);
+    const auto keyTo = [&](Uint32 named) -> const Window* {
+        const std::vector<Event> heard = translator.translate(key(named, SDLK_RETURN), shown, 0);
+        return heard.empty() ? nullptr : heard.front().window();
+    };
+    translator.translate(button(SDL_MOUSEBUTTONDOWN, 2, 1, 1), shown, 0);
+    translator.translate(button(SDL_MOUSEBUTTONUP, 2, 1, 1), shown, 0);
+    EXPECT_EQ(keyTo(1), &panel) << "before: the window clicked last";
+
+    Application& application = Application::sharedApplication();
+    std::vector<const Window*> during;
+    application.setEventPump([&] {
+        during.push_back(keyTo(2));
+        // A click on the dialog while it runs does not keep the keys there after it.
+        translator.translate(button(SDL_MOUSEBUTTONDOWN, 3, 5, 5), shown, 0);
+        translator.translate(button(SDL_MOUSEBUTTONUP, 3, 5, 5), shown, 0);
+        during.push_back(keyTo(1));
+        application.stopModal();
+        return true;
+    });
+    application.runModalForWindow(dialog);
+    application.setEventPump(nullptr);
+    EXPECT_EQ(during, (std::vector<const Window*>{&dialog, &dialog}));
+    EXPECT_EQ(keyTo(3), &panel) << "after: back to the window clicked last";
 }
 
 } // namespace

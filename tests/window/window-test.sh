@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real window, driven as a person would with xdotool under a virtual display: select the
 # Table Tool by its icon, drag a table on the artboard, type a width into the panel, save
-# with Ctrl+S, quit with Ctrl+Q. The same gestures as a script must give the same drawing,
+# with Ctrl+S, type a width the field refuses and dismiss the alert, quit with Ctrl+Q. The same gestures as a script must give the same drawing,
 # the same log, the same pixels on the screen and the same cursor.
 # usage: window-test.sh VARO-HOST XREADBACK
 # Exit status 77 (skipped) when no virtual display can be started, saying why.
@@ -144,6 +144,24 @@ xdotool getwindowname "$document" | grep -q "saved to $work/window/drawing.svg" 
 sleep 0.3
 "$readback" window "$document" "$work/window/document.png" || fail "cannot read the document window back"
 "$readback" window "$panel" "$work/window/panel.png" || fail "cannot read the panel back"
+# A width with a unit that is none: the alert shows in a window of its own, takes the
+# keyboard, and Escape dismisses it.
+xdotool mousemove $field click 1
+xdotool type --delay 0 "9x"
+xdotool key --delay 0 Return
+alert=""
+for _ in $(seq 100); do
+    alert=$(xdotool search --name "^Alert$" 2>/dev/null | head -1)
+    [ -n "$alert" ] && break
+    sleep 0.1
+done
+[ -n "$alert" ] || fail "no alert showed for a unit that is none"
+xdotool key --delay 0 Escape
+for _ in $(seq 100); do
+    xdotool search --name "^Alert$" >/dev/null 2>&1 || break
+    sleep 0.1
+done
+xdotool search --name "^Alert$" >/dev/null 2>&1 && fail "Escape did not dismiss the alert"
 xdotool key --delay 0 ctrl+q
 for _ in $(seq 100); do
     kill -0 "$app" 2>/dev/null || break
@@ -174,6 +192,10 @@ key Return
 save $work/script/drawing.svg
 snapshot window document $work/script/document.png
 snapshot window "Table 2.0" $work/script/panel.png
+click PANzoneLongueurTableau
+key 9
+key x
+key Return
 quit
 print log
 VARO

@@ -1,5 +1,7 @@
 #include "EventTranslator.h"
 
+#include "Application.h"
+
 namespace ns::platform {
 
 namespace {
@@ -92,6 +94,9 @@ const Region* EventTranslator::regionAt(const Surface& surface, Point screen)
 template <typename Lookup>
 uint32_t EventTranslator::keyWindow(uint32_t named, const Lookup& lookup) const
 {
+    // A dialog running modally takes the keyboard: nothing else may have its keys.
+    if (shownModal_ != 0)
+        return shownModal_;
     // The keyboard follows the clicks: the system's focus may lag behind fast input. When the
     // window clicked last has gone (a dialog closed) and the system names none shown, the
     // keys go to the bottom window, the document's.
@@ -105,6 +110,11 @@ std::vector<Event> EventTranslator::translate(const SDL_Event& e, const std::vec
 {
     std::vector<Event> out;
     shownFirst_ = shown.empty() ? 0 : shown.front().id;
+    shownModal_ = 0;
+    if (const Window* modal = Application::sharedApplication().modalWindow(); modal != nullptr)
+        for (const Shown& s : shown)
+            if (s.surface->window == modal)
+                shownModal_ = s.id;
     const auto lookup = [&](uint32_t id) -> const Surface* {
         for (const Shown& s : shown)
             if (s.id == id)
@@ -147,8 +157,9 @@ std::vector<Event> EventTranslator::translate(const SDL_Event& e, const std::vec
         if (pressed_) // a press whose release never came: it ends before the next begins
             endDrag(screen, held);
         pressed_ = Press{id, *r, s->frame};
-        // A menu takes no keys: they stay with the window that opened it.
-        if (s->kind != SurfaceKind::Menu)
+        // A menu takes no keys: they stay with the window that opened it; a modal dialog has
+        // them while it runs anyway.
+        if (s->kind != SurfaceKind::Menu && id != shownModal_)
             lastKeyWindow_ = id;
         out.push_back(Event::mouseEvent(EventType::LeftMouseDown, windowPoint(*r, s->frame, screen), held, r->window,
                                         e.button.clicks));
@@ -206,7 +217,9 @@ std::vector<Event> EventTranslator::translate(const SDL_Event& e, const std::vec
         commandKeyDown_ = (flags & CommandKeyMask) != 0;
         if (s == nullptr)
             break;
-        lastKeyWindow_ = id;
+        // A modal dialog has the keys while it runs only: after it, they go back where they were.
+        if (id != shownModal_)
+            lastKeyWindow_ = id;
         if (const auto named = namedKey(e.key.keysym.sym)) {
             out.push_back(Event::keyEvent(named->first, named->second, flags, s->window));
         } else if (commandKeyDown_) {

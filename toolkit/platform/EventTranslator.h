@@ -77,11 +77,13 @@ private:
     uint32_t textModifiers_ = 0; // held at the key whose text comes next
     bool commandKeyDown_ = false; // the last key went with Command: its text is no typing
     Point lastPointer_;
-    // Where keys go: the window clicked last while it shows, else the one the system names.
+    // Where keys go: the dialog running modally, else the window clicked last while it shows,
+    // else the one the system names.
     template <typename Lookup>
     uint32_t keyWindow(uint32_t named, const Lookup& lookup) const;
     uint32_t lastKeyWindow_ = 0; // the window clicked last
     uint32_t shownFirst_ = 0;    // the bottom window shown
+    uint32_t shownModal_ = 0;    // the dialog running modally, when shown
 };
 
 } // namespace ns::platform

@@ -1,5 +1,5 @@
-// AI User: alerts (recorded and dismissed at once: nobody is there to click), cursor
-// resource managers and the host's clock.
+// AI User: alerts (logged; shown in a modal window when a person is there, else dismissed at
+// once), cursor resource managers and the host's clock.
 #include "InstallSuites.h"
 #include "SuiteSupport.h"
 #include "sdk/AIUser.h"
@@ -14,7 +14,7 @@ ASErr MessageAlert(const char* text)
         return error;
     if (text == nullptr)
         return kBadParameterErr;
-    Host::get().log().alert(text);
+    Host::get().alert(text);
     return kNoErr;
 }
 
