@@ -129,5 +129,5 @@ void TableauDialogue::COUactiverZones(int32_t type)
     if (ns::TextField* premier = this->*kControlesCanaux[disposition.premierCanal].zone)
         premier->selectText(nullptr);
     if (sAIPanel != nullptr)
-        sAIPanel->SetSize(PanneauRef, taille);
+        PoseTaillePanneau(taille);
 }

@@ -122,9 +122,16 @@ void BoutonIcone::mouseEntered(const ns::Event&)
 {
     if (!membre().outilRequis || OutilSelectionne)
         ns::Cursor::pointingHandCursor().set();
-    // A panel icon says what it stands for on this page.
-    if (const PageIcone* p = page(); p != nullptr && p->bulle != nullptr)
-        setToolTip(p->bulle);
+    suitLaPage();
+}
+
+void BoutonIcone::suitLaPage()
+{
+    if (membre().panneau) {
+        const PageIcone* p = page();
+        setToolTip(p != nullptr && p->bulle != nullptr ? p->bulle : "");
+    }
+    display();
 }
 
 void BoutonIcone::drawRect(const ns::Rect&)

@@ -45,6 +45,9 @@ public:
     void mouseEntered(const ns::Event& event) override;
     void drawRect(const ns::Rect& dirty) override;
     bool acceptsFirstResponder() const override { return true; }
+    // A panel icon takes the tooltip of what it stands for on the page shown, none where it
+    // draws nothing; then it is redrawn. The preferences' icons keep theirs.
+    void suitLaPage();
 
 private:
     // The member's meaning now: for a panel icon, that of the page; null when it has none.

@@ -56,13 +56,21 @@ void MenuCBP(AIPanelRef panneau, ai_uint32 article)
         AISize taille{0, 0};
         sAIPanel->GetSize(panneau, &taille);
         // The help shows while the panel is wider than its narrow width.
-        if (taille.width == kLargeurPanneau) {
+        if (taille.width == kLargeurPanneau)
             taille = kPanneauAide;
-            sAIPanelFlyoutMenu->SetItemText(MenuLocal, 3, "Hide help");
-        } else {
+        else
             taille = AISize{kLargeurPanneau, HauteurPanneau(IndexPopup, taille.height)};
-            sAIPanelFlyoutMenu->SetItemText(MenuLocal, 3, "Show help");
-        }
-        sAIPanel->SetSize(panneau, taille);
+        PoseTaillePanneau(taille);
     }
+}
+
+const char* TexteArticleAide = kMontrerAide;
+
+void PoseTaillePanneau(AISize taille)
+{
+    sAIPanel->SetSize(PanneauRef, taille);
+    // Told only when it changes: the item says what choosing it would do now.
+    const char* texte = taille.width == kLargeurPanneau ? kMontrerAide : kCacherAide;
+    if (texte != TexteArticleAide && sAIPanelFlyoutMenu->SetItemText(MenuLocal, 3, texte) == kNoErr)
+        TexteArticleAide = texte;
 }

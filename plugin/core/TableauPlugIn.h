@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Plugin.h"
+#include "sdk/AIPanel.h"
 
 // The Table Tool, the panel and its flyout menu: the host's handles, kept for the life of
 // the plug-in.
@@ -19,6 +20,14 @@ ASErr InvalidateRect(const AIRealRect& artwork);
 
 // The panel's flyout handler.
 void MenuCBP(AIPanelRef panneau, ai_uint32 article);
+// Gives the panel its size, and the flyout's help item the words for what it would do: "Show
+// help" while the panel is narrow (the help hidden), "Hide help" otherwise. The host's
+// answers are not examined.
+void PoseTaillePanneau(AISize taille);
+// The help item's words as last given to the host.
+constexpr const char* kMontrerAide = "Show help";
+constexpr const char* kCacherAide = "Hide help";
+extern const char* TexteArticleAide;
 
 // The current layer's colour, read at each drawing of the annotations.
 extern AIRGBColor CouleurCalque;

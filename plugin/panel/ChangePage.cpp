@@ -25,12 +25,13 @@ void TableauDialogue::PANpopupPosLigColCadTexCBP(ns::Object*)
         if (ns::TextField* premier = PremierChamp(IndexPopup))
             premier->selectText(nullptr);
     }
-    // They draw by the page.
-    for (ns::View* vue : std::initializer_list<ns::View*>{PANPosXNbrLigNbrColNSView, PANHauteurCadreDeuxNSView,
-                                                         PANgouttiereLigColCadNSView, PANEpaisseurLigColCadNSView,
-                                                         PANdessinCorpsTableauNSView})
-        if (vue != nullptr)
-            vue->display();
+    // They draw, and say what they stand for, by the page.
+    for (BoutonIcone* icone : {PANPosXNbrLigNbrColNSView, PANHauteurCadreDeuxNSView, PANgouttiereLigColCadNSView,
+                               PANEpaisseurLigColCadNSView})
+        if (icone != nullptr)
+            icone->suitLaPage();
+    if (PANdessinCorpsTableauNSView != nullptr)
+        PANdessinCorpsTableauNSView->display();
 }
 
 void TableauDialogue::AffichePage(int32_t page)
@@ -73,7 +74,7 @@ void TableauDialogue::AffichePage(int32_t page)
         AISize taille{0, 0};
         if (sAIPanel != nullptr) {
             sAIPanel->GetSize(PanneauRef, &taille);
-            sAIPanel->SetSize(PanneauRef, AISize{kLargeurPanneau, kHauteurPagePosition});
+            PoseTaillePanneau(AISize{kLargeurPanneau, kHauteurPagePosition});
         }
         return;
     }

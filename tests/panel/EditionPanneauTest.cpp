@@ -476,6 +476,58 @@ TEST_F(Edition, TheSwitchesEnableTheirFieldsAndMoveTheFocus)
     }
 }
 
+TEST_F(Edition, WhatTheSwitchesDisableStaysDisabledWhateverThePath)
+{
+    const struct {
+        const char* chemin;
+        std::function<void()> suit;
+    } chemins[] = {
+        {"the page left and back", [this] { choisit("PANpopupPosLigColCad", 0); }},
+        {"another tool and back", [this] { choisitOutil("Adobe Select Tool"); choisitOutil("Table Tool"); }},
+        {"the Varo button", [this] { clique("PANvaroBT"); }},
+        {"a colour type", [this] { choisit("COUpopUpTypeCouleur", 2); choisit("COUpopUpTypeCouleur", 0); }},
+        {"a shift-click with the tool", [this] {
+             for (int i = 0; i < 5; ++i)
+                 host_.toolEvents().send(host::ToolEventKind::MouseDown, AIRealPoint{300, 300}, aiEventModifiers_shiftKey);
+         }},
+    };
+    // The frame off: its fields, its inner thickness and its colour are disabled.
+    choisit("PANpopupPosLigColCad", 3);
+    if (AvecSansCadre)
+        clique("PANavecSansCadre");
+    ASSERT_FALSE(AvecSansCadre);
+    for (const auto& c : chemins) {
+        SCOPED_TRACE(c.chemin);
+        c.suit();
+        choisit("PANpopupPosLigColCad", 3);
+        EXPECT_EQ(GavecSansCadreTexte->stringValue(), "Without frame");
+        for (const char* nom : {"PANzoneEpaisseurCadre", "PANzoneGouttiereCadre", "PANzoneEpaisseurCadreDeux", "COUzoneGris", "COUglisGris"})
+            EXPECT_FALSE(controle(nom)->isEnabled()) << nom;
+        EXPECT_TRUE(GavecSansCadre->isEnabled());
+    }
+    clique("PANavecSansCadre");
+    for (const char* nom : {"PANzoneEpaisseurCadre", "PANzoneGouttiereCadre", "PANzoneEpaisseurCadreDeux", "COUzoneGris"})
+        EXPECT_TRUE(controle(nom)->isEnabled()) << nom;
+
+    // Title and cell text off: the font and the size have nothing to serve.
+    choisit("PANpopupPosLigColCad", 4);
+    if (AvecSansTitre)
+        clique("PANavecSansTitre");
+    if (AvecSansTexte)
+        clique("PANavecSansTexte");
+    for (const auto& c : chemins) {
+        SCOPED_TRACE(c.chemin);
+        c.suit();
+        choisit("PANpopupPosLigColCad", 4);
+        EXPECT_FALSE(GlistePolices->isEnabled());
+        EXPECT_FALSE(GzoneCorps->isEnabled());
+    }
+    clique("PANavecSansTexte");
+    choisitOutil("Adobe Select Tool");
+    EXPECT_TRUE(GlistePolices->isEnabled()) << "whatever the tool";
+    EXPECT_TRUE(GzoneCorps->isEnabled());
+}
+
 TEST_F(Edition, TheFontAndTheVaroButton)
 {
     choisit("PANpopupPosLigColCad", 4);

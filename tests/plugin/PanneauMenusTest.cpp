@@ -75,6 +75,26 @@ TEST_F(Panneau, TheHelpToggleWidensThePanelAndGoesBackToThePagesHeight)
     choisitArticle(3);
     EXPECT_EQ(std::make_tuple(taille().width, taille().height), std::make_tuple(240.0f, 100.0f));
     EXPECT_EQ(article(3).text, "Show help");
+
+    // Whatever narrows the panel again, the item says what choosing it does: a page switch or
+    // a colour type chosen while the help shows.
+    const struct {
+        const char* quoi;
+        const char* controle;
+        int article;
+    } retrecissent[] = {{"a page switch", "PANpopupPosLigColCad", 2}, {"a colour type", "COUpopUpTypeCouleur", 1}};
+    for (int32_t* type : {&TypeCouleurLignes, &TypeCouleurColonnes, &TypeCouleurCadre, &TypeCouleurTexte})
+        *type = TypeGris;
+    for (const auto& r : retrecissent) {
+        choisitArticle(3);
+        ASSERT_EQ(article(3).text, "Hide help");
+        ASSERT_EQ(ns::driver::choose(fenetre(), r.controle, r.article), "");
+        EXPECT_EQ(taille().width, 240.0f) << r.quoi;
+        EXPECT_EQ(article(3).text, "Show help") << r.quoi;
+        choisitArticle(3);
+        EXPECT_EQ(taille().width, 480.0f) << r.quoi << ": the item shows the help, as it says";
+        choisitArticle(3);
+    }
 }
 
 // Icons of every size around the chunk size, from a bundle of their own.

@@ -260,7 +260,8 @@ TEST_F(DialoguePrefs, PanelIconsFollowThePageTheThemeAndTheTool)
         InterfaceSombre = c.sombre;
         OutilSelectionne = c.outil;
         auto& icone = *static_cast<BoutonIcone*>(vue().viewWithIdentifier(c.icone));
-        icone.setToolTip("");
+        // The page's tooltip from the switch on, before any hover: none where it draws nothing.
+        EXPECT_EQ(icone.toolTip(), c.bulle);
         bool trouve = false, vide = true;
         for (int y = 0; y < 18; ++y)
             for (int x = 0; x < 17; ++x) {
