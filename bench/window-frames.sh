@@ -21,12 +21,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-display=":$(head -1 "$work/display")"
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+. "$(dirname "$0")/../tests/window/display.sh"
+start_display "$work" || { echo "$display_problem"; exit 2; }
 
 # Starts the window with a table of ROWS x COLUMNS drawn by the script, and waits for it.
 start() {

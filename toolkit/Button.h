@@ -5,6 +5,8 @@
 
 namespace ns {
 
+class TextField;
+
 enum class ButtonType { MomentaryPushIn, Switch, Toggle };
 
 enum : int { OffState = 0, OnState = 1 };
@@ -29,6 +31,11 @@ public:
     uint32_t keyEquivalentModifierMask() const { return keyEquivalentModifiers_; }
     void setKeyEquivalentModifierMask(uint32_t mask) { keyEquivalentModifiers_ = mask; }
 
+    // The field whose value the button steps (a step button's): a press on the button does not
+    // leave that field, whose text it reads as typed. Not owned: a view of the same window.
+    TextField* steppedField() const { return steppedField_; }
+    void setSteppedField(TextField* field) { steppedField_ = field; }
+
     // A click: a switch or toggle changes its state, then the action is sent. A disabled
     // button does nothing: false.
     bool performClick(Object* sender);
@@ -46,6 +53,7 @@ private:
     bool bordered_ = true;
     std::string keyEquivalent_;
     uint32_t keyEquivalentModifiers_ = 0;
+    TextField* steppedField_ = nullptr;
 };
 
 } // namespace ns

@@ -201,7 +201,8 @@ const std::map<std::string, Setter, std::less<>>& setters()
 // Keys that are not initial values: read by the loader itself.
 bool structural(std::string_view key)
 {
-    for (const char* k : {"class", "id", "ref", "frame", "subviews", "contentView", "documentView", "action", "target", "delegate"})
+    for (const char* k : {"class", "id", "ref", "frame", "subviews", "contentView", "documentView", "action", "target", "delegate",
+                          "stepsField"})
         if (key == k)
             return true;
     return false;
@@ -374,6 +375,7 @@ private:
         std::vector<Pending> actions;
         std::vector<std::pair<TextField*, Object*>> delegates;
         std::vector<std::pair<Window*, WindowDelegate*>> windowDelegates;
+        std::vector<std::pair<Button*, TextField*>> steppers;
         for (const Made& m : made_) {
             const Json& d = *m.description;
             if (d.contains("id")) {
@@ -396,6 +398,13 @@ private:
                 actions.push_back({control, target, action});
             } else if (d.contains("target")) {
                 throw LoadError{"object " + m.name + ": a \"target\" without an \"action\""};
+            }
+            if (d.contains("stepsField")) {
+                Object* field = find(text(d["stepsField"], m, "stepsField"), m, "stepsField");
+                auto* stepped = dynamic_cast<TextField*>(field);
+                if (stepped == nullptr)
+                    throw LoadError{"object " + m.name + ": the field it steps is no text field"};
+                steppers.emplace_back(as<Button>(*m.object, "stepsField", m), stepped);
             }
             if (d.contains("delegate")) {
                 Object* delegate = find(text(d["delegate"], m, "delegate"), m, "delegate");
@@ -422,6 +431,8 @@ private:
             field->setDelegate(delegate);
         for (const auto& [window, delegate] : windowDelegates)
             window->setDelegate(delegate);
+        for (const auto& [button, field] : steppers)
+            button->setSteppedField(field);
     }
 
     Object& owner_;

@@ -18,7 +18,8 @@
 // "keyEquivalentModifiers" (["command"], ["shift"], ["option"], ["control"]), "continuous", "fontSize",
 // "cell" (a slider's cell, by class name), and the connections "action" ("name:"),
 // "target" and "delegate" ("owner" or a ref or id; the target is the owner when not given;
-// a window's delegate is a WindowDelegate, a text field's any object).
+// a window's delegate is a WindowDelegate, a text field's any object), and a button's
+// "stepsField" (the id or ref of the text field whose value it steps).
 //
 // Loading makes every object and connects outlets to the owner and actions by name; waking
 // then sends awakeFromNib to every object made and last to the owner. Anything it cannot do (an

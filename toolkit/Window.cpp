@@ -165,8 +165,12 @@ void Window::sendEvent(const Event& event)
     switch (event.type()) {
     case EventType::LeftMouseDown: {
         mouseDownView_ = contentView_->hitTest(event.locationInWindow());
+        // A press anywhere else leaves the field being typed into; on the cancel button it
+        // abandons it, on the field's own step button it stays in it.
         const auto* button = dynamic_cast<const Button*>(mouseDownView_);
-        if (mouseDownView_ != dynamic_cast<View*>(firstResponder_) && (button == nullptr || button->keyEquivalent() != "\x1b"))
+        const auto* field = dynamic_cast<View*>(firstResponder_);
+        if (mouseDownView_ != field &&
+            (button == nullptr || (button->keyEquivalent() != "\x1b" && button->steppedField() != field)))
             commitEditing();
         if (mouseDownView_ == nullptr)
             return;

@@ -74,6 +74,27 @@ bool waitsForModal(host::Host& h, const ns::Window& window, const std::string& i
     return true;
 }
 
+// Whether a person could see the window: a panel's while the panel is shown, any other while
+// it is ordered in.
+bool shown(host::Host& h, const ns::Window& window)
+{
+    for (const auto& panel : h.panels().all())
+        if (panel->window.get() == &window)
+            return panel->shown;
+    return window.isVisible();
+}
+
+// A script reaches what a person can: true, with a warning, for a control of a window that
+// is not shown (a dialog never opened, or closed; the panel hidden).
+bool outOfReach(host::Host& h, const ns::Window& window, const std::string& identifier)
+{
+    if (shown(h, window))
+        return false;
+    const std::string name = window.title().empty() ? window.identifier() : window.title();
+    h.log().warning("control \"" + identifier + "\" cannot be reached: the window \"" + name + "\" is not shown");
+    return true;
+}
+
 // Runs a driver operation on the window that has the control, made key first so that what
 // the control does with the focus and keys lands where a user's click would put it.
 template <typename Operation>
@@ -84,7 +105,7 @@ void onControl(host::Host& h, const std::string& identifier, Operation operation
         h.log().warning("no control \"" + identifier + "\"");
         return;
     }
-    if (waitsForModal(h, *window, identifier))
+    if (outOfReach(h, *window, identifier) || waitsForModal(h, *window, identifier))
         return;
     if (!window->isKeyWindow())
         window->makeKeyAndOrderFront(nullptr);
@@ -185,8 +206,8 @@ std::string checkKey(const Words& w)
 void key(const Words& w, host::Host& h)
 {
     ns::Window* window = ns::Application::sharedApplication().keyWindow();
-    if (window == nullptr) {
-        h.log().warning("key " + w[0] + ": no key window");
+    if (window == nullptr || !shown(h, *window)) {
+        h.log().warning("key " + w[0] + ": no key window shown");
         return;
     }
     const std::string reason = ns::driver::key(*window, w[0], modifiersFrom(w, 1));
@@ -282,7 +303,7 @@ void hoverControl(const std::string& identifier, host::Host& h)
         h.log().warning("no control \"" + identifier + "\"");
         return;
     }
-    if (waitsForModal(h, *window, identifier))
+    if (outOfReach(h, *window, identifier) || waitsForModal(h, *window, identifier))
         return;
     const ns::Rect frame = view->convertRectToWindow(view->bounds());
     ns::driver::mouseMove(*window, {frame.midX(), frame.midY()});

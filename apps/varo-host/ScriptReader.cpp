@@ -53,7 +53,10 @@ bool LineReader::next(Line& line)
         ++number_;
         line = Line{file_, number_, {}};
         std::string reason;
-        if (!splitWords(text, line.words, reason)) {
+        // A NUL byte would cut short every message that quotes the line: it is no script's.
+        if (text.find('\0') != std::string::npos)
+            reason = "NUL byte in line " + std::to_string(number_);
+        if (!reason.empty() || !splitWords(text, line.words, reason)) {
             error_ = ReadError{file_, number_, reason};
             failed_ = true;
             return false;

@@ -4,6 +4,9 @@
 #include "Application.h"
 #include "Screen.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace script {
 
 namespace {
@@ -17,10 +20,12 @@ constexpr int kWaitMilliseconds = 50;
 std::unique_ptr<WindowSession> WindowSession::open(const CommandLine& line, std::ostream& out, std::string& reason)
 {
     std::unique_ptr<ns::platform::Platform> platform = ns::platform::Platform::open(line.scale, reason);
-    if (!platform)
+    if (!platform) {
+        reason = "cannot open a window: " + reason;
         return nullptr;
+    }
     if (!line.frameTimes.empty() && !platform->recordFrameTimes(line.frameTimes)) {
-        reason = "cannot write the frame times to " + line.frameTimes;
+        reason = "cannot write the frame times to " + line.frameTimes + ": " + std::strerror(errno);
         return nullptr;
     }
     return std::unique_ptr<WindowSession>(new WindowSession(std::move(platform), line, out));
@@ -87,6 +92,11 @@ void WindowSession::present()
 {
     platform_->present(desktop_->surfaces());
     changed_ = false;
+    // Said at once; the run's end says it again, and its status.
+    if (!frameTimesTold_ && !platform_->frameTimesError().empty()) {
+        frameTimesTold_ = true;
+        host_->log().warning("cannot write the frame times: " + platform_->frameTimesError());
+    }
 }
 
 bool WindowSession::step()

@@ -33,6 +33,8 @@ public:
     bool step();
     // Shows what changed, after a line of a script.
     void present();
+    // Why the frame times could not all be written; empty when they were (or none were asked).
+    const std::string& frameTimesError() const { return platform_->frameTimesError(); }
 
 private:
     WindowSession(std::unique_ptr<ns::platform::Platform> platform, const CommandLine& line, std::ostream& out);
@@ -45,6 +47,7 @@ private:
     std::unique_ptr<host::desktop::Desktop> desktop_;
     std::ostream& out_;
     bool changed_ = true; // something happened since the last presentation
+    bool frameTimesTold_ = false;
 };
 
 } // namespace script

@@ -202,7 +202,7 @@ int main(int argc, char** argv)
         std::string why;
         std::unique_ptr<script::WindowSession> session = script::WindowSession::open(commandLine, std::cout, why);
         if (!session) {
-            std::cerr << "varo-host: cannot open a window: " << why << "\n";
+            std::cerr << "varo-host: " << why << "\n";
             return 2;
         }
         bool completed = true;
@@ -215,8 +215,13 @@ int main(int argc, char** argv)
             while (session->step()) {
             }
         ns::Application::sharedApplication().setEventPump(nullptr);
+        const std::string timesLost = session->frameTimesError();
         session.reset();
         host::render::releaseDrawingCaches();
+        if (!timesLost.empty()) {
+            std::cerr << "varo-host: cannot write the frame times to " << commandLine.frameTimes << ": " << timesLost << "\n";
+            return 2;
+        }
         return completed ? 0 : 2;
     }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace host {
 
@@ -22,6 +23,20 @@ long temporaryWriter(const std::filesystem::path& file, const std::string& name)
 // the link stays. The file replaced keeps its permissions, and its owner where the process
 // may give it.
 std::string writeAtomically(const std::filesystem::path& path, const std::function<bool(std::FILE*)>& write);
+
+// Several files written together, or none of them: each through a temporary file beside it
+// as above; the old files stay, kept aside, until every new one is in place, and are put back
+// when one cannot be. The first failure is the reason; empty on success.
+struct FileWrite {
+    std::filesystem::path path;
+    std::function<bool(std::FILE*)> write;
+};
+std::string writeAllAtomically(const std::vector<FileWrite>& files);
+
+// Makes the folders the file lies in that are missing. Empty when they are there; otherwise
+// the reason, the first failure's ("cannot create the folder /mnt/ro/out: Read-only file
+// system").
+std::string createFoldersFor(const std::filesystem::path& file);
 
 // The file writeAtomically replaces for `path`: `path` with its links followed; empty when
 // they go round in a circle.

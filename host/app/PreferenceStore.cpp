@@ -276,12 +276,11 @@ bool PreferenceStore::save()
         return true;
     if (!writable_)
         return false;
-    std::error_code error;
-    if (file_.has_parent_path())
-        std::filesystem::create_directories(file_.parent_path(), error);
     const std::string contents = text();
-    const std::string reason = writeAtomically(
-        file_, [&](std::FILE* out) { return std::fwrite(contents.data(), 1, contents.size(), out) == contents.size(); });
+    std::string reason = createFoldersFor(file_);
+    if (reason.empty())
+        reason = writeAtomically(
+            file_, [&](std::FILE* out) { return std::fwrite(contents.data(), 1, contents.size(), out) == contents.size(); });
     if (reason.empty()) {
         saveFailureTold_ = false;
         return true;

@@ -1,8 +1,7 @@
 #include "DocumentWindow.h"
 
 #include "Host.h"
-#include "Png.h"
-#include "Svg.h"
+#include "SaveDrawing.h"
 
 #include "Application.h"
 #include "Screen.h"
@@ -87,17 +86,11 @@ std::string DocumentWindow::titleFor(const std::string& status) const
 
 std::string DocumentWindow::save()
 {
-    std::filesystem::path png = savePath_;
-    png.replace_extension(".png");
-    std::error_code error;
-    if (savePath_.has_parent_path())
-        std::filesystem::create_directories(savePath_.parent_path(), error);
-    std::string reason = render::saveSvg(host_.document(), host_.fonts(), savePath_);
-    if (reason.empty())
-        reason = render::savePng(host_.document(), host_.fonts(), png, 1);
+    // The SVG and its PNG together, or neither: the title says which, the log why.
+    const std::string reason = render::saveDrawing(host_.document(), host_.fonts(), savePath_);
     if (!reason.empty()) {
-        host_.log().warning(reason);
-        window_->setTitle(titleFor("not saved"));
+        host_.log().warning("not saved: " + reason);
+        window_->setTitle(titleFor("not saved: " + reason));
         return reason;
     }
     window_->setTitle(titleFor("saved to " + savePath_.string()));

@@ -169,9 +169,12 @@ void paintDocument(cairo_t* cairo, const doc::Document& document, const doc::Fon
 
 std::string writePng(cairo_surface_t* surface, const std::filesystem::path& path)
 {
-    return writeAtomically(path, [&](std::FILE* file) {
-        return cairo_surface_write_to_png_stream(surface, writeToFile, file) == CAIRO_STATUS_SUCCESS;
-    });
+    return writeAtomically(path, [&](std::FILE* file) { return writePngTo(surface, file); });
+}
+
+bool writePngTo(cairo_surface_t* surface, std::FILE* file)
+{
+    return cairo_surface_write_to_png_stream(surface, writeToFile, file) == CAIRO_STATUS_SUCCESS;
 }
 
 } // namespace host::render

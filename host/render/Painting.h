@@ -7,6 +7,7 @@
 
 #include <cairo.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -32,8 +33,14 @@ std::string oneLine(std::string_view utf8);
 // artwork coordinates, points, y upward.
 void paintDocument(cairo_t* cairo, const doc::Document& document, const doc::FontList& fonts);
 
+// The document's picture at that scale, as a PNG shows it: the artboard on white; null, with
+// the reason, when it cannot be made (a scale out of range included).
+Surface paintPng(const doc::Document& document, const doc::FontList& fonts, double scale, std::string& reason);
+
 // Writes the surface as a PNG file, atomically: a reason naming the file on failure, empty
 // on success.
 std::string writePng(cairo_surface_t* surface, const std::filesystem::path& path);
+// Writes the surface's PNG bytes into an open file: false when they could not all be written.
+bool writePngTo(cairo_surface_t* surface, std::FILE* file);
 
 } // namespace host::render

@@ -194,6 +194,18 @@ TEST_F(PreferenceStoreTest, AStoreThatCannotBeSavedIsToldOnceAndKeepsItsValues)
     EXPECT_EQ(files, 1u) << "no temporary file left behind";
 }
 
+TEST_F(PreferenceStoreTest, AFolderThatCannotBeMadeIsTheReasonGiven)
+{
+    std::error_code pourquoi;
+    if (!fs::is_directory("/sys") || fs::create_directory("/sys/varo-prefs", pourquoi))
+        GTEST_SKIP() << "no file system here refuses a folder";
+    std::vector<std::string> said;
+    host::PreferenceStore store("/sys/varo-prefs/store/p.json", [&](const std::string& w) { said.push_back(w); });
+    EXPECT_FALSE(store.put("P", "A", ai_int32{1}));
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_EQ(said[0], "preferences not saved: cannot create the folder /sys/varo-prefs: " + pourquoi.message());
+}
+
 TEST_F(PreferenceStoreTest, WhenEveryPlaceAsideIsTakenTheFileStaysAndNothingIsSaved)
 {
     write("{");

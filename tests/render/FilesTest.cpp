@@ -3,6 +3,7 @@
 #include "DrawingCaches.h"
 #include "Documents.h"
 #include "Png.h"
+#include "SaveDrawing.h"
 #include "Svg.h"
 #include "TestFolder.h"
 
@@ -88,6 +89,72 @@ TEST_F(Dossier, AnExportThatCannotBeWrittenLeavesEverythingAsItWas)
     ASSERT_EQ(host::render::saveSvg(papier.document, papier.fonts, dossier_ / "t.svg"), "");
     EXPECT_EQ(readFile(dossier_ / "t.svg"), host::render::svgOf(papier.document, papier.fonts));
     EXPECT_EQ(Fichiers(), 3u);
+}
+
+// The drawing saved as a person saves it: the SVG and its PNG together, or neither; the
+// first failure is the reason given.
+TEST_F(Dossier, TheDrawingAndItsPictureAreSavedTogetherOrNeither)
+{
+    Papier papier;
+    papier.chemin(nullptr, {{0, 0}, {10, 10}}, false);
+    const fs::path svg = dossier_ / "drawing.svg", png = dossier_ / "drawing.png";
+    EXPECT_EQ(host::render::pictureBeside(svg), png);
+
+    // The PNG cannot take its place (a folder stands there): the old SVG stays.
+    std::ofstream(svg) << "old";
+    fs::create_directories(png / "inside");
+    const std::string raison = host::render::saveDrawing(papier.document, papier.fonts, svg);
+    EXPECT_NE(raison.find(png.string()), std::string::npos) << raison;
+    EXPECT_EQ(readFile(svg), "old");
+    EXPECT_EQ(Fichiers(), 2u) << "nothing left beside them";
+
+    // Both in place: the SVG is the export, the PNG its picture.
+    fs::remove_all(png);
+    ASSERT_EQ(host::render::saveDrawing(papier.document, papier.fonts, svg), "");
+    EXPECT_EQ(readFile(svg), host::render::svgOf(papier.document, papier.fonts));
+    EXPECT_EQ(readFile(png).substr(1, 3), "PNG");
+    EXPECT_EQ(Fichiers(), 2u);
+
+    // The same for any set of files: a writer that fails leaves every old file as it was; one
+    // file that cannot be replaced puts back the ones already replaced.
+    std::ofstream(dossier_ / "a") << "old a";
+    std::ofstream(dossier_ / "b") << "old b";
+    const auto ecrit = [](const char* texte) { return [texte](std::FILE* f) { return std::fputs(texte, f) >= 0; }; };
+    const auto echoue = [](std::FILE*) { return false; };
+    EXPECT_NE(host::writeAllAtomically({{dossier_ / "a", ecrit("new a")}, {dossier_ / "b", echoue}}), "");
+    fs::create_directories(dossier_ / "c" / "inside");
+    EXPECT_NE(host::writeAllAtomically({{dossier_ / "a", ecrit("new a")}, {dossier_ / "b", ecrit("new b")},
+                                        {dossier_ / "c", ecrit("new c")}}),
+              "");
+    EXPECT_NE(host::writeAllAtomically({{dossier_ / "new", ecrit("new")}, {dossier_ / "c", ecrit("new c")}}), "");
+    EXPECT_EQ(readFile(dossier_ / "a"), "old a");
+    EXPECT_EQ(readFile(dossier_ / "b"), "old b");
+    EXPECT_FALSE(fs::exists(dossier_ / "new")) << "a file that was not there is not left";
+    EXPECT_EQ(Fichiers(), 5u) << "no temporary or kept file left";
+    EXPECT_EQ(host::writeAllAtomically({{dossier_ / "a", ecrit("new a")}, {dossier_ / "b", ecrit("new b")}}), "");
+    EXPECT_EQ(readFile(dossier_ / "a") + readFile(dossier_ / "b"), "new anew b");
+    EXPECT_EQ(Fichiers(), 5u);
+}
+
+TEST_F(Dossier, AFolderThatCannotBeMadeSaysWhy)
+{
+    // The first folder that cannot be made gives the reason, not the file written after it.
+    std::ofstream(dossier_ / "plain") << "a file";
+    EXPECT_EQ(host::createFoldersFor(dossier_ / "plain" / "sub" / "t.svg"),
+              "cannot create the folder " + (dossier_ / "plain").string() + "/sub: " +
+                  std::make_error_code(std::errc::not_a_directory).message());
+    EXPECT_EQ(host::createFoldersFor(dossier_ / "x" / "y" / "t.svg"), "");
+    EXPECT_TRUE(fs::is_directory(dossier_ / "x" / "y"));
+    EXPECT_EQ(host::createFoldersFor("t.svg"), "");
+
+    // Under a file system that takes no new folder (the kernel's own, read-only in containers).
+    std::error_code pourquoi;
+    if (!fs::is_directory("/sys") || fs::create_directory("/sys/varo-test", pourquoi))
+        GTEST_SKIP() << "no file system here refuses a folder";
+    Papier papier;
+    const std::string raison = host::render::saveDrawing(papier.document, papier.fonts, "/sys/varo-test/out/d.svg");
+    EXPECT_EQ(raison, "cannot create the folder /sys/varo-test: " + pourquoi.message());
+    EXPECT_EQ(raison.find("No such file or directory"), std::string::npos);
 }
 
 // The artboard at its scale, rounded, on white: a black square and a thick red rule.

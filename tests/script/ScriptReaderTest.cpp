@@ -44,4 +44,26 @@ TEST(ScriptReader, KeepsLineNumbersAcrossBlankLinesAndComments)
     EXPECT_EQ(lines[1].number, 5);
 }
 
+TEST(ScriptReader, ALineThatCannotBeReadStopsTheScriptAndSaysWhy)
+{
+    using namespace std::string_literals;
+    const struct {
+        std::string text;
+        const char* message;
+    } cases[] = {
+        {"launch\ntype PANnomTitre \"a\0b\"\n"s, "t.varo:2: NUL byte in line 2"},
+        {"launch\n\0\n"s, "t.varo:2: NUL byte in line 2"},
+        {"# \0 in a comment\n"s, "t.varo:1: NUL byte in line 1"},
+        {"launch\nprint \"panel\n"s, "t.varo:2: unterminated quote"},
+    };
+    for (const auto& c : cases) {
+        std::istringstream in(c.text);
+        std::vector<script::Line> lines;
+        script::ReadError error;
+        EXPECT_FALSE(script::readLines(in, "t.varo", lines, error));
+        EXPECT_TRUE(lines.empty());
+        EXPECT_EQ(error.message(), c.message);
+    }
+}
+
 } // namespace

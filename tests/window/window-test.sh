@@ -9,6 +9,7 @@ set -u
 host=$1
 readback=$2
 plugins="$(dirname "$host")/../plugins"
+. "$(dirname "$0")/display.sh"
 fonts=(--fonts "TestSans,TestSerif")
 
 for tool in Xvfb xdotool; do
@@ -52,24 +53,7 @@ mkdir -p "$work/window" "$work/script"
 # a machine whose display names other machines share, the window may have reached another
 # server, and the next attempt takes another display.
 attempt() {
-    : >"$work/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-    xvfb=$!
-    for _ in $(seq 100); do
-        [ -s "$work/display" ] && break
-        kill -0 "$xvfb" 2>/dev/null || break
-        sleep 0.1
-    done
-    local number
-    number=$(head -1 "$work/display" 2>/dev/null)
-    [ -n "$number" ] || { echo "window test skipped: Xvfb could not start a display: $(tail -1 "$work/xvfb.log")"; exit 77; }
-    export DISPLAY=":$number"
-    for _ in $(seq 50); do
-        xdotool getdisplaygeometry >/dev/null 2>&1 && break
-        sleep 0.1
-    done
-    xdotool getdisplaygeometry >/dev/null 2>&1 ||
-        { echo "window test skipped: Xvfb's display $DISPLAY does not answer: $(tail -1 "$work/xvfb.log")"; exit 77; }
+    start_display "$work" || { echo "window test skipped: $display_problem"; exit 77; }
 
     # Under the leak checker, SDL's X11 and session-bus libraries leave allocations at exit,
     # some only reachable through the others, so that no suppression can name them: the

@@ -2,11 +2,13 @@
 
 #include "Application.h"
 #include "NativePointer.h"
+#include "XErrors.h"
 #include "Cursor.h"
 
 #include <cairo.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -75,6 +77,8 @@ std::unique_ptr<Platform> Platform::open(double scale, std::string& reason)
         SDL_Quit();
         return nullptr;
     }
+    if (driver != nullptr && std::strcmp(driver, "x11") == 0)
+        toleratedGoneWindows();
     SDL_Rect whole{0, 0, 1440, 900};
     SDL_GetDisplayBounds(0, &whole);
     SDL_Rect usable = whole;
@@ -232,7 +236,12 @@ void Platform::present(const std::vector<Surface>& surfaces)
     updateCursor();
     if (waiting_ && frameTimes_.is_open()) {
         const auto elapsed = std::chrono::steady_clock::now() - *waiting_;
+        errno = 0;
         frameTimes_ << std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count() << '\n' << std::flush;
+        if (!frameTimes_) {
+            frameTimesError_ = errno != 0 ? std::strerror(errno) : "write failed";
+            frameTimes_.close();
+        }
     }
     waiting_.reset();
 }

@@ -47,6 +47,9 @@ public:
     // Each presented frame's time from its first input to its pixels, in microseconds, one
     // line each, to `path`. False when the file cannot be written.
     bool recordFrameTimes(const std::string& path);
+    // Why a frame's time could not be written (the disk full, say): nothing more is written
+    // then. Empty while they can be.
+    const std::string& frameTimesError() const { return frameTimesError_; }
     // The native id of the window that shows that toolkit window; 0 for none.
     uint32_t nativeWindowOf(const Window* window) const;
 
@@ -76,6 +79,7 @@ private:
     // The first input not yet presented.
     std::optional<std::chrono::steady_clock::time_point> waiting_;
     std::ofstream frameTimes_;
+    std::string frameTimesError_;
 };
 
 } // namespace ns::platform

@@ -1,0 +1,53 @@
+// The display server's errors, on a display of its own: one about a window already gone is
+// said and the session goes on; any other still ends it.
+#include "XErrors.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+// After the test framework: the display library's macros (None ...) would clash with it.
+#include <X11/Xlib.h>
+
+namespace {
+
+TEST(XErrors, AWindowGoneIsSaidAndTheSessionGoesOn)
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr)
+        GTEST_SKIP() << "no display";
+    ns::platform::toleratedGoneWindows();
+    const Window gone = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 10, 10, 0, 0, 0);
+    XDestroyWindow(display, gone);
+    XSync(display, False);
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = gone;
+    event.xclient.format = 32;
+    testing::internal::CaptureStderr();
+    XSendEvent(display, gone, False, NoEventMask, &event);
+    XMapWindow(display, gone);
+    XSync(display, False);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("BadWindow"), std::string::npos) << said;
+    EXPECT_NE(said.find("gone already: ignored"), std::string::npos) << said;
+    XCloseDisplay(display);
+}
+
+TEST(XErrorsDeathTest, AnyOtherErrorStillEndsTheSession)
+{
+    if (std::getenv("DISPLAY") == nullptr)
+        GTEST_SKIP() << "no display";
+    EXPECT_EXIT(
+        {
+            Display* display = XOpenDisplay(nullptr);
+            ns::platform::toleratedGoneWindows();
+            XFreePixmap(display, 0x7654321);
+            XSync(display, False);
+            std::exit(0);
+        },
+        testing::ExitedWithCode(1), "BadPixmap");
+}
+
+} // namespace

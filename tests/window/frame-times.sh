@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# `varo-host --window --frame-times FILE` under a virtual display, where FILE cannot be opened
+# (the option's own error, status 2, no window) and where it fills up (/dev/full: said as it
+# happens and at the end, status 2).
+# usage: frame-times.sh VARO-HOST
+# Exit status 77 (skipped) when no virtual display can be started, saying why.
+set -u
+host=$1
+plugins="$(dirname "$host")/../plugins"
+. "$(dirname "$0")/display.sh"
+for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || { echo "frame times test skipped: $tool is not installed"; exit 77; }
+done
+work=$(mktemp -d)
+xvfb=""
+app=""
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "frame times test FAILED: $*"
+    [ -s "$work/err" ] && { echo "--- standard error"; cat "$work/err"; }
+    exit 1
+}
+start_display "$work" || { echo "frame times test skipped: $display_problem"; exit 77; }
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+
+# A file that cannot be opened: the option says so, and nothing starts.
+"$host" --window --plugins "$plugins" --prefs "$work/prefs.json" --frame-times "$work/missing/times" \
+    >"$work/out" 2>"$work/err"
+status=$?
+[ "$status" -eq 2 ] || fail "status $status for a file that cannot be opened"
+grep -qx "varo-host: cannot write the frame times to $work/missing/times: No such file or directory" "$work/err" ||
+    fail "the option's error is not said as it should be"
+grep -q "cannot open a window" "$work/err" && fail "the option's error blames the window"
+[ ! -e "$work/prefs.json" ] || fail "the host started"
+
+# A file that fills up: keys make frames whose times cannot be written.
+"$host" --window --plugins "$plugins" --prefs "$work/prefs.json" --frame-times /dev/full >"$work/out" 2>"$work/err" &
+app=$!
+document=""
+for _ in $(seq 300); do
+    document=$(xdotool search --name "^Varo-Host" 2>/dev/null | head -1)
+    [ -n "$document" ] && break
+    kill -0 "$app" 2>/dev/null || fail "the window ended at once"
+    sleep 0.1
+done
+[ -n "$document" ] || fail "the window never showed"
+sleep 0.5
+for key in plus minus 0; do
+    xdotool key --delay 0 "ctrl+$key"
+    sleep 0.3
+done
+xdotool key --delay 0 ctrl+q
+for _ in $(seq 100); do
+    kill -0 "$app" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$app" 2>/dev/null && fail "Ctrl+Q did not quit"
+wait "$app"
+status=$?
+app=""
+[ "$status" -eq 2 ] || fail "status $status when the frame times could not be written"
+grep -qx "varo-host: warning: cannot write the frame times: No space left on device" "$work/err" ||
+    fail "not said as it happened"
+grep -qx "varo-host: cannot write the frame times to /dev/full: No space left on device" "$work/err" ||
+    fail "not said at the end"
+echo "frame times test passed: $(tail -1 "$work/err")"

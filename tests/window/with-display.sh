@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Runs a command on a virtual display of its own, and answers its status.
+# usage: with-display.sh COMMAND [ARGUMENT...]
+# Exit status 77 (skipped) when no virtual display can be started, saying why.
+set -u
+. "$(dirname "$0")/display.sh"
+command -v Xvfb >/dev/null || { echo "skipped: Xvfb is not installed"; exit 77; }
+command -v xdotool >/dev/null || { echo "skipped: xdotool is not installed"; exit 77; }
+work=$(mktemp -d)
+xvfb=""
+trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
+start_display "$work" || { echo "skipped: $display_problem"; exit 77; }
+"$@"
