@@ -115,7 +115,8 @@ void checkFieldsOf(const ns::View& view, const std::set<std::string>& typed)
 {
     if (const auto* control = dynamic_cast<const ns::Control*>(&view)) {
         const std::string& id = control->identifier();
-        if (id.find("zone") != std::string::npos && typed.count(id) == 0 && showsNonFinite(control->stringValue()))
+        if (id.find("zone") != std::string::npos && typed.count(id) == 0 &&
+            (showsNonFinite(control->stringValue()) || showsExponent(control->stringValue())))
             broken("the field " + id + " shows \"" + control->stringValue() + "\"");
     }
     for (const auto& sub : view.subviews())
@@ -128,6 +129,18 @@ bool showsNonFinite(std::string text)
 {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
     return text.find("nan") != std::string::npos || text.find("inf") != std::string::npos;
+}
+
+bool showsExponent(const std::string& text)
+{
+    for (size_t i = 1; i + 1 < text.size(); ++i) {
+        if ((text[i] != 'e' && text[i] != 'E') || !std::isdigit(static_cast<unsigned char>(text[i - 1])))
+            continue;
+        const size_t j = text[i + 1] == '+' || text[i + 1] == '-' ? i + 2 : i + 1;
+        if (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j])))
+            return true;
+    }
+    return false;
 }
 
 void broken(const std::string& what)

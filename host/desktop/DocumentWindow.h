@@ -1,7 +1,7 @@
 // The document window: the menu bar along the top, the tool strip down the left and the
 // artboard in the rest. It exists in every run, shown or not, so that a script can take the
 // same picture of it that a screen shows. Saving writes the document as SVG and as PNG beside
-// it, and says so in the title; Quit asks whoever runs the events to stop.
+// it, both or neither, and says which in the title; Quit asks whoever runs the events to stop.
 #pragma once
 
 #include "ArtboardView.h"
@@ -45,8 +45,9 @@ public:
     // Lays the views out in a window of that size (points), the artboard fitted.
     void resize(ns::Size size);
 
-    // Writes the SVG, then the PNG beside it. The title says where, or why not; a failure is
-    // also a warning in the log. Empty on success, the reason otherwise.
+    // Writes the SVG and the PNG beside it, both or neither. The title says where, or that
+    // nothing was saved and why; a failure is also a warning in the log. Empty on success, the
+    // reason otherwise.
     std::string save();
     void zoomBy(double factor);
     void fit();

@@ -9,7 +9,7 @@ host=$1
 plugins="$(dirname "$host")/../plugins"
 . "$(dirname "$0")/display.sh"
 for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null || { echo "frame times test skipped: $tool is not installed"; exit 77; }
+    command -v "$tool" >/dev/null || { echo "window test skipped: $tool is not installed"; exit 77; }
 done
 work=$(mktemp -d)
 xvfb=""
@@ -26,7 +26,7 @@ fail() {
     [ -s "$work/err" ] && { echo "--- standard error"; cat "$work/err"; }
     exit 1
 }
-start_display "$work" || { echo "frame times test skipped: $display_problem"; exit 77; }
+start_display "$work" || { echo "window test skipped: $display_problem"; exit 77; }
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
 # A file that cannot be opened: the option says so, and nothing starts.
