@@ -22,6 +22,7 @@ int Application::runModalForWindow(Window& window)
         if (run.window == &window)
             return ModalResponseAbort;
     modal_.push_back(ModalRun{&window});
+    ++modalRuns_;
     window.makeKeyAndOrderFront(this);
     int code = ModalResponseAbort;
     while (true) {
@@ -75,6 +76,17 @@ bool Application::sendEvent(const Event& event)
         if (pressed && refused_)
             refused_(event, *modal);
         return false;
+    }
+    // A click in a window leaves the field being typed into in any other: what was typed
+    // goes, as a click beside it in its own window sends it. A modal run that this starts (an
+    // alert) takes the click's place.
+    if (event.type() == EventType::LeftMouseDown && window != MenuWindow::open()) {
+        const uint64_t runs = modalRuns_;
+        for (Window* other : std::vector<Window*>(windows_))
+            if (other != window)
+                other->commitEditing();
+        if (modalRuns_ != runs)
+            return true;
     }
     // A click makes its window key, as a user's click does; a menu never is.
     if (event.type() == EventType::LeftMouseDown && !window->isKeyWindow() && window != MenuWindow::open())

@@ -6,6 +6,7 @@
 #include "Event.h"
 #include "Responder.h"
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -30,6 +31,9 @@ public:
     void stopModalWithCode(int code);
     void abortModal() { stopModalWithCode(ModalResponseAbort); }
     Window* modalWindow() const { return modal_.empty() ? nullptr : modal_.back().window; }
+    // How many modal runs have started: whoever sees it move while it acts knows that a
+    // dialog (an alert) took the person's attention meanwhile.
+    uint64_t modalRunsStarted() const { return modalRuns_; }
 
     // Handles one pending event and answers true, or answers false when there is none.
     using EventPump = std::function<bool()>;
@@ -38,7 +42,9 @@ public:
     // The one way in for input, whatever its source (a script, a native window): the event
     // goes to its window. Refused, and false, for a window that is gone, and for
     // any window but the dialog while one runs modally (the refusal hook hears a mouse-down
-    // or a key refused so). A mouse-down makes its window key. A key with Command goes to the main menu's keys first when the
+    // or a key refused so). A mouse-down first commits what was typed into a field of
+    // any other window (a modal run that starts then takes the press's place), then makes its
+    // window key. A key with Command goes to the main menu's keys first when the
     // window's buttons have no such key equivalent.
     bool sendEvent(const Event& event);
     // Native input waits here, in order, until the pump hands it to sendEvent. Events for a
@@ -102,6 +108,7 @@ private:
     MenuKeyHook menuKey_;
     const Event* current_ = nullptr;
     int activations_ = 0;
+    uint64_t modalRuns_ = 0;
 };
 
 } // namespace ns

@@ -170,8 +170,15 @@ void Window::sendEvent(const Event& event)
         const auto* button = dynamic_cast<const Button*>(mouseDownView_);
         const auto* field = dynamic_cast<View*>(firstResponder_);
         if (mouseDownView_ != field &&
-            (button == nullptr || (button->keyEquivalent() != "\x1b" && button->steppedField() != field)))
+            (button == nullptr || (button->keyEquivalent() != "\x1b" && button->steppedField() != field))) {
+            // A modal run that the commit starts (an alert) takes the press's place.
+            const uint64_t runs = Application::sharedApplication().modalRunsStarted();
             commitEditing();
+            if (Application::sharedApplication().modalRunsStarted() != runs) {
+                mouseDownView_ = nullptr;
+                return;
+            }
+        }
         if (mouseDownView_ == nullptr)
             return;
         if (mouseDownView_->acceptsFirstResponder())

@@ -83,6 +83,8 @@ std::string checkSave(const std::vector<std::string>& w)
 
 void save(const std::vector<std::string>& w, host::Host& h)
 {
+    // What a field shows is what is saved.
+    h.commitTypedFields();
     const std::string reason = endsWith(w[0], ".svg")
                                    ? host::render::saveSvg(h.document(), h.fonts(), w[0])
                                    : host::render::savePng(h.document(), h.fonts(), w[0], w.size() > 1 ? *parseScale(w[1]) : 1);

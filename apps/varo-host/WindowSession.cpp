@@ -24,8 +24,10 @@ std::unique_ptr<WindowSession> WindowSession::open(const CommandLine& line, std:
         reason = "cannot open a window: " + reason;
         return nullptr;
     }
+    errno = 0;
     if (!line.frameTimes.empty() && !platform->recordFrameTimes(line.frameTimes)) {
-        reason = "cannot write the frame times to " + line.frameTimes + ": " + std::strerror(errno);
+        reason = "cannot write the frame times to " + line.frameTimes + ": " +
+                 (errno != 0 ? std::strerror(errno) : "it cannot be opened");
         return nullptr;
     }
     return std::unique_ptr<WindowSession>(new WindowSession(std::move(platform), line, out));

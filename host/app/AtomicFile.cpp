@@ -146,8 +146,11 @@ std::string writeAllAtomically(const std::vector<FileWrite>& files)
             continue;
         aside[i] = keptAside(written[i].target);
         unlink(aside[i].c_str());
-        if (link(written[i].target.c_str(), aside[i].c_str()) != 0) {
-            const int error = errno;
+        // A second name where the file system gives one, else a copy.
+        std::error_code copied;
+        if (link(written[i].target.c_str(), aside[i].c_str()) != 0 &&
+            !fs::copy_file(written[i].target, aside[i], fs::copy_options::overwrite_existing, copied)) {
+            const int error = copied.value();
             for (size_t j = 0; j < i; ++j)
                 if (!aside[j].empty())
                     unlink(aside[j].c_str());
@@ -183,10 +186,13 @@ std::string writeAllAtomically(const std::vector<FileWrite>& files)
 std::string createFoldersFor(const fs::path& file)
 {
     // Each folder from the top, as mkdir -p makes them: one already there is passed over (a
-    // file standing there fails the next one), the first that cannot be made says why.
+    // file standing there fails the next one), the first missing that cannot be made says why.
     fs::path made;
     for (const fs::path& part : file.parent_path()) {
         made /= part;
+        struct stat there {};
+        if (::stat(made.c_str(), &there) == 0)
+            continue;
         if (::mkdir(made.c_str(), 0777) != 0 && errno != EEXIST)
             return "cannot create the folder " + made.string() + ": " + std::strerror(errno);
     }

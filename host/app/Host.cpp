@@ -1,5 +1,6 @@
 #include "Host.h"
 
+#include "Application.h"
 #include "Messages.h"
 #include "suites/InstallSuites.h"
 #include "Sound.h"
@@ -60,6 +61,16 @@ Host& Host::get()
         std::abort();
     }
     return *gCurrent;
+}
+
+bool Host::commitTypedFields()
+{
+    ns::Application& application = ns::Application::sharedApplication();
+    const uint64_t runs = application.modalRunsStarted();
+    panels_.commitEditing();
+    if (application.modalWindow() == nullptr)
+        deliverPendingEvents();
+    return application.modalRunsStarted() == runs;
 }
 
 void Host::alert(const std::string& text)

@@ -106,6 +106,12 @@ public:
     // becomes a track-cursor message to the selected tool (see ToolEvents::deliverPending).
     // The number of messages sent.
     size_t deliverPendingEvents() { return toolEvents_.deliverPending(); }
+    // What was typed into a field of the panels goes, as leaving the field sends it, and the
+    // change it asked for is drawn: before the pointer acts on the artboard, another tool is
+    // chosen, or the drawing is saved. False when an alert took the person's attention
+    // meanwhile: the act that asked is then dropped.
+    bool commitTypedFields();
+
     // A modal alert with its text and an OK button: logged, then shown by the presenter when
     // a person is there to see it (a window session), returning once it is dismissed.
     void alert(const std::string& text);

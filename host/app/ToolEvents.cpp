@@ -73,11 +73,10 @@ bool ToolEvents::send(ToolEventKind kind, AIRealPoint cursor, ai_uint16 modifier
 {
     const ToolEventRule& rule = ruleOf(kind);
     // A press on the artboard leaves the panel's field being typed into: what was typed goes
-    // first, and the change it asked for is drawn before the press acts.
-    if (kind == ToolEventKind::MouseDown) {
-        host_.panels().commitEditing();
-        deliverPending();
-    }
+    // first, and the change it asked for is drawn before the press acts. An alert it raised
+    // takes the press's place.
+    if (kind == ToolEventKind::MouseDown && !host_.commitTypedFields())
+        return false;
     if (rule.movesPointer) {
         cursor_ = cursor;
         modifiers_ = modifiers;

@@ -97,10 +97,8 @@ void Tools::select(Tool& tool)
     if (selected_ == &tool)
         return;
     // What was typed into a panel's field goes to the tool it was typed for, and is drawn.
-    if (Host* host = Host::current()) {
-        host->panels().commitEditing();
-        host->deliverPendingEvents();
-    }
+    if (Host* host = Host::current())
+        host->commitTypedFields();
     Tool* previous = selected_;
     selected_ = &tool;
     if (previous != nullptr)

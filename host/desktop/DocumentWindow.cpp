@@ -86,7 +86,9 @@ std::string DocumentWindow::titleFor(const std::string& status) const
 
 std::string DocumentWindow::save()
 {
-    // The SVG and its PNG together, or neither: the title says which, the log why.
+    // What a field shows is what is saved; then the SVG and its PNG together, or neither: the
+    // title says which, the log why.
+    host_.commitTypedFields();
     const std::string reason = render::saveDrawing(host_.document(), host_.fonts(), savePath_);
     if (!reason.empty()) {
         host_.log().warning("not saved: " + reason);

@@ -64,13 +64,9 @@ void MenuCBP(AIPanelRef panneau, ai_uint32 article)
     }
 }
 
-const char* TexteArticleAide = kMontrerAide;
-
 void PoseTaillePanneau(AISize taille)
 {
     sAIPanel->SetSize(PanneauRef, taille);
-    // Told only when it changes: the item says what choosing it would do now.
-    const char* texte = taille.width == kLargeurPanneau ? kMontrerAide : kCacherAide;
-    if (texte != TexteArticleAide && sAIPanelFlyoutMenu->SetItemText(MenuLocal, 3, texte) == kNoErr)
-        TexteArticleAide = texte;
+    // The item says what choosing it would do now.
+    sAIPanelFlyoutMenu->SetItemText(MenuLocal, 3, taille.width == kLargeurPanneau ? kMontrerAide : kCacherAide);
 }

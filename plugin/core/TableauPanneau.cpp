@@ -32,7 +32,6 @@ ASErr TableauPlugIn::PostStartupPlugin()
     error = sAIPanelFlyoutMenu->AppendItem(MenuLocal, 1, "Preferences…");
     error = sAIPanelFlyoutMenu->AppendSeparator(MenuLocal, 2);
     error = sAIPanelFlyoutMenu->AppendItem(MenuLocal, 3, kMontrerAide);
-    TexteArticleAide = kMontrerAide;
     // Usable only while the Table Tool is selected.
     for (ai_uint32 article = 1; article <= 7; ++article)
         error = sAIPanelFlyoutMenu->SetItemEnabled(MenuLocal, article, false);

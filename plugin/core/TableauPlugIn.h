@@ -24,10 +24,9 @@ void MenuCBP(AIPanelRef panneau, ai_uint32 article);
 // help" while the panel is narrow (the help hidden), "Hide help" otherwise. The host's
 // answers are not examined.
 void PoseTaillePanneau(AISize taille);
-// The help item's words as last given to the host.
+// The help item's words.
 constexpr const char* kMontrerAide = "Show help";
 constexpr const char* kCacherAide = "Hide help";
-extern const char* TexteArticleAide;
 
 // The current layer's colour, read at each drawing of the annotations.
 extern AIRGBColor CouleurCalque;

@@ -124,6 +124,9 @@ bool Traite(std::string_view selecteur, bool majuscule, bool execute, bool& trou
             if (!LitMesure(texte, kMillimetres).valeur)
                 texte = TexteMillimetres(*l.reglage);
             const PasLongueur pas = PasDeLongueur(texte, sens, majuscule);
+            // A step past the largest number there is does nothing.
+            if (!std::isfinite(pas.points))
+                return false;
             *l.reglage = pas.points;
             if (ns::TextField* zone = l.zone())
                 zone->setStringValue(pas.texte);
@@ -141,7 +144,8 @@ double PasMultiple(double v, int sens, int dixiemes)
     // The value in steps, taken as the whole number it is meant to be when it lies within
     // rounding of one: 0.7 is 7 steps of 0.1, though 0.7 / 0.1 is 6.999999999999999.
     double q = v / d;
-    if (const double entier = std::round(q); std::fabs(q - entier) <= 1e-9 * std::fmax(1, std::fabs(q)))
+    if (const double entier = std::round(q);
+        std::fabs(q - entier) <= 64 * std::numeric_limits<double>::epsilon() * std::fmax(1, std::fabs(q)))
         q = entier;
     const double k = sens < 0 ? std::ceil(q - 1) : std::floor(q) + 1;
     // Counted in tenths, each step lands on the decimal it names.

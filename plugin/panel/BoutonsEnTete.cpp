@@ -23,7 +23,10 @@ void TableauDialogue::PANvaroCBP(ns::Object*)
     AfficheCompte(PANzoneNbrColonnes, NombreDeColonnes);
     NumeroPolice = NumeroPoliceDefaut;
     SelectionnePolice(PANlistePolices, NumeroPolice);
-    Corps = CorpsDefaut;
+    // A default size no text can be drawn at (one never stored is 0) would empty the table's
+    // texts: the size they have stays.
+    if (CorpsDefaut >= kCorpsMinimum && CorpsDefaut <= kCorpsMaximum)
+        Corps = CorpsDefaut;
     PANmiseAjourZoneCorps();
     SimuleAppuiToucheFn();
 }

@@ -165,7 +165,8 @@ const std::vector<ChampPasAPas> kChampsPasAPas = {
     {Zone<GzoneGouttiereColonne>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<GouttiereColonnes>,
      EcritPoints<GouttiereColonnes>},
     {Zone<GzoneGouttiereCadre>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<GouttiereCadre>, EcritGouttiereCadre},
-    {Zone<GzoneCorps>, G::Points, 1, 10, 0.1, kSansLimite, LitPointsStockes<Corps>, EcritPoints<Corps>},
+    // A size a text can be drawn at, whichever way the step goes.
+    {Zone<GzoneCorps>, G::Points, 1, 10, kCorpsMinimum, kCorpsMaximum, LitPointsStockes<Corps>, EcritPoints<Corps>, true},
     {Zone<GzoneGris>, G::Canal, 10, 100, 0, 100, LitCanal<0>, EcritCanal<0>},
     {Zone<GzoneRouge>, G::Canal, 10, 100, 0, 255, LitCanal<1>, EcritCanal<1>},
     {Zone<GzoneVert>, G::Canal, 10, 100, 0, 255, LitCanal<2>, EcritCanal<2>},

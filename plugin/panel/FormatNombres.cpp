@@ -2,10 +2,14 @@
 
 #include "Reglages.h"
 
+#include <cmath>
 #include <cstdio>
 
 std::string TexteNombre(double valeur, int decimales)
 {
+    // A value that rounds to nothing is 0, not -0, from either side.
+    if (std::fabs(valeur) < 0.5 * std::pow(10.0, -decimales))
+        valeur = 0;
     // As long as the value needs: a double may have 309 digits before its point.
     const int longueur = std::snprintf(nullptr, 0, "%.*f", decimales, valeur);
     std::string texte(static_cast<size_t>(longueur > 0 ? longueur : 0), '\0');
@@ -16,9 +20,6 @@ std::string TexteNombre(double valeur, int decimales)
         if (texte.back() == '.')
             texte.pop_back();
     }
-    // A value that rounds to nothing from below is 0, not -0.
-    if (texte == "-0")
-        texte = "0";
     return AvecSeparateur(texte);
 }
 

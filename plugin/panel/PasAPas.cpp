@@ -102,6 +102,9 @@ void PasAPas(const std::vector<ChampPasAPas>& champs, ns::Control& controle, std
             x = champ.minimum;
         if ((sens > 0 || champ.bornesToujours) && x > champ.maximum)
             x = champ.maximum;
+        // A step past the largest number there is does nothing.
+        if (!std::isfinite(x) || (unite != nullptr && !std::isfinite(x * unite->points)))
+            return;
         switch (champ.genre) {
         case GenrePas::Longueur:
             // In the unit shown: the setting in millimetres, the field in its unit.
@@ -129,6 +132,9 @@ bool CommandeDeChamp(std::string_view commande, ns::Control& controle, const std
                      const std::function<void(bool enAvant)>& tab)
 {
     if (commande == "insertTab:" || commande == "insertBacktab:") {
+        // Tab leaves the field, even where there is no other to go to: what was typed goes.
+        if (auto* zone = dynamic_cast<ns::TextField*>(&controle))
+            zone->commitEditing();
         tab(commande == "insertTab:");
         return true;
     }

@@ -2,13 +2,14 @@
 
 #include "FormatNombres.h"
 #include "LectureNombres.h"
+#include "Reglages.h"
 #include "TableauSuites.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr const char* kCorpsRefuse = "The type size must be more than 0 pt.";
+constexpr const char* kCorpsRefuse = "The type size must be from 0.1 pt to 1296 pt.";
 
 } // namespace
 
@@ -36,7 +37,7 @@ bool ValideChamp(ns::TextField* zone, const ChampNumerique& champ)
     Lecture lu = champ.genre == GenreChamp::Compte   ? LitCompte(texte)
                  : champ.genre == GenreChamp::Longueur ? LitMesure(texte, kMillimetres)
                                                        : LitMesure(texte, kPointsTypo);
-    if (lu.valeur && champ.genre == GenreChamp::TailleTexte && !(*lu.valeur > 0)) {
+    if (lu.valeur && champ.genre == GenreChamp::TailleTexte && !(lu.points >= kCorpsMinimum && lu.points <= kCorpsMaximum)) {
         lu.valeur.reset();
         lu.refus = kCorpsRefuse;
     }

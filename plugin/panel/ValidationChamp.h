@@ -14,7 +14,7 @@
 enum class GenreChamp {
     Longueur, // a position or a size: millimetres shown, points stored; a unit may be written
     Points,   // a thickness or a gutter: points; a unit may be written
-    TailleTexte, // the type size: points, as a thickness, and more than 0
+    TailleTexte, // the type size: points, as a thickness, from kCorpsMinimum to kCorpsMaximum
     Compte,   // a count of rows or columns: a whole number, kept between its bounds
 };
 

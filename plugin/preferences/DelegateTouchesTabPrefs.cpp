@@ -33,7 +33,8 @@ const std::vector<ChampPasAPas> kChampsPasAPas = {
      EcritPoints<GouttiereColonnesProv>, true},
     {Zone<GpreZoneGouttiereCadre>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<GouttiereCadreProv>,
      EcritPoints<GouttiereCadreProv>, true},
-    {Zone<GpreZoneCorps>, G::Points, 1, 10, 0.1, kSansLimite, LitPointsStockes<CorpsProv>, EcritPoints<CorpsProv>, true},
+    {Zone<GpreZoneCorps>, G::Points, 1, 10, kCorpsMinimum, kCorpsMaximum, LitPointsStockes<CorpsProv>,
+     EcritPoints<CorpsProv>, true},
 };
 
 } // namespace

@@ -57,17 +57,17 @@ bool LitEntierBorne(const EntierStocke& e)
     return true;
 }
 
-// A colour's type and components, read as the stored integers are: a value the plug-in could
-// not have written (a type other than gray, RGB or CMYK, a component outside its range) gives
-// way to the factory value.
-void LitReelBorne(const std::string& cle, double& variable, double maximum, double usine)
+// A colour's type and components and the type size, read as the stored integers are: a value
+// the plug-in could not have written (a type other than gray, RGB or CMYK, a component outside
+// its range, a size no text can be drawn at) gives way to the factory value.
+void LitReelBorne(const std::string& cle, double& variable, double minimum, double maximum, double usine)
 {
     double lu = 0;
     if (sAIPreference->GetRealPreference(kPrefixePrefs, cle.c_str(), &lu) != kNoErr)
         return;
-    if (!(lu >= 0 && lu <= maximum)) {
-        std::fprintf(stderr, "Varo-Table: the stored \"%s\" (%g) is outside 0 to %g: the factory value %g is used\n",
-                     cle.c_str(), lu, maximum, usine);
+    if (!(lu >= minimum && lu <= maximum)) {
+        std::fprintf(stderr, "Varo-Table: the stored \"%s\" (%g) is outside %g to %g: the factory value %g is used\n",
+                     cle.c_str(), lu, minimum, maximum, usine);
         lu = usine;
     }
     variable = lu;
@@ -173,7 +173,7 @@ void LitPrefs()
     CopieNomPolice(NomPoliceDefaut, NomPolice);
     if (!LitEntierBorne(kNumPolice))
         NumeroPoliceDefaut = 0;
-    LitReel("Corps", CorpsDefaut);
+    LitReelBorne("Corps", CorpsDefaut, kCorpsMinimum, kCorpsMaximum, kCorpsUsine);
     if (!LitEntierBorne(kVariablePolice))
         KPOLICE = 0;
     for (int e = 0; e < NombreElements; ++e) {
@@ -184,7 +184,7 @@ void LitPrefs()
         LitEntierBorne({cleType.c_str(), &jeu.TypeCouleur, TypeGris, TypeGris, TypeCMJN});
         for (const Canal& canal : kCanaux) {
             jeu.*canal.champ = 0;
-            LitReelBorne(CleCouleur(canal.nom, element), jeu.*canal.champ, canal.maximum, canal.usine);
+            LitReelBorne(CleCouleur(canal.nom, element), jeu.*canal.champ, 0, canal.maximum, canal.usine);
         }
     }
     OutilsGroupe = false;

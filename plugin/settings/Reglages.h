@@ -34,6 +34,10 @@ extern int32_t NumeroPolice, NumeroPoliceProv, NumeroPoliceDefaut;
 // The most rows or columns a stored count may give; a table of more could not be drawn (the
 // construction makes at most 100,000 objects an element).
 constexpr int32_t kNombreMaxRangs = 100000;
+// The type sizes a text can be drawn at, in points: the arrows stop there, a field refuses a
+// size outside, and a stored one outside is read as the factory size.
+constexpr double kCorpsMinimum = 0.1;
+constexpr double kCorpsMaximum = 1296;
 // The largest font index, and offset, a stored value may give.
 constexpr int32_t kNumeroMaxPolice = 1000000;
 

@@ -194,18 +194,21 @@ TEST(Nombres, TheLengthStepButtonsStepInTheUnitTheFieldShows)
 TEST(Nombres, StepsNeverStick)
 {
     // From 1 down to 0 and from 0 up to 3, one tenth (or half) at a time, in every unit whose
-    // step is a fraction, with and without Shift.
+    // step is a fraction, with and without Shift: k tenths read "k/10" or "k/10.k%10".
+    const auto dixiemes = [](int k, const char* unite) {
+        return std::to_string(k / 10) + (k % 10 != 0 ? "." + std::to_string(k % 10) : "") + " " + unite;
+    };
     for (const char* unite : {"in", "cm", "pi"})
         for (const bool majuscule : {false, true}) {
-            const int dixiemes = majuscule ? 5 : 1;
+            const int pas = majuscule ? 5 : 1;
             std::string texte = std::string("1 ") + unite;
-            for (int k = 10 - dixiemes; k >= 0; k -= dixiemes) {
+            for (int k = 10 - pas; k >= 0; k -= pas) {
                 texte = PasDeLongueur(texte, -1, majuscule).texte;
-                ASSERT_EQ(texte, TexteNombre(k / 10.0) + " " + unite) << unite << (majuscule ? " shift" : "");
+                ASSERT_EQ(texte, dixiemes(k, unite)) << (majuscule ? "shift" : "");
             }
-            for (int k = dixiemes; k <= 30; k += dixiemes) {
+            for (int k = pas; k <= 30; k += pas) {
                 texte = PasDeLongueur(texte, 1, majuscule).texte;
-                ASSERT_EQ(texte, TexteNombre(k / 10.0) + " " + unite) << unite << (majuscule ? " shift" : "");
+                ASSERT_EQ(texte, dixiemes(k, unite)) << (majuscule ? "shift" : "");
             }
         }
     // The rule itself, on values a tenth does not hold exactly.
@@ -214,6 +217,11 @@ TEST(Nombres, StepsNeverStick)
     EXPECT_EQ(PasMultiple(0.30000000000000004, 1, 1), 0.4);
     EXPECT_EQ(PasMultiple(0.75, 1, 1), 0.8);
     EXPECT_EQ(PasMultiple(0.75, -1, 1), 0.7);
+    // Large values lose no step.
+    EXPECT_EQ(PasMultiple(600000000.5, 1, 10), 600000001);
+    EXPECT_EQ(PasMultiple(600000000.5, -1, 10), 600000000);
+    // A step past the largest number there is makes no length.
+    EXPECT_FALSE(std::isfinite(PasDeLongueur("1e308 pt", 1, true).points));
 }
 
 } // namespace

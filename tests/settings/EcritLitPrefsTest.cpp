@@ -82,77 +82,61 @@ TEST_F(Prefs, AStoredSetIsReadWithTheRuleForEachMissingKey)
     EXPECT_EQ(NumeroPoliceDefaut, 0) << "the first font of the host's list";
 }
 
-// A stored integer the plug-in did not write (edited by hand, damaged) is read as its factory
-// value when it lies outside the bounds within which it can be used, and the plug-in says so.
-TEST_F(Prefs, AStoredIntegerOutOfItsBoundsIsReadAsItsFactoryValue)
+// A stored value the plug-in did not write (edited by hand, damaged) is read as its factory
+// value when it lies outside the bounds within which it can be used, and the plug-in says so:
+// a count, a font number, a colour type, a colour component (so that the art and the editor
+// always get a colour).
+TEST_F(Prefs, AStoredValueOutOfItsBoundsIsReadAsItsFactoryValue)
 {
+    constexpr double kPlusPetit = std::numeric_limits<int32_t>::min(), kPlusGrand = std::numeric_limits<int32_t>::max();
+    const auto entier = [](const int32_t& v) { return [&v] { return static_cast<double>(v); }; };
+    const auto reel = [](const double& v) { return [&v] { return v; }; };
     const struct {
         const char* cle;
-        int32_t stocke;
-        const int32_t* variable;
-        int32_t lu;
-    } cas[] = {
-        {"NombreLignes", std::numeric_limits<int32_t>::min(), &NombreDeLignesDefaut, 3},
-        {"NombreLignes", 0, &NombreDeLignesDefaut, 3},
-        {"NombreLignes", 1, &NombreDeLignesDefaut, 1},
-        {"NombreLignes", kNombreMaxRangs, &NombreDeLignesDefaut, kNombreMaxRangs},
-        {"NombreColonnes", kNombreMaxRangs + 1, &NombreDeColonnesDefaut, 4},
-        {"NombreColonnes", -1, &NombreDeColonnesDefaut, 4},
-        {"NumPolice", std::numeric_limits<int32_t>::max(), &NumeroPoliceDefaut, 0},
-        {"NumPolice", -1, &NumeroPoliceDefaut, 0},
-        {"VariablePolice", 1, &KPOLICE, 1},
-        {"VariablePolice", std::numeric_limits<int32_t>::min(), &KPOLICE, 0},
-        {"TypeCouleursCadre", 7, &TypeCouleurCadre, 0},
-        {"TypeCouleursTexte", -1, &TypeCouleurTexte, 0},
-        {"TypeCouleursLignes", 2, &TypeCouleurLignes, 2},
-    };
-    Demarre();
-    const Json usine = Stocke();
-    for (const auto& c : cas) {
-        SCOPED_TRACE(std::string(c.cle) + " " + std::to_string(c.stocke));
-        Json stocke = usine;
-        stocke[c.cle] = {{"int", c.stocke}};
-        const Json fichier = {{kPrefixePrefs, stocke}};
-        testing::internal::CaptureStderr();
-        Demarre(&fichier);
-        const std::string dit = testing::internal::GetCapturedStderr();
-        EXPECT_EQ(*c.variable, c.lu);
-        EXPECT_EQ(dit.find(std::string("the stored \"") + c.cle + "\" (" + std::to_string(c.stocke) + ")") !=
-                      std::string::npos,
-                  c.lu != c.stocke)
-            << dit;
-    }
-}
-
-// So is a colour component outside its range: the art and the editor get a colour.
-TEST_F(Prefs, AStoredColourComponentOutOfItsRangeIsReadAsItsFactoryValue)
-{
-    const struct {
-        const char* cle;
+        const char* genre; // "int" or "real"
         double stocke;
-        const double* variable;
+        std::function<double()> variable;
         double lu;
     } cas[] = {
-        {"GrisCadre", 1e300, &GrisCadre, 50},
-        {"GrisCadre", 100, &GrisCadre, 100},
-        {"RougeLignes", 255.5, &RougeLignes, 255},
-        {"VertTexte", -40, &VertTexte, 0},
-        {"NoirColonnes", -0.001, &NoirColonnes, 0},
-        {"BleuLignes", 0, &BleuLignes, 0},
-        {"CyanTexte", 37.8, &CyanTexte, 37.8},
+        {"NombreLignes", "int", kPlusPetit, entier(NombreDeLignesDefaut), 3},
+        {"NombreLignes", "int", 0, entier(NombreDeLignesDefaut), 3},
+        {"NombreLignes", "int", 1, entier(NombreDeLignesDefaut), 1},
+        {"NombreLignes", "int", kNombreMaxRangs, entier(NombreDeLignesDefaut), kNombreMaxRangs},
+        {"NombreColonnes", "int", kNombreMaxRangs + 1, entier(NombreDeColonnesDefaut), 4},
+        {"NombreColonnes", "int", -1, entier(NombreDeColonnesDefaut), 4},
+        {"NumPolice", "int", kPlusGrand, entier(NumeroPoliceDefaut), 0},
+        {"NumPolice", "int", -1, entier(NumeroPoliceDefaut), 0},
+        {"VariablePolice", "int", 1, entier(KPOLICE), 1},
+        {"VariablePolice", "int", kPlusPetit, entier(KPOLICE), 0},
+        {"TypeCouleursCadre", "int", 7, entier(TypeCouleurCadre), 0},
+        {"TypeCouleursTexte", "int", -1, entier(TypeCouleurTexte), 0},
+        {"TypeCouleursLignes", "int", 2, entier(TypeCouleurLignes), 2},
+        {"GrisCadre", "real", 1e300, reel(GrisCadre), 50},
+        {"GrisCadre", "real", 100, reel(GrisCadre), 100},
+        {"RougeLignes", "real", 255.5, reel(RougeLignes), 255},
+        {"VertTexte", "real", -40, reel(VertTexte), 0},
+        {"NoirColonnes", "real", -0.001, reel(NoirColonnes), 0},
+        {"BleuLignes", "real", 0, reel(BleuLignes), 0},
+        {"CyanTexte", "real", 37.8, reel(CyanTexte), 37.8},
+        {"Corps", "real", 0, reel(CorpsDefaut), 12},
+        {"Corps", "real", 1e39, reel(CorpsDefaut), 12},
+        {"Corps", "real", 9.5, reel(CorpsDefaut), 9.5},
     };
     Demarre();
     const Json usine = Stocke();
     for (const auto& c : cas) {
         SCOPED_TRACE(std::string(c.cle) + " " + std::to_string(c.stocke));
         Json stocke = usine;
-        stocke[c.cle] = {{"real", c.stocke}};
+        if (std::string(c.genre) == "int")
+            stocke[c.cle] = {{"int", static_cast<int32_t>(c.stocke)}};
+        else
+            stocke[c.cle] = {{"real", c.stocke}};
         const Json fichier = {{kPrefixePrefs, stocke}};
         testing::internal::CaptureStderr();
         Demarre(&fichier);
         const std::string dit = testing::internal::GetCapturedStderr();
-        EXPECT_EQ(*c.variable, c.lu);
-        EXPECT_EQ(dit.find(std::string("the stored \"") + c.cle + "\"") != std::string::npos, c.lu != c.stocke) << dit;
+        EXPECT_EQ(c.variable(), c.lu);
+        EXPECT_EQ(dit.find(std::string("the stored \"") + c.cle + "\" (") != std::string::npos, c.lu != c.stocke) << dit;
     }
 }
 

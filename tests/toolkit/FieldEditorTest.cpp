@@ -1,5 +1,6 @@
 // A focused text field's keys: the delegate hears each command first; what it does not take
 // the field performs; Return commits and sends the action once.
+#include "Application.h"
 #include "Button.h"
 #include "TextField.h"
 #include "TextView.h"
@@ -233,6 +234,48 @@ TEST_F(FieldEditor, KeyEquivalentsDefaultButtonAndCommitOnLeaving)
         EXPECT_EQ(window_.firstResponder(), first_) << p.ou;
         first_->setStringValue("");
     }
+}
+
+// A commit that raises an alert (a modal run) takes the place of the press that made it: the
+// press goes no further, in its own window as in another.
+TEST_F(FieldEditor, AnAlertRaisedByACommitTakesThePlaceOfThePress)
+{
+    class Alerte : public ns::Object {
+    public:
+        bool respondsToAction(std::string_view s) const override { return s == "commit:"; }
+        bool performAction(std::string_view, Object*) override
+        {
+            ns::Application& app = ns::Application::sharedApplication();
+            app.setEventPump([&app] {
+                app.stopModal();
+                return true;
+            });
+            app.runModalForWindow(alerte);
+            app.setEventPump(nullptr);
+            return true;
+        }
+        ns::Window alerte{ns::MakeRect(0, 0, 50, 50)};
+    } refuse;
+    Clicks clicks;
+    auto* b = window_.contentView()->addSubview(std::make_unique<ns::Button>(ns::MakeRect(200, 10, 80, 20)));
+    b->setTarget(&clicks);
+    b->setAction("press:");
+    ns::Window other(ns::MakeRect(400, 0, 100, 100));
+    auto* o = other.contentView()->addSubview(std::make_unique<ns::Button>(ns::MakeRect(0, 0, 100, 100)));
+    o->setTarget(&clicks);
+    o->setAction("press:");
+    first_->setTarget(&refuse);
+    first_->setSendsActionOnEndEditing(true);
+    for (ns::Window* w : {&window_, &other}) {
+        window_.makeKeyAndOrderFront(nullptr);
+        first_->selectText(nullptr);
+        typeText("bad");
+        const ns::Point at = w == &window_ ? ns::Point{210, 15} : ns::Point{50, 50};
+        ns::Application::sharedApplication().sendEvent(ns::Event::mouseEvent(ns::EventType::LeftMouseDown, at, 0, w));
+        ns::Application::sharedApplication().sendEvent(ns::Event::mouseEvent(ns::EventType::LeftMouseUp, at, 0, w));
+        EXPECT_TRUE(clicks.heard.empty()) << (w == &window_ ? "its own window" : "another window");
+    }
+    first_->setTarget(&target_);
 }
 
 } // namespace

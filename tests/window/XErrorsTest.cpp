@@ -19,6 +19,7 @@ TEST(XErrors, AWindowGoneIsSaidAndTheSessionGoesOn)
         GTEST_SKIP() << "no display";
     ns::platform::toleratedGoneWindows();
     const Window gone = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 10, 10, 0, 0, 0);
+    ns::platform::windowGone(gone);
     XDestroyWindow(display, gone);
     XSync(display, False);
     XEvent event{};
@@ -39,6 +40,7 @@ TEST(XErrorsDeathTest, AnyOtherErrorStillEndsTheSession)
 {
     if (std::getenv("DISPLAY") == nullptr)
         GTEST_SKIP() << "no display";
+    // Another kind of error, and the same error about a window the session never closed.
     EXPECT_EXIT(
         {
             Display* display = XOpenDisplay(nullptr);
@@ -48,6 +50,15 @@ TEST(XErrorsDeathTest, AnyOtherErrorStillEndsTheSession)
             std::exit(0);
         },
         testing::ExitedWithCode(1), "BadPixmap");
+    EXPECT_EXIT(
+        {
+            Display* display = XOpenDisplay(nullptr);
+            ns::platform::toleratedGoneWindows();
+            XMapWindow(display, 0x7654321);
+            XSync(display, False);
+            std::exit(0);
+        },
+        testing::ExitedWithCode(1), "BadWindow");
 }
 
 } // namespace

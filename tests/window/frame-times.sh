@@ -8,19 +8,11 @@ set -u
 host=$1
 plugins="$(dirname "$host")/../plugins"
 . "$(dirname "$0")/display.sh"
-for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null || { echo "window test skipped: $tool is not installed"; exit 77; }
-done
+require_display_tools
 work=$(mktemp -d)
 xvfb=""
 app=""
-cleanup() {
-    [ -n "$app" ] && kill "$app" 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'stop_window_and_display; rm -rf "$work"' EXIT
 fail() {
     echo "frame times test FAILED: $*"
     [ -s "$work/err" ] && { echo "--- standard error"; cat "$work/err"; }
@@ -55,15 +47,7 @@ for key in plus minus 0; do
     xdotool key --delay 0 "ctrl+$key"
     sleep 0.3
 done
-xdotool key --delay 0 ctrl+q
-for _ in $(seq 100); do
-    kill -0 "$app" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$app" 2>/dev/null && fail "Ctrl+Q did not quit"
-wait "$app"
-status=$?
-app=""
+quit_window || fail "Ctrl+Q did not quit"
 [ "$status" -eq 2 ] || fail "status $status when the frame times could not be written"
 grep -qx "varo-host: warning: cannot write the frame times: No space left on device" "$work/err" ||
     fail "not said as it happened"

@@ -9,23 +9,16 @@ set -u
 host=$1
 readback=$2
 plugins="$(dirname "$host")/../plugins"
-. "$(dirname "$0")/display.sh"
 fonts=(--fonts "TestSans,TestSerif")
 
-for tool in Xvfb xdotool; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "window test skipped: $tool is not installed (scripts/install-deps.sh installs it)"
-        exit 77
-    fi
-done
+. "$(dirname "$0")/display.sh"
+require_display_tools
 
 work=$(mktemp -d)
 xvfb=""
 app=""
 cleanup() {
-    [ -n "$app" ] && kill "$app" 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-    wait 2>/dev/null
+    stop_window_and_display
     [ -n "${KEEP_WINDOW_TEST:-}" ] && echo "kept $work" || rm -rf "$work"
 }
 trap cleanup EXIT
@@ -146,15 +139,7 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 xdotool search --name "^Alert$" >/dev/null 2>&1 && fail "Escape did not dismiss the alert"
-xdotool key --delay 0 ctrl+q
-for _ in $(seq 100); do
-    kill -0 "$app" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$app" 2>/dev/null && fail "Ctrl+Q did not quit"
-wait "$app"
-status=$?
-app=""
+quit_window || fail "Ctrl+Q did not quit"
 [ "$status" -eq 0 ] || fail "the window ended with status $status"
 
 # The same gestures as a script.

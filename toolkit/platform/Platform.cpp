@@ -3,6 +3,8 @@
 #include "Application.h"
 #include "NativePointer.h"
 #include "XErrors.h"
+
+#include <SDL_syswm.h>
 #include "Cursor.h"
 
 #include <cairo.h>
@@ -27,8 +29,14 @@ struct Platform::Native {
 
     ~Native()
     {
-        if (window != nullptr)
-            SDL_DestroyWindow(window);
+        if (window == nullptr)
+            return;
+        // What the display still hears about this window after it is gone is no fault.
+        SDL_SysWMinfo info;
+        SDL_VERSION(&info.version);
+        if (SDL_GetWindowWMInfo(window, &info) == SDL_TRUE && info.subsystem == SDL_SYSWM_X11)
+            windowGone(info.info.x11.window);
+        SDL_DestroyWindow(window);
     }
 };
 
