@@ -40,7 +40,9 @@ for target in "${targets[@]}"; do
   [ -f fuzz/"$target".dict ] && dictionary=(-dict=fuzz/"$target".dict)
   log=build-fuzz/logs/$target.log
   if [ "$mode" = replay ]; then
-    if "$binary" -runs=0 "${seeds[@]}" >"$log" 2>&1; then
+    # An input that fails is written where a run's findings go, never into the working folder.
+    mkdir -p build-fuzz/findings/"$target"
+    if "$binary" -runs=0 -artifact_prefix=build-fuzz/findings/"$target"/ "${seeds[@]}" >"$log" 2>&1; then
       echo "$target: replayed $(find "${seeds[@]}" -type f | wc -l) inputs, none failed"
     else
       echo "$target: a replayed input failed (see $log)"

@@ -94,7 +94,6 @@ void ArtboardView::drawRect(const ns::Rect&)
         keptDocument_ = host_.document().changes();
         keptView_ = view.changes();
         keptScale_ = scale;
-        ++documentDraws_;
     }
     cairo_save(c);
     cairo_scale(c, 1 / scale, 1 / scale);

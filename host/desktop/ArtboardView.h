@@ -36,8 +36,6 @@ public:
     // A key of what the view shows: it moves whenever the picture would change (the
     // document, the view, or a part of it the plug-ins asked to redraw).
     uint64_t version();
-    // How many times the document was drawn afresh (not from the kept picture).
-    int documentDraws() const { return documentDraws_; }
 
 private:
     // The event's message to the selected tool, at the artwork point under the pointer.
@@ -48,7 +46,6 @@ private:
     uint64_t keptDocument_ = UINT64_MAX;
     int keptView_ = -1;
     double keptScale_ = 0;
-    int documentDraws_ = 0;
     uint64_t version_ = 1, seenDocument_ = 0;
     int seenView_ = 0;
 };

@@ -60,8 +60,8 @@ void Desktop::show()
     const ns::Rect screen = ns::Screen::mainScreen().visibleFrame();
     const ns::Size size{std::min(DocumentWindow::kDefaultWidth, std::max(screen.size.width - kPanelRoom, 300.0)),
                         std::min(DocumentWindow::kDefaultHeight, std::max(screen.size.height, 200.0))};
+    // Made at the screen's top-left corner, it keeps that corner.
     document_.resize(size);
-    document_.window().setFrame(ns::MakeRect(screen.origin.x, screen.maxY() - size.height, size.width, size.height), false);
     document_.window().makeKeyAndOrderFront(nullptr);
     shown_ = true;
 }

@@ -3,7 +3,6 @@
 #include "ControlesEditeur.h"
 #include "FormatNombres.h"
 #include "JeuxDeCouleurs.h"
-#include "Miroirs.h"
 #include "TableauDialogue.h"
 
 void TableauDialogue::COUinitEditeur()

@@ -2,7 +2,6 @@
 // and the panel's flyout menu.
 #include "Application.h"
 #include "ControlesEditeur.h"
-#include "JeuxDeCouleurs.h"
 #include "Miroirs.h"
 #include "Reglages.h"
 #include "TableauPlugIn.h"

@@ -6,7 +6,6 @@
 #include "ActiverZones.h"
 #include "Curseurs.h"
 #include "ElementLie.h"
-#include "Miroirs.h"
 #include "PositionDialoguePrefs.h"
 #include "PrisesTableau.h"
 #include "Reglages.h"

@@ -2,7 +2,6 @@
 
 #include "EcritLitPrefs.h"
 #include "FormatNombres.h"
-#include "ListePolices.h"
 #include "PositionDialoguePrefs.h"
 #include "Reglages.h"
 #include "SimuleAppuiTouche.h"

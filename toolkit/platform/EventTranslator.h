@@ -10,7 +10,6 @@
 
 #include <SDL.h>
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>

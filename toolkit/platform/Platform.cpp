@@ -42,6 +42,20 @@ struct Platform::Native {
 
 namespace {
 
+// A picture's pixels as cairo holds them, read once it has drawn everything.
+struct Pixels {
+    int width, height, stride;
+    const unsigned char* data;
+};
+
+Pixels pixelsOf(const Image& image)
+{
+    cairo_surface_t* source = image.surface();
+    cairo_surface_flush(source);
+    return {cairo_image_surface_get_width(source), cairo_image_surface_get_height(source),
+            cairo_image_surface_get_stride(source), cairo_image_surface_get_data(source)};
+}
+
 const char* const kEventNames[] = {"down", "up", "dragged", "moved", "entered", "exited", "key", "key up", "wheel"};
 
 Uint32 flagsFor(SurfaceKind kind)
@@ -157,11 +171,7 @@ void Platform::draw(Native& native, const Surface& surface, bool force)
     const std::unique_ptr<Image> picture = surface.draw(scale_);
     if (!picture)
         return;
-    cairo_surface_t* source = picture->surface();
-    cairo_surface_flush(source);
-    const int width = cairo_image_surface_get_width(source), height = cairo_image_surface_get_height(source);
-    const int stride = cairo_image_surface_get_stride(source);
-    const unsigned char* data = cairo_image_surface_get_data(source);
+    const auto [width, height, stride, data] = pixelsOf(*picture);
     const size_t bytes = static_cast<size_t>(stride) * static_cast<size_t>(height);
     // Unchanged pixels are not presented again.
     if (!force && native.pixels.size() == bytes && std::memcmp(native.pixels.data(), data, bytes) == 0) {
@@ -264,11 +274,7 @@ void Platform::updateCursor()
     cursorHotSpot_ = cursor.hotSpot();
     if (!image)
         return;
-    cairo_surface_t* source = image->surface();
-    cairo_surface_flush(source);
-    const int width = cairo_image_surface_get_width(source), height = cairo_image_surface_get_height(source);
-    const int stride = cairo_image_surface_get_stride(source);
-    const unsigned char* data = cairo_image_surface_get_data(source);
+    const auto [width, height, stride, data] = pixelsOf(*image);
     const int s = static_cast<int>(scale_);
     SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormat(0, width * s, height * s, 32, SDL_PIXELFORMAT_ARGB8888);
     if (picture == nullptr)
