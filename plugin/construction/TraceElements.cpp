@@ -63,6 +63,9 @@ bool Ouvre(const DescriptionTrace& d, bool voulu, ASErr& status)
 
 // The sub-group, then one new path per shape, each recorded in the element's list. `avant`
 // runs before the shape of that index is drawn (the frame changes its stroke width there).
+// The first failure is the answer: a path that cannot be made or set ends the build, and the
+// element goes whole rather than stay half-built; a name that cannot be given leaves the
+// element whole, unnamed.
 template <typename Avant>
 ASErr Construit(const DescriptionTrace& d, const std::vector<Forme>& formes, Avant avant)
 {
@@ -71,20 +74,26 @@ ASErr Construit(const DescriptionTrace& d, const std::vector<Forme>& formes, Ava
     ASErr status = sAIArt->NewArt(kGroupArt, kPlaceInsideOnTop, AHGroupe, d.groupe);
     if (status != kNoErr)
         return status;
-    status = sAIArt->SetArtName(*d.groupe, d.nom);
+    const ASErr nom = sAIArt->SetArtName(*d.groupe, d.nom);
 
     ElementLie* courant = *d.liste;
-    for (size_t i = 0; i < formes.size() && courant != nullptr; ++i) {
+    for (size_t i = 0; i < formes.size() && courant != nullptr && status == kNoErr; ++i) {
         avant(i);
         if (courant->suivant == nullptr) {
             if (SuivantOuNouveau(courant) == nullptr)
-                return kOutOfMemoryErr;
-            status = sAIArt->NewArt(kPathArt, kPlaceInsideOnTop, *d.groupe, &courant->art);
+                status = kOutOfMemoryErr;
+            else
+                status = sAIArt->NewArt(kPathArt, kPlaceInsideOnTop, *d.groupe, &courant->art);
         }
-        status = Dessine(formes[i], courant->art, d.genre);
+        if (status == kNoErr)
+            status = Dessine(formes[i], courant->art, d.genre);
         courant = courant->suivant;
     }
-    return status;
+    if (status != kNoErr) {
+        DetruitTrace(*d.groupe);
+        return status;
+    }
+    return nom;
 }
 
 ASErr TraceRegles(Trace trace, bool voulu, std::optional<std::vector<Forme>> (*formes)(const DimensionsTableau&),

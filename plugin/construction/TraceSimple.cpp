@@ -26,35 +26,42 @@ AIPathSegment Coin(AIReal h, AIReal v)
 
 } // namespace
 
+// The host's calls made in order, up to the first that fails: its status is the path's.
+template <typename... Appels>
+ASErr JusquALaPremiereErreur(Appels... appels)
+{
+    ASErr status = kNoErr;
+    ((status == kNoErr ? (void)(status = appels()) : (void)0), ...);
+    return status;
+}
+
 ASErr TraceSimpleTrait(AIPathSegment p1, AIPathSegment p2, AIArtHandle& art, ai_int16 kind)
 {
     if (!sAIArt->ValidArt(art, true))
         return kNoErr;
-    ASErr status = sAIPath->SetPathSegmentCount(art, 2);
-    status = sAIPath->SetPathClosed(art, false);
     p1.in = p1.out = p1.p;
     p2.in = p2.out = p2.p;
-    if (const AIPathStyle* style = StyleDuGenre(kind))
-        status = sAIPathStyle->SetPathStyle(art, style);
     const AIPathSegment points[2] = {p1, p2};
-    status = sAIPath->SetPathSegments(art, 0, 2, points);
-    return status;
+    const AIPathStyle* style = StyleDuGenre(kind);
+    return JusquALaPremiereErreur([&] { return sAIPath->SetPathSegmentCount(art, 2); },
+                                  [&] { return sAIPath->SetPathClosed(art, false); },
+                                  [&] { return style != nullptr ? sAIPathStyle->SetPathStyle(art, style) : kNoErr; },
+                                  [&] { return sAIPath->SetPathSegments(art, 0, 2, points); });
 }
 
 ASErr TraceRectangle(AIReal width, AIReal height, AIReal left, AIReal top, AIArtHandle& art)
 {
     if (!sAIArt->ValidArt(art, true))
         return kNoErr;
-    ASErr status = sAIPathStyle->SetPathStyle(art, &StyleCadre);
-    status = sAIPath->SetPathCenterPointVisible(art, true);
     const AIPathSegment points[4] = {Coin(0, 0), Coin(width, 0), Coin(width, -height), Coin(0, -height)};
-    status = sAIPath->SetPathClosed(art, true);
-    status = sAIPath->SetPathSegmentCount(art, 4);
-    status = sAIPath->SetPathSegments(art, 0, 4, points);
     AIRealMatrix translation;
-    status = sAIRealMath->AIRealMatrixSetTranslate(&translation, left, top);
-    status = sAITransformArt->TransformArt(art, &translation, 0, kTransformObjects);
-    return status;
+    return JusquALaPremiereErreur([&] { return sAIPathStyle->SetPathStyle(art, &StyleCadre); },
+                                  [&] { return sAIPath->SetPathCenterPointVisible(art, true); },
+                                  [&] { return sAIPath->SetPathClosed(art, true); },
+                                  [&] { return sAIPath->SetPathSegmentCount(art, 4); },
+                                  [&] { return sAIPath->SetPathSegments(art, 0, 4, points); },
+                                  [&] { return sAIRealMath->AIRealMatrixSetTranslate(&translation, left, top); },
+                                  [&] { return sAITransformArt->TransformArt(art, &translation, 0, kTransformObjects); });
 }
 
 ASErr DetruitTrace(AIArtHandle& art)

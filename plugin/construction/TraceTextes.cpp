@@ -85,7 +85,8 @@ ASErr Parametres(AIArtHandle& frame, const ai::UnicodeString& texte)
 }
 
 // The frames of one text group, each made at (0, 0) and moved to its anchor, all holding the
-// same text (put into the engine's form once).
+// same text (put into the engine's form once). A frame the host refuses to fill stays empty
+// where it is put and the build goes on; the first failure is the answer.
 ASErr TraceGroupe(AIArtHandle& groupe, const char* nom, const std::vector<Ancre>& ancres, std::string_view texte)
 {
     std::optional<ai::UnicodeString> unicode;
@@ -98,17 +99,21 @@ ASErr TraceGroupe(AIArtHandle& groupe, const char* nom, const std::vector<Ancre>
     if (status != kNoErr)
         return status;
     status = sAIArt->SetArtName(groupe, nom);
+    const auto garde = [&status](ASErr resultat) {
+        if (status == kNoErr)
+            status = resultat;
+        return resultat;
+    };
     for (const Ancre& ancre : ancres) {
         AIArtHandle frame = nullptr;
-        status = sAITextFrame->NewPointText(kPlaceInsideOnTop, groupe, kHorizontalTextOrientation, AIRealPoint{0, 0},
-                                            &frame);
-        if (status != kNoErr)
+        if (garde(sAITextFrame->NewPointText(kPlaceInsideOnTop, groupe, kHorizontalTextOrientation, AIRealPoint{0, 0},
+                                             &frame)) != kNoErr)
             continue;
-        status = Parametres(frame, *unicode);
+        garde(Parametres(frame, *unicode));
         AIRealMatrix translation;
-        status = sAIRealMath->AIRealMatrixSetTranslate(&translation, static_cast<AIReal>(ancre.x),
-                                                       static_cast<AIReal>(ancre.y));
-        status = sAITransformArt->TransformArt(frame, &translation, 0, kTransformObjects);
+        if (garde(sAIRealMath->AIRealMatrixSetTranslate(&translation, static_cast<AIReal>(ancre.x),
+                                                        static_cast<AIReal>(ancre.y))) == kNoErr)
+            garde(sAITransformArt->TransformArt(frame, &translation, 0, kTransformObjects));
     }
     return status;
 }
@@ -159,6 +164,7 @@ ASErr TraceTextes()
     RetireDuTableauCourant(AHGroupeTC);
     if (AvecSansTexte)
         if (const auto ancres = AncresCases(t, Corps))
-            status = TraceGroupe(AHGroupeTC, "Text", *ancres, Texte(TexteCase));
+            if (const ASErr texte = TraceGroupe(AHGroupeTC, "Text", *ancres, Texte(TexteCase)); status == kNoErr)
+                status = texte;
     return status;
 }

@@ -60,13 +60,15 @@ ASErr RafraichitVue()
     return error;
 }
 
-// Every element of the current table, each replacing its own sub-group.
+// Every element of the current table, each replacing its own sub-group, whatever became of
+// the others; the first failure is the answer.
 ASErr TraceTableau()
 {
-    TraceColonnes();
-    TraceLignes();
-    TraceCadre();
-    return TraceTextes();
+    ASErr premiere = kNoErr;
+    for (ASErr (*trace)() : {TraceColonnes, TraceLignes, TraceCadre, TraceTextes})
+        if (const ASErr status = trace(); premiere == kNoErr)
+            premiere = status;
+    return premiere;
 }
 
 bool TableauCourantValide()

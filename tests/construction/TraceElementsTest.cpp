@@ -243,5 +243,52 @@ TEST_F(TableHote, SettingsThatMakeNoSenseDrawNothingForWhatTheyGovern)
     }
 }
 
+// A step of the build the host refuses: the element goes whole rather than stay half-made,
+// the others are made, and the first refusal is the answer. Cleared, the next build makes it.
+TEST_F(TableHote, AStepTheHostRefusesIsToldAndLeavesNoElementHalfMade)
+{
+    constexpr ASErr kRefus = AS_FOUR_CHAR('F', 'A', 'I', 'L');
+    const struct {
+        const char* element; // the one drawn
+        void (*seul)();      // the settings that draw it alone
+    } elements[] = {
+        {"Columns", [] { NombreDeLignes = 1, AvecSansCadre = false; }},
+        {"Lines", [] { NombreDeColonnes = 1, AvecSansCadre = false; }},
+        {"Frame", [] { NombreDeLignes = NombreDeColonnes = 1; }},
+    };
+    const struct {
+        const char* suite;
+        const char* operation;
+    } etapes[] = {
+        {kAIArtSuite, "NewArt"},
+        {kAIPathSuite, "SetPathSegments"},
+        {kAIPathSuite, "SetPathSegmentCount"},
+        {kAIPathStyleSuite, "SetPathStyle"},
+    };
+    const size_t vide = host_.document().artCount(); // the layer and the table group
+    for (const auto& e : elements)
+        for (const auto& etape : etapes) {
+            SCOPED_TRACE(std::string(e.element) + ", " + etape.operation);
+            RegleLeTableau();
+            AvecSansTitre = AvecSansTexte = false;
+            e.seul();
+            TableauCree = true;
+            host_.faults().failOperation(etape.suite, etape.operation, kRefus);
+            EXPECT_EQ(TraceTout(), kRefus);
+            host_.faults().clear();
+            EXPECT_EQ(SousGroupes(), std::vector<std::string>{}) << "nothing half-made";
+            EXPECT_EQ(host_.document().artCount(), vide) << "the table holds nothing";
+            EXPECT_EQ(TraceTout(), kNoErr);
+            EXPECT_EQ(SousGroupes(), std::vector<std::string>{e.element});
+        }
+    // A name the host refuses leaves the element whole, unnamed, and is told.
+    RegleLeTableau();
+    TableauCree = true;
+    host_.faults().failOperation(kAIArtSuite, "SetArtName", kRefus);
+    EXPECT_EQ(TraceTout(), kRefus);
+    host_.faults().clear();
+    EXPECT_EQ(art(AHGroupe).children.size(), 5u);
+}
+
 } // namespace
 } // namespace table_test
