@@ -61,3 +61,14 @@ stop_window_and_display() {
     [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null
     wait 2>/dev/null
 }
+
+# SDL sometimes finds no display on a loaded machine and falls back to a driver that shows
+# nothing, which varo-host refuses ("cannot open a window"): a test then takes a display of its
+# own again. True when the run whose standard error is FILE said so and a new display answers.
+display_refused() {
+    local err=$1 folder=$2
+    grep -q "cannot open a window" "$err" || return 1
+    [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null
+    wait "$xvfb" 2>/dev/null
+    start_display "$folder"
+}
