@@ -55,24 +55,23 @@ TEST(XErrorsDeathTest, AnyOtherErrorStillEndsTheSession)
     if (std::getenv("DISPLAY") == nullptr)
         GTEST_SKIP() << "no display";
     // Another kind of error, and the same error about a window the session never closed.
-    EXPECT_EXIT(
-        {
-            Display* display = ouvre();
-            ns::platform::toleratedGoneWindows();
-            XFreePixmap(display, 0x7654321);
-            XSync(display, False);
-            std::exit(0);
-        },
-        testing::ExitedWithCode(1), "BadPixmap");
-    EXPECT_EXIT(
-        {
-            Display* display = ouvre();
-            ns::platform::toleratedGoneWindows();
-            XMapWindow(display, 0x7654321);
-            XSync(display, False);
-            std::exit(0);
-        },
-        testing::ExitedWithCode(1), "BadWindow");
+    const struct {
+        void (*fais)(Display* display);
+        const char* dit;
+    } erreurs[] = {
+        {[](Display* display) { XFreePixmap(display, 0x7654321); }, "BadPixmap"},
+        {[](Display* display) { XMapWindow(display, 0x7654321); }, "BadWindow"},
+    };
+    for (const auto& erreur : erreurs)
+        EXPECT_EXIT(
+            {
+                Display* display = ouvre();
+                ns::platform::toleratedGoneWindows();
+                erreur.fais(display);
+                XSync(display, False);
+                std::exit(0);
+            },
+            testing::ExitedWithCode(1), erreur.dit);
 }
 
 } // namespace
