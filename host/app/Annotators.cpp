@@ -1,5 +1,6 @@
 #include "Annotators.h"
 
+#include "FirstWhere.h"
 namespace host {
 
 ASErr Annotators::add(PluginRecord* owner, const char* name, AIAnnotatorHandle* made)
@@ -16,10 +17,7 @@ ASErr Annotators::add(PluginRecord* owner, const char* name, AIAnnotatorHandle* 
 
 Annotator* Annotators::find(AIAnnotatorHandle handle) const
 {
-    for (const auto& a : annotators_)
-        if (a->handle() == handle)
-            return a.get();
-    return nullptr;
+    return firstWhere(annotators_, [&](const auto& a) { return a.handle() == handle; });
 }
 
 

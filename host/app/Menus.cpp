@@ -1,5 +1,6 @@
 #include "Menus.h"
 
+#include "FirstWhere.h"
 #include "Host.h"
 
 namespace host {
@@ -50,26 +51,17 @@ ASErr Menus::addGroupAsSubMenu(const char* name, ai_int32 options, AIMenuItemHan
 
 MenuItem* Menus::item(AIMenuItemHandle handle) const
 {
-    for (const auto& i : items_)
-        if (i->handle() == handle)
-            return i.get();
-    return nullptr;
+    return firstWhere(items_, [&](const auto& i) { return i.handle() == handle; });
 }
 
 MenuGroup* Menus::group(AIMenuGroup handle) const
 {
-    for (const auto& g : groups_)
-        if (g->handle() == handle)
-            return g.get();
-    return nullptr;
+    return firstWhere(groups_, [&](const auto& g) { return g.handle() == handle; });
 }
 
 MenuGroup* Menus::groupNamed(std::string_view name) const
 {
-    for (const auto& g : groups_)
-        if (g->name == name)
-            return g.get();
-    return nullptr;
+    return firstWhere(groups_, [&](const auto& g) { return g.name == name; });
 }
 
 MenuItem* Menus::itemTitled(std::string_view title) const

@@ -1,5 +1,6 @@
 #include "Panels.h"
 
+#include "FirstWhere.h"
 #include "EventLog.h"
 #include "PluginManager.h"
 
@@ -97,10 +98,7 @@ Panel* Panels::find(AIPanelRef handle) const
 
 Panel* Panels::firstWithFlyoutMenu() const
 {
-    for (const auto& panel : panels_)
-        if (panel->flyoutMenu != nullptr)
-            return panel.get();
-    return nullptr;
+    return firstWhere(panels_, [&](const auto& panel) { return panel.flyoutMenu != nullptr; });
 }
 
 std::string Panels::chooseFlyoutItem(ai_uint32 id, EventLog& log) const

@@ -1,5 +1,6 @@
 #include "PluginManager.h"
 
+#include "FirstWhere.h"
 #include "Host.h"
 #include "Messages.h"
 
@@ -95,10 +96,7 @@ PluginRecord& PluginManager::addInProcess(const std::string& name, SPPluginMainP
 
 PluginRecord* PluginManager::find(SPPluginRef ref) const
 {
-    for (const auto& plugin : plugins_)
-        if (refOf(*plugin) == ref)
-            return plugin.get();
-    return nullptr;
+    return firstWhere(plugins_, [&](auto& plugin) { return refOf(plugin) == ref; });
 }
 
 bool PluginManager::loadCode(PluginRecord& plugin)

@@ -1,5 +1,6 @@
 #include "Tools.h"
 
+#include "FirstWhere.h"
 #include "Host.h"
 
 #include "Cursor.h"
@@ -54,26 +55,17 @@ ASErr Tools::add(PluginRecord* owner, const char* name, const AIAddToolData* dat
 
 Tool* Tools::find(AIToolHandle handle) const
 {
-    for (const auto& tool : tools_)
-        if (tool->handle() == handle)
-            return tool.get();
-    return nullptr;
+    return firstWhere(tools_, [&](const auto& tool) { return tool.handle() == handle; });
 }
 
 Tool* Tools::withName(std::string_view name) const
 {
-    for (const auto& tool : tools_)
-        if (tool->name == name)
-            return tool.get();
-    return nullptr;
+    return firstWhere(tools_, [&](const auto& tool) { return tool.name == name; });
 }
 
 Tool* Tools::withTitle(std::string_view title) const
 {
-    for (const auto& tool : tools_)
-        if (tool->title == title)
-            return tool.get();
-    return nullptr;
+    return firstWhere(tools_, [&](const auto& tool) { return tool.title == title; });
 }
 
 Tool* Tools::withNumber(AIToolType number) const

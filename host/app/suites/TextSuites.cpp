@@ -56,6 +56,22 @@ doc::Art* frameOf(const void* ref, Kind kind)
     return object == nullptr ? nullptr : textArt(object->frame);
 }
 
+// A features setter: the suite's injected failure first, then the features looked up, the value
+// checked, and kept.
+template <typename Ref, typename Keep>
+ASErr setFeature(const char* suite, const char* operation, Ref ref, Kind kind, bool valid, Keep keep)
+{
+    if (ASErr error = injected(suite, operation))
+        return error;
+    Object* set = engine().find(ref, kind);
+    if (set == nullptr)
+        return kBadHandleErr;
+    if (!valid)
+        return kBadParameterErr;
+    keep(*set);
+    return kNoErr;
+}
+
 // AddRef and Release of a counted kind: the suite's injected failure first, then the count.
 template <typename Ref, Kind kind, const char* suite>
 ASErr AddRefOf(Ref ref)
@@ -383,26 +399,14 @@ ASErr SetFont(CharFeaturesRef features, FontRef font)
 // Any positive finite size: the stand-in sets no upper limit.
 ASErr SetFontSize(CharFeaturesRef features, AIReal size)
 {
-    if (ASErr error = injected(kATECharFeaturesSuite, "SetFontSize"))
-        return error;
-    Object* set = engine().find(features, Kind::CharFeatures);
-    if (set == nullptr)
-        return kBadHandleErr;
-    if (!finite(size) || size <= 0)
-        return kBadParameterErr;
-    set->chars.size = size;
-    return kNoErr;
+    return setFeature(kATECharFeaturesSuite, "SetFontSize", features, Kind::CharFeatures, finite(size) && size > 0,
+                      [&](Object& set) { set.chars.size = size; });
 }
 
 ASErr SetTracking(CharFeaturesRef features, ai_int32 tracking)
 {
-    if (ASErr error = injected(kATECharFeaturesSuite, "SetTracking"))
-        return error;
-    Object* set = engine().find(features, Kind::CharFeatures);
-    if (set == nullptr)
-        return kBadHandleErr;
-    set->chars.tracking = tracking;
-    return kNoErr;
+    return setFeature(kATECharFeaturesSuite, "SetTracking", features, Kind::CharFeatures, true,
+                      [&](Object& set) { set.chars.tracking = tracking; });
 }
 
 ASErr SetFillColor(CharFeaturesRef features, ApplicationPaintRef paint)
@@ -433,54 +437,28 @@ ASErr ParaInitialize(ParaFeaturesRef* features)
 
 ASErr SetJustification(ParaFeaturesRef features, ATEParagraphJustification justification)
 {
-    if (ASErr error = injected(kATEParaFeaturesSuite, "SetJustification"))
-        return error;
-    Object* set = engine().find(features, Kind::ParaFeatures);
-    if (set == nullptr)
-        return kBadHandleErr;
-    if (justification < kLeftJustify || justification > kFullJustifyLastLineFull)
-        return kBadParameterErr;
-    set->paras.justification = justification;
-    return kNoErr;
+    const bool known = justification >= kLeftJustify && justification <= kFullJustifyLastLineFull;
+    return setFeature(kATEParaFeaturesSuite, "SetJustification", features, Kind::ParaFeatures, known,
+                      [&](Object& set) { set.paras.justification = justification; });
 }
 
 ASErr SetFirstLineIndent(ParaFeaturesRef features, AIReal indent)
 {
-    if (ASErr error = injected(kATEParaFeaturesSuite, "SetFirstLineIndent"))
-        return error;
-    Object* set = engine().find(features, Kind::ParaFeatures);
-    if (set == nullptr)
-        return kBadHandleErr;
-    if (!finite(indent))
-        return kBadParameterErr;
-    set->paras.firstLineIndent = indent;
-    return kNoErr;
+    return setFeature(kATEParaFeaturesSuite, "SetFirstLineIndent", features, Kind::ParaFeatures, finite(indent),
+                      [&](Object& set) { set.paras.firstLineIndent = indent; });
 }
 
 ASErr SetStartIndent(ParaFeaturesRef features, AIReal indent)
 {
-    if (ASErr error = injected(kATEParaFeaturesSuite, "SetStartIndent"))
-        return error;
-    Object* set = engine().find(features, Kind::ParaFeatures);
-    if (set == nullptr)
-        return kBadHandleErr;
-    if (!finite(indent))
-        return kBadParameterErr;
-    set->paras.startIndent = indent;
-    return kNoErr;
+    return setFeature(kATEParaFeaturesSuite, "SetStartIndent", features, Kind::ParaFeatures, finite(indent),
+                      [&](Object& set) { set.paras.startIndent = indent; });
 }
 
 ASErr SetLeadingType(ParaFeaturesRef features, ATELeadingType type)
 {
-    if (ASErr error = injected(kATEParaFeaturesSuite, "SetLeadingType"))
-        return error;
-    Object* set = engine().find(features, Kind::ParaFeatures);
-    if (set == nullptr)
-        return kBadHandleErr;
-    if (type != kRomanLeadingType && type != kJapaneseLeadingType)
-        return kBadParameterErr;
-    set->paras.leading = type;
-    return kNoErr;
+    const bool known = type == kRomanLeadingType || type == kJapaneseLeadingType;
+    return setFeature(kATEParaFeaturesSuite, "SetLeadingType", features, Kind::ParaFeatures, known,
+                      [&](Object& set) { set.paras.leading = type; });
 }
 
 // ATE Font and ATE Application Paint: references only.
