@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 #include <cstring>
 #include <tuple>
 
@@ -27,17 +30,26 @@ void Marque()
     OutilsGroupe = false;
 }
 
-TEST(CopiesDesReglages, TheTableHoldsEveryStructuralSettingOnce)
+// Every default the dialog stores is copied, by its own three variables: a row pointing at
+// another setting's copy, or a setting listed twice, would mix two settings up.
+TEST(CopiesDesReglages, EachStoredDefaultHasItsOwnThreeCopies)
 {
-    const void* vus[NombreReglagesEntiers + NombreReglagesReels] = {};
-    int n = 0;
-    PourChaqueReglage([&](const auto& reglage) { vus[n++] = reglage.courant; });
-    const void* attendus[] = {&NombreDeLignes, &NombreDeColonnes, &NumeroPolice, &EpaisseurLignes,
-                              &EpaisseurColonnes, &EpaisseurCadre, &EpaisseurCadreDeux, &GouttiereLignes,
-                              &GouttiereColonnes, &GouttiereCadre, &Corps};
-    ASSERT_EQ(n, 11);
-    for (int i = 0; i < n; ++i)
-        EXPECT_EQ(vus[i], attendus[i]) << i;
+    std::set<std::string> cles;
+    std::set<const void*> variables;
+    size_t n = 0;
+    PourChaqueReglage([&](const auto& reglage) {
+        cles.insert(reglage.cle);
+        for (const void* v : {static_cast<const void*>(reglage.courant), static_cast<const void*>(reglage.prov),
+                              static_cast<const void*>(reglage.defaut)})
+            variables.insert(v);
+        ++n;
+    });
+    const std::set<std::string> stockees = {"NombreLignes", "NombreColonnes", "NumPolice", "EpaisseurLignes",
+                                            "EpaisseurColonnes", "EpaisseurCadre", "EpaisseurCadreDeux",
+                                            "GouttiereLignes", "GouttiereColonnes", "GouttiereCadre", "Corps"};
+    EXPECT_EQ(cles, stockees);
+    EXPECT_EQ(n, stockees.size());
+    EXPECT_EQ(variables.size(), 3 * n);
 }
 
 TEST(CopiesDesReglages, OkChangesTheDefaultsButNotWhatThePanelShows)
