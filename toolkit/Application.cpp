@@ -81,11 +81,11 @@ bool Application::sendEvent(const Event& event)
     // goes, as a click beside it in its own window sends it. A modal run that this starts (an
     // alert) takes the click's place.
     if (event.type() == EventType::LeftMouseDown && window != MenuWindow::open()) {
-        const uint64_t runs = modalRuns_;
+        bool uninterrupted = true;
         for (Window* other : std::vector<Window*>(windows_))
-            if (other != window)
-                other->commitEditing();
-        if (modalRuns_ != runs)
+            if (other != window && !other->commitEditing())
+                uninterrupted = false;
+        if (!uninterrupted)
             return true;
     }
     // A click makes its window key, as a user's click does; a menu never is.

@@ -112,10 +112,12 @@ bool Window::makeFirstResponder(Responder* responder)
     return true;
 }
 
-void Window::commitEditing()
+bool Window::commitEditing()
 {
+    const uint64_t runs = Application::sharedApplication().modalRunsStarted();
     if (auto* field = dynamic_cast<TextField*>(firstResponder_))
         field->commitEditing();
+    return Application::sharedApplication().modalRunsStarted() == runs;
 }
 
 TextView& Window::fieldEditor()
@@ -170,14 +172,11 @@ void Window::sendEvent(const Event& event)
         const auto* button = dynamic_cast<const Button*>(mouseDownView_);
         const auto* field = dynamic_cast<View*>(firstResponder_);
         if (mouseDownView_ != field &&
-            (button == nullptr || (button->keyEquivalent() != "\x1b" && button->steppedField() != field))) {
-            // A modal run that the commit starts (an alert) takes the press's place.
-            const uint64_t runs = Application::sharedApplication().modalRunsStarted();
-            commitEditing();
-            if (Application::sharedApplication().modalRunsStarted() != runs) {
-                mouseDownView_ = nullptr;
-                return;
-            }
+            (button == nullptr || (button->keyEquivalent() != "\x1b" && button->steppedField() != field)) &&
+            !commitEditing()) {
+            // An alert the commit raised takes the press's place.
+            mouseDownView_ = nullptr;
+            return;
         }
         if (mouseDownView_ == nullptr)
             return;

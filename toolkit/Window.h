@@ -75,8 +75,9 @@ public:
     // The text view that edits the focused text field.
     TextView& fieldEditor();
     // The focused text field sends what was typed into it, as leaving it would; it keeps the
-    // focus. Nothing when nothing was typed.
-    void commitEditing();
+    // focus. Nothing when nothing was typed. False when a modal run started meanwhile (an alert
+    // the commit raised): whatever asked for the commit is then to go no further.
+    bool commitEditing();
 
     // Input: mouse events at a point of the window, keys to the first responder. Mouse
     // moves also drive the tracking areas of every view shown. A mouse-down on another view

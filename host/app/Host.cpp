@@ -65,12 +65,10 @@ Host& Host::get()
 
 bool Host::commitTypedFields()
 {
-    ns::Application& application = ns::Application::sharedApplication();
-    const uint64_t runs = application.modalRunsStarted();
-    panels_.commitEditing();
-    if (application.modalWindow() == nullptr)
+    const bool uninterrupted = panels_.commitEditing();
+    if (ns::Application::sharedApplication().modalWindow() == nullptr)
         deliverPendingEvents();
-    return application.modalRunsStarted() == runs;
+    return uninterrupted;
 }
 
 void Host::alert(const std::string& text)

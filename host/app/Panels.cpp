@@ -125,11 +125,13 @@ std::string Panels::chooseFlyoutItem(ai_uint32 id, EventLog& log) const
     return {};
 }
 
-void Panels::commitEditing() const
+bool Panels::commitEditing() const
 {
+    bool uninterrupted = true;
     for (const auto& panel : panels_)
-        if (panel->window)
-            panel->window->commitEditing();
+        if (panel->window && !panel->window->commitEditing())
+            uninterrupted = false;
+    return uninterrupted;
 }
 
 ASErr Panels::createMenu(AIPanelFlyoutMenuRef* made)

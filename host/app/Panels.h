@@ -76,8 +76,9 @@ public:
     std::string chooseFlyoutItem(ai_uint32 id, EventLog& log) const;
 
     // What was typed into a field of the panels is sent, as leaving the field sends it: before
-    // the pointer acts on the artboard, another tool is chosen or a panel is closed.
-    void commitEditing() const;
+    // the pointer acts on the artboard, another tool is chosen or a panel is closed. False when
+    // an alert a commit raised took the person's attention meanwhile.
+    bool commitEditing() const;
 
     ASErr createMenu(AIPanelFlyoutMenuRef* made);
     // The panels that showed the menu are left with none.

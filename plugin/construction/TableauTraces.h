@@ -1,6 +1,6 @@
 // The construction of the current table's art: rules, frame and texts, each element in its
 // own sub-group of the table group, replaced whole by every rebuild. Each function answers
-// the status of the last host call it made, 0 when it drew nothing.
+// the first failure of the host calls it made, 0 when they all succeeded or it drew nothing.
 #pragma once
 
 #include "sdk/AIPath.h"
@@ -10,6 +10,24 @@ ASErr TraceColonnes();
 ASErr TraceLignes();
 ASErr TraceCadre();
 ASErr TraceTextes();
+// All four in that order, each whatever became of the others.
+ASErr TraceTableau();
+
+// The first failure of steps that all go on: each result is kept unless an earlier one failed.
+class PremiereErreur {
+public:
+    // Answers `resultat`, for the step that follows to look at.
+    ASErr garde(ASErr resultat)
+    {
+        if (status_ == kNoErr)
+            status_ = resultat;
+        return resultat;
+    }
+    ASErr status() const { return status_; }
+
+private:
+    ASErr status_ = kNoErr;
+};
 
 // Style records chosen by TraceSimpleTrait's kind.
 enum : ai_int16 { TraitLignes = 0, TraitColonnes = 1, TraitCadre = 2 };

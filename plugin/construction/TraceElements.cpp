@@ -121,6 +121,14 @@ ASErr TraceLignes()
     return TraceRegles(TraceDesLignes, NombreDeLignes >= 2, FormesLignes, EpaisseurLignes);
 }
 
+ASErr TraceTableau()
+{
+    PremiereErreur premiere;
+    for (ASErr (*trace)() : {TraceColonnes, TraceLignes, TraceCadre, TraceTextes})
+        premiere.garde(trace());
+    return premiere.status();
+}
+
 ASErr TraceCadre()
 {
     const DescriptionTrace& d = kTraces[TraceDuCadre];

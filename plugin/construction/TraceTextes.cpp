@@ -98,12 +98,9 @@ ASErr TraceGroupe(AIArtHandle& groupe, const char* nom, const std::vector<Ancre>
     ASErr status = sAIArt->NewArt(kGroupArt, kPlaceInsideOnTop, AHGroupe, &groupe);
     if (status != kNoErr)
         return status;
-    status = sAIArt->SetArtName(groupe, nom);
-    const auto garde = [&status](ASErr resultat) {
-        if (status == kNoErr)
-            status = resultat;
-        return resultat;
-    };
+    PremiereErreur premiere;
+    premiere.garde(sAIArt->SetArtName(groupe, nom));
+    const auto garde = [&premiere](ASErr resultat) { return premiere.garde(resultat); };
     for (const Ancre& ancre : ancres) {
         AIArtHandle frame = nullptr;
         if (garde(sAITextFrame->NewPointText(kPlaceInsideOnTop, groupe, kHorizontalTextOrientation, AIRealPoint{0, 0},
@@ -115,7 +112,7 @@ ASErr TraceGroupe(AIArtHandle& groupe, const char* nom, const std::vector<Ancre>
                                                         static_cast<AIReal>(ancre.y))) == kNoErr)
             garde(sAITransformArt->TransformArt(frame, &translation, 0, kTransformObjects));
     }
-    return status;
+    return premiere.status();
 }
 
 void RetireDuTableauCourant(AIArtHandle& groupe)
@@ -154,17 +151,16 @@ ASErr TraceTextes()
     if (!sAIArt->ValidArt(AHGroupe, true))
         return kNoErr;
     const DimensionsTableau t = LitDimensions();
-    ASErr status = kNoErr;
+    PremiereErreur premiere;
 
     RetireDuTableauCourant(AHGroupeTI);
     if (AvecSansTitre)
         if (const auto ancre = AncreTitre(t, Corps))
-            status = TraceGroupe(AHGroupeTI, "Title", {*ancre}, Texte(TitreTableau));
+            premiere.garde(TraceGroupe(AHGroupeTI, "Title", {*ancre}, Texte(TitreTableau)));
 
     RetireDuTableauCourant(AHGroupeTC);
     if (AvecSansTexte)
         if (const auto ancres = AncresCases(t, Corps))
-            if (const ASErr texte = TraceGroupe(AHGroupeTC, "Text", *ancres, Texte(TexteCase)); status == kNoErr)
-                status = texte;
-    return status;
+            premiere.garde(TraceGroupe(AHGroupeTC, "Text", *ancres, Texte(TexteCase)));
+    return premiere.status();
 }

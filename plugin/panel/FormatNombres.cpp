@@ -5,15 +5,15 @@
 #include <cmath>
 #include <cstdio>
 
-std::string TexteNombre(double valeur, int decimales)
+std::string TexteNombre(double valeur)
 {
     // A value that rounds to nothing is 0, not -0, from either side.
-    if (std::fabs(valeur) < 0.5 * std::pow(10.0, -decimales))
+    if (std::fabs(valeur) < 0.005)
         valeur = 0;
     // As long as the value needs: a double may have 309 digits before its point.
-    const int longueur = std::snprintf(nullptr, 0, "%.*f", decimales, valeur);
+    const int longueur = std::snprintf(nullptr, 0, "%.2f", valeur);
     std::string texte(static_cast<size_t>(longueur > 0 ? longueur : 0), '\0');
-    std::snprintf(texte.data(), texte.size() + 1, "%.*f", decimales, valeur);
+    std::snprintf(texte.data(), texte.size() + 1, "%.2f", valeur);
     if (texte.find('.') != std::string::npos) {
         while (texte.back() == '0')
             texte.pop_back();

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <string>
 
-// The value with `decimales` decimals at most: 3.2, 10, 0, -12.5, 1000000.
-std::string TexteNombre(double valeur, int decimales = 2);
+// The value with two decimals at most: 3.2, 10, 0, -12.5, 1000000.
+std::string TexteNombre(double valeur);
 // Every "." made the user's separator, VirguleOuPoint, when that is a comma.
 std::string AvecSeparateur(std::string texte);
 // The value, a space and the unit's name, in the user's separator: "1.3 in".

@@ -70,12 +70,9 @@ double ValeurLue(const ChampPasAPas& champ, const std::string& texte, const Unit
     if (champ.genre == GenrePas::Longueur || champ.genre == GenrePas::Points) {
         const Unite& propre = champ.genre == GenrePas::Longueur ? kMillimetres : kPointsTypo;
         const Lecture lu = LitMesure(texte, propre);
+        // A length steps in the unit written; a refused text has none and steps from the stored value.
         unite = champ.genre == GenrePas::Longueur && lu.unite != nullptr ? lu.unite : &propre;
-        if (!lu.valeur) {
-            unite = &propre;
-            return champ.lit();
-        }
-        return lu.points / unite->points;
+        return lu.valeur ? lu.points / unite->points : champ.lit();
     }
     const NombreEcrit lu = LitNombre(texte);
     return lu.present ? lu.valeur : champ.lit();

@@ -60,17 +60,6 @@ ASErr RafraichitVue()
     return error;
 }
 
-// Every element of the current table, each replacing its own sub-group, whatever became of
-// the others; the first failure is the answer.
-ASErr TraceTableau()
-{
-    ASErr premiere = kNoErr;
-    for (ASErr (*trace)() : {TraceColonnes, TraceLignes, TraceCadre, TraceTextes})
-        if (const ASErr status = trace(); premiere == kNoErr)
-            premiere = status;
-    return premiere;
-}
-
 bool TableauCourantValide()
 {
     return TableauCree && AHGroupe != nullptr && sAIArt->ValidArt(AHGroupe, true);

@@ -66,14 +66,7 @@ protected:
     }
 
     // Every element in the tool's order, as at mouse-up; the first failure.
-    static ASErr TraceTout()
-    {
-        ASErr premier = kNoErr;
-        for (ASErr (*trace)() : {TraceColonnes, TraceLignes, TraceCadre, TraceTextes})
-            if (const ASErr status = trace(); premier == kNoErr)
-                premier = status;
-        return premier;
-    }
+    static ASErr TraceTout() { return TraceTableau(); }
 
     const host::doc::Art& art(AIArtHandle handle) const
     {
