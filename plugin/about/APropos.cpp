@@ -1,30 +1,49 @@
 // The about box: its content, set once when the panel's controller wakes, and its OK.
 #include "APropos.h"
 
-#include "TableauDialogue.h"
+#include "Actions.h"
+#include "Prises.h"
 
 #include "Application.h"
 
 const char* const kVersionVaroTable = "Varo-Table (CS6) 2.0 (August 2015)";
 const char* const kAdresseSiteVaro = "https://www.varo-tools.fr";
 
-void TableauDialogue::ABOinitDialogue()
+void ABOinitDialogue()
 {
-    if (ABOdialogue != nullptr) {
-        ABOdialogue->center();
-        ABOdialogue->setTitle("About Varo-Table");
+    if (ABOdialogue() != nullptr) {
+        ABOdialogue()->center();
+        ABOdialogue()->setTitle("About Varo-Table");
     }
-    if (ABOversion != nullptr)
-        ABOversion->setStringValue(kVersionVaroTable);
-    if (ABOadresse != nullptr)
-        ABOadresse->setTitle(kAdresseSiteVaro);
-    if (ABOokBT != nullptr)
-        ABOokBT->setTitle("OK");
+    if (ABOversion() != nullptr)
+        ABOversion()->setStringValue(kVersionVaroTable);
+    if (ABOadresse() != nullptr)
+        ABOadresse()->setTitle(kAdresseSiteVaro);
+    if (ABOokBT() != nullptr)
+        ABOokBT()->setTitle("OK");
 }
 
-void TableauDialogue::ABOok(ns::Object*)
+void ABOok(ns::Object*)
 {
-    if (ABOdialogue != nullptr)
-        ABOdialogue->orderOut(nullptr);
+    if (ABOdialogue() != nullptr)
+        ABOdialogue()->orderOut(nullptr);
     ns::Application::sharedApplication().activateIgnoringOtherApps(true);
+}
+
+namespace {
+
+const Action kActions[] = {
+    {"ABOok:", ABOok},
+};
+
+} // namespace
+
+bool EstActionDeLAPropos(std::string_view selecteur)
+{
+    return TrouveAction(kActions, selecteur) != nullptr;
+}
+
+bool ActionDeLAPropos(std::string_view selecteur, ns::Object* expediteur)
+{
+    return Execute(kActions, selecteur, expediteur);
 }

@@ -3,9 +3,10 @@
 #include "ControlesEditeur.h"
 #include "CouleurEcran.h"
 #include "EcritLitPrefs.h"
+#include "EditeurCouleurs.h"
 #include "FormatNombres.h"
 #include "LectureNombres.h"
-#include "Miroirs.h"
+#include "Prises.h"
 #include "Reglages.h"
 #include "SimuleAppuiTouche.h"
 
@@ -13,6 +14,8 @@
 #include <cmath>
 
 namespace {
+
+constexpr std::string_view kChoixDuType = "COUpopUpTypeCouleurCBP:";
 
 // The path style of the rows, the columns and the frame.
 int32_t (*const kMisesAJourDuStyle[])() = {MiseAJourDuStyleDesLignes, MiseAJourDuStyleDesColonnes,
@@ -26,14 +29,14 @@ bool PageDElement()
 // The field commit: the field's number, read as every field reads it (no number reads 0).
 void ValideZone(int canal)
 {
-    ns::TextField* zone = *kMiroirsCanaux[canal].zone;
+    ns::TextField* zone = kControlesCanaux[canal].zone();
     ChangeCanal(canal, zone != nullptr ? ValeurDuTexte(zone->stringValue()) : 0);
 }
 
 // The slider move: its whole value.
 void DeplaceGlissiere(int canal)
 {
-    if (ns::Slider* glissiere = *kMiroirsCanaux[canal].glissiere) {
+    if (ns::Slider* glissiere = kControlesCanaux[canal].glissiere()) {
         ChangeCanal(canal, std::trunc(glissiere->doubleValue()));
         RedessinePistesLiees(canal);
     }
@@ -49,11 +52,11 @@ void ChangeCanal(int canal, double valeur)
     // Within the channel's range, as the store takes it back at the next launch.
     valeur = std::clamp(valeur, 0.0, kCanaux[canal].maximum) + 0.0;
     JeuxCouleurs[element].*kCanaux[canal].champ = valeur;
-    const MiroirsCanal& m = kMiroirsCanaux[canal];
-    if (*m.zone != nullptr)
-        (*m.zone)->setStringValue(TexteNombre(valeur));
-    if (*m.glissiere != nullptr)
-        (*m.glissiere)->setDoubleValue(valeur);
+    const ControlesCanal& m = kControlesCanaux[canal];
+    if (ns::TextField* zone = m.zone())
+        zone->setStringValue(TexteNombre(valeur));
+    if (ns::Slider* glissiere = m.glissiere())
+        glissiere->setDoubleValue(valeur);
     if (element != ElementTexte)
         kMisesAJourDuStyle[element]();
     EcritCanal(element, canal);
@@ -64,29 +67,35 @@ void RedessinePistesLiees(int canal)
     const int32_t type = TypeDuCanal(canal);
     const DispositionType& d = kDispositions[type];
     for (int autre = d.premierCanal; autre < d.premierCanal + d.nombreCanaux; ++autre)
-        if (autre != canal && *kMiroirsCanaux[autre].piste != nullptr)
-            (*kMiroirsCanaux[autre].piste)->display();
+        if (ns::View* piste = kControlesCanaux[autre].piste(); piste != nullptr && autre != canal)
+            piste->display();
 }
 
 void RedessineApercus()
 {
-    for (ns::View* vue : {GdessinCouleursNSView, GdessinCorpsTableauNSView})
+    for (ns::View* vue : {PANdessinCouleursNSView(), PANdessinCorpsTableauNSView()})
         if (vue != nullptr)
             vue->display();
 }
 
-bool EstActionDeCouleur(std::string_view selecteur)
+bool EstActionDeLEditeur(std::string_view selecteur)
 {
-    for (const MiroirsCanal& m : kMiroirsCanaux)
+    if (selecteur == kChoixDuType)
+        return true;
+    for (const ControlesCanal& m : kControlesCanaux)
         if (selecteur == m.validation || selecteur == m.glissement)
             return true;
     return false;
 }
 
-bool ActionDeCouleur(std::string_view selecteur)
+bool ActionDeLEditeur(std::string_view selecteur, ns::Object* expediteur)
 {
+    if (selecteur == kChoixDuType) {
+        COUpopUpTypeCouleurCBP(expediteur);
+        return true;
+    }
     for (int canal = 0; canal < NombreCanaux; ++canal) {
-        const MiroirsCanal& m = kMiroirsCanaux[canal];
+        const ControlesCanal& m = kControlesCanaux[canal];
         if (selecteur == m.validation)
             ValideZone(canal);
         else if (selecteur == m.glissement)

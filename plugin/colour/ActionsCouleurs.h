@@ -15,7 +15,3 @@ void ChangeCanal(int canal, double valeur);
 void RedessinePistesLiees(int canal);
 // Redisplays the swatch and the type-size view.
 void RedessineApercus();
-
-// Whether `selecteur` is a channel's action; performs it, false when it is none.
-bool EstActionDeCouleur(std::string_view selecteur);
-bool ActionDeCouleur(std::string_view selecteur);

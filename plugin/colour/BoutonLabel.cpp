@@ -2,6 +2,7 @@
 
 #include "ControlesEditeur.h"
 #include "Reglages.h"
+#include "ZoneSuivie.h"
 
 #include "Cursor.h"
 
@@ -15,12 +16,6 @@ namespace {
 ns::TrackingArea** const kZonesSuivies[kNombreRangees] = {&labelGRC, &labelVM, &labelBJ, &labelN};
 
 } // namespace
-
-std::unique_ptr<ns::TrackingArea> ZoneSuivieEditeur(ns::View& vue)
-{
-    return std::make_unique<ns::TrackingArea>(
-        vue.bounds(), ns::TrackingMouseEnteredAndExited | ns::TrackingMouseMoved | ns::TrackingActiveInKeyWindow, &vue);
-}
 
 BoutonLabel::BoutonLabel(ns::Rect frame, int rangee) : ns::View(frame), rangee_(rangee)
 {
@@ -37,7 +32,7 @@ void BoutonLabel::mouseDown(const ns::Event&)
     const int32_t type = JeuxCouleurs[IndexPopup - 1].TypeCouleur;
     if (type < TypeGris || type > TypeCMJN || rangee_ > kDispositions[type].nombreCanaux)
         return;
-    if (ns::TextField* zone = *kMiroirsCanaux[kDispositions[type].premierCanal + rangee_ - 1].zone)
+    if (ns::TextField* zone = kControlesCanaux[kDispositions[type].premierCanal + rangee_ - 1].zone())
         zone->selectText(nullptr);
 }
 

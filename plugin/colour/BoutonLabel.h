@@ -27,7 +27,3 @@ extern ns::TrackingArea* labelGRC;
 extern ns::TrackingArea* labelVM;
 extern ns::TrackingArea* labelBJ;
 extern ns::TrackingArea* labelN;
-
-// The tracking area over a view's bounds that the colour editor's views keep: entered and
-// exited, moves, while the window is key.
-std::unique_ptr<ns::TrackingArea> ZoneSuivieEditeur(ns::View& vue);

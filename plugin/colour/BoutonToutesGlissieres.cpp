@@ -1,6 +1,7 @@
 #include "BoutonToutesGlissieres.h"
 
 #include "BoutonLabel.h"
+#include "ZoneSuivie.h"
 
 #include "Cursor.h"
 

@@ -1,44 +1,29 @@
 #include "ControlesEditeur.h"
 
-#include "BoutonLabel.h"
-#include "GlissiereInterieurTableau.h"
-#include "Miroirs.h"
-
 const ControlesCanal kControlesCanaux[NombreCanaux] = {
-    {&TableauDialogue::COUzoneGris, &TableauDialogue::COUglisGris, &TableauDialogue::COUinterieurGlisGris, 1,
-     "Gray level (from 0% to 100%)."},
-    {&TableauDialogue::COUzoneRouge, &TableauDialogue::COUglisRouge, &TableauDialogue::COUinterieurGlisRouge, 1,
-     "Red level (from 0 to 255)."},
-    {&TableauDialogue::COUzoneVert, &TableauDialogue::COUglisVert, &TableauDialogue::COUinterieurGlisVert, 2,
-     "Green level (from 0 to 255)."},
-    {&TableauDialogue::COUzoneBleu, &TableauDialogue::COUglisBleu, &TableauDialogue::COUinterieurGlisBleu, 3,
-     "Blue level (from 0 to 255)."},
-    {&TableauDialogue::COUzoneCyan, &TableauDialogue::COUglisCyan, &TableauDialogue::COUinterieurGlisCyan, 1,
-     "Percentage for cyan (from 0% to 100%)."},
-    {&TableauDialogue::COUzoneMagenta, &TableauDialogue::COUglisMagenta, &TableauDialogue::COUinterieurGlisMagenta, 2,
-     "Percentage for magenta (from 0% to 100%)."},
-    {&TableauDialogue::COUzoneJaune, &TableauDialogue::COUglisJaune, &TableauDialogue::COUinterieurGlisJaune, 3,
-     "Percentage for yellow (from 0% to 100%)."},
-    {&TableauDialogue::COUzoneNoir, &TableauDialogue::COUglisNoir, &TableauDialogue::COUinterieurGlisNoir, 4,
-     "Percentage for black (from 0% to 100%)."},
-};
-
-const MiroirsCanal kMiroirsCanaux[NombreCanaux] = {
-    {&GzoneGris, &GglisGris, &GinterieurGlisGris, "COUzoneGrisCBP:", "COUglissiereGrisCBP:"},
-    {&GzoneRouge, &GglisRouge, &GinterieurGlisRouge, "COUzoneRougeCBP:", "COUglissiereRougeCBP:"},
-    {&GzoneVert, &GglisVert, &GinterieurGlisVert, "COUzoneVertCBP:", "COUglissiereVertCBP:"},
-    {&GzoneBleu, &GglisBleu, &GinterieurGlisBleu, "COUzoneBleuCBP:", "COUglissiereBleuCBP:"},
-    {&GzoneCyan, &GglisCyan, &GinterieurGlisCyan, "COUzoneCyanCBP:", "COUglissiereCyanCBP:"},
-    {&GzoneMagenta, &GglisMagenta, &GinterieurGlisMagenta, "COUzoneMagentaCBP:", "COUglissiereMagentaCBP:"},
-    {&GzoneJaune, &GglisJaune, &GinterieurGlisJaune, "COUzoneJauneCBP:", "COUglissiereJauneCBP:"},
-    {&GzoneNoir, &GglisNoir, &GinterieurGlisNoir, "COUzoneNoirCBP:", "COUglissiereNoirCBP:"},
+    {COUzoneGris, COUglisGris, COUinterieurGlisGris, 1, "Gray level (from 0% to 100%).",
+     "COUzoneGrisCBP:", "COUglissiereGrisCBP:"},
+    {COUzoneRouge, COUglisRouge, COUinterieurGlisRouge, 1, "Red level (from 0 to 255).",
+     "COUzoneRougeCBP:", "COUglissiereRougeCBP:"},
+    {COUzoneVert, COUglisVert, COUinterieurGlisVert, 2, "Green level (from 0 to 255).",
+     "COUzoneVertCBP:", "COUglissiereVertCBP:"},
+    {COUzoneBleu, COUglisBleu, COUinterieurGlisBleu, 3, "Blue level (from 0 to 255).",
+     "COUzoneBleuCBP:", "COUglissiereBleuCBP:"},
+    {COUzoneCyan, COUglisCyan, COUinterieurGlisCyan, 1, "Percentage for cyan (from 0% to 100%).",
+     "COUzoneCyanCBP:", "COUglissiereCyanCBP:"},
+    {COUzoneMagenta, COUglisMagenta, COUinterieurGlisMagenta, 2, "Percentage for magenta (from 0% to 100%).",
+     "COUzoneMagentaCBP:", "COUglissiereMagentaCBP:"},
+    {COUzoneJaune, COUglisJaune, COUinterieurGlisJaune, 3, "Percentage for yellow (from 0% to 100%).",
+     "COUzoneJauneCBP:", "COUglissiereJauneCBP:"},
+    {COUzoneNoir, COUglisNoir, COUinterieurGlisNoir, 4, "Percentage for black (from 0% to 100%).",
+     "COUzoneNoirCBP:", "COUglissiereNoirCBP:"},
 };
 
 const ControlesRangee kControlesRangees[kNombreRangees] = {
-    {&TableauDialogue::COUlabelGRC, &TableauDialogue::COUlabelTexteGRC, &TableauDialogue::COUpourCentGrisCyan},
-    {&TableauDialogue::COUlabelVM, &TableauDialogue::COUlabelTexteVM, &TableauDialogue::COUpourCentMagenta},
-    {&TableauDialogue::COUlabelBJ, &TableauDialogue::COUlabelTexteBJ, &TableauDialogue::COUpourCentJaune},
-    {&TableauDialogue::COUlabelN, &TableauDialogue::COUlabelTexteN, &TableauDialogue::COUpourCentNoir},
+    {COUlabelGRC, COUlabelTexteGRC, COUpourCentGrisCyan},
+    {COUlabelVM, COUlabelTexteVM, COUpourCentMagenta},
+    {COUlabelBJ, COUlabelTexteBJ, COUpourCentJaune},
+    {COUlabelN, COUlabelTexteN, COUpourCentNoir},
 };
 
 const DispositionType kDispositions[3] = {

@@ -3,32 +3,25 @@
 #pragma once
 
 #include "JeuxDeCouleurs.h"
-#include "TableauDialogue.h"
+#include "Prises.h"
+#include "TaillePanneau.h"
 
 struct ControlesCanal {
-    ns::TextField* TableauDialogue::*zone;
-    ns::Slider* TableauDialogue::*glissiere;
-    GlissiereInterieurTableau* TableauDialogue::*piste;
-    int rangee; // 1 to 4
+    const Prise<ns::TextField>& zone;
+    const Prise<ns::Slider>& glissiere;
+    const Prise<ns::View>& piste; // a GlissiereInterieurTableau
+    int rangee;                   // 1 to 4
     const char* bulle;
-};
-extern const ControlesCanal kControlesCanaux[NombreCanaux];
-
-// The same controls as the mirrors hold them, for code outside the controller (the label
-// buttons, the keyboard), and the selectors of each channel's field commit and slider move.
-struct MiroirsCanal {
-    ns::TextField** zone;
-    ns::Slider** glissiere;
-    ns::View** piste;
+    // The selectors of the field's commit and of the slider's move.
     const char* validation;
     const char* glissement;
 };
-extern const MiroirsCanal kMiroirsCanaux[NombreCanaux];
+extern const ControlesCanal kControlesCanaux[NombreCanaux];
 
 struct ControlesRangee {
-    BoutonLabel* TableauDialogue::*label;
-    ns::TextField* TableauDialogue::*lettre;
-    ns::TextField* TableauDialogue::*pourCent;
+    const Prise<ns::View>& label; // a BoutonLabel
+    const Prise<ns::TextField>& lettre;
+    const Prise<ns::TextField>& pourCent;
 };
 constexpr int kNombreRangees = 4;
 // Rows are this far apart, and on the text page all of them this much lower.
@@ -49,10 +42,6 @@ struct DispositionType {
 // By colour type: TypeGris, TypeRVB, TypeCMJN.
 extern const DispositionType kDispositions[3];
 
-// The panel's size: 240 wide (the help shows when it is 480), 100 high on the position and
-// size page.
-constexpr float kLargeurPanneau = 240;
-constexpr float kHauteurPagePosition = 100;
 // The panel's height on page `page` for its element's colour type; `autre` when the page or
 // the type is none the panel has.
 float HauteurPanneau(int32_t page, float autre);

@@ -2,26 +2,29 @@
 // element: the panel's height, the type's fields and sliders loaded and shown, the other
 // types' hidden, the rows' labels, letters and "%" placed, the cover over the rows shown, the
 // focus in the type's first field.
-#include "BoutonLabel.h"
-#include "BoutonToutesGlissieres.h"
 #include "ControlesEditeur.h"
 #include "EcritLitPrefs.h"
 #include "FormatNombres.h"
-#include "GlissiereInterieurTableau.h"
+#include "EditeurCouleurs.h"
+#include "PoigneesHote.h"
 #include "Reglages.h"
-#include "TableauDialogue.h"
-#include "TableauPlugIn.h"
 #include "TableauSuites.h"
 #include "Visibilite.h"
 
-void TableauDialogue::COUpopUpTypeCouleurCBP(ns::Object*)
+namespace {
+
+void COUactiverZones(int32_t type);
+
+} // namespace
+
+void COUpopUpTypeCouleurCBP(ns::Object*)
 {
-    if (IndexPopup < 1 || IndexPopup > 4 || COUpopUpTypeCouleur == nullptr)
+    if (IndexPopup < 1 || IndexPopup > 4 || COUpopUpTypeCouleur() == nullptr)
         return;
     const auto element = static_cast<Element>(IndexPopup - 1);
     // The values stay as they are: switching back shows them again. The path style takes the
     // new type at the element's next change or its next construction.
-    switch (COUpopUpTypeCouleur->indexOfSelectedItem()) {
+    switch (COUpopUpTypeCouleur()->indexOfSelectedItem()) {
     case TypeCMJN:
         JeuxCouleurs[element].TypeCouleur = TypeCMJN;
         COUactiverZonesCMJN();
@@ -40,22 +43,24 @@ void TableauDialogue::COUpopUpTypeCouleurCBP(ns::Object*)
     EcritTypeCouleur(element);
 }
 
-void TableauDialogue::COUactiverZonesGris()
+void COUactiverZonesGris()
 {
     COUactiverZones(TypeGris);
 }
 
-void TableauDialogue::COUactiverZonesRVB()
+void COUactiverZonesRVB()
 {
     COUactiverZones(TypeRVB);
 }
 
-void TableauDialogue::COUactiverZonesCMJN()
+void COUactiverZonesCMJN()
 {
     COUactiverZones(TypeCMJN);
 }
 
-void TableauDialogue::COUactiverZones(int32_t type)
+namespace {
+
+void COUactiverZones(int32_t type)
 {
     const DispositionType& disposition = kDispositions[type];
     const auto estDuType = [&](int canal) {
@@ -67,8 +72,8 @@ void TableauDialogue::COUactiverZones(int32_t type)
     if (sAIPanel != nullptr)
         sAIPanel->GetSize(PanneauRef, &taille);
     taille.width = kLargeurPanneau;
-    if (COUpopUpTypeCouleur != nullptr)
-        COUpopUpTypeCouleur->selectItemAtIndex(type);
+    if (COUpopUpTypeCouleur() != nullptr)
+        COUpopUpTypeCouleur()->selectItemAtIndex(type);
 
     if (IndexPopup >= 1 && IndexPopup <= 4) {
         const bool pageTexte = IndexPopup == 4;
@@ -80,11 +85,11 @@ void TableauDialogue::COUactiverZones(int32_t type)
             if (!estDuType(canal))
                 continue;
             const double valeur = jeu.*kCanaux[canal].champ;
-            if (ns::TextField* zone = this->*kControlesCanaux[canal].zone) {
+            if (ns::TextField* zone = kControlesCanaux[canal].zone()) {
                 zone->setStringValue(TexteNombre(valeur));
                 zone->setEnabled(actifs);
             }
-            if (ns::Slider* glissiere = this->*kControlesCanaux[canal].glissiere) {
+            if (ns::Slider* glissiere = kControlesCanaux[canal].glissiere()) {
                 glissiere->setDoubleValue(valeur);
                 glissiere->setEnabled(actifs);
             }
@@ -92,18 +97,18 @@ void TableauDialogue::COUactiverZones(int32_t type)
         const double bas = pageTexte ? kEcartRangees : 0;
         for (int rangee = 0; rangee < kNombreRangees; ++rangee) {
             const double y = -rangee * kEcartRangees - bas;
-            Place(this->*kControlesRangees[rangee].label, 174, 226 + y, 17, 19);
-            Place(this->*kControlesRangees[rangee].lettre, 175, 224 + y, 19, 19);
-            Place(this->*kControlesRangees[rangee].pourCent, 222, 228 + y, 19, 14);
+            Place(kControlesRangees[rangee].label(), 174, 226 + y, 17, 19);
+            Place(kControlesRangees[rangee].lettre(), 175, 224 + y, 19, 19);
+            Place(kControlesRangees[rangee].pourCent(), 222, 228 + y, 19, 14);
         }
         const double rangeesEnPlus = (disposition.nombreCanaux - 1) * kEcartRangees;
-        Place(COUtoutesGlissieresNSView, 0, 219 - rangeesEnPlus - bas, 177, 26 + rangeesEnPlus);
+        Place(COUtoutesGlissieresNSView(), 0, 219 - rangeesEnPlus - bas, 177, 26 + rangeesEnPlus);
     }
 
     for (int canal = 0; canal < NombreCanaux; ++canal) {
         const bool montre = estDuType(canal);
-        ns::TextField* zone = this->*kControlesCanaux[canal].zone;
-        ns::Slider* glissiere = this->*kControlesCanaux[canal].glissiere;
+        ns::TextField* zone = kControlesCanaux[canal].zone();
+        ns::Slider* glissiere = kControlesCanaux[canal].glissiere();
         if (montre) {
             Montre(zone, true);
             Montre(glissiere, true);
@@ -111,23 +116,25 @@ void TableauDialogue::COUactiverZones(int32_t type)
             MontreEtActive({zone, glissiere}, false, false);
         }
         // The track lies under its slider: it goes with it.
-        Montre(this->*kControlesCanaux[canal].piste, montre);
+        Montre(kControlesCanaux[canal].piste(), montre);
     }
     for (int rangee = 0; rangee < kNombreRangees; ++rangee) {
         const bool utilisee = rangee < disposition.nombreCanaux;
         const ControlesRangee& r = kControlesRangees[rangee];
         // The letters and "%" only label their row: shown, they read as enabled.
-        MontreEtActive({this->*r.pourCent}, utilisee && disposition.pourCent, true);
-        Montre(this->*r.label, utilisee);
-        if (ns::TextField* lettre = this->*r.lettre) {
+        MontreEtActive({r.pourCent()}, utilisee && disposition.pourCent, true);
+        Montre(r.label(), utilisee);
+        if (ns::TextField* lettre = r.lettre()) {
             lettre->setStringValue(disposition.lettres[rangee]);
             MontreEtActive({lettre}, utilisee, true);
         }
     }
-    Montre(COUtoutesGlissieresNSView, true);
+    Montre(COUtoutesGlissieresNSView(), true);
 
-    if (ns::TextField* premier = this->*kControlesCanaux[disposition.premierCanal].zone)
+    if (ns::TextField* premier = kControlesCanaux[disposition.premierCanal].zone())
         premier->selectText(nullptr);
     if (sAIPanel != nullptr)
         PoseTaillePanneau(taille);
 }
+
+} // namespace

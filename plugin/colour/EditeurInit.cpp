@@ -3,19 +3,19 @@
 #include "ControlesEditeur.h"
 #include "FormatNombres.h"
 #include "JeuxDeCouleurs.h"
-#include "TableauDialogue.h"
+#include "EditeurCouleurs.h"
 
-void TableauDialogue::COUinitEditeur()
+void COUinitEditeur()
 {
-    if (COUpopUpTypeCouleur != nullptr) {
-        COUpopUpTypeCouleur->removeAllItems();
+    if (COUpopUpTypeCouleur() != nullptr) {
+        COUpopUpTypeCouleur()->removeAllItems();
         int index = 0;
         for (const char* type : {"Gray", "RGB", "CMYK"})
-            COUpopUpTypeCouleur->insertItemWithTitle(type, index++);
-        COUpopUpTypeCouleur->setToolTip("Choice of color type.");
+            COUpopUpTypeCouleur()->insertItemWithTitle(type, index++);
+        COUpopUpTypeCouleur()->setToolTip("Choice of color type.");
     }
     for (int canal = 0; canal < NombreCanaux; ++canal) {
-        ns::TextField* zone = this->*kControlesCanaux[canal].zone;
+        ns::TextField* zone = kControlesCanaux[canal].zone();
         if (zone == nullptr)
             continue;
         zone->setToolTip(kControlesCanaux[canal].bulle);

@@ -1,8 +1,8 @@
 #include "BoutonIcone.h"
 
-#include "BoutonLabel.h"
 #include "Reglages.h"
 #include "ThemeInterface.h"
+#include "ZoneSuivie.h"
 
 #include "Cursor.h"
 
@@ -27,27 +27,25 @@ MembreIcone Preferences(const char* classe, ns::TrackingArea** zoneSuivie, LitZo
 } // namespace
 
 const MembreIcone kFamilleIcones[13] = {
-    Preferences("BoutonNbrLigPrefs", &trbttxtnbrligprefs, Zone<GpreZoneNombreLignes>, P::NombreLignes),
-    Preferences("BoutonNbrColPrefs", &trbttxtnbrcolprefs, Zone<GpreZoneNombreColonnes>, P::NombreColonnes),
-    Preferences("BoutonEpaisseurLignesPrefs", &trbttxtepaisligprefs, Zone<GpreZoneEpaisseurLignes>, P::TraitLignes),
-    Preferences("BoutonEpaisseurColonnesPrefs", &trbttxtepaiscolprefs, Zone<GpreZoneEpaisseurColonnes>,
+    Preferences("BoutonNbrLigPrefs", &trbttxtnbrligprefs, Zone<PREzoneNombreLignes>, P::NombreLignes),
+    Preferences("BoutonNbrColPrefs", &trbttxtnbrcolprefs, Zone<PREzoneNombreColonnes>, P::NombreColonnes),
+    Preferences("BoutonEpaisseurLignesPrefs", &trbttxtepaisligprefs, Zone<PREzoneEpaisseurLignes>, P::TraitLignes),
+    Preferences("BoutonEpaisseurColonnesPrefs", &trbttxtepaiscolprefs, Zone<PREzoneEpaisseurColonnes>,
                 P::TraitColonnes),
-    Preferences("BoutonGouttiereLignesPrefs", &trbttxtgouttiereligprefs, Zone<GpreZoneGouttiereLigne>,
-                P::EcartLignes),
-    Preferences("BoutonGouttiereColonnesPrefs", &trbttxtgouttierecolprefs, Zone<GpreZoneGouttiereColonne>,
+    Preferences("BoutonGouttiereLignesPrefs", &trbttxtgouttiereligprefs, Zone<PREzoneGouttiereLigne>, P::EcartLignes),
+    Preferences("BoutonGouttiereColonnesPrefs", &trbttxtgouttierecolprefs, Zone<PREzoneGouttiereColonne>,
                 P::EcartColonnes),
-    Preferences("BoutonCadrePrefs", &trbttxtcadreprefs, Zone<GpreZoneEpaisseurCadre>, P::CadreExterieur),
-    Preferences("BoutonCadreDeuxPrefs", &trbttxtcadredeuxprefs, Zone<GpreZoneEpaisseurCadreDeux>, P::CadreInterieur),
-    Preferences("BoutonGouttiereCadrePrefs", &trbttxtgouttierecadreprefs, Zone<GpreZoneGouttiereCadre>,
-                P::EcartCadre),
+    Preferences("BoutonCadrePrefs", &trbttxtcadreprefs, Zone<PREzoneEpaisseurCadre>, P::CadreExterieur),
+    Preferences("BoutonCadreDeuxPrefs", &trbttxtcadredeuxprefs, Zone<PREzoneEpaisseurCadreDeux>, P::CadreInterieur),
+    Preferences("BoutonGouttiereCadrePrefs", &trbttxtgouttierecadreprefs, Zone<PREzoneGouttiereCadre>, P::EcartCadre),
     {"BoutonPosXNbrLigNbrCol",
      &trbttxtposxnbrlignbrcol,
      true,
      nullptr,
      P::Aucun,
-     {{"X position of the table.", Zone<GzonePositionX>, P::Abscisse},
-      {"Number of rows.", Zone<GzoneNbrLignes>, P::NombreLignes},
-      {"Number of columns.", Zone<GzoneNbrColonnes>, P::NombreColonnes},
+     {{"X position of the table.", Zone<PANzonePositionX>, P::Abscisse},
+      {"Number of rows.", Zone<PANzoneNbrLignes>, P::NombreLignes},
+      {"Number of columns.", Zone<PANzoneNbrColonnes>, P::NombreColonnes},
       kRien,
       kRien},
      false},
@@ -56,10 +54,10 @@ const MembreIcone kFamilleIcones[13] = {
      true,
      nullptr,
      P::Aucun,
-     {{"Length of the table.", Zone<GzoneLongueurTableau>, P::Longueur},
-      {"Thickness of the lines.", Zone<GzoneEpaisseurLignes>, P::TraitLignes},
-      {"Thickness of the columns.", Zone<GzoneEpaisseurColonnes>, P::TraitColonnes},
-      {"Thickness of the outer frame.", Zone<GzoneEpaisseurCadre>, P::CadreExterieur},
+     {{"Length of the table.", Zone<PANzoneLongueurTableau>, P::Longueur},
+      {"Thickness of the lines.", Zone<PANzoneEpaisseurLignes>, P::TraitLignes},
+      {"Thickness of the columns.", Zone<PANzoneEpaisseurColonnes>, P::TraitColonnes},
+      {"Thickness of the outer frame.", Zone<PANzoneEpaisseurCadre>, P::CadreExterieur},
       kRien},
      false},
     {"BoutonGouttiereLigColCad",
@@ -67,10 +65,10 @@ const MembreIcone kFamilleIcones[13] = {
      true,
      nullptr,
      P::Aucun,
-     {{"Y position of the table.", Zone<GzonePositionY>, P::Ordonnee},
-      {"Gutter between rows.", Zone<GzoneGouttiereLigne>, P::EcartLignes},
-      {"Gutter between columns.", Zone<GzoneGouttiereColonne>, P::EcartColonnes},
-      {"Gutter of the frame.", Zone<GzoneGouttiereCadre>, P::EcartCadre},
+     {{"Y position of the table.", Zone<PANzonePositionY>, P::Ordonnee},
+      {"Gutter between rows.", Zone<PANzoneGouttiereLigne>, P::EcartLignes},
+      {"Gutter between columns.", Zone<PANzoneGouttiereColonne>, P::EcartColonnes},
+      {"Gutter of the frame.", Zone<PANzoneGouttiereCadre>, P::EcartCadre},
       kRien},
      false},
     {"BoutonHauteurCadreDeux",
@@ -78,10 +76,10 @@ const MembreIcone kFamilleIcones[13] = {
      true,
      nullptr,
      P::Aucun,
-     {{"Height of the table.", Zone<GzoneHauteurTableau>, P::Hauteur},
+     {{"Height of the table.", Zone<PANzoneHauteurTableau>, P::Hauteur},
       kRien,
       kRien,
-      {"Thickness of the inner frame.", Zone<GzoneEpaisseurCadreDeux>, P::CadreInterieur},
+      {"Thickness of the inner frame.", Zone<PANzoneEpaisseurCadreDeux>, P::CadreInterieur},
       kRien},
      true},
 };

@@ -5,7 +5,7 @@
 // tooltip), and a click puts the focus in its field, text selected.
 #pragma once
 
-#include "Miroirs.h"
+#include "Prises.h"
 #include "Pictogrammes.h"
 #include "TrackingArea.h"
 #include "View.h"

@@ -9,10 +9,6 @@
 
 #include <cstring>
 
-AIToolHandle Outil = nullptr;
-AIPanelRef PanneauRef = nullptr;
-AIPanelFlyoutMenuRef MenuLocal = nullptr;
-
 const AIToolInfoVariable InfoVars[] = {15, 16, 23, kInfoEndOfList};
 const char* const kOutilsDeLaFamille[3] = {"Varo Grid Tool", "Varo Calendar Tool", "Varo Chart Tool"};
 

@@ -2,10 +2,11 @@
 // and the panel's flyout menu.
 #include "Application.h"
 #include "ControlesEditeur.h"
-#include "Miroirs.h"
+#include "Prises.h"
 #include "Reglages.h"
 #include "TableauPlugIn.h"
 #include "TableauSuites.h"
+#include "TaillePanneau.h"
 
 #include <cstdio>
 
@@ -26,8 +27,8 @@ ASErr TableauPlugIn::UpdateMenuItem(AIMenuMessage* message)
 ASErr TableauPlugIn::GoMenuItem(AIMenuMessage* message)
 {
     if (message->menuItem == fAboutPluginMenu) {
-        if (GdialogueABO != nullptr)
-            GdialogueABO->makeKeyAndOrderFront(nullptr);
+        if (ABOdialogue() != nullptr)
+            ABOdialogue()->makeKeyAndOrderFront(nullptr);
         return kNoErr;
     }
     if (message->menuItem == fMenuMontrerCacher) {
@@ -49,8 +50,8 @@ void MenuCBP(AIPanelRef panneau, ai_uint32 article)
     sAIPanel->GetFlyoutMenu(panneau, &MenuLocal);
     if (article == 1) {
         // OK and Cancel close the dialog as they end its run: it stays closed.
-        if (GdialoguePRE != nullptr)
-            ns::Application::sharedApplication().runModalForWindow(*GdialoguePRE);
+        if (PREdialogue() != nullptr)
+            ns::Application::sharedApplication().runModalForWindow(*PREdialogue());
     } else if (article == 3) {
         AISize taille{0, 0};
         sAIPanel->GetSize(panneau, &taille);
@@ -61,11 +62,4 @@ void MenuCBP(AIPanelRef panneau, ai_uint32 article)
             taille = AISize{kLargeurPanneau, HauteurPanneau(IndexPopup, taille.height)};
         PoseTaillePanneau(taille);
     }
-}
-
-void PoseTaillePanneau(AISize taille)
-{
-    sAIPanel->SetSize(PanneauRef, taille);
-    // The item says what choosing it would do now.
-    sAIPanelFlyoutMenu->SetItemText(MenuLocal, 3, taille.width == kLargeurPanneau ? kMontrerAide : kCacherAide);
 }

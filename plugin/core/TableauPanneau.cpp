@@ -1,8 +1,10 @@
 // When the application has started: the panel "Table 2.0" with its flyout menu and icon, and
 // the controller's view in it.
 #include "ClassesInterface.h"
-#include "Miroirs.h"
+#include "Prises.h"
+#include "Ressources.h"
 #include "TableauDialogue.h"
+#include "TaillePanneau.h"
 #include "TableauPlugIn.h"
 #include "TableauSuites.h"
 #include "sdk/AIDataFilter.h"
@@ -94,7 +96,7 @@ ASErr TableauPlugIn::AddWidgets()
 
     // A controller made again (a host started anew in the same process) replaces the old one
     // and its controls.
-    EffaceMiroirs();
+    Registre().efface();
     EnregistreClassesInterface(ns::Bundle::bundleWithIdentifier(kIdentifiantBundle));
     Controleur = std::make_unique<TableauDialogue>("TableauDialogue", ns::Bundle::bundleWithIdentifier(kIdentifiantBundle));
     if (ns::View* vue = Controleur->view(); vue != nullptr && vuePanneau != nullptr) {

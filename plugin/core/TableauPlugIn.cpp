@@ -1,7 +1,7 @@
 #include "TableauPlugIn.h"
 
 #include "AIError.h"
-#include "Miroirs.h"
+#include "Prises.h"
 #include "Reglages.h"
 #include "TableauSuites.h"
 
@@ -47,7 +47,7 @@ ASErr TableauPlugIn::StartupPlugin(SPInterfaceMessage* message)
     // freshly loaded one does, and none of the controls or handles of the run before (whose
     // panel has gone with its host) is taken for one of this run.
     RemetLesReglagesAZero();
-    EffaceMiroirs();
+    Registre().efface();
     Outil = nullptr;
     PanneauRef = nullptr;
     MenuLocal = nullptr;

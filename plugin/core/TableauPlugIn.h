@@ -2,13 +2,8 @@
 #pragma once
 
 #include "Plugin.h"
+#include "PoigneesHote.h"
 #include "sdk/AIPanel.h"
-
-// The Table Tool, the panel and its flyout menu: the host's handles, kept for the life of
-// the plug-in.
-extern AIToolHandle Outil;
-extern AIPanelRef PanneauRef;
-extern AIPanelFlyoutMenuRef MenuLocal;
 
 // The host's info-panel variables the tool declares, ended by kInfoEndOfList.
 extern const AIToolInfoVariable InfoVars[];
@@ -20,13 +15,6 @@ ASErr InvalidateRect(const AIRealRect& artwork);
 
 // The panel's flyout handler.
 void MenuCBP(AIPanelRef panneau, ai_uint32 article);
-// Gives the panel its size, and the flyout's help item the words for what it would do: "Show
-// help" while the panel is narrow (the help hidden), "Hide help" otherwise. The host's
-// answers are not examined.
-void PoseTaillePanneau(AISize taille);
-// The help item's words.
-constexpr const char* kMontrerAide = "Show help";
-constexpr const char* kCacherAide = "Hide help";
 
 // The current layer's colour, read at each drawing of the annotations.
 extern AIRGBColor CouleurCalque;

@@ -3,7 +3,7 @@
 #include "FormatNombres.h"
 #include "LectureNombres.h"
 #include "ActiverZones.h"
-#include "Miroirs.h"
+#include "Prises.h"
 #include "Reglages.h"
 #include "SimuleAppuiTouche.h"
 #include "ValidationChamp.h"
@@ -21,8 +21,8 @@ namespace {
 void ApresGouttiereCadre()
 {
     ActiveSelonLesOptions(OutilSelectionne);
-    if (GdessinCouleursNSView != nullptr)
-        GdessinCouleursNSView->display();
+    if (PANdessinCouleursNSView() != nullptr)
+        PANdessinCouleursNSView()->display();
 }
 
 // A field's commit: its text read as its kind of field reads it into its setting, then what
@@ -35,19 +35,22 @@ struct Validation {
 };
 
 const Validation kValidations[] = {
-    {"PANzonePositionXCBP:", Zone<GzonePositionX>, {GenreChamp::Longueur, &PositionX}},
-    {"PANzonePositionYCBP:", Zone<GzonePositionY>, {GenreChamp::Longueur, &PositionY}},
-    {"PANzoneLongueurTableauCBP:", Zone<GzoneLongueurTableau>, {GenreChamp::Longueur, &LongueurTableau}},
-    {"PANzoneHauteurTableauCBP:", Zone<GzoneHauteurTableau>, {GenreChamp::Longueur, &HauteurTableau}},
-    {"PANzoneNbrLignesCBP:", Zone<GzoneNbrLignes>, {GenreChamp::Compte, nullptr, &NombreDeLignes}},
-    {"PANzoneNbrColonnesCBP:", Zone<GzoneNbrColonnes>, {GenreChamp::Compte, nullptr, &NombreDeColonnes}},
-    {"PANzoneGouttiereLigneCBP:", Zone<GzoneGouttiereLigne>, {GenreChamp::Points, &GouttiereLignes}},
-    {"PANzoneGouttiereColonneCBP:", Zone<GzoneGouttiereColonne>, {GenreChamp::Points, &GouttiereColonnes}},
-    {"PANzoneGouttiereCadreCBP:", Zone<GzoneGouttiereCadre>, {GenreChamp::Points, &GouttiereCadre}, ApresGouttiereCadre},
-    {"PANepaisseurLignesCBP:", Zone<GzoneEpaisseurLignes>, {GenreChamp::Points, &EpaisseurLignes}},
-    {"PANepaisseurColonnesCBP:", Zone<GzoneEpaisseurColonnes>, {GenreChamp::Points, &EpaisseurColonnes}},
-    {"PANepaisseurCadreCBP:", Zone<GzoneEpaisseurCadre>, {GenreChamp::Points, &EpaisseurCadre}},
-    {"PANepaisseurCadreDeuxCBP:", Zone<GzoneEpaisseurCadreDeux>, {GenreChamp::Points, &EpaisseurCadreDeux}},
+    {"PANzonePositionXCBP:", Zone<PANzonePositionX>, {GenreChamp::Longueur, &PositionX}},
+    {"PANzonePositionYCBP:", Zone<PANzonePositionY>, {GenreChamp::Longueur, &PositionY}},
+    {"PANzoneLongueurTableauCBP:", Zone<PANzoneLongueurTableau>, {GenreChamp::Longueur, &LongueurTableau}},
+    {"PANzoneHauteurTableauCBP:", Zone<PANzoneHauteurTableau>, {GenreChamp::Longueur, &HauteurTableau}},
+    {"PANzoneNbrLignesCBP:", Zone<PANzoneNbrLignes>, {GenreChamp::Compte, nullptr, &NombreDeLignes}},
+    {"PANzoneNbrColonnesCBP:", Zone<PANzoneNbrColonnes>, {GenreChamp::Compte, nullptr, &NombreDeColonnes}},
+    {"PANzoneGouttiereLigneCBP:", Zone<PANzoneGouttiereLigne>, {GenreChamp::Points, &GouttiereLignes}},
+    {"PANzoneGouttiereColonneCBP:", Zone<PANzoneGouttiereColonne>, {GenreChamp::Points, &GouttiereColonnes}},
+    {"PANzoneGouttiereCadreCBP:",
+     Zone<PANzoneGouttiereCadre>,
+     {GenreChamp::Points, &GouttiereCadre},
+     ApresGouttiereCadre},
+    {"PANepaisseurLignesCBP:", Zone<PANzoneEpaisseurLignes>, {GenreChamp::Points, &EpaisseurLignes}},
+    {"PANepaisseurColonnesCBP:", Zone<PANzoneEpaisseurColonnes>, {GenreChamp::Points, &EpaisseurColonnes}},
+    {"PANepaisseurCadreCBP:", Zone<PANzoneEpaisseurCadre>, {GenreChamp::Points, &EpaisseurCadre}},
+    {"PANepaisseurCadreDeuxCBP:", Zone<PANzoneEpaisseurCadreDeux>, {GenreChamp::Points, &EpaisseurCadreDeux}},
 };
 
 // A count's two step buttons, which never go below 1.
@@ -59,8 +62,8 @@ struct PasCompte {
 };
 
 const PasCompte kPasComptes[] = {
-    {"PANstepMoinsNbrLignesCBP:", "PANstepPlusNbrLignesCBP:", Zone<GzoneNbrLignes>, &NombreDeLignes},
-    {"PANstepMoinsNbrColonnesCBP:", "PANstepPlusNbrColonnesCBP:", Zone<GzoneNbrColonnes>, &NombreDeColonnes},
+    {"PANstepMoinsNbrLignesCBP:", "PANstepPlusNbrLignesCBP:", Zone<PANzoneNbrLignes>, &NombreDeLignes},
+    {"PANstepMoinsNbrColonnesCBP:", "PANstepPlusNbrColonnesCBP:", Zone<PANzoneNbrColonnes>, &NombreDeColonnes},
 };
 
 // A length's two step buttons.
@@ -72,10 +75,11 @@ struct PasLongueurs {
 };
 
 const PasLongueurs kPasLongueurs[] = {
-    {"PANstepMoinsPositionXCBP:", "PANstepPlusPositionXCBP:", Zone<GzonePositionX>, &PositionX},
-    {"PANstepMoinsPositionYCBP:", "PANstepPlusPositionYCBP:", Zone<GzonePositionY>, &PositionY},
-    {"PANstepMoinsLongueurTableauCBP:", "PANstepPlusLongueurTableauCBP:", Zone<GzoneLongueurTableau>, &LongueurTableau},
-    {"PANstepMoinsHauteurTableauCBP:", "PANstepPlusHauteurTableauCBP:", Zone<GzoneHauteurTableau>, &HauteurTableau},
+    {"PANstepMoinsPositionXCBP:", "PANstepPlusPositionXCBP:", Zone<PANzonePositionX>, &PositionX},
+    {"PANstepMoinsPositionYCBP:", "PANstepPlusPositionYCBP:", Zone<PANzonePositionY>, &PositionY},
+    {"PANstepMoinsLongueurTableauCBP:", "PANstepPlusLongueurTableauCBP:", Zone<PANzoneLongueurTableau>,
+     &LongueurTableau},
+    {"PANstepMoinsHauteurTableauCBP:", "PANstepPlusHauteurTableauCBP:", Zone<PANzoneHauteurTableau>, &HauteurTableau},
 };
 
 std::string TexteDe(const ns::TextField* zone)
@@ -90,14 +94,16 @@ int Sens(std::string_view selecteur, const char* moins, const char* plus)
 
 // Finds the action and, when `execute`, performs it: false when it asks for no rebuild (a
 // refused text).
-bool Traite(std::string_view selecteur, bool majuscule, bool execute, bool& trouvee)
+bool Traite(std::string_view selecteur, ns::Object* expediteur, bool majuscule, bool execute, bool& trouvee)
 {
     trouvee = true;
     for (const Validation& v : kValidations)
         if (selecteur == v.selecteur) {
             if (!execute)
                 return true;
-            if (!ValideChamp(v.zone(), v.champ))
+            // The field that sent its commit; the row's own when the commit came from elsewhere.
+            auto* zone = dynamic_cast<ns::TextField*>(expediteur);
+            if (!ValideChamp(zone != nullptr ? zone : v.zone(), v.champ))
                 return false;
             if (v.ensuite != nullptr)
                 v.ensuite();
@@ -164,14 +170,14 @@ PasLongueur PasDeLongueur(std::string_view texte, int sens, bool majuscule)
 bool EstActionDeChamp(std::string_view selecteur)
 {
     bool trouvee = false;
-    Traite(selecteur, false, false, trouvee);
+    Traite(selecteur, nullptr, false, false, trouvee);
     return trouvee;
 }
 
-bool ActionDeChamp(std::string_view selecteur, bool majuscule)
+bool ActionDeChamp(std::string_view selecteur, ns::Object* expediteur, bool majuscule)
 {
     bool trouvee = false;
-    if (Traite(selecteur, majuscule, true, trouvee))
+    if (Traite(selecteur, expediteur, majuscule, true, trouvee))
         SimuleAppuiToucheFn();
     return trouvee;
 }

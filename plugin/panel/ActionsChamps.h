@@ -4,14 +4,17 @@
 // be rebuilt.
 #pragma once
 
+#include "Object.h"
+
 #include <string>
 #include <string_view>
 
 // Whether `selecteur` is one of them.
 bool EstActionDeChamp(std::string_view selecteur);
-// Performs it: false when it is none of them. `majuscule`: the Shift key is down in the event
-// being handled (the length step buttons then take their larger steps).
-bool ActionDeChamp(std::string_view selecteur, bool majuscule);
+// Performs it, with the control that sent it: false when it is none of them. `majuscule`: the
+// Shift key is down in the event being handled (the length step buttons then take their
+// larger steps).
+bool ActionDeChamp(std::string_view selecteur, ns::Object* expediteur, bool majuscule);
 
 // The step buttons of position and size, on a field's text: the unit found in it fixes the
 // step (Shift: the larger one), the suffix and the conversion to points. `sens` -1 for the

@@ -1,7 +1,8 @@
 #include "ActiverZones.h"
 
+#include "ControlesEditeur.h"
 #include "JeuxDeCouleurs.h"
-#include "Miroirs.h"
+#include "Prises.h"
 #include "Reglages.h"
 #include "Visibilite.h"
 
@@ -22,14 +23,13 @@ void SurSaPage(const Controles& controles, bool saPage, bool active)
 // A colour type's field and slider pairs.
 Controles ChampsDuType(int32_t type)
 {
-    switch (type) {
-    case TypeGris:
-        return {GzoneGris, GglisGris};
-    case TypeRVB:
-        return {GzoneRouge, GzoneVert, GzoneBleu, GglisRouge, GglisVert, GglisBleu};
-    default:
-        return {GzoneCyan, GzoneMagenta, GzoneJaune, GzoneNoir, GglisCyan, GglisMagenta, GglisJaune, GglisNoir};
+    const DispositionType& d = kDispositions[type];
+    Controles controles;
+    for (int canal = d.premierCanal; canal < d.premierCanal + d.nombreCanaux; ++canal) {
+        controles.push_back(kControlesCanaux[canal].zone());
+        controles.push_back(kControlesCanaux[canal].glissiere());
     }
+    return controles;
 }
 
 // The colour type of the element a page edits: pages 1 to 4 are rows, columns, frame, text.
@@ -40,32 +40,35 @@ int32_t TypeDeLaPage(int32_t page)
 
 void AppliquePage(int32_t page, bool actif)
 {
-    SurSaPage({GstepPlusPositionX, GstepMoinsPositionX, GzonePositionX, GstepPlusPositionY, GstepMoinsPositionY,
-               GzonePositionY, GstepPlusLongueurTableau, GstepMoinsLongueurTableau, GzoneLongueurTableau,
-               GstepPlusHauteurTableau, GstepMoinsHauteurTableau, GzoneHauteurTableau},
+    SurSaPage({PANstepPlusPositionX(), PANstepMoinsPositionX(), PANzonePositionX(), PANstepPlusPositionY(),
+               PANstepMoinsPositionY(), PANzonePositionY(), PANstepPlusLongueurTableau(), PANstepMoinsLongueurTableau(),
+               PANzoneLongueurTableau(), PANstepPlusHauteurTableau(), PANstepMoinsHauteurTableau(),
+               PANzoneHauteurTableau()},
               page == 0, actif);
-    SurSaPage({GstepPlusNbrLignes, GstepMoinsNbrLignes, GzoneNbrLignes, GzoneGouttiereLigne, GzoneEpaisseurLignes},
+    SurSaPage({PANstepPlusNbrLignes(), PANstepMoinsNbrLignes(), PANzoneNbrLignes(), PANzoneGouttiereLigne(),
+               PANzoneEpaisseurLignes()},
               page == 1, true);
-    SurSaPage({GstepPlusNbrColonnes, GstepMoinsNbrColonnes, GzoneNbrColonnes, GzoneGouttiereColonne,
-               GzoneEpaisseurColonnes},
+    SurSaPage({PANstepPlusNbrColonnes(), PANstepMoinsNbrColonnes(), PANzoneNbrColonnes(), PANzoneGouttiereColonne(),
+               PANzoneEpaisseurColonnes()},
               page == 2, true);
-    SurSaPage({GavecSansCadre, GavecSansCadreTexte}, page == 3, true);
-    SurSaPage({GzoneGouttiereCadre, GzoneEpaisseurCadre, GzoneEpaisseurCadreDeux}, page == 3, true);
-    SurSaPage({GavecSansTitre, GavecSansTitreTexte, GavecSansTexte, GavecSansTexteTexte}, page == 4, true);
-    SurSaPage({GlistePolices, GzoneCorps}, page == 4, true);
-    SurSaPage({GnomTitre}, page == 4, actif && AvecSansTitre);
-    SurSaPage({GnomTexte}, page == 4, actif && AvecSansTexte);
+    SurSaPage({PANavecSansCadre(), PANavecSansCadreTexte()}, page == 3, true);
+    SurSaPage({PANzoneGouttiereCadre(), PANzoneEpaisseurCadre(), PANzoneEpaisseurCadreDeux()}, page == 3, true);
+    SurSaPage({PANavecSansTitre(), PANavecSansTitreTexte(), PANavecSansTexte(), PANavecSansTexteTexte()}, page == 4,
+              true);
+    SurSaPage({PANlistePolices(), PANzoneCorps()}, page == 4, true);
+    SurSaPage({PANnomTitre()}, page == 4, actif && AvecSansTitre);
+    SurSaPage({PANnomTexte()}, page == 4, actif && AvecSansTexte);
 
     if (page == 0) {
-        MontreEtActive({GpopUpTypeCouleur}, false, false);
+        MontreEtActive({COUpopUpTypeCouleur()}, false, false);
         for (int32_t type : {TypeGris, TypeRVB, TypeCMJN})
             MontreEtActive(ChampsDuType(type), false, false);
-        for (ns::TextField* etiquette : {GpourCentGrisCyan, GpourCentMagenta, GpourCentJaune, GpourCentNoir})
-            if (etiquette != nullptr)
+        for (const ControlesRangee& r : kControlesRangees)
+            if (ns::TextField* etiquette = r.pourCent())
                 etiquette->setHidden(true);
         return;
     }
-    MontreEtActive({GpopUpTypeCouleur}, true, actif);
+    MontreEtActive({COUpopUpTypeCouleur()}, true, actif);
     const int32_t type = TypeDeLaPage(page);
     if (type != TypeGris && type != TypeRVB && type != TypeCMJN)
         return;
@@ -87,9 +90,9 @@ void Active(std::initializer_list<ns::Control*> controles, bool active)
 void ActiveSelonLesOptions(bool actif)
 {
     if (IndexPopup == 3) {
-        Active({GzoneEpaisseurCadre, GzoneGouttiereCadre}, AvecSansCadre);
+        Active({PANzoneEpaisseurCadre(), PANzoneGouttiereCadre()}, AvecSansCadre);
         // The inner frame has a thickness only in a double frame.
-        Active({GzoneEpaisseurCadreDeux}, AvecSansCadre && GouttiereCadre > 0 && actif);
+        Active({PANzoneEpaisseurCadreDeux()}, AvecSansCadre && GouttiereCadre > 0 && actif);
         // A frame that is off has no colour to edit.
         const int32_t type = TypeDeLaPage(3);
         if (type == TypeGris || type == TypeRVB || type == TypeCMJN)
@@ -98,21 +101,21 @@ void ActiveSelonLesOptions(bool actif)
                     c->setEnabled(AvecSansCadre && actif);
     } else if (IndexPopup == 4) {
         // The font and the size serve while there is a title or a cell text.
-        Active({GlistePolices, GzoneCorps}, AvecSansTitre || AvecSansTexte);
+        Active({PANlistePolices(), PANzoneCorps()}, AvecSansTitre || AvecSansTexte);
     }
 }
 
 int32_t ActiverZones(uint8_t actif)
 {
-    for (ns::Control* c : Controles{GvaroBT, GurlBT, GpopupPosLigColCad})
+    for (ns::Control* c : Controles{PANvaroBT(), PANurlBT(), PANpopupPosLigColCad()})
         if (c != nullptr)
             c->setEnabled(actif != 0);
     if (IndexPopup >= 0 && IndexPopup <= 4) {
         AppliquePage(IndexPopup, actif != 0);
         ActiveSelonLesOptions(actif != 0);
     }
-    for (ns::View* vue : {GepaisseurLigColCadNSView, GPosXNbrLigNbrColNSView, GHauteurCadreDeuxNSView,
-                          GgouttiereLigColCadNSView, GdessinCorpsTableauNSView})
+    for (ns::View* vue : {PANEpaisseurLigColCadNSView(), PANPosXNbrLigNbrColNSView(), PANHauteurCadreDeuxNSView(),
+                          PANgouttiereLigColCadNSView(), PANdessinCorpsTableauNSView()})
         if (vue != nullptr)
             vue->display();
     return 0;

@@ -1,6 +1,6 @@
 #include "BoutonReveilTableau.h"
 
-#include "Miroirs.h"
+#include "Prises.h"
 #include "Reglages.h"
 #include "TableauSuites.h"
 #include "ThemeInterface.h"
@@ -26,8 +26,8 @@ void BoutonReveilTableau::mouseDown(const ns::Event&)
     setFrameOrigin({kXEcarte, frame().origin.y});
     OutilSelectionne = true;
     // The host answers with its tool-selection message, which wakes the panel.
-    if (GbidonActiveOutilTableau != nullptr)
-        GbidonActiveOutilTableau->performClick(nullptr);
+    if (BidonActiveOutilTableau() != nullptr)
+        BidonActiveOutilTableau()->performClick(nullptr);
 }
 
 void BoutonReveilTableau::mouseEntered(const ns::Event&)

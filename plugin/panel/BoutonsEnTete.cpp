@@ -7,22 +7,21 @@
 #include "MiseAJourZones.h"
 #include "Reglages.h"
 #include "SimuleAppuiTouche.h"
-#include "TableauDialogue.h"
+#include "Panneau.h"
 
 #include "Workspace.h"
 
-
-void TableauDialogue::PANvaroCBP(ns::Object*)
+void PANvaroCBP(ns::Object*)
 {
     for (const ValeurEnPoints& v : kEpaisseursEtGouttieres)
         RemetAuDefaut(v);
     ActiveSelonLesOptions(OutilSelectionne);
     NombreDeLignes = NombreDeLignesDefaut;
     NombreDeColonnes = NombreDeColonnesDefaut;
-    AfficheCompte(PANzoneNbrLignes, NombreDeLignes);
-    AfficheCompte(PANzoneNbrColonnes, NombreDeColonnes);
+    AfficheCompte(PANzoneNbrLignes(), NombreDeLignes);
+    AfficheCompte(PANzoneNbrColonnes(), NombreDeColonnes);
     NumeroPolice = NumeroPoliceDefaut;
-    SelectionnePolice(PANlistePolices, NumeroPolice);
+    SelectionnePolice(PANlistePolices(), NumeroPolice);
     // A default size no text can be drawn at (one never stored is 0) would empty the table's
     // texts: the size they have stays.
     if (CorpsDefaut >= kCorpsMinimum && CorpsDefaut <= kCorpsMaximum)
@@ -31,7 +30,7 @@ void TableauDialogue::PANvaroCBP(ns::Object*)
     SimuleAppuiToucheFn();
 }
 
-void TableauDialogue::PANurlCBP(ns::Object*)
+void PANurlCBP(ns::Object*)
 {
     // Whether a browser opened is not the panel's to know.
     (void)ns::Workspace::sharedWorkspace().openURL(kAdresseSiteVaro);

@@ -3,38 +3,33 @@
 // the panel takes the height of what the page shows.
 #include "ActiverZones.h"
 #include "BoutonIcone.h"
-#include "BoutonLabel.h"
-#include "BoutonToutesGlissieres.h"
 #include "ControlesEditeur.h"
 #include "DessinCorpsTableau.h"
-#include "GlissiereInterieurTableau.h"
+#include "EditeurCouleurs.h"
+#include "Panneau.h"
+#include "PoigneesHote.h"
 #include "Reglages.h"
-#include "TableauDialogue.h"
-#include "TableauPlugIn.h"
 #include "TableauSuites.h"
 #include "Visibilite.h"
 
 #include <vector>
 
-void TableauDialogue::PANpopupPosLigColCadTexCBP(ns::Object*)
+namespace {
+
+void CacheEditeur()
 {
-    if (PANpopupPosLigColCad != nullptr)
-        IndexPopup = PANpopupPosLigColCad->indexOfSelectedItem();
-    if (IndexPopup >= 0 && IndexPopup <= 4) {
-        AffichePage(IndexPopup);
-        if (ns::TextField* premier = PremierChamp(IndexPopup))
-            premier->selectText(nullptr);
+    for (const ControlesCanal& c : kControlesCanaux) {
+        MontreEtActive({c.zone(), c.glissiere()}, false, false);
+        Montre(c.piste(), false);
     }
-    // They draw, and say what they stand for, by the page.
-    for (BoutonIcone* icone : {PANPosXNbrLigNbrColNSView, PANHauteurCadreDeuxNSView, PANgouttiereLigColCadNSView,
-                               PANEpaisseurLigColCadNSView})
-        if (icone != nullptr)
-            icone->suitLaPage();
-    if (PANdessinCorpsTableauNSView != nullptr)
-        PANdessinCorpsTableauNSView->display();
+    for (const ControlesRangee& r : kControlesRangees) {
+        Montre(r.label(), false);
+        MontreEtActive({r.lettre(), r.pourCent()}, false, false);
+    }
+    Montre(COUtoutesGlissieresNSView(), false);
 }
 
-void TableauDialogue::AffichePage(int32_t page)
+void AffichePage(int32_t page)
 {
     struct Groupe {
         std::vector<ns::Control*> controles;
@@ -43,24 +38,31 @@ void TableauDialogue::AffichePage(int32_t page)
     };
     // In the order of the page table: shown on their page, enabled there when `active`.
     const Groupe groupes[] = {
-        {{PANzonePositionX, PANstepPlusPositionX, PANstepMoinsPositionX, PANzonePositionY, PANstepPlusPositionY,
-          PANstepMoinsPositionY, PANzoneLongueurTableau, PANstepPlusLongueurTableau, PANstepMoinsLongueurTableau,
-          PANzoneHauteurTableau, PANstepPlusHauteurTableau, PANstepMoinsHauteurTableau},
-         page == 0, true},
-        {{PANzoneNbrLignes, PANstepPlusNbrLignes, PANstepMoinsNbrLignes, PANzoneEpaisseurLignes, PANzoneGouttiereLigne},
-         page == 1, true},
-        {{PANzoneNbrColonnes, PANstepPlusNbrColonnes, PANstepMoinsNbrColonnes, PANzoneEpaisseurColonnes,
-          PANzoneGouttiereColonne},
-         page == 2, true},
-        {{PANavecSansCadre, PANavecSansCadreTexte, PANzoneEpaisseurCadre, PANzoneGouttiereCadre,
-          PANzoneEpaisseurCadreDeux},
-         page == 3, true},
-        {{PANlistePolices, PANzoneCorps, PANavecSansTitre, PANavecSansTitreTexte, PANavecSansTexte,
-          PANavecSansTexteTexte},
-         page == 4, true},
-        {{PANnomTitre}, page == 4, AvecSansTitre},
-        {{PANnomTexte}, page == 4, AvecSansTexte},
-        {{COUpopUpTypeCouleur}, page != 0, true},
+        {{PANzonePositionX(), PANstepPlusPositionX(), PANstepMoinsPositionX(), PANzonePositionY(),
+          PANstepPlusPositionY(), PANstepMoinsPositionY(), PANzoneLongueurTableau(), PANstepPlusLongueurTableau(),
+          PANstepMoinsLongueurTableau(), PANzoneHauteurTableau(), PANstepPlusHauteurTableau(),
+          PANstepMoinsHauteurTableau()},
+         page == 0,
+         true},
+        {{PANzoneNbrLignes(), PANstepPlusNbrLignes(), PANstepMoinsNbrLignes(), PANzoneEpaisseurLignes(),
+          PANzoneGouttiereLigne()},
+         page == 1,
+         true},
+        {{PANzoneNbrColonnes(), PANstepPlusNbrColonnes(), PANstepMoinsNbrColonnes(), PANzoneEpaisseurColonnes(),
+          PANzoneGouttiereColonne()},
+         page == 2,
+         true},
+        {{PANavecSansCadre(), PANavecSansCadreTexte(), PANzoneEpaisseurCadre(), PANzoneGouttiereCadre(),
+          PANzoneEpaisseurCadreDeux()},
+         page == 3,
+         true},
+        {{PANlistePolices(), PANzoneCorps(), PANavecSansTitre(), PANavecSansTitreTexte(), PANavecSansTexte(),
+          PANavecSansTexteTexte()},
+         page == 4,
+         true},
+        {{PANnomTitre()}, page == 4, AvecSansTitre},
+        {{PANnomTexte()}, page == 4, AvecSansTexte},
+        {{COUpopUpTypeCouleur()}, page != 0, true},
     };
     for (const Groupe& g : groupes)
         MontreEtActive(g.controles, g.montre, g.montre && g.active);
@@ -84,9 +86,9 @@ void TableauDialogue::AffichePage(int32_t page)
     const double bas = page == 4 ? kEcartRangees : 0;
     for (const ControlesCanal& c : kControlesCanaux) {
         const double y = -(c.rangee - 1) * kEcartRangees - bas;
-        Place(this->*c.glissiere, -1, 219 + y, 186, 21);
-        Place(this->*c.piste, 1, 232 + y, 174, 12);
-        Place(this->*c.zone, 191, 226 + y, 32, 19);
+        Place(c.glissiere(), -1, 219 + y, 186, 21);
+        Place(c.piste(), 1, 232 + y, 174, 12);
+        Place(c.zone(), 191, 226 + y, 32, 19);
     }
     switch (JeuxCouleurs[page - 1].TypeCouleur) {
     case TypeCMJN:
@@ -105,33 +107,40 @@ void TableauDialogue::AffichePage(int32_t page)
     options();
 }
 
-void TableauDialogue::CacheEditeur()
-{
-    for (const ControlesCanal& c : kControlesCanaux) {
-        MontreEtActive({this->*c.zone, this->*c.glissiere}, false, false);
-        Montre(this->*c.piste, false);
-    }
-    for (const ControlesRangee& r : kControlesRangees) {
-        Montre(this->*r.label, false);
-        MontreEtActive({this->*r.lettre, this->*r.pourCent}, false, false);
-    }
-    Montre(COUtoutesGlissieresNSView, false);
-}
-
-ns::TextField* TableauDialogue::PremierChamp(int32_t page) const
+ns::TextField* PremierChamp(int32_t page)
 {
     switch (page) {
     case 0:
-        return PANzonePositionX;
+        return PANzonePositionX();
     case 1:
-        return PANzoneNbrLignes;
+        return PANzoneNbrLignes();
     case 2:
-        return PANzoneNbrColonnes;
+        return PANzoneNbrColonnes();
     case 3:
-        return PANzoneEpaisseurCadre;
+        return PANzoneEpaisseurCadre();
     case 4:
-        return AvecSansTitre ? PANnomTitre : AvecSansTexte ? PANnomTexte : PANzoneCorps;
+        return AvecSansTitre ? PANnomTitre() : AvecSansTexte ? PANnomTexte() : PANzoneCorps();
     default:
         return nullptr;
     }
+}
+
+} // namespace
+
+void PANpopupPosLigColCadTexCBP(ns::Object*)
+{
+    if (PANpopupPosLigColCad() != nullptr)
+        IndexPopup = PANpopupPosLigColCad()->indexOfSelectedItem();
+    if (IndexPopup >= 0 && IndexPopup <= 4) {
+        AffichePage(IndexPopup);
+        if (ns::TextField* premier = PremierChamp(IndexPopup))
+            premier->selectText(nullptr);
+    }
+    // They draw, and say what they stand for, by the page.
+    for (const Prise<ns::View>* icone : {&PANPosXNbrLigNbrColNSView, &PANHauteurCadreDeuxNSView,
+                                         &PANgouttiereLigColCadNSView, &PANEpaisseurLigColCadNSView})
+        if (auto* bouton = icone->en<BoutonIcone>())
+            bouton->suitLaPage();
+    if (PANdessinCorpsTableauNSView() != nullptr)
+        PANdessinCorpsTableauNSView()->display();
 }

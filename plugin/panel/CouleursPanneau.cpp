@@ -1,35 +1,56 @@
 #include "CouleursPanneau.h"
 
-#include "Miroirs.h"
+#include "ControlesEditeur.h"
+#include "Prises.h"
 #include "ThemeInterface.h"
 
 #include <vector>
 
 namespace {
 
-// Read at each call: the mirrors are filled when the panel wakes.
+// Read at each call: the registry is filled when the panel wakes.
 std::vector<ns::TextField*> ZonesEditables()
 {
-    return {GzonePositionX,    GzonePositionY,         GzoneLongueurTableau,  GzoneHauteurTableau, GzoneNbrLignes,
-            GzoneEpaisseurLignes, GzoneGouttiereLigne, GzoneNbrColonnes,      GzoneEpaisseurColonnes,
-            GzoneGouttiereColonne, GzoneEpaisseurCadre, GzoneEpaisseurCadreDeux, GzoneGouttiereCadre, GnomTitre,
-            GnomTexte,         GzoneCorps};
+    return {PANzonePositionX(),
+            PANzonePositionY(),
+            PANzoneLongueurTableau(),
+            PANzoneHauteurTableau(),
+            PANzoneNbrLignes(),
+            PANzoneEpaisseurLignes(),
+            PANzoneGouttiereLigne(),
+            PANzoneNbrColonnes(),
+            PANzoneEpaisseurColonnes(),
+            PANzoneGouttiereColonne(),
+            PANzoneEpaisseurCadre(),
+            PANzoneEpaisseurCadreDeux(),
+            PANzoneGouttiereCadre(),
+            PANnomTitre(),
+            PANnomTexte(),
+            PANzoneCorps()};
 }
 
 std::vector<ns::TextField*> CasesACocher()
 {
-    return {GavecSansTexteTexte, GavecSansTitreTexte, GavecSansCadreTexte};
+    return {PANavecSansTexteTexte(), PANavecSansTitreTexte(), PANavecSansCadreTexte()};
 }
 
 std::vector<ns::TextField*> ZonesCouleurs()
 {
-    return {GzoneGris, GzoneRouge, GzoneVert, GzoneBleu, GzoneCyan, GzoneMagenta, GzoneJaune, GzoneNoir};
+    std::vector<ns::TextField*> zones;
+    for (const ControlesCanal& c : kControlesCanaux)
+        zones.push_back(c.zone());
+    return zones;
 }
 
 std::vector<ns::TextField*> Libelles()
 {
-    return {GpourCentGrisCyan, GpourCentMagenta, GpourCentJaune, GpourCentNoir, GlabelTexteGRC,
-            GlabelTexteVM,     GlabelTexteBJ,    GlabelTexteN,   GnumeroPage};
+    std::vector<ns::TextField*> libelles;
+    for (const ControlesRangee& r : kControlesRangees)
+        libelles.push_back(r.pourCent());
+    for (const ControlesRangee& r : kControlesRangees)
+        libelles.push_back(r.lettre());
+    libelles.push_back(PANnumeroPage());
+    return libelles;
 }
 
 ns::Color Fond()
@@ -48,7 +69,8 @@ ns::Color Texte()
     return ns::Color::colorWithCalibratedRed(RougeTexteTheme, VertTexteTheme, BleuTexteTheme, AlphaTexteTheme);
 }
 
-void Colore(const std::vector<ns::TextField*>& zones, void (ns::TextField::*applique)(const ns::Color&), const ns::Color& couleur)
+void Colore(const std::vector<ns::TextField*>& zones, void (ns::TextField::*applique)(const ns::Color&),
+            const ns::Color& couleur)
 {
     for (ns::TextField* zone : zones)
         if (zone != nullptr)

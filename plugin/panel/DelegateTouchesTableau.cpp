@@ -3,7 +3,7 @@
 #include "ActionsCouleurs.h"
 #include "ActiverZones.h"
 #include "ControlesEditeur.h"
-#include "Miroirs.h"
+#include "Prises.h"
 #include "PasAPas.h"
 #include "Reglages.h"
 
@@ -47,22 +47,24 @@ struct CyclePage {
 };
 
 const CyclePage kCycles[5] = {
-    {{{Zone<GzonePositionX>, Toujours},
-      {Zone<GzonePositionY>, Toujours},
-      {Zone<GzoneLongueurTableau>, Toujours},
-      {Zone<GzoneHauteurTableau>, Toujours}},
+    {{{Zone<PANzonePositionX>, Toujours},
+      {Zone<PANzonePositionY>, Toujours},
+      {Zone<PANzoneLongueurTableau>, Toujours},
+      {Zone<PANzoneHauteurTableau>, Toujours}},
      4},
-    {{{Zone<GzoneNbrLignes>, Toujours}, {Zone<GzoneEpaisseurLignes>, Toujours}, {Zone<GzoneGouttiereLigne>, Toujours}},
+    {{{Zone<PANzoneNbrLignes>, Toujours},
+      {Zone<PANzoneEpaisseurLignes>, Toujours},
+      {Zone<PANzoneGouttiereLigne>, Toujours}},
      3},
-    {{{Zone<GzoneNbrColonnes>, Toujours},
-      {Zone<GzoneEpaisseurColonnes>, Toujours},
-      {Zone<GzoneGouttiereColonne>, Toujours}},
+    {{{Zone<PANzoneNbrColonnes>, Toujours},
+      {Zone<PANzoneEpaisseurColonnes>, Toujours},
+      {Zone<PANzoneGouttiereColonne>, Toujours}},
      3},
-    {{{Zone<GzoneEpaisseurCadre>, Toujours},
-      {Zone<GzoneEpaisseurCadreDeux>, AvecCadreInterieur},
-      {Zone<GzoneGouttiereCadre>, Toujours}},
+    {{{Zone<PANzoneEpaisseurCadre>, Toujours},
+      {Zone<PANzoneEpaisseurCadreDeux>, AvecCadreInterieur},
+      {Zone<PANzoneGouttiereCadre>, Toujours}},
      3},
-    {{{Zone<GnomTitre>, AvecTitre}, {Zone<GnomTexte>, AvecTexte}, {Zone<GzoneCorps>, AvecTitreOuTexte}}, 3},
+    {{{Zone<PANnomTitre>, AvecTitre}, {Zone<PANnomTexte>, AvecTexte}, {Zone<PANzoneCorps>, AvecTitreOuTexte}}, 3},
 };
 
 struct Cycle {
@@ -92,7 +94,7 @@ Cycle CycleDeLaPage(int32_t page)
     if (page >= 1 && cycle.boucle) {
         const DispositionType& d = kDispositions[type];
         for (int canal = d.premierCanal; canal < d.premierCanal + d.nombreCanaux; ++canal)
-            cycle.champs.push_back(*kMiroirsCanaux[canal].zone);
+            cycle.champs.push_back(kControlesCanaux[canal].zone());
     }
     return cycle;
 }
@@ -113,8 +115,8 @@ double EcritGouttiereCadre(double valeur)
 {
     GouttiereCadre = valeur;
     ActiveSelonLesOptions(OutilSelectionne);
-    if (GdessinCouleursNSView != nullptr)
-        GdessinCouleursNSView->display();
+    if (PANdessinCouleursNSView() != nullptr)
+        PANdessinCouleursNSView()->display();
     return valeur;
 }
 
@@ -141,40 +143,43 @@ using G = GenrePas;
 
 // Steps in tenths: 1 (0.1), 10 (1), 20 (2), 50 (5), 100 (10). A length's come from its unit.
 const std::vector<ChampPasAPas> kChampsPasAPas = {
-    {Zone<GzoneNbrLignes>, G::Compte, 10, 20, 1, kSansLimite, LitCompteStocke<NombreDeLignes>, EcritCompte<NombreDeLignes>},
-    {Zone<GzoneNbrColonnes>, G::Compte, 10, 20, 1, kSansLimite, LitCompteStocke<NombreDeColonnes>,
+    {Zone<PANzoneNbrLignes>, G::Compte, 10, 20, 1, kSansLimite, LitCompteStocke<NombreDeLignes>,
+     EcritCompte<NombreDeLignes>},
+    {Zone<PANzoneNbrColonnes>, G::Compte, 10, 20, 1, kSansLimite, LitCompteStocke<NombreDeColonnes>,
      EcritCompte<NombreDeColonnes>},
-    {Zone<GzonePositionX>, G::Longueur, 0, 0, kSansLimite, kSansLimite, LitMillimetresStockes<PositionX>,
+    {Zone<PANzonePositionX>, G::Longueur, 0, 0, kSansLimite, kSansLimite, LitMillimetresStockes<PositionX>,
      EcritMillimetres<PositionX>},
-    {Zone<GzonePositionY>, G::Longueur, 0, 0, kSansLimite, kSansLimite, LitMillimetresStockes<PositionY>,
+    {Zone<PANzonePositionY>, G::Longueur, 0, 0, kSansLimite, kSansLimite, LitMillimetresStockes<PositionY>,
      EcritMillimetres<PositionY>},
-    {Zone<GzoneLongueurTableau>, G::Longueur, 0, 0, kSansLimite, kSansLimite, LitMillimetresStockes<LongueurTableau>,
+    {Zone<PANzoneLongueurTableau>, G::Longueur, 0, 0, kSansLimite, kSansLimite, LitMillimetresStockes<LongueurTableau>,
      EcritMillimetres<LongueurTableau>},
-    {Zone<GzoneHauteurTableau>, G::Longueur, 0, 0, kSansLimite, kSansLimite, LitMillimetresStockes<HauteurTableau>,
+    {Zone<PANzoneHauteurTableau>, G::Longueur, 0, 0, kSansLimite, kSansLimite, LitMillimetresStockes<HauteurTableau>,
      EcritMillimetres<HauteurTableau>},
-    {Zone<GzoneEpaisseurLignes>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<EpaisseurLignes>,
+    {Zone<PANzoneEpaisseurLignes>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<EpaisseurLignes>,
      EcritPoints<EpaisseurLignes>},
-    {Zone<GzoneEpaisseurColonnes>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<EpaisseurColonnes>,
+    {Zone<PANzoneEpaisseurColonnes>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<EpaisseurColonnes>,
      EcritPoints<EpaisseurColonnes>},
-    {Zone<GzoneEpaisseurCadre>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<EpaisseurCadre>,
+    {Zone<PANzoneEpaisseurCadre>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<EpaisseurCadre>,
      EcritPoints<EpaisseurCadre>},
-    {Zone<GzoneEpaisseurCadreDeux>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<EpaisseurCadreDeux>,
+    {Zone<PANzoneEpaisseurCadreDeux>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<EpaisseurCadreDeux>,
      EcritPoints<EpaisseurCadreDeux>},
-    {Zone<GzoneGouttiereLigne>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<GouttiereLignes>,
+    {Zone<PANzoneGouttiereLigne>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<GouttiereLignes>,
      EcritPoints<GouttiereLignes>},
-    {Zone<GzoneGouttiereColonne>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<GouttiereColonnes>,
+    {Zone<PANzoneGouttiereColonne>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<GouttiereColonnes>,
      EcritPoints<GouttiereColonnes>},
-    {Zone<GzoneGouttiereCadre>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<GouttiereCadre>, EcritGouttiereCadre},
+    {Zone<PANzoneGouttiereCadre>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<GouttiereCadre>,
+     EcritGouttiereCadre},
     // A size a text can be drawn at, whichever way the step goes.
-    {Zone<GzoneCorps>, G::Points, 1, 10, kCorpsMinimum, kCorpsMaximum, LitPointsStockes<Corps>, EcritPoints<Corps>, true},
-    {Zone<GzoneGris>, G::Canal, 10, 100, 0, 100, LitCanal<0>, EcritCanal<0>},
-    {Zone<GzoneRouge>, G::Canal, 10, 100, 0, 255, LitCanal<1>, EcritCanal<1>},
-    {Zone<GzoneVert>, G::Canal, 10, 100, 0, 255, LitCanal<2>, EcritCanal<2>},
-    {Zone<GzoneBleu>, G::Canal, 10, 100, 0, 255, LitCanal<3>, EcritCanal<3>},
-    {Zone<GzoneCyan>, G::Canal, 10, 100, 0, 100, LitCanal<4>, EcritCanal<4>},
-    {Zone<GzoneMagenta>, G::Canal, 10, 100, 0, 100, LitCanal<5>, EcritCanal<5>},
-    {Zone<GzoneJaune>, G::Canal, 10, 100, 0, 100, LitCanal<6>, EcritCanal<6>},
-    {Zone<GzoneNoir>, G::Canal, 10, 100, 0, 100, LitCanal<7>, EcritCanal<7>},
+    {Zone<PANzoneCorps>, G::Points, 1, 10, kCorpsMinimum, kCorpsMaximum, LitPointsStockes<Corps>, EcritPoints<Corps>,
+     true},
+    {Zone<COUzoneGris>, G::Canal, 10, 100, 0, 100, LitCanal<0>, EcritCanal<0>},
+    {Zone<COUzoneRouge>, G::Canal, 10, 100, 0, 255, LitCanal<1>, EcritCanal<1>},
+    {Zone<COUzoneVert>, G::Canal, 10, 100, 0, 255, LitCanal<2>, EcritCanal<2>},
+    {Zone<COUzoneBleu>, G::Canal, 10, 100, 0, 255, LitCanal<3>, EcritCanal<3>},
+    {Zone<COUzoneCyan>, G::Canal, 10, 100, 0, 100, LitCanal<4>, EcritCanal<4>},
+    {Zone<COUzoneMagenta>, G::Canal, 10, 100, 0, 100, LitCanal<5>, EcritCanal<5>},
+    {Zone<COUzoneJaune>, G::Canal, 10, 100, 0, 100, LitCanal<6>, EcritCanal<6>},
+    {Zone<COUzoneNoir>, G::Canal, 10, 100, 0, 100, LitCanal<7>, EcritCanal<7>},
 };
 
 } // namespace

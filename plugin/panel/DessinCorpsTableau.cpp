@@ -2,7 +2,7 @@
 
 #include "CouleurEcran.h"
 #include "MiseAJourZones.h"
-#include "Miroirs.h"
+#include "Prises.h"
 #include "Reglages.h"
 #include "ThemeInterface.h"
 
@@ -103,14 +103,14 @@ void DessinCorpsTableau::mouseDown(const ns::Event& event)
         PANmiseAjourZoneCorps();
     }
     // The size reaches the table with the next rebuild, when the field is committed.
-    if (GzoneCorps != nullptr)
-        GzoneCorps->selectText(nullptr);
+    if (PANzoneCorps() != nullptr)
+        PANzoneCorps()->selectText(nullptr);
 }
 
 DessinCorpsTableauPrefs::DessinCorpsTableauPrefs(ns::Rect frame) : DessinCorps(frame, trarTprefs) {}
 
 void DessinCorpsTableauPrefs::mouseDown(const ns::Event&)
 {
-    if (GpreZoneCorps != nullptr)
-        GpreZoneCorps->selectText(nullptr);
+    if (PREzoneCorps() != nullptr)
+        PREzoneCorps()->selectText(nullptr);
 }

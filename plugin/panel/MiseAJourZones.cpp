@@ -1,32 +1,56 @@
 #include "MiseAJourZones.h"
 
 #include "FormatNombres.h"
-#include "Miroirs.h"
+#include "Prises.h"
 #include "Reglages.h"
 
-void PANMiseAjourZoneEpaisseurLignes() { AffichePoints(GzoneEpaisseurLignes, EpaisseurLignes); }
-void PANMiseAjourZoneEpaisseurColonnes() { AffichePoints(GzoneEpaisseurColonnes, EpaisseurColonnes); }
-void PANMiseAjourZoneEpaisseurCadre() { AffichePoints(GzoneEpaisseurCadre, EpaisseurCadre); }
-void PANMiseAjourZoneEpaisseurCadreDeux() { AffichePoints(GzoneEpaisseurCadreDeux, EpaisseurCadreDeux); }
-void PANMiseAjourZoneGouttiereLignes() { AffichePoints(GzoneGouttiereLigne, GouttiereLignes); }
-void PANMiseAjourZoneGouttiereColonnes() { AffichePoints(GzoneGouttiereColonne, GouttiereColonnes); }
-void PANMiseAjourZoneGouttiereCadre() { AffichePoints(GzoneGouttiereCadre, GouttiereCadre); }
-void PANmiseAjourZoneCorps() { AffichePoints(GzoneCorps, Corps); }
+void PANMiseAjourZoneEpaisseurLignes()
+{
+    AffichePoints(PANzoneEpaisseurLignes(), EpaisseurLignes);
+}
+void PANMiseAjourZoneEpaisseurColonnes()
+{
+    AffichePoints(PANzoneEpaisseurColonnes(), EpaisseurColonnes);
+}
+void PANMiseAjourZoneEpaisseurCadre()
+{
+    AffichePoints(PANzoneEpaisseurCadre(), EpaisseurCadre);
+}
+void PANMiseAjourZoneEpaisseurCadreDeux()
+{
+    AffichePoints(PANzoneEpaisseurCadreDeux(), EpaisseurCadreDeux);
+}
+void PANMiseAjourZoneGouttiereLignes()
+{
+    AffichePoints(PANzoneGouttiereLigne(), GouttiereLignes);
+}
+void PANMiseAjourZoneGouttiereColonnes()
+{
+    AffichePoints(PANzoneGouttiereColonne(), GouttiereColonnes);
+}
+void PANMiseAjourZoneGouttiereCadre()
+{
+    AffichePoints(PANzoneGouttiereCadre(), GouttiereCadre);
+}
+void PANmiseAjourZoneCorps()
+{
+    AffichePoints(PANzoneCorps(), Corps);
+}
 
 const ValeurEnPoints kEpaisseursEtGouttieres[7] = {
-    {&EpaisseurLignes, &EpaisseurLignesDefaut, PANMiseAjourZoneEpaisseurLignes, &GzoneEpaisseurLignes,
+    {&EpaisseurLignes, &EpaisseurLignesDefaut, PANMiseAjourZoneEpaisseurLignes, PANzoneEpaisseurLignes,
      "Thickness of the lines."},
-    {&EpaisseurColonnes, &EpaisseurColonnesDefaut, PANMiseAjourZoneEpaisseurColonnes, &GzoneEpaisseurColonnes,
+    {&EpaisseurColonnes, &EpaisseurColonnesDefaut, PANMiseAjourZoneEpaisseurColonnes, PANzoneEpaisseurColonnes,
      "Thickness of the columns."},
-    {&EpaisseurCadre, &EpaisseurCadreDefaut, PANMiseAjourZoneEpaisseurCadre, &GzoneEpaisseurCadre,
+    {&EpaisseurCadre, &EpaisseurCadreDefaut, PANMiseAjourZoneEpaisseurCadre, PANzoneEpaisseurCadre,
      "Thickness of the outer frame."},
-    {&EpaisseurCadreDeux, &EpaisseurCadreDeuxDefaut, PANMiseAjourZoneEpaisseurCadreDeux, &GzoneEpaisseurCadreDeux,
+    {&EpaisseurCadreDeux, &EpaisseurCadreDeuxDefaut, PANMiseAjourZoneEpaisseurCadreDeux, PANzoneEpaisseurCadreDeux,
      "Thickness of the inner frame."},
-    {&GouttiereLignes, &GouttiereLignesDefaut, PANMiseAjourZoneGouttiereLignes, &GzoneGouttiereLigne,
+    {&GouttiereLignes, &GouttiereLignesDefaut, PANMiseAjourZoneGouttiereLignes, PANzoneGouttiereLigne,
      "Gutter between rows."},
-    {&GouttiereColonnes, &GouttiereColonnesDefaut, PANMiseAjourZoneGouttiereColonnes, &GzoneGouttiereColonne,
+    {&GouttiereColonnes, &GouttiereColonnesDefaut, PANMiseAjourZoneGouttiereColonnes, PANzoneGouttiereColonne,
      "Gutter between columns."},
-    {&GouttiereCadre, &GouttiereCadreDefaut, PANMiseAjourZoneGouttiereCadre, &GzoneGouttiereCadre,
+    {&GouttiereCadre, &GouttiereCadreDefaut, PANMiseAjourZoneGouttiereCadre, PANzoneGouttiereCadre,
      "Gutter of the frame."},
 };
 

@@ -1,7 +1,7 @@
 // The formatters of the panel's fields: each writes its setting into its field.
 #pragma once
 
-#include "ComboBox.h"
+#include "Prises.h"
 
 // The point formatter ("3.2 pt"): used when the panel is initialised and by the Varo button.
 void PANMiseAjourZoneEpaisseurLignes();
@@ -18,7 +18,7 @@ struct ValeurEnPoints {
     double* valeur;
     const double* defaut;
     void (*miseAJour)();
-    ns::ComboBox** zone;
+    const Prise<ns::ComboBox>& zone;
     const char* bulle;
 };
 // The four thicknesses (rows, columns, outer and inner frame) then the three gutters (rows,

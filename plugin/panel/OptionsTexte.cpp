@@ -6,8 +6,8 @@
 #include "ControlesEditeur.h"
 #include "DessinCouleurs.h"
 #include "MiseAJourZones.h"
+#include "Panneau.h"
 #include "SimuleAppuiTouche.h"
-#include "TableauDialogue.h"
 #include "TableauSuites.h"
 #include "UnicodeString.h"
 #include "ValidationChamp.h"
@@ -30,15 +30,17 @@ bool CopieTexteTableau(char (&reglage)[kOctetsMaxTexte + 1], std::string_view te
     return true;
 }
 
+namespace {
+
 // The title's and the cell text's switches and fields: the same rules, with their roles
 // exchanged.
 struct TexteOptionnel {
     bool* avecSans;
     const bool* avecSansAutre;
-    ns::Button* TableauDialogue::*caseACocher;
-    ns::TextField* TableauDialogue::*libelle;
-    ns::TextField* TableauDialogue::*nom;
-    ns::TextField* TableauDialogue::*nomAutre;
+    const Prise<ns::Button>& caseACocher;
+    const Prise<ns::TextField>& libelle;
+    const Prise<ns::TextField>& nom;
+    const Prise<ns::TextField>& nomAutre;
     const char* avec;
     const char* sans;
     // Switched off while the other is on, the focus goes to the other's field.
@@ -47,15 +49,27 @@ struct TexteOptionnel {
     const char* alerte;
 };
 
-namespace {
-
-const TexteOptionnel kTitre = {&AvecSansTitre, &AvecSansTexte, &TableauDialogue::PANavecSansTitre,
-                               &TableauDialogue::PANavecSansTitreTexte, &TableauDialogue::PANnomTitre,
-                               &TableauDialogue::PANnomTexte, "With title", "Without title", true, &TitreTableau,
+const TexteOptionnel kTitre = {&AvecSansTitre,
+                               &AvecSansTexte,
+                               PANavecSansTitre,
+                               PANavecSansTitreTexte,
+                               PANnomTitre,
+                               PANnomTexte,
+                               "With title",
+                               "Without title",
+                               true,
+                               &TitreTableau,
                                "The title of the table is too long\r (up to 80 characters)."};
-const TexteOptionnel kTexte = {&AvecSansTexte, &AvecSansTitre, &TableauDialogue::PANavecSansTexte,
-                               &TableauDialogue::PANavecSansTexteTexte, &TableauDialogue::PANnomTexte,
-                               &TableauDialogue::PANnomTitre, "With Text", "Without Text", false, &TexteCase,
+const TexteOptionnel kTexte = {&AvecSansTexte,
+                               &AvecSansTitre,
+                               PANavecSansTexte,
+                               PANavecSansTexteTexte,
+                               PANnomTexte,
+                               PANnomTitre,
+                               "With Text",
+                               "Without Text",
+                               false,
+                               &TexteCase,
                                "The text is too long\r (up to 80 characters)."};
 
 void Active(ns::Control* controle, bool active)
@@ -70,52 +84,28 @@ void Focus(ns::TextField* zone)
         zone->selectText(nullptr);
 }
 
-} // namespace
-
-void TableauDialogue::PANavecSansCadreCBP(ns::Object*)
-{
-    AvecSansCadre = !AvecSansCadre;
-    if (PANavecSansCadreTexte != nullptr)
-        PANavecSansCadreTexte->setStringValue(AvecSansCadre ? "With frame" : "Without frame");
-    // Its fields, and its colour's, serve while there is a frame.
-    ActiveSelonLesOptions(OutilSelectionne);
-    if (PANdessinCouleursNSView != nullptr)
-        PANdessinCouleursNSView->display();
-    SimuleAppuiToucheFn();
-}
-
-void TableauDialogue::BasculeTexte(const TexteOptionnel& t)
+void BasculeTexte(const TexteOptionnel& t)
 {
     *t.avecSans = !*t.avecSans;
-    Active(this->*t.nom, *t.avecSans);
-    if (ns::TextField* libelle = this->*t.libelle)
+    Active(t.nom(), *t.avecSans);
+    if (ns::TextField* libelle = t.libelle())
         libelle->setStringValue(*t.avecSans ? t.avec : t.sans);
     // The font and the size serve while there is a title or a cell text.
     ActiveSelonLesOptions(OutilSelectionne);
     if (*t.avecSans) {
-        Focus(this->*t.nom);
+        Focus(t.nom());
     } else if (*t.avecSansAutre) {
         if (t.focusVersLAutre)
-            Focus(this->*t.nomAutre);
+            Focus(t.nomAutre());
     } else if (TypeCouleurTexte >= TypeGris && TypeCouleurTexte <= TypeCMJN) {
-        Focus(this->*kControlesCanaux[kDispositions[TypeCouleurTexte].premierCanal].zone);
+        Focus(kControlesCanaux[kDispositions[TypeCouleurTexte].premierCanal].zone());
     }
     SimuleAppuiToucheFn();
 }
 
-void TableauDialogue::PANavecSansTitreCBP(ns::Object*)
+void ValideTexte(const TexteOptionnel& t)
 {
-    BasculeTexte(kTitre);
-}
-
-void TableauDialogue::PANavecSansTexteCBP(ns::Object*)
-{
-    BasculeTexte(kTexte);
-}
-
-void TableauDialogue::ValideTexte(const TexteOptionnel& t)
-{
-    ns::TextField* zone = this->*t.nom;
+    ns::TextField* zone = t.nom();
     if (zone == nullptr)
         return;
     if (!CopieTexteTableau(*t.reglage, zone->stringValue())) {
@@ -127,26 +117,50 @@ void TableauDialogue::ValideTexte(const TexteOptionnel& t)
     SimuleAppuiToucheFn();
 }
 
-void TableauDialogue::PANnomTitreCBP(ns::Object*)
+} // namespace
+
+void PANavecSansCadreCBP(ns::Object*)
+{
+    AvecSansCadre = !AvecSansCadre;
+    if (PANavecSansCadreTexte() != nullptr)
+        PANavecSansCadreTexte()->setStringValue(AvecSansCadre ? "With frame" : "Without frame");
+    // Its fields, and its colour's, serve while there is a frame.
+    ActiveSelonLesOptions(OutilSelectionne);
+    if (PANdessinCouleursNSView() != nullptr)
+        PANdessinCouleursNSView()->display();
+    SimuleAppuiToucheFn();
+}
+
+void PANavecSansTitreCBP(ns::Object*)
+{
+    BasculeTexte(kTitre);
+}
+
+void PANavecSansTexteCBP(ns::Object*)
+{
+    BasculeTexte(kTexte);
+}
+
+void PANnomTitreCBP(ns::Object*)
 {
     ValideTexte(kTitre);
 }
 
-void TableauDialogue::PANnomTexteCBP(ns::Object*)
+void PANnomTexteCBP(ns::Object*)
 {
     ValideTexte(kTexte);
 }
 
-void TableauDialogue::PANnomsPolicesCBP(ns::Object*)
+void PANnomsPolicesCBP(ns::Object*)
 {
-    if (PANlistePolices != nullptr)
-        NumeroPolice = PANlistePolices->indexOfSelectedItem() - KPOLICE;
+    if (PANlistePolices() != nullptr)
+        NumeroPolice = PANlistePolices()->indexOfSelectedItem() - KPOLICE;
     SimuleAppuiToucheFn();
 }
 
-void TableauDialogue::PANcorpsCBP(ns::Object*)
+void PANcorpsCBP(ns::Object*)
 {
     // A size of 0 or less, or none, is refused: the texts would have nothing to be drawn at.
-    if (ValideChamp(PANzoneCorps, {GenreChamp::TailleTexte, &Corps}))
+    if (ValideChamp(PANzoneCorps(), {GenreChamp::TailleTexte, &Corps}))
         SimuleAppuiToucheFn();
 }

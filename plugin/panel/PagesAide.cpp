@@ -1,6 +1,7 @@
 #include "PagesAide.h"
 
-#include "TableauDialogue.h"
+#include "Panneau.h"
+#include "Prises.h"
 
 #include <cstdio>
 
@@ -87,12 +88,12 @@ void TourneLaPageDAide(int sens, const BoutonsAide& boutons)
     TexteAide(boutons.aide, boutons.numero);
 }
 
-void TableauDialogue::PANaideApres(ns::Object*)
+void PANaideApres(ns::Object*)
 {
-    TourneLaPageDAide(1, {PANaidePageAvant, PANaidePageApres, PANaide, PANnumeroPage});
+    TourneLaPageDAide(1, {PANaidePageAvant(), PANaidePageApres(), PANaide(), PANnumeroPage()});
 }
 
-void TableauDialogue::PANaideAvant(ns::Object*)
+void PANaideAvant(ns::Object*)
 {
-    TourneLaPageDAide(-1, {PANaidePageAvant, PANaidePageApres, PANaide, PANnumeroPage});
+    TourneLaPageDAide(-1, {PANaidePageAvant(), PANaidePageApres(), PANaide(), PANnumeroPage()});
 }

@@ -5,17 +5,19 @@
 #include "ActiverZones.h"
 #include "BoutonReveilTableau.h"
 #include "Bulle.h"
+#include "ControlesEditeur.h"
 #include "CouleursPanneau.h"
 #include "DessinCorpsTableau.h"
+#include "EditeurCouleurs.h"
 #include "FormatNombres.h"
 #include "JeuxDeCouleurs.h"
 #include "ListePolices.h"
 #include "MiseAJourZones.h"
-#include "Miroirs.h"
+#include "Prises.h"
 #include "OptionsTexte.h"
 #include "PagesAide.h"
 #include "Reglages.h"
-#include "TableauDialogue.h"
+#include "Panneau.h"
 
 #include <cstdio>
 #include <string>
@@ -26,14 +28,14 @@ namespace {
 void AppliqueDefaut(const ValeurEnPoints& v)
 {
     RemetAuDefaut(v);
-    Bulle(*v.zone, v.bulle);
+    Bulle(v.zone(), v.bulle);
 }
 
 // A switch, its check box and its label, set on.
 struct Interrupteur {
     bool* reglage;
-    ns::Button** caseACocher;
-    ns::TextField** libelle;
+    const Prise<ns::Button>& caseACocher;
+    const Prise<ns::TextField>& libelle;
     const char* avec;
     const char* sans;
     const char* bulle;
@@ -41,19 +43,19 @@ struct Interrupteur {
 
 } // namespace
 
-void TableauDialogue::PANinit()
+void PANinit()
 {
-    if (PANpopupPosLigColCad != nullptr) {
-        PANpopupPosLigColCad->removeAllItems();
+    if (PANpopupPosLigColCad() != nullptr) {
+        PANpopupPosLigColCad()->removeAllItems();
         int index = 0;
         for (const char* page : {"Position & size", "Rows", "Columns", "Frame", "Text"})
-            PANpopupPosLigColCad->insertItemWithTitle(page, index++);
+            PANpopupPosLigColCad()->insertItemWithTitle(page, index++);
     }
 
     COUinitEditeur();
     AppliqueCouleursTheme();
-    for (ns::TextField* lettre : {GlabelTexteGRC, GlabelTexteVM, GlabelTexteBJ, GlabelTexteN})
-        if (lettre != nullptr)
+    for (const ControlesRangee& r : kControlesRangees)
+        if (ns::TextField* lettre = r.lettre())
             lettre->setHidden(true);
 
     IndexPopup = 0;
@@ -62,68 +64,71 @@ void TableauDialogue::PANinit()
     // The four thicknesses, then the type size.
     for (int i = 0; i < 4; ++i)
         AppliqueDefaut(kEpaisseursEtGouttieres[i]);
-    AppliqueDefaut({&Corps, &CorpsDefaut, PANmiseAjourZoneCorps, &GzoneCorps, "Size of the text."});
-    Bulle(PANdessinCorpsTableauNSView, "Size of the text.");
+    AppliqueDefaut({&Corps, &CorpsDefaut, PANmiseAjourZoneCorps, PANzoneCorps, "Size of the text."});
+    Bulle(PANdessinCorpsTableauNSView(), "Size of the text.");
 
-    RemplitListePolices(PANlistePolices);
+    RemplitListePolices(PANlistePolices());
     NumeroPolice = NumeroPoliceDefaut;
-    SelectionnePolice(PANlistePolices, NumeroPolice);
+    SelectionnePolice(PANlistePolices(), NumeroPolice);
 
     const Interrupteur interrupteurs[] = {
-        {&AvecSansCadre, &GavecSansCadre, &GavecSansCadreTexte, "With frame", "Without frame", "With or without frame."},
-        {&AvecSansTitre, &GavecSansTitre, &GavecSansTitreTexte, "With title", "Without title", "Tableau with or without title."},
-        {&AvecSansTexte, &GavecSansTexte, &GavecSansTexteTexte, "With Text", "Without Text", "Table with or without text."},
+        {&AvecSansCadre, PANavecSansCadre, PANavecSansCadreTexte, "With frame", "Without frame",
+         "With or without frame."},
+        {&AvecSansTitre, PANavecSansTitre, PANavecSansTitreTexte, "With title", "Without title",
+         "Tableau with or without title."},
+        {&AvecSansTexte, PANavecSansTexte, PANavecSansTexteTexte, "With Text", "Without Text",
+         "Table with or without text."},
     };
     for (const Interrupteur& i : interrupteurs) {
         *i.reglage = true;
-        if (ns::Button* caseACocher = *i.caseACocher) {
+        if (ns::Button* caseACocher = i.caseACocher()) {
             caseACocher->setToolTip(i.bulle);
             caseACocher->setState(*i.reglage ? ns::OnState : ns::OffState);
         }
-        if (ns::TextField* libelle = *i.libelle) {
+        if (ns::TextField* libelle = i.libelle()) {
             libelle->setStringValue(*i.reglage ? i.avec : i.sans);
             libelle->setToolTip(i.bulle);
         }
     }
-    if (PANnomTitre != nullptr) {
-        PANnomTitre->setEnabled(AvecSansTitre);
-        PANnomTitre->setStringValue("Title of the table");
+    if (PANnomTitre() != nullptr) {
+        PANnomTitre()->setEnabled(AvecSansTitre);
+        PANnomTitre()->setStringValue("Title of the table");
     }
-    if (PANnomTexte != nullptr) {
-        PANnomTexte->setEnabled(AvecSansTexte);
-        PANnomTexte->setStringValue("Text");
+    if (PANnomTexte() != nullptr) {
+        PANnomTexte()->setEnabled(AvecSansTexte);
+        PANnomTexte()->setStringValue("Text");
     }
     CopieTexteTableau(TitreTableau, "Title of the table");
     CopieTexteTableau(TexteCase, "Text");
 
     InitialiseLesStyles();
 
-    if (BoutonReveilTableauNSView != nullptr)
-        BoutonReveilTableauNSView->setFrame(ns::MakeRect(BoutonReveilTableau::kXCouvrant, 127, 480, 197));
+    if (BoutonReveilTableauNSView() != nullptr)
+        BoutonReveilTableauNSView()->setFrame(ns::MakeRect(BoutonReveilTableau::kXCouvrant, 127, 480, 197));
 
     NombreDeLignes = NombreDeLignesDefaut;
     NombreDeColonnes = NombreDeColonnesDefaut;
-    AfficheCompte(PANzoneNbrLignes, NombreDeLignes);
-    AfficheCompte(PANzoneNbrColonnes, NombreDeColonnes);
+    AfficheCompte(PANzoneNbrLignes(), NombreDeLignes);
+    AfficheCompte(PANzoneNbrColonnes(), NombreDeColonnes);
     // The three gutters.
     for (int i = 4; i < 7; ++i)
         AppliqueDefaut(kEpaisseursEtGouttieres[i]);
 
-    Bulle(PANvaroBT, "Back to the default values of the preferences.");
-    Bulle(PANurlBT, "The Varo-Tools web site.");
-    Bulle(PANzonePositionX, "X position of the table.");
-    Bulle(PANzonePositionY, "Y position of the table.");
-    Bulle(PANzoneHauteurTableau, "Height of the table.");
-    Bulle(PANzoneNbrLignes, "Number of rows.");
-    Bulle(PANzoneNbrColonnes, "Number of columns.");
+    Bulle(PANvaroBT(), "Back to the default values of the preferences.");
+    Bulle(PANurlBT(), "The Varo-Tools web site.");
+    Bulle(PANzonePositionX(), "X position of the table.");
+    Bulle(PANzonePositionY(), "Y position of the table.");
+    Bulle(PANzoneHauteurTableau(), "Height of the table.");
+    Bulle(PANzoneNbrLignes(), "Number of rows.");
+    Bulle(PANzoneNbrColonnes(), "Number of columns.");
 
     PageAide = 1;
     NbrPages = 10;
-    if (PANaidePageAvant != nullptr)
-        PANaidePageAvant->setEnabled(false);
-    if (PANaide != nullptr) {
-        PANaide->setFrameSize({216, PANaide->frame().size.height});
-        PANaide->setAlignment(ns::TextAlignment::Left);
+    if (PANaidePageAvant() != nullptr)
+        PANaidePageAvant()->setEnabled(false);
+    if (PANaide() != nullptr) {
+        PANaide()->setFrameSize({216, PANaide()->frame().size.height});
+        PANaide()->setAlignment(ns::TextAlignment::Left);
     }
-    TexteAide(PANaide, PANnumeroPage);
+    TexteAide(PANaide(), PANnumeroPage());
 }

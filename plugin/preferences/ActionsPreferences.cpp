@@ -1,11 +1,13 @@
-#include "ActionsPreferences.h"
+// The preferences dialog's actions.
+#include "DialoguePreferences.h"
 
+#include "Actions.h"
 #include "EcritLitPrefs.h"
 #include "FormatNombres.h"
 #include "PositionDialoguePrefs.h"
 #include "Reglages.h"
 #include "SimuleAppuiTouche.h"
-#include "TableauDialogue.h"
+#include "Prises.h"
 #include "TableauSuites.h"
 #include "ValidationChamp.h"
 #include "ValeursPrefs.h"
@@ -19,25 +21,26 @@ namespace {
 
 constexpr const char* kValidationCorps = "PREcorpsCBP:";
 
-bool Traite(TableauDialogue* dialogue, std::string_view selecteur)
+// A field's commit, run when `executer`: false when `selecteur` is none.
+bool ValideChampPrefs(std::string_view selecteur, bool executer)
 {
     // Each field is read as the panel's of its kind; a count is kept within what the store
     // takes back at the next launch, and shown so.
     for (const NombrePrefs& n : kNombresPrefs)
         if (selecteur == n.validation) {
-            if (dialogue != nullptr)
-                ValideChamp(dialogue->*n.zone, {GenreChamp::Compte, nullptr, n.provisoire, 1, kNombreMaxRangs});
+            if (executer)
+                ValideChamp(n.zone(), {GenreChamp::Compte, nullptr, n.provisoire, 1, kNombreMaxRangs});
             return true;
         }
     for (const ValeurPrefs& v : kValeursPrefs)
         if (selecteur == v.validation) {
-            if (dialogue != nullptr && ValideChamp(dialogue->*v.zone, {GenreChamp::Points, v.provisoire}) && v.gouttiere)
+            if (executer && ValideChamp(v.zone(), {GenreChamp::Points, v.provisoire}) && v.gouttiere)
                 SimuleAppuiToucheFn();
             return true;
         }
     if (selecteur == kValidationCorps) {
-        if (dialogue != nullptr)
-            ValideChamp(dialogue->PREzoneCorps, {GenreChamp::TailleTexte, &CorpsProv});
+        if (executer)
+            ValideChamp(PREzoneCorps(), {GenreChamp::TailleTexte, &CorpsProv});
         return true;
     }
     return false;
@@ -67,21 +70,11 @@ bool Coche(const ns::Button* bouton)
 
 } // namespace
 
-bool EstActionDePreferences(std::string_view selecteur)
+void PREnomsPolicesCBP(ns::Object*)
 {
-    return Traite(nullptr, selecteur);
-}
-
-bool ActionDePreferences(TableauDialogue& dialogue, std::string_view selecteur)
-{
-    return Traite(&dialogue, selecteur);
-}
-
-void TableauDialogue::PREnomsPolicesCBP(ns::Object*)
-{
-    if (PRElistePolices == nullptr)
+    if (PRElistePolices() == nullptr)
         return;
-    NumeroPoliceProv = PRElistePolices->indexOfSelectedItem();
+    NumeroPoliceProv = PRElistePolices()->indexOfSelectedItem();
     // The name as the host gives it, cut whole characters short of the buffer.
     char nom[1024] = "";
     AIFontKey cle = nullptr;
@@ -91,28 +84,28 @@ void TableauDialogue::PREnomsPolicesCBP(ns::Object*)
     CopieNomPolice(NomPoliceProv, nom);
 }
 
-void TableauDialogue::PREsonCBP(ns::Object*)
+void PREsonCBP(ns::Object*)
 {
-    SonProv = Coche(PREson);
+    SonProv = Coche(PREson());
     if (SonProv)
         Sonorise(9000);
 }
 
-void TableauDialogue::PREoutilGroupeCBP(ns::Object*)
+void PREoutilGroupeCBP(ns::Object*)
 {
-    OutilsGroupeProv = Coche(PREoutilGroupe);
+    OutilsGroupeProv = Coche(PREoutilGroupe());
     // The toolbox is laid out when the host starts the plug-in: the label says so while the
     // choice differs from the stored one.
-    if (PREprochainLancement != nullptr)
-        PREprochainLancement->setHidden(OutilsGroupeProv == OutilsGroupe);
+    if (PREprochainLancement() != nullptr)
+        PREprochainLancement()->setHidden(OutilsGroupeProv == OutilsGroupe);
 }
 
-void TableauDialogue::PREok(ns::Object*)
+void PREok(ns::Object*)
 {
     // What a field shows is what it stores: the field being typed into is committed first,
     // and keeps the focus for the next opening.
-    if (PREdialogue != nullptr)
-        PREdialogue->commitEditing();
+    if (PREdialogue() != nullptr)
+        PREdialogue()->commitEditing();
     EcritBooleen("Son", SonDefaut, SonProv);
     for (const ValeurPrefs& v : kValeursPrefs)
         EcritReel(v.cle, *v.defaut, *v.provisoire);
@@ -122,36 +115,59 @@ void TableauDialogue::PREok(ns::Object*)
     sAIPreference->PutStringPreference(kPrefixePrefs, "Police", NomPoliceDefaut);
     EcritEntier("NumPolice", NumeroPoliceDefaut, NumeroPoliceProv);
     EcritReel("Corps", CorpsDefaut, CorpsProv);
-    if (PREprochainLancement != nullptr)
-        PREprochainLancement->setHidden(true);
+    if (PREprochainLancement() != nullptr)
+        PREprochainLancement()->setHidden(true);
     EcritBooleen("OutilsGroupe", OutilsGroupe, OutilsGroupeProv);
-    Ferme(PREdialogue);
+    Ferme(PREdialogue());
     ns::Application::sharedApplication().stopModal();
 }
 
-void TableauDialogue::PREannuler(ns::Object*)
+void PREannuler(ns::Object*)
 {
-    Ferme(PREdialogue);
+    Ferme(PREdialogue());
     PREinitDialogue();
     ns::Application::sharedApplication().stopModal();
 }
 
-void TableauDialogue::PREdefaut(ns::Object*)
+void PREdefaut(ns::Object*)
 {
     SonProv = true;
-    Coche(PREson, SonProv);
+    Coche(PREson(), SonProv);
     OutilsGroupeProv = false;
-    Coche(PREoutilGroupe, OutilsGroupeProv);
-    if (PREprochainLancement != nullptr)
-        PREprochainLancement->setHidden(OutilsGroupeProv == OutilsGroupe);
+    Coche(PREoutilGroupe(), OutilsGroupeProv);
+    if (PREprochainLancement() != nullptr)
+        PREprochainLancement()->setHidden(OutilsGroupeProv == OutilsGroupe);
     for (const ValeurPrefs& v : kValeursPrefs) {
         *v.provisoire = ReelUsine(v.cle);
-        AffichePoints(this->*v.zone, *v.provisoire);
+        AffichePoints(v.zone(), *v.provisoire);
     }
     for (const NombrePrefs& n : kNombresPrefs) {
         *n.provisoire = EntierUsine(n.cle);
-        AfficheCompte(this->*n.zone, *n.provisoire);
+        AfficheCompte(n.zone(), *n.provisoire);
     }
     CorpsProv = kCorpsUsine;
-    AffichePoints(PREzoneCorps, CorpsProv);
+    AffichePoints(PREzoneCorps(), CorpsProv);
+}
+
+namespace {
+
+const Action kActions[] = {
+    {"PREnomsPolicesCBP:", PREnomsPolicesCBP},
+    {"PREsonCBP:", PREsonCBP},
+    {"PREoutilGroupeCBP:", PREoutilGroupeCBP},
+    {"PREok:", PREok},
+    {"PREannuler:", PREannuler},
+    {"PREdefaut:", PREdefaut},
+};
+
+} // namespace
+
+bool EstActionDesPreferences(std::string_view selecteur)
+{
+    return TrouveAction(kActions, selecteur) != nullptr || ValideChampPrefs(selecteur, false);
+}
+
+bool ActionDesPreferences(std::string_view selecteur, ns::Object* expediteur)
+{
+    return Execute(kActions, selecteur, expediteur) || ValideChampPrefs(selecteur, true);
 }

@@ -5,35 +5,35 @@
 
 namespace {
 
-const LitZone kCycle[] = {Zone<GpreZoneNombreLignes>,     Zone<GpreZoneEpaisseurLignes>,    Zone<GpreZoneGouttiereLigne>,
-                          Zone<GpreZoneNombreColonnes>,   Zone<GpreZoneEpaisseurColonnes>,  Zone<GpreZoneGouttiereColonne>,
-                          Zone<GpreZoneEpaisseurCadre>,   Zone<GpreZoneEpaisseurCadreDeux>, Zone<GpreZoneGouttiereCadre>,
-                          Zone<GpreZoneCorps>};
+const LitZone kCycle[] = {Zone<PREzoneNombreLignes>,   Zone<PREzoneEpaisseurLignes>,    Zone<PREzoneGouttiereLigne>,
+                          Zone<PREzoneNombreColonnes>, Zone<PREzoneEpaisseurColonnes>,  Zone<PREzoneGouttiereColonne>,
+                          Zone<PREzoneEpaisseurCadre>, Zone<PREzoneEpaisseurCadreDeux>, Zone<PREzoneGouttiereCadre>,
+                          Zone<PREzoneCorps>};
 
 using G = GenrePas;
 
 // The bounds hold after every step, up or down: a count within what the stored defaults may
 // hold, as its commit keeps it.
 const std::vector<ChampPasAPas> kChampsPasAPas = {
-    {Zone<GpreZoneNombreLignes>, G::Compte, 10, 20, 1, kNombreMaxRangs, LitCompteStocke<NombreDeLignesProv>,
+    {Zone<PREzoneNombreLignes>, G::Compte, 10, 20, 1, kNombreMaxRangs, LitCompteStocke<NombreDeLignesProv>,
      EcritCompte<NombreDeLignesProv>, true},
-    {Zone<GpreZoneNombreColonnes>, G::Compte, 10, 20, 1, kNombreMaxRangs, LitCompteStocke<NombreDeColonnesProv>,
+    {Zone<PREzoneNombreColonnes>, G::Compte, 10, 20, 1, kNombreMaxRangs, LitCompteStocke<NombreDeColonnesProv>,
      EcritCompte<NombreDeColonnesProv>, true},
-    {Zone<GpreZoneEpaisseurLignes>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<EpaisseurLignesProv>,
+    {Zone<PREzoneEpaisseurLignes>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<EpaisseurLignesProv>,
      EcritPoints<EpaisseurLignesProv>, true},
-    {Zone<GpreZoneEpaisseurColonnes>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<EpaisseurColonnesProv>,
+    {Zone<PREzoneEpaisseurColonnes>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<EpaisseurColonnesProv>,
      EcritPoints<EpaisseurColonnesProv>, true},
-    {Zone<GpreZoneEpaisseurCadre>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<EpaisseurCadreProv>,
+    {Zone<PREzoneEpaisseurCadre>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<EpaisseurCadreProv>,
      EcritPoints<EpaisseurCadreProv>, true},
-    {Zone<GpreZoneEpaisseurCadreDeux>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<EpaisseurCadreDeuxProv>,
+    {Zone<PREzoneEpaisseurCadreDeux>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<EpaisseurCadreDeuxProv>,
      EcritPoints<EpaisseurCadreDeuxProv>, true},
-    {Zone<GpreZoneGouttiereLigne>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<GouttiereLignesProv>,
+    {Zone<PREzoneGouttiereLigne>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<GouttiereLignesProv>,
      EcritPoints<GouttiereLignesProv>, true},
-    {Zone<GpreZoneGouttiereColonne>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<GouttiereColonnesProv>,
+    {Zone<PREzoneGouttiereColonne>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<GouttiereColonnesProv>,
      EcritPoints<GouttiereColonnesProv>, true},
-    {Zone<GpreZoneGouttiereCadre>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<GouttiereCadreProv>,
+    {Zone<PREzoneGouttiereCadre>, G::Points, 1, 10, 0, kSansLimite, LitPointsStockes<GouttiereCadreProv>,
      EcritPoints<GouttiereCadreProv>, true},
-    {Zone<GpreZoneCorps>, G::Points, 1, 10, kCorpsMinimum, kCorpsMaximum, LitPointsStockes<CorpsProv>,
+    {Zone<PREzoneCorps>, G::Points, 1, 10, kCorpsMinimum, kCorpsMaximum, LitPointsStockes<CorpsProv>,
      EcritPoints<CorpsProv>, true},
 };
 

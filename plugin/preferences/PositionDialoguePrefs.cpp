@@ -1,6 +1,6 @@
 #include "PositionDialoguePrefs.h"
 
-#include "Miroirs.h"
+#include "Prises.h"
 
 ns::Rect PositionDialoguePrefs;
 uint8_t OkMovePrefs = 0;
@@ -8,9 +8,9 @@ uint8_t OkMovePrefs = 0;
 void DelegatePositionDialoguePrefsTableau::windowDidBecomeMain(ns::Window& fenetre)
 {
     fenetre.setFrame(PositionDialoguePrefs, true, true);
-    if (GpreOKbouton != nullptr) {
-        fenetre.setDefaultButtonCell(GpreOKbouton);
-        GpreOKbouton->setKeyEquivalent("\r");
+    if (PREokBT() != nullptr) {
+        fenetre.setDefaultButtonCell(PREokBT());
+        PREokBT()->setKeyEquivalent("\r");
     }
     OkMovePrefs = 1;
 }

@@ -3,7 +3,7 @@
 // button, and the tooltip they share.
 #pragma once
 
-#include "TableauDialogue.h"
+#include "Prises.h"
 
 #include <cstdint>
 
@@ -14,8 +14,8 @@ struct ValeurPrefs {
     const char* validation;
     double* provisoire;
     double* defaut;
-    ns::ComboBox* TableauDialogue::*zone;
-    BoutonIcone* TableauDialogue::*icone;
+    const Prise<ns::ComboBox>& zone;
+    const Prise<ns::View>& icone; // a BoutonIcone
     const char* bulle;
     bool gouttiere; // its commit asks for a redraw
 };
@@ -27,8 +27,8 @@ struct NombrePrefs {
     const char* validation;
     int32_t* provisoire;
     int32_t* defaut;
-    ns::ComboBox* TableauDialogue::*zone;
-    BoutonIcone* TableauDialogue::*icone;
+    const Prise<ns::ComboBox>& zone;
+    const Prise<ns::View>& icone; // a BoutonIcone
     const char* bulle;
 };
 extern const NombrePrefs kNombresPrefs[2];

@@ -4,7 +4,7 @@
 #include "Application.h"
 #include "Curseurs.h"
 #include "FormatNombres.h"
-#include "Miroirs.h"
+#include "Prises.h"
 #include "Reglages.h"
 #include "Sonorise.h"
 #include "TableauPlugIn.h"
@@ -74,8 +74,8 @@ void ActiveMenuLocal(bool actif)
 
 void DeplaceBoutonReveil(float x)
 {
-    if (GboutonReveilTableauNSView != nullptr)
-        GboutonReveilTableauNSView->setFrameOrigin({x, GboutonReveilTableauNSView->frame().origin.y});
+    if (BoutonReveilTableauNSView() != nullptr)
+        BoutonReveilTableauNSView()->setFrameOrigin({x, BoutonReveilTableauNSView()->frame().origin.y});
 }
 
 ASErr AlerteCalqueVerrouille()
@@ -169,11 +169,11 @@ ASErr TableauPlugIn::ToolMouseDown(AIToolMessage* message)
         return BasculePanneau();
     if (Majuscule(message)) {
         IndexPopup = (IndexPopup + 1) % 5;
-        if (GpopupPosLigColCad != nullptr) {
-            GpopupPosLigColCad->selectItemAtIndex(IndexPopup);
+        if (PANpopupPosLigColCad() != nullptr) {
+            PANpopupPosLigColCad()->selectItemAtIndex(IndexPopup);
             // The page then shows as when it is chosen in the pop-up: its colour editor laid
             // out and the panel at its height, so that nothing of another page stays in view.
-            GpopupPosLigColCad->sendAction();
+            PANpopupPosLigColCad()->sendAction();
         }
         ActiverZones(1);
         return kNoErr;
@@ -191,8 +191,8 @@ ASErr TableauPlugIn::ToolMouseDown(AIToolMessage* message)
         Sonorise(9000);
     PositionX = message->cursor.h;
     PositionY = message->cursor.v;
-    AfficheMillimetres(GzonePositionX, PositionX);
-    AfficheMillimetres(GzonePositionY, PositionY);
+    AfficheMillimetres(PANzonePositionX(), PositionX);
+    AfficheMillimetres(PANzonePositionY(), PositionY);
     OKDrag = true;
     return creation;
 }
@@ -208,8 +208,8 @@ ASErr TableauPlugIn::ToolMouseDrag(AIToolMessage* message)
         error = InvalidateRect(bornes);
     LongueurTableau = std::fabs(message->cursor.h - PositionX);
     HauteurTableau = std::fabs(PositionY - message->cursor.v);
-    AfficheMillimetres(GzoneLongueurTableau, LongueurTableau);
-    AfficheMillimetres(GzoneHauteurTableau, HauteurTableau);
+    AfficheMillimetres(PANzoneLongueurTableau(), LongueurTableau);
+    AfficheMillimetres(PANzoneHauteurTableau(), HauteurTableau);
     return error;
 }
 
@@ -229,10 +229,10 @@ ASErr TableauPlugIn::ToolMouseUp(AIToolMessage* message)
         LongueurTableau = h - PositionX;
         HauteurTableau = PositionY - v;
     }
-    AfficheMillimetres(GzoneLongueurTableau, LongueurTableau);
-    AfficheMillimetres(GzoneHauteurTableau, HauteurTableau);
-    AfficheMillimetres(GzonePositionX, PositionX);
-    AfficheMillimetres(GzonePositionY, PositionY);
+    AfficheMillimetres(PANzoneLongueurTableau(), LongueurTableau);
+    AfficheMillimetres(PANzoneHauteurTableau(), HauteurTableau);
+    AfficheMillimetres(PANzonePositionX(), PositionX);
+    AfficheMillimetres(PANzonePositionY(), PositionY);
     const ASErr status = TraceTableau();
     TableauCree = true;
     return status;
@@ -285,7 +285,7 @@ ASErr TableauPlugIn::DeselectTool(AIToolMessage*)
 
 ASErr TableauPlugIn::EditTool(AIToolMessage*)
 {
-    if (GdialoguePRE != nullptr)
-        ns::Application::sharedApplication().runModalForWindow(*GdialoguePRE);
+    if (PREdialogue() != nullptr)
+        ns::Application::sharedApplication().runModalForWindow(*PREdialogue());
     return kNoErr;
 }

@@ -3,7 +3,7 @@
 // enabled as the tool, or left as it was.
 #include "ActiverZones.h"
 #include "JeuxDeCouleurs.h"
-#include "Miroirs.h"
+#include "Prises.h"
 #include "Reglages.h"
 
 #include <gtest/gtest.h>
@@ -28,16 +28,15 @@ struct Groupe {
     const char* pages;
 };
 
-// Every control the tests make, each published in its mirror.
+// Every control the tests make, each in the registry under its identifier.
 std::vector<std::unique_ptr<ns::Control>> Controles;
 
-template <typename T>
-std::vector<ns::Control*> Miroirs(std::initializer_list<T**> liste)
+template <typename T> std::vector<ns::Control*> Inscrits(std::initializer_list<const Prise<T>*> liste)
 {
     std::vector<ns::Control*> faits;
-    for (T** m : liste) {
+    for (const Prise<T>* p : liste) {
         auto controle = std::make_unique<T>();
-        *m = controle.get();
+        Registre().inscrit(p->id(), *controle);
         faits.push_back(controle.get());
         Controles.push_back(std::move(controle));
     }
@@ -53,14 +52,14 @@ protected:
         JeuxCouleurs[ElementColonnes].TypeCouleur = TypeRVB;
         JeuxCouleurs[ElementCadre].TypeCouleur = TypeCMJN;
         JeuxCouleurs[ElementTexte].TypeCouleur = 7;
-        for (ns::View** v : vues_) {
+        for (const Prise<ns::View>* v : vues_) {
             autresVues_.push_back(std::make_unique<ns::View>());
-            *v = autresVues_.back().get();
+            Registre().inscrit(v->id(), *autresVues_.back());
         }
     }
     ~ActiverZonesTest() override
     {
-        EffaceMiroirs();
+        Registre().efface();
         Controles.clear();
     }
 
@@ -100,41 +99,46 @@ protected:
 
     std::vector<Groupe> groupes_ = {
         {"position and size",
-         Miroirs<ns::TextField>({&GzonePositionX, &GzonePositionY, &GzoneLongueurTableau, &GzoneHauteurTableau}), "a----"},
-        {"position and size steps",
-         Miroirs<ns::Button>({&GstepPlusPositionX, &GstepMoinsPositionX, &GstepPlusPositionY, &GstepMoinsPositionY,
-                              &GstepPlusLongueurTableau, &GstepMoinsLongueurTableau, &GstepPlusHauteurTableau,
-                              &GstepMoinsHauteurTableau}),
+         Inscrits<ns::TextField>(
+             {&PANzonePositionX, &PANzonePositionY, &PANzoneLongueurTableau, &PANzoneHauteurTableau}),
          "a----"},
-        {"rows", Miroirs<ns::ComboBox>({&GzoneNbrLignes, &GzoneEpaisseurLignes, &GzoneGouttiereLigne}), "-o---"},
-        {"rows steps", Miroirs<ns::Button>({&GstepPlusNbrLignes, &GstepMoinsNbrLignes}), "-o---"},
-        {"columns", Miroirs<ns::ComboBox>({&GzoneNbrColonnes, &GzoneEpaisseurColonnes, &GzoneGouttiereColonne}), "--o--"},
-        {"columns steps", Miroirs<ns::Button>({&GstepPlusNbrColonnes, &GstepMoinsNbrColonnes}), "--o--"},
-        {"frame", Miroirs<ns::ComboBox>({&GzoneGouttiereCadre, &GzoneEpaisseurCadre}), "---f-"},
-        {"frame switch", Miroirs<ns::Button>({&GavecSansCadre}), "---o-"},
-        {"frame label", Miroirs<ns::TextField>({&GavecSansCadreTexte}), "---o-"},
-        {"inner frame", Miroirs<ns::ComboBox>({&GzoneEpaisseurCadreDeux}), "---g-"},
-        {"text switches", Miroirs<ns::Button>({&GavecSansTitre, &GavecSansTexte}), "----o"},
-        {"text labels", Miroirs<ns::TextField>({&GavecSansTitreTexte, &GavecSansTexteTexte}), "----o"},
-        {"font list", Miroirs<ns::PopUpButton>({&GlistePolices}), "----p"},
-        {"title", Miroirs<ns::TextField>({&GnomTitre}), "----t"},
-        {"cell text", Miroirs<ns::TextField>({&GnomTexte}), "----x"},
-        {"type size", Miroirs<ns::ComboBox>({&GzoneCorps}), "----p"},
-        {"colour type", Miroirs<ns::PopUpButton>({&GpopUpTypeCouleur}), "-aaaa"},
+        {"position and size steps",
+         Inscrits<ns::Button>({&PANstepPlusPositionX, &PANstepMoinsPositionX, &PANstepPlusPositionY,
+                               &PANstepMoinsPositionY, &PANstepPlusLongueurTableau, &PANstepMoinsLongueurTableau,
+                               &PANstepPlusHauteurTableau, &PANstepMoinsHauteurTableau}),
+         "a----"},
+        {"rows", Inscrits<ns::ComboBox>({&PANzoneNbrLignes, &PANzoneEpaisseurLignes, &PANzoneGouttiereLigne}), "-o---"},
+        {"rows steps", Inscrits<ns::Button>({&PANstepPlusNbrLignes, &PANstepMoinsNbrLignes}), "-o---"},
+        {"columns", Inscrits<ns::ComboBox>({&PANzoneNbrColonnes, &PANzoneEpaisseurColonnes, &PANzoneGouttiereColonne}),
+         "--o--"},
+        {"columns steps", Inscrits<ns::Button>({&PANstepPlusNbrColonnes, &PANstepMoinsNbrColonnes}), "--o--"},
+        {"frame", Inscrits<ns::ComboBox>({&PANzoneGouttiereCadre, &PANzoneEpaisseurCadre}), "---f-"},
+        {"frame switch", Inscrits<ns::Button>({&PANavecSansCadre}), "---o-"},
+        {"frame label", Inscrits<ns::TextField>({&PANavecSansCadreTexte}), "---o-"},
+        {"inner frame", Inscrits<ns::ComboBox>({&PANzoneEpaisseurCadreDeux}), "---g-"},
+        {"text switches", Inscrits<ns::Button>({&PANavecSansTitre, &PANavecSansTexte}), "----o"},
+        {"text labels", Inscrits<ns::TextField>({&PANavecSansTitreTexte, &PANavecSansTexteTexte}), "----o"},
+        {"font list", Inscrits<ns::PopUpButton>({&PANlistePolices}), "----p"},
+        {"title", Inscrits<ns::TextField>({&PANnomTitre}), "----t"},
+        {"cell text", Inscrits<ns::TextField>({&PANnomTexte}), "----x"},
+        {"type size", Inscrits<ns::ComboBox>({&PANzoneCorps}), "----p"},
+        {"colour type", Inscrits<ns::PopUpButton>({&COUpopUpTypeCouleur}), "-aaaa"},
         // Rows are gray, columns RGB, frame CMYK; the text's type is none: its page leaves them.
-        {"gray", Miroirs<ns::TextField>({&GzoneGris}), "-a--u"},
-        {"gray slider", Miroirs<ns::Slider>({&GglisGris}), "-a--u"},
-        {"RGB", Miroirs<ns::TextField>({&GzoneRouge, &GzoneVert, &GzoneBleu}), "--a-u"},
-        {"RGB sliders", Miroirs<ns::Slider>({&GglisRouge, &GglisVert, &GglisBleu}), "--a-u"},
-        {"CMYK", Miroirs<ns::TextField>({&GzoneCyan, &GzoneMagenta, &GzoneJaune, &GzoneNoir}), "---ku"},
-        {"CMYK sliders", Miroirs<ns::Slider>({&GglisCyan, &GglisMagenta, &GglisJaune, &GglisNoir}), "---ku"},
+        {"gray", Inscrits<ns::TextField>({&COUzoneGris}), "-a--u"},
+        {"gray slider", Inscrits<ns::Slider>({&COUglisGris}), "-a--u"},
+        {"RGB", Inscrits<ns::TextField>({&COUzoneRouge, &COUzoneVert, &COUzoneBleu}), "--a-u"},
+        {"RGB sliders", Inscrits<ns::Slider>({&COUglisRouge, &COUglisVert, &COUglisBleu}), "--a-u"},
+        {"CMYK", Inscrits<ns::TextField>({&COUzoneCyan, &COUzoneMagenta, &COUzoneJaune, &COUzoneNoir}), "---ku"},
+        {"CMYK sliders", Inscrits<ns::Slider>({&COUglisCyan, &COUglisMagenta, &COUglisJaune, &COUglisNoir}), "---ku"},
         {"percentage labels",
-         Miroirs<ns::TextField>({&GpourCentGrisCyan, &GpourCentMagenta, &GpourCentJaune, &GpourCentNoir}), "huuuu"},
+         Inscrits<ns::TextField>({&COUpourCentGrisCyan, &COUpourCentMagenta, &COUpourCentJaune, &COUpourCentNoir}),
+         "huuuu"},
     };
-    Groupe barre_ = {"top bar", Miroirs<ns::Button>({&GvaroBT, &GurlBT}), ""};
-    std::vector<ns::Control*> selecteur_ = Miroirs<ns::PopUpButton>({&GpopupPosLigColCad});
-    std::vector<ns::View**> vues_ = {&GepaisseurLigColCadNSView, &GPosXNbrLigNbrColNSView, &GHauteurCadreDeuxNSView,
-                                     &GgouttiereLigColCadNSView, &GdessinCorpsTableauNSView};
+    Groupe barre_ = {"top bar", Inscrits<ns::Button>({&PANvaroBT, &PANurlBT}), ""};
+    std::vector<ns::Control*> selecteur_ = Inscrits<ns::PopUpButton>({&PANpopupPosLigColCad});
+    std::vector<const Prise<ns::View>*> vues_ = {&PANEpaisseurLigColCadNSView, &PANPosXNbrLigNbrColNSView,
+                                                 &PANHauteurCadreDeuxNSView, &PANgouttiereLigColCadNSView,
+                                                 &PANdessinCorpsTableauNSView};
     std::vector<std::unique_ptr<ns::View>> autresVues_;
 };
 
@@ -179,7 +183,7 @@ TEST_F(ActiverZonesTest, EachPageShowsItsGroupsAndTheToolDecidesWhatMayBeEdited)
 
 TEST_F(ActiverZonesTest, AbsentControlsAreSkipped)
 {
-    EffaceMiroirs();
+    Registre().efface();
     for (int32_t page = 0; page <= 4; ++page) {
         IndexPopup = page;
         EXPECT_EQ(ActiverZones(true), 0);

@@ -5,7 +5,7 @@
 
 #include "FormatNombres.h"
 #include "JeuxDeCouleurs.h"
-#include "Miroirs.h"
+#include "Prises.h"
 #include "Reglages.h"
 
 #include "KeyboardEvents.h"
@@ -142,12 +142,12 @@ TEST_F(Clavier, TheArrowsStepClampAndWriteTheValue)
     valide("PANzoneEpaisseurLignes", "0.24");
     host_.deliverPendingEvents();
     ASSERT_EQ(ns::driver::key(fenetre(), "Up"), "");
-    EXPECT_EQ(GzoneEpaisseurLignes->stringValue(), "0,3 pt");
+    EXPECT_EQ(PANzoneEpaisseurLignes()->stringValue(), "0,3 pt");
     choisit("PANpopupPosLigColCad", 4);
     host_.deliverPendingEvents();
     ASSERT_EQ(ns::driver::type(fenetre(), "PANnomTitre", "12"), "");
     ASSERT_EQ(ns::driver::key(fenetre(), "Up"), "");
-    EXPECT_EQ(GnomTitre->stringValue(), "12");
+    EXPECT_EQ(PANnomTitre()->stringValue(), "12");
     EXPECT_EQ(host_.deliverPendingEvents(), 0u);
 }
 

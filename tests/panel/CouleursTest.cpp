@@ -6,7 +6,7 @@
 
 #include "CMJNenRVB.h"
 #include "JeuxDeCouleurs.h"
-#include "Miroirs.h"
+#include "Prises.h"
 #include "Reglages.h"
 
 #include "KeyboardEvents.h"
@@ -157,7 +157,7 @@ TEST_F(EditeurCouleurs, SwitchingTheTypeKeepsEveryValueAndStoresTheType)
     page(1, TypeCMJN);
     valide("COUzoneJaune", "34");
     page(1, TypeRVB);
-    EXPECT_EQ(GzoneVert->stringValue(), "12");
+    EXPECT_EQ(COUzoneVert()->stringValue(), "12");
     EXPECT_EQ(JeuxCouleurs[ElementLignes].Jaune, 34);
     EXPECT_EQ(focus(), "COUzoneRouge");
     const host::PreferenceValue* type = host_.preferences().find("VaroTableau", "TypeCouleursLignes");

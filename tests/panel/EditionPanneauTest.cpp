@@ -7,7 +7,7 @@
 
 #include "DessinCorpsTableau.h"
 #include "JeuxDeCouleurs.h"
-#include "Miroirs.h"
+#include "Prises.h"
 #include "PagesAide.h"
 #include "Reglages.h"
 #include "ThemeInterface.h"
@@ -147,11 +147,11 @@ TEST_F(Edition, AShiftClickWithTheToolTurnsToTheNextPageAsThePopUpDoes)
     for (int page : {1, 2, 3, 4, 0}) {
         ASSERT_TRUE(host_.toolEvents().send(host::ToolEventKind::MouseDown, AIRealPoint{300, 300}, aiEventModifiers_shiftKey));
         EXPECT_EQ(IndexPopup, page);
-        EXPECT_EQ(GpopupPosLigColCad->indexOfSelectedItem(), page);
+        EXPECT_EQ(PANpopupPosLigColCad()->indexOfSelectedItem(), page);
         EXPECT_EQ(taille().height, page == 0 ? 100 : page == 4 ? 131 : 109) << "page " << page;
         // Nothing of the colour editor stays in view on the first page.
         EXPECT_EQ(controle("COUlabelTexteGRC")->isHidden(), page == 0) << "page " << page;
-        EXPECT_EQ(GzonePositionX->isHidden(), page != 0) << "page " << page;
+        EXPECT_EQ(PANzonePositionX()->isHidden(), page != 0) << "page " << page;
     }
     EXPECT_FALSE(TableauCree) << "a Shift-click makes no table";
 }
@@ -184,7 +184,7 @@ TEST_F(Edition, TheColourEditorIsLaidOutForThePageElementsType)
         JeuxCouleurs[c.page - 1].*c.canal = 37.3;
         choisit("PANpopupPosLigColCad", c.page);
         EXPECT_EQ(taille().height, c.hauteur);
-        EXPECT_EQ(GpopUpTypeCouleur->indexOfSelectedItem(), c.type);
+        EXPECT_EQ(COUpopUpTypeCouleur()->indexOfSelectedItem(), c.type);
         const double bas = c.page == 4 ? 22 : 0;
         for (size_t rangee = 0; rangee < 4; ++rangee) {
             const bool utilisee = rangee < c.lettres.size();
@@ -318,9 +318,9 @@ TEST_F(Edition, CommitsAndStepsStoreWhatTheFieldsSay)
     choisit("PANpopupPosLigColCad", 3);
     valide("PANzoneGouttiereCadre", "0");
     EXPECT_EQ(controle("PANzoneGouttiereCadre")->stringValue(), "0 pt");
-    EXPECT_FALSE(GzoneEpaisseurCadreDeux->isEnabled());
+    EXPECT_FALSE(PANzoneEpaisseurCadreDeux()->isEnabled());
     valide("PANzoneGouttiereCadre", "2");
-    EXPECT_TRUE(GzoneEpaisseurCadreDeux->isEnabled());
+    EXPECT_TRUE(PANzoneEpaisseurCadreDeux()->isEnabled());
 }
 
 TEST_F(Edition, ARefusedTypeSizeLeavesTheTableAsItWas)
@@ -337,14 +337,14 @@ TEST_F(Edition, ARefusedTypeSizeLeavesTheTableAsItWas)
     for (const char* texte : {"0", "-3", "abc", "0 mm", "", "1e-50", "1e39"}) {
         valide("PANzoneCorps", texte);
         EXPECT_EQ(arbre(), dessine) << "\"" << texte << "\"";
-        EXPECT_EQ(GzoneCorps->stringValue(), "9.5 pt");
+        EXPECT_EQ(PANzoneCorps()->stringValue(), "9.5 pt");
     }
     // The arrows stop at a size a text can be drawn at, whichever way they go.
     for (const auto& [texte, touche, attendu] : {std::tuple{"-3", "Up", "0.1 pt"}, std::tuple{"5000", "Down", "1296 pt"},
                                                  std::tuple{"2e307", "Up", "1296 pt"}}) {
         ASSERT_EQ(ns::driver::type(fenetre(), "PANzoneCorps", texte), "");
         ASSERT_EQ(ns::driver::key(fenetre(), touche), "");
-        EXPECT_EQ(GzoneCorps->stringValue(), attendu) << texte << " " << touche;
+        EXPECT_EQ(PANzoneCorps()->stringValue(), attendu) << texte << " " << touche;
     }
     const std::string aLaTaille = arbre();
     EXPECT_NE(aLaTaille, dessine) << "drawn at the size the arrows gave";
@@ -352,7 +352,7 @@ TEST_F(Edition, ARefusedTypeSizeLeavesTheTableAsItWas)
     // is 0): the texts keep theirs.
     CorpsDefaut = 0;
     clique("PANvaroBT");
-    EXPECT_EQ(GzoneCorps->stringValue(), "1296 pt");
+    EXPECT_EQ(PANzoneCorps()->stringValue(), "1296 pt");
     EXPECT_NE(arbre().find("size 1296"), std::string::npos);
 }
 
@@ -387,7 +387,7 @@ TEST_F(Edition, LeavingAFieldCommitsItOnce)
         const size_t traces = host_.log().lines().size();
         c.quitte();
         EXPECT_DOUBLE_EQ(LongueurTableau, 50 * mm);
-        EXPECT_EQ(GzoneLongueurTableau->stringValue(), "50 mm");
+        EXPECT_EQ(PANzoneLongueurTableau()->stringValue(), "50 mm");
         // The press and the tool change have the change drawn before they act.
         const auto& log = host_.log().lines();
         const auto suivis = std::count_if(log.begin() + static_cast<std::ptrdiff_t>(traces), log.end(),
@@ -405,7 +405,7 @@ TEST_F(Edition, LeavingAFieldCommitsItOnce)
     ASSERT_EQ(ns::driver::key(fenetre(), "Tab"), "");
     EXPECT_EQ(host_.deliverPendingEvents(), 0u);
     valide("PANzoneLongueurTableau", "60 furlongs");
-    EXPECT_EQ(GzoneLongueurTableau->stringValue(), "60 mm");
+    EXPECT_EQ(PANzoneLongueurTableau()->stringValue(), "60 mm");
     ASSERT_EQ(ns::driver::key(fenetre(), "Tab"), "");
     EXPECT_EQ(host_.deliverPendingEvents(), 0u);
 
@@ -500,10 +500,10 @@ TEST_F(Edition, TheSwitchesEnableTheirFieldsAndMoveTheFocus)
         controle<ns::TextField>("COUzoneNoir")->selectText(nullptr); // somewhere else first
         clique(e.bouton);
         EXPECT_EQ(controle(e.libelle)->stringValue(), e.libelleAttendu);
-        EXPECT_EQ(GlistePolices->isEnabled(), e.police);
-        EXPECT_EQ(GzoneCorps->isEnabled(), e.police);
-        EXPECT_EQ(GnomTitre->isEnabled(), AvecSansTitre);
-        EXPECT_EQ(GnomTexte->isEnabled(), AvecSansTexte);
+        EXPECT_EQ(PANlistePolices()->isEnabled(), e.police);
+        EXPECT_EQ(PANzoneCorps()->isEnabled(), e.police);
+        EXPECT_EQ(PANnomTitre()->isEnabled(), AvecSansTitre);
+        EXPECT_EQ(PANnomTexte()->isEnabled(), AvecSansTexte);
         EXPECT_EQ(focus(), *e.focus ? e.focus : "COUzoneNoir");
         EXPECT_TRUE(reconstructionDemandee());
     }
@@ -515,11 +515,12 @@ TEST_F(Edition, TheSwitchesEnableTheirFieldsAndMoveTheFocus)
     for (bool cadre : {false, true}) {
         clique("PANavecSansCadre");
         EXPECT_EQ(AvecSansCadre, cadre);
-        EXPECT_EQ(GavecSansCadreTexte->stringValue(), cadre ? "With frame" : "Without frame");
-        for (ns::Control* c : {static_cast<ns::Control*>(GzoneEpaisseurCadre), static_cast<ns::Control*>(GzoneGouttiereCadre),
-                               static_cast<ns::Control*>(GzoneGris), static_cast<ns::Control*>(GglisGris)})
+        EXPECT_EQ(PANavecSansCadreTexte()->stringValue(), cadre ? "With frame" : "Without frame");
+        for (ns::Control* c :
+             {static_cast<ns::Control*>(PANzoneEpaisseurCadre()), static_cast<ns::Control*>(PANzoneGouttiereCadre()),
+              static_cast<ns::Control*>(COUzoneGris()), static_cast<ns::Control*>(COUglisGris())})
             EXPECT_EQ(c->isEnabled(), cadre) << c->identifier();
-        EXPECT_FALSE(GzoneEpaisseurCadreDeux->isEnabled());
+        EXPECT_FALSE(PANzoneEpaisseurCadreDeux()->isEnabled());
         EXPECT_TRUE(reconstructionDemandee());
     }
 }
@@ -548,10 +549,10 @@ TEST_F(Edition, WhatTheSwitchesDisableStaysDisabledWhateverThePath)
         SCOPED_TRACE(c.chemin);
         c.suit();
         choisit("PANpopupPosLigColCad", 3);
-        EXPECT_EQ(GavecSansCadreTexte->stringValue(), "Without frame");
+        EXPECT_EQ(PANavecSansCadreTexte()->stringValue(), "Without frame");
         for (const char* nom : {"PANzoneEpaisseurCadre", "PANzoneGouttiereCadre", "PANzoneEpaisseurCadreDeux", "COUzoneGris", "COUglisGris"})
             EXPECT_FALSE(controle(nom)->isEnabled()) << nom;
-        EXPECT_TRUE(GavecSansCadre->isEnabled());
+        EXPECT_TRUE(PANavecSansCadre()->isEnabled());
     }
     clique("PANavecSansCadre");
     for (const char* nom : {"PANzoneEpaisseurCadre", "PANzoneGouttiereCadre", "PANzoneEpaisseurCadreDeux", "COUzoneGris"})
@@ -567,13 +568,13 @@ TEST_F(Edition, WhatTheSwitchesDisableStaysDisabledWhateverThePath)
         SCOPED_TRACE(c.chemin);
         c.suit();
         choisit("PANpopupPosLigColCad", 4);
-        EXPECT_FALSE(GlistePolices->isEnabled());
-        EXPECT_FALSE(GzoneCorps->isEnabled());
+        EXPECT_FALSE(PANlistePolices()->isEnabled());
+        EXPECT_FALSE(PANzoneCorps()->isEnabled());
     }
     clique("PANavecSansTexte");
     choisitOutil("Adobe Select Tool");
-    EXPECT_TRUE(GlistePolices->isEnabled()) << "whatever the tool";
-    EXPECT_TRUE(GzoneCorps->isEnabled());
+    EXPECT_TRUE(PANlistePolices()->isEnabled()) << "whatever the tool";
+    EXPECT_TRUE(PANzoneCorps()->isEnabled());
 }
 
 TEST_F(Edition, TheFontAndTheVaroButton)
@@ -595,15 +596,15 @@ TEST_F(Edition, TheFontAndTheVaroButton)
     clique("PANvaroBT");
     EXPECT_TRUE(reconstructionDemandee());
     EXPECT_EQ(NombreDeLignes, 2);
-    EXPECT_EQ(GzoneNbrLignes->stringValue(), "2");
+    EXPECT_EQ(PANzoneNbrLignes()->stringValue(), "2");
     EXPECT_EQ(EpaisseurLignes, EpaisseurLignesDefaut);
     EXPECT_EQ(GouttiereCadre, 2);
     EXPECT_EQ(EpaisseurCadre, 3);
-    EXPECT_EQ(GzoneEpaisseurCadre->stringValue(), "3 pt");
+    EXPECT_EQ(PANzoneEpaisseurCadre()->stringValue(), "3 pt");
     EXPECT_EQ(Corps, 9.5);
-    EXPECT_EQ(GzoneCorps->stringValue(), "9.5 pt");
+    EXPECT_EQ(PANzoneCorps()->stringValue(), "9.5 pt");
     EXPECT_EQ(NumeroPolice, 1);
-    EXPECT_EQ(GlistePolices->indexOfSelectedItem(), 1 + KPOLICE);
+    EXPECT_EQ(PANlistePolices()->indexOfSelectedItem(), 1 + KPOLICE);
     EXPECT_STREQ(TitreTableau, "Kept");
     EXPECT_EQ(RougeLignes, 17);
     EXPECT_EQ(PositionX, 123);
@@ -620,7 +621,7 @@ TEST_F(Edition, TheHelpPagesTurnOneByOneAndStopAtBothEnds)
     const auto verifie = [&](int page, const char* bulleAvant, const char* bulleApres) {
         SCOPED_TRACE("page " + std::to_string(page));
         EXPECT_EQ(PageAide, page);
-        EXPECT_EQ(GnumeroPage->stringValue(), std::to_string(page) + "/10");
+        EXPECT_EQ(PANnumeroPage()->stringValue(), std::to_string(page) + "/10");
         EXPECT_EQ(aide->string(), kPagesAide[page - 1]);
         EXPECT_EQ(avant->isEnabled(), page > 1);
         EXPECT_EQ(apres->isEnabled(), page < 10);
@@ -675,7 +676,7 @@ TEST_F(Edition, TheTypeSizeViewDrawsTheLargeTInTheTextColour)
     EXPECT_EQ(focus(), "PANzoneCorps");
     clique("PANdessinCorpsTableauNSView", ns::CommandKeyMask);
     EXPECT_EQ(Corps, 9.5);
-    EXPECT_EQ(GzoneCorps->stringValue(), "9.5 pt");
+    EXPECT_EQ(PANzoneCorps()->stringValue(), "9.5 pt");
     EXPECT_EQ(focus(), "PANzoneCorps");
     EXPECT_FALSE(reconstructionDemandee()) << "the size reaches the table when the field is committed";
 }

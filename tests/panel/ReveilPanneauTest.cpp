@@ -1,18 +1,20 @@
 // The panel as the application's start leaves it: the controller woken from its interface
-// file, every mirror on its control, the controls in their first state, page 0 disabled under
+// file, every declared control in the registry, the controls in their first state, page 0 disabled under
 // the veil until the Table Tool is selected.
 #include "PanneauHote.h"
 #include "sdk/AIFont.h"
 #include "ListePolices.h"
-#include "Miroirs.h"
+#include "Prises.h"
 #include "PagesAide.h"
-#include "PrisesTableau.h"
 #include "Reglages.h"
 
 #include "Application.h"
 #include "Driver.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
+#include <string_view>
 
 namespace {
 
@@ -34,52 +36,56 @@ ns::Object* ObjetNomme(ns::View& panneau, std::string_view nom)
     return nullptr;
 }
 
-TEST_F(Reveil, EveryMirrorIsTheControlOfItsOutlet)
+TEST_F(Reveil, EveryDeclaredControlIsTheFilesObjectOfThatIdentifier)
 {
     lance();
-    int miroirs = 0;
-    for (const PriseTableau& prise : PrisesTableau()) {
-        ns::Object* objet = ObjetNomme(vue(), prise.nom);
-        EXPECT_NE(objet, nullptr) << prise.nom << " is not in the interface file";
-        if (prise.miroir == nullptr)
-            continue;
-        ++miroirs;
-        EXPECT_EQ(prise.miroir(), objet) << prise.nom;
+    ASSERT_FALSE(PrisesDeclarees().empty());
+    std::set<std::string_view> vus;
+    for (const PriseDeclaree& prise : PrisesDeclarees()) {
+        EXPECT_TRUE(vus.insert(prise.id).second) << prise.id << " is declared twice";
+        ns::Object* objet = ObjetNomme(vue(), prise.id);
+        ASSERT_NE(objet, nullptr) << prise.id << " is not in the interface file";
+        EXPECT_TRUE(prise.accepte(*objet)) << prise.id << " has another class in the file";
+        EXPECT_EQ(Registre().trouve(prise.id), objet) << prise.id;
     }
-    EXPECT_EQ(miroirs, 105);
+    // Typed access gives the same object, or none for a class it is not.
+    EXPECT_EQ(PANzoneNbrLignes(), ObjetNomme(vue(), "PANzoneNbrLignes"));
+    EXPECT_EQ(PANzoneNbrLignes.en<ns::Button>(), nullptr);
 }
 
 TEST_F(Reveil, AfterWakingPageZeroIsShownDisabledUnderTheVeil)
 {
     lance();
     EXPECT_EQ(IndexPopup, 0);
-    ASSERT_NE(GpopupPosLigColCad, nullptr);
-    EXPECT_EQ(GpopupPosLigColCad->itemTitles(), (std::vector<std::string>{"Position & size", "Rows", "Columns", "Frame", "Text"}));
-    EXPECT_EQ(GpopupPosLigColCad->indexOfSelectedItem(), 0);
-    for (ns::Control* c : std::vector<ns::Control*>{GpopupPosLigColCad, GvaroBT, GurlBT, GzonePositionX, GstepPlusPositionX,
-                                                    GzoneHauteurTableau, GstepMoinsHauteurTableau}) {
+    ASSERT_NE(PANpopupPosLigColCad(), nullptr);
+    EXPECT_EQ(PANpopupPosLigColCad()->itemTitles(),
+              (std::vector<std::string>{"Position & size", "Rows", "Columns", "Frame", "Text"}));
+    EXPECT_EQ(PANpopupPosLigColCad()->indexOfSelectedItem(), 0);
+    for (ns::Control* c :
+         std::vector<ns::Control*>{PANpopupPosLigColCad(), PANvaroBT(), PANurlBT(), PANzonePositionX(),
+                                   PANstepPlusPositionX(), PANzoneHauteurTableau(), PANstepMoinsHauteurTableau()}) {
         EXPECT_FALSE(c->isHidden()) << c->identifier();
         EXPECT_FALSE(c->isEnabled()) << c->identifier();
     }
-    for (ns::Control* c : std::vector<ns::Control*>{GzoneNbrLignes, GzoneNbrColonnes, GavecSansCadre, GnomTitre,
-                                                    GpopUpTypeCouleur, GzoneGris, GglisNoir})
+    for (ns::Control* c : std::vector<ns::Control*>{PANzoneNbrLignes(), PANzoneNbrColonnes(), PANavecSansCadre(),
+                                                    PANnomTitre(), COUpopUpTypeCouleur(), COUzoneGris(), COUglisNoir()})
         EXPECT_TRUE(c->isHidden()) << c->identifier();
-    ASSERT_NE(GboutonReveilTableauNSView, nullptr);
-    EXPECT_EQ(GboutonReveilTableauNSView->frame(), ns::MakeRect(0, 127, 480, 197));
+    ASSERT_NE(BoutonReveilTableauNSView(), nullptr);
+    EXPECT_EQ(BoutonReveilTableauNSView()->frame(), ns::MakeRect(0, 127, 480, 197));
     // The veil is what a click on the panel's controls meets.
-    EXPECT_EQ(vue().hitTest({60, 285}), GboutonReveilTableauNSView);
+    EXPECT_EQ(vue().hitTest({60, 285}), BoutonReveilTableauNSView());
 }
 
 TEST_F(Reveil, TheToolWakesThePanelAndAnotherToolPutsItBack)
 {
     lance();
     choisitOutil("Table Tool");
-    EXPECT_TRUE(GzonePositionX->isEnabled());
-    EXPECT_TRUE(GpopupPosLigColCad->isEnabled());
-    EXPECT_EQ(GboutonReveilTableauNSView->frame().origin.x, 500);
+    EXPECT_TRUE(PANzonePositionX()->isEnabled());
+    EXPECT_TRUE(PANpopupPosLigColCad()->isEnabled());
+    EXPECT_EQ(BoutonReveilTableauNSView()->frame().origin.x, 500);
     choisitOutil("Adobe Select Tool");
-    EXPECT_FALSE(GzonePositionX->isEnabled());
-    EXPECT_EQ(GboutonReveilTableauNSView->frame().origin.x, 0);
+    EXPECT_FALSE(PANzonePositionX()->isEnabled());
+    EXPECT_EQ(BoutonReveilTableauNSView()->frame().origin.x, 0);
 }
 
 TEST_F(Reveil, AClickOnTheVeilSelectsTheTableTool)
@@ -92,8 +98,8 @@ TEST_F(Reveil, AClickOnTheVeilSelectsTheTableTool)
     ASSERT_NE(host_.tools().selected(), nullptr);
     EXPECT_EQ(host_.tools().selected()->title, "Table Tool");
     EXPECT_TRUE(OutilSelectionne);
-    EXPECT_TRUE(GzonePositionX->isEnabled());
-    EXPECT_EQ(GboutonReveilTableauNSView->frame().origin.x, 500);
+    EXPECT_TRUE(PANzonePositionX()->isEnabled());
+    EXPECT_EQ(BoutonReveilTableauNSView()->frame().origin.x, 500);
 }
 
 TEST_F(Reveil, TheFieldsShowTheStoredDefaults)
@@ -114,13 +120,23 @@ TEST_F(Reveil, TheFieldsShowTheStoredDefaults)
         ns::TextField* zone;
         const char* texte;
     } attendus[] = {
-        {GzoneNbrLignes, "5"},         {GzoneNbrColonnes, "2"},       {GzoneEpaisseurLignes, "0.5 pt"},
-        {GzoneEpaisseurCadre, "2.25 pt"}, {GzoneGouttiereLigne, "3 pt"}, {GzoneGouttiereCadre, "0 pt"},
-        {GzoneCorps, "9.5 pt"},        {GnomTitre, "Title of the table"}, {GnomTexte, "Text"},
-        {GavecSansCadreTexte, "With frame"}, {GavecSansTitreTexte, "With title"}, {GavecSansTexteTexte, "With Text"},
-        {GnumeroPage, "1/10"},         {GzoneRouge, "200"},           {GzoneCyan, "12.5"},
+        {PANzoneNbrLignes(), "5"},
+        {PANzoneNbrColonnes(), "2"},
+        {PANzoneEpaisseurLignes(), "0.5 pt"},
+        {PANzoneEpaisseurCadre(), "2.25 pt"},
+        {PANzoneGouttiereLigne(), "3 pt"},
+        {PANzoneGouttiereCadre(), "0 pt"},
+        {PANzoneCorps(), "9.5 pt"},
+        {PANnomTitre(), "Title of the table"},
+        {PANnomTexte(), "Text"},
+        {PANavecSansCadreTexte(), "With frame"},
+        {PANavecSansTitreTexte(), "With title"},
+        {PANavecSansTexteTexte(), "With Text"},
+        {PANnumeroPage(), "1/10"},
+        {COUzoneRouge(), "200"},
+        {COUzoneCyan(), "12.5"},
         // Position and size keep the interface file's text until a table is drawn.
-        {GzonePositionX, "0 mm"},
+        {PANzonePositionX(), "0 mm"},
     };
     for (const auto& a : attendus) {
         ASSERT_NE(a.zone, nullptr) << a.texte;
@@ -128,8 +144,8 @@ TEST_F(Reveil, TheFieldsShowTheStoredDefaults)
     }
     EXPECT_EQ(NombreDeLignes, 5);
     EXPECT_EQ(Corps, 9.5);
-    EXPECT_EQ(GlistePolices->itemTitles(), (std::vector<std::string>{"Test Sans", "Test Serif", "Test Mono"}));
-    EXPECT_EQ(GlistePolices->indexOfSelectedItem(), 2 + KPOLICE);
+    EXPECT_EQ(PANlistePolices()->itemTitles(), (std::vector<std::string>{"Test Sans", "Test Serif", "Test Mono"}));
+    EXPECT_EQ(PANlistePolices()->indexOfSelectedItem(), 2 + KPOLICE);
     EXPECT_STREQ(TitreTableau, "Title of the table");
     EXPECT_STREQ(TexteCase, "Text");
     EXPECT_EQ(PageAide, 1);
@@ -139,7 +155,7 @@ TEST_F(Reveil, TheFieldsShowTheStoredDefaults)
     EXPECT_EQ(aide->string(), kPagesAide[0]);
     EXPECT_EQ(aide->frame().size.width, 216);
     EXPECT_FALSE(dynamic_cast<ns::Control*>(vue().viewWithIdentifier("PANaidePageAvant"))->isEnabled());
-    for (ns::TextField* lettre : {GlabelTexteGRC, GlabelTexteVM, GlabelTexteBJ, GlabelTexteN})
+    for (ns::TextField* lettre : {COUlabelTexteGRC(), COUlabelTexteVM(), COUlabelTexteBJ(), COUlabelTexteN()})
         EXPECT_TRUE(lettre->isHidden()) << lettre->identifier();
 }
 

@@ -5,7 +5,7 @@
 #include "panel/PanneauHote.h"
 
 #include "BoutonIcone.h"
-#include "Miroirs.h"
+#include "Prises.h"
 #include "PositionDialoguePrefs.h"
 #include "Reglages.h"
 #include "ThemeInterface.h"
@@ -26,7 +26,7 @@ protected:
         choisitOutil("Table Tool");
         ns::takePostedEvents();
     }
-    ns::Window& dialogue() { return *GdialoguePRE; }
+    ns::Window& dialogue() { return *PREdialogue(); }
     void tape(const char* champ, const std::string& texte) { ASSERT_EQ(ns::driver::type(dialogue(), champ, texte), ""); }
     void touche(const char* nom, uint32_t modificateurs = 0) { ASSERT_EQ(ns::driver::key(dialogue(), nom, modificateurs), ""); }
     void bouton(const char* nom) { ASSERT_EQ(ns::driver::click(dialogue(), nom), ""); }
@@ -126,12 +126,12 @@ TEST_F(DialoguePrefs, CancelAndByDefaultStoreNothingAndOkKeepsTheFocus)
     touche("Tab");
     tape("PREzoneEpaisseurCadre", "7");
     touche("d", ns::CommandKeyMask); // By default
-    EXPECT_EQ(GpreZoneNombreLignes->stringValue(), "3");
-    EXPECT_EQ(GpreZoneEpaisseurCadre->stringValue(), "4 pt");
+    EXPECT_EQ(PREzoneNombreLignes()->stringValue(), "3");
+    EXPECT_EQ(PREzoneEpaisseurCadre()->stringValue(), "4 pt");
     tape("PREzoneEpaisseurLignes", "8"); // still being typed into at Cancel
     touche("Escape");
     EXPECT_EQ(host_.preferences().text(), avant);
-    EXPECT_EQ(GpreZoneNombreLignes->stringValue(), "5") << "the dialog shows the stored defaults again";
+    EXPECT_EQ(PREzoneNombreLignes()->stringValue(), "5") << "the dialog shows the stored defaults again";
     EXPECT_EQ(NombreDeLignesProv, 5);
     bouton("PREokBT");
     EXPECT_EQ(host_.preferences().text(), avant) << "nothing Cancel discarded comes back";

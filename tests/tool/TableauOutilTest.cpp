@@ -3,7 +3,7 @@
 #include "CopiesDesReglages.h"
 #include "FormatNombres.h"
 #include "JeuxDeCouleurs.h"
-#include "Miroirs.h"
+#include "Prises.h"
 #include "Sound.h"
 #include "TableauPlugIn.h"
 #include "TableauSuites.h"
@@ -398,7 +398,7 @@ TEST_F(Outil, TheHelpTextTakesTheSmartGuidesColourAndBlackWithoutIt)
 // light again ends where it began.
 TEST_F(Outil, TheFieldsFollowTheInterfaceTheme)
 {
-    ASSERT_NE(GzonePositionX, nullptr);
+    ASSERT_NE(PANzonePositionX(), nullptr);
     const auto couleur = [&](ai_int32 genre) {
         const AIUIThemeColor c = host_.theme().color(1, genre).value();
         return ns::Color::colorWithCalibratedRed(c.red, c.green, c.blue, c.alpha);
@@ -407,9 +407,9 @@ TEST_F(Outil, TheFieldsFollowTheInterfaceTheme)
     for (bool sombre : {false, true, false}) {
         host_.theme().setDark(sombre);
         host_.notifiers().deliver(kAIUIBrightnessChangedNotifier);
-        EXPECT_EQ(GzonePositionX->backgroundColor(), couleur(4)) << sombre;
-        EXPECT_EQ(GzoneHauteurTableau->textColor(), couleur(3)) << sombre;
-        vues.push_back(GzonePositionX->backgroundColor());
+        EXPECT_EQ(PANzonePositionX()->backgroundColor(), couleur(4)) << sombre;
+        EXPECT_EQ(PANzoneHauteurTableau()->textColor(), couleur(3)) << sombre;
+        vues.push_back(PANzonePositionX()->backgroundColor());
     }
     EXPECT_NE(vues[0], vues[1]);
     EXPECT_EQ(vues[0], vues[2]);

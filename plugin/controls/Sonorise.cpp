@@ -1,8 +1,9 @@
 #include "Sonorise.h"
 
+#include "Ressources.h"
+
 #include "Bundle.h"
 #include "Sound.h"
-#include "TableauDialogue.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "LectureNombres.h"
-#include "Miroirs.h"
+#include "Prises.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,0 +1,3 @@
+#include "Ressources.h"
+
+const char* const kIdentifiantBundle = "fr.varo-tools.VaroTable";

@@ -1,0 +1,7 @@
+#include "ZoneSuivie.h"
+
+std::unique_ptr<ns::TrackingArea> ZoneSuivieEditeur(ns::View& vue)
+{
+    return std::make_unique<ns::TrackingArea>(
+        vue.bounds(), ns::TrackingMouseEnteredAndExited | ns::TrackingMouseMoved | ns::TrackingActiveInKeyWindow, &vue);
+}

@@ -1,0 +1,5 @@
+#include "PoigneesHote.h"
+
+AIToolHandle Outil = nullptr;
+AIPanelRef PanneauRef = nullptr;
+AIPanelFlyoutMenuRef MenuLocal = nullptr;

@@ -1,0 +1,4 @@
+// The panel, on a floor above the settings.
+#pragma once
+
+#include "Reglages.h"
