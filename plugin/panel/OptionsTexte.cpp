@@ -97,8 +97,8 @@ void BasculeTexte(const TexteOptionnel& t)
     } else if (*t.avecSansAutre) {
         if (t.focusVersLAutre)
             Focus(t.nomAutre());
-    } else if (TypeCouleurTexte >= TypeGris && TypeCouleurTexte <= TypeCMJN) {
-        Focus(kControlesCanaux[kDispositions[TypeCouleurTexte].premierCanal].zone());
+    } else if (JeuxCouleurs[ElementTexte].TypeCouleur >= TypeGris && JeuxCouleurs[ElementTexte].TypeCouleur <= TypeCMJN) {
+        Focus(kControlesCanaux[kDispositions[JeuxCouleurs[ElementTexte].TypeCouleur].premierCanal].zone());
     }
     SimuleAppuiToucheFn();
 }

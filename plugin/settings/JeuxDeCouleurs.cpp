@@ -8,46 +8,6 @@
 
 JeuCouleurs JeuxCouleurs[NombreElements];
 
-int32_t& TypeCouleurLignes = JeuxCouleurs[ElementLignes].TypeCouleur;
-double& GrisLignes = JeuxCouleurs[ElementLignes].Gris;
-double& RougeLignes = JeuxCouleurs[ElementLignes].Rouge;
-double& VertLignes = JeuxCouleurs[ElementLignes].Vert;
-double& BleuLignes = JeuxCouleurs[ElementLignes].Bleu;
-double& CyanLignes = JeuxCouleurs[ElementLignes].Cyan;
-double& MagentaLignes = JeuxCouleurs[ElementLignes].Magenta;
-double& JauneLignes = JeuxCouleurs[ElementLignes].Jaune;
-double& NoirLignes = JeuxCouleurs[ElementLignes].Noir;
-
-int32_t& TypeCouleurColonnes = JeuxCouleurs[ElementColonnes].TypeCouleur;
-double& GrisColonnes = JeuxCouleurs[ElementColonnes].Gris;
-double& RougeColonnes = JeuxCouleurs[ElementColonnes].Rouge;
-double& VertColonnes = JeuxCouleurs[ElementColonnes].Vert;
-double& BleuColonnes = JeuxCouleurs[ElementColonnes].Bleu;
-double& CyanColonnes = JeuxCouleurs[ElementColonnes].Cyan;
-double& MagentaColonnes = JeuxCouleurs[ElementColonnes].Magenta;
-double& JauneColonnes = JeuxCouleurs[ElementColonnes].Jaune;
-double& NoirColonnes = JeuxCouleurs[ElementColonnes].Noir;
-
-int32_t& TypeCouleurCadre = JeuxCouleurs[ElementCadre].TypeCouleur;
-double& GrisCadre = JeuxCouleurs[ElementCadre].Gris;
-double& RougeCadre = JeuxCouleurs[ElementCadre].Rouge;
-double& VertCadre = JeuxCouleurs[ElementCadre].Vert;
-double& BleuCadre = JeuxCouleurs[ElementCadre].Bleu;
-double& CyanCadre = JeuxCouleurs[ElementCadre].Cyan;
-double& MagentaCadre = JeuxCouleurs[ElementCadre].Magenta;
-double& JauneCadre = JeuxCouleurs[ElementCadre].Jaune;
-double& NoirCadre = JeuxCouleurs[ElementCadre].Noir;
-
-int32_t& TypeCouleurTexte = JeuxCouleurs[ElementTexte].TypeCouleur;
-double& GrisTexte = JeuxCouleurs[ElementTexte].Gris;
-double& RougeTexte = JeuxCouleurs[ElementTexte].Rouge;
-double& VertTexte = JeuxCouleurs[ElementTexte].Vert;
-double& BleuTexte = JeuxCouleurs[ElementTexte].Bleu;
-double& CyanTexte = JeuxCouleurs[ElementTexte].Cyan;
-double& MagentaTexte = JeuxCouleurs[ElementTexte].Magenta;
-double& JauneTexte = JeuxCouleurs[ElementTexte].Jaune;
-double& NoirTexte = JeuxCouleurs[ElementTexte].Noir;
-
 const DescriptionElement kElements[NombreElements] = {
     {"Lignes", &StyleLignes},
     {"Colonnes", &StyleColonnes},

@@ -18,21 +18,10 @@ struct JeuCouleurs {
     double Cyan, Magenta, Jaune, Noir;   // 0 to 100, percent
 };
 
+// By element: the rows' set holds TypeCouleurLignes, GrisLignes ... NoirLignes (the names of
+// their keys in the store), the columns' TypeCouleurColonnes ..., the frame's and the text's
+// likewise.
 extern JeuCouleurs JeuxCouleurs[NombreElements];
-
-// Each variable under its own name: TypeCouleurLignes, GrisLignes ... NoirTexte.
-extern int32_t& TypeCouleurLignes;
-extern double &GrisLignes, &RougeLignes, &VertLignes, &BleuLignes;
-extern double &CyanLignes, &MagentaLignes, &JauneLignes, &NoirLignes;
-extern int32_t& TypeCouleurColonnes;
-extern double &GrisColonnes, &RougeColonnes, &VertColonnes, &BleuColonnes;
-extern double &CyanColonnes, &MagentaColonnes, &JauneColonnes, &NoirColonnes;
-extern int32_t& TypeCouleurCadre;
-extern double &GrisCadre, &RougeCadre, &VertCadre, &BleuCadre;
-extern double &CyanCadre, &MagentaCadre, &JauneCadre, &NoirCadre;
-extern int32_t& TypeCouleurTexte;
-extern double &GrisTexte, &RougeTexte, &VertTexte, &BleuTexte;
-extern double &CyanTexte, &MagentaTexte, &JauneTexte, &NoirTexte;
 
 // One row per element: its name suffix ("Lignes" ...) and its style record (none for text).
 struct DescriptionElement {

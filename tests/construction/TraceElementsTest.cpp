@@ -148,7 +148,7 @@ TEST_F(TableHote, ARebuildReplacesEverySubGroupAndKeepsThePaintOrder)
 
     TableauCree = true; // the tool's rebuild: the table is current, the request consumed
     NombreDeLignes = 4;
-    GrisLignes = 100;
+    JeuxCouleurs[ElementLignes].Gris = 100;
     ASSERT_EQ(TraceTout(), kNoErr);
     EXPECT_EQ(SousGroupes(), ordre);
     for (AIArtHandle ancien : anciens)

@@ -115,11 +115,11 @@ TEST_F(Clavier, TheArrowsStepClampAndWriteTheValue)
         {1, "PANzoneEpaisseurLignes", "2 mm", "Up", false, "5.8 pt", [] { return EpaisseurLignes; }, 5.8},
         {0, "PANzoneHauteurTableau", "12.6 mm", "Down", true, "10 mm", [] { return HauteurTableau; }, 10 * kPointsParMillimetre},
         // A channel stays within its range, as the store takes it back at the next launch.
-        {1, "COUzoneRouge", "300", "Down", false, "255", [] { return RougeLignes; }, 255},
-        {1, "COUzoneRouge", "300", "Up", false, "255", [] { return RougeLignes; }, 255},
-        {1, "COUzoneRouge", "-5", "Up", false, "0", [] { return RougeLignes; }, 0},
-        {3, "COUzoneNoir", "95", "Up", true, "100", [] { return NoirCadre; }, 100},
-        {2, "COUzoneGris", "inf", "Up", false, "1", [] { return GrisColonnes; }, 1},
+        {1, "COUzoneRouge", "300", "Down", false, "255", [] { return JeuxCouleurs[ElementLignes].Rouge; }, 255},
+        {1, "COUzoneRouge", "300", "Up", false, "255", [] { return JeuxCouleurs[ElementLignes].Rouge; }, 255},
+        {1, "COUzoneRouge", "-5", "Up", false, "0", [] { return JeuxCouleurs[ElementLignes].Rouge; }, 0},
+        {3, "COUzoneNoir", "95", "Up", true, "100", [] { return JeuxCouleurs[ElementCadre].Noir; }, 100},
+        {2, "COUzoneGris", "inf", "Up", false, "1", [] { return JeuxCouleurs[ElementColonnes].Gris; }, 1},
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(std::string(c.champ) + " \"" + c.texte + "\" " + c.touche + (c.shift ? " with Shift" : ""));

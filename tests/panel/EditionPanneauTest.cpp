@@ -493,7 +493,7 @@ TEST_F(Edition, TheSwitchesEnableTheirFieldsAndMoveTheFocus)
         {"PANavecSansTexte", "PANavecSansTexteTexte", "With Text", true, "PANnomTexte"},
         {"PANavecSansTitre", "PANavecSansTitreTexte", "Without title", true, "PANnomTexte"},
     };
-    TypeCouleurTexte = TypeCMJN;
+    JeuxCouleurs[ElementTexte].TypeCouleur = TypeCMJN;
     choisit("PANpopupPosLigColCad", 4);
     for (const Etape& e : etapes) {
         SCOPED_TRACE(std::string(e.bouton) + " -> " + e.libelleAttendu);
@@ -590,7 +590,7 @@ TEST_F(Edition, TheFontAndTheVaroButton)
     choisit("PANpopupPosLigColCad", 1);
     valide("PANzoneNbrLignes", "9");
     valide("PANzoneEpaisseurLignes", "6");
-    RougeLignes = 17;
+    JeuxCouleurs[ElementLignes].Rouge = 17;
     PositionX = 123;
     host_.deliverPendingEvents();
     clique("PANvaroBT");
@@ -606,7 +606,7 @@ TEST_F(Edition, TheFontAndTheVaroButton)
     EXPECT_EQ(NumeroPolice, 1);
     EXPECT_EQ(PANlistePolices()->indexOfSelectedItem(), 1 + KPOLICE);
     EXPECT_STREQ(TitreTableau, "Kept");
-    EXPECT_EQ(RougeLignes, 17);
+    EXPECT_EQ(JeuxCouleurs[ElementLignes].Rouge, 17);
     EXPECT_EQ(PositionX, 123);
 
     clique("PANurlBT");

@@ -58,7 +58,7 @@ TEST_F(Panneau, TheHelpToggleWidensThePanelAndGoesBackToThePagesHeight)
     };
     for (const Cas& c : cas) {
         IndexPopup = c.page;
-        for (int32_t* type : {&TypeCouleurLignes, &TypeCouleurColonnes, &TypeCouleurCadre, &TypeCouleurTexte})
+        for (int32_t* type : {&JeuxCouleurs[ElementLignes].TypeCouleur, &JeuxCouleurs[ElementColonnes].TypeCouleur, &JeuxCouleurs[ElementCadre].TypeCouleur, &JeuxCouleurs[ElementTexte].TypeCouleur})
             *type = c.type;
         panneau().size = AISize{240, 321};
         choisitArticle(3);
@@ -83,7 +83,7 @@ TEST_F(Panneau, TheHelpToggleWidensThePanelAndGoesBackToThePagesHeight)
         const char* controle;
         int article;
     } retrecissent[] = {{"a page switch", "PANpopupPosLigColCad", 2}, {"a colour type", "COUpopUpTypeCouleur", 1}};
-    for (int32_t* type : {&TypeCouleurLignes, &TypeCouleurColonnes, &TypeCouleurCadre, &TypeCouleurTexte})
+    for (int32_t* type : {&JeuxCouleurs[ElementLignes].TypeCouleur, &JeuxCouleurs[ElementColonnes].TypeCouleur, &JeuxCouleurs[ElementCadre].TypeCouleur, &JeuxCouleurs[ElementTexte].TypeCouleur})
         *type = TypeGris;
     for (const auto& r : retrecissent) {
         choisitArticle(3);

@@ -48,7 +48,7 @@ protected:
 TEST_F(Prefs, AStoredSetIsReadWithTheRuleForEachMissingKey)
 {
     Demarre();
-    EXPECT_EQ(std::make_tuple(SonDefaut, NombreDeLignesDefaut, EpaisseurCadreDefaut, CorpsDefaut, GrisLignes),
+    EXPECT_EQ(std::make_tuple(SonDefaut, NombreDeLignesDefaut, EpaisseurCadreDefaut, CorpsDefaut, JeuxCouleurs[ElementLignes].Gris),
               std::make_tuple(true, 3, 4.0, 12.0, 50.0));
     EXPECT_STREQ(NomPoliceDefaut, "Test Sans");
 
@@ -70,11 +70,11 @@ TEST_F(Prefs, AStoredSetIsReadWithTheRuleForEachMissingKey)
         OutilsGroupe = true;
         KPOLICE = 5;
     });
-    EXPECT_EQ(std::tie(NombreDeLignesDefaut, NumeroPoliceDefaut, GrisColonnes), std::make_tuple(7, 1, 20.0));
+    EXPECT_EQ(std::tie(NombreDeLignesDefaut, NumeroPoliceDefaut, JeuxCouleurs[ElementColonnes].Gris), std::make_tuple(7, 1, 20.0));
     EXPECT_STREQ(NomPoliceDefaut, "Test Serif");
     // A key of another kind leaves the variable; a missing type size stays 0; a missing colour
     // component is 0, not the factory 50.
-    EXPECT_EQ(std::tie(EpaisseurLignesDefaut, CorpsDefaut, GrisTexte, OutilsGroupe, KPOLICE), std::make_tuple(9.0, 0.0, 0.0, false, 0));
+    EXPECT_EQ(std::tie(EpaisseurLignesDefaut, CorpsDefaut, JeuxCouleurs[ElementTexte].Gris, OutilsGroupe, KPOLICE), std::make_tuple(9.0, 0.0, 0.0, false, 0));
 
     stocke.erase("NumPolice");
     const Json sansNumero = {{kPrefixePrefs, stocke}};
@@ -108,16 +108,16 @@ TEST_F(Prefs, AStoredValueOutOfItsBoundsIsReadAsItsFactoryValue)
         {"NumPolice", "int", -1, entier(NumeroPoliceDefaut), 0},
         {"VariablePolice", "int", 1, entier(KPOLICE), 1},
         {"VariablePolice", "int", kPlusPetit, entier(KPOLICE), 0},
-        {"TypeCouleursCadre", "int", 7, entier(TypeCouleurCadre), 0},
-        {"TypeCouleursTexte", "int", -1, entier(TypeCouleurTexte), 0},
-        {"TypeCouleursLignes", "int", 2, entier(TypeCouleurLignes), 2},
-        {"GrisCadre", "real", 1e300, reel(GrisCadre), 50},
-        {"GrisCadre", "real", 100, reel(GrisCadre), 100},
-        {"RougeLignes", "real", 255.5, reel(RougeLignes), 255},
-        {"VertTexte", "real", -40, reel(VertTexte), 0},
-        {"NoirColonnes", "real", -0.001, reel(NoirColonnes), 0},
-        {"BleuLignes", "real", 0, reel(BleuLignes), 0},
-        {"CyanTexte", "real", 37.8, reel(CyanTexte), 37.8},
+        {"TypeCouleursCadre", "int", 7, entier(JeuxCouleurs[ElementCadre].TypeCouleur), 0},
+        {"TypeCouleursTexte", "int", -1, entier(JeuxCouleurs[ElementTexte].TypeCouleur), 0},
+        {"TypeCouleursLignes", "int", 2, entier(JeuxCouleurs[ElementLignes].TypeCouleur), 2},
+        {"GrisCadre", "real", 1e300, reel(JeuxCouleurs[ElementCadre].Gris), 50},
+        {"GrisCadre", "real", 100, reel(JeuxCouleurs[ElementCadre].Gris), 100},
+        {"RougeLignes", "real", 255.5, reel(JeuxCouleurs[ElementLignes].Rouge), 255},
+        {"VertTexte", "real", -40, reel(JeuxCouleurs[ElementTexte].Vert), 0},
+        {"NoirColonnes", "real", -0.001, reel(JeuxCouleurs[ElementColonnes].Noir), 0},
+        {"BleuLignes", "real", 0, reel(JeuxCouleurs[ElementLignes].Bleu), 0},
+        {"CyanTexte", "real", 37.8, reel(JeuxCouleurs[ElementTexte].Cyan), 37.8},
         {"Corps", "real", 0, reel(CorpsDefaut), 12},
         {"Corps", "real", 1e39, reel(CorpsDefaut), 12},
         {"Corps", "real", 9.5, reel(CorpsDefaut), 9.5},

@@ -65,7 +65,7 @@ TEST_F(Couleurs, OnlyTheComponentsOfTheCurrentTypeReachTheStyle)
         {TypeCMJN, kFourColor, {0.10f, 0.20f, 0.30f, 0.40f}},
     };
     for (const auto& c : cases) {
-        TypeCouleurColonnes = c.type;
+        JeuxCouleurs[ElementColonnes].TypeCouleur = c.type;
         MiseAJourDuStyleDesColonnes();
         const AIColor& color = StyleColonnes.stroke.color;
         ASSERT_EQ(color.kind, c.kind) << c.type;
@@ -75,8 +75,8 @@ TEST_F(Couleurs, OnlyTheComponentsOfTheCurrentTypeReachTheStyle)
             EXPECT_FLOAT_EQ(held[i], c.components[i]) << c.type << " component " << i;
     }
     // The gray and CMYK components survived the trip through RGB and CMYK.
-    EXPECT_EQ(GrisColonnes, 30);
-    EXPECT_EQ(NoirColonnes, 40);
+    EXPECT_EQ(JeuxCouleurs[ElementColonnes].Gris, 30);
+    EXPECT_EQ(JeuxCouleurs[ElementColonnes].Noir, 40);
 
     // Whatever a set holds, the art is given a valid colour: each component within its range.
     const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
