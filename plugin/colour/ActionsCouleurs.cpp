@@ -17,6 +17,19 @@ namespace {
 
 constexpr std::string_view kChoixDuType = "COUpopUpTypeCouleurCBP:";
 
+// A channel's actions bear its name: "COUzoneGrisCBP:" commits its field,
+// "COUglissiereGrisCBP:" moves its slider.
+constexpr std::string_view kValidation = "COUzone";
+constexpr std::string_view kGlissement = "COUglissiere";
+
+bool NommeeParLeCanal(std::string_view selecteur, std::string_view debut, int canal)
+{
+    constexpr std::string_view fin = "CBP:";
+    const std::string_view nom = kCanaux[canal].nom;
+    return selecteur.size() == debut.size() + nom.size() + fin.size() && selecteur.starts_with(debut) &&
+           selecteur.substr(debut.size(), nom.size()) == nom && selecteur.ends_with(fin);
+}
+
 // The path style of the rows, the columns and the frame.
 int32_t (*const kMisesAJourDuStyle[])() = {MiseAJourDuStyleDesLignes, MiseAJourDuStyleDesColonnes,
                                           MiseAJourDuStyleDuCadre};
@@ -82,8 +95,8 @@ bool EstActionDeLEditeur(std::string_view selecteur)
 {
     if (selecteur == kChoixDuType)
         return true;
-    for (const ControlesCanal& m : kControlesCanaux)
-        if (selecteur == m.validation || selecteur == m.glissement)
+    for (int canal = 0; canal < NombreCanaux; ++canal)
+        if (NommeeParLeCanal(selecteur, kValidation, canal) || NommeeParLeCanal(selecteur, kGlissement, canal))
             return true;
     return false;
 }
@@ -95,10 +108,9 @@ bool ActionDeLEditeur(std::string_view selecteur, ns::Object* expediteur)
         return true;
     }
     for (int canal = 0; canal < NombreCanaux; ++canal) {
-        const ControlesCanal& m = kControlesCanaux[canal];
-        if (selecteur == m.validation)
+        if (NommeeParLeCanal(selecteur, kValidation, canal))
             ValideZone(canal);
-        else if (selecteur == m.glissement)
+        else if (NommeeParLeCanal(selecteur, kGlissement, canal))
             DeplaceGlissiere(canal);
         else
             continue;

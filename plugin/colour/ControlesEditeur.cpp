@@ -1,22 +1,14 @@
 #include "ControlesEditeur.h"
 
 const ControlesCanal kControlesCanaux[NombreCanaux] = {
-    {COUzoneGris, COUglisGris, COUinterieurGlisGris, 1, "Gray level (from 0% to 100%).",
-     "COUzoneGrisCBP:", "COUglissiereGrisCBP:"},
-    {COUzoneRouge, COUglisRouge, COUinterieurGlisRouge, 1, "Red level (from 0 to 255).",
-     "COUzoneRougeCBP:", "COUglissiereRougeCBP:"},
-    {COUzoneVert, COUglisVert, COUinterieurGlisVert, 2, "Green level (from 0 to 255).",
-     "COUzoneVertCBP:", "COUglissiereVertCBP:"},
-    {COUzoneBleu, COUglisBleu, COUinterieurGlisBleu, 3, "Blue level (from 0 to 255).",
-     "COUzoneBleuCBP:", "COUglissiereBleuCBP:"},
-    {COUzoneCyan, COUglisCyan, COUinterieurGlisCyan, 1, "Percentage for cyan (from 0% to 100%).",
-     "COUzoneCyanCBP:", "COUglissiereCyanCBP:"},
-    {COUzoneMagenta, COUglisMagenta, COUinterieurGlisMagenta, 2, "Percentage for magenta (from 0% to 100%).",
-     "COUzoneMagentaCBP:", "COUglissiereMagentaCBP:"},
-    {COUzoneJaune, COUglisJaune, COUinterieurGlisJaune, 3, "Percentage for yellow (from 0% to 100%).",
-     "COUzoneJauneCBP:", "COUglissiereJauneCBP:"},
-    {COUzoneNoir, COUglisNoir, COUinterieurGlisNoir, 4, "Percentage for black (from 0% to 100%).",
-     "COUzoneNoirCBP:", "COUglissiereNoirCBP:"},
+    {COUzoneGris, COUglisGris, COUinterieurGlisGris, 1, "Gray level (from 0% to 100%)."},
+    {COUzoneRouge, COUglisRouge, COUinterieurGlisRouge, 1, "Red level (from 0 to 255)."},
+    {COUzoneVert, COUglisVert, COUinterieurGlisVert, 2, "Green level (from 0 to 255)."},
+    {COUzoneBleu, COUglisBleu, COUinterieurGlisBleu, 3, "Blue level (from 0 to 255)."},
+    {COUzoneCyan, COUglisCyan, COUinterieurGlisCyan, 1, "Percentage for cyan (from 0% to 100%)."},
+    {COUzoneMagenta, COUglisMagenta, COUinterieurGlisMagenta, 2, "Percentage for magenta (from 0% to 100%)."},
+    {COUzoneJaune, COUglisJaune, COUinterieurGlisJaune, 3, "Percentage for yellow (from 0% to 100%)."},
+    {COUzoneNoir, COUglisNoir, COUinterieurGlisNoir, 4, "Percentage for black (from 0% to 100%)."},
 };
 
 const ControlesRangee kControlesRangees[kNombreRangees] = {

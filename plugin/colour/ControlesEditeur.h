@@ -12,9 +12,6 @@ struct ControlesCanal {
     const Prise<ns::View>& piste; // a GlissiereInterieurTableau
     int rangee;                   // 1 to 4
     const char* bulle;
-    // The selectors of the field's commit and of the slider's move.
-    const char* validation;
-    const char* glissement;
 };
 extern const ControlesCanal kControlesCanaux[NombreCanaux];
 
