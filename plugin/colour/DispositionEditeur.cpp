@@ -17,14 +17,15 @@ void COUactiverZones(int32_t type);
 
 } // namespace
 
-void COUpopUpTypeCouleurCBP(ns::Object*)
+void COUpopUpTypeCouleurCBP(ns::Object* expediteur)
 {
-    if (IndexPopup < 1 || IndexPopup > 4 || COUpopUpTypeCouleur() == nullptr)
+    auto* popup = COUpopUpTypeCouleur.envoyeur(expediteur);
+    if (IndexPopup < 1 || IndexPopup > 4 || popup == nullptr)
         return;
     const auto element = static_cast<Element>(IndexPopup - 1);
     // The values stay as they are: switching back shows them again. The path style takes the
     // new type at the element's next change or its next construction.
-    switch (COUpopUpTypeCouleur()->indexOfSelectedItem()) {
+    switch (popup->indexOfSelectedItem()) {
     case TypeCMJN:
         JeuxCouleurs[element].TypeCouleur = TypeCMJN;
         COUactiverZonesCMJN();

@@ -63,6 +63,14 @@ public:
     std::string_view id() const { return id_; }
     // The control, or null.
     T* operator()() const { return dynamic_cast<T*>(Registre().trouve(id_)); }
+    // The control that sent an action: the sender when it is of the class, else the declared
+    // control (an action run from code, with no sender or another one).
+    T* envoyeur(ns::Object* expediteur) const
+    {
+        if (T* controle = dynamic_cast<T*>(expediteur))
+            return controle;
+        return (*this)();
+    }
     // The same control as one of the plug-in's own classes, or null.
     template <typename U>
     U* en() const

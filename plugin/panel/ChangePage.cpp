@@ -127,10 +127,11 @@ ns::TextField* PremierChamp(int32_t page)
 
 } // namespace
 
-void PANpopupPosLigColCadTexCBP(ns::Object*)
+void PANpopupPosLigColCadTexCBP(ns::Object* expediteur)
 {
-    if (PANpopupPosLigColCad() != nullptr)
-        IndexPopup = PANpopupPosLigColCad()->indexOfSelectedItem();
+    auto* popup = PANpopupPosLigColCad.envoyeur(expediteur);
+    if (popup != nullptr)
+        IndexPopup = popup->indexOfSelectedItem();
     if (IndexPopup >= 0 && IndexPopup <= 4) {
         AffichePage(IndexPopup);
         if (ns::TextField* premier = PremierChamp(IndexPopup))

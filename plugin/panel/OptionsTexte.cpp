@@ -151,16 +151,18 @@ void PANnomTexteCBP(ns::Object*)
     ValideTexte(kTexte);
 }
 
-void PANnomsPolicesCBP(ns::Object*)
+void PANnomsPolicesCBP(ns::Object* expediteur)
 {
-    if (PANlistePolices() != nullptr)
-        NumeroPolice = PANlistePolices()->indexOfSelectedItem() - KPOLICE;
+    auto* liste = PANlistePolices.envoyeur(expediteur);
+    if (liste != nullptr)
+        NumeroPolice = liste->indexOfSelectedItem() - KPOLICE;
     SimuleAppuiToucheFn();
 }
 
-void PANcorpsCBP(ns::Object*)
+void PANcorpsCBP(ns::Object* expediteur)
 {
+    auto* zone = PANzoneCorps.envoyeur(expediteur);
     // A size of 0 or less, or none, is refused: the texts would have nothing to be drawn at.
-    if (ValideChamp(PANzoneCorps(), {GenreChamp::TailleTexte, &Corps}))
+    if (ValideChamp(zone, {GenreChamp::TailleTexte, &Corps}))
         SimuleAppuiToucheFn();
 }

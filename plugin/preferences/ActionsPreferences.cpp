@@ -70,11 +70,12 @@ bool Coche(const ns::Button* bouton)
 
 } // namespace
 
-void PREnomsPolicesCBP(ns::Object*)
+void PREnomsPolicesCBP(ns::Object* expediteur)
 {
-    if (PRElistePolices() == nullptr)
+    auto* liste = PRElistePolices.envoyeur(expediteur);
+    if (liste == nullptr)
         return;
-    NumeroPoliceProv = PRElistePolices()->indexOfSelectedItem();
+    NumeroPoliceProv = liste->indexOfSelectedItem();
     // The name as the host gives it, cut whole characters short of the buffer.
     char nom[1024] = "";
     AIFontKey cle = nullptr;
@@ -84,16 +85,18 @@ void PREnomsPolicesCBP(ns::Object*)
     CopieNomPolice(NomPoliceProv, nom);
 }
 
-void PREsonCBP(ns::Object*)
+void PREsonCBP(ns::Object* expediteur)
 {
-    SonProv = Coche(PREson());
+    auto* coche = PREson.envoyeur(expediteur);
+    SonProv = Coche(coche);
     if (SonProv)
         Sonorise(9000);
 }
 
-void PREoutilGroupeCBP(ns::Object*)
+void PREoutilGroupeCBP(ns::Object* expediteur)
 {
-    OutilsGroupeProv = Coche(PREoutilGroupe());
+    auto* coche = PREoutilGroupe.envoyeur(expediteur);
+    OutilsGroupeProv = Coche(coche);
     // The toolbox is laid out when the host starts the plug-in: the label says so while the
     // choice differs from the stored one.
     if (PREprochainLancement() != nullptr)
