@@ -4,6 +4,7 @@
 
 #include "AnnotationDrawing.h"
 #include "Annotators.h"
+#include "Clock.h"
 #include "DataFilters.h"
 #include "DocumentView.h"
 #include "EventLog.h"
