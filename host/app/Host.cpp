@@ -15,7 +15,7 @@ namespace {
 Host* gCurrent = nullptr;
 }
 
-Host::Host(HostOptions options) : options_(std::move(options)), plugins_(*this), notifiers_(*this), tools_(*this), menus_(*this)
+Host::Host(HostOptions options) : options_(std::move(options))
 {
     if (gCurrent != nullptr) {
         std::fprintf(stderr, "varo-host: a second host was created while one exists\n");
