@@ -78,11 +78,6 @@ void Host::alert(const std::string& text)
         alertPresenter_(text);
 }
 
-Host* Host::current()
-{
-    return gCurrent;
-}
-
 void Host::launch()
 {
     if (launched_) {

@@ -50,7 +50,6 @@ public:
 
     // The host that exists now. Calling it with no host is a programming error.
     static Host& get();
-    static Host* current();
 
     const HostOptions& options() const { return options_; }
     SuiteRegistry& suites() { return suites_; }

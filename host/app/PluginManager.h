@@ -5,6 +5,7 @@
 #include "sdk/SPBasic.h"
 #include "sdk/SPMessage.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <set>
