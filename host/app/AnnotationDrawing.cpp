@@ -1,6 +1,9 @@
 #include "AnnotationDrawing.h"
 
-#include "Host.h"
+#include "Annotators.h"
+#include "DocumentView.h"
+#include "EventLog.h"
+#include "PluginManager.h"
 
 #include <algorithm>
 #include <cmath>
@@ -62,23 +65,23 @@ std::vector<DrawnItem> AnnotationPass::draw()
     std::vector<DrawnItem> drawn;
     // By index: an annotator added while drawing is drawn in this pass too, and nothing
     // dangles if the list grows.
-    for (size_t i = 0; i < host_.annotators().all().size(); ++i) {
-        Annotator& annotator = *host_.annotators().all()[i];
+    for (size_t i = 0; i < annotators_.all().size(); ++i) {
+        Annotator& annotator = *annotators_.all()[i];
         if (!annotator.active || annotator.owner == nullptr)
             continue;
         if (!annotator.owner->started) {
-            host_.log().note(annotator.owner->displayName() + ": not running; annotator \"" + annotator.name +
+            log_.note(annotator.owner->displayName() + ": not running; annotator \"" + annotator.name +
                              "\" not drawn");
             continue;
         }
         AnnotationDrawer drawer;
         AIAnnotatorMessage message{};
         message.annotator = annotator.handle();
-        message.view = host_.documentView().handle();
+        message.view = view_.handle();
         message.drawer = drawer.handle();
         AnnotationDrawer* const outer = live_;
         live_ = &drawer;
-        host_.plugins().send(*annotator.owner, kCallerAIAnnotation, kSelectorAIDrawAnnotation, message.d,
+        plugins_.send(*annotator.owner, kCallerAIAnnotation, kSelectorAIDrawAnnotation, message.d,
                              "\"" + escapedAsInC(annotator.name) + "\"");
         live_ = outer;
         drawn.insert(drawn.end(), drawer.items().begin(), drawer.items().end());

@@ -10,7 +10,10 @@
 
 namespace host {
 
-class Host;
+class Annotators;
+class DocumentView;
+class EventLog;
+class PluginManager;
 
 // The host's annotation fonts, by preset number.
 struct AnnotationFont {
@@ -59,7 +62,11 @@ private:
 
 class AnnotationPass {
 public:
-    explicit AnnotationPass(Host& host) : host_(host) {}
+    // The annotators of `annotators` draw over `view`, asked through `plugins`.
+    AnnotationPass(Annotators& annotators, PluginManager& plugins, EventLog& log, DocumentView& view)
+        : annotators_(annotators), plugins_(plugins), log_(log), view_(view)
+    {
+    }
     AnnotationPass(const AnnotationPass&) = delete;
     AnnotationPass& operator=(const AnnotationPass&) = delete;
 
@@ -73,7 +80,10 @@ public:
     AnnotationDrawer* live(AIAnnotatorDrawer* handle) const;
 
 private:
-    Host& host_;
+    Annotators& annotators_;
+    PluginManager& plugins_;
+    EventLog& log_;
+    DocumentView& view_;
     AnnotationDrawer* live_ = nullptr;
 };
 

@@ -15,7 +15,7 @@ namespace {
 Host* gCurrent = nullptr;
 }
 
-Host::Host(HostOptions options) : options_(std::move(options)), plugins_(*this), notifiers_(*this), tools_(*this), menus_(*this)
+Host::Host(HostOptions options) : options_(std::move(options))
 {
     if (gCurrent != nullptr) {
         std::fprintf(stderr, "varo-host: a second host was created while one exists\n");
@@ -76,11 +76,6 @@ void Host::alert(const std::string& text)
     log_.alert(text);
     if (alertPresenter_)
         alertPresenter_(text);
-}
-
-Host* Host::current()
-{
-    return gCurrent;
 }
 
 void Host::launch()

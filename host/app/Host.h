@@ -4,10 +4,12 @@
 
 #include "AnnotationDrawing.h"
 #include "Annotators.h"
+#include "Clock.h"
 #include "DataFilters.h"
 #include "DocumentView.h"
 #include "EventLog.h"
 #include "FaultInjector.h"
+#include "FieldCommitter.h"
 #include "HandleTable.h"
 #include "Notifiers.h"
 #include "PluginManager.h"
@@ -39,16 +41,15 @@ struct HostOptions {
     std::optional<std::string> defaultFont;          // one of `fonts`; unset: the first
 };
 
-class Host {
+class Host : public FieldCommitter {
 public:
     explicit Host(HostOptions options);
-    ~Host();
+    ~Host() override;
     Host(const Host&) = delete;
     Host& operator=(const Host&) = delete;
 
     // The host that exists now. Calling it with no host is a programming error.
     static Host& get();
-    static Host* current();
 
     const HostOptions& options() const { return options_; }
     SuiteRegistry& suites() { return suites_; }
@@ -110,7 +111,7 @@ public:
     // change it asked for is drawn: before the pointer acts on the artboard, another tool is
     // chosen, or the drawing is saved. False when an alert took the person's attention
     // meanwhile: the act that asked is then dropped.
-    bool commitTypedFields();
+    bool commitTypedFields() override;
 
     // A modal alert with its text and an OK button: logged, then shown by the presenter when
     // a person is there to see it (a window session), returning once it is dismissed.
@@ -132,18 +133,19 @@ private:
     Clock clock_;
     EventLog log_;
     SPBasicSuite basic_{};
-    PluginManager plugins_;
-    Notifiers notifiers_;
-    Tools tools_;
-    Menus menus_;
+    // Before the parts that are given them below, so that each is there when they are.
+    DocumentView documentView_;
+    PreferenceStore preferences_;
+    PluginManager plugins_{log_, basic_, preferences_};
+    Notifiers notifiers_{plugins_};
+    Tools tools_{plugins_, *this};
+    Menus menus_{plugins_};
     Panels panels_; // after plugins_: the plug-ins' views in the panels go before their code
     DataFilters dataFilters_;
     Annotators annotators_;
-    ToolEvents toolEvents_{*this};
-    AnnotationPass annotationPass_{*this};
-    DocumentView documentView_;
+    ToolEvents toolEvents_{tools_, plugins_, log_, clock_, documentView_, *this};
+    AnnotationPass annotationPass_{annotators_, plugins_, log_, documentView_};
     Theme theme_;
-    PreferenceStore preferences_;
     doc::Document document_;
     std::unique_ptr<doc::FontList> fonts_;
     doc::TextEngine textEngine_;

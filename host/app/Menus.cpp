@@ -1,7 +1,7 @@
 #include "Menus.h"
 
 #include "FirstWhere.h"
-#include "Host.h"
+#include "PluginManager.h"
 
 namespace host {
 
@@ -11,7 +11,7 @@ const char* const kHostGroups[] = {kAboutMenuGroup, "File", "Edit", "Object", "W
 
 } // namespace
 
-Menus::Menus(Host& host) : host_(host)
+Menus::Menus(PluginManager& plugins) : plugins_(plugins)
 {
     for (const char* name : kHostGroups)
         groups_.push_back(std::make_unique<MenuGroup>(MenuGroup{name}));
@@ -76,7 +76,7 @@ void Menus::send(MenuItem& item, const char* selector)
 {
     AIMenuMessage message{};
     message.menuItem = item.handle();
-    host_.plugins().send(*item.owner, kCallerAIMenu, selector, message.d, "\"" + item.title + "\"");
+    plugins_.send(*item.owner, kCallerAIMenu, selector, message.d, "\"" + item.title + "\"");
 }
 
 void Menus::updateAll()

@@ -12,7 +12,7 @@
 
 namespace host {
 
-class Host;
+class PluginManager;
 struct PluginRecord;
 struct MenuItem;
 
@@ -36,7 +36,7 @@ struct MenuItem {
 class Menus {
 public:
     // The host's own groups, "About" and "Tool Palettes" among them.
-    explicit Menus(Host& host);
+    explicit Menus(PluginManager& plugins);
     Menus(const Menus&) = delete;
     Menus& operator=(const Menus&) = delete;
 
@@ -66,7 +66,7 @@ public:
 private:
     void send(MenuItem& item, const char* selector);
 
-    Host& host_;
+    PluginManager& plugins_;
     std::vector<std::unique_ptr<MenuGroup>> groups_;
     std::vector<std::unique_ptr<MenuItem>> items_;
 };

@@ -1,7 +1,7 @@
 #include "Notifiers.h"
 
-#include "Host.h"
 #include "Messages.h"
+#include "PluginManager.h"
 
 namespace host {
 
@@ -9,7 +9,7 @@ ASErr Notifiers::add(SPPluginRef plugin, const char* name, const char* type, AIN
 {
     if (name == nullptr || type == nullptr || notifier == nullptr)
         return kBadParameterErr;
-    if (host_.plugins().find(plugin) == nullptr)
+    if (plugins_.find(plugin) == nullptr)
         return kBadHandleErr;
     *notifier = notifiers_.add(Notifier{plugin, name, type});
     order_.push_back(*notifier);
@@ -43,14 +43,14 @@ int Notifiers::deliver(const std::string& type, void* data)
         const Notifier* notifier = notifiers_.find(handle);
         if (notifier == nullptr || !notifier->active || notifier->type != type)
             continue;
-        PluginRecord* plugin = host_.plugins().find(notifier->plugin);
+        PluginRecord* plugin = plugins_.find(notifier->plugin);
         if (plugin == nullptr || !plugin->started)
             continue;
         AnyMessage message = blankMessage();
         message.notifier.notifier = handle;
         message.notifier.type = notifier->type.c_str();
         message.notifier.notifyData = data;
-        host_.plugins().send(*plugin, kCallerAINotify, kSelectorAINotify, message.d, "\"" + type + "\"");
+        plugins_.send(*plugin, kCallerAINotify, kSelectorAINotify, message.d, "\"" + type + "\"");
         ++told;
     }
     return told;

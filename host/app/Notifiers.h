@@ -9,11 +9,11 @@
 
 namespace host {
 
-class Host;
+class PluginManager;
 
 class Notifiers {
 public:
-    explicit Notifiers(Host& host) : host_(host) {}
+    explicit Notifiers(PluginManager& plugins) : plugins_(plugins) {}
 
     ASErr add(SPPluginRef plugin, const char* name, const char* type, AINotifierHandle* notifier);
     ASErr setActive(AINotifierHandle notifier, bool active);
@@ -32,7 +32,7 @@ private:
         std::string type;
         bool active = true;
     };
-    Host& host_;
+    PluginManager& plugins_;
     HandleTable<AINotifierHandle, Notifier> notifiers_;
     std::vector<AINotifierHandle> order_;
 };

@@ -1,8 +1,9 @@
 #include "PluginManager.h"
 
+#include "EventLog.h"
 #include "FirstWhere.h"
-#include "Host.h"
 #include "Messages.h"
+#include "PreferenceStore.h"
 
 #include "Bundle.h"
 #include "ClassRegistry.h"
@@ -30,7 +31,7 @@ void closeCode(PluginRecord& plugin)
 
 // A bundle that names its identifier in Info.json is registered with the toolkit, so that its
 // code finds its resources the way it would on the platform. One that cannot be read is told.
-ns::Bundle* registerBundle(Host& host, const fs::path& bundle)
+ns::Bundle* registerBundle(EventLog& log, const fs::path& bundle)
 {
     const fs::path info = bundle / "Info.json";
     std::error_code error;
@@ -40,7 +41,7 @@ ns::Bundle* registerBundle(Host& host, const fs::path& bundle)
     const nlohmann::json json = nlohmann::json::parse(in, nullptr, false);
     if (json.is_discarded() || !json.is_object() || !json.contains("CFBundleIdentifier") ||
         !json["CFBundleIdentifier"].is_string()) {
-        host.log().warning(info.string() + ": no \"CFBundleIdentifier\" string");
+        log.warning(info.string() + ": no \"CFBundleIdentifier\" string");
         return nullptr;
     }
     return &ns::Bundle::registerBundle(json["CFBundleIdentifier"].get<std::string>(), bundle);
@@ -59,7 +60,7 @@ void PluginManager::loadFolder(const fs::path& folder)
 {
     std::error_code error;
     if (!fs::is_directory(folder, error)) {
-        host_.log().warning("no plug-ins folder at " + folder.string());
+        log_.warning("no plug-ins folder at " + folder.string());
         return;
     }
     std::vector<fs::path> bundles;
@@ -75,7 +76,7 @@ void PluginManager::loadFolder(const fs::path& folder)
         plugin->resources = bundle / "Resources";
         if (!loadCode(*plugin))
             continue;
-        plugin->bundle = registerBundle(host_, bundle);
+        plugin->bundle = registerBundle(log_, bundle);
         plugins_.push_back(std::move(plugin));
     }
 }
@@ -89,7 +90,7 @@ PluginRecord& PluginManager::addInProcess(const std::string& name, SPPluginMainP
     plugin->main = main;
     plugin->inProcess = true;
     if (!resources.empty())
-        plugin->bundle = registerBundle(host_, resources.parent_path());
+        plugin->bundle = registerBundle(log_, resources.parent_path());
     plugins_.push_back(std::move(plugin));
     return *plugins_.back();
 }
@@ -106,12 +107,12 @@ bool PluginManager::loadCode(PluginRecord& plugin)
     void* code = dlopen(plugin.library.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (code == nullptr) {
         const char* why = dlerror();
-        host_.log().warning("cannot load " + plugin.library.string() + ": " + (why ? why : "unknown error"));
+        log_.warning("cannot load " + plugin.library.string() + ": " + (why ? why : "unknown error"));
         return false;
     }
     auto* main = reinterpret_cast<SPPluginMainProc>(dlsym(code, kSPPluginMainName));
     if (main == nullptr) {
-        host_.log().warning(plugin.library.string() + " has no " kSPPluginMainName);
+        log_.warning(plugin.library.string() + " has no " kSPPluginMainName);
         dlclose(code);
         return false;
     }
@@ -126,7 +127,7 @@ bool PluginManager::unloadCode(PluginRecord& plugin)
         return false;
     closeCode(plugin);
     plugin.main = nullptr;
-    host_.log().note(plugin.displayName() + ": code unloaded");
+    log_.note(plugin.displayName() + ": code unloaded");
     return true;
 }
 
@@ -136,7 +137,7 @@ ASErr PluginManager::send(PluginRecord& plugin, const char* caller, const char* 
     if (!plugin.codeLoaded()) {
         if (!loadCode(plugin))
             return kSPBadParameterError;
-        host_.log().note(plugin.displayName() + ": code loaded again");
+        log_.note(plugin.displayName() + ": code loaded again");
         const bool reloading = std::string_view(caller) == kSPAccessCaller &&
                                std::string_view(selector) == kSPAccessReloadSelector;
         if (!reloading && plugin.globals != nullptr) {
@@ -153,9 +154,9 @@ ASErr PluginManager::call(PluginRecord& plugin, const char* caller, const char* 
     message.SPCheck = kSPValidSPMessageData;
     message.self = refOf(plugin);
     message.globals = plugin.globals;
-    message.basic = host_.basic();
+    message.basic = &basic_;
     // What the plug-in stores while it handles the message reaches the disk once.
-    const PreferenceStore::Batch batch = host_.preferences().batch();
+    const PreferenceStore::Batch batch = preferences_.batch();
     const ASErr result = plugin.main(caller, selector, &message);
     plugin.globals = message.globals;
     if (std::string_view(caller) == kSPInterfaceCaller) {
@@ -164,7 +165,7 @@ ASErr PluginManager::call(PluginRecord& plugin, const char* caller, const char* 
         else if (std::string_view(selector) == kSPInterfaceShutdownSelector)
             plugin.started = false;
     }
-    host_.log().message(plugin.displayName(), caller, selector, detail, result);
+    log_.message(plugin.displayName(), caller, selector, detail, result);
     return result;
 }
 

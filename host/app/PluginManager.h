@@ -2,22 +2,23 @@
 // the access references that keep their code loaded.
 #pragma once
 
+#include "sdk/SPBasic.h"
 #include "sdk/SPMessage.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
-namespace host {
-
-class Host;
-}
 namespace ns {
 class Bundle;
 }
 namespace host {
+
+class EventLog;
+class PreferenceStore;
 
 struct PluginRecord {
     std::string bundleName;        // the bundle folder's name without ".bundle"
@@ -40,7 +41,12 @@ struct PluginRecord {
 
 class PluginManager {
 public:
-    explicit PluginManager(Host& host) : host_(host) {}
+    // Every message goes into `log`, carries `basic`, and what the plug-in stores while it
+    // answers is saved to `preferences` once.
+    PluginManager(EventLog& log, SPBasicSuite& basic, PreferenceStore& preferences)
+        : log_(log), basic_(basic), preferences_(preferences)
+    {
+    }
     ~PluginManager();
     PluginManager(const PluginManager&) = delete;
     PluginManager& operator=(const PluginManager&) = delete;
@@ -73,7 +79,9 @@ private:
     ASErr call(PluginRecord& plugin, const char* caller, const char* selector, SPMessageData& message,
                const std::string& detail);
 
-    Host& host_;
+    EventLog& log_;
+    SPBasicSuite& basic_;
+    PreferenceStore& preferences_;
     std::vector<std::unique_ptr<PluginRecord>> plugins_;
     std::uintptr_t nextAccess_ = 1;
 };

@@ -1,6 +1,11 @@
 #include "ToolEvents.h"
 
-#include "Host.h"
+#include "Clock.h"
+#include "DocumentView.h"
+#include "EventLog.h"
+#include "FieldCommitter.h"
+#include "PluginManager.h"
+#include "Tools.h"
 
 #include "KeyboardEvents.h"
 
@@ -75,13 +80,13 @@ bool ToolEvents::send(ToolEventKind kind, AIRealPoint cursor, ai_uint16 modifier
     // A press on the artboard leaves the panel's field being typed into: what was typed goes
     // first, and the change it asked for is drawn before the press acts. An alert it raised
     // takes the press's place.
-    if (kind == ToolEventKind::MouseDown && !host_.commitTypedFields())
+    if (kind == ToolEventKind::MouseDown && !fields_.commitTypedFields())
         return false;
     if (rule.movesPointer) {
         cursor_ = cursor;
         modifiers_ = modifiers;
     }
-    Tool* tool = host_.tools().selected();
+    Tool* tool = tools_.selected();
     if (tool == nullptr || tool->owner == nullptr || (rule.onlyWhenTracking && !tracksCursor(*tool)))
         return false;
     return deliver(*tool, kind, cursor_, modifiers_, rule.what, 0);
@@ -93,7 +98,7 @@ size_t ToolEvents::deliverPending()
     const auto events = ns::takePostedEvents();
     size_t sent = 0;
     for (const ns::KeyboardEvent& event : events) {
-        Tool* tool = host_.tools().selected();
+        Tool* tool = tools_.selected();
         // Nobody answers a key the selected tool does not track, nor one that comes while
         // the tool's plug-in is not running (posted at its shutdown, say).
         if (tool == nullptr || tool->owner == nullptr || !tracksCursor(*tool) || !tool->owner->started)
@@ -110,7 +115,7 @@ bool ToolEvents::deliver(Tool& tool, ToolEventKind kind, AIRealPoint cursor, ai_
 {
     const ToolEventRule& rule = ruleOf(kind);
     if (!tool.owner->started) {
-        host_.log().warning("\"" + tool.title + "\": its plug-in is not running; \"" + rule.selector + "\" not sent");
+        log_.warning("\"" + tool.title + "\": its plug-in is not running; \"" + rule.selector + "\" not sent");
         return false;
     }
     AIEvent event{};
@@ -118,15 +123,15 @@ bool ToolEvents::deliver(Tool& tool, ToolEventKind kind, AIRealPoint cursor, ai_
     event.message = eventMessage;
     // Ticks, a 60th of a second, in 32 bits that wrap round as the platform's do; counted
     // unsigned, so that no clock can overflow them.
-    event.when = static_cast<ai_uint32>(static_cast<std::uint64_t>(host_.clock().now()) * 60u);
-    event.where = host_.documentView().artworkToView(cursor);
+    event.when = static_cast<ai_uint32>(static_cast<std::uint64_t>(clock_.now()) * 60u);
+    event.where = view_.artworkToView(cursor);
     event.modifiers = modifiers;
     AIToolMessage message{};
     message.tool = tool.handle();
     message.cursor = cursor;
     message.pressure = 1;
     message.event = &event;
-    host_.plugins().send(*tool.owner, kCallerAITool, rule.selector, message.d, describeToolPoint(cursor, modifiers));
+    plugins_.send(*tool.owner, kCallerAITool, rule.selector, message.d, describeToolPoint(cursor, modifiers));
     return true;
 }
 

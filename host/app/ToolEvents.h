@@ -11,7 +11,12 @@
 
 namespace host {
 
-class Host;
+class Clock;
+class DocumentView;
+class EventLog;
+class FieldCommitter;
+class PluginManager;
+class Tools;
 struct Tool;
 
 // What the AIEvent of a tool message says happened, as the platform numbers its events.
@@ -25,7 +30,13 @@ std::string describeToolPoint(AIRealPoint cursor, ai_uint16 modifiers);
 
 class ToolEvents {
 public:
-    explicit ToolEvents(Host& host) : host_(host) {}
+    // The events go to `tools`' selected tool through `plugins`, stamped with `clock`'s time
+    // and placed in `view`; a press first commits what was typed through `fields`.
+    ToolEvents(Tools& tools, PluginManager& plugins, EventLog& log, Clock& clock, DocumentView& view,
+               FieldCommitter& fields)
+        : tools_(tools), plugins_(plugins), log_(log), clock_(clock), view_(view), fields_(fields)
+    {
+    }
     ToolEvents(const ToolEvents&) = delete;
     ToolEvents& operator=(const ToolEvents&) = delete;
 
@@ -50,7 +61,12 @@ private:
     bool deliver(Tool& tool, ToolEventKind kind, AIRealPoint cursor, ai_uint16 modifiers, ai_uint16 what,
                  ai_uint32 eventMessage);
 
-    Host& host_;
+    Tools& tools_;
+    PluginManager& plugins_;
+    EventLog& log_;
+    Clock& clock_;
+    DocumentView& view_;
+    FieldCommitter& fields_;
     AIRealPoint cursor_{0, 0};
     ai_uint16 modifiers_ = 0;
 };

@@ -1,7 +1,8 @@
 #include "Tools.h"
 
+#include "FieldCommitter.h"
 #include "FirstWhere.h"
-#include "Host.h"
+#include "PluginManager.h"
 
 #include "Cursor.h"
 
@@ -16,7 +17,7 @@ const char* const kHostTools[] = {"Adobe Select Tool",    "Adobe Direct Select T
 
 } // namespace
 
-Tools::Tools(Host& host) : host_(host)
+Tools::Tools(PluginManager& plugins, FieldCommitter& fields) : plugins_(plugins), fields_(fields)
 {
     for (const char* name : kHostTools) {
         auto tool = std::make_unique<Tool>();
@@ -81,7 +82,7 @@ void Tools::tell(Tool& tool, const char* selector)
     AIToolMessage message{};
     message.tool = tool.handle();
     message.pressure = 1;
-    host_.plugins().send(*tool.owner, kCallerAITool, selector, message.d);
+    plugins_.send(*tool.owner, kCallerAITool, selector, message.d);
 }
 
 void Tools::select(Tool& tool)
@@ -89,8 +90,7 @@ void Tools::select(Tool& tool)
     if (selected_ == &tool)
         return;
     // What was typed into a panel's field goes to the tool it was typed for, and is drawn.
-    if (Host* host = Host::current())
-        host->commitTypedFields();
+    fields_.commitTypedFields();
     Tool* previous = selected_;
     selected_ = &tool;
     if (previous != nullptr)

@@ -12,7 +12,8 @@
 
 namespace host {
 
-class Host;
+class FieldCommitter;
+class PluginManager;
 struct PluginRecord;
 
 struct Tool {
@@ -32,8 +33,10 @@ struct Tool {
 
 class Tools {
 public:
-    // The host's own tools, the selection tool first and selected.
-    explicit Tools(Host& host);
+    // The host's own tools, the selection tool first and selected. The plug-ins hear of
+    // their tools through `plugins`; what was typed into the panels goes through `fields`
+    // before another tool is chosen.
+    Tools(PluginManager& plugins, FieldCommitter& fields);
     Tools(const Tools&) = delete;
     Tools& operator=(const Tools&) = delete;
 
@@ -58,7 +61,8 @@ public:
 private:
     void tell(Tool& tool, const char* selector);
 
-    Host& host_;
+    PluginManager& plugins_;
+    FieldCommitter& fields_;
     std::vector<std::unique_ptr<Tool>> tools_;
     Tool* selected_ = nullptr;
 };

@@ -3,9 +3,11 @@
 // the windows (the host) lists them; the platform makes a native window of each.
 #pragma once
 
+#include "Geometry.h"
 #include "Image.h"
 #include "Window.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
