@@ -11,22 +11,22 @@ const char* const kAdresseSiteVaro = "https://www.varo-tools.fr";
 
 void ABOinitDialogue()
 {
-    if (ABOdialogue() != nullptr) {
-        ABOdialogue()->center();
-        ABOdialogue()->setTitle("About Varo-Table");
+    if (auto* fenetre = ABOdialogue()) {
+        fenetre->center();
+        fenetre->setTitle("About Varo-Table");
     }
-    if (ABOversion() != nullptr)
-        ABOversion()->setStringValue(kVersionVaroTable);
-    if (ABOadresse() != nullptr)
-        ABOadresse()->setTitle(kAdresseSiteVaro);
-    if (ABOokBT() != nullptr)
-        ABOokBT()->setTitle("OK");
+    if (auto* zone = ABOversion())
+        zone->setStringValue(kVersionVaroTable);
+    if (auto* bouton = ABOadresse())
+        bouton->setTitle(kAdresseSiteVaro);
+    if (auto* bouton = ABOokBT())
+        bouton->setTitle("OK");
 }
 
 void ABOok(ns::Object*)
 {
-    if (ABOdialogue() != nullptr)
-        ABOdialogue()->orderOut(nullptr);
+    if (auto* fenetre = ABOdialogue())
+        fenetre->orderOut(nullptr);
     ns::Application::sharedApplication().activateIgnoringOtherApps(true);
 }
 

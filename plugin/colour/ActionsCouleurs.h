@@ -1,10 +1,8 @@
-// The colour editor's channel actions and what every change of a channel does, whoever makes
-// it: the field's commit ("COUzoneGrisCBP:" ... "COUzoneNoirCBP:"), the slider's move
-// ("COUglissiereGrisCBP:" ... "COUglissiereNoirCBP:") and the keyboard's arrows. The element
-// changed is the page's: rows, columns, frame or text on pages 1 to 4.
+// What every change of a colour channel does, whoever makes it: the field's commit
+// ("COUzoneGrisCBP:" ... "COUzoneNoirCBP:"), the slider's move ("COUglissiereGrisCBP:" ...
+// "COUglissiereNoirCBP:"; both answered by ActionDeLEditeur) and the keyboard's arrows. The
+// element changed is the page's: rows, columns, frame or text on pages 1 to 4.
 #pragma once
-
-#include <string_view>
 
 // In this order: the page element's channel (a row of kCanaux) := valeur, kept within the
 // channel's range; its field shows it; its slider stands at it; the element's path style

@@ -1,10 +1,14 @@
 #include "BoutonLabel.h"
 
+#include "ClasseDeControle.h"
 #include "ControlesEditeur.h"
 #include "Reglages.h"
 #include "ZoneSuivie.h"
 
 #include "Cursor.h"
+
+// The registry checks the interface file makes it of this class.
+template bool EstDeClasse<BoutonLabel>(ns::Object&);
 
 ns::TrackingArea* labelGRC = nullptr;
 ns::TrackingArea* labelVM = nullptr;
@@ -19,7 +23,7 @@ ns::TrackingArea** const kZonesSuivies[kNombreRangees] = {&labelGRC, &labelVM, &
 
 BoutonLabel::BoutonLabel(ns::Rect frame, int rangee) : ns::View(frame), rangee_(rangee)
 {
-    auto zone = ZoneSuivieEditeur(*this);
+    auto zone = ZoneSuivie(*this);
     if (rangee >= 1 && rangee <= kNombreRangees)
         *kZonesSuivies[rangee - 1] = zone.get();
     addTrackingArea(std::move(zone));

@@ -1,5 +1,7 @@
 #include "ControlesEditeur.h"
 
+#include "TaillePanneau.h"
+
 const ControlesCanal kControlesCanaux[NombreCanaux] = {
     {COUzoneGris, COUglisGris, COUinterieurGlisGris, 1, "Gray level (from 0% to 100%)."},
     {COUzoneRouge, COUglisRouge, COUinterieurGlisRouge, 1, "Red level (from 0 to 255)."},

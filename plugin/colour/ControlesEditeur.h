@@ -4,7 +4,6 @@
 
 #include "JeuxDeCouleurs.h"
 #include "Prises.h"
-#include "TaillePanneau.h"
 
 struct ControlesCanal {
     const Prise<ns::TextField>& zone;

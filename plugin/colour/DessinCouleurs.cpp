@@ -1,11 +1,15 @@
 #include "DessinCouleurs.h"
 
+#include "ClasseDeControle.h"
 #include "CouleurEcran.h"
 #include "Reglages.h"
 
 #include "BezierPath.h"
 
 #include <optional>
+
+// The registry checks the interface file makes it of this class.
+template bool EstDeClasse<DessinCouleurs>(ns::Object&);
 
 namespace {
 

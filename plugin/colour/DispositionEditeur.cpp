@@ -9,6 +9,7 @@
 #include "PoigneesHote.h"
 #include "Reglages.h"
 #include "TableauSuites.h"
+#include "TaillePanneau.h"
 #include "Visibilite.h"
 
 namespace {
@@ -73,8 +74,8 @@ void COUactiverZones(int32_t type)
     if (sAIPanel != nullptr)
         sAIPanel->GetSize(PanneauRef, &taille);
     taille.width = kLargeurPanneau;
-    if (COUpopUpTypeCouleur() != nullptr)
-        COUpopUpTypeCouleur()->selectItemAtIndex(type);
+    if (auto* popup = COUpopUpTypeCouleur())
+        popup->selectItemAtIndex(type);
 
     if (IndexPopup >= 1 && IndexPopup <= 4) {
         const bool pageTexte = IndexPopup == 4;

@@ -7,12 +7,12 @@
 
 void COUinitEditeur()
 {
-    if (COUpopUpTypeCouleur() != nullptr) {
-        COUpopUpTypeCouleur()->removeAllItems();
+    if (auto* popup = COUpopUpTypeCouleur()) {
+        popup->removeAllItems();
         int index = 0;
         for (const char* type : {"Gray", "RGB", "CMYK"})
-            COUpopUpTypeCouleur()->insertItemWithTitle(type, index++);
-        COUpopUpTypeCouleur()->setToolTip("Choice of color type.");
+            popup->insertItemWithTitle(type, index++);
+        popup->setToolTip("Choice of color type.");
     }
     for (int canal = 0; canal < NombreCanaux; ++canal) {
         ns::TextField* zone = kControlesCanaux[canal].zone();

@@ -1,9 +1,13 @@
 #include "GlissiereInterieurTableau.h"
 
+#include "ClasseDeControle.h"
 #include "CouleurEcran.h"
 #include "Reglages.h"
 
 #include "RectFill.h"
+
+// The registry checks the interface file makes it of this class.
+template bool EstDeClasse<GlissiereInterieurTableau>(ns::Object&);
 
 namespace {
 

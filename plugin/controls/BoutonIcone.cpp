@@ -1,10 +1,14 @@
 #include "BoutonIcone.h"
 
+#include "ClasseDeControle.h"
 #include "Reglages.h"
 #include "ThemeInterface.h"
 #include "ZoneSuivie.h"
 
 #include "Cursor.h"
+
+// The registry checks the interface file makes it of this class.
+template bool EstDeClasse<BoutonIcone>(ns::Object&);
 
 ns::TrackingArea *trbttxtnbrligprefs = nullptr, *trbttxtnbrcolprefs = nullptr, *trbttxtepaisligprefs = nullptr,
                  *trbttxtepaiscolprefs = nullptr, *trbttxtgouttiereligprefs = nullptr,
@@ -88,7 +92,7 @@ BoutonIcone::BoutonIcone(ns::Rect frame, std::size_t membre)
     : ns::View(frame), membre_(membre),
       preferences_{nullptr, kFamilleIcones[membre].zone, kFamilleIcones[membre].pictogramme}
 {
-    auto zone = ZoneSuivieEditeur(*this);
+    auto zone = ZoneSuivie(*this);
     *kFamilleIcones[membre].zoneSuivie = zone.get();
     addTrackingArea(std::move(zone));
 }

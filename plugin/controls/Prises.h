@@ -1,8 +1,8 @@
-// The controls of the interface file "TableauDialogue" that the plug-in names, one row each:
-// its identifier in the file, the class its object has (the plug-in's own views by their
-// toolkit class; `en<Classe>()` gives them as their own). The panel (PAN), the colour editor
-// (COU), the preferences dialog (PRE) and the about box (ABO). A new control is one more
-// declarator here and one object in the file.
+// The controls of the interface file "TableauDialogue" that the plug-in names, grouped by
+// window and family: each its identifier in the file and the class its object has (the
+// plug-in's own views as PriseVue<Classe>). The panel (PAN), the colour editor (COU), the
+// preferences dialog (PRE) and the about box (ABO). A new control is one more declarator here
+// and one object in the file.
 #pragma once
 
 #include "Registre.h"
@@ -16,6 +16,25 @@
 #include "TextView.h"
 #include "View.h"
 #include "Window.h"
+
+// The plug-in's own views the file makes, and their class tests, each instantiated beside its
+// class.
+class BoutonIcone;
+class BoutonLabel;
+class BoutonReveilTableau;
+class BoutonToutesGlissieres;
+class DessinCorpsTableau;
+class DessinCorpsTableauPrefs;
+class DessinCouleurs;
+class GlissiereInterieurTableau;
+extern template bool EstDeClasse<BoutonIcone>(ns::Object&);
+extern template bool EstDeClasse<BoutonLabel>(ns::Object&);
+extern template bool EstDeClasse<BoutonReveilTableau>(ns::Object&);
+extern template bool EstDeClasse<BoutonToutesGlissieres>(ns::Object&);
+extern template bool EstDeClasse<DessinCorpsTableau>(ns::Object&);
+extern template bool EstDeClasse<DessinCorpsTableauPrefs>(ns::Object&);
+extern template bool EstDeClasse<DessinCouleurs>(ns::Object&);
+extern template bool EstDeClasse<GlissiereInterieurTableau>(ns::Object&);
 
 // The panel: its top level, the top bar and the page selector.
 inline const Prise<ns::View> PANdialogue{"PANdialogue"};
@@ -60,20 +79,16 @@ inline const Prise<ns::Button> PANavecSansTexte{"PANavecSansTexte"};
 inline const Prise<ns::TextField> PANavecSansTexteTexte{"PANavecSansTexteTexte"}, PANnomTexte{"PANnomTexte"};
 
 // The panel's custom views, the help, the wake button and the hidden buttons.
-// A DessinCorpsTableau.
-inline const Prise<ns::View> PANdessinCorpsTableauNSView{"PANdessinCorpsTableauNSView"};
-// Each a BoutonIcone.
-inline const Prise<ns::View> PANPosXNbrLigNbrColNSView{"PANPosXNbrLigNbrColNSView"},
+inline const PriseVue<DessinCorpsTableau> PANdessinCorpsTableauNSView{"PANdessinCorpsTableauNSView"};
+inline const PriseVue<BoutonIcone> PANPosXNbrLigNbrColNSView{"PANPosXNbrLigNbrColNSView"},
     PANHauteurCadreDeuxNSView{"PANHauteurCadreDeuxNSView"}, PANgouttiereLigColCadNSView{"PANgouttiereLigColCadNSView"},
     PANEpaisseurLigColCadNSView{"PANEpaisseurLigColCadNSView"};
-// A DessinCouleurs.
-inline const Prise<ns::View> PANdessinCouleursNSView{"PANdessinCouleursNSView"};
+inline const PriseVue<DessinCouleurs> PANdessinCouleursNSView{"PANdessinCouleursNSView"};
 inline const Prise<ns::ScrollView> PANaideScrollView{"PANaideScrollView"};
 inline const Prise<ns::TextView> PANaide{"PANaide"};
 inline const Prise<ns::Button> PANaidePageAvant{"PANaidePageAvant"}, PANaidePageApres{"PANaidePageApres"};
 inline const Prise<ns::TextField> PANnumeroPage{"PANnumeroPage"};
-// A BoutonReveilTableau.
-inline const Prise<ns::View> BoutonReveilTableauNSView{"BoutonReveilTableauNSView"};
+inline const PriseVue<BoutonReveilTableau> BoutonReveilTableauNSView{"BoutonReveilTableauNSView"};
 inline const Prise<ns::Button> BidonAcquisitionTableau{"BidonAcquisitionTableau"},
     BidonActiveOutilTableau{"BidonActiveOutilTableau"};
 
@@ -86,21 +101,18 @@ inline const Prise<ns::TextField> COUzoneGris{"COUzoneGris"}, COUzoneRouge{"COUz
 inline const Prise<ns::Slider> COUglisGris{"COUglisGris"}, COUglisRouge{"COUglisRouge"}, COUglisVert{"COUglisVert"},
     COUglisBleu{"COUglisBleu"}, COUglisCyan{"COUglisCyan"}, COUglisMagenta{"COUglisMagenta"},
     COUglisJaune{"COUglisJaune"}, COUglisNoir{"COUglisNoir"};
-// Each a GlissiereInterieurTableau.
-inline const Prise<ns::View> COUinterieurGlisGris{"COUinterieurGlisGris"},
+inline const PriseVue<GlissiereInterieurTableau> COUinterieurGlisGris{"COUinterieurGlisGris"},
     COUinterieurGlisRouge{"COUinterieurGlisRouge"}, COUinterieurGlisVert{"COUinterieurGlisVert"},
     COUinterieurGlisBleu{"COUinterieurGlisBleu"}, COUinterieurGlisCyan{"COUinterieurGlisCyan"},
     COUinterieurGlisMagenta{"COUinterieurGlisMagenta"}, COUinterieurGlisJaune{"COUinterieurGlisJaune"},
     COUinterieurGlisNoir{"COUinterieurGlisNoir"};
 inline const Prise<ns::TextField> COUpourCentGrisCyan{"COUpourCentGrisCyan"}, COUpourCentMagenta{"COUpourCentMagenta"},
     COUpourCentJaune{"COUpourCentJaune"}, COUpourCentNoir{"COUpourCentNoir"};
-// Each a BoutonLabel.
-inline const Prise<ns::View> COUlabelGRC{"COUlabelGRC"}, COUlabelVM{"COUlabelVM"}, COUlabelBJ{"COUlabelBJ"},
+inline const PriseVue<BoutonLabel> COUlabelGRC{"COUlabelGRC"}, COUlabelVM{"COUlabelVM"}, COUlabelBJ{"COUlabelBJ"},
     COUlabelN{"COUlabelN"};
 inline const Prise<ns::TextField> COUlabelTexteGRC{"COUlabelTexteGRC"}, COUlabelTexteVM{"COUlabelTexteVM"},
     COUlabelTexteBJ{"COUlabelTexteBJ"}, COUlabelTexteN{"COUlabelTexteN"};
-// A BoutonToutesGlissieres.
-inline const Prise<ns::View> COUtoutesGlissieresNSView{"COUtoutesGlissieresNSView"};
+inline const PriseVue<BoutonToutesGlissieres> COUtoutesGlissieresNSView{"COUtoutesGlissieresNSView"};
 
 // The preferences dialog.
 inline const Prise<ns::Window> PREdialogue{"PREdialogue"};
@@ -113,21 +125,19 @@ inline const Prise<ns::ComboBox> PREzoneCorps{"PREzoneCorps"}, PREzoneEpaisseurL
 inline const Prise<ns::PopUpButton> PRElistePolices{"PRElistePolices"};
 inline const Prise<ns::Button> PREson{"PREson"}, PREoutilGroupe{"PREoutilGroupe"};
 inline const Prise<ns::TextField> PREprochainLancement{"PREprochainLancement"};
-// A DessinCorpsTableauPrefs.
-inline const Prise<ns::View> PREdessinTNSVIEW{"PREdessinTNSVIEW"};
-// Each a BoutonIcone.
-inline const Prise<ns::View> PREnbrLignesNSView{"PREnbrLignesNSView"}, PREnbrColonnesNSView{"PREnbrColonnesNSView"},
-    PREepaisseurLignesNSView{"PREepaisseurLignesNSView"}, PREgouttiereLignesNSView{"PREgouttiereLignesNSView"},
-    PREepaisseurColonnesNSView{"PREepaisseurColonnesNSView"}, PREgouttiereColonnesNSView{"PREgouttiereColonnesNSView"},
-    PREepaisseurCadreNSView{"PREepaisseurCadreNSView"}, PREepaisseurCadreDeuxNSView{"PREepaisseurCadreDeuxNSView"},
-    PREgouttiereCadreNSView{"PREgouttiereCadreNSView"};
+inline const PriseVue<DessinCorpsTableauPrefs> PREdessinTNSVIEW{"PREdessinTNSVIEW"};
+inline const PriseVue<BoutonIcone> PREnbrLignesNSView{"PREnbrLignesNSView"},
+    PREnbrColonnesNSView{"PREnbrColonnesNSView"}, PREepaisseurLignesNSView{"PREepaisseurLignesNSView"},
+    PREgouttiereLignesNSView{"PREgouttiereLignesNSView"}, PREepaisseurColonnesNSView{"PREepaisseurColonnesNSView"},
+    PREgouttiereColonnesNSView{"PREgouttiereColonnesNSView"}, PREepaisseurCadreNSView{"PREepaisseurCadreNSView"},
+    PREepaisseurCadreDeuxNSView{"PREepaisseurCadreDeuxNSView"}, PREgouttiereCadreNSView{"PREgouttiereCadreNSView"};
 
 // The about box.
 inline const Prise<ns::Window> ABOdialogue{"ABOdialogue"};
 inline const Prise<ns::TextField> ABOversion{"ABOversion"};
 inline const Prise<ns::Button> ABOadresse{"ABOadresse"}, ABOokBT{"ABOokBT"};
 
-// A field, for the tables that name fields of both classes.
+// A field, text field or combo box, for the tables whose rows name fields of either class.
 template <const auto& P>
 ns::TextField* Zone()
 {

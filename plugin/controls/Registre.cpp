@@ -1,6 +1,28 @@
 #include "Registre.h"
 
+#include "Button.h"
+#include "ClasseDeControle.h"
+#include "ComboBox.h"
+#include "PopUpButton.h"
+#include "ScrollView.h"
+#include "Slider.h"
+#include "TextField.h"
+#include "TextView.h"
+#include "View.h"
+#include "Window.h"
+
 #include <vector>
+
+// The toolkit's classes the interface file's controls are of.
+template bool EstDeClasse<ns::View>(ns::Object&);
+template bool EstDeClasse<ns::Button>(ns::Object&);
+template bool EstDeClasse<ns::TextField>(ns::Object&);
+template bool EstDeClasse<ns::ComboBox>(ns::Object&);
+template bool EstDeClasse<ns::PopUpButton>(ns::Object&);
+template bool EstDeClasse<ns::Slider>(ns::Object&);
+template bool EstDeClasse<ns::ScrollView>(ns::Object&);
+template bool EstDeClasse<ns::TextView>(ns::Object&);
+template bool EstDeClasse<ns::Window>(ns::Object&);
 
 namespace {
 
@@ -45,6 +67,7 @@ ns::Object* RegistreControles::trouve(std::string_view id) const
 
 RegistreControles& Registre()
 {
-    static RegistreControles registre;
-    return registre;
+    // Never destroyed: a controller that goes at the process's end still clears it.
+    static auto* registre = new RegistreControles;
+    return *registre;
 }

@@ -1,20 +1,24 @@
 // The interface's controls by their identifiers in the interface file: one registry, filled
-// once when the file is loaded (each object with an identifier the plug-in declares), read by
-// every piece of the plug-in that shows or reads a control. The controller owns the controls;
-// the registry only names them. Before the file is loaded, or once its controller is gone, a
-// control is null, and writing to an absent control does nothing.
+// once as the file loads (each object whose identifier the plug-in declares), read by every
+// piece of the plug-in that shows or reads a control. The controller owns the controls; the
+// registry only names them, and forgets them when the controller goes or a plug-in run starts
+// anew. Before that, or after, a control is null, and writing to an absent control does
+// nothing.
 #pragma once
 
 #include "Object.h"
+#include "View.h"
 
 #include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 
-namespace ns {
-class View;
-}
+// Whether an object is of class T. Only declared here: ClasseDeControle.h defines it, and it is
+// instantiated once for each class an identifier names (the toolkit's in Registre.cpp, each of
+// the plug-in's own views in its own file), so that a declaration needs only the class's name.
+template <typename T>
+bool EstDeClasse(ns::Object& objet);
 
 // An identifier the plug-in declares, with the class its object must have.
 struct PriseDeclaree {
@@ -22,7 +26,7 @@ struct PriseDeclaree {
     bool (*accepte)(ns::Object& objet);
 };
 
-// Made known by each identifier's declaration, before the plug-in's code runs.
+// Made known by each identifier's declaration, while the plug-in's code is loaded.
 void DeclarePrise(PriseDeclaree prise);
 // Every identifier declared, in the order of their declarations.
 std::span<const PriseDeclaree> PrisesDeclarees();
@@ -35,9 +39,8 @@ public:
     void inscrit(std::string_view id, ns::Object& objet);
     // Null for an identifier the file did not give.
     ns::Object* trouve(std::string_view id) const;
-    // Forgets every control, when the controller that owned them goes.
+    // Forgets every control.
     void efface() { controles_.clear(); }
-    bool vide() const { return controles_.empty(); }
 
 private:
     struct Hachage {
@@ -50,13 +53,13 @@ private:
 // The process's registry: the plug-in loads one interface file.
 RegistreControles& Registre();
 
-// An identifier of the interface file and the class of its object. Declared once, as a
-// constant of Prises.h; the registry then takes the object of that name, and a wrong class in
-// the file is an error of the file's loading.
+// An identifier of the interface file and the toolkit class of its object. Declared once, as
+// a constant of Prises.h; the registry then takes the object of that name, and an object of
+// another class is an error of the file's loading.
 template <typename T>
 class Prise {
 public:
-    explicit Prise(const char* id) : id_(id) { DeclarePrise({id_, &Accepte}); }
+    explicit Prise(const char* id) : Prise(id, &EstDeClasse<T>) {}
     Prise(const Prise&) = delete;
     Prise& operator=(const Prise&) = delete;
 
@@ -71,15 +74,20 @@ public:
             return controle;
         return (*this)();
     }
-    // The same control as one of the plug-in's own classes, or null.
-    template <typename U>
-    U* en() const
-    {
-        return dynamic_cast<U*>(Registre().trouve(id_));
-    }
+
+protected:
+    Prise(const char* id, bool (*accepte)(ns::Object&)) : id_(id) { DeclarePrise({id_, accepte}); }
 
 private:
-    static bool Accepte(ns::Object& objet) { return dynamic_cast<T*>(&objet) != nullptr; }
-
     std::string_view id_;
+};
+
+// A view of one of the plug-in's own classes: reached as a view, or as its class with en();
+// the file must make it of that class.
+template <typename Classe>
+class PriseVue : public Prise<ns::View> {
+public:
+    explicit PriseVue(const char* id) : Prise<ns::View>(id, &EstDeClasse<Classe>) {}
+
+    Classe* en() const { return dynamic_cast<Classe*>(Registre().trouve(id())); }
 };

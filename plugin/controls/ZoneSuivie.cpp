@@ -1,6 +1,6 @@
 #include "ZoneSuivie.h"
 
-std::unique_ptr<ns::TrackingArea> ZoneSuivieEditeur(ns::View& vue)
+std::unique_ptr<ns::TrackingArea> ZoneSuivie(ns::View& vue)
 {
     return std::make_unique<ns::TrackingArea>(
         vue.bounds(), ns::TrackingMouseEnteredAndExited | ns::TrackingMouseMoved | ns::TrackingActiveInKeyWindow, &vue);

@@ -7,4 +7,4 @@
 
 #include <memory>
 
-std::unique_ptr<ns::TrackingArea> ZoneSuivieEditeur(ns::View& vue);
+std::unique_ptr<ns::TrackingArea> ZoneSuivie(ns::View& vue);

@@ -27,8 +27,8 @@ ASErr TableauPlugIn::UpdateMenuItem(AIMenuMessage* message)
 ASErr TableauPlugIn::GoMenuItem(AIMenuMessage* message)
 {
     if (message->menuItem == fAboutPluginMenu) {
-        if (ABOdialogue() != nullptr)
-            ABOdialogue()->makeKeyAndOrderFront(nullptr);
+        if (auto* fenetre = ABOdialogue())
+            fenetre->makeKeyAndOrderFront(nullptr);
         return kNoErr;
     }
     if (message->menuItem == fMenuMontrerCacher) {
@@ -50,8 +50,8 @@ void MenuCBP(AIPanelRef panneau, ai_uint32 article)
     sAIPanel->GetFlyoutMenu(panneau, &MenuLocal);
     if (article == 1) {
         // OK and Cancel close the dialog as they end its run: it stays closed.
-        if (PREdialogue() != nullptr)
-            ns::Application::sharedApplication().runModalForWindow(*PREdialogue());
+        if (auto* fenetre = PREdialogue())
+            ns::Application::sharedApplication().runModalForWindow(*fenetre);
     } else if (article == 3) {
         AISize taille{0, 0};
         sAIPanel->GetSize(panneau, &taille);

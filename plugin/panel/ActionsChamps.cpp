@@ -21,8 +21,8 @@ namespace {
 void ApresGouttiereCadre()
 {
     ActiveSelonLesOptions(OutilSelectionne);
-    if (PANdessinCouleursNSView() != nullptr)
-        PANdessinCouleursNSView()->display();
+    if (auto* vue = PANdessinCouleursNSView())
+        vue->display();
 }
 
 // A field's commit: its text read as its kind of field reads it into its setting, then what

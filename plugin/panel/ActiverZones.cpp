@@ -23,6 +23,8 @@ void SurSaPage(const Controles& controles, bool saPage, bool active)
 // A colour type's field and slider pairs.
 Controles ChampsDuType(int32_t type)
 {
+    if (type < TypeGris || type > TypeCMJN)
+        return {};
     const DispositionType& d = kDispositions[type];
     Controles controles;
     for (int canal = d.premierCanal; canal < d.premierCanal + d.nombreCanaux; ++canal) {

@@ -1,5 +1,6 @@
 #include "BoutonReveilTableau.h"
 
+#include "ClasseDeControle.h"
 #include "Prises.h"
 #include "Reglages.h"
 #include "TableauSuites.h"
@@ -8,6 +9,9 @@
 #include "Color.h"
 #include "Cursor.h"
 #include "RectFill.h"
+
+// The registry checks the interface file makes it of this class.
+template bool EstDeClasse<BoutonReveilTableau>(ns::Object&);
 
 ns::TrackingArea* trbtreveiltableau = nullptr;
 
@@ -26,8 +30,8 @@ void BoutonReveilTableau::mouseDown(const ns::Event&)
     setFrameOrigin({kXEcarte, frame().origin.y});
     OutilSelectionne = true;
     // The host answers with its tool-selection message, which wakes the panel.
-    if (BidonActiveOutilTableau() != nullptr)
-        BidonActiveOutilTableau()->performClick(nullptr);
+    if (auto* bouton = BidonActiveOutilTableau())
+        bouton->performClick(nullptr);
 }
 
 void BoutonReveilTableau::mouseEntered(const ns::Event&)

@@ -10,6 +10,7 @@
 #include "PoigneesHote.h"
 #include "Reglages.h"
 #include "TableauSuites.h"
+#include "TaillePanneau.h"
 #include "Visibilite.h"
 
 #include <vector>
@@ -138,10 +139,10 @@ void PANpopupPosLigColCadTexCBP(ns::Object* expediteur)
             premier->selectText(nullptr);
     }
     // They draw, and say what they stand for, by the page.
-    for (const Prise<ns::View>* icone : {&PANPosXNbrLigNbrColNSView, &PANHauteurCadreDeuxNSView,
-                                         &PANgouttiereLigColCadNSView, &PANEpaisseurLigColCadNSView})
-        if (auto* bouton = icone->en<BoutonIcone>())
+    for (const PriseVue<BoutonIcone>* icone : {&PANPosXNbrLigNbrColNSView, &PANHauteurCadreDeuxNSView,
+                                               &PANgouttiereLigColCadNSView, &PANEpaisseurLigColCadNSView})
+        if (auto* bouton = icone->en())
             bouton->suitLaPage();
-    if (PANdessinCorpsTableauNSView() != nullptr)
-        PANdessinCorpsTableauNSView()->display();
+    if (auto* vue = PANdessinCorpsTableauNSView())
+        vue->display();
 }

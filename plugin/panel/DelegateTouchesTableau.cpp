@@ -115,8 +115,8 @@ double EcritGouttiereCadre(double valeur)
 {
     GouttiereCadre = valeur;
     ActiveSelonLesOptions(OutilSelectionne);
-    if (PANdessinCouleursNSView() != nullptr)
-        PANdessinCouleursNSView()->display();
+    if (auto* vue = PANdessinCouleursNSView())
+        vue->display();
     return valeur;
 }
 

@@ -1,5 +1,6 @@
 #include "DessinCorpsTableau.h"
 
+#include "ClasseDeControle.h"
 #include "CouleurEcran.h"
 #include "MiseAJourZones.h"
 #include "Prises.h"
@@ -11,6 +12,9 @@
 #include "Cursor.h"
 #include "GraphicsContext.h"
 
+// The registry checks the interface file makes them of these classes.
+template bool EstDeClasse<DessinCorpsTableau>(ns::Object&);
+template bool EstDeClasse<DessinCorpsTableauPrefs>(ns::Object&);
 
 ns::TrackingArea* trarT = nullptr;
 ns::TrackingArea* trarTprefs = nullptr;
@@ -103,14 +107,14 @@ void DessinCorpsTableau::mouseDown(const ns::Event& event)
         PANmiseAjourZoneCorps();
     }
     // The size reaches the table with the next rebuild, when the field is committed.
-    if (PANzoneCorps() != nullptr)
-        PANzoneCorps()->selectText(nullptr);
+    if (auto* zone = PANzoneCorps())
+        zone->selectText(nullptr);
 }
 
 DessinCorpsTableauPrefs::DessinCorpsTableauPrefs(ns::Rect frame) : DessinCorps(frame, trarTprefs) {}
 
 void DessinCorpsTableauPrefs::mouseDown(const ns::Event&)
 {
-    if (PREzoneCorps() != nullptr)
-        PREzoneCorps()->selectText(nullptr);
+    if (auto* zone = PREzoneCorps())
+        zone->selectText(nullptr);
 }

@@ -97,8 +97,8 @@ void BasculeTexte(const TexteOptionnel& t)
     } else if (*t.avecSansAutre) {
         if (t.focusVersLAutre)
             Focus(t.nomAutre());
-    } else if (JeuxCouleurs[ElementTexte].TypeCouleur >= TypeGris && JeuxCouleurs[ElementTexte].TypeCouleur <= TypeCMJN) {
-        Focus(kControlesCanaux[kDispositions[JeuxCouleurs[ElementTexte].TypeCouleur].premierCanal].zone());
+    } else if (const int32_t type = JeuxCouleurs[ElementTexte].TypeCouleur; type >= TypeGris && type <= TypeCMJN) {
+        Focus(kControlesCanaux[kDispositions[type].premierCanal].zone());
     }
     SimuleAppuiToucheFn();
 }
@@ -122,12 +122,12 @@ void ValideTexte(const TexteOptionnel& t)
 void PANavecSansCadreCBP(ns::Object*)
 {
     AvecSansCadre = !AvecSansCadre;
-    if (PANavecSansCadreTexte() != nullptr)
-        PANavecSansCadreTexte()->setStringValue(AvecSansCadre ? "With frame" : "Without frame");
+    if (auto* zone = PANavecSansCadreTexte())
+        zone->setStringValue(AvecSansCadre ? "With frame" : "Without frame");
     // Its fields, and its colour's, serve while there is a frame.
     ActiveSelonLesOptions(OutilSelectionne);
-    if (PANdessinCouleursNSView() != nullptr)
-        PANdessinCouleursNSView()->display();
+    if (auto* vue = PANdessinCouleursNSView())
+        vue->display();
     SimuleAppuiToucheFn();
 }
 

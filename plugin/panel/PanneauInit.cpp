@@ -45,11 +45,11 @@ struct Interrupteur {
 
 void PANinit()
 {
-    if (PANpopupPosLigColCad() != nullptr) {
-        PANpopupPosLigColCad()->removeAllItems();
+    if (auto* popup = PANpopupPosLigColCad()) {
+        popup->removeAllItems();
         int index = 0;
         for (const char* page : {"Position & size", "Rows", "Columns", "Frame", "Text"})
-            PANpopupPosLigColCad()->insertItemWithTitle(page, index++);
+            popup->insertItemWithTitle(page, index++);
     }
 
     COUinitEditeur();
@@ -90,21 +90,21 @@ void PANinit()
             libelle->setToolTip(i.bulle);
         }
     }
-    if (PANnomTitre() != nullptr) {
-        PANnomTitre()->setEnabled(AvecSansTitre);
-        PANnomTitre()->setStringValue("Title of the table");
+    if (auto* zone = PANnomTitre()) {
+        zone->setEnabled(AvecSansTitre);
+        zone->setStringValue("Title of the table");
     }
-    if (PANnomTexte() != nullptr) {
-        PANnomTexte()->setEnabled(AvecSansTexte);
-        PANnomTexte()->setStringValue("Text");
+    if (auto* zone = PANnomTexte()) {
+        zone->setEnabled(AvecSansTexte);
+        zone->setStringValue("Text");
     }
     CopieTexteTableau(TitreTableau, "Title of the table");
     CopieTexteTableau(TexteCase, "Text");
 
     InitialiseLesStyles();
 
-    if (BoutonReveilTableauNSView() != nullptr)
-        BoutonReveilTableauNSView()->setFrame(ns::MakeRect(BoutonReveilTableau::kXCouvrant, 127, 480, 197));
+    if (auto* vue = BoutonReveilTableauNSView())
+        vue->setFrame(ns::MakeRect(BoutonReveilTableau::kXCouvrant, 127, 480, 197));
 
     NombreDeLignes = NombreDeLignesDefaut;
     NombreDeColonnes = NombreDeColonnesDefaut;
@@ -124,11 +124,11 @@ void PANinit()
 
     PageAide = 1;
     NbrPages = 10;
-    if (PANaidePageAvant() != nullptr)
-        PANaidePageAvant()->setEnabled(false);
-    if (PANaide() != nullptr) {
-        PANaide()->setFrameSize({216, PANaide()->frame().size.height});
-        PANaide()->setAlignment(ns::TextAlignment::Left);
+    if (auto* bouton = PANaidePageAvant())
+        bouton->setEnabled(false);
+    if (auto* texte = PANaide()) {
+        texte->setFrameSize({216, texte->frame().size.height});
+        texte->setAlignment(ns::TextAlignment::Left);
     }
     TexteAide(PANaide(), PANnumeroPage());
 }

@@ -99,16 +99,16 @@ void PREoutilGroupeCBP(ns::Object* expediteur)
     OutilsGroupeProv = Coche(coche);
     // The toolbox is laid out when the host starts the plug-in: the label says so while the
     // choice differs from the stored one.
-    if (PREprochainLancement() != nullptr)
-        PREprochainLancement()->setHidden(OutilsGroupeProv == OutilsGroupe);
+    if (auto* zone = PREprochainLancement())
+        zone->setHidden(OutilsGroupeProv == OutilsGroupe);
 }
 
 void PREok(ns::Object*)
 {
     // What a field shows is what it stores: the field being typed into is committed first,
     // and keeps the focus for the next opening.
-    if (PREdialogue() != nullptr)
-        PREdialogue()->commitEditing();
+    if (auto* fenetre = PREdialogue())
+        fenetre->commitEditing();
     EcritBooleen("Son", SonDefaut, SonProv);
     for (const ValeurPrefs& v : kValeursPrefs)
         EcritReel(v.cle, *v.defaut, *v.provisoire);
@@ -118,8 +118,8 @@ void PREok(ns::Object*)
     sAIPreference->PutStringPreference(kPrefixePrefs, "Police", NomPoliceDefaut);
     EcritEntier("NumPolice", NumeroPoliceDefaut, NumeroPoliceProv);
     EcritReel("Corps", CorpsDefaut, CorpsProv);
-    if (PREprochainLancement() != nullptr)
-        PREprochainLancement()->setHidden(true);
+    if (auto* zone = PREprochainLancement())
+        zone->setHidden(true);
     EcritBooleen("OutilsGroupe", OutilsGroupe, OutilsGroupeProv);
     Ferme(PREdialogue());
     ns::Application::sharedApplication().stopModal();
@@ -138,8 +138,8 @@ void PREdefaut(ns::Object*)
     Coche(PREson(), SonProv);
     OutilsGroupeProv = false;
     Coche(PREoutilGroupe(), OutilsGroupeProv);
-    if (PREprochainLancement() != nullptr)
-        PREprochainLancement()->setHidden(OutilsGroupeProv == OutilsGroupe);
+    if (auto* zone = PREprochainLancement())
+        zone->setHidden(OutilsGroupeProv == OutilsGroupe);
     for (const ValeurPrefs& v : kValeursPrefs) {
         *v.provisoire = ReelUsine(v.cle);
         AffichePoints(v.zone(), *v.provisoire);

@@ -8,9 +8,9 @@ uint8_t OkMovePrefs = 0;
 void DelegatePositionDialoguePrefsTableau::windowDidBecomeMain(ns::Window& fenetre)
 {
     fenetre.setFrame(PositionDialoguePrefs, true, true);
-    if (PREokBT() != nullptr) {
-        fenetre.setDefaultButtonCell(PREokBT());
-        PREokBT()->setKeyEquivalent("\r");
+    if (auto* bouton = PREokBT()) {
+        fenetre.setDefaultButtonCell(bouton);
+        bouton->setKeyEquivalent("\r");
     }
     OkMovePrefs = 1;
 }

@@ -13,14 +13,14 @@
 
 void PREinitDialogue()
 {
-    if (PREdialogue() != nullptr)
-        PREdialogue()->setTitle("Preferences (Varo-Table).");
+    if (auto* fenetre = PREdialogue())
+        fenetre->setTitle("Preferences (Varo-Table).");
 
     RemplitListePolices(PRElistePolices());
     NumeroPoliceProv = NumeroPoliceDefaut;
     std::memcpy(NomPoliceProv, NomPoliceDefaut, sizeof NomPoliceProv);
-    if (PRElistePolices() != nullptr)
-        PRElistePolices()->selectItemAtIndex(NumeroPoliceProv);
+    if (auto* popup = PRElistePolices())
+        popup->selectItemAtIndex(NumeroPoliceProv);
 
     CorpsProv = CorpsDefaut;
     AffichePoints(PREzoneCorps(), CorpsProv);
@@ -40,32 +40,32 @@ void PREinitDialogue()
     }
 
     SonProv = SonDefaut;
-    if (PREson() != nullptr) {
-        PREson()->setToolTip("Enable/Disable the sound of Varo-Table.");
-        PREson()->setState(SonProv ? ns::OnState : ns::OffState);
+    if (auto* bouton = PREson()) {
+        bouton->setToolTip("Enable/Disable the sound of Varo-Table.");
+        bouton->setState(SonProv ? ns::OnState : ns::OffState);
     }
     OutilsGroupeProv = OutilsGroupe;
-    if (PREoutilGroupe() != nullptr) {
-        PREoutilGroupe()->setTitle("Associated with the eyedropper tool.");
-        PREoutilGroupe()->setToolTip("Independent tool or associated with the eyedropper tool.");
-        PREoutilGroupe()->setState(OutilsGroupeProv ? ns::OnState : ns::OffState);
+    if (auto* bouton = PREoutilGroupe()) {
+        bouton->setTitle("Associated with the eyedropper tool.");
+        bouton->setToolTip("Independent tool or associated with the eyedropper tool.");
+        bouton->setState(OutilsGroupeProv ? ns::OnState : ns::OffState);
     }
-    if (PREprochainLancement() != nullptr) {
-        PREprochainLancement()->setHidden(true);
-        PREprochainLancement()->setStringValue("The next time Illustrator will be launched.");
+    if (auto* zone = PREprochainLancement()) {
+        zone->setHidden(true);
+        zone->setStringValue("The next time Illustrator will be launched.");
     }
-    if (PREannulerBT() != nullptr) {
-        PREannulerBT()->setTitle("Cancel");
-        PREannulerBT()->setToolTip("No modification (Esc).");
+    if (auto* bouton = PREannulerBT()) {
+        bouton->setTitle("Cancel");
+        bouton->setToolTip("No modification (Esc).");
     }
-    if (PREdefautBT() != nullptr) {
-        PREdefautBT()->setTitle("By default");
-        PREdefautBT()->setToolTip("Back to the default settings (cmd D).");
+    if (auto* bouton = PREdefautBT()) {
+        bouton->setTitle("By default");
+        bouton->setToolTip("Back to the default settings (cmd D).");
     }
-    if (PREzoneNombreLignes() != nullptr)
-        PREzoneNombreLignes()->selectText(nullptr);
-    if (PREokBT() != nullptr) {
-        PREokBT()->setEnabled(true);
-        PREokBT()->setToolTip("Validation of the new default settings (Return).");
+    if (auto* zone = PREzoneNombreLignes())
+        zone->selectText(nullptr);
+    if (auto* bouton = PREokBT()) {
+        bouton->setEnabled(true);
+        bouton->setToolTip("Validation of the new default settings (Return).");
     }
 }

@@ -18,9 +18,9 @@ struct JeuCouleurs {
     double Cyan, Magenta, Jaune, Noir;   // 0 to 100, percent
 };
 
-// By element: the rows' set holds TypeCouleurLignes, GrisLignes ... NoirLignes (the names of
-// their keys in the store), the columns' TypeCouleurColonnes ..., the frame's and the text's
-// likewise.
+// By element: the rows' set is the rows' colour type and channels (TypeCouleurLignes,
+// GrisLignes ... NoirLignes; stored as "TypeCouleursLignes", "GrisLignes" ... "NoirLignes"),
+// then the columns', the frame's and the text's.
 extern JeuCouleurs JeuxCouleurs[NombreElements];
 
 // One row per element: its name suffix ("Lignes" ...) and its style record (none for text).

@@ -74,8 +74,8 @@ void ActiveMenuLocal(bool actif)
 
 void DeplaceBoutonReveil(float x)
 {
-    if (BoutonReveilTableauNSView() != nullptr)
-        BoutonReveilTableauNSView()->setFrameOrigin({x, BoutonReveilTableauNSView()->frame().origin.y});
+    if (auto* vue = BoutonReveilTableauNSView())
+        vue->setFrameOrigin({x, vue->frame().origin.y});
 }
 
 ASErr AlerteCalqueVerrouille()
@@ -169,11 +169,11 @@ ASErr TableauPlugIn::ToolMouseDown(AIToolMessage* message)
         return BasculePanneau();
     if (Majuscule(message)) {
         IndexPopup = (IndexPopup + 1) % 5;
-        if (PANpopupPosLigColCad() != nullptr) {
-            PANpopupPosLigColCad()->selectItemAtIndex(IndexPopup);
+        if (auto* popup = PANpopupPosLigColCad()) {
+            popup->selectItemAtIndex(IndexPopup);
             // The page then shows as when it is chosen in the pop-up: its colour editor laid
             // out and the panel at its height, so that nothing of another page stays in view.
-            PANpopupPosLigColCad()->sendAction();
+            popup->sendAction();
         }
         ActiverZones(1);
         return kNoErr;
@@ -285,7 +285,7 @@ ASErr TableauPlugIn::DeselectTool(AIToolMessage*)
 
 ASErr TableauPlugIn::EditTool(AIToolMessage*)
 {
-    if (PREdialogue() != nullptr)
-        ns::Application::sharedApplication().runModalForWindow(*PREdialogue());
+    if (auto* fenetre = PREdialogue())
+        ns::Application::sharedApplication().runModalForWindow(*fenetre);
     return kNoErr;
 }
