@@ -67,7 +67,6 @@ ns::Object* RegistreControles::trouve(std::string_view id) const
 
 RegistreControles& Registre()
 {
-    // Never destroyed: a controller that goes at the process's end still clears it.
-    static auto* registre = new RegistreControles;
-    return *registre;
+    static RegistreControles registre;
+    return registre;
 }

@@ -1,9 +1,9 @@
 // The interface's controls by their identifiers in the interface file: one registry, filled
 // once as the file loads (each object whose identifier the plug-in declares), read by every
 // piece of the plug-in that shows or reads a control. The controller owns the controls; the
-// registry only names them, and forgets them when the controller goes or a plug-in run starts
-// anew. Before that, or after, a control is null, and writing to an absent control does
-// nothing.
+// registry only names them, and forgets them when the plug-in shuts down, when a run starts
+// anew and before another controller loads. Before the file is loaded, and after, a control is
+// null, and writing to an absent control does nothing.
 #pragma once
 
 #include "Object.h"

@@ -39,11 +39,6 @@ const Fenetre kFenetres[] = {
 
 TableauDialogue::TableauDialogue(std::string nibName, ns::Bundle* bundle) : ns::ViewController(std::move(nibName), bundle) {}
 
-TableauDialogue::~TableauDialogue()
-{
-    Registre().efface();
-}
-
 bool TableauDialogue::performAction(std::string_view selector, ns::Object* sender)
 {
     if (!respondsToAction(selector))

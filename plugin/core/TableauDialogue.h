@@ -9,8 +9,6 @@
 class TableauDialogue : public ns::ViewController {
 public:
     TableauDialogue(std::string nibName, ns::Bundle* bundle);
-    // Its controls go with it: the registry forgets them.
-    ~TableauDialogue() override;
 
     // Runs once the file's objects are made and connected: the path lists, the cursors, the
     // dialogs' first state, the panel's controls, and last the panel disabled under its veil.

@@ -39,7 +39,12 @@ TableauPlugIn::TableauPlugIn(SPPluginRef pluginRef)
     std::strcpy(fPluginName, "Tableau");
 }
 
-TableauPlugIn::~TableauPlugIn() = default;
+TableauPlugIn::~TableauPlugIn()
+{
+    // The panel goes with the host that shut the plug-in down: none of its controls is to be
+    // reached any more.
+    Registre().efface();
+}
 
 ASErr TableauPlugIn::StartupPlugin(SPInterfaceMessage* message)
 {
