@@ -179,6 +179,7 @@ const Printable kPrintables[] = {
      }},
     {"place", [](host::Host& h, std::ostream&) { h.log().warning("print place: name a control, a tool or a point X Y"); },
      panel::printPlace},
+    {"undo", script::printHistory},
 };
 
 const Printable* printable(const std::string& name)
@@ -230,7 +231,7 @@ const std::vector<Command>& commands()
          [](const Words& w, host::Host& h, std::ostream&) { h.sendPlain(w[0], w[1]); }, false},
         {"unload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.unload(); }, false},
         {"reload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.reload(); }, false},
-        {"print", "log|tree|prefs|panels|cursor|panel [ID...]|focus|alert|place ID|\"TOOL\"|X Y", 1, SIZE_MAX,
+        {"print", "log|tree|prefs|panels|cursor|panel [ID...]|focus|alert|place ID|\"TOOL\"|X Y|undo", 1, SIZE_MAX,
          [](const Words& w) {
              const Printable* p = printable(w[0]);
              if (p == nullptr)
@@ -276,6 +277,8 @@ const std::vector<Command>& commands()
          [](const Words& w, host::Host& h, std::ostream&) { warnIfAny(h, script::setLayerLocked(h, w[0], false)); }, false},
         {"delete", "\"NAME\"", 1, 1, noCheck,
          [](const Words& w, host::Host& h, std::ostream&) { warnIfAny(h, script::deleteTopmost(h, w[0])); }, false},
+        {"undo", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { script::undo(h); }, false},
+        {"redo", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { script::redo(h); }, false},
         {"save", "FILE.svg|FILE.png [SCALE]", 1, 2, checkSave,
          [](const Words& w, host::Host& h, std::ostream&) { save(w, h); }},
         {"fail", "SUITE OPERATION CODE", 3, 3,

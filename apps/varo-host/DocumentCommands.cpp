@@ -24,9 +24,9 @@ std::string setLayerLocked(host::Host& h, const std::string& title, bool locked)
 {
     bool found = false;
     for (AILayerHandle handle : h.document().layers()) {
-        host::doc::Layer* layer = h.document().layer(handle);
+        const host::doc::Layer* layer = h.document().layer(handle);
         if (layer != nullptr && layer->title == title) {
-            layer->editable = !locked;
+            h.document().editLayer(handle)->editable = !locked;
             found = true;
         }
     }
@@ -42,11 +42,36 @@ std::string deleteTopmost(host::Host& h, const std::string& name)
             continue;
         if (AIArtHandle art = topmostNamed(document, layer->group, name)) {
             document.dispose(art);
-            document.markModified();
+            h.history().close("Delete");
             return {};
         }
     }
     return "no art named \"" + name + "\"";
+}
+
+void undo(host::Host& h)
+{
+    const std::string step = h.history().undo();
+    if (step.empty())
+        h.log().warning("nothing to undo");
+    else
+        h.log().note("undo \"" + step + "\"");
+}
+
+void redo(host::Host& h)
+{
+    const std::string step = h.history().redo();
+    if (step.empty())
+        h.log().warning("nothing to redo");
+    else
+        h.log().note("redo \"" + step + "\"");
+}
+
+void printHistory(host::Host& h, std::ostream& out)
+{
+    const std::string undo = h.history().undoName(), redo = h.history().redoName();
+    out << (undo.empty() ? "nothing to undo" : "Undo " + undo) << '\n'
+        << (redo.empty() ? "nothing to redo" : "Redo " + redo) << '\n';
 }
 
 } // namespace script

@@ -1,6 +1,7 @@
 // What the user does to the document by hand, for scripts: locking layers, deleting art.
 #pragma once
 
+#include <ostream>
 #include <string>
 
 namespace host {
@@ -15,5 +16,13 @@ std::string setLayerLocked(host::Host& h, const std::string& title, bool locked)
 // Disposes of the top-most art named `name`: the first found from the top layer down, and in
 // a layer from what is painted last. Empty when there was one; why not otherwise.
 std::string deleteTopmost(host::Host& h, const std::string& name);
+
+// The history's last step taken back, or the last undone done again; a warning when there is
+// none.
+void undo(host::Host& h);
+void redo(host::Host& h);
+// The Edit menu's two items as they read now: "Undo Table", or "nothing to undo"; the same
+// for redo.
+void printHistory(host::Host& h, std::ostream& out);
 
 } // namespace script

@@ -30,6 +30,14 @@ Host::Host(HostOptions options) : options_(std::move(options))
     ns::Sound::setPlayListener([this](const ns::Sound& sound) { log_.note("sound \"" + sound.name() + "\""); });
     // Nor is a browser opened: the address is written down.
     ns::Workspace::sharedWorkspace().setOpenListener([this](const std::string& url) { log_.note("open URL \"" + escapedAsInC(url) + "\""); });
+    // What a plug-in changed while it handled one event is one step of the history; a tool's
+    // press and drags are one gesture with the release that ends them.
+    plugins_.onMessageEnded([this](const char* caller, const char* selector) {
+        const std::string_view tool = caller, message = selector;
+        if (tool == kCallerAITool && (message == kSelectorAIToolMouseDown || message == kSelectorAIToolMouseDrag))
+            return;
+        history_.close(stepName(caller));
+    });
     if (!options_.pluginsFolder.empty())
         plugins_.loadFolder(options_.pluginsFolder);
 }
@@ -138,6 +146,18 @@ void Host::reload()
         AnyMessage message = blankMessage();
         plugins_.send(*plugin, kSPAccessCaller, kSPAccessReloadSelector, message.d);
     }
+}
+
+std::string Host::stepName(const char* caller) const
+{
+    constexpr std::string_view kTool = " Tool";
+    if (std::string_view(caller) == kCallerAITool && tools_.selected() != nullptr) {
+        std::string_view title = tools_.selected()->title;
+        if (title.size() > kTool.size() && title.ends_with(kTool))
+            title.remove_suffix(kTool.size());
+        return std::string(title);
+    }
+    return "Change";
 }
 
 } // namespace host

@@ -18,6 +18,7 @@
 #include "Panels.h"
 #include "ToolEvents.h"
 #include "Tools.h"
+#include "UndoHistory.h"
 #include "SuiteRegistry.h"
 #include "Theme.h"
 #include "document/Document.h"
@@ -74,6 +75,9 @@ public:
     // when no file is given.
     PreferenceStore& preferences() { return preferences_; }
     doc::Document& document() { return document_; }
+    // Its undo history: each message to a plug-in that changed it is a step, named after the
+    // tool it went to ("Table" for the "Table Tool"), and the host's commands close their own.
+    UndoHistory& history() { return history_; }
     const doc::Document& document() const { return document_; }
     // The font list of options().fonts, made at the first call (so that a host whose fonts
     // nobody asks for never scans the machine's fonts).
@@ -127,6 +131,9 @@ public:
     HandleTable<AIResourceManagerHandle, SPPluginRef>& resourceManagers() { return resourceManagers_; }
 
 private:
+    // A step's name: the tool's title without " Tool" for what a tool did, "Change" otherwise.
+    std::string stepName(const char* caller) const;
+
     HostOptions options_;
     SuiteRegistry suites_;
     FaultInjector faults_;
@@ -147,6 +154,7 @@ private:
     AnnotationPass annotationPass_{annotators_, plugins_, log_, documentView_};
     Theme theme_;
     doc::Document document_;
+    UndoHistory history_{document_};
     std::unique_ptr<doc::FontList> fonts_;
     doc::TextEngine textEngine_;
     std::vector<AIAppContextHandle> appContexts_;

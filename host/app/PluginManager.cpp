@@ -157,7 +157,9 @@ ASErr PluginManager::call(PluginRecord& plugin, const char* caller, const char* 
     message.basic = &basic_;
     // What the plug-in stores while it handles the message reaches the disk once.
     const PreferenceStore::Batch batch = preferences_.batch();
+    ++depth_;
     const ASErr result = plugin.main(caller, selector, &message);
+    --depth_;
     plugin.globals = message.globals;
     if (std::string_view(caller) == kSPInterfaceCaller) {
         if (std::string_view(selector) == kSPInterfaceStartupSelector && result == kNoErr)
@@ -166,6 +168,8 @@ ASErr PluginManager::call(PluginRecord& plugin, const char* caller, const char* 
             plugin.started = false;
     }
     log_.message(plugin.displayName(), caller, selector, detail, result);
+    if (depth_ == 0 && ended_)
+        ended_(caller, selector);
     return result;
 }
 

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -75,6 +76,11 @@ public:
     ASErr acquireAccess(SPPluginRef plugin, SPAccessRef* access);
     ASErr releaseAccess(SPAccessRef access);
 
+    // Told when a message ends that no other message was being handled around: the end of
+    // what a plug-in did for one event, where the document's history closes a step.
+    using MessageEnded = std::function<void(const char* caller, const char* selector)>;
+    void onMessageEnded(MessageEnded ended) { ended_ = std::move(ended); }
+
 private:
     ASErr call(PluginRecord& plugin, const char* caller, const char* selector, SPMessageData& message,
                const std::string& detail);
@@ -84,6 +90,8 @@ private:
     PreferenceStore& preferences_;
     std::vector<std::unique_ptr<PluginRecord>> plugins_;
     std::uintptr_t nextAccess_ = 1;
+    int depth_ = 0; // messages being handled, one inside another
+    MessageEnded ended_;
 };
 
 } // namespace host

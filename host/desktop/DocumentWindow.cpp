@@ -24,8 +24,9 @@ DocumentWindow::DocumentWindow(Host& host, std::filesystem::path savePath) : hos
         ns::MakeRect(screen.origin.x, screen.maxY() - kDefaultHeight, kDefaultWidth, kDefaultHeight), titleFor({}));
     window_->setIdentifier("document");
     ns::View& content = *window_->contentView();
-    HostActions actions{[this] { save(); }, [this] { requestQuit(); }, [this] { zoomBy(kZoomStep); },
-                        [this] { zoomBy(1 / kZoomStep); }, [this] { fit(); }};
+    HostActions actions{[this] { save(); },          [this] { requestQuit(); }, [this] { zoomBy(kZoomStep); },
+                        [this] { zoomBy(1 / kZoomStep); }, [this] { fit(); },        [this] { undo(); },
+                        [this] { redo(); }};
     menuBar_ = content.addSubview(std::make_unique<MenuBar>(host_, std::move(actions), ns::Rect{}));
     toolStrip_ = content.addSubview(std::make_unique<ToolStrip>(host_, ns::Rect{}));
     artboard_ = content.addSubview(std::make_unique<ArtboardView>(host_, ns::Rect{}));
@@ -99,6 +100,25 @@ std::string DocumentWindow::save()
     return {};
 }
 
+void DocumentWindow::undo()
+{
+    // What a field holds goes first: it is the last change, and the first to take back.
+    if (!host_.commitTypedFields())
+        return;
+    const std::string step = host_.history().undo();
+    if (!step.empty())
+        host_.log().note("undo \"" + step + "\"");
+}
+
+void DocumentWindow::redo()
+{
+    if (!host_.commitTypedFields())
+        return;
+    const std::string step = host_.history().redo();
+    if (!step.empty())
+        host_.log().note("redo \"" + step + "\"");
+}
+
 void DocumentWindow::zoomBy(double factor)
 {
     DocumentView& view = host_.documentView();
@@ -114,12 +134,19 @@ void DocumentWindow::fit()
 bool DocumentWindow::performKeyEquivalent(const ns::Event& event)
 {
     const std::string& key = event.characters();
+    const bool shift = (event.modifierFlags() & ns::ShiftKeyMask) != 0;
     const struct {
         const char* keys;
         std::function<void()> action;
     } equivalents[] = {
-        {"sS", [this] { save(); }},          {"qQ", [this] { requestQuit(); }},        {"+=", [this] { zoomBy(kZoomStep); }},
-        {"-_", [this] { zoomBy(1 / kZoomStep); }}, {"0", [this] { fit(); }},
+        {"sS", [this] { save(); }},
+        {"qQ", [this] { requestQuit(); }},
+        {"+=", [this] { zoomBy(kZoomStep); }},
+        {"-_", [this] { zoomBy(1 / kZoomStep); }},
+        {"0", [this] { fit(); }},
+        // Ctrl+Z takes back, Ctrl+Shift+Z and Ctrl+Y do again.
+        {"zZ", [this, shift] { shift ? redo() : undo(); }},
+        {"yY", [this] { redo(); }},
     };
     if (key.size() != 1)
         return false;

@@ -49,6 +49,9 @@ public:
     // nothing was saved and why; a failure is also a warning in the log. Empty on success, the
     // reason otherwise.
     std::string save();
+    // The history's last step taken back, or the last undone done again (Edit's first items).
+    void undo();
+    void redo();
     void zoomBy(double factor);
     void fit();
     // Quit was asked for (Ctrl+Q, the menu, the window closed); whoever runs the events
@@ -56,9 +59,9 @@ public:
     void requestQuit() { quitRequested_ = true; }
     bool quitRequested() const { return quitRequested_; }
 
-    // The keys of the host's own items, with Command (Ctrl on this keyboard): S, Q, +, =, -
-    // and 0. True when the key was one of them. While a dialog runs modally, they wait, with
-    // a warning.
+    // The keys of the host's own items, with Command (Ctrl on this keyboard): S, Q, +, =, -,
+    // 0, Z (with Shift: redo) and Y (redo). True when the key was one of them. While a dialog
+    // runs modally, they wait, with a warning.
     bool performKeyEquivalent(const ns::Event& event);
 
 private:

@@ -87,7 +87,13 @@ std::vector<MenuBarItem> MenuBar::items(const std::string& name) const
         items.push_back({"Quit", "Ctrl+Q", true, actions_.quit});
     else if (name == "File")
         items.insert(items.begin(), {"Save", "Ctrl+S", true, actions_.save});
-    else if (name == "View") {
+    else if (name == "Edit") {
+        // The steps they would take, by name.
+        const std::string undo = host_.history().undoName(), redo = host_.history().redoName();
+        items.insert(items.begin(),
+                     {{undo.empty() ? "Undo" : "Undo " + undo, "Ctrl+Z", !undo.empty(), actions_.undo},
+                      {redo.empty() ? "Redo" : "Redo " + redo, "Ctrl+Shift+Z", !redo.empty(), actions_.redo}});
+    } else if (name == "View") {
         items.push_back({"Zoom In", "Ctrl++", true, actions_.zoomIn});
         items.push_back({"Zoom Out", "Ctrl+-", true, actions_.zoomOut});
         items.push_back({"Fit Artboard", "Ctrl+0", true, actions_.fit});

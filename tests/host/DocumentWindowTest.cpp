@@ -1,5 +1,6 @@
 // Saving from the document window, as a person does with Ctrl+S: the drawing and its picture
-// together or neither, and the title and the log say which.
+// together or neither, and the title and the log say which. Undo and redo from the Edit menu
+// and their keys.
 #include "DocumentWindow.h"
 #include "Host.h"
 #include "TestFolder.h"
@@ -43,6 +44,48 @@ TEST(DocumentWindow, SavingWritesTheDrawingAndItsPictureOrNeither)
     EXPECT_EQ(contents(folder / "out" / "drawing.svg"), saved);
     EXPECT_NE(document.window().title().find("not saved: " + reason), std::string::npos) << document.window().title();
     EXPECT_EQ(host.log().lines().back(), "warning: not saved: " + reason);
+}
+
+TEST(DocumentWindow, TheEditMenuAndItsKeysTakeStepsBackAndDoThemAgain)
+{
+    testing_files::TestFolder folder;
+    host::Host host(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}});
+    host::desktop::DocumentWindow document(host, folder / "drawing.svg");
+    const auto edit = [&] { return document.menuBar().items("Edit"); };
+    ASSERT_GE(edit().size(), 2u);
+    EXPECT_EQ(edit()[0].title, "Undo");
+    EXPECT_FALSE(edit()[0].enabled) << "nothing to undo yet";
+    EXPECT_EQ(edit()[1].title, "Redo");
+
+    AIArtHandle made = nullptr;
+    ASSERT_EQ(host.document().newArt(host::doc::ArtKind::Group, kPlaceAboveAll, nullptr, &made), kNoErr);
+    host.history().close("Group");
+    EXPECT_EQ(edit()[0].title, "Undo Group");
+    EXPECT_TRUE(edit()[0].enabled);
+
+    const struct {
+        const char* key;
+        uint32_t flags;
+        bool live;
+        const char* undo;
+        const char* redo;
+    } keys[] = {
+        {"z", ns::CommandKeyMask, false, "Undo", "Redo Group"},
+        {"z", ns::CommandKeyMask | ns::ShiftKeyMask, true, "Undo Group", "Redo"},
+        {"z", ns::CommandKeyMask, false, "Undo", "Redo Group"},
+        {"y", ns::CommandKeyMask, true, "Undo Group", "Redo"},
+        {"y", ns::CommandKeyMask, true, "Undo Group", "Redo"}, // nothing left to redo
+    };
+    for (const auto& k : keys) {
+        EXPECT_TRUE(document.performKeyEquivalent(ns::Event::keyEvent(0, k.key, k.flags)));
+        EXPECT_EQ(host.document().valid(made), k.live) << k.key;
+        EXPECT_EQ(edit()[0].title, k.undo);
+        EXPECT_EQ(edit()[1].title, k.redo);
+    }
+    // The menu's item does what its key does.
+    edit()[0].action();
+    EXPECT_FALSE(host.document().valid(made));
+    EXPECT_EQ(host.log().lines().back(), "undo \"Group\"");
 }
 
 } // namespace

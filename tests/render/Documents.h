@@ -26,7 +26,7 @@ struct Papier {
     {
         AIArtHandle made = nullptr;
         EXPECT_EQ(document.newArt(kind, order, prep, &made), kNoErr);
-        Art& art = *document.art(made);
+        Art& art = *document.edit(made);
         art.name = name;
         handles.push_back(made);
         return art;

@@ -20,8 +20,8 @@ TEST(Svg, LayersAndArtComeInPaintOrder)
     Papier papier;
     AILayerHandle dessus = nullptr;
     ASSERT_EQ(papier.document.insertLayer(nullptr, kPlaceAboveAll, &dessus), kNoErr);
-    papier.document.layer(dessus)->title = "Notes";
-    papier.document.layer(dessus)->visible = false;
+    papier.document.editLayer(dessus)->title = "Notes";
+    papier.document.editLayer(dessus)->visible = false;
 
     papier.nouveau(ArtKind::Group, kPlaceAboveAll, nullptr, "Table"); // into the current layer, "Layer 1"
     const AIArtHandle table = papier.dernier();
@@ -184,8 +184,8 @@ TEST(Tree, EachObjectWritesWhatItHolds)
 TEST(Tree, OneLinePerObjectIndentedByDepth)
 {
     Papier papier;
-    papier.document.layer(papier.document.currentLayer())->editable = false;
-    papier.document.layer(papier.document.currentLayer())->visible = false;
+    papier.document.editLayer(papier.document.currentLayer())->editable = false;
+    papier.document.editLayer(papier.document.currentLayer())->visible = false;
     AILayerHandle dessous = nullptr;
     ASSERT_EQ(papier.document.insertLayer(nullptr, kPlaceBelowAll, &dessous), kNoErr);
     papier.nouveau(ArtKind::Group, kPlaceAboveAll, nullptr, "Table");

@@ -75,7 +75,7 @@ TEST(WellFormed, NamesTitlesFontsAndTextsReadBackAsHeld)
     for (const auto& c : cases) {
         Papier papier;
         papier.fonts = host::doc::FontList(std::vector<std::string>{c.held});
-        papier.document.layer(papier.document.currentLayer())->title = c.held;
+        papier.document.editLayer(papier.document.currentLayer())->title = c.held;
         papier.nouveau(ArtKind::Group, kPlaceAboveAll, nullptr, c.held);
         Art& texte = papier.nouveau(ArtKind::Text, kPlaceAboveAll, nullptr, c.held);
         // The text engine holds UTF-16 only: bytes that are not UTF-8 never reach it.

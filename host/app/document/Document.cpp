@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace host::doc {
 
@@ -146,6 +147,8 @@ Document::Document()
     insertLayer(nullptr, kPlaceAboveAll, &first);
     current_ = first;
     modified_ = false;
+    // A new document is where the history starts, not a change to undo.
+    pending_ = Change();
 }
 
 AIPathStyle Document::defaultPathStyle()
@@ -172,10 +175,76 @@ AIPathStyle Document::defaultPathStyle()
     return style;
 }
 
-Art* Document::art(AIArtHandle handle)
+Art* Document::artForChange(AIArtHandle handle)
 {
     auto it = arts_.find(idOf(handle));
     return it == arts_.end() ? nullptr : &it->second;
+}
+
+Art* Document::edit(AIArtHandle handle)
+{
+    Art* found = artForChange(handle);
+    if (found != nullptr) {
+        recordArt(idOf(handle));
+        markModified();
+    }
+    return found;
+}
+
+void Document::recordArt(uintptr_t id)
+{
+    if (pending_.arts.contains(id))
+        return;
+    auto it = arts_.find(id);
+    pending_.arts.emplace(id, it == arts_.end() ? nullptr : std::make_unique<Art>(it->second));
+}
+
+void Document::recordLayer(uintptr_t id)
+{
+    if (pending_.layers.contains(id))
+        return;
+    auto it = layerData_.find(id);
+    pending_.layers.emplace(id, it == layerData_.end() ? nullptr : std::make_unique<Layer>(it->second));
+}
+
+void Document::recordOrder()
+{
+    if (!pending_.order)
+        pending_.order = order_;
+    if (!pending_.current)
+        pending_.current = current_;
+}
+
+Change Document::takeChanges()
+{
+    return std::exchange(pending_, Change());
+}
+
+void Document::exchange(Change& change)
+{
+    for (auto& [id, former] : change.arts) {
+        auto it = arts_.find(id);
+        std::unique_ptr<Art> now = it == arts_.end() ? nullptr : std::make_unique<Art>(std::move(it->second));
+        if (former != nullptr)
+            arts_.insert_or_assign(id, std::move(*former));
+        else if (it != arts_.end())
+            arts_.erase(it);
+        former = std::move(now);
+    }
+    for (auto& [id, former] : change.layers) {
+        auto it = layerData_.find(id);
+        std::unique_ptr<Layer> now = it == layerData_.end() ? nullptr : std::make_unique<Layer>(std::move(it->second));
+        if (former != nullptr)
+            layerData_.insert_or_assign(id, std::move(*former));
+        else if (it != layerData_.end())
+            layerData_.erase(it);
+        former = std::move(now);
+    }
+    if (change.order)
+        std::swap(*change.order, order_);
+    if (change.current)
+        std::swap(*change.current, current_);
+    markModified();
 }
 
 const Art* Document::art(AIArtHandle handle) const
@@ -187,6 +256,7 @@ const Art* Document::art(AIArtHandle handle) const
 AIArtHandle Document::addArt(Art made)
 {
     const uintptr_t id = nextHandle();
+    recordArt(id);
     arts_.emplace(id, std::move(made));
     return reinterpret_cast<AIArtHandle>(id);
 }
@@ -203,7 +273,7 @@ ASErr Document::newArt(ArtKind kind, AIPaintOrder order, AIArtHandle prep, AIArt
         prep = current->group;
         order = order == kPlaceAboveAll ? kPlaceInsideOnTop : kPlaceInsideOnBottom;
     }
-    Art* relative = art(prep);
+    const Art* relative = art(prep);
     if (relative == nullptr)
         return kBadHandleErr;
 
@@ -238,10 +308,9 @@ ASErr Document::newArt(ArtKind kind, AIPaintOrder order, AIArtHandle prep, AIArt
     if (kind == ArtKind::Path)
         fresh.style = currentStyle_;
     const AIArtHandle handle = addArt(std::move(fresh));
-    auto& children = art(parent)->children;
+    auto& children = edit(parent)->children;
     children.insert(children.begin() + static_cast<std::ptrdiff_t>(position), handle);
     *made = handle;
-    markModified();
     return kNoErr;
 }
 
@@ -256,6 +325,9 @@ void Document::eraseTree(AIArtHandle handle)
         if (it == arts_.end())
             continue;
         pending.insert(pending.end(), it->second.children.begin(), it->second.children.end());
+        // The record takes the art as it goes, unless it holds its earlier state already.
+        if (!pending_.arts.contains(idOf(next)))
+            pending_.arts.emplace(idOf(next), std::make_unique<Art>(std::move(it->second)));
         arts_.erase(it);
     }
 }
@@ -280,15 +352,14 @@ std::vector<AIArtHandle> Document::subtree(AIArtHandle handle) const
 
 ASErr Document::dispose(AIArtHandle handle)
 {
-    Art* found = art(handle);
+    const Art* found = art(handle);
     if (found == nullptr)
         return kBadHandleErr;
     if (found->kind == ArtKind::LayerGroup)
         return kBadParameterErr;
-    auto& siblings = art(found->parent)->children;
+    auto& siblings = edit(found->parent)->children;
     siblings.erase(std::remove(siblings.begin(), siblings.end(), handle), siblings.end());
     eraseTree(handle);
-    markModified();
     return kNoErr;
 }
 
@@ -310,17 +381,18 @@ ASErr Document::transform(AIArtHandle handle, const AIRealMatrix& matrix, bool m
 
     const std::vector<AIArtHandle> all = subtree(handle);
     // First every result is worked out and checked, so that a refusal leaves all as it was.
-    struct Change {
+    struct Moved {
+        AIArtHandle handle;
         Art* art;
         std::vector<AIPathSegment> segments;
         AIRealPoint anchor;
         AIReal width;
     };
-    std::vector<Change> changes;
+    std::vector<Moved> changes;
     changes.reserve(all.size());
     for (AIArtHandle each : all) {
-        Art* found = art(each);
-        Change change{found, found->segments, found->anchor, found->style.stroke.width};
+        Art* found = artForChange(each);
+        Moved change{each, found, found->segments, found->anchor, found->style.stroke.width};
         if (moveObjects) {
             for (AIPathSegment& segment : change.segments)
                 for (AIRealPoint* point : {&segment.p, &segment.in, &segment.out})
@@ -337,13 +409,15 @@ ASErr Document::transform(AIArtHandle handle, const AIRealMatrix& matrix, bool m
         }
         changes.push_back(std::move(change));
     }
-    for (Change& change : changes) {
+    if (!moveObjects && !scaleLines)
+        return kNoErr;
+    for (Moved& change : changes) {
+        recordArt(idOf(change.handle));
         change.art->segments = std::move(change.segments);
         change.art->anchor = change.anchor;
         change.art->style.stroke.width = change.width;
     }
-    if (moveObjects || scaleLines)
-        markModified();
+    markModified();
     return kNoErr;
 }
 
@@ -370,10 +444,14 @@ ASErr Document::bounds(AIArtHandle handle, AIRealRect* out) const
     return kNoErr;
 }
 
-Layer* Document::layer(AILayerHandle handle)
+Layer* Document::editLayer(AILayerHandle handle)
 {
     auto it = layerData_.find(idOf(handle));
-    return it == layerData_.end() ? nullptr : &it->second;
+    if (it == layerData_.end())
+        return nullptr;
+    recordLayer(idOf(handle));
+    markModified();
+    return &it->second;
 }
 
 const Layer* Document::layer(AILayerHandle handle) const
@@ -386,6 +464,7 @@ ASErr Document::setCurrentLayer(AILayerHandle handle)
 {
     if (layer(handle) == nullptr)
         return kBadHandleErr;
+    recordOrder();
     current_ = handle;
     return kNoErr;
 }
@@ -416,6 +495,8 @@ ASErr Document::insertLayer(AILayerHandle relative, AIPaintOrder order, AILayerH
     }
 
     const auto handle = reinterpret_cast<AILayerHandle>(nextHandle());
+    recordOrder();
+    recordLayer(idOf(handle));
     Layer fresh;
     fresh.title = "Layer " + std::to_string(++layersMade_);
     Art group;
@@ -431,11 +512,13 @@ ASErr Document::insertLayer(AILayerHandle relative, AIPaintOrder order, AILayerH
 
 ASErr Document::deleteLayer(AILayerHandle handle)
 {
-    Layer* found = layer(handle);
+    const Layer* found = layer(handle);
     if (found == nullptr)
         return kBadHandleErr;
     if (order_.size() == 1)
         return kBadParameterErr; // a document keeps at least one layer
+    recordOrder();
+    recordLayer(idOf(handle));
     eraseTree(found->group);
     layerData_.erase(idOf(handle));
     order_.erase(std::remove(order_.begin(), order_.end(), handle), order_.end());

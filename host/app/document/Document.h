@@ -3,9 +3,15 @@
 //
 // Coordinates are artwork points, origin at the artboard's bottom-left corner, y upward.
 // Every art object and layer is reached by a handle that is a number never given out twice:
-// a disposed handle never becomes valid again, and checking one costs the same whatever the
-// size of the document.
+// a disposed handle becomes valid again only when an undo brings its object back, and checking
+// one costs the same whatever the size of the document.
+//
+// Every change is recorded as it is made, the former state of each object it touches kept
+// once (Change.h), so that the history can take the changes since its last step as a step of
+// its own and put them back.
 #pragma once
+
+#include "Change.h"
 
 #include "sdk/AIAnnotator.h"
 #include "sdk/AIArt.h"
@@ -88,8 +94,11 @@ public:
     // Art.
     // Null for a handle that is null, disposed or never given out (a layer's handle
     // included: art, layers and the document draw their handles from one sequence).
-    Art* art(AIArtHandle handle);
+    // What reads art takes it const; what writes into it takes it with edit().
     const Art* art(AIArtHandle handle) const;
+    // The art, to be changed: its state until now is recorded, the document marked modified.
+    // Null for a handle that is not live.
+    Art* edit(AIArtHandle handle);
     bool valid(AIArtHandle handle) const { return art(handle) != nullptr; }
     // New empty art placed relative to `prep` (see AIPaintOrder). kBadHandleErr for a `prep`
     // that is not live art, kBadParameterErr for an order that does not fit it (inside
@@ -138,8 +147,9 @@ public:
 
     // Layers, index 0 at the top of the stack.
     const std::vector<AILayerHandle>& layers() const { return order_; }
-    Layer* layer(AILayerHandle handle);
     const Layer* layer(AILayerHandle handle) const;
+    // The layer, to be changed, as edit() for art.
+    Layer* editLayer(AILayerHandle handle);
     AILayerHandle currentLayer() const { return current_; }
     ASErr setCurrentLayer(AILayerHandle handle);
     // A new layer, titled "Layer N", placed relative to `relative` (kPlaceAbove or
@@ -148,7 +158,22 @@ public:
     ASErr insertLayer(AILayerHandle relative, AIPaintOrder order, AILayerHandle* made);
     ASErr deleteLayer(AILayerHandle handle);
 
+    // The changes recorded since the last call, which no longer records them.
+    Change takeChanges();
+    // Whether changes were recorded since the last takeChanges().
+    bool changing() const { return !pending_.empty(); }
+    // Puts back the states a record holds and leaves in it the states they replace: applied to
+    // what takeChanges() gave, it undoes those changes; applied again, it redoes them. Only with
+    // nothing recorded since the last takeChanges().
+    void exchange(Change& change);
+
 private:
+    Art* artForChange(AIArtHandle handle);
+    // The state of an object before the changes being recorded, kept the first time each is
+    // touched.
+    void recordArt(uintptr_t id);
+    void recordLayer(uintptr_t id);
+    void recordOrder();
     uintptr_t nextHandle() { return nextHandle_++; }
     AIArtHandle addArt(Art art);
     void eraseTree(AIArtHandle handle);
@@ -163,6 +188,7 @@ private:
     int layersMade_ = 0;
     bool modified_ = false;
     uint64_t changes_ = 0;
+    Change pending_;
 };
 
 } // namespace host::doc

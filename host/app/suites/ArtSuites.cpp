@@ -25,9 +25,9 @@ namespace host {
 
 namespace {
 
-doc::Art* pathArt(AIArtHandle handle)
+const doc::Art* pathArt(AIArtHandle handle)
 {
-    doc::Art* art = document().art(handle);
+    const doc::Art* art = document().art(handle);
     return art != nullptr && art->kind == doc::ArtKind::Path ? art : nullptr;
 }
 
@@ -152,13 +152,13 @@ ASErr SetArtName(AIArtHandle art, const char* name)
 {
     if (ASErr error = injected(kAIArtSuite, "SetArtName"))
         return error;
-    doc::Art* found = document().art(art);
+    const doc::Art* found = document().art(art);
     if (found == nullptr)
         return kBadHandleErr;
     if (name == nullptr)
         return kBadParameterErr;
-    found->name = name;
-    document().markModified();
+    doc::Art* changed = document().edit(art);
+    changed->name = name;
     return kNoErr;
 }
 
@@ -206,15 +206,15 @@ ASErr SetPathSegmentCount(AIArtHandle path, ai_int16 count)
 {
     if (ASErr error = injected(kAIPathSuite, "SetPathSegmentCount"))
         return error;
-    doc::Art* found = pathArt(path);
+    const doc::Art* found = pathArt(path);
     if (found == nullptr)
         return kBadHandleErr;
     if (count < 0)
         return kBadParameterErr;
     AIPathSegment origin{};
     origin.corner = true;
-    found->segments.resize(static_cast<size_t>(count), origin);
-    document().markModified();
+    doc::Art* changed = document().edit(path);
+    changed->segments.resize(static_cast<size_t>(count), origin);
     return kNoErr;
 }
 
@@ -241,7 +241,7 @@ ASErr SetPathSegments(AIArtHandle path, ai_int16 segNumber, ai_int16 count, cons
 {
     if (ASErr error = injected(kAIPathSuite, "SetPathSegments"))
         return error;
-    doc::Art* found = pathArt(path);
+    const doc::Art* found = pathArt(path);
     if (found == nullptr)
         return kBadHandleErr;
     if (segments == nullptr || !inside(segNumber, count, found->segments.size()))
@@ -250,8 +250,8 @@ ASErr SetPathSegments(AIArtHandle path, ai_int16 segNumber, ai_int16 count, cons
     for (ai_int16 i = 0; i < count; ++i)
         if (!finitePoint(segments[i].p) || !finitePoint(segments[i].in) || !finitePoint(segments[i].out))
             return kBadParameterErr;
-    std::copy_n(segments, count, found->segments.begin() + segNumber);
-    document().markModified();
+    doc::Art* changed = document().edit(path);
+    std::copy_n(segments, count, changed->segments.begin() + segNumber);
     return kNoErr;
 }
 
@@ -272,11 +272,11 @@ ASErr SetPathClosed(AIArtHandle path, ASBoolean closed)
 {
     if (ASErr error = injected(kAIPathSuite, "SetPathClosed"))
         return error;
-    doc::Art* found = pathArt(path);
+    const doc::Art* found = pathArt(path);
     if (found == nullptr)
         return kBadHandleErr;
-    found->closed = closed != 0;
-    document().markModified();
+    doc::Art* changed = document().edit(path);
+    changed->closed = closed != 0;
     return kNoErr;
 }
 
@@ -284,11 +284,11 @@ ASErr SetPathCenterPointVisible(AIArtHandle path, ASBoolean visible)
 {
     if (ASErr error = injected(kAIPathSuite, "SetPathCenterPointVisible"))
         return error;
-    doc::Art* found = pathArt(path);
+    const doc::Art* found = pathArt(path);
     if (found == nullptr)
         return kBadHandleErr;
-    found->centerPointVisible = visible != 0;
-    document().markModified();
+    doc::Art* changed = document().edit(path);
+    changed->centerPointVisible = visible != 0;
     return kNoErr;
 }
 
@@ -344,13 +344,13 @@ ASErr SetPathStyle(AIArtHandle art, const AIPathStyle* style)
 {
     if (ASErr error = injected(kAIPathStyleSuite, "SetPathStyle"))
         return error;
-    doc::Art* found = pathArt(art);
+    const doc::Art* found = pathArt(art);
     if (found == nullptr)
         return kBadHandleErr;
     if (style == nullptr || !validStyle(*style))
         return kBadParameterErr;
-    found->style = *style;
-    document().markModified();
+    doc::Art* changed = document().edit(art);
+    changed->style = *style;
     return kNoErr;
 }
 

@@ -80,13 +80,13 @@ ASErr SetLayerTitle(AILayerHandle layer, const char* title)
 {
     if (ASErr error = injected(kAILayerSuite, "SetLayerTitle"))
         return error;
-    doc::Layer* found = document().layer(layer);
+    const doc::Layer* found = document().layer(layer);
     if (found == nullptr)
         return kBadHandleErr;
     if (title == nullptr)
         return kBadParameterErr;
-    found->title = title;
-    document().markModified();
+    doc::Layer* changed = document().editLayer(layer);
+    changed->title = title;
     return kNoErr;
 }
 
@@ -107,11 +107,11 @@ ASErr SetLayerEditable(AILayerHandle layer, ASBoolean editable)
 {
     if (ASErr error = injected(kAILayerSuite, "SetLayerEditable"))
         return error;
-    doc::Layer* found = document().layer(layer);
+    const doc::Layer* found = document().layer(layer);
     if (found == nullptr)
         return kBadHandleErr;
-    found->editable = editable != 0;
-    document().markModified();
+    doc::Layer* changed = document().editLayer(layer);
+    changed->editable = editable != 0;
     return kNoErr;
 }
 
@@ -132,11 +132,11 @@ ASErr SetLayerVisible(AILayerHandle layer, ASBoolean visible)
 {
     if (ASErr error = injected(kAILayerSuite, "SetLayerVisible"))
         return error;
-    doc::Layer* found = document().layer(layer);
+    const doc::Layer* found = document().layer(layer);
     if (found == nullptr)
         return kBadHandleErr;
-    found->visible = visible != 0;
-    document().markModified();
+    doc::Layer* changed = document().editLayer(layer);
+    changed->visible = visible != 0;
     return kNoErr;
 }
 

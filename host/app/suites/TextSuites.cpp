@@ -43,17 +43,23 @@ doc::TextEngine& engine()
     return Host::get().textEngine();
 }
 
-doc::Art* textArt(AIArtHandle handle)
+const doc::Art* textArt(AIArtHandle handle)
 {
-    doc::Art* art = document().art(handle);
+    const doc::Art* art = document().art(handle);
     return art != nullptr && art->kind == doc::ArtKind::Text ? art : nullptr;
 }
 
 // The frame a frame or range reference reaches, while both the reference and the frame live.
-doc::Art* frameOf(const void* ref, Kind kind)
+const doc::Art* frameOf(const void* ref, Kind kind)
 {
     const Object* object = engine().find(ref, kind);
     return object == nullptr ? nullptr : textArt(object->frame);
+}
+
+// The handle of the frame a live range reaches, to change it.
+AIArtHandle frameHandleOf(TextRangeRef range)
+{
+    return engine().find(range, Kind::Range)->frame;
 }
 
 // A features setter: the suite's injected failure first, then the features looked up, the value
@@ -124,7 +130,7 @@ ASErr NewPointText(ai_int16 paintOrder, AIArtHandle prep, AITextOrientation orie
     AIArtHandle made = nullptr;
     if (ASErr error = document().newArt(doc::ArtKind::Text, paintOrder, prep, &made))
         return error;
-    doc::Art* frame = document().art(made);
+    doc::Art* frame = document().edit(made);
     frame->anchor = anchor;
     frame->orientation = orientation;
     *newTextFrame = made;
@@ -303,11 +309,11 @@ ASErr Remove(TextRangeRef range)
 {
     if (ASErr error = injected(kATETextRangeSuite, "Remove"))
         return error;
-    doc::Art* frame = frameOf(range, Kind::Range);
+    const doc::Art* frame = frameOf(range, Kind::Range);
     if (frame == nullptr)
         return kBadHandleErr;
-    frame->text.clear();
-    document().markModified();
+    doc::Art* changed = document().edit(frameHandleOf(range));
+    changed->text.clear();
     return kNoErr;
 }
 
@@ -315,7 +321,7 @@ ASErr InsertAfter(TextRangeRef range, const ASUnicode* text, ai_int32 length)
 {
     if (ASErr error = injected(kATETextRangeSuite, "InsertAfter"))
         return error;
-    doc::Art* frame = frameOf(range, Kind::Range);
+    const doc::Art* frame = frameOf(range, Kind::Range);
     if (frame == nullptr)
         return kBadHandleErr;
     if (length < -1 || (text == nullptr && length != 0))
@@ -326,8 +332,8 @@ ASErr InsertAfter(TextRangeRef range, const ASUnicode* text, ai_int32 length)
             ++count;
     else
         count = static_cast<size_t>(length);
-    frame->text.append(text, text + count);
-    document().markModified();
+    doc::Art* changed = document().edit(frameHandleOf(range));
+    changed->text.append(text, text + count);
     return kNoErr;
 }
 
@@ -342,15 +348,15 @@ ASErr SetLocalCharFeatures(TextRangeRef range, CharFeaturesRef features)
 {
     if (ASErr error = injected(kATETextRangeSuite, "SetLocalCharFeatures"))
         return error;
-    doc::Art* frame = frameOf(range, Kind::Range);
+    const doc::Art* frame = frameOf(range, Kind::Range);
     const Object* set = engine().find(features, Kind::CharFeatures);
     if (frame == nullptr || set == nullptr)
         return kBadHandleErr;
-    assignSet(frame->chars.fill, set->chars.fill);
-    assignSet(frame->chars.font, set->chars.font);
-    assignSet(frame->chars.size, set->chars.size);
-    assignSet(frame->chars.tracking, set->chars.tracking);
-    document().markModified();
+    doc::Art* changed = document().edit(frameHandleOf(range));
+    assignSet(changed->chars.fill, set->chars.fill);
+    assignSet(changed->chars.font, set->chars.font);
+    assignSet(changed->chars.size, set->chars.size);
+    assignSet(changed->chars.tracking, set->chars.tracking);
     return kNoErr;
 }
 
@@ -358,15 +364,15 @@ ASErr SetLocalParaFeatures(TextRangeRef range, ParaFeaturesRef features)
 {
     if (ASErr error = injected(kATETextRangeSuite, "SetLocalParaFeatures"))
         return error;
-    doc::Art* frame = frameOf(range, Kind::Range);
+    const doc::Art* frame = frameOf(range, Kind::Range);
     const Object* set = engine().find(features, Kind::ParaFeatures);
     if (frame == nullptr || set == nullptr)
         return kBadHandleErr;
-    assignSet(frame->paras.leading, set->paras.leading);
-    assignSet(frame->paras.startIndent, set->paras.startIndent);
-    assignSet(frame->paras.firstLineIndent, set->paras.firstLineIndent);
-    assignSet(frame->paras.justification, set->paras.justification);
-    document().markModified();
+    doc::Art* changed = document().edit(frameHandleOf(range));
+    assignSet(changed->paras.leading, set->paras.leading);
+    assignSet(changed->paras.startIndent, set->paras.startIndent);
+    assignSet(changed->paras.firstLineIndent, set->paras.firstLineIndent);
+    assignSet(changed->paras.justification, set->paras.justification);
     return kNoErr;
 }
 
