@@ -29,6 +29,7 @@ enum KeyCode : uint16_t {
     KeyDelete = 51,
     KeyEscape = 53,
     KeyFunction = 63,
+    KeyForwardDelete = 117,
     KeyLeft = 123,
     KeyRight = 124,
     KeyDown = 125,

@@ -180,6 +180,7 @@ const Printable kPrintables[] = {
     {"place", [](host::Host& h, std::ostream&) { h.log().warning("print place: name a control, a tool or a point X Y"); },
      panel::printPlace},
     {"undo", script::printHistory},
+    {"selection", script::printSelection},
 };
 
 const Printable* printable(const std::string& name)
@@ -231,7 +232,7 @@ const std::vector<Command>& commands()
          [](const Words& w, host::Host& h, std::ostream&) { h.sendPlain(w[0], w[1]); }, false},
         {"unload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.unload(); }, false},
         {"reload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.reload(); }, false},
-        {"print", "log|tree|prefs|panels|cursor|panel [ID...]|focus|alert|place ID|\"TOOL\"|X Y|undo", 1, SIZE_MAX,
+        {"print", "log|tree|prefs|panels|cursor|panel [ID...]|focus|alert|place ID|\"TOOL\"|X Y|undo|selection", 1, SIZE_MAX,
          [](const Words& w) {
              const Printable* p = printable(w[0]);
              if (p == nullptr)
@@ -275,8 +276,17 @@ const std::vector<Command>& commands()
          [](const Words& w, host::Host& h, std::ostream&) { warnIfAny(h, script::setLayerLocked(h, w[0], true)); }, false},
         {"unlock-layer", "\"TITLE\"", 1, 1, noCheck,
          [](const Words& w, host::Host& h, std::ostream&) { warnIfAny(h, script::setLayerLocked(h, w[0], false)); }, false},
-        {"delete", "\"NAME\"", 1, 1, noCheck,
-         [](const Words& w, host::Host& h, std::ostream&) { warnIfAny(h, script::deleteTopmost(h, w[0])); }, false},
+        {"delete", "[\"NAME\"]", 0, 1, noCheck,
+         [](const Words& w, host::Host& h, std::ostream&) {
+             if (w.empty())
+                 script::deleteSelection(h);
+             else
+                 warnIfAny(h, script::deleteTopmost(h, w[0]));
+         }, false},
+        {"select", "X Y [shift]|none", 1, 3, pointer::checkSelect,
+         [](const Words& w, host::Host& h, std::ostream&) { pointer::select(w, h); }, false},
+        {"move", "DX DY", 2, 2, pointer::checkMove,
+         [](const Words& w, host::Host& h, std::ostream&) { pointer::move(w, h); }, false},
         {"undo", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { script::undo(h); }, false},
         {"redo", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { script::redo(h); }, false},
         {"save", "FILE.svg|FILE.png [SCALE]", 1, 2, checkSave,

@@ -74,4 +74,23 @@ void printHistory(host::Host& h, std::ostream& out)
         << (redo.empty() ? "nothing to redo" : "Redo " + redo) << '\n';
 }
 
+void deleteSelection(host::Host& h)
+{
+    if (!h.selection().remove())
+        h.log().warning("delete: nothing is selected");
+}
+
+void printSelection(host::Host& h, std::ostream& out)
+{
+    const std::vector<AIArtHandle> picked = h.selection().art();
+    if (picked.empty())
+        out << "nothing selected\n";
+    for (AIArtHandle each : picked) {
+        AIRealRect box{};
+        h.document().bounds(each, &box);
+        out << "selected \"" << h.document().art(each)->name << "\" (" << box.left << ' ' << box.top << ' ' << box.right
+            << ' ' << box.bottom << ")\n";
+    }
+}
+
 } // namespace script

@@ -17,6 +17,13 @@ std::string setLayerLocked(host::Host& h, const std::string& title, bool locked)
 // a layer from what is painted last. Empty when there was one; why not otherwise.
 std::string deleteTopmost(host::Host& h, const std::string& name);
 
+// What the selection tool picked, taken away: one step of the history; a warning when nothing
+// is picked.
+void deleteSelection(host::Host& h);
+// What is picked, a line each: its name and its bounds (left top right bottom), or "nothing
+// selected".
+void printSelection(host::Host& h, std::ostream& out);
+
 // The history's last step taken back, or the last undone done again; a warning when there is
 // none.
 void undo(host::Host& h);

@@ -171,7 +171,8 @@ void snapshot(const Words& w, host::Host& h)
 {
     const std::string reason =
         w[0] == "view"
-            ? host::render::saveViewPng(h.document(), h.fonts(), h.documentView(), h.drawAnnotations(), w[1])
+            ? host::render::saveViewPng(h.document(), h.fonts(), h.documentView(), h.drawAnnotations(), w[1],
+                                        h.selection().art())
             : host::render::saveCursorPng(ns::Cursor::currentCursor(), w[1]);
     if (!reason.empty())
         h.log().warning(reason);
@@ -180,6 +181,38 @@ void snapshot(const Words& w, host::Host& h)
 void printCursor(host::Host&, std::ostream& out)
 {
     out << host::render::cursorText(ns::Cursor::currentCursor());
+}
+
+std::string checkSelect(const Words& w)
+{
+    if (w.size() == 1)
+        return w[0] == "none" ? std::string() : "select takes X Y [shift], or none";
+    const std::string reason = checkCoordinates(w, 0, 2);
+    return reason.empty() ? checkModifiers(w, 2, {"shift"}) : reason;
+}
+
+void select(const Words& w, host::Host& h)
+{
+    if (w.size() == 1) {
+        h.selection().pick({});
+        return;
+    }
+    const AIRealPoint at = pointAt(w, 0);
+    const AIReal reach = host::Selection::kReachPixels / h.documentView().zoom();
+    if (!h.selection().click(at, w.size() > 2, reach))
+        h.log().warning("select: nothing at " + host::describeToolPoint(at, 0));
+}
+
+std::string checkMove(const Words& w)
+{
+    return checkCoordinates(w, 0, 2);
+}
+
+void move(const Words& w, host::Host& h)
+{
+    const AIRealPoint by = pointAt(w, 0);
+    if (!h.selection().move(by.h, by.v))
+        h.log().warning("move: nothing is selected");
 }
 
 } // namespace script::pointer

@@ -33,6 +33,14 @@ std::string checkHover(const Words& w);
 void hover(const Words& w, host::Host& h);
 // `tool-options`
 void toolOptions(host::Host& h);
+
+// `select X Y [shift]`: a click of the selection tool at (X, Y), whatever tool is chosen:
+// the object there picked (with shift, added or taken away); `select none` picks nothing.
+std::string checkSelect(const Words& w);
+void select(const Words& w, host::Host& h);
+// `move DX DY`: what is picked moved by (DX, DY) points, one step of the history.
+std::string checkMove(const Words& w);
+void move(const Words& w, host::Host& h);
 // `snapshot view|cursor FILE.png`
 std::string checkSnapshot(const Words& w);
 void snapshot(const Words& w, host::Host& h);

@@ -30,13 +30,16 @@ Host::Host(HostOptions options) : options_(std::move(options))
     ns::Sound::setPlayListener([this](const ns::Sound& sound) { log_.note("sound \"" + sound.name() + "\""); });
     // Nor is a browser opened: the address is written down.
     ns::Workspace::sharedWorkspace().setOpenListener([this](const std::string& url) { log_.note("open URL \"" + escapedAsInC(url) + "\""); });
-    // What a plug-in changed while it handled one event is one step of the history; a tool's
-    // press and drags are one gesture with the release that ends them.
+    toolEvents_.setHostTool(&selection_);
+    // What a plug-in changed while its tool or its menu item answered one event is one step of
+    // the history; a tool's press and drags are one gesture with the release that ends them.
+    // Other messages (notifications, annotation passes, which may come in the middle of a
+    // gesture) change no drawing: what is recorded waits for the next closing.
     plugins_.onMessageEnded([this](const char* caller, const char* selector) {
-        const std::string_view tool = caller, message = selector;
-        if (tool == kCallerAITool && (message == kSelectorAIToolMouseDown || message == kSelectorAIToolMouseDrag))
-            return;
-        history_.close(stepName(caller));
+        const std::string_view from = caller, message = selector;
+        if (from == kCallerAIMenu || (from == kCallerAITool && message != kSelectorAIToolMouseDown &&
+                                      message != kSelectorAIToolMouseDrag))
+            history_.close(stepName(caller));
     });
     if (!options_.pluginsFolder.empty())
         plugins_.loadFolder(options_.pluginsFolder);

@@ -18,6 +18,7 @@
 #include "Panels.h"
 #include "ToolEvents.h"
 #include "Tools.h"
+#include "Selection.h"
 #include "UndoHistory.h"
 #include "SuiteRegistry.h"
 #include "Theme.h"
@@ -78,6 +79,8 @@ public:
     // Its undo history: each message to a plug-in that changed it is a step, named after the
     // tool it went to ("Table" for the "Table Tool"), and the host's commands close their own.
     UndoHistory& history() { return history_; }
+    // What the selection tool picked.
+    Selection& selection() { return selection_; }
     const doc::Document& document() const { return document_; }
     // The font list of options().fonts, made at the first call (so that a host whose fonts
     // nobody asks for never scans the machine's fonts).
@@ -155,6 +158,7 @@ private:
     Theme theme_;
     doc::Document document_;
     UndoHistory history_{document_};
+    Selection selection_{document_, history_, notifiers_};
     std::unique_ptr<doc::FontList> fonts_;
     doc::TextEngine textEngine_;
     std::vector<AIAppContextHandle> appContexts_;

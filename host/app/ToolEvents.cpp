@@ -87,6 +87,8 @@ bool ToolEvents::send(ToolEventKind kind, AIRealPoint cursor, ai_uint16 modifier
         modifiers_ = modifiers;
     }
     Tool* tool = tools_.selected();
+    if (tool != nullptr && tool->owner == nullptr && hostTool_ != nullptr && hostTool_->handles(*tool))
+        return hostTool_->event(kind, cursor_, modifiers_, view_.zoom());
     if (tool == nullptr || tool->owner == nullptr || (rule.onlyWhenTracking && !tracksCursor(*tool)))
         return false;
     return deliver(*tool, kind, cursor_, modifiers_, rule.what, 0);

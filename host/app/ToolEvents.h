@@ -24,6 +24,16 @@ enum ToolEventWhat : ai_uint16 { kNullEvent = 0, kMouseDownEvent = 1, kMouseUpEv
 
 enum class ToolEventKind { MouseDown, MouseDrag, MouseUp, TrackCursor, EditOptions };
 
+// A tool of the host's own, which answers the pointer itself.
+class HostTool {
+public:
+    virtual ~HostTool() = default;
+    virtual bool handles(const Tool& tool) const = 0;
+    // The event at an artwork point, the view showing `zoom` pixels a point: false for one the
+    // tool does not answer.
+    virtual bool event(ToolEventKind kind, AIRealPoint point, ai_uint16 modifiers, AIReal zoom) = 0;
+};
+
 // "(100, 700)" with " shift" and " option" after it when those keys are held: how the log
 // names a tool message's point.
 std::string describeToolPoint(AIRealPoint cursor, ai_uint16 modifiers);
@@ -38,6 +48,8 @@ public:
     {
     }
     ToolEvents(const ToolEvents&) = delete;
+    // The host's own tool that takes the pointer when it is the selected tool.
+    void setHostTool(HostTool* tool) { hostTool_ = tool; }
     ToolEvents& operator=(const ToolEvents&) = delete;
 
     // Sends the event's message to the selected tool's plug-in, the point in artwork
@@ -67,6 +79,7 @@ private:
     Clock& clock_;
     DocumentView& view_;
     FieldCommitter& fields_;
+    HostTool* hostTool_ = nullptr;
     AIRealPoint cursor_{0, 0};
     ai_uint16 modifiers_ = 0;
 };

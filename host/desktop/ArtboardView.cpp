@@ -56,9 +56,11 @@ void ArtboardView::fitDocumentView()
 uint64_t ArtboardView::version()
 {
     const bool invalidated = !host_.documentView().takeInvalidated().empty();
-    if (invalidated || host_.document().changes() != seenDocument_ || host_.documentView().changes() != seenView_) {
+    if (invalidated || host_.document().changes() != seenDocument_ || host_.documentView().changes() != seenView_ ||
+        host_.selection().changes() != seenSelection_) {
         seenDocument_ = host_.document().changes();
         seenView_ = host_.documentView().changes();
+        seenSelection_ = host_.selection().changes();
         ++version_;
     }
     return version_;
@@ -101,6 +103,7 @@ void ArtboardView::drawRect(const ns::Rect&)
     cairo_set_operator(c, CAIRO_OPERATOR_SOURCE);
     cairo_paint(c);
     cairo_restore(c);
+    render::drawSelection(c, host_.document(), host_.selection().art(), view);
     render::drawAnnotations(c, host_.drawAnnotations(), view);
     cairo_restore(c);
 }
@@ -126,6 +129,34 @@ void ArtboardView::mouseDragged(const ns::Event& event)
 void ArtboardView::mouseUp(const ns::Event& event)
 {
     send(ToolEventKind::MouseUp, event);
+}
+
+void ArtboardView::keyDown(const ns::Event& event)
+{
+    const Tool* tool = host_.tools().selected();
+    if (tool == nullptr || !host_.selection().handles(*tool))
+        return;
+    const AIReal step = (event.modifierFlags() & ns::ShiftKeyMask) != 0 ? 10 : 1;
+    switch (event.keyCode()) {
+    case ns::KeyLeft:
+        host_.selection().move(-step, 0);
+        break;
+    case ns::KeyRight:
+        host_.selection().move(step, 0);
+        break;
+    case ns::KeyUp:
+        host_.selection().move(0, step);
+        break;
+    case ns::KeyDown:
+        host_.selection().move(0, -step);
+        break;
+    case ns::KeyDelete:
+    case ns::KeyForwardDelete:
+        host_.selection().remove();
+        break;
+    default:
+        break;
+    }
 }
 
 void ArtboardView::mouseMoved(const ns::Event& event)

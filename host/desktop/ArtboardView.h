@@ -30,6 +30,10 @@ public:
     void mouseMoved(const ns::Event& event) override;
     // The wheel scrolls; with Command it zooms.
     void scrollWheel(const ns::Event& event) override;
+    // With the selection tool, the arrows nudge what is picked by a point (with Shift, ten)
+    // and Delete takes it away.
+    bool acceptsFirstResponder() const override { return true; }
+    void keyDown(const ns::Event& event) override;
 
     // The document view made the view's size.
     void fitDocumentView();
@@ -48,6 +52,7 @@ private:
     double keptScale_ = 0;
     uint64_t version_ = 1, seenDocument_ = 0;
     int seenView_ = 0;
+    uint64_t seenSelection_ = 0;
 };
 
 } // namespace host::desktop

@@ -94,8 +94,41 @@ void drawAnnotations(cairo_t* c, const std::vector<DrawnItem>& annotations, cons
         annotate(c, item, view);
 }
 
+void drawSelection(cairo_t* c, const doc::Document& document, const std::vector<AIArtHandle>& picked,
+                   const DocumentView& view)
+{
+    constexpr double kHandle = 5;
+    cairo_save(c);
+    cairo_set_line_width(c, 1);
+    for (AIArtHandle each : picked) {
+        AIRealRect box{};
+        if (document.bounds(each, &box) != kNoErr)
+            continue;
+        const AIPoint a = view.artworkToView({box.left, box.top});
+        const AIPoint b = view.artworkToView({box.right, box.bottom});
+        // On the pixels' centres, so that a one-pixel line stays one pixel wide.
+        const double left = a.h + 0.5, top = a.v + 0.5, right = b.h + 0.5, bottom = b.v + 0.5;
+        cairo_set_source_rgb(c, 0.16, 0.44, 0.92);
+        cairo_rectangle(c, left, top, right - left, bottom - top);
+        cairo_stroke(c);
+        const double xs[] = {left, (left + right) / 2, right}, ys[] = {top, (top + bottom) / 2, bottom};
+        for (double x : xs)
+            for (double y : ys) {
+                if (x == xs[1] && y == ys[1])
+                    continue;
+                cairo_rectangle(c, x - kHandle / 2, y - kHandle / 2, kHandle, kHandle);
+                cairo_set_source_rgb(c, 1, 1, 1);
+                cairo_fill_preserve(c);
+                cairo_set_source_rgb(c, 0.16, 0.44, 0.92);
+                cairo_stroke(c);
+            }
+    }
+    cairo_restore(c);
+}
+
 std::string saveViewPng(const doc::Document& document, const doc::FontList& fonts, const DocumentView& view,
-                        const std::vector<DrawnItem>& annotations, const std::filesystem::path& path)
+                        const std::vector<DrawnItem>& annotations, const std::filesystem::path& path,
+                        const std::vector<AIArtHandle>& picked)
 {
     const Surface surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, view.width(), view.height()));
     const Context cairo(cairo_create(surface.get()));
@@ -104,6 +137,7 @@ std::string saveViewPng(const doc::Document& document, const doc::FontList& font
 
     cairo_t* c = cairo.get();
     drawView(c, document, fonts, view);
+    drawSelection(c, document, picked, view);
     drawAnnotations(c, annotations, view);
     cairo_surface_flush(surface.get());
     // Cairo stops drawing at its first error: such a picture lacks what came after it.

@@ -25,13 +25,18 @@ constexpr double kAnnotationDash = 4;
 void drawView(cairo_t* cairo, const doc::Document& document, const doc::FontList& fonts, const DocumentView& view);
 // What the annotators drew, over it, in the same pixels.
 void drawAnnotations(cairo_t* cairo, const std::vector<DrawnItem>& annotations, const DocumentView& view);
+// What the selection tool picked, over it: each object's bounds outlined in the selection's
+// blue, with a small square handle at each corner and in the middle of each side.
+void drawSelection(cairo_t* cairo, const doc::Document& document, const std::vector<AIArtHandle>& picked,
+                   const DocumentView& view);
 
 // A picture of the view's size in pixels: the pasteboard, the artboard on white, the art,
-// then the annotations in view pixels. A rectangle reaches the pixels at both its corners: its
+// then what is picked and the annotations in view pixels. A rectangle reaches the pixels at both its corners: its
 // outline runs through them, centred on them; a filled one covers them. Text stands on its
 // baseline in the preset's font. Written atomically; a reason naming the file on failure,
 // empty on success.
 std::string saveViewPng(const doc::Document& document, const doc::FontList& fonts, const DocumentView& view,
-                        const std::vector<DrawnItem>& annotations, const std::filesystem::path& path);
+                        const std::vector<DrawnItem>& annotations, const std::filesystem::path& path,
+                        const std::vector<AIArtHandle>& picked = {});
 
 } // namespace host::render
