@@ -85,11 +85,13 @@ void save(const std::vector<std::string>& w, host::Host& h)
 {
     // What a field shows is what is saved.
     h.commitTypedFields();
-    const std::string reason = endsWith(w[0], ".svg")
-                                   ? host::render::saveSvg(h.document(), h.fonts(), w[0])
-                                   : host::render::savePng(h.document(), h.fonts(), w[0], w.size() > 1 ? *parseScale(w[1]) : 1);
+    const bool drawing = endsWith(w[0], ".svg");
+    const std::string reason = drawing ? host::render::saveSvg(h.document(), h.fonts(), w[0])
+                                       : host::render::savePng(h.document(), h.fonts(), w[0], w.size() > 1 ? *parseScale(w[1]) : 1);
     if (!reason.empty())
         h.log().warning(reason);
+    else if (drawing) // a picture is an export: the drawing is saved only as SVG
+        h.document().markSaved();
 }
 
 // Every stored preference, sorted: `PREFIX/KEY KIND VALUE` (the host's own keys without a
@@ -181,6 +183,8 @@ const Printable kPrintables[] = {
      panel::printPlace},
     {"undo", script::printHistory},
     {"selection", script::printSelection},
+    {"modified",
+     [](host::Host& h, std::ostream& out) { out << "modified: " << (h.document().modified() ? "yes" : "no") << '\n'; }},
 };
 
 const Printable* printable(const std::string& name)
@@ -232,7 +236,7 @@ const std::vector<Command>& commands()
          [](const Words& w, host::Host& h, std::ostream&) { h.sendPlain(w[0], w[1]); }, false},
         {"unload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.unload(); }, false},
         {"reload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.reload(); }, false},
-        {"print", "log|tree|prefs|panels|cursor|panel [ID...]|focus|alert|place ID|\"TOOL\"|X Y|undo|selection", 1, SIZE_MAX,
+        {"print", "log|tree|prefs|panels|cursor|panel [ID...]|focus|alert|place ID|\"TOOL\"|X Y|undo|selection|modified", 1, SIZE_MAX,
          [](const Words& w) {
              const Printable* p = printable(w[0]);
              if (p == nullptr)

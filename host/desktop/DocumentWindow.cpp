@@ -66,6 +66,11 @@ void DocumentWindow::resize(ns::Size size)
 
 uint64_t DocumentWindow::version()
 {
+    // The title follows the drawing: "saved to" goes at the first change after the save.
+    if (host_.document().modified() && status_.rfind("saved to ", 0) == 0)
+        status_.clear();
+    if (const std::string title = titleFor(status_); title != window_->title())
+        window_->setTitle(title);
     // The artboard keeps its own key; the strip and the bar show few things, said in words.
     std::string shown = std::to_string(artboard_->version()) + (host_.theme().dark() ? " dark" : " light");
     const Tool* selected = host_.tools().selected();
@@ -82,7 +87,9 @@ uint64_t DocumentWindow::version()
 
 std::string DocumentWindow::titleFor(const std::string& status) const
 {
-    return "Varo-Host \u2014 " + savePath_.filename().string() + (status.empty() ? "" : " \u2014 " + status);
+    // A star after the drawing's name: changed since it was last saved.
+    return "Varo-Host \u2014 " + savePath_.filename().string() + (host_.document().modified() ? "*" : "") +
+           (status.empty() ? "" : " \u2014 " + status);
 }
 
 std::string DocumentWindow::save()
@@ -93,10 +100,13 @@ std::string DocumentWindow::save()
     const std::string reason = render::saveDrawing(host_.document(), host_.fonts(), savePath_);
     if (!reason.empty()) {
         host_.log().warning("not saved: " + reason);
-        window_->setTitle(titleFor("not saved: " + reason));
+        status_ = "not saved: " + reason;
+        window_->setTitle(titleFor(status_));
         return reason;
     }
-    window_->setTitle(titleFor("saved to " + savePath_.string()));
+    host_.document().markSaved();
+    status_ = "saved to " + savePath_.string();
+    window_->setTitle(titleFor(status_));
     return {};
 }
 

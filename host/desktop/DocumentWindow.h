@@ -74,6 +74,7 @@ private:
     ToolStrip* toolStrip_ = nullptr;
     ArtboardView* artboard_ = nullptr;
     bool quitRequested_ = false;
+    std::string status_; // what the title says of the last save
     uint64_t version_ = 0;
     std::string seen_; // what the strip and the bar showed at the last version
 };

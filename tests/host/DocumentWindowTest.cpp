@@ -88,4 +88,25 @@ TEST(DocumentWindow, TheEditMenuAndItsKeysTakeStepsBackAndDoThemAgain)
     EXPECT_EQ(host.log().lines().back(), "undo \"Group\"");
 }
 
+TEST(DocumentWindow, TheTitleMarksAChangedDrawingUntilItIsSaved)
+{
+    testing_files::TestFolder folder;
+    host::Host host(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}});
+    host::desktop::DocumentWindow document(host, folder / "drawing.svg");
+    const auto title = [&] {
+        document.version();
+        return document.window().title();
+    };
+    EXPECT_EQ(title(), "Varo-Host \u2014 drawing.svg");
+    AIArtHandle made = nullptr;
+    ASSERT_EQ(host.document().newArt(host::doc::ArtKind::Group, kPlaceAboveAll, nullptr, &made), kNoErr);
+    EXPECT_EQ(title(), "Varo-Host \u2014 drawing.svg*");
+    ASSERT_EQ(document.save(), "");
+    EXPECT_EQ(title(), "Varo-Host \u2014 drawing.svg \u2014 saved to " + (folder / "drawing.svg").string());
+    // The next change, an undo as well, marks it again and the save is no longer news.
+    host.history().close("Group");
+    host.history().undo();
+    EXPECT_EQ(title(), "Varo-Host \u2014 drawing.svg*");
+}
+
 } // namespace
