@@ -8,12 +8,16 @@ namespace ns {
 
 namespace {
 
-constexpr double kMargin = 20, kButtonWidth = 80, kButtonHeight = 24, kFontSize = 13;
-constexpr const char* kOk = "alertOK:";
+constexpr double kMargin = 20, kButtonGap = 12, kButtonHeight = 24, kFontSize = 13;
+// Each button's action: "alertButton:" and its index.
+constexpr std::string_view kButtonAction = "alertButton:";
 
 } // namespace
 
-Alert::Alert(std::string messageText) : window_(std::make_unique<Window>(MakeRect(0, 0, kWidth, 100), "Alert"))
+Alert::Alert(std::string messageText) : Alert(std::move(messageText), {"OK"}) {}
+
+Alert::Alert(std::string messageText, const std::vector<std::string>& buttons)
+    : window_(std::make_unique<Window>(MakeRect(0, 0, kWidth, 100), "Alert"))
 {
     window_->setIdentifier("alert");
     // The message's height follows its lines at the alert's width.
@@ -28,21 +32,33 @@ Alert::Alert(std::string messageText) : window_(std::make_unique<Window>(MakeRec
     window_->setFrame(MakeRect(0, 0, kWidth, height), false);
     message_ = window_->contentView()->addSubview(std::move(message));
 
-    auto ok = std::make_unique<Button>(MakeRect(kWidth - kMargin - kButtonWidth, 16, kButtonWidth, kButtonHeight));
-    ok->setTitle("OK");
-    ok->setIdentifier("alertOK");
-    ok->setTarget(this);
-    ok->setAction(kOk);
-    ok->setKeyEquivalent("\r");
-    ok_ = window_->contentView()->addSubview(std::move(ok));
-    window_->setDefaultButtonCell(ok_);
-    window_->setCancelButtonCell(ok_);
+    // OK alone is a small button; several share the width between the margins.
+    const double count = static_cast<double>(buttons.size());
+    const double buttonWidth = buttons.size() == 1 ? 80 : (kWidth - 2 * kMargin - (count - 1) * kButtonGap) / count;
+    double right = kWidth - kMargin;
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        auto button = std::make_unique<Button>(MakeRect(right - buttonWidth, 16, buttonWidth, kButtonHeight));
+        button->setTitle(buttons[i]);
+        // The one button keeps the name the alert's OK always had.
+        button->setIdentifier(buttons.size() == 1 ? std::string("alertOK") : "alertButton" + std::to_string(i));
+        button->setTarget(this);
+        button->setAction(std::string(kButtonAction) + std::to_string(i));
+        if (i == 0)
+            button->setKeyEquivalent("\r");
+        buttons_.push_back(window_->contentView()->addSubview(std::move(button)));
+        right -= buttonWidth + kButtonGap;
+    }
+    if (!buttons_.empty()) {
+        window_->setDefaultButtonCell(buttons_.front());
+        window_->setCancelButtonCell(buttons_.back());
+    }
     window_->center();
 }
 
 Alert::~Alert()
 {
-    ok_->setTarget(nullptr);
+    for (Button* button : buttons_)
+        button->setTarget(nullptr);
 }
 
 int Alert::runModal()
@@ -52,18 +68,35 @@ int Alert::runModal()
     return code;
 }
 
+namespace {
+
+// The index a button's action names, or -1 for an action that is none of them.
+int indexOf(std::string_view selector, size_t count)
+{
+    if (!selector.starts_with(kButtonAction))
+        return -1;
+    const std::string_view digits = selector.substr(kButtonAction.size());
+    for (size_t i = 0; i < count; ++i)
+        if (digits == std::to_string(i))
+            return static_cast<int>(i);
+    return -1;
+}
+
+} // namespace
+
 bool Alert::performAction(std::string_view selector, Object*)
 {
-    if (selector != kOk)
+    const int index = indexOf(selector, buttons_.size());
+    if (index < 0)
         return false;
     window_->orderOut(nullptr);
-    Application::sharedApplication().stopModal();
+    Application::sharedApplication().stopModalWithCode(index);
     return true;
 }
 
 bool Alert::respondsToAction(std::string_view selector) const
 {
-    return selector == kOk;
+    return indexOf(selector, buttons_.size()) >= 0;
 }
 
 } // namespace ns

@@ -80,7 +80,7 @@ WindowSession::~WindowSession()
 
 bool WindowSession::quitting() const
 {
-    return platform_->quitRequested() || desktop_->document().quitRequested();
+    return desktop_->document().quitRequested();
 }
 
 void WindowSession::printLog()
@@ -103,6 +103,10 @@ void WindowSession::present()
 
 bool WindowSession::step()
 {
+    // The document window closed, or the session asked to end: as Ctrl+Q, a question first
+    // when the drawing has changes not saved.
+    if (platform_->takeQuitRequest())
+        desktop_->document().requestQuit();
     if (quitting())
         return false;
     ns::Application& application = ns::Application::sharedApplication();

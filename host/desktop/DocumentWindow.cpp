@@ -3,6 +3,7 @@
 #include "Host.h"
 #include "SaveDrawing.h"
 
+#include "Alert.h"
 #include "Application.h"
 #include "Screen.h"
 
@@ -108,6 +109,22 @@ std::string DocumentWindow::save()
     status_ = "saved to " + savePath_.string();
     window_->setTitle(titleFor(status_));
     return {};
+}
+
+bool DocumentWindow::requestQuit()
+{
+    // What a field holds is part of the drawing the question is about.
+    host_.commitTypedFields();
+    if (host_.document().modified()) {
+        const std::string text = "Save changes to " + savePath_.filename().string() + " before closing?";
+        const int answer = question_ ? question_(text) : ns::Alert(text, {"Save", "Don't Save", "Cancel"}).runModal();
+        if (answer == 0 && !save().empty())
+            return false; // the drawing is not saved: it stays open
+        if (answer != 0 && answer != 1)
+            return false;
+    }
+    quitRequested_ = true;
+    return true;
 }
 
 void DocumentWindow::undo()

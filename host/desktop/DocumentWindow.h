@@ -10,6 +10,7 @@
 #include "Window.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -56,8 +57,15 @@ public:
     void fit();
     // Quit was asked for (Ctrl+Q, the menu, the window closed); whoever runs the events
     // stops at its next turn.
-    void requestQuit() { quitRequested_ = true; }
+    // Quit (Ctrl+Q, or the window closed): with changes not saved, the question "Save changes
+    // to NAME before closing?" first. Save saves and quits (a failed save stays), Don't Save
+    // quits, Cancel stays. True when the session is to end.
+    bool requestQuit();
     bool quitRequested() const { return quitRequested_; }
+    // Asks the question and answers 0 (Save), 1 (Don't Save) or anything else (Cancel); an
+    // alert run modally unless another is given (tests give one).
+    using Question = std::function<int(const std::string& text)>;
+    void setQuestion(Question question) { question_ = std::move(question); }
 
     // The keys of the host's own items, with Command (Ctrl on this keyboard): S, Q, +, =, -,
     // 0, Z (with Shift: redo) and Y (redo). True when the key was one of them. While a dialog
@@ -75,6 +83,7 @@ private:
     ArtboardView* artboard_ = nullptr;
     bool quitRequested_ = false;
     std::string status_; // what the title says of the last save
+    Question question_;
     uint64_t version_ = 0;
     std::string seen_; // what the strip and the bar showed at the last version
 };

@@ -5,6 +5,8 @@
 #include "Host.h"
 #include "TestFolder.h"
 
+#include "Application.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -107,6 +109,46 @@ TEST(DocumentWindow, TheTitleMarksAChangedDrawingUntilItIsSaved)
     host.history().close("Group");
     host.history().undo();
     EXPECT_EQ(title(), "Varo-Host \u2014 drawing.svg*");
+}
+
+TEST(DocumentWindow, QuittingWithChangesNotSavedAsksFirst)
+{
+    const struct {
+        const char* comment;
+        bool changed;
+        int answer;
+        bool writable;
+        bool asked, quits, saved;
+    } cases[] = {
+        {"nothing changed", false, 2, true, false, true, false},
+        {"Save", true, 0, true, true, true, true},
+        {"Don't Save", true, 1, true, true, true, false},
+        {"Cancel", true, 2, true, true, false, false},
+        {"the question dismissed otherwise", true, ns::ModalResponseAbort, true, true, false, false},
+        {"Save, which fails", true, 0, false, true, false, false},
+    };
+    for (const auto& c : cases) {
+        testing_files::TestFolder folder;
+        host::Host host(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}});
+        // A folder in the way of the file: the save cannot be written.
+        if (!c.writable)
+            fs::create_directories(folder / "drawing.svg" / "inside");
+        host::desktop::DocumentWindow document(host, folder / "drawing.svg");
+        std::string asked;
+        document.setQuestion([&](const std::string& text) {
+            asked = text;
+            return c.answer;
+        });
+        if (c.changed) {
+            AIArtHandle made = nullptr;
+            ASSERT_EQ(host.document().newArt(host::doc::ArtKind::Group, kPlaceAboveAll, nullptr, &made), kNoErr);
+        }
+        EXPECT_EQ(document.requestQuit(), c.quits) << c.comment;
+        EXPECT_EQ(document.quitRequested(), c.quits) << c.comment;
+        EXPECT_EQ(asked, c.asked ? "Save changes to drawing.svg before closing?" : "") << c.comment;
+        EXPECT_EQ(fs::is_regular_file(folder / "drawing.svg"), c.saved) << c.comment;
+        EXPECT_EQ(host.document().modified(), c.changed && !c.saved) << c.comment;
+    }
 }
 
 } // namespace

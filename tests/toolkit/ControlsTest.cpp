@@ -149,25 +149,38 @@ TEST(Controls, ATextViewWrapsAndScrollsToARange)
     EXPECT_EQ(view->firstVisibleLine(), 1u);
 }
 
-TEST(Controls, AnAlertRunsUntilOkReturnOrEscape)
+TEST(Controls, AnAlertRunsUntilOneOfItsButtonsEndsIt)
 {
     ns::Application& app = ns::Application::sharedApplication();
+    const auto clickOn = [](const char* identifier) {
+        return [identifier](ns::Window& w) {
+            const ns::View* button = w.contentView()->viewWithIdentifier(identifier);
+            ASSERT_NE(button, nullptr) << identifier;
+            const ns::Point at = button->convertPointToWindow({button->bounds().midX(), button->bounds().midY()});
+            w.sendEvent(ns::Event::mouseEvent(ns::EventType::LeftMouseDown, at, 0, &w));
+            w.sendEvent(ns::Event::mouseEvent(ns::EventType::LeftMouseUp, at, 0, &w));
+        };
+    };
+    const auto key = [](uint16_t code, const char* characters) {
+        return [code, characters](ns::Window& w) { w.sendEvent(ns::Event::keyEvent(code, characters, 0, &w)); };
+    };
+    const std::vector<std::string> ok{"OK"}, question{"Save", "Don't Save", "Cancel"};
     const struct {
         const char* comment;
+        const std::vector<std::string>& buttons;
         std::function<void(ns::Window&)> dismiss;
+        int answer;
     } ways[] = {
-        {"Return", [](ns::Window& w) { w.sendEvent(ns::Event::keyEvent(ns::KeyReturn, "\r", 0, &w)); }},
-        {"Escape", [](ns::Window& w) { w.sendEvent(ns::Event::keyEvent(ns::KeyEscape, "\x1b", 0, &w)); }},
-        {"a click on OK",
-         [](ns::Window& w) {
-             const ns::View* ok = w.contentView()->viewWithIdentifier("alertOK");
-             const ns::Point at = ok->convertPointToWindow({ok->bounds().midX(), ok->bounds().midY()});
-             w.sendEvent(ns::Event::mouseEvent(ns::EventType::LeftMouseDown, at, 0, &w));
-             w.sendEvent(ns::Event::mouseEvent(ns::EventType::LeftMouseUp, at, 0, &w));
-         }},
+        {"Return", ok, key(ns::KeyReturn, "\r"), 0},
+        {"Escape", ok, key(ns::KeyEscape, "\x1b"), 0},
+        {"a click on OK", ok, clickOn("alertOK"), 0},
+        {"Return on the question", question, key(ns::KeyReturn, "\r"), 0},
+        {"Escape on the question", question, key(ns::KeyEscape, "\x1b"), 2},
+        {"a click on Don't Save", question, clickOn("alertButton1"), 1},
+        {"a click on Cancel", question, clickOn("alertButton2"), 2},
     };
     for (const auto& way : ways) {
-        ns::Alert alert("The text is too long\r (up to 80 characters).");
+        ns::Alert alert("The text is too long\r (up to 80 characters).", way.buttons);
         EXPECT_EQ(alert.messageText(), "The text is too long\r (up to 80 characters).");
         const auto* message = dynamic_cast<ns::TextView*>(alert.window().contentView()->viewWithIdentifier("alertMessage"));
         ASSERT_NE(message, nullptr);
@@ -180,10 +193,14 @@ TEST(Controls, AnAlertRunsUntilOkReturnOrEscape)
                 way.dismiss(alert.window());
             return turns < 5;
         });
-        EXPECT_EQ(alert.runModal(), ns::ModalResponseStop) << way.comment;
+        EXPECT_EQ(alert.runModal(), way.answer) << way.comment;
         EXPECT_EQ(turns, 2) << way.comment;
         EXPECT_FALSE(alert.window().isVisible()) << way.comment;
     }
+    // The input ending first answers none of them.
+    ns::Alert alert("Unanswered", question);
+    app.setEventPump([] { return false; });
+    EXPECT_EQ(alert.runModal(), ns::ModalResponseAbort);
     app.setEventPump(nullptr);
 }
 

@@ -4,6 +4,8 @@
 // a native colour cursor. It owns no widget, focus or modality: the toolkit does.
 #pragma once
 
+#include <utility>
+
 #include "EventTranslator.h"
 #include "Surface.h"
 
@@ -43,6 +45,9 @@ public:
     int pollEvents(int timeoutMs);
     // The document window was closed, or the session asked to end.
     bool quitRequested() const { return quitRequested_; }
+    // Whether a quit was asked for since the last call, which forgets it: whoever hears it may
+    // ask the person first, and stay.
+    bool takeQuitRequest() { return std::exchange(quitRequested_, false); }
 
     // Each presented frame's time from its first input to its pixels, in microseconds, one
     // line each, to `path`. False when the file cannot be written.
