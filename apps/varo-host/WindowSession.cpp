@@ -107,6 +107,10 @@ bool WindowSession::step()
     // when the drawing has changes not saved.
     if (platform_->takeQuitRequest())
         desktop_->document().requestQuit();
+    if (const auto size = platform_->takeDocumentResize()) {
+        desktop_->document().resize(*size);
+        changed_ = true;
+    }
     if (quitting())
         return false;
     ns::Application& application = ns::Application::sharedApplication();

@@ -33,6 +33,14 @@ void DocumentView::fitInto(int width, int height)
     width_ = std::max(width, 1);
     height_ = std::max(height, 1);
     zoom_ = std::min(width_ / kFitWidth, height_ / kFitHeight);
+    centre_ = {doc::Document::kArtboardWidth / 2, doc::Document::kArtboardHeight / 2};
+    ++redraws_;
+}
+
+void DocumentView::resize(int width, int height)
+{
+    width_ = std::max(width, 1);
+    height_ = std::max(height, 1);
     ++redraws_;
 }
 

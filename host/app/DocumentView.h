@@ -23,8 +23,12 @@ public:
     // False for a zoom that is not finite or not positive.
     bool setZoom(AIReal zoom);
     // The view made `width` x `height` pixels (each at least 1), the zoom set so that the
-    // artboard and its margin fit, the centre kept. A 700 x 942 view shows it at zoom 1.
+    // artboard and its margin fit, centred on the artboard. A 700 x 942 view shows it at
+    // zoom 1.
     void fitInto(int width, int height);
+    // The view made `width` x `height` pixels (each at least 1), its zoom and centre kept: a
+    // window resized shows more or less around the same point.
+    void resize(int width, int height);
     // Moves what the view shows by so many view pixels (right and down for positive values).
     void scrollBy(AIReal dx, AIReal dy);
     // The point of the artwork under a view point given in fractions of a pixel.

@@ -49,8 +49,12 @@ void ArtboardView::fitDocumentView()
     DocumentView& view = host_.documentView();
     const int width = static_cast<int>(std::lround(frame().size.width));
     const int height = static_cast<int>(std::lround(frame().size.height));
-    if (view.width() != width || view.height() != height)
+    // The page fits the first time; a window resized later keeps what it shows centred.
+    if (!laidOut_)
         view.fitInto(width, height);
+    else if (view.width() != width || view.height() != height)
+        view.resize(width, height);
+    laidOut_ = true;
 }
 
 uint64_t ArtboardView::version()

@@ -35,7 +35,8 @@ public:
     bool acceptsFirstResponder() const override { return true; }
     void keyDown(const ns::Event& event) override;
 
-    // The document view made the view's size.
+    // The document view made the view's size: the page fitted the first time, the zoom and the
+    // centre kept afterwards.
     void fitDocumentView();
     // A key of what the view shows: it moves whenever the picture would change (the
     // document, the view, or a part of it the plug-ins asked to redraw).
@@ -52,6 +53,7 @@ private:
     double keptScale_ = 0;
     uint64_t version_ = 1, seenDocument_ = 0;
     int seenView_ = 0;
+    bool laidOut_ = false;
     uint64_t seenSelection_ = 0;
 };
 

@@ -3,7 +3,9 @@
 #include "sdk/AIDocumentView.h"
 #include "sdk/AIUITheme.h"
 
+#include <algorithm>
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -37,6 +39,29 @@ TEST(HostView, ArtworkAndViewPointsMapBothWaysAtEveryZoom)
     const AIRealRect dirty{1, 2, 3, 4};
     ASSERT_EQ(view->SetDocumentViewInvalidRect(nullptr, &dirty), kNoErr);
     EXPECT_EQ(host.documentView().takeInvalidated().size(), 1u);
+}
+
+TEST(HostView, AResizedViewKeepsItsCentreAndZoomAndFittingCentresThePage)
+{
+    host::DocumentView view;
+    view.fitInto(700, 942);
+    view.setZoom(2);
+    view.scrollBy(120, -80);
+    const AIRealPoint centre = view.viewToArtwork(350, 471);
+    for (const auto& [width, height] : {std::pair{1000, 700}, std::pair{300, 200}, std::pair{0, -5}}) {
+        view.resize(width, height);
+        EXPECT_EQ(view.zoom(), 2);
+        EXPECT_EQ(view.width(), std::max(width, 1));
+        const AIRealPoint middle = view.viewToArtwork(view.width() / AIReal(2), view.height() / AIReal(2));
+        EXPECT_NEAR(middle.h, centre.h, 0.5) << width << " x " << height;
+        EXPECT_NEAR(middle.v, centre.v, 0.5) << width << " x " << height;
+    }
+    // Fitting shows the whole page again, in the middle, whatever was scrolled.
+    view.fitInto(700, 942);
+    EXPECT_EQ(view.zoom(), 1);
+    const AIRealPoint middle = view.viewToArtwork(350, 471);
+    EXPECT_NEAR(middle.h, host::doc::Document::kArtboardWidth / 2, 0.5);
+    EXPECT_NEAR(middle.v, host::doc::Document::kArtboardHeight / 2, 0.5);
 }
 
 TEST(HostTheme, DarkAndLightColoursAndPairsTheThemeLacks)

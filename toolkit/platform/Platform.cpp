@@ -62,7 +62,7 @@ Uint32 flagsFor(SurfaceKind kind)
 {
     switch (kind) {
     case SurfaceKind::Document:
-        return SDL_WINDOW_SHOWN;
+        return SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE;
     case SurfaceKind::Utility:
         return SDL_WINDOW_SHOWN | SDL_WINDOW_UTILITY;
     case SurfaceKind::Dialog:
@@ -384,6 +384,16 @@ int Platform::pollEvents(int timeoutMs)
             if (event.window.event == SDL_WINDOWEVENT_CLOSE)
                 if (const Surface* s = surfaceOf(event.window.windowID); s != nullptr && s->kind == SurfaceKind::Document)
                     quitRequested_ = true;
+            // The person resized the document window: its new size, in points, for the host to
+            // lay it out at; the native window already has it.
+            if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+                for (const auto& n : natives_)
+                    if (n->id == event.window.windowID && n->surface.kind == SurfaceKind::Document &&
+                        (n->width != event.window.data1 || n->height != event.window.data2)) {
+                        n->width = event.window.data1;
+                        n->height = event.window.data2;
+                        documentResize_ = Size{event.window.data1 / scale_, event.window.data2 / scale_};
+                    }
             if (event.window.event == SDL_WINDOWEVENT_EXPOSED)
                 for (const auto& n : natives_)
                     if (n->id == event.window.windowID)

@@ -4,8 +4,6 @@
 // a native colour cursor. It owns no widget, focus or modality: the toolkit does.
 #pragma once
 
-#include <utility>
-
 #include "EventTranslator.h"
 #include "Surface.h"
 
@@ -14,7 +12,9 @@
 #include <fstream>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ns::platform {
@@ -48,6 +48,9 @@ public:
     // Whether a quit was asked for since the last call, which forgets it: whoever hears it may
     // ask the person first, and stay.
     bool takeQuitRequest() { return std::exchange(quitRequested_, false); }
+    // The size, in points, the person gave the document window since the last call; none when
+    // it was not resized.
+    std::optional<Size> takeDocumentResize() { return std::exchange(documentResize_, std::nullopt); }
 
     // Each presented frame's time from its first input to its pixels, in microseconds, one
     // line each, to `path`. False when the file cannot be written.
@@ -72,6 +75,7 @@ private:
     std::vector<std::unique_ptr<Native>> natives_;
     EventTranslator translator_;
     bool quitRequested_ = false;
+    std::optional<Size> documentResize_;
     bool trace_ = false; // VARO_TRACE_INPUT: each toolkit event made, on standard error
     // Where the display server last said the pointer was, in pixels; null until it says. SDL
     // hands over some moves (of the input extension) with no event of the server's: their place
