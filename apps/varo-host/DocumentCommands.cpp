@@ -28,6 +28,7 @@ std::string setLayerLocked(host::Host& h, const std::string& title, bool locked)
         if (layer != nullptr && layer->title == title) {
             h.document().editLayer(handle)->editable = !locked;
             found = true;
+            h.history().close(locked ? "Lock Layer" : "Unlock Layer");
         }
     }
     return found ? std::string() : "no layer \"" + title + "\"";
@@ -47,24 +48,6 @@ std::string deleteTopmost(host::Host& h, const std::string& name)
         }
     }
     return "no art named \"" + name + "\"";
-}
-
-void undo(host::Host& h)
-{
-    const std::string step = h.history().undo();
-    if (step.empty())
-        h.log().warning("nothing to undo");
-    else
-        h.log().note("undo \"" + step + "\"");
-}
-
-void redo(host::Host& h)
-{
-    const std::string step = h.history().redo();
-    if (step.empty())
-        h.log().warning("nothing to redo");
-    else
-        h.log().note("redo \"" + step + "\"");
 }
 
 void printHistory(host::Host& h, std::ostream& out)

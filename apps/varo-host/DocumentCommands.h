@@ -24,10 +24,6 @@ void deleteSelection(host::Host& h);
 // selected".
 void printSelection(host::Host& h, std::ostream& out);
 
-// The history's last step taken back, or the last undone done again; a warning when there is
-// none.
-void undo(host::Host& h);
-void redo(host::Host& h);
 // The Edit menu's two items as they read now: "Undo Table", or "nothing to undo"; the same
 // for redo.
 void printHistory(host::Host& h, std::ostream& out);

@@ -80,7 +80,7 @@ WindowSession::~WindowSession()
 
 bool WindowSession::quitting() const
 {
-    return desktop_->document().quitRequested();
+    return platform_->quitRequested() || desktop_->document().quitRequested();
 }
 
 void WindowSession::printLog()
@@ -103,9 +103,9 @@ void WindowSession::present()
 
 bool WindowSession::step()
 {
-    // The document window closed, or the session asked to end: as Ctrl+Q, a question first
-    // when the drawing has changes not saved.
-    if (platform_->takeQuitRequest())
+    // The document window closed: as Ctrl+Q, a question first when the drawing has changes not
+    // saved.
+    if (platform_->takeCloseRequest())
         desktop_->document().requestQuit();
     if (const auto size = platform_->takeDocumentResize()) {
         desktop_->document().resize(*size);

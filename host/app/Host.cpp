@@ -163,4 +163,16 @@ std::string Host::stepName(const char* caller) const
     return "Change";
 }
 
+std::string Host::takeStep(std::string (UndoHistory::*take)(), const char* what)
+{
+    if (!commitTypedFields())
+        return {};
+    const std::string step = (history_.*take)();
+    if (step.empty())
+        log_.warning(std::string("nothing to ") + what);
+    else
+        log_.note(std::string(what) + " \"" + step + "\"");
+    return step;
+}
+
 } // namespace host

@@ -79,6 +79,12 @@ public:
     // Its undo history: each message to a plug-in that changed it is a step, named after the
     // tool it went to ("Table" for the "Table Tool"), and the host's commands close their own.
     UndoHistory& history() { return history_; }
+    // Edit › Undo and Redo: what a field holds goes first (it is the last change, the first to
+    // take back), then the history's step; the log notes `undo "Table"`, or warns that there
+    // was nothing. The step's name, empty for none; an alert the field's commit raised stops
+    // it.
+    std::string undo() { return takeStep(&UndoHistory::undo, "undo"); }
+    std::string redo() { return takeStep(&UndoHistory::redo, "redo"); }
     // What the selection tool picked.
     Selection& selection() { return selection_; }
     const doc::Document& document() const { return document_; }
@@ -136,6 +142,7 @@ public:
 private:
     // A step's name: the tool's title without " Tool" for what a tool did, "Change" otherwise.
     std::string stepName(const char* caller) const;
+    std::string takeStep(std::string (UndoHistory::*take)(), const char* what);
 
     HostOptions options_;
     SuiteRegistry suites_;

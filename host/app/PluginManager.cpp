@@ -157,9 +157,16 @@ ASErr PluginManager::call(PluginRecord& plugin, const char* caller, const char* 
     message.basic = &basic_;
     // What the plug-in stores while it handles the message reaches the disk once.
     const PreferenceStore::Batch batch = preferences_.batch();
-    ++depth_;
-    const ASErr result = plugin.main(caller, selector, &message);
-    --depth_;
+    ASErr result = kNoErr;
+    {
+        // Counted back whatever way the call ends.
+        struct Depth {
+            int& depth;
+            explicit Depth(int& d) : depth(++d) {}
+            ~Depth() { --depth; }
+        } inside(depth_);
+        result = plugin.main(caller, selector, &message);
+    }
     plugin.globals = message.globals;
     if (std::string_view(caller) == kSPInterfaceCaller) {
         if (std::string_view(selector) == kSPInterfaceStartupSelector && result == kNoErr)

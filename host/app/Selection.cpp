@@ -13,11 +13,14 @@ namespace host {
 
 std::vector<AIArtHandle> Selection::art() const
 {
-    std::vector<AIArtHandle> live;
-    for (AIArtHandle each : picked_)
-        if (document_.valid(each))
-            live.push_back(each);
-    return live;
+    // What an undo took away, or a layer locked or hidden since, is picked no more, and stays
+    // so when a redo brings it back.
+    std::erase_if(picked_, [&](AIArtHandle each) {
+        const doc::Art* art = document_.art(each);
+        const doc::Layer* layer = art != nullptr ? document_.layer(art->layer) : nullptr;
+        return layer == nullptr || !layer->visible || !layer->editable;
+    });
+    return picked_;
 }
 
 AIArtHandle Selection::objectAt(AIRealPoint point, AIReal reach) const
@@ -42,9 +45,7 @@ AIArtHandle Selection::objectAt(AIRealPoint point, AIReal reach) const
 
 void Selection::pick(std::vector<AIArtHandle> objects)
 {
-    // What is gone is forgotten first: an undo that brings it back does not pick it again.
-    picked_ = art();
-    if (objects == picked_)
+    if (objects == art())
         return;
     picked_ = std::move(objects);
     changed();
@@ -103,13 +104,16 @@ bool Selection::event(ToolEventKind kind, AIRealPoint point, ai_uint16 modifiers
 {
     const AIReal reach = kReachPixels / zoom;
     switch (kind) {
-    case ToolEventKind::MouseDown:
+    case ToolEventKind::MouseDown: {
         // A press on an object picks it and may drag what is picked; a press on nothing only
-        // picks nothing.
-        dragging_ = click(point, (modifiers & aiEventModifiers_shiftKey) != 0, reach) && !art().empty();
+        // picks nothing, and a Shift-click that took the object away drags nothing.
+        click(point, (modifiers & aiEventModifiers_shiftKey) != 0, reach);
+        const std::vector<AIArtHandle> picked = art();
+        dragging_ = std::find(picked.begin(), picked.end(), objectAt(point, reach)) != picked.end();
         moved_ = false;
         last_ = point;
         break;
+    }
     case ToolEventKind::MouseDrag:
         if (dragging_ && (point.h != last_.h || point.v != last_.v)) {
             for (AIArtHandle each : art())

@@ -59,7 +59,7 @@ private:
     doc::Document& document_;
     UndoHistory& history_;
     Notifiers& notifiers_;
-    std::vector<AIArtHandle> picked_;
+    mutable std::vector<AIArtHandle> picked_;
     uint64_t changes_ = 0;
     // The drag under way: where the pointer was last, and whether anything moved.
     bool dragging_ = false;

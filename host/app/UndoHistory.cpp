@@ -20,34 +20,30 @@ void UndoHistory::close(const std::string& name)
 
 std::string UndoHistory::undo()
 {
-    close("Change");
-    if (done_.empty())
-        return {};
-    Step step = std::move(done_.back());
-    done_.pop_back();
-    bytes_ -= step.bytes;
-    document_.exchange(step.change);
-    step.bytes = step.change.bytes();
-    bytes_ += step.bytes;
-    undone_.push_back(std::move(step));
-    return undone_.back().name;
+    return exchangeLast(done_, undone_);
 }
 
 std::string UndoHistory::redo()
 {
-    // A change not yet closed is a new step: the steps undone no longer follow from it.
+    return exchangeLast(undone_, done_);
+}
+
+std::string UndoHistory::exchangeLast(std::deque<Step>& from, std::deque<Step>& to)
+{
+    // What is recorded and not yet closed is a step of its own: after it, the steps undone no
+    // longer follow, and there is nothing to redo.
     close("Change");
-    if (undone_.empty())
+    if (from.empty())
         return {};
-    Step step = std::move(undone_.back());
-    undone_.pop_back();
+    Step step = std::move(from.back());
+    from.pop_back();
     bytes_ -= step.bytes;
     document_.exchange(step.change);
     step.bytes = step.change.bytes();
     bytes_ += step.bytes;
-    done_.push_back(std::move(step));
+    to.push_back(std::move(step));
     keepWithinBounds();
-    return done_.back().name;
+    return to.back().name;
 }
 
 void UndoHistory::clear()
@@ -60,6 +56,11 @@ void UndoHistory::clear()
 
 void UndoHistory::keepWithinBounds()
 {
+    // Over the budget, the farthest steps go first: the last to redo, then the first to undo.
+    while (bytes_ > kMostBytes && !undone_.empty()) {
+        bytes_ -= undone_.front().bytes;
+        undone_.pop_front();
+    }
     while (done_.size() > 1 && (done_.size() > kMostSteps || bytes_ > kMostBytes)) {
         bytes_ -= done_.front().bytes;
         done_.pop_front();

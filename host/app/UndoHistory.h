@@ -53,6 +53,8 @@ private:
         doc::Change change;
         size_t bytes = 0;
     };
+    // The last step of `from` exchanged with the document and put last in `to`: its name.
+    std::string exchangeLast(std::deque<Step>& from, std::deque<Step>& to);
     void keepWithinBounds();
 
     doc::Document& document_;

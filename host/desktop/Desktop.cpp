@@ -62,6 +62,8 @@ void Desktop::show()
                         std::min(DocumentWindow::kDefaultHeight, std::max(screen.size.height, 200.0))};
     // Made at the screen's top-left corner, it keeps that corner.
     document_.resize(size);
+    // The page fits the window as it is first shown; later resizes keep the view's zoom.
+    document_.fit();
     document_.window().makeKeyAndOrderFront(nullptr);
     shown_ = true;
 }

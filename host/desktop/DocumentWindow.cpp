@@ -7,6 +7,8 @@
 #include "Application.h"
 #include "Screen.h"
 
+#include <algorithm>
+
 namespace host::desktop {
 
 namespace {
@@ -48,6 +50,9 @@ DocumentWindow* DocumentWindow::current()
 
 void DocumentWindow::resize(ns::Size size)
 {
+    // Never too small for its bar, its strip and some of the page.
+    size.width = std::max(size.width, 300.0);
+    size.height = std::max(size.height, 200.0);
     const ns::Rect frame = window_->frame();
     if (frame.size != size)
         window_->setFrame({{frame.origin.x, frame.maxY() - size.height}, size}, false);
@@ -113,11 +118,16 @@ std::string DocumentWindow::save()
 
 bool DocumentWindow::requestQuit()
 {
+    // Asked again while the question is open (the window closed meanwhile): one question.
+    if (asking_)
+        return false;
     // What a field holds is part of the drawing the question is about.
     host_.commitTypedFields();
     if (host_.document().modified()) {
+        asking_ = true;
         const std::string text = "Save changes to " + savePath_.filename().string() + " before closing?";
         const int answer = question_ ? question_(text) : ns::Alert(text, {"Save", "Don't Save", "Cancel"}).runModal();
+        asking_ = false;
         if (answer == 0 && !save().empty())
             return false; // the drawing is not saved: it stays open
         if (answer != 0 && answer != 1)
@@ -129,21 +139,12 @@ bool DocumentWindow::requestQuit()
 
 void DocumentWindow::undo()
 {
-    // What a field holds goes first: it is the last change, and the first to take back.
-    if (!host_.commitTypedFields())
-        return;
-    const std::string step = host_.history().undo();
-    if (!step.empty())
-        host_.log().note("undo \"" + step + "\"");
+    host_.undo();
 }
 
 void DocumentWindow::redo()
 {
-    if (!host_.commitTypedFields())
-        return;
-    const std::string step = host_.history().redo();
-    if (!step.empty())
-        host_.log().note("redo \"" + step + "\"");
+    host_.redo();
 }
 
 void DocumentWindow::zoomBy(double factor)

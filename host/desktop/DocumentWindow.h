@@ -84,6 +84,7 @@ private:
     bool quitRequested_ = false;
     std::string status_; // what the title says of the last save
     Question question_;
+    bool asking_ = false;
     uint64_t version_ = 0;
     std::string seen_; // what the strip and the bar showed at the last version
 };

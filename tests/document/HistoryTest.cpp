@@ -136,4 +136,18 @@ TEST_F(History, KeepsTheLastHundredSteps)
     EXPECT_EQ(history().redo(), "");
 }
 
+TEST_F(History, ChoosingTheLayerThatIsCurrentIsNoStep)
+{
+    const AILayerHandle current = host.document().currentLayer();
+    ASSERT_EQ(layer->SetCurrentLayer(current), kNoErr);
+    history().close("Same layer");
+    EXPECT_EQ(history().steps(), 0u);
+    AILayerHandle other = nullptr;
+    ASSERT_EQ(layer->InsertLayer(nullptr, kPlaceAboveAll, &other), kNoErr);
+    ASSERT_EQ(layer->SetCurrentLayer(other), kNoErr);
+    history().close("Other layer");
+    EXPECT_EQ(history().undo(), "Other layer");
+    EXPECT_EQ(host.document().currentLayer(), current) << "the current layer comes back too";
+}
+
 } // namespace

@@ -134,4 +134,36 @@ TEST_F(SelectionTool, WhatAnUndoTakesAwayIsPickedNoMore)
     EXPECT_FALSE(host.document().valid(third));
 }
 
+TEST_F(SelectionTool, AShiftClickThatTakesAnObjectAwayDragsNothing)
+{
+    click(120, 680);
+    click(320, 680, aiEventModifiers_shiftKey);
+    host.toolEvents().send(ToolEventKind::MouseDown, {320, 680}, aiEventModifiers_shiftKey);
+    host.toolEvents().send(ToolEventKind::MouseDrag, {400, 600}, aiEventModifiers_shiftKey);
+    host.toolEvents().send(ToolEventKind::MouseUp, {400, 600}, aiEventModifiers_shiftKey);
+    EXPECT_EQ(picked(), std::vector<std::string>{"left"});
+    EXPECT_EQ(leftOf(left), 100);
+    EXPECT_EQ(leftOf(right), 300);
+    EXPECT_EQ(host.history().undoName(), "Squares");
+}
+
+TEST_F(SelectionTool, WhatALayerLockedOrAnUndoTookIsPickedNoMoreEvenBroughtBack)
+{
+    click(120, 680);
+    host.document().editLayer(host.document().currentLayer())->editable = false;
+    EXPECT_FALSE(host.selection().move(10, 0)) << "a locked layer's object stays where it is";
+    EXPECT_EQ(leftOf(left), 100);
+    host.document().editLayer(host.document().currentLayer())->editable = true;
+    host.history().close("Unlock");
+    EXPECT_TRUE(picked().empty()) << "unlocking does not pick it again";
+
+    click(120, 680);
+    ASSERT_TRUE(host.selection().remove());
+    EXPECT_EQ(host.history().undo(), "Delete");
+    EXPECT_EQ(host.history().redo(), "Delete");
+    EXPECT_EQ(host.history().undo(), "Delete");
+    EXPECT_TRUE(host.document().valid(left));
+    EXPECT_TRUE(picked().empty());
+}
+
 } // namespace

@@ -222,6 +222,9 @@ void Platform::present(const std::vector<Surface>& surfaces)
                 std::fprintf(stderr, "varo-host: cannot show the window \"%s\": %s\n", s.title.c_str(), SDL_GetError());
                 continue;
             }
+            // Room for the menu bar's titles, the tool strip and some of the page.
+            if (s.kind == SurfaceKind::Document)
+                SDL_SetWindowMinimumSize(native->window, static_cast<int>(300 * scale_), static_cast<int>(200 * scale_));
             native->id = SDL_GetWindowID(native->window);
             native->width = width;
             native->height = height;
@@ -383,7 +386,7 @@ int Platform::pollEvents(int timeoutMs)
         if (event.type == SDL_WINDOWEVENT) {
             if (event.window.event == SDL_WINDOWEVENT_CLOSE)
                 if (const Surface* s = surfaceOf(event.window.windowID); s != nullptr && s->kind == SurfaceKind::Document)
-                    quitRequested_ = true;
+                    closeRequested_ = true;
             // The person resized the document window: its new size, in points, for the host to
             // lay it out at; the native window already has it.
             if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)

@@ -43,11 +43,11 @@ public:
     // the application's queue. The number of native events seen (a window uncovered is one,
     // though it posts nothing): none means nothing needs presenting.
     int pollEvents(int timeoutMs);
-    // The document window was closed, or the session asked to end.
+    // The session was asked to end (a signal, the display's session ending): at once.
     bool quitRequested() const { return quitRequested_; }
-    // Whether a quit was asked for since the last call, which forgets it: whoever hears it may
-    // ask the person first, and stay.
-    bool takeQuitRequest() { return std::exchange(quitRequested_, false); }
+    // Whether the person closed the document window since the last call, which forgets it:
+    // whoever hears it may ask first, and stay.
+    bool takeCloseRequest() { return std::exchange(closeRequested_, false); }
     // The size, in points, the person gave the document window since the last call; none when
     // it was not resized.
     std::optional<Size> takeDocumentResize() { return std::exchange(documentResize_, std::nullopt); }
@@ -75,6 +75,7 @@ private:
     std::vector<std::unique_ptr<Native>> natives_;
     EventTranslator translator_;
     bool quitRequested_ = false;
+    bool closeRequested_ = false;
     std::optional<Size> documentResize_;
     bool trace_ = false; // VARO_TRACE_INPUT: each toolkit event made, on standard error
     // Where the display server last said the pointer was, in pixels; null until it says. SDL

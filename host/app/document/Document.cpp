@@ -464,6 +464,8 @@ ASErr Document::setCurrentLayer(AILayerHandle handle)
 {
     if (layer(handle) == nullptr)
         return kBadHandleErr;
+    if (handle == current_)
+        return kNoErr;
     recordOrder();
     current_ = handle;
     return kNoErr;
