@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <utility>
 
 namespace host::doc {
@@ -191,20 +192,45 @@ Art* Document::edit(AIArtHandle handle)
     return found;
 }
 
+namespace {
+
+// The object's state kept in the record the first time a change touches it: a copy, or none
+// when it does not exist yet.
+template <typename T>
+void keepFormer(const std::unordered_map<uintptr_t, T>& objects,
+                std::unordered_map<uintptr_t, std::unique_ptr<T>>& record, uintptr_t id)
+{
+    if (record.contains(id))
+        return;
+    auto it = objects.find(id);
+    record.emplace(id, it == objects.end() ? nullptr : std::make_unique<T>(it->second));
+}
+
+// Each recorded state put back, and the state it replaces kept in its place.
+template <typename T>
+void exchangeAll(std::unordered_map<uintptr_t, T>& objects, std::unordered_map<uintptr_t, std::unique_ptr<T>>& record)
+{
+    for (auto& [id, former] : record) {
+        auto it = objects.find(id);
+        std::unique_ptr<T> now = it == objects.end() ? nullptr : std::make_unique<T>(std::move(it->second));
+        if (former != nullptr)
+            objects.insert_or_assign(id, std::move(*former));
+        else if (it != objects.end())
+            objects.erase(it);
+        former = std::move(now);
+    }
+}
+
+} // namespace
+
 void Document::recordArt(uintptr_t id)
 {
-    if (pending_.arts.contains(id))
-        return;
-    auto it = arts_.find(id);
-    pending_.arts.emplace(id, it == arts_.end() ? nullptr : std::make_unique<Art>(it->second));
+    keepFormer(arts_, pending_.arts, id);
 }
 
 void Document::recordLayer(uintptr_t id)
 {
-    if (pending_.layers.contains(id))
-        return;
-    auto it = layerData_.find(id);
-    pending_.layers.emplace(id, it == layerData_.end() ? nullptr : std::make_unique<Layer>(it->second));
+    keepFormer(layerData_, pending_.layers, id);
 }
 
 void Document::recordOrder()
@@ -222,24 +248,8 @@ Change Document::takeChanges()
 
 void Document::exchange(Change& change)
 {
-    for (auto& [id, former] : change.arts) {
-        auto it = arts_.find(id);
-        std::unique_ptr<Art> now = it == arts_.end() ? nullptr : std::make_unique<Art>(std::move(it->second));
-        if (former != nullptr)
-            arts_.insert_or_assign(id, std::move(*former));
-        else if (it != arts_.end())
-            arts_.erase(it);
-        former = std::move(now);
-    }
-    for (auto& [id, former] : change.layers) {
-        auto it = layerData_.find(id);
-        std::unique_ptr<Layer> now = it == layerData_.end() ? nullptr : std::make_unique<Layer>(std::move(it->second));
-        if (former != nullptr)
-            layerData_.insert_or_assign(id, std::move(*former));
-        else if (it != layerData_.end())
-            layerData_.erase(it);
-        former = std::move(now);
-    }
+    exchangeAll(arts_, change.arts);
+    exchangeAll(layerData_, change.layers);
     if (change.order)
         std::swap(*change.order, order_);
     if (change.current)
