@@ -141,7 +141,7 @@ bool map(const AIRealMatrix& m, const AIRealPoint& point, AIRealPoint* result)
 
 } // namespace
 
-Document::Document()
+Document::Document(uintptr_t firstHandle) : nextHandle_(std::max<uintptr_t>(firstHandle, 1))
 {
     handle_ = reinterpret_cast<AIDocumentHandle>(nextHandle());
     AILayerHandle first = nullptr;

@@ -86,7 +86,13 @@ public:
     static constexpr AIReal kDefaultFontSize = 12;
 
     // A new document has one layer, "Layer 1", which is current, and is not modified.
-    Document();
+    Document() : Document(1) {}
+    // One whose handles start at `firstHandle`: a document read in the place of another starts
+    // where the other's sequence stopped, so that no handle the plug-ins kept is given out again
+    // for other art.
+    explicit Document(uintptr_t firstHandle);
+    // The number the next handle will have.
+    uintptr_t handleSequence() const { return nextHandle_; }
 
     // The document's own handle (the Document suite's), never that of art or a layer.
     AIDocumentHandle handle() const { return handle_; }
