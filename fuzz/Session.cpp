@@ -6,6 +6,7 @@
 // do not read or check are left out; the files a line names go to the scratch folder and
 // PNG pictures are made small; at most kMostLines lines run, so that one input stays quick.
 #include "Commands.h"
+#include "Desktop.h"
 #include "Invariants.h"
 #include "Scratch.h"
 #include "ScriptReader.h"
@@ -30,16 +31,22 @@ namespace fs = std::filesystem;
 constexpr size_t kMostLines = 100;
 const char* const kPrefsLine = "#prefs ";
 
-// What the session may write: one SVG, one PNG, one snapshot, all in the scratch folder.
+// What the session may write: one SVG, one PNG, one PDF, one snapshot, all in the scratch
+// folder; and what it may open: the SVG it saved.
 void keepInScratch(script::Line& line)
 {
     auto& w = line.words;
     const fs::path& scratch = fuzz::scratchFolder();
+    const auto endsWith = [](const std::string& name, std::string_view end) {
+        return name.size() >= end.size() && name.compare(name.size() - end.size(), end.size(), end) == 0;
+    };
     if (w[0] == "save") {
-        const bool svg = w[1].size() >= 4 && w[1].compare(w[1].size() - 4, 4, ".svg") == 0;
-        w[1] = (scratch / (svg ? "out.svg" : "out.png")).string();
+        w[1] = (scratch / (endsWith(w[1], ".svg") ? "out.svg" : endsWith(w[1], ".pdf") ? "out.pdf" : "out.png")).string();
         if (w.size() > 2)
             w[2] = "0.1";
+    } else if (w[0] == "open") {
+        // What the session saved, read back.
+        w[1] = (scratch / "out.svg").string();
     } else if (w[0] == "snapshot") {
         w[2] = (scratch / "snapshot.png").string();
     }
@@ -113,6 +120,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     {
         host::Host host(host::HostOptions{{}, store, std::vector<std::string>{"Alpha", "Beta", "Gamma"}, {}});
         host.plugins().addInProcess("VaroTable", PluginMain, fuzz::pluginResources());
+        // The document window, shown nowhere: `open` reads into it.
+        host::desktop::Desktop desktop(host, fuzz::scratchFolder() / "drawing.svg");
         bool fails = false;
         size_t next = 0;
         // As varo-host does: while a dialog runs modally, the next lines are its events.
@@ -125,9 +134,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             script::run(line, host, nowhere);
             // Injected failures leave tables half-built on purpose. An undo or a redo leaves the
             // table the plug-in edits with parts it no longer holds, which its next edit
-            // draws beside anew: from there a table's parts may stand twice.
+            // draws beside anew: from there a table's parts may stand twice; so does a table
+            // read back beside the one the plug-in draws next.
             fails = fails || line.words[0] == "fail" || line.words[0] == "unavailable" || line.words[0] == "undo" ||
-                    line.words[0] == "redo";
+                    line.words[0] == "redo" || line.words[0] == "open";
             fuzz::checkDocument(host.document(), !fails);
             fuzz::checkFields(host, session.typed);
             fuzz::checkPreferenceFile(store, session.preferences);

@@ -1,9 +1,11 @@
 #include "Application.h"
 
 #include "Menu.h"
+#include "ToolTip.h"
 #include "Window.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace ns {
 
@@ -72,7 +74,13 @@ bool Application::sendEvent(const Event& event)
             return true;
         }
     }
-    if (const Window* modal = modalWindow(); modal != nullptr && modal != window && window != MenuWindow::open()) {
+    if (Window* modal = modalWindow(); modal != nullptr && modal != window && window != MenuWindow::open()) {
+        // The keyboard is the dialog's while it runs, whichever window the keys were typed
+        // at: keys typed as it opened, before the screen showed it, are its too.
+        if (event.type() == EventType::KeyDown) {
+            modal->sendEvent(event);
+            return true;
+        }
         if (pressed && refused_)
             refused_(event, *modal);
         return false;
@@ -88,6 +96,11 @@ bool Application::sendEvent(const Event& event)
         if (!uninterrupted)
             return true;
     }
+    // The pointer resting shows a tip; pressing or typing takes it away.
+    if (event.type() == EventType::MouseMoved)
+        ToolTipWindow::pointerMoved(*window, event.locationInWindow(), std::chrono::steady_clock::now());
+    else if (pressed)
+        ToolTipWindow::dismiss();
     // A click makes its window key, as a user's click does; a menu never is.
     if (event.type() == EventType::LeftMouseDown && !window->isKeyWindow() && window != MenuWindow::open())
         window->makeKeyAndOrderFront(this);
@@ -120,6 +133,7 @@ void Application::removeWindow(Window* window)
             run.stopped = true;
             run.code = ModalResponseAbort;
         }
+    ToolTipWindow::windowGone(window);
 }
 
 void Application::setMain(Window* window)

@@ -16,7 +16,7 @@ namespace ns {
 
 class Window;
 
-enum : int { ModalResponseStop = -1000, ModalResponseAbort = -1001 };
+enum : int { ModalResponseCancel = 0, ModalResponseOK = 1, ModalResponseStop = -1000, ModalResponseAbort = -1001 };
 
 class Application : public Responder {
 public:
@@ -42,7 +42,8 @@ public:
     // The one way in for input, whatever its source (a script, a native window): the event
     // goes to its window. Refused, and false, for a window that is gone, and for
     // any window but the dialog while one runs modally (the refusal hook hears a mouse-down
-    // or a key refused so). A mouse-down first commits what was typed into a field of
+    // refused so); a key typed at another window then goes to the dialog, which has the
+    // keyboard. A mouse-down first commits what was typed into a field of
     // any other window (a modal run that starts then takes the press's place), then makes its
     // window key. A key with Command goes to the main menu's keys first when the
     // window's buttons have no such key equivalent.

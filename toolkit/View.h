@@ -35,6 +35,9 @@ public:
     void setIdentifier(std::string identifier) { identifier_ = std::move(identifier); }
     const std::string& toolTip() const { return toolTip_; }
     void setToolTip(std::string toolTip) { toolTip_ = std::move(toolTip); }
+    // The tip shown for a point of the view (its own coordinates): toolTip() unless the view
+    // gives one for each of its parts.
+    virtual std::string toolTipAt(Point) const { return toolTip_; }
     int tag() const { return tag_; }
     void setTag(int tag) { tag_ = tag; }
 

@@ -9,6 +9,7 @@
 #include "DocumentCommands.h"
 #include "PanelCommands.h"
 #include "PointerCommands.h"
+#include "Pdf.h"
 #include "Png.h"
 #include "Svg.h"
 #include "Tree.h"
@@ -69,10 +70,10 @@ bool endsWith(const std::string& text, std::string_view end)
 // `save FILE.svg` or `save FILE.png [SCALE]`.
 std::string checkSave(const std::vector<std::string>& w)
 {
-    if (endsWith(w[0], ".svg"))
-        return w.size() == 1 ? std::string() : "an SVG file takes no scale";
+    if (endsWith(w[0], ".svg") || endsWith(w[0], ".pdf"))
+        return w.size() == 1 ? std::string() : "an SVG or PDF file takes no scale";
     if (!endsWith(w[0], ".png"))
-        return "cannot save as \"" + w[0] + "\" (FILE.svg or FILE.png)";
+        return "cannot save as \"" + w[0] + "\" (FILE.svg, FILE.pdf or FILE.png)";
     if (w.size() == 1)
         return {};
     const auto scale = parseScale(w[1]);
@@ -86,11 +87,13 @@ void save(const std::vector<std::string>& w, host::Host& h)
     // What a field shows is what is saved.
     h.commitTypedFields();
     const bool drawing = endsWith(w[0], ".svg");
-    const std::string reason = drawing ? host::render::saveSvg(h.document(), h.fonts(), w[0])
-                                       : host::render::savePng(h.document(), h.fonts(), w[0], w.size() > 1 ? *parseScale(w[1]) : 1);
+    const std::string reason = drawing                ? host::render::saveSvg(h.document(), h.fonts(), w[0])
+                               : endsWith(w[0], ".pdf") ? host::render::savePdf(h.document(), h.fonts(), w[0])
+                                                        : host::render::savePng(h.document(), h.fonts(), w[0],
+                                                                                w.size() > 1 ? *parseScale(w[1]) : 1);
     if (!reason.empty())
         h.log().warning(reason);
-    else if (drawing) // a picture is an export: the drawing is saved only as SVG
+    else if (drawing) // a picture or a PDF is an export: the drawing is saved only as SVG
         h.document().markSaved();
 }
 
@@ -293,7 +296,10 @@ const std::vector<Command>& commands()
          [](const Words& w, host::Host& h, std::ostream&) { pointer::move(w, h); }, false},
         {"undo", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.undo(); }, false},
         {"redo", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.redo(); }, false},
-        {"save", "FILE.svg|FILE.png [SCALE]", 1, 2, checkSave,
+        {"open", "FILE.svg", 1, 1,
+         [](const Words& w) { return endsWith(w[0], ".svg") ? std::string() : "\"open\" takes FILE.svg"; },
+         [](const Words& w, host::Host& h, std::ostream&) { openDrawing(w[0], h); }},
+        {"save", "FILE.svg|FILE.pdf|FILE.png [SCALE]", 1, 2, checkSave,
          [](const Words& w, host::Host& h, std::ostream&) { save(w, h); }},
         {"fail", "SUITE OPERATION CODE", 3, 3,
          [](const Words& w) {

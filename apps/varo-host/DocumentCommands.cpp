@@ -1,5 +1,6 @@
 #include "DocumentCommands.h"
 
+#include "Desktop.h"
 #include "Host.h"
 
 namespace script {
@@ -19,6 +20,14 @@ AIArtHandle topmostNamed(const host::doc::Document& document, AIArtHandle handle
 }
 
 } // namespace
+
+void openDrawing(const std::string& path, host::Host& h)
+{
+    if (host::desktop::Desktop* desktop = host::desktop::Desktop::current())
+        desktop->document().open(path); // what went wrong is in the log
+    else
+        h.log().warning("open: there is no document window");
+}
 
 std::string setLayerLocked(host::Host& h, const std::string& title, bool locked)
 {

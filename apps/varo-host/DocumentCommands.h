@@ -1,4 +1,5 @@
-// What the user does to the document by hand, for scripts: locking layers, deleting art.
+// What the user does to the document by hand, for scripts: opening a drawing, locking layers,
+// deleting art.
 #pragma once
 
 #include <ostream>
@@ -9,6 +10,10 @@ class Host;
 }
 
 namespace script {
+
+// Opens the SVG drawing in the place of the document, as File > Open does (without its
+// question: a script is no person); the log says what was left out, or why nothing was.
+void openDrawing(const std::string& path, host::Host& h);
 
 // Locks or unlocks every layer titled `title`. Empty when one was found; why not otherwise.
 std::string setLayerLocked(host::Host& h, const std::string& title, bool locked);

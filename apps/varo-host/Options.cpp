@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <charconv>
 #include <cstdlib>
 #include <string_view>
 
@@ -109,6 +110,7 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& line, std:
             if (file == nullptr)
                 return false;
             line.save = file;
+            line.saveGiven = true;
             if (line.save.extension() != ".svg") {
                 reason = "--save takes FILE.svg";
                 return false;
@@ -118,9 +120,27 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& line, std:
             if (file == nullptr)
                 return false;
             line.frameTimes = file;
+        } else if (word == "--recovery-seconds") {
+            const char* seconds = value("--recovery-seconds");
+            if (seconds == nullptr)
+                return false;
+            const std::string_view text(seconds);
+            int parsed = 0;
+            const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+            if (error != std::errc() || end != text.data() + text.size() || parsed < 1 || parsed > 3600) {
+                reason = "--recovery-seconds takes a whole number from 1 to 3600";
+                return false;
+            }
+            line.recoverySeconds = parsed;
         } else if (word.size() > 1 && word[0] == '-') {
             reason = "unknown option " + word;
             return false;
+        } else if (fs::path(word).extension() == ".svg") {
+            if (!line.drawing.empty()) {
+                reason = "one drawing at a time: " + line.drawing.string() + " and " + word;
+                return false;
+            }
+            line.drawing = word;
         } else {
             line.scripts.push_back(word);
         }
@@ -136,8 +156,14 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& line, std:
         reason = "--scale and --frame-times go with --window";
         return false;
     }
+    if (!line.drawing.empty() && line.saveGiven) {
+        reason = "a drawing opened is saved where it was opened: --save goes without it";
+        return false;
+    }
+    if (!line.drawing.empty())
+        line.save = line.drawing;
     if (line.scripts.empty() && !line.help && !line.window) {
-        reason = "no script given";
+        reason = line.drawing.empty() ? "no script given" : "a drawing opens in a window (--window) or for a script";
         return false;
     }
     return true;

@@ -16,6 +16,12 @@ struct CommandLine {
     bool window = false;
     double scale = 0; // 1 or 2; 0 takes it from the screen
     std::filesystem::path save = "out/drawing.svg"; // where Ctrl+S writes
+    bool saveGiven = false;
+    // A drawing to open before the scripts run (FILE.svg among them); it is then where Ctrl+S
+    // writes. One that does not exist yet is a new drawing.
+    std::filesystem::path drawing;
+    // How long after a change the window writes the drawing to its recovery file.
+    int recoverySeconds = 30;
     std::string frameTimes; // where each frame's time goes; empty for nowhere
 };
 

@@ -3,8 +3,10 @@
 #include "Alert.h"
 #include "Application.h"
 #include "Screen.h"
+#include "ToolTip.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 
 namespace script {
@@ -40,6 +42,7 @@ WindowSession::WindowSession(std::unique_ptr<ns::platform::Platform> platform, c
     ns::Screen::mainScreen().setVisibleFrame(platform_->visibleFrame());
     host_ = std::make_unique<host::Host>(line.host);
     desktop_ = std::make_unique<host::desktop::Desktop>(*host_, line.save);
+    desktop_->document().setRecoveryInterval(std::chrono::seconds(line.recoverySeconds));
     ns::Application& application = ns::Application::sharedApplication();
     application.setMenuKeyHook([this](const ns::Event& event) { return desktop_->document().performKeyEquivalent(event); });
     application.setRefusalHook([this](const ns::Event&, const ns::Window& modal) {
@@ -61,6 +64,9 @@ WindowSession::WindowSession(std::unique_ptr<ns::platform::Platform> platform, c
 WindowSession::~WindowSession()
 {
     ns::Application& application = ns::Application::sharedApplication();
+    // Stopped by a signal, without a question: the changes not saved stay in the recovery file.
+    if (platform_->quitRequested())
+        desktop_->document().writeRecoveryNow();
     // Nobody is left to dismiss an alert.
     host_->setAlertPresenter(nullptr);
     // Input that came after quit is for nobody.
@@ -101,8 +107,19 @@ void WindowSession::present()
     }
 }
 
+void WindowSession::offerRecovery()
+{
+    ns::Application& application = ns::Application::sharedApplication();
+    application.setEventPump([this] { return step(); });
+    desktop_->document().offerRecovery();
+    application.setEventPump(nullptr);
+    printLog();
+    changed_ = true;
+}
+
 bool WindowSession::step()
 {
+    desktop_->document().keepRecovery(std::chrono::steady_clock::now());
     // The document window closed: as Ctrl+Q, a question first when the drawing has changes not
     // saved.
     if (platform_->takeCloseRequest())
@@ -127,6 +144,8 @@ bool WindowSession::step()
         return !quitting();
     }
     printLog();
+    if (ns::ToolTipWindow::showDue(std::chrono::steady_clock::now()))
+        changed_ = true;
     // Nothing is drawn while nothing happens.
     if (changed_)
         present();

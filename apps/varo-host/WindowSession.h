@@ -27,6 +27,10 @@ public:
     WindowSession& operator=(const WindowSession&) = delete;
 
     host::Host& host() { return *host_; }
+    host::desktop::Desktop& desktop() { return *desktop_; }
+    // Asks, when the drawing has a recovery file newer than itself, whether to restore it;
+    // the person's input answers.
+    void offerRecovery();
 
     // One turn of the person's input. False once quit was asked for (Ctrl+Q, the menu, the
     // document window closed): what is still queued is dropped.

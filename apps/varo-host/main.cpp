@@ -23,9 +23,11 @@ namespace {
 namespace fs = std::filesystem;
 
 const char* const kUsage =
-    "usage: varo-host [--plugins DIR] [--prefs FILE] [--fonts \"A,B,...\" [--default-font NAME]] SCRIPT...\n"
-    "       varo-host --window [--scale 1|2] [--save FILE.svg] [--frame-times FILE] [options above] [SCRIPT...]\n"
-    "Runs the scripts in order; - reads standard input. With --window, a real window plays them first,\n"
+    "usage: varo-host [--plugins DIR] [--prefs FILE] [--fonts \"A,B,...\" [--default-font NAME]] [DRAWING.svg] SCRIPT...\n"
+    "       varo-host --window [--scale 1|2] [--save FILE.svg | DRAWING.svg] [--frame-times FILE]\n"
+    "                 [--recovery-seconds N] [options above] [SCRIPT...]\n"
+    "Opens DRAWING.svg (a new drawing when there is none), then runs the scripts in order; - reads\n"
+    "standard input. With --window, a real window plays them first,\n"
     "then takes the person's input until Ctrl+Q. Commands:\n";
 
 // A script as it is read twice, once to check every line and once to run them: standard
@@ -174,6 +176,21 @@ bool runScript(Script& script, host::Host& host, script::WindowSession* session 
     return good;
 }
 
+// The drawing the command line names, opened before the scripts run: false, with the reason
+// on standard error, when it cannot be. One that does not exist yet is a new drawing, saved
+// there.
+bool openDrawing(host::desktop::DocumentWindow& window, const script::CommandLine& line)
+{
+    std::error_code error;
+    if (line.drawing.empty() || !fs::exists(line.drawing, error))
+        return true;
+    if (const std::string reason = window.open(line.drawing); !reason.empty()) {
+        std::cerr << "varo-host: " << reason << "\n";
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -205,8 +222,12 @@ int main(int argc, char** argv)
             std::cerr << "varo-host: " << why << "\n";
             return 2;
         }
-        bool completed = true;
+        bool completed = openDrawing(session->desktop().document(), commandLine);
+        if (completed)
+            session->offerRecovery();
         for (auto& script : scripts) {
+            if (!completed)
+                break;
             completed = runScript(*script, session->host(), session.get());
             if (!completed)
                 break;
@@ -229,9 +250,12 @@ int main(int argc, char** argv)
     {
         host::Host host(commandLine.host);
         host::desktop::Desktop desktop(host, commandLine.save);
+        completed = openDrawing(desktop.document(), commandLine);
         // What the plug-in posted after the last input is answered too, so that the last
         // command's change is not lost.
         for (auto& script : scripts) {
+            if (!completed)
+                break;
             // A script changed since it was checked stops the run where it went wrong.
             completed = runScript(*script, host);
             if (!completed)

@@ -82,6 +82,15 @@ bool Host::commitTypedFields()
     return uninterrupted;
 }
 
+void Host::replaceDocument(doc::Document&& opened)
+{
+    selection_.pick({});
+    history_.clear();
+    const uint64_t former = document_.changes();
+    document_ = std::move(opened);
+    document_.countOnFrom(former);
+}
+
 void Host::alert(const std::string& text)
 {
     log_.alert(text);

@@ -85,6 +85,11 @@ public:
     // it.
     std::string undo() { return takeStep(&UndoHistory::undo, "undo"); }
     std::string redo() { return takeStep(&UndoHistory::redo, "redo"); }
+    // A drawing opened in the place of the document: nothing is picked any more, and the
+    // history starts anew with it, as it does for a document opened in the host it stands for.
+    // The plug-ins' handles to the former art stay invalid: the opened document's sequence
+    // continues the former's (see Document::handleSequence).
+    void replaceDocument(doc::Document&& opened);
     // What the selection tool picked.
     Selection& selection() { return selection_; }
     const doc::Document& document() const { return document_; }
@@ -131,6 +136,8 @@ public:
     void alert(const std::string& text);
     using AlertPresenter = std::function<void(const std::string& text)>;
     void setAlertPresenter(AlertPresenter presenter) { alertPresenter_ = std::move(presenter); }
+    // Whether a person is there to see alerts.
+    bool presentsAlerts() const { return static_cast<bool>(alertPresenter_); }
 
     // A drawing pass of the active annotators over the document view: what they drew.
     std::vector<DrawnItem> drawAnnotations() { return annotationPass_.draw(); }

@@ -59,7 +59,9 @@ void ArtboardView::fitDocumentView()
 
 uint64_t ArtboardView::version()
 {
-    const bool invalidated = !host_.documentView().takeInvalidated().empty();
+    // What the view's suite or an annotator said to draw again (a rubber band that moved).
+    const bool viewInvalidated = !host_.documentView().takeInvalidated().empty();
+    const bool invalidated = !host_.annotators().takeInvalidated().empty() || viewInvalidated;
     if (invalidated || host_.document().changes() != seenDocument_ || host_.documentView().changes() != seenView_ ||
         host_.selection().changes() != seenSelection_) {
         seenDocument_ = host_.document().changes();

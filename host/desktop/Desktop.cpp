@@ -4,6 +4,7 @@
 
 #include "Application.h"
 #include "Menu.h"
+#include "ToolTip.h"
 #include "Screen.h"
 
 #include <cairo.h>
@@ -173,12 +174,17 @@ std::vector<Surface> Desktop::surfaces()
     const ns::MenuWindow* menu = ns::MenuWindow::open();
     // The dialogs, in the order they came to the front.
     for (ns::Window* window : ns::Application::sharedApplication().windows())
-        if (window->isVisible() && window != &document_.window() && window != menu &&
+        if (window->isVisible() && window != &document_.window() && window != menu && window != ns::ToolTipWindow::shown() &&
             std::find(panelWindows.begin(), panelWindows.end(), window) == panelWindows.end() &&
             std::none_of(headers_.begin(), headers_.end(), [&](const auto& h) { return &h.second->window() == window; }))
             shown.push_back(windowSurface(*window, SurfaceKind::Dialog));
     if (menu != nullptr)
         shown.push_back(windowSurface(*ns::MenuWindow::open(), SurfaceKind::Menu));
+    // A tip takes no input: the pointer goes through it to what is below.
+    if (ns::ToolTipWindow* tip = ns::ToolTipWindow::shown()) {
+        shown.push_back(windowSurface(*tip, SurfaceKind::ToolTip));
+        shown.back().regions.clear();
+    }
     return shown;
 }
 

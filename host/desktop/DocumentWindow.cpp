@@ -1,10 +1,15 @@
 #include "DocumentWindow.h"
 
+#include "AtomicFile.h"
 #include "Host.h"
+#include "Pdf.h"
 #include "SaveDrawing.h"
+#include "Svg.h"
+#include "SvgReader.h"
 
 #include "Alert.h"
 #include "Application.h"
+#include "FilePanel.h"
 #include "Screen.h"
 
 #include <algorithm>
@@ -27,9 +32,15 @@ DocumentWindow::DocumentWindow(Host& host, std::filesystem::path savePath) : hos
         ns::MakeRect(screen.origin.x, screen.maxY() - kDefaultHeight, kDefaultWidth, kDefaultHeight), titleFor({}));
     window_->setIdentifier("document");
     ns::View& content = *window_->contentView();
-    HostActions actions{[this] { save(); },          [this] { requestQuit(); }, [this] { zoomBy(kZoomStep); },
-                        [this] { zoomBy(1 / kZoomStep); }, [this] { fit(); },        [this] { undo(); },
-                        [this] { redo(); }};
+    HostActions actions{.open = [this] { chooseAndOpen(); },
+                        .save = [this] { save(); },
+                        .saveAs = [this] { chooseAndSaveAs(); },
+                        .quit = [this] { requestQuit(); },
+                        .zoomIn = [this] { zoomBy(kZoomStep); },
+                        .zoomOut = [this] { zoomBy(1 / kZoomStep); },
+                        .fit = [this] { fit(); },
+                        .undo = [this] { undo(); },
+                        .redo = [this] { redo(); }};
     menuBar_ = content.addSubview(std::make_unique<MenuBar>(host_, std::move(actions), ns::Rect{}));
     toolStrip_ = content.addSubview(std::make_unique<ToolStrip>(host_, ns::Rect{}));
     artboard_ = content.addSubview(std::make_unique<ArtboardView>(host_, ns::Rect{}));
@@ -98,6 +109,12 @@ std::string DocumentWindow::titleFor(const std::string& status) const
            (status.empty() ? "" : " \u2014 " + status);
 }
 
+void DocumentWindow::sayStatus(std::string status)
+{
+    status_ = std::move(status);
+    window_->setTitle(titleFor(status_));
+}
+
 std::string DocumentWindow::save()
 {
     // What a field shows is what is saved; then the SVG and its PNG together, or neither: the
@@ -106,34 +123,215 @@ std::string DocumentWindow::save()
     const std::string reason = render::saveDrawing(host_.document(), host_.fonts(), savePath_);
     if (!reason.empty()) {
         host_.log().warning("not saved: " + reason);
-        status_ = "not saved: " + reason;
-        window_->setTitle(titleFor(status_));
+        sayStatus("not saved: " + reason);
         return reason;
     }
     host_.document().markSaved();
-    status_ = "saved to " + savePath_.string();
-    window_->setTitle(titleFor(status_));
+    removeRecovery();
+    sayStatus("saved to " + savePath_.string());
     return {};
 }
 
-bool DocumentWindow::requestQuit()
+std::string DocumentWindow::saveAs(const std::filesystem::path& path)
+{
+    if (path.extension() == ".pdf") {
+        host_.commitTypedFields();
+        const std::string reason = render::savePdf(host_.document(), host_.fonts(), path);
+        if (!reason.empty()) {
+            host_.log().warning("not exported: " + reason);
+            sayStatus("not exported: " + reason);
+            return reason;
+        }
+        host_.log().note("exported " + path.string());
+        sayStatus("exported to " + path.string());
+        return {};
+    }
+    if (path.extension() != ".svg") {
+        const std::string reason = "cannot save as " + path.string() + " (FILE.svg or FILE.pdf)";
+        host_.log().warning(reason);
+        sayStatus("not saved: " + reason);
+        return reason;
+    }
+    const std::filesystem::path former = savePath_;
+    savePath_ = path;
+    const std::string reason = save();
+    if (!reason.empty())
+        savePath_ = former; // the drawing still belongs where it was
+    return reason;
+}
+
+std::string DocumentWindow::open(const std::filesystem::path& path)
+{
+    host_.commitTypedFields();
+    render::ReadDrawing read = render::readSvgFile(path, host_.fonts(), host_.document().handleSequence());
+    if (!read.document) {
+        host_.log().warning("not opened: " + read.refusal);
+        sayStatus("not opened: " + read.refusal);
+        return read.refusal;
+    }
+    removeRecovery();
+    host_.replaceDocument(std::move(*read.document));
+    savePath_ = path;
+    recovered_ = host_.document().changes();
+    fit();
+    if (read.skipped.empty()) {
+        host_.log().note("opened " + path.string());
+        sayStatus({});
+        return {};
+    }
+    // Read in part: said, never shown as whole.
+    std::string told = path.filename().string() + " was opened in part:";
+    for (size_t i = 0; i < read.skipped.size(); ++i) {
+        host_.log().warning("opened in part: " + read.skipped[i]);
+        if (i < 6)
+            told += "\n" + read.skipped[i];
+    }
+    if (read.skipped.size() > 6)
+        told += "\n(" + std::to_string(read.skipped.size() - 6) + " more in the log)";
+    sayStatus("opened in part");
+    if (host_.presentsAlerts())
+        host_.alert(told);
+    return {};
+}
+
+bool DocumentWindow::settleChanges()
 {
     // Asked again while the question is open (the window closed meanwhile): one question.
     if (asking_)
         return false;
     // What a field holds is part of the drawing the question is about.
     host_.commitTypedFields();
-    if (host_.document().modified()) {
-        asking_ = true;
-        const std::string text = "Save changes to " + savePath_.filename().string() + " before closing?";
-        const int answer = question_ ? question_(text) : ns::Alert(text, {"Save", "Don't Save", "Cancel"}).runModal();
-        asking_ = false;
-        if (answer == 0 && !save().empty())
-            return false; // the drawing is not saved: it stays open
-        if (answer != 0 && answer != 1)
-            return false;
-    }
+    if (!host_.document().modified())
+        return true;
+    asking_ = true;
+    const std::string text = "Save changes to " + savePath_.filename().string() + " before closing?";
+    const int answer = question_ ? question_(text) : ns::Alert(text, {"Save", "Don't Save", "Cancel"}).runModal();
+    asking_ = false;
+    if (answer == 0)
+        return save().empty(); // a drawing that could not be saved stays open
+    return answer == 1;
+}
+
+bool DocumentWindow::requestQuit()
+{
+    if (!settleChanges())
+        return false;
+    // A clean end: what was not saved was not wanted.
+    removeRecovery();
     quitRequested_ = true;
+    return true;
+}
+
+namespace {
+
+std::optional<std::filesystem::path> runFileDialog(bool opening, const std::filesystem::path& current)
+{
+    std::unique_ptr<ns::SavePanel> panel =
+        opening ? std::make_unique<ns::OpenPanel>() : std::make_unique<ns::SavePanel>();
+    panel->setAllowedExtensions(opening ? std::vector<std::string>{".svg"} : std::vector<std::string>{".svg", ".pdf"});
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::absolute(current, error).parent_path();
+    if (!error && std::filesystem::is_directory(folder, error))
+        panel->setDirectory(folder);
+    if (!opening)
+        panel->setNameFieldStringValue(current.filename().string());
+    if (panel->runModal() != ns::ModalResponseOK)
+        return std::nullopt;
+    return panel->path();
+}
+
+} // namespace
+
+void DocumentWindow::chooseAndOpen()
+{
+    if (!settleChanges())
+        return;
+    const auto path = chooser_ ? chooser_(true) : runFileDialog(true, savePath_);
+    if (!path)
+        return;
+    if (const std::string reason = open(*path); !reason.empty() && host_.presentsAlerts())
+        host_.alert(path->filename().string() + " cannot be opened: " + reason);
+}
+
+void DocumentWindow::chooseAndSaveAs()
+{
+    host_.commitTypedFields();
+    const auto path = chooser_ ? chooser_(false) : runFileDialog(false, savePath_);
+    if (!path)
+        return;
+    if (const std::string reason = saveAs(*path); !reason.empty() && host_.presentsAlerts())
+        host_.alert(path->filename().string() + " cannot be saved: " + reason);
+}
+
+std::filesystem::path DocumentWindow::recoveryFileFor(const std::filesystem::path& drawing)
+{
+    std::filesystem::path file = drawing;
+    return file += ".recovery";
+}
+
+void DocumentWindow::removeRecovery()
+{
+    std::error_code error;
+    std::filesystem::remove(recoveryFileFor(savePath_), error);
+    recoveryDue_.reset();
+}
+
+void DocumentWindow::writeRecoveryNow()
+{
+    const doc::Document& document = host_.document();
+    if (!document.modified() || document.changes() == recovered_)
+        return;
+    const std::filesystem::path file = recoveryFileFor(savePath_);
+    std::string reason = createFoldersFor(file);
+    if (reason.empty())
+        reason = render::saveSvg(document, host_.fonts(), file);
+    if (!reason.empty())
+        host_.log().warning("no recovery file: " + reason);
+    // Tried once for these changes: the next change tries again.
+    recovered_ = document.changes();
+    recoveryDue_.reset();
+}
+
+void DocumentWindow::keepRecovery(std::chrono::steady_clock::time_point now)
+{
+    const doc::Document& document = host_.document();
+    if (!document.modified() || document.changes() == recovered_) {
+        recoveryDue_.reset();
+        return;
+    }
+    if (!recoveryDue_)
+        recoveryDue_ = now + recoveryInterval_;
+    if (now >= *recoveryDue_)
+        writeRecoveryNow();
+}
+
+bool DocumentWindow::offerRecovery()
+{
+    const std::filesystem::path file = recoveryFileFor(savePath_);
+    std::error_code error;
+    const auto recovered = std::filesystem::last_write_time(file, error);
+    if (error)
+        return false;
+    const auto saved = std::filesystem::last_write_time(savePath_, error);
+    if (!error && saved >= recovered)
+        return false;
+    const std::string text = savePath_.filename().string() +
+                             " has changes that were not saved when Varo-Host last stopped. Restore them?";
+    const int answer = question_ ? question_(text) : ns::Alert(text, {"Restore", "Don't Restore"}).runModal();
+    if (answer != 0)
+        return false;
+    const std::filesystem::path drawing = savePath_;
+    render::ReadDrawing read = render::readSvgFile(file, host_.fonts(), host_.document().handleSequence());
+    if (!read.document) {
+        host_.log().warning("not restored: " + read.refusal);
+        return false;
+    }
+    host_.replaceDocument(std::move(*read.document));
+    // The changes are the drawing's, not yet saved to it.
+    host_.document().markModified();
+    recovered_ = host_.document().changes();
+    host_.log().note("restored " + drawing.string() + " from " + file.string());
+    sayStatus("restored");
     return true;
 }
 
@@ -167,7 +365,9 @@ bool DocumentWindow::performKeyEquivalent(const ns::Event& event)
         const char* keys;
         std::function<void()> action;
     } equivalents[] = {
-        {"sS", [this] { save(); }},
+        // Ctrl+S saves, Ctrl+Shift+S saves as; Ctrl+O opens.
+        {"sS", [this, shift] { shift ? chooseAndSaveAs() : void(save()); }},
+        {"oO", [this] { chooseAndOpen(); }},
         {"qQ", [this] { requestQuit(); }},
         {"+=", [this] { zoomBy(kZoomStep); }},
         {"-_", [this] { zoomBy(1 / kZoomStep); }},

@@ -9,9 +9,11 @@
 #include "ToolStrip.h"
 #include "Window.h"
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace host {
@@ -50,6 +52,40 @@ public:
     // nothing was saved and why; a failure is also a warning in the log. Empty on success, the
     // reason otherwise.
     std::string save();
+    // Save As: the SVG (and its PNG) at that place, which the drawing then saves to; or, for a
+    // name ending in ".pdf", a PDF of the drawing, an export that changes neither where the
+    // drawing saves nor whether it has changes to save. Empty on success, the reason otherwise.
+    std::string saveAs(const std::filesystem::path& path);
+    // Opens the SVG drawing in the place of the document, which then saves there; the history
+    // starts anew. The reason it could not be (the document then stays as it was), empty on
+    // success. What a drawing the host did not write held and the host cannot draw is said in
+    // the log and the title, and in an alert where a person is there to see it.
+    std::string open(const std::filesystem::path& path);
+    // File › Open… and Save As…: the question about the changes first when opening over them,
+    // then the file dialog; nothing happens when it is cancelled.
+    void chooseAndOpen();
+    void chooseAndSaveAs();
+    // Where Save writes.
+    const std::filesystem::path& savePath() const { return savePath_; }
+    // Asks the file dialog (`opening`: Open, else Save As) and answers the file taken, none when
+    // cancelled; the toolkit's dialog run modally unless another is given (tests give one).
+    using FileChooser = std::function<std::optional<std::filesystem::path>(bool opening)>;
+    void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+
+    // The recovery file: written `interval` after a change not yet saved or written, at the
+    // turn of the event loop that calls keepRecovery; removed when the drawing is saved or the
+    // window closes cleanly.
+    void setRecoveryInterval(std::chrono::steady_clock::duration interval) { recoveryInterval_ = interval; }
+    void keepRecovery(std::chrono::steady_clock::time_point now);
+    // Writes the recovery file now when there are changes not saved (the session ends without
+    // asking: a signal).
+    void writeRecoveryNow();
+    // When a recovery file newer than the drawing lies beside it (the last session ended before
+    // its changes were saved), asks whether to restore it and, when the person says so, opens it
+    // as the drawing's changes not yet saved. True when it restored them.
+    bool offerRecovery();
+    // The recovery file of a drawing: beside it, "NAME.svg.recovery".
+    static std::filesystem::path recoveryFileFor(const std::filesystem::path& drawing);
     // The history's last step taken back, or the last undone done again (Edit's first items).
     void undo();
     void redo();
@@ -67,13 +103,18 @@ public:
     using Question = std::function<int(const std::string& text)>;
     void setQuestion(Question question) { question_ = std::move(question); }
 
-    // The keys of the host's own items, with Command (Ctrl on this keyboard): S, Q, +, =, -,
-    // 0, Z (with Shift: redo) and Y (redo). True when the key was one of them. While a dialog
+    // The keys of the host's own items, with Command (Ctrl on this keyboard): S (with Shift:
+    // Save As), O, Q, +, =, -, 0, Z (with Shift: redo) and Y (redo). True when the key was one of them. While a dialog
     // runs modally, they wait, with a warning.
     bool performKeyEquivalent(const ns::Event& event);
 
 private:
     std::string titleFor(const std::string& status) const;
+    // With changes not saved, the question "Save changes to NAME before closing?": true when the
+    // drawing may go (saved, or the person does not want them), false to keep it.
+    bool settleChanges();
+    void sayStatus(std::string status);
+    void removeRecovery();
 
     Host& host_;
     std::filesystem::path savePath_;
@@ -84,7 +125,11 @@ private:
     bool quitRequested_ = false;
     std::string status_; // what the title says of the last save
     Question question_;
+    FileChooser chooser_;
     bool asking_ = false;
+    std::chrono::steady_clock::duration recoveryInterval_ = std::chrono::seconds(30);
+    std::optional<std::chrono::steady_clock::time_point> recoveryDue_;
+    uint64_t recovered_ = 0; // the document's change count the recovery file holds
     uint64_t version_ = 0;
     std::string seen_; // what the strip and the bar showed at the last version
 };

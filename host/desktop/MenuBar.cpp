@@ -86,7 +86,9 @@ std::vector<MenuBarItem> MenuBar::items(const std::string& name) const
     if (name == "Varo-Host")
         items.push_back({"Quit", "Ctrl+Q", true, actions_.quit});
     else if (name == "File")
-        items.insert(items.begin(), {"Save", "Ctrl+S", true, actions_.save});
+        items.insert(items.begin(), {{"Open…", "Ctrl+O", true, actions_.open},
+                                     {"Save", "Ctrl+S", true, actions_.save},
+                                     {"Save As…", "Ctrl+Shift+S", true, actions_.saveAs}});
     else if (name == "Edit") {
         // The steps they would take, by name.
         const std::string undo = host_.history().undoName(), redo = host_.history().redoName();

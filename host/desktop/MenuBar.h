@@ -18,7 +18,7 @@ namespace host::desktop {
 
 // What the host's own items do; the document window gives them.
 struct HostActions {
-    std::function<void()> save, quit, zoomIn, zoomOut, fit, undo, redo;
+    std::function<void()> open, save, saveAs, quit, zoomIn, zoomOut, fit, undo, redo;
 };
 
 struct MenuBarItem {

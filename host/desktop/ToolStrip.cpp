@@ -84,4 +84,13 @@ void ToolStrip::mouseMoved(const ns::Event&)
     ns::Cursor::arrowCursor().set();
 }
 
+std::string ToolStrip::toolTipAt(ns::Point point) const
+{
+    const std::vector<Tool*> shown = tools();
+    for (size_t i = 0; i < shown.size(); ++i)
+        if (buttonRect(i).contains(point))
+            return shown[i]->tooltip.empty() ? shown[i]->title : shown[i]->tooltip;
+    return {};
+}
+
 } // namespace host::desktop

@@ -29,6 +29,8 @@ public:
     void drawRect(const ns::Rect& dirty) override;
     void mouseDown(const ns::Event& event) override;
     void mouseMoved(const ns::Event& event) override;
+    // The tool's tip over its square: the plug-in's tip for it, else its title.
+    std::string toolTipAt(ns::Point point) const override;
 
 private:
     Host& host_;

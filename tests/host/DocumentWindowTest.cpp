@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 namespace {
@@ -148,6 +149,37 @@ TEST(DocumentWindow, QuittingWithChangesNotSavedAsksFirst)
         EXPECT_EQ(asked, c.asked ? "Save changes to drawing.svg before closing?" : "") << c.comment;
         EXPECT_EQ(fs::is_regular_file(folder / "drawing.svg"), c.saved) << c.comment;
         EXPECT_EQ(host.document().modified(), c.changed && !c.saved) << c.comment;
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(DocumentWindow, TheArtboardIsDrawnAgainForEveryRedrawAsked)
+{
+    // A rubber band that moved asks its annotator's area again; the view's suite asks too; a
+    // drawing that changed needs nobody to ask. Nothing asked: the picture stands.
+    testing_files::TestFolder folder;
+    host::Host host(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}});
+    host::desktop::DocumentWindow document(host, folder / "drawing.svg");
+    const struct {
+        const char* comment;
+        std::function<void()> ask;
+        bool drawn;
+    } cases[] = {
+        {"nothing", [] {}, false},
+        {"an annotator's area", [&] { host.annotators().invalidate(AIRect{10, 10, 20, 20}); }, true},
+        {"the view's", [&] { host.documentView().invalidate(AIRealRect{0, 0, 5, 5}); }, true},
+        {"a change to the drawing", [&] {
+             AIArtHandle made = nullptr;
+             host.document().newArt(host::doc::ArtKind::Group, kPlaceAboveAll, nullptr, &made);
+         }, true},
+    };
+    for (const auto& c : cases) {
+        const uint64_t before = document.artboard().version();
+        c.ask();
+        EXPECT_EQ(document.artboard().version() != before, c.drawn) << c.comment;
     }
 }
 

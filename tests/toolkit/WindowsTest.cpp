@@ -1,6 +1,7 @@
 // Windows and the application: modal runs, main and key, hit-testing, tracking areas.
 #include "Application.h"
 #include "Screen.h"
+#include "TextField.h"
 #include "Window.h"
 
 #include <gtest/gtest.h>
@@ -129,6 +130,36 @@ TEST(HitTest, TheDeepestShownViewUnderThePointAndNeverAHiddenOne)
     }
     panel->setHidden(true);
     EXPECT_EQ(content->hitTest({115, 115}), content) << "inside a hidden view nothing is hit";
+}
+
+} // namespace
+
+namespace {
+
+TEST(Modal, TheDialogHasTheKeysTypedAtAnyWindow)
+{
+    // Keys typed as a dialog opens were aimed at the window that had the keyboard before;
+    // they are the dialog's, and the field there, not the dialog's, stays as it was.
+    ns::Application& app = ns::Application::sharedApplication();
+    ns::Window before(ns::MakeRect(0, 0, 200, 100), "before"), dialog(ns::MakeRect(0, 0, 200, 100), "dialog");
+    ns::TextField* behind = before.contentView()->addSubview(std::make_unique<ns::TextField>(ns::MakeRect(0, 0, 100, 20)));
+    ns::TextField* field = dialog.contentView()->addSubview(std::make_unique<ns::TextField>(ns::MakeRect(0, 0, 100, 20)));
+    before.makeKeyAndOrderFront(nullptr);
+    before.makeFirstResponder(behind);
+    int pumped = 0;
+    app.setEventPump([&] {
+        if (pumped == 0)
+            dialog.makeFirstResponder(field);
+        if (pumped < 2)
+            app.sendEvent(ns::Event::keyEvent(0, pumped == 0 ? "4" : "2", 0, &before));
+        else
+            app.stopModal();
+        ++pumped;
+        return true;
+    });
+    app.runModalForWindow(dialog);
+    app.setEventPump(nullptr);
+    EXPECT_EQ(std::make_pair(field->stringValue(), behind->stringValue()), std::make_pair(std::string("42"), std::string()));
 }
 
 } // namespace

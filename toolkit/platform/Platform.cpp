@@ -69,6 +69,8 @@ Uint32 flagsFor(SurfaceKind kind)
         return SDL_WINDOW_SHOWN;
     case SurfaceKind::Menu:
         return SDL_WINDOW_SHOWN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU;
+    case SurfaceKind::ToolTip:
+        return SDL_WINDOW_SHOWN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_TOOLTIP;
     }
     return SDL_WINDOW_SHOWN;
 }
@@ -231,6 +233,9 @@ void Platform::present(const std::vector<Surface>& surfaces)
             native->x = x;
             native->y = y;
             native->title = s.title;
+            // A dialog that opens takes the keyboard at once, as the toolkit made it key.
+            if (s.window != nullptr && s.window == Application::sharedApplication().keyWindow())
+                SDL_SetWindowInputFocus(native->window);
             natives_.push_back(std::move(native));
             found = natives_.end() - 1;
             force = true;

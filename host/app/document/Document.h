@@ -19,6 +19,7 @@
 #include "sdk/AIPathStyle.h"
 #include "sdk/ATESuites.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -150,6 +151,9 @@ public:
     // when the count moved.
     uint64_t changes() const { return changes_; }
     void markSaved() { modified_ = false; }
+    // A document put in the place of another counts on from the other's changes, so that
+    // whoever kept a picture of the other draws it anew.
+    void countOnFrom(uint64_t changes) { changes_ = std::max(changes_, changes) + 1; }
 
     // Layers, index 0 at the top of the stack.
     const std::vector<AILayerHandle>& layers() const { return order_; }

@@ -20,6 +20,7 @@ enum class SurfaceKind {
     Utility,  // a panel: above the document, never taking it over
     Dialog,
     Menu, // a pop-up menu: no border, above everything
+    ToolTip, // a tip: no border, above everything, never taking the keyboard
 };
 
 // A part of a surface and the toolkit window its input goes to.

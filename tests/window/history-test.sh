@@ -1,0 +1,176 @@
+#!/usr/bin/env bash
+# The work a person does in the window and takes back, driven with xdotool under a virtual
+# display: draw a table with moves 0.6 s apart (the rubber band follows each), Ctrl+Z,
+# Ctrl+Shift+Z, drag the table with the selection tool, Delete, Ctrl+Z, Ctrl+S, pick it again and
+# nudge it with an arrow key, then Ctrl+Q and Return to the question (Save). The saved drawing must be the one
+# the same gestures give as a script.
+# usage: history-test.sh VARO-HOST XREADBACK
+# Exit status 77 (skipped) when no virtual display can be started, saying why.
+set -u
+host=$1
+readback=$2
+plugins="$(dirname "$host")/../plugins"
+fonts=(--fonts "TestSans,TestSerif")
+
+. "$(dirname "$0")/display.sh"
+require_display_tools
+
+work=$(mktemp -d)
+xvfb=""
+app=""
+cleanup() {
+    stop_window_and_display
+    [ -n "${KEEP_WINDOW_TEST:-}" ] && echo "kept $work" || rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "history window test FAILED: $*"
+    for f in "$work"/window.err "$work"/script.err; do
+        [ -s "$f" ] && { echo "--- $f"; cat "$f"; }
+    done
+    exit 1
+}
+
+cat >"$work/places.varo" <<'VARO'
+print place "Table Tool"
+print place "Adobe Select Tool"
+print place 100 700
+print place 250 655
+print place 400 610
+print place 300 500
+VARO
+mkdir -p "$work/window" "$work/script"
+
+attempt() {
+    start_display "$work" || { echo "window test skipped: $display_problem"; exit 77; }
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
+        "$host" --window --plugins "$plugins" --prefs "$work/window/prefs.json" --save "$work/window/drawing.svg" \
+        "${fonts[@]}" "$work/places.varo" >"$work/window.out" 2>"$work/window.err" &
+    app=$!
+    local waited=0
+    document=""
+    while [ "$waited" -lt 600 ]; do
+        if ! kill -0 "$app" 2>/dev/null; then
+            wait "$app"
+            local status=$?
+            app=""
+            [ "$status" -eq 2 ] && grep -q "cannot open a window" "$work/window.err" && break
+            fail "the window ended at once with status $status"
+        fi
+        document=$(xdotool search --name "^Varo-Host" 2>/dev/null | head -1)
+        [ -n "$document" ] && grep -q "^place 300 500 " "$work/window.out" && { sleep 1; return 0; }
+        waited=$((waited + 1))
+        sleep 0.1
+    done
+    [ -n "$app" ] && { kill "$app" 2>/dev/null; wait "$app" 2>/dev/null; }
+    app=""
+    kill "$xvfb" 2>/dev/null
+    wait "$xvfb" 2>/dev/null
+    xvfb=""
+    return 1
+}
+shown=""
+for _ in 1 2 3; do
+    attempt && { shown=yes; break; }
+done
+[ -n "$shown" ] || fail "the window never showed on the display ($DISPLAY)"
+
+place() { grep "^place $1 " "$work/window.out" | sed 's/ artwork .*//' | awk '{print $(NF-1), $NF}'; }
+artwork() { grep "^place $1 " "$work/window.out" | sed 's/.* artwork //'; }
+table=$(place '"Table Tool"')
+select=$(place '"Adobe Select Tool"')
+from=$(place "100 700")
+middle=$(place "250 655")
+to=$(place "400 610")
+away=$(place "300 500")
+[ -n "$table" ] && [ -n "$select" ] && [ -n "$from" ] && [ -n "$away" ] || fail "the places were not printed: $(cat "$work/window.out")"
+a=$(artwork "100 700")
+b=$(artwork "250 655")
+c=$(artwork "400 610")
+d=$(artwork "300 500")
+
+# Waits until the window's title says it (the drawing saved, or changed: a star).
+title_says() {
+    for _ in $(seq 100); do
+        xdotool getwindowname "$document" | grep -q "$1" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+xdotool mousemove $table click 1
+sleep 0.3
+xdotool mousemove $from mousedown 1
+sleep 0.6
+xdotool mousemove $middle
+sleep 0.6
+"$readback" window "$document" "$work/window/band1.png" || fail "cannot read the window back"
+xdotool mousemove $to
+sleep 0.6
+"$readback" window "$document" "$work/window/band2.png" || fail "cannot read the window back"
+xdotool mouseup 1
+differing=$("$readback" compare "$work/window/band1.png" "$work/window/band2.png")
+[ "$differing" != "0" ] || fail "the rubber band stayed where the first move left it"
+title_says '\*' || fail "the table did not mark the drawing changed"
+xdotool key --delay 100 ctrl+z ctrl+shift+z
+xdotool mousemove $select click 1
+sleep 0.3
+xdotool mousemove $middle mousedown 1
+sleep 0.2
+xdotool mousemove $away
+sleep 0.2
+xdotool mouseup 1
+xdotool key --delay 100 Delete ctrl+z ctrl+s
+title_says "saved to" || fail "the title does not say it saved: $(xdotool getwindowname "$document")"
+# What an undo brings back is not picked: a click picks the table again, an arrow nudges it.
+xdotool mousemove $away click 1
+sleep 0.2
+xdotool key --delay 100 Right
+title_says '\*' || fail "the nudge did not mark the drawing changed"
+xdotool key --delay 0 ctrl+q
+alert=""
+for _ in $(seq 100); do
+    alert=$(xdotool search --name "^Alert$" 2>/dev/null | head -1)
+    [ -n "$alert" ] && break
+    sleep 0.1
+done
+[ -n "$alert" ] || fail "Ctrl+Q with changes not saved asked nothing"
+xdotool key --delay 0 Return
+for _ in $(seq 100); do
+    kill -0 "$app" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$app" 2>/dev/null && fail "answering Save did not quit"
+wait "$app"
+status=$?
+app=""
+[ "$status" -eq 0 ] || fail "the window ended with status $status"
+[ -e "$work/window/drawing.svg.recovery" ] && fail "a clean quit left the recovery file"
+
+cat >"$work/same.varo" <<VARO
+launch
+tool "Table Tool"
+mouse down $a
+mouse drag $b
+mouse drag $c
+mouse up $c
+undo
+redo
+tool "Adobe Select Tool"
+mouse down $b
+mouse drag $d
+mouse up $d
+delete
+undo
+select $d
+move 1 0
+save $work/script/drawing.svg
+quit
+VARO
+(cd "$work" && "$host" --plugins "$plugins" --prefs "$work/script/prefs.json" "${fonts[@]}" "$work/same.varo" \
+    >"$work/script.out" 2>"$work/script.err") || fail "the script failed"
+cmp -s "$work/window/drawing.svg" "$work/script/drawing.svg" ||
+    fail "the saved drawings differ: $(diff "$work/window/drawing.svg" "$work/script/drawing.svg" | head -20)"
+grep -q 'inkscape:label' "$work/window/drawing.svg" || fail "the saved drawing holds no table"
+echo "history window test passed: the band follows slow moves; undo, redo, move, delete, save and the question as the script gives them"

@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# Work is never lost: the window is killed (SIGKILL) after a table was drawn and never saved;
+# its recovery file holds the table. The next window with the same drawing asks to restore it;
+# Return (Restore) and Ctrl+S save exactly what the recovery file held, and the clean quit
+# after it removes the file.
+# usage: recovery-test.sh VARO-HOST
+# Exit status 77 (skipped) when no virtual display can be started, saying why.
+set -u
+host=$1
+plugins="$(dirname "$host")/../plugins"
+fonts=(--fonts "TestSans,TestSerif")
+
+. "$(dirname "$0")/display.sh"
+require_display_tools
+
+work=$(mktemp -d)
+xvfb=""
+app=""
+cleanup() {
+    stop_window_and_display
+    [ -n "${KEEP_WINDOW_TEST:-}" ] && echo "kept $work" || rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "recovery window test FAILED: $*"
+    [ -s "$work/window.err" ] && { echo "--- window.err"; cat "$work/window.err"; }
+    exit 1
+}
+
+cat >"$work/places.varo" <<'VARO'
+print place "Table Tool"
+print place 100 700
+print place 400 610
+VARO
+drawing="$work/drawing.svg"
+recovery="$drawing.recovery"
+
+# The window on a display of its own, with the drawing; true once `document` is found and
+# the places are printed (when `places` is given).
+start_window() {
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
+        "$host" --window --plugins "$plugins" --prefs "$work/prefs.json" --recovery-seconds 1 "${fonts[@]}" \
+        "$drawing" "$@" >"$work/window.out" 2>"$work/window.err" &
+    app=$!
+    document=""
+    for _ in $(seq 600); do
+        kill -0 "$app" 2>/dev/null || return 1
+        document=$(xdotool search --name "^Varo-Host" 2>/dev/null | head -1)
+        if [ -n "$document" ] && { [ $# -eq 0 ] || grep -q "^place 400 610 " "$work/window.out"; }; then
+            sleep 1
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+shown=""
+for _ in 1 2 3; do
+    start_display "$work" || { echo "window test skipped: $display_problem"; exit 77; }
+    start_window "$work/places.varo" && { shown=yes; break; }
+    display_refused "$work/window.err" "$work" >/dev/null || fail "the window did not show"
+done
+[ -n "$shown" ] || fail "the window never showed on the display ($DISPLAY)"
+
+place() { grep "^place $1 " "$work/window.out" | sed 's/ artwork .*//' | awk '{print $(NF-1), $NF}'; }
+xdotool mousemove $(place '"Table Tool"') click 1
+sleep 0.3
+xdotool mousemove $(place "100 700") mousedown 1 mousemove $(place "400 610") mouseup 1
+for _ in $(seq 100); do
+    [ -s "$recovery" ] && break
+    sleep 0.1
+done
+[ -s "$recovery" ] || fail "no recovery file a second after the table was drawn"
+sleep 0.5
+kill -KILL "$app"
+wait "$app" 2>/dev/null
+app=""
+grep -q "inkscape:label" "$recovery" || fail "the recovery file holds no table: $(cat "$recovery")"
+[ -e "$drawing" ] && fail "the drawing was saved though nobody saved it"
+cp "$recovery" "$work/recovered.svg"
+ls -a "$work" | grep -q '\.part-' && fail "a temporary file was left beside the recovery file"
+
+# The next start asks; Return restores; Ctrl+S saves what was restored.
+start_window || fail "the window did not start again"
+alert=""
+for _ in $(seq 100); do
+    alert=$(xdotool search --name "^Alert$" 2>/dev/null | head -1)
+    [ -n "$alert" ] && break
+    sleep 0.1
+done
+[ -n "$alert" ] || fail "the recovery was not offered"
+xdotool key --delay 0 Return
+sleep 0.5
+xdotool key --delay 0 ctrl+s
+for _ in $(seq 100); do
+    xdotool getwindowname "$document" | grep -q "saved to" && break
+    sleep 0.1
+done
+xdotool getwindowname "$document" | grep -q "saved to" || fail "the restored drawing was not saved: $(xdotool getwindowname "$document")"
+quit_window || fail "Ctrl+Q did not quit"
+[ "$status" -eq 0 ] || fail "the window ended with status $status"
+cmp -s "$drawing" "$work/recovered.svg" || fail "the saved drawing is not what the recovery held: $(diff "$drawing" "$work/recovered.svg" | head)"
+[ -e "$recovery" ] && fail "the recovery file is still there after the drawing was saved"
+echo "recovery window test passed: the table drawn before SIGKILL came back, was saved, and the recovery file went"
