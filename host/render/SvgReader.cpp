@@ -1,37 +1,33 @@
 #include "SvgReader.h"
 
-#include "Colors.h"
 #include "Scene.h"
+#include "SvgNames.h"
 #include "SvgOutlines.h"
 #include "SvgSkips.h"
+#include "SvgStyle.h"
 #include "SvgValues.h"
 #include "XmlReader.h"
 #include "document/Unicode.h"
 
-#include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <optional>
-#include <unordered_map>
 
 namespace host::render {
 
 namespace {
 
+using svg::ElementName;
 using svg::Matrix;
 using svg::Outline;
 using svg::Outlines;
+using svg::Own;
 using svg::Paint;
 using svg::Point;
 using svg::SkipKind;
-
-constexpr std::string_view kSvgNamespace = "http://www.w3.org/2000/svg";
-constexpr std::string_view kInkscapeNamespace = "http://www.inkscape.org/namespaces/inkscape";
-constexpr std::string_view kSodipodiNamespace = "http://sodipodi.sourceforge.net/DTD/sodipodi-0.dtd";
-constexpr std::string_view kXlinkNamespace = "http://www.w3.org/1999/xlink";
+using svg::Style;
 
 // What is said of what the host cannot hold.
 constexpr SkipKind kHidden{"a hidden object", "hidden objects", "skipped", "skipped",
@@ -96,142 +92,6 @@ constexpr NotDrawn kNotDrawn[] = {
     {"textPath", {"a text on a path", "texts on paths", "skipped", "skipped", "the host sets text on a line"}},
 };
 
-const AIColor kBlack = [] {
-    AIColor black{};
-    black.kind = kThreeColor;
-    black.c.rgb = {0, 0, 0};
-    return black;
-}();
-
-// The properties children inherit, as SVG starts them.
-struct Style {
-    Paint fill{Paint::Kind::Color, kBlack, false};
-    Paint stroke;
-    bool evenodd = false;
-    double strokeWidth = 1;
-    AILineCap cap = kAIButtCap;
-    AILineJoin join = kAIMiterJoin;
-    double miterLimit = 4;
-    std::array<double, kMaxDashComponents> dash{};
-    int dashCount = 0;
-    bool dashCut = false;
-    double dashOffset = 0;
-    std::optional<int32_t> font;                        // unset: the host's default
-    std::shared_ptr<const std::string> missingFamily;  // the family asked for, when the list lacks it
-    double fontSize = 16;                               // SVG's "medium"
-    Alignment anchor = Alignment::Start;
-    bool preserveSpace = false;
-    bool invisible = false;
-    AIColor color = kBlack;
-};
-
-// What an element says of itself, beyond what it hands down.
-struct Own {
-    bool fill = false;   // it sets fill
-    bool stroke = false; // it sets stroke
-    bool displayNone = false;
-    bool translucent = false;
-    bool unreadable = false;
-};
-
-// The XML namespaces in force: each prefix to the names it is bound to, the innermost last.
-class Namespaces {
-public:
-    // The declarations among an element's attributes, in force until release().
-    size_t declare(const std::vector<XmlAttribute>& attributes)
-    {
-        size_t count = 0;
-        for (const XmlAttribute& attribute : attributes) {
-            std::string_view prefix;
-            if (attribute.name == "xmlns")
-                prefix = "";
-            else if (attribute.name.starts_with("xmlns:"))
-                prefix = attribute.name.substr(6);
-            else
-                continue;
-            bound_[std::string(prefix)].push_back(attribute.value);
-            declared_.emplace_back(prefix);
-            ++count;
-        }
-        return count;
-    }
-    void release(size_t count)
-    {
-        for (; count > 0; --count) {
-            auto it = bound_.find(declared_.back());
-            it->second.pop_back();
-            if (it->second.empty())
-                bound_.erase(it);
-            declared_.pop_back();
-        }
-    }
-    const std::string* uri(std::string_view prefix) const
-    {
-        auto it = bound_.find(std::string(prefix));
-        return it == bound_.end() ? nullptr : &it->second.back();
-    }
-
-private:
-    std::unordered_map<std::string, std::vector<std::string>> bound_;
-    std::vector<std::string> declared_;
-};
-
-// An element's name with its namespace resolved.
-struct ElementName {
-    enum class Space { Svg, Editor, Other };
-    Space space = Space::Svg;
-    std::string_view local;
-};
-
-// An element's attributes by the names this reader asks for: "fill", "inkscape:label",
-// "sodipodi:insensitive", "xml:space"; a name in another namespace is kept so that it
-// matches none of them.
-class Attributes {
-public:
-    void take(const std::vector<XmlAttribute>& attributes, const Namespaces& namespaces)
-    {
-        list_.clear();
-        for (const XmlAttribute& attribute : attributes) {
-            const std::string_view name = attribute.name;
-            if (name == "xmlns" || name.starts_with("xmlns:"))
-                continue;
-            const size_t colon = name.find(':');
-            if (colon == std::string_view::npos) {
-                list_.emplace_back(std::string(name), attribute.value);
-                continue;
-            }
-            const std::string_view prefix = name.substr(0, colon);
-            const std::string_view local = name.substr(colon + 1);
-            const std::string* uri = namespaces.uri(prefix);
-            std::string key;
-            if (prefix == "xml" || uri == nullptr)
-                key = name; // the xml prefix is bound by XML itself; an unbound one is taken as written
-            else if (*uri == kInkscapeNamespace)
-                key = "inkscape:" + std::string(local);
-            else if (*uri == kSodipodiNamespace)
-                key = "sodipodi:" + std::string(local);
-            else if (*uri == kXlinkNamespace)
-                key = "xlink:" + std::string(local);
-            else if (*uri == kSvgNamespace)
-                key = local;
-            else
-                key = "{" + *uri + "}" + std::string(local);
-            list_.emplace_back(std::move(key), attribute.value);
-        }
-    }
-    std::optional<std::string_view> get(std::string_view key) const
-    {
-        for (const auto& [name, value] : list_)
-            if (name == key)
-                return value;
-        return std::nullopt;
-    }
-    const std::vector<std::pair<std::string, std::string_view>>& all() const { return list_; }
-
-private:
-    std::vector<std::pair<std::string, std::string_view>> list_;
-};
-
 bool finiteWithin(double value)
 {
     return std::isfinite(value) && std::fabs(value) <= kFarthestSvgCoordinate;
@@ -258,14 +118,8 @@ std::string shown(std::string_view text)
 class Reader {
 public:
     Reader(std::string_view text, const doc::FontList& fonts, uintptr_t firstHandle)
-        : xml_(text), fonts_(fonts), document_(std::make_unique<doc::Document>(firstHandle))
+        : xml_(text), fonts_(fonts), finder_(fonts), document_(std::make_unique<doc::Document>(firstHandle))
     {
-        for (int i = 0; i < fonts.size(); ++i) {
-            fontIndex_.try_emplace(fonts.name(i), i);
-            std::string lower = fonts.name(i);
-            std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; });
-            fontLower_.try_emplace(std::move(lower), i);
-        }
     }
 
     ReadDrawing read()
@@ -404,181 +258,11 @@ private:
 
     void note(const SkipKind& kind, int line) { skips_.note(kind.one, kind, line); }
 
-    // Applies one property; false for a value that cannot be read.
-    bool apply(Style& style, const Style& parent, std::string_view name, std::string_view value, Own& own)
-    {
-        value = svg::trimmed(value);
-        if (value == "inherit")
-            return true;
-        if (name == "fill" || name == "stroke") {
-            const auto paint = svg::paintOf(value);
-            if (!paint)
-                return false;
-            (name == "fill" ? style.fill : style.stroke) = *paint;
-            (name == "fill" ? own.fill : own.stroke) = true;
-        } else if (name == "fill-rule") {
-            if (value != "evenodd" && value != "nonzero")
-                return false;
-            style.evenodd = value == "evenodd";
-        } else if (name == "stroke-width") {
-            const auto width = svg::lengthOf(value, std::nullopt, style.fontSize);
-            if (!width || *width < 0)
-                return false;
-            style.strokeWidth = *width;
-        } else if (name == "stroke-linecap") {
-            static const std::string_view caps[] = {"butt", "round", "square"};
-            const auto* found = std::find(std::begin(caps), std::end(caps), value);
-            if (found == std::end(caps))
-                return false;
-            style.cap = static_cast<AILineCap>(found - std::begin(caps));
-        } else if (name == "stroke-linejoin") {
-            // SVG 2's miter-clip and arcs are drawn as miters.
-            static const std::string_view joins[] = {"miter", "round", "bevel", "miter-clip", "arcs"};
-            const auto* found = std::find(std::begin(joins), std::end(joins), value);
-            if (found == std::end(joins))
-                return false;
-            const auto index = found - std::begin(joins);
-            style.join = index < 3 ? static_cast<AILineJoin>(index) : kAIMiterJoin;
-        } else if (name == "stroke-miterlimit") {
-            const auto limit = svg::numberOf(value);
-            if (!limit || !(*limit >= 1))
-                return false;
-            style.miterLimit = *limit;
-        } else if (name == "stroke-dasharray") {
-            style.dashCount = 0;
-            style.dashCut = false;
-            if (value == "none")
-                return true;
-            std::array<double, kMaxDashComponents> dash{};
-            int count = 0;
-            bool cut = false;
-            for (std::string_view rest = value; !svg::trimmed(rest).empty();) {
-                const size_t comma = rest.find_first_of(", \t\r\n");
-                const std::string_view item = rest.substr(0, comma);
-                rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
-                if (svg::trimmed(item).empty())
-                    continue;
-                const auto length = svg::lengthOf(item, std::nullopt, style.fontSize);
-                if (!length || *length < 0)
-                    return false;
-                if (count < kMaxDashComponents)
-                    dash[static_cast<size_t>(count++)] = *length;
-                else
-                    cut = true;
-            }
-            style.dash = dash;
-            style.dashCount = count;
-            style.dashCut = cut;
-        } else if (name == "stroke-dashoffset") {
-            const auto offset = svg::lengthOf(value, std::nullopt, style.fontSize);
-            if (!offset)
-                return false;
-            style.dashOffset = *offset;
-        } else if (name == "font-family") {
-            fontOf(value, style);
-        } else if (name == "font-size") {
-            const auto size = svg::lengthOf(value, parent.fontSize, parent.fontSize);
-            if (!size || *size < 0)
-                return false;
-            style.fontSize = *size;
-        } else if (name == "text-anchor") {
-            if (value == "start")
-                style.anchor = Alignment::Start;
-            else if (value == "middle")
-                style.anchor = Alignment::Middle;
-            else if (value == "end")
-                style.anchor = Alignment::End;
-            else
-                return false;
-        } else if (name == "display") {
-            own.displayNone = value == "none";
-        } else if (name == "visibility") {
-            style.invisible = value == "hidden" || value == "collapse";
-        } else if (name == "color") {
-            const auto color = svg::colorOf(value);
-            if (!color)
-                return false;
-            style.color = *color;
-        } else if (name == "opacity" || name == "fill-opacity" || name == "stroke-opacity") {
-            const auto opacity = svg::numberOf(value);
-            if (!opacity)
-                return false;
-            own.translucent = own.translucent || *opacity < 1;
-        }
-        return true;
-    }
-
-    // The font a font-family list asks for: the whole value first (the host writes its family
-    // as it is, commas and all), then each family; a generic family is the host's default.
-    void fontOf(std::string_view value, Style& style)
-    {
-        style.font.reset();
-        style.missingFamily.reset();
-        if (svg::trimmed(value).empty()) {
-            // The host writes no family for a text whose font is not in its list: one outside
-            // the list again writes the same.
-            style.font = fonts_.size();
-            return;
-        }
-        if (auto it = fontIndex_.find(std::string(value)); it != fontIndex_.end()) {
-            style.font = it->second;
-            return;
-        }
-        const std::vector<std::string> families = svg::familiesOf(value);
-        for (const std::string& family : families) {
-            if (auto it = fontIndex_.find(family); it != fontIndex_.end()) {
-                style.font = it->second;
-                return;
-            }
-            std::string lower = family;
-            std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; });
-            if (auto it = fontLower_.find(lower); it != fontLower_.end()) {
-                style.font = it->second;
-                return;
-            }
-            for (std::string_view generic : {"serif", "sans-serif", "monospace", "cursive", "fantasy", "system-ui"})
-                if (lower == generic)
-                    return;
-        }
-        style.missingFamily = std::make_shared<const std::string>(families.empty() ? std::string(value) : families.front());
-    }
-
-    // The element's style from its parent's, its presentation attributes and its style
-    // attribute (which wins); the displayed colour's exact kind from data-fill-color and
-    // data-stroke-color where they agree with it.
+    // The element's style; what cannot be read, or is partly transparent, said.
     Own styleOf(Style& style, const Style& parent, int line)
     {
-        Own own;
-        style = parent;
-        bool unreadable = false;
-        // The font size first: the other lengths' em is the element's own.
-        const auto declarations = svg::declarationsOf(attributes_.get("style").value_or(""));
-        for (const bool size : {true, false}) {
-            for (const auto& [name, value] : attributes_.all())
-                if ((name == "font-size") == size)
-                    unreadable |= !apply(style, parent, name, value, own);
-            for (const auto& [name, value] : declarations)
-                if ((name == "font-size") == size)
-                    unreadable |= !apply(style, parent, name, value, own);
-        }
-        if (const auto space = attributes_.get("xml:space"))
-            style.preserveSpace = *space == "preserve";
-        for (const bool fill : {true, false}) {
-            const auto held = attributes_.get(fill ? "data-fill-color" : "data-stroke-color");
-            if (!held || !(fill ? own.fill : own.stroke))
-                continue;
-            Paint& paint = fill ? style.fill : style.stroke;
-            const auto color = svg::heldColorOf(*held);
-            if (!color)
-                continue;
-            const bool agrees = paint.kind == Paint::Kind::None ? color->kind == kNoneColor
-                                : paint.kind == Paint::Kind::Color ? cssColor(*color) == cssColor(paint.color) &&
-                                                                         color->kind != kNoneColor
-                                                                   : false;
-            if (agrees)
-                paint = Paint{Paint::Kind::Color, *color, false};
-        }
-        if (unreadable)
+        const Own own = svg::cascade(attributes_, parent, finder_, style);
+        if (own.unreadable)
             note(kUnreadable, line);
         if (own.translucent)
             note(kTranslucent, line);
@@ -651,29 +335,6 @@ private:
         return Kind::Other;
     }
 
-    ElementName resolve(std::string_view qualified) const
-    {
-        const size_t colon = qualified.find(':');
-        const std::string_view prefix = colon == std::string_view::npos ? std::string_view() : qualified.substr(0, colon);
-        ElementName name;
-        name.local = colon == std::string_view::npos ? qualified : qualified.substr(colon + 1);
-        const std::string* uri = namespaces_.uri(prefix);
-        if (uri == nullptr) {
-            // No default namespace declared: taken as SVG, as most readers do; an unbound
-            // prefix is not.
-            name.space = prefix.empty() ? ElementName::Space::Svg : ElementName::Space::Other;
-            if (prefix == "sodipodi" || prefix == "inkscape")
-                name.space = ElementName::Space::Editor;
-        } else if (*uri == kSvgNamespace) {
-            name.space = ElementName::Space::Svg;
-        } else if (*uri == kInkscapeNamespace || *uri == kSodipodiNamespace) {
-            name.space = ElementName::Space::Editor;
-        } else {
-            name.space = ElementName::Space::Other;
-        }
-        return name;
-    }
-
     void start()
     {
         const int line = xml_.line();
@@ -683,7 +344,7 @@ private:
         }
         const size_t declared = namespaces_.declare(xml_.attributes());
         const std::string_view qualified = xml_.name();
-        const ElementName name = resolve(qualified);
+        const ElementName name = svg::elementName(qualified, namespaces_);
         attributes_.take(xml_.attributes(), namespaces_);
 
         if (frames_.empty()) {
@@ -1214,11 +875,10 @@ private:
 
     XmlReader xml_;
     const doc::FontList& fonts_;
+    const svg::FontFinder finder_;
     std::unique_ptr<doc::Document> document_;
-    std::unordered_map<std::string, int> fontIndex_;
-    std::unordered_map<std::string, int> fontLower_;
-    Namespaces namespaces_;
-    Attributes attributes_;
+    svg::Namespaces namespaces_;
+    svg::Attributes attributes_;
     svg::Skips skips_;
     std::vector<Frame> frames_;
     TextRun text_;
