@@ -10,7 +10,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
-all=(session preferences interface construction)
+all=(session preferences interface construction svg)
 mode=${1:-run}
 shift || true
 seconds=60
@@ -54,9 +54,11 @@ for target in "${targets[@]}"; do
   # What a run finds is its own: an earlier run's findings are cleared (copy out those to keep).
   rm -rf build-fuzz/findings/"$target"
   mkdir -p build-fuzz/corpus/"$target" build-fuzz/findings/"$target"
-  # The plug-in's own interface file is about 18 KB; scripts and stores are short.
+  # The plug-in's own interface file is about 18 KB, the host's own SVG seeds up to 8 KB;
+  # scripts and stores are short.
   max_len=4096
   [ "$target" = interface ] && max_len=65536
+  [ "$target" = svg ] && max_len=16384
   "$binary" -max_total_time="$seconds" -timeout=20 -report_slow_units=60 -rss_limit_mb=4096 -max_len=$max_len \
     -print_final_stats=1 -artifact_prefix=build-fuzz/findings/"$target"/ "${dictionary[@]}" \
     build-fuzz/corpus/"$target" "${seeds[@]}" >"$log" 2>&1

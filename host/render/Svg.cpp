@@ -28,6 +28,11 @@ public:
         for (AILayerHandle handle : layersBottomUp(document_)) {
             const doc::Layer& layer = *document_.layer(handle);
             out_ += "<g inkscape:groupmode=\"layer\" inkscape:label=\"" + escapeXml(layer.title) + "\"";
+            // Inkscape's mark of a locked layer, its namespace declared where it is used, so
+            // that a drawing without one is written as before.
+            if (!layer.editable)
+                out_ += " xmlns:sodipodi=\"http://sodipodi.sourceforge.net/DTD/sodipodi-0.dtd\" "
+                        "sodipodi:insensitive=\"true\"";
             if (!layer.visible)
                 out_ += " style=\"display:none\"";
             out_ += ">\n";

@@ -4,7 +4,9 @@
 // - one <g transform="matrix(1 0 0 -1 0 H)"> wraps everything, so that every coordinate
 //   inside is an artwork coordinate (y upward);
 // - each layer is a <g inkscape:groupmode="layer" inkscape:label="TITLE">, bottom layer
-//   first; each group a <g>; named art carries inkscape:label; all in paint order;
+//   first, hidden with style="display:none", locked with sodipodi:insensitive="true" (its
+//   namespace declared on that layer alone); each group a <g>; named art carries
+//   inkscape:label; all in paint order;
 // - a path's d uses absolute M, L (C for curved segments) and Z; its paint is written for
 //   display (rgb(...)) and as held (data-fill-color, data-stroke-color: "gray G",
 //   "rgb R G B", "cmyk C M Y K");

@@ -22,6 +22,7 @@ TEST(Svg, LayersAndArtComeInPaintOrder)
     ASSERT_EQ(papier.document.insertLayer(nullptr, kPlaceAboveAll, &dessus), kNoErr);
     papier.document.editLayer(dessus)->title = "Notes";
     papier.document.editLayer(dessus)->visible = false;
+    papier.document.editLayer(dessus)->editable = false;
 
     papier.nouveau(ArtKind::Group, kPlaceAboveAll, nullptr, "Table"); // into the current layer, "Layer 1"
     const AIArtHandle table = papier.dernier();
@@ -32,7 +33,10 @@ TEST(Svg, LayersAndArtComeInPaintOrder)
     // The file's head and end, whole, are the panel-edit script's saved drawings.
     const std::string svg = host::render::svgOf(papier.document, papier.fonts);
     const size_t bas = Position(svg, "<g inkscape:groupmode=\"layer\" inkscape:label=\"Layer 1\">");
-    const size_t haut = Position(svg, "<g inkscape:groupmode=\"layer\" inkscape:label=\"Notes\" style=\"display:none\">");
+    // Locked, it bears Inkscape's mark, its namespace declared there alone.
+    const size_t haut = Position(svg, "<g inkscape:groupmode=\"layer\" inkscape:label=\"Notes\" "
+                                      "xmlns:sodipodi=\"http://sodipodi.sourceforge.net/DTD/sodipodi-0.dtd\" "
+                                      "sodipodi:insensitive=\"true\" style=\"display:none\">");
     EXPECT_LT(bas, haut) << "the bottom layer first";
     const size_t sous = Position(svg, "<g inkscape:label=\"under\"/>");
     const size_t premier = Position(svg, "<path inkscape:label=\"first\" d=\"M0 0 L10 0\"");
