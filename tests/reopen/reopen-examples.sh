@@ -13,7 +13,7 @@ fonts=(--fonts "TestSans,TestSerif")
 count=0
 for example in "$examples"/*.varo; do
     name=$(basename "$example" .varo)
-    mkdir -p "$work/$name"
+    mkdir -p "$work/$name/out"
     (cd "$work/$name" && "$host" --plugins "$plugins" --prefs prefs.json "${fonts[@]}" "$example") >/dev/null 2>&1 ||
         { echo "FAILED: the example $name did not run"; exit 1; }
     while IFS= read -r -d '' drawing; do
