@@ -222,6 +222,8 @@ int main(int argc, char** argv)
             std::cerr << "varo-host: " << why << "\n";
             return 2;
         }
+        // What the opening has to say (a drawing opened in part) waits for the person.
+        ns::Application::sharedApplication().setEventPump([&session] { return session->step(); });
         bool completed = openDrawing(session->desktop().document(), commandLine);
         if (completed)
             session->offerRecovery();

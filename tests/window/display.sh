@@ -41,6 +41,80 @@ require_display_tools() {
     done
 }
 
+# A folder of the test's own in `work`, removed at the end (kept, and said, with
+# KEEP_WINDOW_TEST=1), with the window and the display stopped first; `fail` then says
+# "NAME FAILED: REASON" and what the window and the script printed on standard error, and ends
+# the test with status 1.
+begin_window_test() {
+    test_name=$1
+    work=$(mktemp -d)
+    xvfb=""
+    app=""
+    trap 'stop_window_and_display; [ -n "${KEEP_WINDOW_TEST:-}" ] && echo "kept $work" || rm -rf "$work"' EXIT
+}
+fail() {
+    echo "$test_name FAILED: $*"
+    for f in "$work"/window.err "$work"/script.err; do
+        [ -s "$f" ] && { echo "--- $f"; cat "$f"; }
+    done
+    exit 1
+}
+
+# open_window LAST-PLACE ARG...: a display of its own, and "$host" --window --plugins "$plugins"
+# ARG... on it, its output in $work/window.out and window.err, until the document window and the
+# panel show (`document`, `panel`) and the output has said "place LAST-PLACE" (its script prints
+# where things are). On a machine whose display names other machines share, the window may reach
+# another server, or SDL may find no display: another display then, three at most; the test fails
+# when the windows never show.
+open_window() {
+    local last=$1
+    shift
+    local attempt
+    for attempt in 1 2 3; do
+        start_display "$work" || { echo "window test skipped: $display_problem"; exit 77; }
+        # Under the leak checker, SDL's X11 and session-bus libraries leave allocations at exit,
+        # some only reachable through the others, so that no suppression can name them: the
+        # window's run is not checked for leaks (the same code in script runs is).
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
+            "$host" --window --plugins "$plugins" "$@" >"$work/window.out" 2>"$work/window.err" &
+        app=$!
+        # Its windows, once they show (a loaded machine, a sanitizer build: give it time), and
+        # a few seconds more once it has said where things are.
+        local waited=0 after=0
+        document=""
+        panel=""
+        while [ "$waited" -lt 600 ] && [ "$after" -lt 50 ]; do
+            if ! kill -0 "$app" 2>/dev/null; then
+                wait "$app"
+                local status=$?
+                app=""
+                # The display refused the window (a loaded machine): another display, then.
+                [ "$status" -eq 2 ] && grep -q "cannot open a window" "$work/window.err" && break
+                fail "the window ended at once with status $status"
+            fi
+            document=$(xdotool search --name "^Varo-Host" 2>/dev/null | head -1)
+            panel=$(xdotool search --name "^Table 2.0$" 2>/dev/null | head -1)
+            if grep -q "^place $last " "$work/window.out"; then
+                [ -n "$document" ] && [ -n "$panel" ] && return 0
+                after=$((after + 1))
+            fi
+            waited=$((waited + 1))
+            sleep 0.1
+        done
+        [ -n "$app" ] && { kill "$app" 2>/dev/null; wait "$app" 2>/dev/null; }
+        app=""
+        kill "$xvfb" 2>/dev/null
+        wait "$xvfb" 2>/dev/null
+        xvfb=""
+    done
+    fail "the windows never showed on the display ($DISPLAY)"
+}
+
+# Where the window's script said a thing is: on the screen (place NAME), in artwork points
+# (artwork NAME).
+place() { grep "^place $1 " "$work/window.out" | sed 's/ artwork .*//' | awk '{print $(NF-1), $NF}'; }
+artwork() { grep "^place $1 " "$work/window.out" | sed 's/.* artwork //'; }
+
 # Ctrl+Q to the window, then waits for its process `app` to end: `status` is its exit status.
 # False when it does not end.
 quit_window() {

@@ -15,22 +15,7 @@ fonts=(--fonts "TestSans,TestSerif")
 . "$(dirname "$0")/display.sh"
 require_display_tools
 
-work=$(mktemp -d)
-xvfb=""
-app=""
-cleanup() {
-    stop_window_and_display
-    [ -n "${KEEP_WINDOW_TEST:-}" ] && echo "kept $work" || rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "history window test FAILED: $*"
-    for f in "$work"/window.err "$work"/script.err; do
-        [ -s "$f" ] && { echo "--- $f"; cat "$f"; }
-    done
-    exit 1
-}
+begin_window_test "history window test"
 
 cat >"$work/places.varo" <<'VARO'
 print place "Table Tool"
@@ -42,42 +27,8 @@ print place 300 500
 VARO
 mkdir -p "$work/window" "$work/script"
 
-attempt() {
-    start_display "$work" || { echo "window test skipped: $display_problem"; exit 77; }
-    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
-        "$host" --window --plugins "$plugins" --prefs "$work/window/prefs.json" --save "$work/window/drawing.svg" \
-        "${fonts[@]}" "$work/places.varo" >"$work/window.out" 2>"$work/window.err" &
-    app=$!
-    local waited=0
-    document=""
-    while [ "$waited" -lt 600 ]; do
-        if ! kill -0 "$app" 2>/dev/null; then
-            wait "$app"
-            local status=$?
-            app=""
-            [ "$status" -eq 2 ] && grep -q "cannot open a window" "$work/window.err" && break
-            fail "the window ended at once with status $status"
-        fi
-        document=$(xdotool search --name "^Varo-Host" 2>/dev/null | head -1)
-        [ -n "$document" ] && grep -q "^place 300 500 " "$work/window.out" && { sleep 1; return 0; }
-        waited=$((waited + 1))
-        sleep 0.1
-    done
-    [ -n "$app" ] && { kill "$app" 2>/dev/null; wait "$app" 2>/dev/null; }
-    app=""
-    kill "$xvfb" 2>/dev/null
-    wait "$xvfb" 2>/dev/null
-    xvfb=""
-    return 1
-}
-shown=""
-for _ in 1 2 3; do
-    attempt && { shown=yes; break; }
-done
-[ -n "$shown" ] || fail "the window never showed on the display ($DISPLAY)"
+open_window "300 500" --prefs "$work/window/prefs.json" --save "$work/window/drawing.svg" "${fonts[@]}" "$work/places.varo"
 
-place() { grep "^place $1 " "$work/window.out" | sed 's/ artwork .*//' | awk '{print $(NF-1), $NF}'; }
-artwork() { grep "^place $1 " "$work/window.out" | sed 's/.* artwork //'; }
 table=$(place '"Table Tool"')
 select=$(place '"Adobe Select Tool"')
 from=$(place "100 700")

@@ -13,20 +13,7 @@ fonts=(--fonts "TestSans,TestSerif")
 . "$(dirname "$0")/display.sh"
 require_display_tools
 
-work=$(mktemp -d)
-xvfb=""
-app=""
-cleanup() {
-    stop_window_and_display
-    [ -n "${KEEP_WINDOW_TEST:-}" ] && echo "kept $work" || rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "recovery window test FAILED: $*"
-    [ -s "$work/window.err" ] && { echo "--- window.err"; cat "$work/window.err"; }
-    exit 1
-}
+begin_window_test "recovery window test"
 
 cat >"$work/places.varo" <<'VARO'
 print place "Table Tool"

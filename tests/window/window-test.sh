@@ -14,22 +14,7 @@ fonts=(--fonts "TestSans,TestSerif")
 . "$(dirname "$0")/display.sh"
 require_display_tools
 
-work=$(mktemp -d)
-xvfb=""
-app=""
-cleanup() {
-    stop_window_and_display
-    [ -n "${KEEP_WINDOW_TEST:-}" ] && echo "kept $work" || rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "window test FAILED: $*"
-    for f in "$work"/window.err "$work"/script.err; do
-        [ -s "$f" ] && { echo "--- $f"; cat "$f"; }
-    done
-    exit 1
-}
+begin_window_test "window test"
 
 # The window, with a script played first that says where things are on the screen.
 cat >"$work/places.varo" <<'VARO'
@@ -41,59 +26,9 @@ print place PANzoneLongueurTableau
 VARO
 mkdir -p "$work/window" "$work/script"
 
-# One attempt: a display of its own (Xvfb picks a number no server uses and says which), the
-# window on it, and its windows found. False when the windows do not show on that display: on
-# a machine whose display names other machines share, the window may have reached another
-# server, and the next attempt takes another display.
-attempt() {
-    start_display "$work" || { echo "window test skipped: $display_problem"; exit 77; }
+open_window PANzoneLongueurTableau --prefs "$work/window/prefs.json" --save "$work/window/drawing.svg" "${fonts[@]}" \
+    "$work/places.varo"
 
-    # Under the leak checker, SDL's X11 and session-bus libraries leave allocations at exit,
-    # some only reachable through the others, so that no suppression can name them: the
-    # window's run is not checked for leaks (the same code in script runs is).
-    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
-        "$host" --window --plugins "$plugins" --prefs "$work/window/prefs.json" --save "$work/window/drawing.svg" \
-        "${fonts[@]}" "$work/places.varo" >"$work/window.out" 2>"$work/window.err" &
-    app=$!
-    # Its windows, once they show (a loaded machine, a sanitizer build: give it time), and
-    # a few seconds more once it has said where things are.
-    local waited=0 after=0
-    document=""
-    panel=""
-    while [ "$waited" -lt 600 ] && [ "$after" -lt 50 ]; do
-        if ! kill -0 "$app" 2>/dev/null; then
-            wait "$app"
-            local status=$?
-            app=""
-            # The display refused the window (a loaded machine): another display, then.
-            [ "$status" -eq 2 ] && grep -q "cannot open a window" "$work/window.err" && break
-            fail "the window ended at once with status $status"
-        fi
-        document=$(xdotool search --name "^Varo-Host" 2>/dev/null | head -1)
-        panel=$(xdotool search --name "^Table 2.0$" 2>/dev/null | head -1)
-        if grep -q "^place PANzoneLongueurTableau " "$work/window.out"; then
-            [ -n "$document" ] && [ -n "$panel" ] && return 0
-            after=$((after + 1))
-        fi
-        waited=$((waited + 1))
-        sleep 0.1
-    done
-    [ -n "$app" ] && { kill "$app" 2>/dev/null; wait "$app" 2>/dev/null; }
-    app=""
-    kill "$xvfb" 2>/dev/null
-    wait "$xvfb" 2>/dev/null
-    xvfb=""
-    rm -f "$work/window/prefs.json"
-    return 1
-}
-shown=""
-for _ in 1 2 3; do
-    attempt && { shown=yes; break; }
-done
-[ -n "$shown" ] || fail "the windows never showed on the display ($DISPLAY)"
-
-place() { grep "^place $1 " "$work/window.out" | sed 's/ artwork .*//' | awk '{print $(NF-1), $NF}'; }
-artwork() { grep "^place $1 " "$work/window.out" | sed 's/.* artwork //'; }
 tool=$(place '"Table Tool"')
 from=$(place "100 700")
 middle=$(place "250 655")
