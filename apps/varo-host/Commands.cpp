@@ -94,7 +94,7 @@ void save(const std::vector<std::string>& w, host::Host& h)
     if (!reason.empty())
         h.log().warning(reason);
     else if (drawing) // a picture or a PDF is an export: the drawing is saved only as SVG
-        h.document().markSaved();
+        h.markSaved();
 }
 
 // Every stored preference, sorted: `PREFIX/KEY KIND VALUE` (the host's own keys without a

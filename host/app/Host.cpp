@@ -177,6 +177,9 @@ std::string Host::takeStep(std::string (UndoHistory::*take)(), const char* what)
     if (!commitTypedFields())
         return {};
     const std::string step = (history_.*take)();
+    // Back where it was saved: nothing to save.
+    if (!step.empty() && history_.atSaved())
+        document_.markSaved();
     if (step.empty())
         log_.warning(std::string("nothing to ") + what);
     else

@@ -90,6 +90,13 @@ public:
     // The plug-ins' handles to the former art stay invalid: the opened document's sequence
     // continues the former's (see Document::handleSequence).
     void replaceDocument(doc::Document&& opened);
+    // The document was saved as it stands: not modified, and so again once undo or redo bring
+    // it back to this state.
+    void markSaved()
+    {
+        history_.markSaved();
+        document_.markSaved();
+    }
     // What the selection tool picked.
     Selection& selection() { return selection_; }
     const doc::Document& document() const { return document_; }

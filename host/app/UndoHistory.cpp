@@ -10,6 +10,7 @@ void UndoHistory::close(const std::string& name)
         return;
     Step step{name, document_.takeChanges()};
     step.bytes = step.change.bytes();
+    step.place = ++places_;
     for (const Step& dropped : undone_)
         bytes_ -= dropped.bytes;
     undone_.clear();
@@ -52,6 +53,18 @@ void UndoHistory::clear()
     done_.clear();
     undone_.clear();
     bytes_ = 0;
+    bottom_ = saved_ = ++places_;
+}
+
+void UndoHistory::markSaved()
+{
+    close("Change");
+    saved_ = place();
+}
+
+bool UndoHistory::atSaved() const
+{
+    return place() == saved_ && !document_.changing();
 }
 
 void UndoHistory::keepWithinBounds()
@@ -63,6 +76,7 @@ void UndoHistory::keepWithinBounds()
     }
     while (done_.size() > 1 && (done_.size() > kMostSteps || bytes_ > kMostBytes)) {
         bytes_ -= done_.front().bytes;
+        bottom_ = done_.front().place;
         done_.pop_front();
     }
 }

@@ -11,6 +11,7 @@
 #include "document/Change.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <string>
 
@@ -44,15 +45,28 @@ public:
     size_t steps() const { return done_.size(); }
     // What the kept steps hold, as Change::bytes counts it.
     size_t bytes() const { return bytes_; }
-    // Forgets every step (a document opened in the place of this one).
+    // Forgets every step (a document opened in the place of this one), which is then as saved.
     void clear();
+
+    // The document was saved as it stands: what it recorded since the last step is closed as a
+    // step ("Change"), and the history knows this place.
+    void markSaved();
+    // Whether the document stands where it was last saved: undone back to it, or done again up
+    // to it, with nothing recorded since. False once the saved place can no longer be reached
+    // (a new change after undoing past it, or steps the bounds let go).
+    bool atSaved() const;
+    // No place of the history is saved any more (a drawing restored from its recovery file).
+    void forgetSaved() { saved_ = UINT64_MAX; }
 
 private:
     struct Step {
         std::string name;
         doc::Change change;
         size_t bytes = 0;
+        uint64_t place = 0; // the document's place once the step is done, never given twice
     };
+    // Where the document stands: the place of the last step done, or of the bottom.
+    uint64_t place() const { return done_.empty() ? bottom_ : done_.back().place; }
     // The last step of `from` exchanged with the document and put last in `to`: its name.
     std::string exchangeLast(std::deque<Step>& from, std::deque<Step>& to);
     void keepWithinBounds();
@@ -61,6 +75,9 @@ private:
     std::deque<Step> done_;
     std::deque<Step> undone_;
     size_t bytes_ = 0;
+    uint64_t places_ = 0;  // the last place given out
+    uint64_t bottom_ = 0;  // the place before the first step kept
+    uint64_t saved_ = 0;   // the place last saved
 };
 
 } // namespace host

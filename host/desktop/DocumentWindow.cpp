@@ -126,7 +126,7 @@ std::string DocumentWindow::save()
         sayStatus("not saved: " + reason);
         return reason;
     }
-    host_.document().markSaved();
+    host_.markSaved();
     removeRecovery();
     sayStatus("saved to " + savePath_.string());
     return {};
@@ -329,6 +329,7 @@ bool DocumentWindow::offerRecovery()
     host_.replaceDocument(std::move(*read.document));
     // The changes are the drawing's, not yet saved to it.
     host_.document().markModified();
+    host_.history().forgetSaved();
     recovered_ = host_.document().changes();
     host_.log().note("restored " + drawing.string() + " from " + file.string());
     sayStatus("restored");

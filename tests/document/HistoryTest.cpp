@@ -151,3 +151,66 @@ TEST_F(History, ChoosingTheLayerThatIsCurrentIsNoStep)
 }
 
 } // namespace
+
+namespace {
+
+using testing_document::DocumentSuites;
+
+class SavedPlace : public DocumentSuites {
+protected:
+    void step(const std::string& name)
+    {
+        ASSERT_EQ(art->SetArtName(group, name.c_str()), kNoErr);
+        host.history().close(name);
+    }
+    void saved() { host.markSaved(); }
+    void SetUp() override
+    {
+        DocumentSuites::SetUp();
+        group = make(kGroupArt, kPlaceAboveAll, nullptr);
+        host.history().close("Make");
+    }
+    AIArtHandle group = nullptr;
+};
+
+TEST_F(SavedPlace, UndoAndRedoBackToTheSavedDrawingLeaveNothingToSave)
+{
+    // After each action: whether the drawing has changes to save.
+    const struct {
+        const char* action;
+        bool modified;
+    } actions[] = {
+        {"a", true}, {"save", false}, {"b", true},     {"undo", false}, {"undo", true},
+        {"redo", false}, {"redo", true}, {"undo", false}, {"undo", true}, {"c", true},
+        {"undo", true}, // the saved place was after "a", dropped by "c"
+        {"save", false}, {"redo", true}, {"undo", false},
+    };
+    for (const auto& a : actions) {
+        const std::string action = a.action;
+        if (action == "save")
+            saved();
+        else if (action == "undo")
+            host.undo();
+        else if (action == "redo")
+            host.redo();
+        else
+            step(action);
+        EXPECT_EQ(host.document().modified(), a.modified) << "after " << action;
+    }
+}
+
+TEST_F(SavedPlace, ThePlaceTheBoundsLetGoIsNeverReachedAgain)
+{
+    saved();
+    for (size_t i = 0; i <= host::UndoHistory::kMostSteps; ++i)
+        step(std::to_string(i));
+    while (!host.undo().empty()) {
+    }
+    EXPECT_TRUE(host.document().modified()) << "the first step was let go: this is not the drawing saved";
+    host.history().clear();
+    EXPECT_TRUE(host.history().atSaved()) << "an opened drawing is as saved";
+    host.history().forgetSaved();
+    EXPECT_FALSE(host.history().atSaved());
+}
+
+} // namespace
