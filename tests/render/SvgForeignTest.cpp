@@ -145,7 +145,9 @@ TEST(SvgForeign, StylesInheritAndColoursRead)
          {}},
         {Svg(path + " fill=\"none\" stroke=\"rgb(0,0,0)\" data-stroke-color=\"cmyk 0 0 0 1\"/>"),
          single("fill none stroke cmyk 0 0 0 1 width 1 cap butt join miter miter 4"), {}},
-        {Svg(path + " fill=\"none\" stroke=\"#000\" data-stroke-color=\"gray 2\"/>"),
+        {Svg(path + " fill=\"none\" stroke=\"#000\" data-stroke-color=\"gray 1.5\"/>"),
+         single("fill none stroke gray 1.5 width 1 cap butt join miter miter 4"), {}},
+        {Svg(path + " fill=\"none\" stroke=\"#000\" data-stroke-color=\"gray one\"/>"),
          single("fill none stroke rgb 0 0 0 width 1 cap butt join miter miter 4"), {}},
         {Svg(path + " fill=\"none\" stroke=\"black\" stroke-width=\"0.5em\" font-size=\"8\"/>"),
          single("fill none stroke rgb 0 0 0 width 4 cap butt join miter miter 4"), {}},
@@ -185,6 +187,10 @@ TEST(SvgForeign, TextTakesItsSpansAndPlace)
          {"a rotated, skewed or mirrored text at line 2 is set level: the host sets point text level"}},
         {Svg("<text transform=\"scale(3)\" font-size=\"10\" fill=\"none\">big</text>"),
          "layer \"Layer 1\"\n  text \"\" at (0 100) font \"Test Sans\" size 30 left fill none \"big\"\n", {}},
+        // Line ends as XML reads them: one line feed in text, a space in an attribute.
+        {Svg("<text xml:space=\"preserve\" inkscape:label=\"a\tb\r\nc\">a\r\nb\rc&#13;&#9;</text>"),
+         "layer \"Layer 1\"\n  text \"a b c\" at (0 100) font \"Test Sans\" size 16 left fill rgb 0 0 0 \"a\\nb\\nc\\r\\t\"\n",
+         {}},
         {Svg("<text>&lt;&amp;&gt;&#233;&#x1F4CA;<![CDATA[<raw & kept>]]></text>"),
          "layer \"Layer 1\"\n  text \"\" at (0 100) font \"Test Sans\" size 16 left fill rgb 0 0 0 "
          "\"<&>\xC3\xA9\xF0\x9F\x93\x8A<raw & kept>\"\n",
