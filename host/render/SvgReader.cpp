@@ -290,11 +290,12 @@ private:
         return false;
     }
 
-    // A length attribute; `fallback` when absent, nullopt (said) when it cannot be read.
+    // A length attribute; `fallback` when absent or "auto", nullopt (said) when it cannot be
+    // read.
     std::optional<double> length(std::string_view name, double fallback, const Style& style, int line)
     {
         const auto text = attributes_.get(name);
-        if (!text)
+        if (!text || svg::trimmed(*text) == "auto")
             return fallback;
         const auto value = svg::lengthOf(*text, std::nullopt, style.fontSize);
         if (!value)

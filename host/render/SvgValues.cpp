@@ -447,7 +447,7 @@ std::optional<AIColor> heldColorOf(std::string_view text)
     NumberScanner scanner(text.substr(text.find(' ')));
     for (size_t i = 0; i < count; ++i) {
         float value = 0;
-        if (scanner.next(value) != NumberScanner::Result::Read || !(value >= 0 && value <= 1))
+        if (scanner.next(value) != NumberScanner::Result::Read)
             return std::nullopt;
         *components[i] = value;
     }

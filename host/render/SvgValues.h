@@ -101,8 +101,8 @@ std::optional<Paint> paintOf(std::string_view text);
 // A colour alone (#rgb, #rrggbb, rgb(...), a name) as RGB; nullopt for anything else.
 std::optional<AIColor> colorOf(std::string_view text);
 // A colour as the host holds it, in the form its data-fill-color and data-stroke-color
-// attributes write ("gray G", "rgb R G B", "cmyk C M Y K", "none"); nullopt for anything
-// else, a component outside 0 to 1 included.
+// attributes write ("gray G", "rgb R G B", "cmyk C M Y K", "none"), components as written
+// (the document may hold one outside 0 to 1); nullopt for anything else.
 std::optional<AIColor> heldColorOf(std::string_view text);
 
 // The declarations of a style attribute ("fill:red; stroke : blue"), names in lower case,

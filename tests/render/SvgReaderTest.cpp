@@ -159,6 +159,11 @@ const Drawing kDrawings[] = {
          white.style.stroke.width = 100;
          Art& hair = d.path(d.bottom(), {Point(0, 0), Point(1, 1)}, false, "no width");
          hair.style.stroke.width = 0;
+         // The document holds components beyond 0 to 1 as given; the file too.
+         Art& beyond = d.path(d.bottom(), {Point(0, 0), Point(1, 1)}, true, "components beyond");
+         beyond.style.stroke.color = Rgb(1.5f, -0.25f, 0);
+         beyond.style.fillPaint = true;
+         beyond.style.fill.color = Gris(2);
      }},
     {"every cap, join, limit and dash",
      [](Dessin& d) {
