@@ -109,10 +109,7 @@ void WindowSession::present()
 
 void WindowSession::offerRecovery()
 {
-    ns::Application& application = ns::Application::sharedApplication();
-    application.setEventPump([this] { return step(); });
     desktop_->document().offerRecovery();
-    application.setEventPump(nullptr);
     printLog();
     changed_ = true;
 }

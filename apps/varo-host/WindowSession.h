@@ -29,7 +29,7 @@ public:
     host::Host& host() { return *host_; }
     host::desktop::Desktop& desktop() { return *desktop_; }
     // Asks, when the drawing has a recovery file newer than itself, whether to restore it;
-    // the person's input answers.
+    // the person's input answers (the application's pump must give it: step()).
     void offerRecovery();
 
     // One turn of the person's input. False once quit was asked for (Ctrl+Q, the menu, the

@@ -222,7 +222,9 @@ int main(int argc, char** argv)
             std::cerr << "varo-host: " << why << "\n";
             return 2;
         }
-        // What the opening has to say (a drawing opened in part) waits for the person.
+        // From now on a dialog run modally (the question about a recovery file, an alert about a
+        // drawing opened in part, the preferences, the question before quitting) takes the
+        // person's input; a script played first hands it its own lines meanwhile.
         ns::Application::sharedApplication().setEventPump([&session] { return session->step(); });
         bool completed = openDrawing(session->desktop().document(), commandLine);
         if (completed)

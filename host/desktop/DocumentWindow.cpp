@@ -155,9 +155,14 @@ std::string DocumentWindow::saveAs(const std::filesystem::path& path)
     const std::filesystem::path former = savePath_;
     savePath_ = path;
     const std::string reason = save();
-    if (!reason.empty())
+    if (!reason.empty()) {
         savePath_ = former; // the drawing still belongs where it was
-    return reason;
+        return reason;
+    }
+    // What the former file's recovery held is saved now, elsewhere.
+    std::error_code error;
+    std::filesystem::remove(recoveryFileFor(former), error);
+    return {};
 }
 
 std::string DocumentWindow::open(const std::filesystem::path& path)

@@ -48,8 +48,12 @@ TEST(FileCommands, SaveAsMovesTheDrawingOrExportsAPdf)
     EXPECT_EQ(document.savePath(), folder / "drawing.svg");
     EXPECT_TRUE(host.document().modified());
 
-    // An SVG is where the drawing goes: saved there, with its picture, and saved there again.
+    // An SVG is where the drawing goes: saved there, with its picture, and saved there again;
+    // the former file's recovery goes, its changes saved.
+    document.writeRecoveryNow();
+    ASSERT_TRUE(fs::exists(folder / "drawing.svg.recovery"));
     EXPECT_EQ(document.saveAs(folder / "other" / "moved.svg"), "");
+    EXPECT_FALSE(fs::exists(folder / "drawing.svg.recovery"));
     EXPECT_EQ(document.savePath(), folder / "other" / "moved.svg");
     EXPECT_FALSE(host.document().modified());
     EXPECT_EQ(contents(folder / "other" / "moved.svg"), host::render::svgOf(host.document(), host.fonts()));
