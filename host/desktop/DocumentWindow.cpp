@@ -115,19 +115,23 @@ void DocumentWindow::sayStatus(std::string status)
     window_->setTitle(titleFor(status_));
 }
 
+std::string DocumentWindow::failed(const std::string& what, const std::string& reason)
+{
+    host_.log().warning(what + ": " + reason);
+    sayStatus(what + ": " + reason);
+    return reason;
+}
+
 std::string DocumentWindow::save()
 {
     // What a field shows is what is saved; then the SVG and its PNG together, or neither: the
     // title says which, the log why.
     host_.commitTypedFields();
     const std::string reason = render::saveDrawing(host_.document(), host_.fonts(), savePath_);
-    if (!reason.empty()) {
-        host_.log().warning("not saved: " + reason);
-        sayStatus("not saved: " + reason);
-        return reason;
-    }
+    if (!reason.empty())
+        return failed("not saved", reason);
     host_.markSaved();
-    removeRecovery();
+    removeRecovery(savePath_);
     sayStatus("saved to " + savePath_.string());
     return {};
 }
@@ -137,11 +141,8 @@ std::string DocumentWindow::saveAs(const std::filesystem::path& path)
     if (path.extension() == ".pdf") {
         host_.commitTypedFields();
         const std::string reason = render::savePdf(host_.document(), host_.fonts(), path);
-        if (!reason.empty()) {
-            host_.log().warning("not exported: " + reason);
-            sayStatus("not exported: " + reason);
-            return reason;
-        }
+        if (!reason.empty())
+            return failed("not exported", reason);
         host_.log().note("exported " + path.string());
         sayStatus("exported to " + path.string());
         return {};
@@ -160,8 +161,7 @@ std::string DocumentWindow::saveAs(const std::filesystem::path& path)
         return reason;
     }
     // What the former file's recovery held is saved now, elsewhere.
-    std::error_code error;
-    std::filesystem::remove(recoveryFileFor(former), error);
+    removeRecovery(former);
     return {};
 }
 
@@ -169,12 +169,9 @@ std::string DocumentWindow::open(const std::filesystem::path& path)
 {
     host_.commitTypedFields();
     render::ReadDrawing read = render::readSvgFile(path, host_.fonts(), host_.document().handleSequence());
-    if (!read.document) {
-        host_.log().warning("not opened: " + read.refusal);
-        sayStatus("not opened: " + read.refusal);
-        return read.refusal;
-    }
-    removeRecovery();
+    if (!read.document)
+        return failed("not opened", read.refusal);
+    removeRecovery(savePath_);
     host_.replaceDocument(std::move(*read.document));
     savePath_ = path;
     recovered_ = host_.document().changes();
@@ -222,7 +219,7 @@ bool DocumentWindow::requestQuit()
     if (!settleChanges())
         return false;
     // A clean end: what was not saved was not wanted.
-    removeRecovery();
+    removeRecovery(savePath_);
     quitRequested_ = true;
     return true;
 }
@@ -274,10 +271,10 @@ std::filesystem::path DocumentWindow::recoveryFileFor(const std::filesystem::pat
     return file += ".recovery";
 }
 
-void DocumentWindow::removeRecovery()
+void DocumentWindow::removeRecovery(const std::filesystem::path& drawing)
 {
     std::error_code error;
-    std::filesystem::remove(recoveryFileFor(savePath_), error);
+    std::filesystem::remove(recoveryFileFor(drawing), error);
     recoveryDue_.reset();
 }
 

@@ -114,7 +114,11 @@ private:
     // drawing may go (saved, or the person does not want them), false to keep it.
     bool settleChanges();
     void sayStatus(std::string status);
-    void removeRecovery();
+    // A save, an export or an open that failed: "WHAT: REASON" in the log and the title; the
+    // reason.
+    std::string failed(const std::string& what, const std::string& reason);
+    // The recovery file of that drawing goes; none is due any more.
+    void removeRecovery(const std::filesystem::path& drawing);
 
     Host& host_;
     std::filesystem::path savePath_;

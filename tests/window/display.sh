@@ -115,6 +115,28 @@ open_window() {
 place() { grep "^place $1 " "$work/window.out" | sed 's/ artwork .*//' | awk '{print $(NF-1), $NF}'; }
 artwork() { grep "^place $1 " "$work/window.out" | sed 's/.* artwork //'; }
 
+# window_named PATTERN: the first window whose name matches, once one shows (10 s at most);
+# false, printing nothing, when none does.
+window_named() {
+    local id
+    for _ in $(seq 100); do
+        id=$(xdotool search --name "$1" 2>/dev/null | head -1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# title_says PATTERN: waits until the document window's title matches (the drawing saved, or
+# changed: a star), 10 s at most; false when it never does.
+title_says() {
+    for _ in $(seq 100); do
+        xdotool getwindowname "$document" | grep -q "$1" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # Ctrl+Q to the window, then waits for its process `app` to end: `status` is its exit status.
 # False when it does not end.
 quit_window() {

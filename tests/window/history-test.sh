@@ -41,15 +41,6 @@ b=$(artwork "250 655")
 c=$(artwork "400 610")
 d=$(artwork "300 500")
 
-# Waits until the window's title says it (the drawing saved, or changed: a star).
-title_says() {
-    for _ in $(seq 100); do
-        xdotool getwindowname "$document" | grep -q "$1" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
 xdotool mousemove $table click 1
 sleep 0.3
 xdotool mousemove $from mousedown 1
@@ -80,13 +71,7 @@ sleep 0.2
 xdotool key --delay 100 Right
 title_says '\*' || fail "the nudge did not mark the drawing changed"
 xdotool key --delay 0 ctrl+q
-alert=""
-for _ in $(seq 100); do
-    alert=$(xdotool search --name "^Alert$" 2>/dev/null | head -1)
-    [ -n "$alert" ] && break
-    sleep 0.1
-done
-[ -n "$alert" ] || fail "Ctrl+Q with changes not saved asked nothing"
+window_named "^Alert$" >/dev/null || fail "Ctrl+Q with changes not saved asked nothing"
 xdotool key --delay 0 Return
 for _ in $(seq 100); do
     kill -0 "$app" 2>/dev/null || break

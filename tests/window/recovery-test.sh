@@ -84,32 +84,16 @@ for _ in 1 2 3; do
     display_refused "$work/window.err" "$work" >/dev/null || fail "the window did not start again"
 done
 [ -n "$shown" ] || fail "the window never showed again on the display ($DISPLAY)"
-alert=""
-for _ in $(seq 100); do
-    alert=$(xdotool search --name "^Alert$" 2>/dev/null | head -1)
-    [ -n "$alert" ] && break
-    sleep 0.1
-done
-[ -n "$alert" ] || fail "the recovery was not offered"
+window_named "^Alert$" >/dev/null || fail "the recovery was not offered"
 xdotool key --delay 0 Return
 sleep 0.5
 # This window runs no script: its dialogs take the person's input all the same. Save As, a
 # name typed over the path the dialog proposes, Return.
 xdotool key --delay 0 ctrl+shift+s
-panel=""
-for _ in $(seq 100); do
-    panel=$(xdotool search --name "^Save As$" 2>/dev/null | head -1)
-    [ -n "$panel" ] && break
-    sleep 0.1
-done
-[ -n "$panel" ] || fail "Ctrl+Shift+S showed no Save As dialog"
+window_named "^Save As$" >/dev/null || fail "Ctrl+Shift+S showed no Save As dialog"
 xdotool type --delay 0 "$work/restored"
 xdotool key --delay 0 Return
-for _ in $(seq 100); do
-    xdotool getwindowname "$document" | grep -q "saved to" && break
-    sleep 0.1
-done
-xdotool getwindowname "$document" | grep -q "saved to $work/restored.svg" ||
+title_says "saved to $work/restored.svg" ||
     fail "the restored drawing was not saved as restored.svg: $(xdotool getwindowname "$document")"
 quit_window || fail "Ctrl+Q did not quit"
 [ "$status" -eq 0 ] || fail "the window ended with status $status"

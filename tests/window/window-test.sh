@@ -48,11 +48,7 @@ xdotool mousedown 1 mousemove $middle mousemove $to mouseup 1
 xdotool mousemove $field click 1
 xdotool type --delay 0 "25,4"
 xdotool key --delay 0 Return ctrl+s
-for _ in $(seq 100); do
-    xdotool getwindowname "$document" | grep -q "saved to" && break
-    sleep 0.1
-done
-xdotool getwindowname "$document" | grep -q "saved to $work/window/drawing.svg" || fail "the title does not say it saved: $(xdotool getwindowname "$document")"
+title_says "saved to $work/window/drawing.svg" || fail "the title does not say it saved: $(xdotool getwindowname "$document")"
 sleep 0.3
 "$readback" window "$document" "$work/window/document.png" || fail "cannot read the document window back"
 "$readback" window "$panel" "$work/window/panel.png" || fail "cannot read the panel back"
@@ -61,13 +57,7 @@ sleep 0.3
 xdotool mousemove $field click 1
 xdotool type --delay 0 "9x"
 xdotool key --delay 0 Return
-alert=""
-for _ in $(seq 100); do
-    alert=$(xdotool search --name "^Alert$" 2>/dev/null | head -1)
-    [ -n "$alert" ] && break
-    sleep 0.1
-done
-[ -n "$alert" ] || fail "no alert showed for a unit that is none"
+window_named "^Alert$" >/dev/null || fail "no alert showed for a unit that is none"
 xdotool key --delay 0 Escape
 for _ in $(seq 100); do
     xdotool search --name "^Alert$" >/dev/null 2>&1 || break
