@@ -90,7 +90,8 @@ ASErr GetItemText(AIMenuItemHandle handle, const char** text)
 }
 
 const AIMenuSuite kMenu = {AddMenuItem, AddMenuGroupAsSubMenu, CountMenuGroups, GetNthMenuGroup,
-                           GetMenuGroupName, SetItemText, GetItemText};
+                           GetMenuGroupName, SetItemText, GetItemText,
+                           NotImplemented<kAIMenuSuite, "SetItemCmd", decltype(AIMenuSuite::SetItemCmd)>::call};
 
 } // namespace
 

@@ -8,6 +8,7 @@
 #include "sdk/AIArtSet.h"
 #include "sdk/AICursorSnap.h"
 #include "sdk/AICustomColor.h"
+#include "sdk/AIDictionary.h"
 #include "sdk/AIDocumentView.h"
 #include "sdk/AIFilePath.h"
 #include "sdk/AIFolders.h"
@@ -64,6 +65,17 @@ const AIHitTestSuite kAIHitTestPending = {
 };
 const AIMatchingArtSuite kAIMatchingArtPending = {
     PENDING(AIMatchingArtSuite, CountSelectedArt),
+    PENDING(AIMatchingArtSuite, GetSelectedArt),
+};
+const AIDictionarySuite kAIDictionaryPending = {
+    PENDING(AIDictionarySuite, GetArtDictionary), PENDING(AIDictionarySuite, HasArtDictionary),
+    PENDING(AIDictionarySuite, AddRef),           PENDING(AIDictionarySuite, Release),
+    PENDING(AIDictionarySuite, CountEntries),     PENDING(AIDictionarySuite, GetEntryType),
+    PENDING(AIDictionarySuite, DeleteEntry),      PENDING(AIDictionarySuite, GetIntegerEntry),
+    PENDING(AIDictionarySuite, SetIntegerEntry),  PENDING(AIDictionarySuite, GetBooleanEntry),
+    PENDING(AIDictionarySuite, SetBooleanEntry),  PENDING(AIDictionarySuite, GetRealEntry),
+    PENDING(AIDictionarySuite, SetRealEntry),     PENDING(AIDictionarySuite, GetStringEntry),
+    PENDING(AIDictionarySuite, SetStringEntry),
 };
 const AIMdMemorySuite kAIMdMemoryPending = {
     PENDING(AIMdMemorySuite, MdMemoryNewHandle),
@@ -129,6 +141,7 @@ void installPendingSuites(SuiteRegistry& registry)
     registry.add(kAIGroupSuite, kAIGroupSuiteVersion, &kAIGroupPending);
     registry.add(kAIHitTestSuite, kAIHitTestSuiteVersion, &kAIHitTestPending);
     registry.add(kAIMatchingArtSuite, kAIMatchingArtSuiteVersion, &kAIMatchingArtPending);
+    registry.add(kAIDictionarySuite, kAIDictionarySuiteVersion, &kAIDictionaryPending);
     registry.add(kAIMdMemorySuite, kAIMdMemorySuiteVersion, &kAIMdMemoryPending);
     registry.add(kAIRandomSuite, kAIRandomSuiteVersion, &kAIRandomPending);
     registry.add(kAIRealBezierSuite, kAIRealBezierSuiteVersion, &kAIRealBezierPending);

@@ -47,7 +47,9 @@ ASErr GetDateAndTime(ai_int64* secondsSinceEpoch)
     return kNoErr;
 }
 
-const AIUserSuite kUser = {MessageAlert, CreateCursorResourceMgr, DisposeCursorResourceMgr, GetDateAndTime};
+const AIUserSuite kUser = {MessageAlert, CreateCursorResourceMgr, DisposeCursorResourceMgr, GetDateAndTime,
+                           NotImplemented<kAIUserSuite, "GetFileDialog", decltype(AIUserSuite::GetFileDialog)>::call,
+                           NotImplemented<kAIUserSuite, "PutFileDialog", decltype(AIUserSuite::PutFileDialog)>::call};
 
 } // namespace
 

@@ -23,6 +23,8 @@ typedef struct AIMenuMessage {
 /* Host menu groups a plug-in may add to. */
 #define kAboutMenuGroup "About"
 #define kToolPalettesMenuGroup "Tool Palettes"
+#define kFileMenuGroup "File"
+#define kEditMenuGroup "Edit"
 
 /* Option bits of AddMenuItem and AddMenuGroupAsSubMenu. */
 enum {
@@ -30,6 +32,9 @@ enum {
     kMenuItemWantsUpdateOption = 1, /* the host sends "AI Update" before showing the item */
     kMenuGroupSortedAlphabeticallyOption = 1
 };
+
+/* Modifier bits of SetItemCmd, besides the command key itself. */
+enum { kMenuItemCmdShiftModifier = 1 };
 
 typedef struct AIPlatformAddMenuItemData {
     const char* groupName; /* the group the item goes into */
@@ -54,6 +59,11 @@ typedef struct AIMenuSuite {
     /* The host copies the text. */
     ASErr (*SetItemText)(AIMenuItemHandle menuItem, const char* text);
     ASErr (*GetItemText)(AIMenuItemHandle menuItem, const char** text);
+    /* The key that chooses the item from the keyboard, with the command key (Ctrl) and the
+     * modifiers given (kMenuItemCmdShiftModifier); key 0 takes it away. A key another item or
+     * the host already answers to is refused with kBadParameterErr, as is a key that is not a
+     * printable ASCII character. kBadHandleErr for an item that is not live. */
+    ASErr (*SetItemCmd)(AIMenuItemHandle menuItem, char key, ai_int16 modifiers);
 } AIMenuSuite;
 
 #ifdef __cplusplus

@@ -18,6 +18,9 @@ extern "C" {
 #define kAIApplicationShutdownNotifier "AI Application Shutdown Notifier"
 #define kAIArtSelectionChangedNotifier "AI Art Selection Changed Notifier"
 #define kAIUIBrightnessChangedNotifier "AI UI Brightness Changed Notifier"
+/* After an undo or a redo put art back as it was: art, its dictionaries included, may differ
+ * from what a plug-in last saw. */
+#define kAIUndoRedoNotifier "AI Undo Redo Notifier"
 
 typedef struct AINotifierMessage {
     SPMessageData d;

@@ -22,6 +22,14 @@ typedef struct AIUserSuite {
     ASErr (*DisposeCursorResourceMgr)(AIResourceManagerHandle manager);
     /* The host's current time in whole seconds since 1970-01-01 UTC. */
     ASErr (*GetDateAndTime)(ai_int64* secondsSinceEpoch);
+    /* Asks the user for an existing file to read, in the host's file dialog titled `title`.
+     * The chosen path goes into `path`, UTF-8 with its terminator, in at most `capacity`
+     * bytes. kCanceledErr when the user cancels, kBadParameterErr for null arguments or a
+     * path that does not fit. */
+    ASErr (*GetFileDialog)(const char* title, char* path, ai_int32 capacity);
+    /* The same for a file to write, the dialog proposing `defaultName` (may be null); the
+     * host has asked before a file is replaced. */
+    ASErr (*PutFileDialog)(const char* title, const char* defaultName, char* path, ai_int32 capacity);
 } AIUserSuite;
 
 #ifdef __cplusplus

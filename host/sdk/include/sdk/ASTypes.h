@@ -41,7 +41,8 @@ enum {
     kNoSuchKeyErr = 0x214B6579,             /* '!Key' no value stored under that key */
     kNameNotFoundErr = 0x3F4E616D,          /* '?Nam' nothing of that name */
     kWriteErr = 0x57726974,                 /* 'Writ' a change kept but not saved to its file */
-    kBadHandleErr = 0x2148646C              /* '!Hdl' a handle that is null, stale or foreign */
+    kBadHandleErr = 0x2148646C,             /* '!Hdl' a handle that is null, stale or foreign */
+    kCanceledErr = 0x53544F50               /* 'STOP' the user cancelled the dialog */
 };
 
 /* Opaque references handed out by the host. A plug-in never looks inside them. */
