@@ -47,7 +47,7 @@ bench-window: deps
 # trials of the preference store; `make fuzz-replay` only replays the seed corpora and the
 # past findings (what CI does).
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = fuzz_session fuzz_preferences fuzz_interface fuzz_construction fuzz_svg
+FUZZ_TARGETS = fuzz_session fuzz_preferences fuzz_interface fuzz_construction fuzz_svg fuzz_csv
 
 fuzz-build: deps
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARO_FUZZ=ON $(CMAKE_FLAGS) >/dev/null

@@ -31,8 +31,9 @@ namespace fs = std::filesystem;
 constexpr size_t kMostLines = 100;
 const char* const kPrefsLine = "#prefs ";
 
-// What the session may write: one SVG, one PNG, one PDF, one snapshot, all in the scratch
-// folder; and what it may open: the SVG it saved.
+// What the session may write: one SVG, one PNG, one PDF, one snapshot, one file of cells (CSV
+// or TSV), all in the scratch folder; and what it may open: the SVG it saved and the cells it
+// exported.
 void keepInScratch(script::Line& line)
 {
     auto& w = line.words;
@@ -49,6 +50,9 @@ void keepInScratch(script::Line& line)
         w[1] = (scratch / "out.svg").string();
     } else if (w[0] == "snapshot") {
         w[2] = (scratch / "snapshot.png").string();
+    } else if (w[0] == "import-cells" || w[0] == "export-cells") {
+        // One file of cells: what the session exported, read back.
+        w[1] = (scratch / (endsWith(w[1], ".tsv") ? "cells.tsv" : "cells.csv")).string();
     }
 }
 

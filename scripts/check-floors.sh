@@ -15,8 +15,9 @@ declare -A floor=(
   [construction]=2 [controls]=2
   [colour]=3 [preferences]=3 [about]=3
   [panel]=4
-  [core]=5
-  [tool]=6
+  [cellules]=5
+  [core]=6
+  [tool]=7
 )
 
 declare -A home # a header's name -> its folder

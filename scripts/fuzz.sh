@@ -10,7 +10,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
-all=(session preferences interface construction svg)
+all=(session preferences interface construction svg csv)
 mode=${1:-run}
 shift || true
 seconds=60

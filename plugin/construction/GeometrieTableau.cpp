@@ -118,6 +118,13 @@ void BordParColonne(std::vector<Forme>& formes, const DimensionsTableau& t, doub
 
 } // namespace
 
+bool DansLaLimiteDObjets(const DimensionsTableau& t)
+{
+    const int32_t rangs = t.titre ? t.nL - 1 : t.nL;
+    return Objets(int64_t{t.nL} - 1, t.gL > 0 ? 2 : 1, t.gC != 0 ? t.nC : 1) &&
+           Objets(int64_t{t.nC} - 1, t.gC > 0 ? 2 : 1, t.gL != 0 ? rangs : 1) && Objets(rangs, t.nC);
+}
+
 std::optional<std::vector<Forme>> FormesLignes(const DimensionsTableau& t)
 {
     if (t.nL < 2 || t.nC < 1 || !Fini({t.X, t.Y, t.L, t.gL, t.gC}) || !t.hauteurValide())

@@ -57,5 +57,9 @@ std::optional<Ancre> AncreTitre(const DimensionsTableau& t, double corps);
 // The cell frames' anchors, row by row from the top, left to right; the title row has none.
 std::optional<std::vector<Ancre>> AncresCases(const DimensionsTableau& t, double corps);
 
+// Whether the rows', the columns' and the cells' objects each stay within kMaxObjetsParElement
+// for these counts and gutters (sizes apart): what a table filled from data may grow to.
+bool DansLaLimiteDObjets(const DimensionsTableau& t);
+
 // True when the value is finite and stays finite as a 32-bit float.
 bool FiniEnFlottant(double value);

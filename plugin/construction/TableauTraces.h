@@ -10,7 +10,9 @@ ASErr TraceColonnes();
 ASErr TraceLignes();
 ASErr TraceCadre();
 ASErr TraceTextes();
-// All four in that order, each whatever became of the others.
+// All four in that order, each whatever became of the others; then the settings they were
+// built with written on the table's group. The texts kept for the cells (TextesGardes.h) go
+// into them: a rebuild of the current table reads what its frames hold first (RecolteTextes).
 ASErr TraceTableau();
 
 // The first failure of steps that all go on: each result is kept unless an earlier one failed.

@@ -4,6 +4,7 @@
 #include "GeometrieTableau.h"
 #include "JeuxDeCouleurs.h"
 #include "Reglages.h"
+#include "ReglagesDuTableau.h"
 #include "TableauSuites.h"
 #include "TableauTraces.h"
 
@@ -126,6 +127,9 @@ ASErr TraceTableau()
     PremiereErreur premiere;
     for (ASErr (*trace)() : {TraceColonnes, TraceLignes, TraceCadre, TraceTextes})
         premiere.garde(trace());
+    // The table carries what it was built with, to be made current and edited again.
+    if (sAIArt->ValidArt(AHGroupe, true))
+        premiere.garde(EcritReglagesDuTableau(AHGroupe, ReglagesCourants()));
     return premiere.status();
 }
 

@@ -6,12 +6,14 @@
 #include "Reglages.h"
 #include "TableauSuites.h"
 #include "TableauTraces.h"
+#include "TextesGardes.h"
 #include "UnicodeString.h"
 
 #include <cstring>
 #include <limits>
 #include <optional>
 #include <new>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -84,28 +86,38 @@ ASErr Parametres(AIArtHandle& frame, const ai::UnicodeString& texte)
     }
 }
 
-// The frames of one text group, each made at (0, 0) and moved to its anchor, all holding the
-// same text (put into the engine's form once). A frame the host refuses to fill stays empty
-// where it is put and the build goes on; the first failure is the answer.
-ASErr TraceGroupe(AIArtHandle& groupe, const char* nom, const std::vector<Ancre>& ancres, std::string_view texte)
+// The frames of one text group, each made at (0, 0) and moved to its anchor, frame i holding
+// texte(i) (put into the engine's form once for every frame that holds the same text as the
+// one before). A frame the host refuses to fill stays empty where it is put and the build goes
+// on; the first failure is the answer.
+template <typename Texte>
+ASErr TraceGroupe(AIArtHandle& groupe, const char* nom, const std::vector<Ancre>& ancres, Texte&& texte)
 {
-    std::optional<ai::UnicodeString> unicode;
-    try {
-        unicode.emplace(texte);
-    } catch (const std::bad_alloc&) {
-        return kOutOfMemoryErr;
-    }
     ASErr status = sAIArt->NewArt(kGroupArt, kPlaceInsideOnTop, AHGroupe, &groupe);
     if (status != kNoErr)
         return status;
     PremiereErreur premiere;
     premiere.garde(sAIArt->SetArtName(groupe, nom));
     const auto garde = [&premiere](ASErr resultat) { return premiere.garde(resultat); };
-    for (const Ancre& ancre : ancres) {
+    std::string_view precedent;
+    std::optional<ai::UnicodeString> unicode;
+    for (size_t i = 0; i < ancres.size(); ++i) {
+        const Ancre& ancre = ancres[i];
         AIArtHandle frame = nullptr;
         if (garde(sAITextFrame->NewPointText(kPlaceInsideOnTop, groupe, kHorizontalTextOrientation, AIRealPoint{0, 0},
                                              &frame)) != kNoErr)
             continue;
+        const std::string_view ceTexte = texte(i);
+        try {
+            if (!unicode || ceTexte != precedent) {
+                unicode.emplace(ceTexte);
+                precedent = ceTexte;
+            }
+        } catch (const std::bad_alloc&) {
+            garde(kOutOfMemoryErr);
+            unicode.reset();
+            continue;
+        }
         garde(Parametres(frame, *unicode));
         AIRealMatrix translation;
         if (garde(sAIRealMath->AIRealMatrixSetTranslate(&translation, static_cast<AIReal>(ancre.x),
@@ -155,12 +167,25 @@ ASErr TraceTextes()
 
     RetireDuTableauCourant(AHGroupeTI);
     if (AvecSansTitre)
-        if (const auto ancre = AncreTitre(t, Corps))
-            premiere.garde(TraceGroupe(AHGroupeTI, "Title", {*ancre}, Texte(TitreTableau)));
+        if (const auto ancre = AncreTitre(t, Corps)) {
+            const std::optional<std::string>& garde = TitreGarde();
+            const std::string_view titre = garde ? std::string_view(*garde) : Texte(TitreTableau);
+            premiere.garde(TraceGroupe(AHGroupeTI, "Title", {*ancre}, [titre](size_t) { return titre; }));
+        }
 
     RetireDuTableauCourant(AHGroupeTC);
     if (AvecSansTexte)
-        if (const auto ancres = AncresCases(t, Corps))
-            premiere.garde(TraceGroupe(AHGroupeTC, "Text", *ancres, Texte(TexteCase)));
+        if (const auto ancres = AncresCases(t, Corps)) {
+            // Row by row from the first row under the title, as AncresCases gives them.
+            const int32_t premiereLigne = t.titre ? 1 : 0;
+            const std::string_view texteCase = Texte(TexteCase);
+            const auto texte = [&](size_t i) {
+                const Cellule cellule{premiereLigne + static_cast<int32_t>(i / static_cast<size_t>(t.nC)),
+                                      static_cast<int32_t>(i % static_cast<size_t>(t.nC))};
+                const std::string* garde = TextesGardes().empty() ? nullptr : TexteGarde(cellule);
+                return garde != nullptr ? std::string_view(*garde) : texteCase;
+            };
+            premiere.garde(TraceGroupe(AHGroupeTC, "Text", *ancres, texte));
+        }
     return premiere.status();
 }

@@ -1,12 +1,14 @@
 // What the plug-in registers with the host at start-up: the Table Tool, the annotator, the
 // menu items and the notifiers.
 #include "AIError.h"
+#include "ActionsCellules.h"
 #include "EcritLitPrefs.h"
 #include "Reglages.h"
 #include "SDKAboutPluginsHelper.h"
 #include "TableauPlugIn.h"
 #include "TableauSuites.h"
 
+#include <cstdio>
 #include <cstring>
 
 const AIToolInfoVariable InfoVars[] = {15, 16, 23, kInfoEndOfList};
@@ -77,8 +79,29 @@ ASErr TableauPlugIn::AddMenus(SPInterfaceMessage* message)
             return error;
     }
     const AIPlatformAddMenuItemData cacher{"Varo-Tools", "Hide Varo-Table"};
-    return sAIMenu->AddMenuItem(message->d.self, "Hide Varo-Table", &cacher, kMenuItemWantsUpdateOption,
-                                &fMenuMontrerCacher);
+    if ((error = sAIMenu->AddMenuItem(message->d.self, "Hide Varo-Table", &cacher, kMenuItemWantsUpdateOption,
+                                      &fMenuMontrerCacher)) != kNoErr)
+        return error;
+
+    // The current table's cells, from a file, into a file, from the clipboard.
+    const struct {
+        const char* groupe;
+        const char* titre;
+        AIMenuItemHandle* article;
+    } cellules[] = {
+        {kFileMenuGroup, kTitreImporterCellules, &fMenuImporter},
+        {kFileMenuGroup, kTitreExporterCellules, &fMenuExporter},
+        {kEditMenuGroup, kTitreCollerCellules, &fMenuColler},
+    };
+    for (const auto& c : cellules) {
+        const AIPlatformAddMenuItemData article{c.groupe, c.titre};
+        if ((error = sAIMenu->AddMenuItem(message->d.self, c.titre, &article, kMenuItemNoOptions, c.article)) != kNoErr)
+            return error;
+    }
+    // Without its key, when the host keeps Ctrl+V for itself, the item is still in the menu.
+    if (sAIMenu->SetItemCmd(fMenuColler, 'V', 0) != kNoErr)
+        std::fprintf(stderr, "Varo-Table: \"%s\" has no key: the host refused Ctrl+V\n", kTitreCollerCellules);
+    return kNoErr;
 }
 
 ASErr TableauPlugIn::AddNotifier(SPInterfaceMessage* message)
@@ -91,6 +114,7 @@ ASErr TableauPlugIn::AddNotifier(SPInterfaceMessage* message)
             {kAIApplicationShutdownNotifier, &fNotifyShutdown},
             {kAIArtSelectionChangedNotifier, &fNotifySelectionChanged},
             {kAIUIBrightnessChangedNotifier, &fNotifyBrightnessChanged},
+            {kAIUndoRedoNotifier, &fNotifyUndoRedo},
         };
         for (const auto& n : notifiers)
             aisdk::check_ai_error(sAINotifier->AddNotifier(message->d.self, "TableauPlugIn", n.type, n.handle));

@@ -1,5 +1,6 @@
 // The host menu items ("Varo-Table" in the About menu, "Hide Varo-Table"/"Show Varo-Table")
 // and the panel's flyout menu.
+#include "ActionsCellules.h"
 #include "Application.h"
 #include "ControlesEditeur.h"
 #include "Prises.h"
@@ -31,6 +32,12 @@ ASErr TableauPlugIn::GoMenuItem(AIMenuMessage* message)
             fenetre->makeKeyAndOrderFront(nullptr);
         return kNoErr;
     }
+    if (message->menuItem == fMenuImporter && fMenuImporter != nullptr)
+        return ImporteCellules();
+    if (message->menuItem == fMenuExporter && fMenuExporter != nullptr)
+        return ExporteCellules();
+    if (message->menuItem == fMenuColler && fMenuColler != nullptr)
+        return ColleCellules();
     if (message->menuItem == fMenuMontrerCacher) {
         ASBoolean visible = false;
         ASErr error = sAIPanel->IsShown(PanneauRef, &visible);

@@ -1,5 +1,6 @@
-// The three notifications the plug-in asked for: the application's shutdown, a change of the
-// art selection, a change of the interface's brightness.
+// The notifications the plug-in asked for: the application's shutdown, a change of the art
+// selection (a table selected may become the current one), a change of the interface's
+// brightness, an undo or a redo.
 #include "AIError.h"
 #include "CouleursPanneau.h"
 #include "TableauPlugIn.h"
@@ -20,8 +21,10 @@ ASErr TableauPlugIn::Notify(AINotifierMessage* message)
         AIRealRect bornes{0, 0, 0, 0};
         aisdk::check_ai_error(sAIDocumentView->GetDocumentViewBounds(nullptr, &bornes));
         aisdk::check_ai_error(InvalidateRect(bornes));
-        return kNoErr;
+        return ChoisitTableauSelectionne();
     }
+    if (message->notifier == fNotifyUndoRedo && fNotifyUndoRedo != nullptr)
+        return RelitTableauCourant();
     if (message->notifier == fNotifyBrightnessChanged && fNotifyBrightnessChanged != nullptr) {
         const ASErr status = LitCouleursTheme();
         AppliqueCouleursTheme();

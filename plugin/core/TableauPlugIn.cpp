@@ -34,6 +34,10 @@ TableauPlugIn::TableauPlugIn(SPPluginRef pluginRef)
       fNotifyShutdown(nullptr),
       fNotifySelectionChanged(nullptr),
       fNotifyBrightnessChanged(nullptr),
+      fNotifyUndoRedo(nullptr),
+      fMenuImporter(nullptr),
+      fMenuExporter(nullptr),
+      fMenuColler(nullptr),
       fResourceManager(nullptr)
 {
     std::strcpy(fPluginName, "Tableau");

@@ -46,6 +46,12 @@ public:
     ASErr CreationGroupe(AIToolMessage* message);
     // The hover step of cursor tracking: the view refreshed, the tracking cursor set.
     ASErr Survol(AIToolMessage* message);
+    // A change of the selection: a table selected while the panel is shown becomes the current
+    // table, when it carries its settings; one made without them stays as it is, and the log
+    // says why.
+    ASErr ChoisitTableauSelectionne();
+    // After an undo or a redo: the current table's settings as its group now holds them.
+    ASErr RelitTableauCourant();
 
     // The registrations of start-up, in the order StartupPlugin makes them.
     ASErr AddTools(SPInterfaceMessage* message);
@@ -80,5 +86,9 @@ private:
     AINotifierHandle fNotifyShutdown;
     AINotifierHandle fNotifySelectionChanged;
     AINotifierHandle fNotifyBrightnessChanged;
+    AINotifierHandle fNotifyUndoRedo;
+    AIMenuItemHandle fMenuImporter; // File > "Import Cells…"
+    AIMenuItemHandle fMenuExporter; // File > "Export Cells…"
+    AIMenuItemHandle fMenuColler;   // Edit > "Paste Cells", Ctrl+V
     AIResourceManagerHandle fResourceManager;
 };

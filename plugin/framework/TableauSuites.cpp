@@ -45,6 +45,7 @@ const AIRandomSuite* sAIRandom = nullptr;
 const AIUIThemeSuite* sAIUITheme = nullptr;
 const AIPanelSuite* sAIPanel = nullptr;
 const AIArtboardSuite* sAIArtboard = nullptr;
+const AIDictionarySuite* sAIDictionary = nullptr;
 #define TABLEAU_DEFINE_ATE_POINTER(Identifier, name, version, Layout) const ATE##Layout##Suite* s##Identifier = nullptr;
 ATE_SUITES(TABLEAU_DEFINE_ATE_POINTER)
 #undef TABLEAU_DEFINE_ATE_POINTER
@@ -90,6 +91,7 @@ ImportSuite gImportSuites[] = {
     {kAIUIThemeSuite, kAIUIThemeSuiteVersion, Slot(sAIUITheme)},
     {kAIPanelSuite, kAIPanelSuiteVersion, Slot(sAIPanel)},
     {kAIArtboardSuite, kAIArtboardSuiteVersion, Slot(sAIArtboard)},
+    {kAIDictionarySuite, kAIDictionarySuiteVersion, Slot(sAIDictionary)},
 #define TABLEAU_IMPORT_ATE_SUITE(Identifier, name, version, Layout) {name, version, Slot(s##Identifier)},
     ATE_SUITES(TABLEAU_IMPORT_ATE_SUITE)
 #undef TABLEAU_IMPORT_ATE_SUITE

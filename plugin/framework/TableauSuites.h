@@ -10,6 +10,7 @@
 #include "sdk/AIArtboard.h"
 #include "sdk/AICursorSnap.h"
 #include "sdk/AICustomColor.h"
+#include "sdk/AIDictionary.h"
 #include "sdk/AIDocument.h"
 #include "sdk/AIDocumentView.h"
 #include "sdk/AIFont.h"
@@ -81,6 +82,7 @@ extern const AIRandomSuite* sAIRandom;
 extern const AIUIThemeSuite* sAIUITheme;
 extern const AIPanelSuite* sAIPanel;
 extern const AIArtboardSuite* sAIArtboard;
+extern const AIDictionarySuite* sAIDictionary;
 
 // The text engine's suites: sTextRange, sCharFeatures, sParaFeatures, sFont ...
 #define TABLEAU_DECLARE_ATE_POINTER(Identifier, name, version, Layout) extern const ATE##Layout##Suite* s##Identifier;

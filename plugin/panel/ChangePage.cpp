@@ -133,11 +133,16 @@ void PANpopupPosLigColCadTexCBP(ns::Object* expediteur)
     auto* popup = PANpopupPosLigColCad.envoyeur(expediteur);
     if (popup != nullptr)
         IndexPopup = popup->indexOfSelectedItem();
-    if (IndexPopup >= 0 && IndexPopup <= 4) {
-        AffichePage(IndexPopup);
+    AffichePageCourante();
+    if (IndexPopup >= 0 && IndexPopup <= 4)
         if (ns::TextField* premier = PremierChamp(IndexPopup))
             premier->selectText(nullptr);
-    }
+}
+
+void AffichePageCourante()
+{
+    if (IndexPopup >= 0 && IndexPopup <= 4)
+        AffichePage(IndexPopup);
     // They draw, and say what they stand for, by the page.
     for (const PriseVue<BoutonIcone>* icone : {&PANPosXNbrLigNbrColNSView, &PANHauteurCadreDeuxNSView,
                                                &PANgouttiereLigColCadNSView, &PANEpaisseurLigColCadNSView})

@@ -9,6 +9,7 @@
 #include "Panneau.h"
 #include "SimuleAppuiTouche.h"
 #include "TableauSuites.h"
+#include "TextesGardes.h"
 #include "UnicodeString.h"
 #include "ValidationChamp.h"
 
@@ -108,12 +109,18 @@ void ValideTexte(const TexteOptionnel& t)
     ns::TextField* zone = t.nom();
     if (zone == nullptr)
         return;
-    if (!CopieTexteTableau(*t.reglage, zone->stringValue())) {
+    // A title typed in the panel replaces the one typed into the table; the field committed
+    // as it was leaves that one.
+    const std::string texte = zone->stringValue();
+    const bool autreTitre = t.reglage == &TitreTableau && texte != *t.reglage;
+    if (!CopieTexteTableau(*t.reglage, texte)) {
         // The field never keeps a text the table does not have.
         zone->setStringValue(*t.reglage);
         PrevientUtilisateur(t.alerte);
         return;
     }
+    if (autreTitre)
+        OublieTitreGarde();
     SimuleAppuiToucheFn();
 }
 

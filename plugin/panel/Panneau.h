@@ -12,6 +12,12 @@ void PANinit();
 // The page pop-up: the page's controls shown, the colour editor laid out for the page's
 // element, the panel resized, the focus in the page's first field.
 void PANpopupPosLigColCadTexCBP(ns::Object* expediteur);
+// The page IndexPopup shown as the pop-up shows it, the focus left where it is.
+void AffichePageCourante();
+// Every control showing the current settings: position and size, counts, thicknesses and
+// gutters, font and size, switches, title and cell text, the page's colours. The title field
+// shows the title the table holds: one typed into the table's title is kept there.
+void AfficheReglagesCourants();
 
 // The frame, title and text switches; the title and the cell text (80 characters at most); the
 // font; the type size.

@@ -2,6 +2,7 @@
 
 #include "JeuxDeCouleurs.h"
 #include "Reglages.h"
+#include "SourceDeReglages.h"
 #include "TableauSuites.h"
 
 #include <cstdio>
@@ -45,16 +46,7 @@ const EntierStocke kVariablePolice{"VariablePolice", &KPOLICE, 0, -kNumeroMaxPol
 // value. False when the key is missing (the variable is then unchanged).
 bool LitEntierBorne(const EntierStocke& e)
 {
-    int32_t lu = 0;
-    if (sAIPreference->GetIntegerPreference(kPrefixePrefs, e.cle, &lu) != kNoErr)
-        return false;
-    if (lu < e.minimum || lu > e.maximum) {
-        std::fprintf(stderr, "Varo-Table: the stored \"%s\" (%d) is outside %d to %d: the factory value %d is used\n",
-                     e.cle, lu, e.minimum, e.maximum, e.usine);
-        lu = e.usine;
-    }
-    *e.variable = lu;
-    return true;
+    return ::LitEntierBorne(SourcePreferences(), e.cle, *e.variable, e.usine, e.minimum, e.maximum);
 }
 
 // A colour's type and components and the type size, read as the stored integers are: a value
@@ -62,15 +54,7 @@ bool LitEntierBorne(const EntierStocke& e)
 // its range, a size no text can be drawn at) gives way to the factory value.
 void LitReelBorne(const std::string& cle, double& variable, double minimum, double maximum, double usine)
 {
-    double lu = 0;
-    if (sAIPreference->GetRealPreference(kPrefixePrefs, cle.c_str(), &lu) != kNoErr)
-        return;
-    if (!(lu >= minimum && lu <= maximum)) {
-        std::fprintf(stderr, "Varo-Table: the stored \"%s\" (%g) is outside %g to %g: the factory value %g is used\n",
-                     cle.c_str(), lu, minimum, maximum, usine);
-        lu = usine;
-    }
-    variable = lu;
+    ::LitReelBorne(SourcePreferences(), cle.c_str(), variable, usine, minimum, maximum);
 }
 
 std::string CleCouleur(const char* nom, Element element)

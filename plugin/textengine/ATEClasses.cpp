@@ -1,5 +1,7 @@
 #include "ATEClasses.h"
 
+#include <algorithm>
+
 namespace ATE {
 
 ICharFeatures::ICharFeatures()
@@ -70,6 +72,17 @@ void ITextRange::SetLocalParaFeatures(const IParaFeatures& features)
 void ITextRange::InsertAfter(const ASUnicode* text, ai_int32 length)
 {
     Check(sTextRange->InsertAfter(ref_, text, length));
+}
+
+std::u16string ITextRange::GetContents() const
+{
+    ai_int32 taille = 0;
+    Check(sTextRange->GetSize(ref_, &taille));
+    std::u16string texte(static_cast<size_t>(std::max<ai_int32>(taille, 0)), u'\0');
+    ai_int32 copies = 0;
+    Check(sTextRange->GetContents(ref_, reinterpret_cast<ASUnicode*>(texte.data()), taille, &copies));
+    texte.resize(static_cast<size_t>(std::clamp<ai_int32>(copies, 0, taille)));
+    return texte;
 }
 
 } // namespace ATE

@@ -6,6 +6,8 @@
 #include "CountedRef.h"
 #include "TableauSuites.h"
 
+#include <string>
+
 namespace ATE {
 
 struct FontTraits {
@@ -62,6 +64,8 @@ public:
     void SetLocalParaFeatures(const IParaFeatures& features);
     // `length` -1: up to the 0 that ends the text.
     void InsertAfter(const ASUnicode* text, ai_int32 length = -1);
+    // The range's text.
+    std::u16string GetContents() const;
 };
 
 } // namespace ATE

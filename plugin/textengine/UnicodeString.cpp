@@ -1,5 +1,7 @@
 #include "UnicodeString.h"
 
+#include <utility>
+
 namespace ai {
 
 namespace {
@@ -71,6 +73,46 @@ UnicodeString::UnicodeString(std::string_view utf8)
             units_.push_back(static_cast<char16_t>(c));
         }
     }
+}
+
+UnicodeString::UnicodeString(std::u16string units) : units_(std::move(units))
+{
+    for (size_t i = 0; i < units_.size(); ++i) {
+        const bool paire = units_[i] >= 0xD800 && units_[i] <= 0xDBFF && i + 1 < units_.size() &&
+                           units_[i + 1] >= 0xDC00 && units_[i + 1] <= 0xDFFF;
+        if (paire)
+            ++i;
+        else if (units_[i] >= 0xD800 && units_[i] <= 0xDFFF)
+            units_[i] = static_cast<char16_t>(kReplacement);
+        ++characters_;
+    }
+}
+
+std::string UnicodeString::as_UTF8() const
+{
+    std::string utf8;
+    utf8.reserve(units_.size());
+    for (size_t i = 0; i < units_.size(); ++i) {
+        char32_t c = units_[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < units_.size()) // a pair, as the constructors keep them
+            c = 0x10000 + ((c - 0xD800) << 10) + (units_[++i] - 0xDC00);
+        if (c < 0x80) {
+            utf8 += static_cast<char>(c);
+        } else if (c < 0x800) {
+            utf8 += static_cast<char>(0xC0 | (c >> 6));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            utf8 += static_cast<char>(0xE0 | (c >> 12));
+            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            utf8 += static_cast<char>(0xF0 | (c >> 18));
+            utf8 += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return utf8;
 }
 
 } // namespace ai

@@ -13,6 +13,11 @@ public:
     // From UTF-8. Characters outside the basic plane become surrogate pairs; a byte sequence
     // that is not UTF-8 becomes U+FFFD, so that no text is lost silently or cut short.
     explicit UnicodeString(std::string_view utf8);
+    // From UTF-16 as the engine gives it; a surrogate without its pair becomes U+FFFD.
+    explicit UnicodeString(std::u16string units);
+
+    // The text in UTF-8.
+    std::string as_UTF8() const;
 
     const std::u16string& utf16() const { return units_; }
     // Ended by a 0 unit, valid while the string lives.

@@ -10,6 +10,7 @@
 #include "TableauPlugIn.h"
 #include "TableauSuites.h"
 #include "TableauTraces.h"
+#include "TextesGardes.h"
 
 #include <cmath>
 #include <cstring>
@@ -156,8 +157,9 @@ ASErr TableauPlugIn::CreationGroupe(AIToolMessage*)
         return echec(error);
     GroupeCree = true;
     // A new table has none of its parts yet: the handles of the previous one must not lead a
-    // rebuild of this one to dispose of that table's groups.
+    // rebuild of this one to dispose of that table's groups, nor its texts go into this one.
     OublieSousGroupes();
+    OublieTextesGardes();
     // The group is the table; without its name it is a table all the same, and the status
     // says why it has none.
     return sAIArt->SetArtName(AHGroupe, "Table");
@@ -249,8 +251,11 @@ ASErr TableauPlugIn::TrackToolCursor(AIToolMessage* message)
     ASErr error = Survol(message);
     if (DoitRedessiner) {
         DoitRedessiner = false;
-        if (TableauCourantValide())
+        if (TableauCourantValide()) {
+            // What the person typed into the table goes into the new build.
+            RecolteTextes();
             error = TraceTableau();
+        }
     }
     return error;
 }

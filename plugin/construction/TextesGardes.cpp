@@ -1,0 +1,112 @@
+#include "TextesGardes.h"
+
+#include "ATEClasses.h"
+#include "Reglages.h"
+#include "ReglagesDuTableau.h"
+#include "TableauSuites.h"
+#include "UnicodeString.h"
+
+#include <new>
+
+namespace {
+
+std::map<Cellule, std::string> Cellules;
+std::optional<std::string> Titre;
+
+// The text of a text frame; none when the host cannot give it.
+std::optional<std::string> TexteDuCadre(AIArtHandle cadre)
+{
+    try {
+        TextRangeRef reference = nullptr;
+        if (sAITextFrame->GetATETextRange(cadre, &reference) != kNoErr)
+            return std::nullopt;
+        const ATE::ITextRange etendue(reference);
+        return ai::UnicodeString(etendue.GetContents()).as_UTF8();
+    } catch (const ATE::Exception&) {
+        return std::nullopt;
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+}
+
+// A text the build gave is no longer kept; any other is.
+template <typename Garde>
+void Compare(AIArtHandle cadre, const std::string& construit, Garde&& garde)
+{
+    if (std::optional<std::string> texte = TexteDuCadre(cadre))
+        garde(*texte == construit ? std::nullopt : std::move(texte));
+}
+
+bool GroupeValide(AIArtHandle groupe)
+{
+    return groupe != nullptr && sAIArt->ValidArt(groupe, true);
+}
+
+} // namespace
+
+void OublieTextesGardes()
+{
+    Cellules.clear();
+    Titre.reset();
+}
+
+void RecolteTextes()
+{
+    ReglagesTableau construit;
+    if (!TableauCree || !GroupeValide(AHGroupe) || !LitReglagesDuTableau(AHGroupe, construit, true))
+        return;
+    if (construit.AvecSansTitre && GroupeValide(AHGroupeTI)) {
+        AIArtHandle cadre = nullptr;
+        if (sAIArt->GetArtFirstChild(AHGroupeTI, &cadre) == kNoErr && cadre != nullptr)
+            Compare(cadre, construit.Titre, [](std::optional<std::string> texte) { Titre = std::move(texte); });
+    }
+    if (!construit.AvecSansTexte || !GroupeValide(AHGroupeTC))
+        return;
+    // The frames were made row by row from the first row under the title, left to right.
+    const int32_t colonnes = construit.NombreDeColonnes;
+    Cellule cellule{construit.AvecSansTitre ? 1 : 0, 0};
+    AIArtHandle cadre = nullptr;
+    for (ASErr status = sAIArt->GetArtFirstChild(AHGroupeTC, &cadre);
+         status == kNoErr && cadre != nullptr && cellule.first < construit.NombreDeLignes;
+         status = sAIArt->GetArtSibling(cadre, &cadre)) {
+        Compare(cadre, construit.Texte, [&cellule](std::optional<std::string> texte) {
+            if (texte)
+                Cellules[cellule] = std::move(*texte);
+            else
+                Cellules.erase(cellule);
+        });
+        if (++cellule.second == colonnes)
+            cellule = {cellule.first + 1, 0};
+    }
+}
+
+const std::string* TexteGarde(Cellule cellule)
+{
+    const auto trouve = Cellules.find(cellule);
+    return trouve != Cellules.end() ? &trouve->second : nullptr;
+}
+
+const std::optional<std::string>& TitreGarde()
+{
+    return Titre;
+}
+
+void GardeTexte(Cellule cellule, std::string texte)
+{
+    Cellules[cellule] = std::move(texte);
+}
+
+void GardeTitre(std::string texte)
+{
+    Titre = std::move(texte);
+}
+
+void OublieTitreGarde()
+{
+    Titre.reset();
+}
+
+const std::map<Cellule, std::string>& TextesGardes()
+{
+    return Cellules;
+}
