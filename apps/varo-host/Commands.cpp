@@ -6,6 +6,7 @@
 #include "Host.h"
 #include "sdk/AINotifier.h"
 #include "Numbers.h"
+#include "DictionaryCommands.h"
 #include "DocumentCommands.h"
 #include "PanelCommands.h"
 #include "PointerCommands.h"
@@ -13,6 +14,7 @@
 #include "Png.h"
 #include "Svg.h"
 #include "Tree.h"
+#include "document/Unicode.h"
 
 #include <charconv>
 #include <cstdint>
@@ -158,12 +160,13 @@ std::optional<ai_uint32> parseItem(const std::string& text)
     return value;
 }
 
-// What `print` can print; only the panel's listing takes more words (the identifiers of the
-// controls to list).
+// What `print` can print; some take more words (the identifiers of the controls to list, a
+// place), which `checkSome`, when there is one, checks.
 struct Printable {
     const char* name;
     void (*print)(host::Host& h, std::ostream& out);
     void (*printSome)(host::Host& h, std::ostream& out, const Words& identifiers) = nullptr;
+    std::string (*checkSome)(const Words& words) = nullptr;
 };
 const Printable kPrintables[] = {
     {"log",
@@ -188,6 +191,7 @@ const Printable kPrintables[] = {
     {"selection", script::printSelection},
     {"modified",
      [](host::Host& h, std::ostream& out) { out << "modified: " << (h.document().modified() ? "yes" : "no") << '\n'; }},
+    {"dictionary", nullptr, script::printDictionary, script::checkPrintDictionary},
 };
 
 const Printable* printable(const std::string& name)
@@ -230,6 +234,23 @@ std::string noCheck(const Words&)
     return {};
 }
 
+// A file a dialog is answered with: a name in UTF-8, as a plug-in is given it.
+std::string checkFileAnswer(const Words& w)
+{
+    if (w[0].empty())
+        return "no file named";
+    return host::doc::isUtf8(w[0]) ? std::string() : "\"" + host::escapedAsInC(w[0]) + "\" is not a file name in UTF-8";
+}
+
+// `import-cells FILE`, `export-cells FILE`: FILE answers the next file dialog, then the menu
+// item of that title is chosen as `menu` chooses it; an answer no dialog took is dropped.
+void chooseWithFile(host::Host& h, const std::string& command, const std::string& file, const std::string& title)
+{
+    h.fileDialogs().answerNext(file);
+    warnIfAny(h, h.menus().chooseTitled(title));
+    h.fileDialogs().dropUnused(command);
+}
+
 const std::vector<Command>& commands()
 {
     static const std::vector<Command> table = {
@@ -239,11 +260,13 @@ const std::vector<Command>& commands()
          [](const Words& w, host::Host& h, std::ostream&) { h.sendPlain(w[0], w[1]); }, false},
         {"unload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.unload(); }, false},
         {"reload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.reload(); }, false},
-        {"print", "log|tree|prefs|panels|cursor|panel [ID...]|focus|alert|place ID|\"TOOL\"|X Y|undo|selection|modified", 1, SIZE_MAX,
+        {"print", "log|tree|prefs|panels|cursor|panel [ID...]|focus|alert|place ID|\"TOOL\"|X Y|undo|selection|modified|dictionary X Y", 1, SIZE_MAX,
          [](const Words& w) {
              const Printable* p = printable(w[0]);
              if (p == nullptr)
                  return "cannot print \"" + w[0] + "\" (" + printableNames() + ")";
+             if (p->checkSome != nullptr)
+                 return p->checkSome(Words(w.begin() + 1, w.end()));
              if (w.size() > 1 && p->printSome == nullptr)
                  return "\"print " + w[0] + "\" takes nothing more";
              return std::string();
@@ -264,6 +287,12 @@ const std::vector<Command>& commands()
          }, false},
         {"menu", "\"TITLE\"", 1, 1, noCheck,
          [](const Words& w, host::Host& h, std::ostream&) { warnIfAny(h, h.menus().chooseTitled(w[0])); }, false},
+        {"import-cells", "FILE", 1, 1, checkFileAnswer,
+         [](const Words& w, host::Host& h, std::ostream&) { chooseWithFile(h, "import-cells", w[0], "Import Cells\u2026"); },
+         false},
+        {"export-cells", "FILE", 1, 1, checkFileAnswer,
+         [](const Words& w, host::Host& h, std::ostream&) { chooseWithFile(h, "export-cells", w[0], "Export Cells\u2026"); },
+         false},
         {"flyout", "N", 1, 1,
          [](const Words& w) { return parseItem(w[0]) ? std::string() : "\"" + w[0] + "\" is not a flyout item number"; },
          [](const Words& w, host::Host& h, std::ostream&) {

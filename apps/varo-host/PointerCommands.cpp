@@ -22,19 +22,6 @@ std::optional<AIReal> parseCoordinate(const std::string& text)
     return static_cast<AIReal>(value);
 }
 
-std::string checkCoordinates(const Words& w, size_t first, size_t count)
-{
-    for (size_t i = first; i < first + count; ++i)
-        if (!parseCoordinate(w[i]))
-            return "\"" + w[i] + "\" is not a point coordinate (a number from -1000000 to 1000000)";
-    return {};
-}
-
-AIRealPoint pointAt(const Words& w, size_t first)
-{
-    return {*parseCoordinate(w[first]), *parseCoordinate(w[first + 1])};
-}
-
 const struct {
     const char* name;
     ai_uint16 bit;
@@ -76,6 +63,19 @@ void sent(bool delivered, const char* what, host::Host& h)
 }
 
 } // namespace
+
+std::string checkCoordinates(const Words& w, size_t first, size_t count)
+{
+    for (size_t i = first; i < first + count; ++i)
+        if (!parseCoordinate(w[i]))
+            return "\"" + w[i] + "\" is not a point coordinate (a number from -1000000 to 1000000)";
+    return {};
+}
+
+AIRealPoint pointAt(const Words& w, size_t first)
+{
+    return {*parseCoordinate(w[first]), *parseCoordinate(w[first + 1])};
+}
 
 std::string checkModifiers(const Words& w, size_t first, const std::vector<std::string>& allowed)
 {

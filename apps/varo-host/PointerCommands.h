@@ -2,6 +2,8 @@
 // the screen shows: the document view with its annotations, and the cursor.
 #pragma once
 
+#include "sdk/ASTypes.h"
+
 #include <ostream>
 #include <string>
 #include <vector>
@@ -19,6 +21,10 @@ using Words = std::vector<std::string>;
 constexpr double kFarthestPoint = 1e6;
 
 // Each check answers empty when the arguments are good, the reason otherwise.
+// `count` coordinates from word `first` on.
+std::string checkCoordinates(const Words& w, size_t first, size_t count);
+// The point of the two coordinates from word `first` on, once checked.
+AIRealPoint pointAt(const Words& w, size_t first);
 // `mouse down|drag|up X Y [shift] [option]`
 // The keys to hold named from word `first` on: each one of `allowed`, none twice.
 std::string checkModifiers(const Words& w, size_t first, const std::vector<std::string>& allowed);

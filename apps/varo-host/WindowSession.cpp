@@ -55,6 +55,13 @@ WindowSession::WindowSession(std::unique_ptr<ns::platform::Platform> platform, c
         alert.runModal();
         changed_ = true;
     });
+    // So does a file dialog a plug-in asks for: the toolkit's, as File › Open… runs it.
+    host_->fileDialogs().setChooser([this](const host::FileRequest& request) -> std::optional<std::string> {
+        changed_ = true;
+        const std::optional<std::filesystem::path> chosen = desktop_->document().askForFile(request);
+        changed_ = true;
+        return chosen ? std::optional<std::string>(chosen->string()) : std::nullopt;
+    });
     host_->launch();
     desktop_->show();
     printLog();
@@ -67,8 +74,9 @@ WindowSession::~WindowSession()
     // Stopped by a signal, without a question: the changes not saved stay in the recovery file.
     if (platform_->quitRequested())
         desktop_->document().writeRecoveryNow();
-    // Nobody is left to dismiss an alert.
+    // Nobody is left to dismiss an alert, or to choose a file.
     host_->setAlertPresenter(nullptr);
+    host_->fileDialogs().setChooser(nullptr);
     // Input that came after quit is for nobody.
     while (application.nextEvent()) {
     }

@@ -180,10 +180,12 @@ std::string Host::takeStep(std::string (UndoHistory::*take)(), const char* what)
     // Back where it was saved: nothing to save.
     if (!step.empty() && history_.atSaved())
         document_.markSaved();
-    if (step.empty())
+    if (step.empty()) {
         log_.warning(std::string("nothing to ") + what);
-    else
-        log_.note(std::string(what) + " \"" + step + "\"");
+        return step;
+    }
+    log_.note(std::string(what) + " \"" + step + "\"");
+    notifiers_.deliver(kAIUndoRedoNotifier);
     return step;
 }
 

@@ -10,6 +10,7 @@
 #include "EventLog.h"
 #include "FaultInjector.h"
 #include "FieldCommitter.h"
+#include "FileDialogs.h"
 #include "HandleTable.h"
 #include "Notifiers.h"
 #include "PluginManager.h"
@@ -25,6 +26,7 @@
 #include "document/Document.h"
 #include "document/Fonts.h"
 #include "document/TextEngine.h"
+#include "sdk/AIDictionary.h"
 #include "sdk/SPBasic.h"
 
 #include <filesystem>
@@ -35,6 +37,13 @@
 #include <vector>
 
 namespace host {
+
+// A reference the Dictionary suite handed out: the art whose dictionary it reaches, and how
+// many times it was taken and not yet released.
+struct DictionaryReference {
+    AIArtHandle art = nullptr;
+    uint32_t taken = 1;
+};
 
 struct HostOptions {
     std::filesystem::path pluginsFolder; // empty: load no bundle (tests add plug-ins in process)
@@ -81,8 +90,9 @@ public:
     UndoHistory& history() { return history_; }
     // Edit › Undo and Redo: what a field holds goes first (it is the last change, the first to
     // take back), then the history's step; the log notes `undo "Table"`, or warns that there
-    // was nothing. The step's name, empty for none; an alert the field's commit raised stops
-    // it.
+    // was nothing. A step taken is then told to the plug-ins ("AI Undo Redo Notifier"): art
+    // they keep handles to may have changed under them. The step's name, empty for none; an
+    // alert the field's commit raised stops it.
     std::string undo() { return takeStep(&UndoHistory::undo, "undo"); }
     std::string redo() { return takeStep(&UndoHistory::redo, "redo"); }
     // A drawing opened in the place of the document: nothing is picked any more, and the
@@ -152,6 +162,11 @@ public:
     // Application contexts pushed by plug-ins, innermost last.
     std::vector<AIAppContextHandle>& appContexts() { return appContexts_; }
     HandleTable<AIResourceManagerHandle, SPPluginRef>& resourceManagers() { return resourceManagers_; }
+    // The references to art dictionaries the Dictionary suite handed out and are not yet
+    // released.
+    HandleTable<AIDictionaryRef, DictionaryReference>& dictionaries() { return dictionaries_; }
+    // The file dialogs plug-ins ask for, and the answers a script gives them ahead.
+    FileDialogs& fileDialogs() { return fileDialogs_; }
 
 private:
     // A step's name: the tool's title without " Tool" for what a tool did, "Change" otherwise.
@@ -184,6 +199,8 @@ private:
     doc::TextEngine textEngine_;
     std::vector<AIAppContextHandle> appContexts_;
     HandleTable<AIResourceManagerHandle, SPPluginRef> resourceManagers_;
+    HandleTable<AIDictionaryRef, DictionaryReference> dictionaries_;
+    FileDialogs fileDialogs_{log_};
     AlertPresenter alertPresenter_;
     bool launched_ = false;
     bool quit_ = false; // launched and quit: it does not start again

@@ -9,7 +9,20 @@ namespace {
 
 const char* const kHostGroups[] = {kAboutMenuGroup, "File", "Edit", "Object", "Window", kToolPalettesMenuGroup, "Help"};
 
+// Letters as the menus show them: capitals; other characters as they are.
+char shownCharacter(char character)
+{
+    return character >= 'a' && character <= 'z' ? static_cast<char>(character - 'a' + 'A') : character;
+}
+
 } // namespace
+
+std::string MenuKey::text() const
+{
+    if (character == 0)
+        return {};
+    return std::string("Ctrl+") + (shift ? "Shift+" : "") + character;
+}
 
 Menus::Menus(PluginManager& plugins) : plugins_(plugins)
 {
@@ -47,6 +60,35 @@ ASErr Menus::addGroupAsSubMenu(const char* name, ai_int32 options, AIMenuItemHan
     parent->submenu = groups_.back().get();
     *made = parent->submenu->handle();
     return kNoErr;
+}
+
+ASErr Menus::setCommand(AIMenuItemHandle handle, char character, ai_int16 modifiers)
+{
+    MenuItem* found = item(handle);
+    if (found == nullptr)
+        return kBadHandleErr;
+    if (character == 0) {
+        found->command = {};
+        return kNoErr;
+    }
+    const auto code = static_cast<unsigned char>(character);
+    if (code <= ' ' || code > '~' || (modifiers & ~kMenuItemCmdShiftModifier) != 0)
+        return kBadParameterErr;
+    const MenuKey key{shownCharacter(character), (modifiers & kMenuItemCmdShiftModifier) != 0};
+    if (kHostKeys.find(key.character) != std::string_view::npos)
+        return kBadParameterErr;
+    if (const MenuItem* holder = itemForKey(key.character, key.shift); holder != nullptr && holder != found)
+        return kBadParameterErr;
+    found->command = key;
+    return kNoErr;
+}
+
+MenuItem* Menus::itemForKey(char character, bool shift) const
+{
+    if (character == 0)
+        return nullptr;
+    const MenuKey key{shownCharacter(character), shift};
+    return firstWhere(items_, [&](const auto& i) { return i.command == key; });
 }
 
 MenuItem* Menus::item(AIMenuItemHandle handle) const

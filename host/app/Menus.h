@@ -23,6 +23,16 @@ struct MenuGroup {
     AIMenuGroup handle() const { return reinterpret_cast<AIMenuGroup>(const_cast<MenuGroup*>(this)); }
 };
 
+// The key that chooses an item from the keyboard, with Ctrl (the platform's Command key):
+// a printable ASCII character, letters in capitals, and whether Shift is held too.
+struct MenuKey {
+    char character = 0; // 0: none
+    bool shift = false;
+    bool operator==(const MenuKey&) const = default;
+    // "Ctrl+V", "Ctrl+Shift+V"; empty for none.
+    std::string text() const;
+};
+
 struct MenuItem {
     std::string key;
     std::string title;
@@ -30,6 +40,7 @@ struct MenuItem {
     ai_int32 options = 0;
     PluginRecord* owner = nullptr;
     MenuGroup* submenu = nullptr;
+    MenuKey command; // the keys that choose it; none until its plug-in gives them
     AIMenuItemHandle handle() const { return reinterpret_cast<AIMenuItemHandle>(const_cast<MenuItem*>(this)); }
 };
 
@@ -43,6 +54,18 @@ public:
     ASErr addItem(PluginRecord* owner, const char* key, const AIPlatformAddMenuItemData* data, ai_int32 options,
                   AIMenuItemHandle* made);
     ASErr addGroupAsSubMenu(const char* name, ai_int32 options, AIMenuItemHandle item, AIMenuGroup* made);
+    // The keys that choose the item (SetItemCmd): `character` with Ctrl, and with Shift when
+    // `modifiers` has kMenuItemCmdShiftModifier; 0 takes them away. kBadParameterErr for a
+    // character that is not printable ASCII (a space neither), another modifier bit, a key the
+    // host answers itself (kHostKeys) or one another item has; kBadHandleErr for no such item.
+    ASErr setCommand(AIMenuItemHandle item, char character, ai_int16 modifiers);
+    // The item a key pressed with Ctrl chooses (letters in either case); null for none.
+    MenuItem* itemForKey(char character, bool shift) const;
+
+    // The characters the host's own items answer with Ctrl, with or without Shift, which the
+    // document window handles (Open, Save and Save As, Quit, Undo and Redo, the zooms): no
+    // plug-in item may take them.
+    static constexpr std::string_view kHostKeys = "OSQZY0+=-_";
 
     MenuItem* item(AIMenuItemHandle handle) const;
     MenuGroup* group(AIMenuGroup handle) const;

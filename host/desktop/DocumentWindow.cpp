@@ -226,17 +226,19 @@ bool DocumentWindow::requestQuit()
 
 namespace {
 
-std::optional<std::filesystem::path> runFileDialog(bool opening, const std::filesystem::path& current)
+// The toolkit's dialog for the request, in `folder` when there is one.
+std::optional<std::filesystem::path> runFileDialog(const FileRequest& request, const std::filesystem::path& folder)
 {
     std::unique_ptr<ns::SavePanel> panel =
-        opening ? std::make_unique<ns::OpenPanel>() : std::make_unique<ns::SavePanel>();
-    panel->setAllowedExtensions(opening ? std::vector<std::string>{".svg"} : std::vector<std::string>{".svg", ".pdf"});
+        request.opening ? std::make_unique<ns::OpenPanel>() : std::make_unique<ns::SavePanel>();
+    if (!request.title.empty())
+        panel->window().setTitle(request.title);
+    panel->setAllowedExtensions(request.extensions);
     std::error_code error;
-    const std::filesystem::path folder = std::filesystem::absolute(current, error).parent_path();
-    if (!error && std::filesystem::is_directory(folder, error))
+    if (!folder.empty() && std::filesystem::is_directory(folder, error))
         panel->setDirectory(folder);
-    if (!opening)
-        panel->setNameFieldStringValue(current.filename().string());
+    if (!request.opening && !request.defaultName.empty())
+        panel->setNameFieldStringValue(request.defaultName);
     if (panel->runModal() != ns::ModalResponseOK)
         return std::nullopt;
     return panel->path();
@@ -244,11 +246,21 @@ std::optional<std::filesystem::path> runFileDialog(bool opening, const std::file
 
 } // namespace
 
+std::optional<std::filesystem::path> DocumentWindow::askForFile(const FileRequest& request)
+{
+    if (chooser_)
+        return chooser_(request);
+    // Where the drawing is.
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::absolute(savePath_, error).parent_path();
+    return runFileDialog(request, error ? std::filesystem::path() : folder);
+}
+
 void DocumentWindow::chooseAndOpen()
 {
     if (!settleChanges())
         return;
-    const auto path = chooser_ ? chooser_(true) : runFileDialog(true, savePath_);
+    const auto path = askForFile(FileRequest{true, "Open", {}, {".svg"}});
     if (!path)
         return;
     if (const std::string reason = open(*path); !reason.empty() && host_.presentsAlerts())
@@ -258,7 +270,7 @@ void DocumentWindow::chooseAndOpen()
 void DocumentWindow::chooseAndSaveAs()
 {
     host_.commitTypedFields();
-    const auto path = chooser_ ? chooser_(false) : runFileDialog(false, savePath_);
+    const auto path = askForFile(FileRequest{false, "Save As", savePath_.filename().string(), {".svg", ".pdf"}});
     if (!path)
         return;
     if (const std::string reason = saveAs(*path); !reason.empty() && host_.presentsAlerts())
@@ -381,16 +393,27 @@ bool DocumentWindow::performKeyEquivalent(const ns::Event& event)
     };
     if (key.size() != 1)
         return false;
+    const auto waits = [&](const std::string& keys) {
+        const ns::Window* modal = ns::Application::sharedApplication().modalWindow();
+        if (modal != nullptr)
+            host_.log().warning(keys + " waits: the dialog \"" + modal->title() + "\" is modal");
+        return modal != nullptr;
+    };
     for (const auto& e : equivalents)
         if (std::string_view(e.keys).find(key[0]) != std::string_view::npos) {
-            if (const ns::Window* modal = ns::Application::sharedApplication().modalWindow()) {
-                host_.log().warning("Ctrl+" + key + " waits: the dialog \"" + modal->title() + "\" is modal");
-                return true;
-            }
-            e.action();
+            if (!waits("Ctrl+" + key))
+                e.action();
             return true;
         }
-    return false;
+    // A plug-in's item: its key with Ctrl, Shift as it asked, nothing else held.
+    if ((event.modifierFlags() & (ns::AlternateKeyMask | ns::ControlKeyMask)) != 0)
+        return false;
+    MenuItem* item = host_.menus().itemForKey(key[0], shift);
+    if (item == nullptr)
+        return false;
+    if (!waits(item->command.text()))
+        host_.menus().choose(*item);
+    return true;
 }
 
 } // namespace host::desktop

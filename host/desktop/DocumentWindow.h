@@ -9,6 +9,8 @@
 #include "ToolStrip.h"
 #include "Window.h"
 
+#include "FileDialogs.h"
+
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -67,9 +69,12 @@ public:
     void chooseAndSaveAs();
     // Where Save writes.
     const std::filesystem::path& savePath() const { return savePath_; }
-    // Asks the file dialog (`opening`: Open, else Save As) and answers the file taken, none when
-    // cancelled; the toolkit's dialog run modally unless another is given (tests give one).
-    using FileChooser = std::function<std::optional<std::filesystem::path>(bool opening)>;
+    // Asks the file dialog the request describes (File › Open… and Save As…, and the dialogs
+    // plug-ins ask for) and answers the file taken, none when cancelled: the toolkit's dialog
+    // (ns::OpenPanel, ns::SavePanel), run modally in the drawing's folder, unless another chooser
+    // is given (tests give one).
+    std::optional<std::filesystem::path> askForFile(const FileRequest& request);
+    using FileChooser = std::function<std::optional<std::filesystem::path>(const FileRequest& request)>;
     void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
 
     // The recovery file: written `interval` after a change not yet saved or written, at the
@@ -104,8 +109,10 @@ public:
     void setQuestion(Question question) { question_ = std::move(question); }
 
     // The keys of the host's own items, with Command (Ctrl on this keyboard): S (with Shift:
-    // Save As), O, Q, +, =, -, 0, Z (with Shift: redo) and Y (redo). True when the key was one of them. While a dialog
-    // runs modally, they wait, with a warning.
+    // Save As), O, Q, +, =, -, 0, Z (with Shift: redo) and Y (redo), Menus::kHostKeys; then
+    // those plug-ins gave their items (Ctrl or Ctrl+Shift, no other modifier), which choose the
+    // item as the menu does. True when the key was one of them. While a dialog runs modally,
+    // they wait, with a warning.
     bool performKeyEquivalent(const ns::Event& event);
 
 private:

@@ -52,7 +52,7 @@ void addGroup(Host& host, const MenuGroup& group, int depth, std::vector<MenuBar
             into.push_back({title, {}, false, nullptr});
             addGroup(host, *item->submenu, depth + 1, into);
         } else {
-            into.push_back({title, {}, item->owner != nullptr, [&host, raw] { host.menus().choose(*raw); }});
+            into.push_back({title, item->command.text(), item->owner != nullptr, [&host, raw] { host.menus().choose(*raw); }});
         }
     }
 }

@@ -1,7 +1,8 @@
 // The document window's menu bar: the application menu, File, Edit, Object, View, Window
 // and Help, each opening its items as a menu. The host's own items (Save, Quit, the zooms)
 // come with their keys; a plug-in's items are those it added to the group, its submenus'
-// items indented under them, their titles as "AI Update" left them when the menu opened.
+// items indented under them, their titles as "AI Update" left them when the menu opened, with
+// the keys it gave them.
 #pragma once
 
 #include "View.h"

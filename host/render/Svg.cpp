@@ -4,6 +4,7 @@
 #include "Colors.h"
 #include "Numbers.h"
 #include "Scene.h"
+#include "SvgDictionary.h"
 #include "Xml.h"
 
 #include <algorithm>
@@ -35,6 +36,7 @@ public:
                         "sodipodi:insensitive=\"true\"";
             if (!layer.visible)
                 out_ += " style=\"display:none\"";
+            dictionary(*document_.art(layer.group));
             out_ += ">\n";
             children(layer.group, 1);
             out_ += "</g>\n";
@@ -58,6 +60,13 @@ private:
             out_ += " inkscape:label=\"" + escapeXml(art.name) + "\"";
     }
 
+    // What plug-ins keep on a group, as one JSON object.
+    void dictionary(const doc::Art& art)
+    {
+        if (!art.dictionary.empty())
+            out_ += " data-dictionary=\"" + escapeXml(dictionaryJson(art.dictionary)) + "\"";
+    }
+
     void art(const doc::Art& art, int depth)
     {
         indent(depth);
@@ -66,6 +75,7 @@ private:
         case doc::ArtKind::Group:
             out_ += "<g";
             label(art);
+            dictionary(art);
             if (art.children.empty()) {
                 out_ += "/>\n";
                 return;

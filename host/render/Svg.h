@@ -7,6 +7,7 @@
 //   first, hidden with style="display:none", locked with sodipodi:insensitive="true" (its
 //   namespace declared on that layer alone); each group a <g>; named art carries
 //   inkscape:label; all in paint order;
+// - a group's dictionary, a layer's too, is its data-dictionary (SvgDictionary.h);
 // - a path's d uses absolute M, L (C for curved segments) and Z; its paint is written for
 //   display (rgb(...)) and as held (data-fill-color, data-stroke-color: "gray G",
 //   "rgb R G B", "cmyk C M Y K");

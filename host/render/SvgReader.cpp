@@ -1,6 +1,7 @@
 #include "SvgReader.h"
 
 #include "Scene.h"
+#include "SvgDictionary.h"
 #include "SvgNames.h"
 #include "SvgOutlines.h"
 #include "SvgSkips.h"
@@ -58,6 +59,13 @@ constexpr SkipKind kFont{"a text in the font {}", "texts in the font {}", "set i
                          "set in the default font", "the host's font list has no such family"};
 constexpr SkipKind kOtherFonts{"a text in another font", "texts in other fonts", "set in the default font",
                                "set in the default font", "the host's font list has no such family"};
+constexpr SkipKind kDamagedDictionary{"a damaged dictionary", "damaged dictionaries", "skipped", "skipped",
+                                      "a group's dictionary is one JSON object of whole numbers within 32 bits, reals, "
+                                      "true or false, and texts, each key once"};
+constexpr SkipKind kLargeDictionary{"a dictionary beyond the host's limits", "dictionaries beyond the host's limits",
+                                    "skipped", "skipped",
+                                    "the host holds at most 200000 entries, keys of 1 to 255 bytes, texts of at most "
+                                    "1 MiB, and 8 MiB of keys and texts in all"};
 constexpr SkipKind kUnknown{"an element <{}>", "<{}> elements", "skipped", "skipped",
                             "the host does not know this kind of element"};
 constexpr SkipKind kOtherUnknown{"an element of another unknown kind", "elements of other unknown kinds", "skipped",
@@ -168,6 +176,7 @@ private:
         bool isSwitch = false;
         bool switchChose = false;
         std::optional<std::string> label;
+        std::optional<doc::Dictionary> dictionary; // a group's, given to it when it is made
         int line = 0;
         size_t namespaces = 0;
     };
@@ -247,6 +256,7 @@ private:
                     return nullptr;
                 frame.group = makeArt(doc::ArtKind::Group, parent, frame.label);
                 frame.generation = generation_;
+                giveDictionary(frame);
             }
             return frame.group;
         default:
@@ -255,6 +265,34 @@ private:
     }
 
     // --- what an element says
+
+    // The group's data-dictionary, kept for the group the element makes; a damaged one, or one
+    // beyond the limits, is left out and said, and the group is read all the same.
+    void takeDictionary(Frame& frame)
+    {
+        const auto text = attributes_.get("data-dictionary");
+        if (!text)
+            return;
+        ReadDictionary read = dictionaryFromJson(*text);
+        switch (read.status) {
+        case ReadDictionary::Status::Read:
+            if (!read.dictionary.empty())
+                frame.dictionary = std::move(read.dictionary);
+            return;
+        case ReadDictionary::Status::Damaged:
+            note(kDamagedDictionary, frame.line);
+            return;
+        case ReadDictionary::Status::TooLarge:
+            note(kLargeDictionary, frame.line);
+            return;
+        }
+    }
+
+    void giveDictionary(const Frame& frame)
+    {
+        if (frame.dictionary && frame.group != nullptr)
+            document_->edit(frame.group)->dictionary = *frame.dictionary;
+    }
 
     void note(const SkipKind& kind, int line) { skips_.note(kind.one, kind, line); }
 
@@ -479,6 +517,8 @@ private:
             frame.role = Role::Container;
             frame.group = held.group;
             frame.hidden = false;
+            takeDictionary(frame);
+            giveDictionary(frame);
             ++generation_;
             parent.sawLayer = true;
             frames_.push_back(std::move(frame));
@@ -491,6 +531,8 @@ private:
         }
         if (layer)
             note(kSublayer, frame.line);
+        if (local == "g" && !(outside && (frame.hidden || own.displayNone)))
+            takeDictionary(frame);
         if (outside) {
             // Made when art comes, so that a group that only wraps layers leaves nothing.
             frame.role = Role::Wrapper;
@@ -500,6 +542,7 @@ private:
         }
         frame.role = Role::Container;
         frame.group = makeArt(doc::ArtKind::Group, parent.group, frame.label);
+        giveDictionary(frame);
         if (frame.group != nullptr)
             frames_.push_back(std::move(frame));
     }

@@ -2,7 +2,8 @@
 // can hold it.
 //
 // The host's own files (Svg.h) read back into a document that writes the same bytes again,
-// with the same layers (title, stacking, hidden, locked), groups, paths and point texts. Their
+// with the same layers (title, stacking, hidden, locked), groups, the dictionaries of both
+// (data-dictionary, SvgDictionary.h), paths and point texts. Their
 // colours are taken as held from data-fill-color and data-stroke-color, where those agree with
 // the displayed colour beside them; their numbers are read as 32-bit floats, as written.
 // What the bytes cannot tell is read back the one way that writes them again:
@@ -30,7 +31,9 @@
 // (no entity is expanded but XML's own five and character references), elements nested deeper
 // than XmlReader::kDeepest, more than kMostSvgObjects objects or kMostSvgPoints path points, a
 // root element that is not <svg>. An object with a coordinate not finite or beyond
-// kFarthestSvgCoordinate is skipped and said. Time and memory are linear in the file's size.
+// kFarthestSvgCoordinate is skipped and said; so is a group's dictionary that is damaged or
+// beyond doc::Dictionary's bounds, the group read without it. Time and memory are linear in
+// the file's size.
 #pragma once
 
 #include "document/Document.h"

@@ -1,14 +1,16 @@
 // Saving from the document window, as a person does with Ctrl+S: the drawing and its picture
 // together or neither, and the title and the log say which. Undo and redo from the Edit menu
-// and their keys.
+// and their keys, and the keys plug-ins give their items.
 #include "DocumentWindow.h"
 #include "Host.h"
 #include "TestFolder.h"
 
 #include "Application.h"
+#include "sdk/AIMenu.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -181,6 +183,77 @@ TEST(DocumentWindow, TheArtboardIsDrawnAgainForEveryRedrawAsked)
         c.ask();
         EXPECT_EQ(document.artboard().version() != before, c.drawn) << c.comment;
     }
+}
+
+} // namespace
+
+namespace {
+
+// The titles of the items a plug-in was told to do, in order.
+std::vector<std::string> gChosen;
+
+ASErr MenuOwner(const char* caller, const char* selector, void* data)
+{
+    if (std::string(caller) == kCallerAIMenu && std::string(selector) == kSelectorAIGoMenuItem)
+        gChosen.push_back(host::Host::get().menus().item(static_cast<AIMenuMessage*>(data)->menuItem)->title);
+    return kNoErr;
+}
+
+TEST(DocumentWindow, APluginsKeysChooseItsItemsAndShowInItsMenu)
+{
+    testing_files::TestFolder folder;
+    host::Host host(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}});
+    host::desktop::DocumentWindow document(host, folder / "drawing.svg");
+    host::PluginRecord& owner = host.plugins().addInProcess("Cells", MenuOwner);
+    for (const auto& [title, shift] : {std::pair{"Paste Cells", false}, std::pair{"Paste Rows", true}}) {
+        const AIPlatformAddMenuItemData item{kEditMenuGroup, title};
+        AIMenuItemHandle made = nullptr;
+        ASSERT_EQ(host.menus().addItem(&owner, title, &item, 0, &made), kNoErr);
+        ASSERT_EQ(host.menus().setCommand(made, 'V', shift ? kMenuItemCmdShiftModifier : 0), kNoErr);
+    }
+    host.launch();
+
+    const struct {
+        const char* key;
+        uint32_t flags;
+        bool taken;
+        std::vector<std::string> chosen;
+    } keys[] = {
+        {"v", ns::CommandKeyMask, true, {"Paste Cells"}},
+        {"V", ns::CommandKeyMask, true, {"Paste Cells"}},
+        {"v", ns::CommandKeyMask | ns::ShiftKeyMask, true, {"Paste Rows"}},
+        {"v", ns::CommandKeyMask | ns::AlternateKeyMask, false, {}}, // a modifier the item did not ask for
+        {"v", ns::CommandKeyMask | ns::ControlKeyMask, false, {}},
+        {"b", ns::CommandKeyMask, false, {}},
+        {"vv", ns::CommandKeyMask, false, {}},
+    };
+    for (const auto& k : keys) {
+        gChosen.clear();
+        EXPECT_EQ(document.performKeyEquivalent(ns::Event::keyEvent(0, k.key, k.flags)), k.taken) << k.key << " " << k.flags;
+        EXPECT_EQ(gChosen, k.chosen) << k.key << " " << k.flags;
+    }
+
+    // The Edit menu shows each item's key at its right, as it does the host's own.
+    std::vector<std::pair<std::string, std::string>> shown;
+    for (const host::desktop::MenuBarItem& item : document.menuBar().items("Edit"))
+        shown.emplace_back(item.title, item.key);
+    EXPECT_EQ(shown, (std::vector<std::pair<std::string, std::string>>{
+                         {"Undo", "Ctrl+Z"}, {"Redo", "Ctrl+Shift+Z"}, {"Paste Cells", "Ctrl+V"}, {"Paste Rows", "Ctrl+Shift+V"}}));
+}
+
+TEST(DocumentWindow, EveryKeyRefusedToPluginsIsOneTheWindowAnswers)
+{
+    testing_files::TestFolder folder;
+    host::Host host(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}});
+    host::desktop::DocumentWindow document(host, folder / "drawing.svg");
+    document.setFileChooser([](const host::FileRequest&) { return std::optional<fs::path>(); });
+    document.setQuestion([](const std::string&) { return 2; });
+    for (const char key : host::Menus::kHostKeys)
+        for (const uint32_t shift : {0u, uint32_t{ns::ShiftKeyMask}}) {
+            const std::string typed(1, static_cast<char>(std::tolower(static_cast<unsigned char>(key))));
+            EXPECT_TRUE(document.performKeyEquivalent(ns::Event::keyEvent(0, typed, ns::CommandKeyMask | shift)))
+                << typed << " " << shift;
+        }
 }
 
 } // namespace

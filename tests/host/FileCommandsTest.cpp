@@ -96,9 +96,10 @@ TEST(FileCommands, OpeningOverChangesAsksFirstAndACancelledDialogChangesNothing)
             asked = true;
             return c.answer;
         });
-        document.setFileChooser([&](bool opening) -> std::optional<fs::path> {
+        document.setFileChooser([&](const host::FileRequest& request) -> std::optional<fs::path> {
             dialog = true;
-            EXPECT_TRUE(opening);
+            EXPECT_TRUE(request.opening);
+            EXPECT_EQ(request.extensions, std::vector<std::string>{".svg"});
             return c.chosen ? std::optional<fs::path>(folder / "other.svg") : std::nullopt;
         });
         const size_t artBefore = host.document().artCount();

@@ -1,7 +1,8 @@
 // The selection tool as a person uses it on the artboard: a click picks the object under the
 // pointer, Shift adds or takes away, a click on nothing picks nothing, a drag moves what is
 // picked as one step, Delete takes it away; locked and hidden layers are out of its reach.
-#include "Host.h"
+#include "HostSuites.h"
+#include "sdk/AIMatchingArt.h"
 
 #include <gtest/gtest.h>
 
@@ -164,6 +165,46 @@ TEST_F(SelectionTool, WhatALayerLockedOrAnUndoTookIsPickedNoMoreEvenBroughtBack)
     EXPECT_EQ(host.history().undo(), "Delete");
     EXPECT_TRUE(host.document().valid(left));
     EXPECT_TRUE(picked().empty());
+}
+
+TEST_F(SelectionTool, PlugInsReadWhatIsPickedInTheOrderItWasPicked)
+{
+    const auto* matching = host_test::Acquire<AIMatchingArtSuite>(host, kAIMatchingArtSuite, kAIMatchingArtSuiteVersion);
+    click(320, 680);
+    click(120, 680, aiEventModifiers_shiftKey);
+    const auto count = [&] { return host_test::got<ai_int32>([&](auto* n) { return matching->CountSelectedArt(n); }); };
+    EXPECT_EQ(count(), 2);
+
+    const struct {
+        const char* what;
+        ai_int32 capacity;
+        bool nullMatches;
+        std::vector<AIArtHandle> given;
+    } reads[] = {
+        {"room for more", 8, false, {right, left}},
+        {"room for one", 1, false, {right}},
+        {"room for none", 0, true, {}},
+    };
+    for (const auto& r : reads) {
+        std::vector<AIArtHandle> matches(8, nullptr);
+        ai_int32 selected = -1;
+        ASSERT_EQ(matching->GetSelectedArt(r.nullMatches ? nullptr : matches.data(), r.capacity, &selected), kNoErr) << r.what;
+        EXPECT_EQ(selected, 2) << r.what << ": how many are selected, whatever the room";
+        matches.resize(r.given.size());
+        EXPECT_EQ(matches, r.given) << r.what;
+    }
+    AIArtHandle one = nullptr;
+    ai_int32 selected = 0;
+    EXPECT_EQ(matching->GetSelectedArt(&one, 1, nullptr), kBadParameterErr);
+    EXPECT_EQ(matching->GetSelectedArt(nullptr, 1, &selected), kBadParameterErr);
+    EXPECT_EQ(matching->GetSelectedArt(&one, -1, &selected), kBadParameterErr);
+    EXPECT_EQ(matching->CountSelectedArt(nullptr), kBadParameterErr);
+
+    // What a deletion took away is selected no more.
+    EXPECT_TRUE(host.selection().remove());
+    EXPECT_EQ(count(), 0);
+    host.faults().failOperation(kAIMatchingArtSuite, "CountSelectedArt", host_test::kNope);
+    EXPECT_EQ(matching->CountSelectedArt(&selected), host_test::kNope);
 }
 
 } // namespace

@@ -17,7 +17,9 @@ constexpr size_t kNode = 4 * sizeof(void*);
 size_t bytesOf(const Art& art)
 {
     return sizeof(Art) + art.name.capacity() + art.children.capacity() * sizeof(AIArtHandle) +
-           art.segments.capacity() * sizeof(AIPathSegment) + art.text.capacity() * sizeof(char16_t);
+           art.segments.capacity() * sizeof(AIPathSegment) + art.text.capacity() * sizeof(char16_t) +
+           // Counted whole even where the live art shares it: the budget errs on the safe side.
+           art.dictionary.memoryBytes();
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #pragma once
 
 #include "Change.h"
+#include "Dictionary.h"
 
 #include "sdk/AIAnnotator.h"
 #include "sdk/AIArt.h"
@@ -54,6 +55,8 @@ struct Art {
     AIArtHandle parent = nullptr;          // null for a layer's group
     AILayerHandle layer = nullptr;         // the layer the art belongs to
     std::vector<AIArtHandle> children;     // in paint order: the first paints first
+    // What plug-ins keep on the art; it goes with the art's other state into the history.
+    Dictionary dictionary;
 
     // Paths.
     std::vector<AIPathSegment> segments;

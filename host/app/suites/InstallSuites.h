@@ -25,6 +25,8 @@ void installAnnotatorSuite(SuiteRegistry& registry);
 void installAnnotatorDrawerSuite(SuiteRegistry& registry);
 void installViewSuites(SuiteRegistry& registry);
 void installPreferenceSuite(SuiteRegistry& registry);
+void installDictionarySuite(SuiteRegistry& registry);
+void installMatchingArtSuite(SuiteRegistry& registry);
 void installPendingSuites(SuiteRegistry& registry);
 
 inline void installSuites(SuiteRegistry& registry)
@@ -46,6 +48,8 @@ inline void installSuites(SuiteRegistry& registry)
     installAnnotatorDrawerSuite(registry);
     installViewSuites(registry);
     installPreferenceSuite(registry);
+    installDictionarySuite(registry);
+    installMatchingArtSuite(registry);
     installPendingSuites(registry);
 }
 

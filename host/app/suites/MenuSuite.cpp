@@ -89,9 +89,15 @@ ASErr GetItemText(AIMenuItemHandle handle, const char** text)
     return kNoErr;
 }
 
-const AIMenuSuite kMenu = {AddMenuItem, AddMenuGroupAsSubMenu, CountMenuGroups, GetNthMenuGroup,
-                           GetMenuGroupName, SetItemText, GetItemText,
-                           NotImplemented<kAIMenuSuite, "SetItemCmd", decltype(AIMenuSuite::SetItemCmd)>::call};
+ASErr SetItemCmd(AIMenuItemHandle handle, char key, ai_int16 modifiers)
+{
+    if (ASErr error = injected(kAIMenuSuite, "SetItemCmd"))
+        return error;
+    return menus().setCommand(handle, key, modifiers);
+}
+
+const AIMenuSuite kMenu = {AddMenuItem,      AddMenuGroupAsSubMenu, CountMenuGroups, GetNthMenuGroup,
+                           GetMenuGroupName, SetItemText,           GetItemText,     SetItemCmd};
 
 } // namespace
 

@@ -8,13 +8,11 @@
 #include "sdk/AIArtSet.h"
 #include "sdk/AICursorSnap.h"
 #include "sdk/AICustomColor.h"
-#include "sdk/AIDictionary.h"
 #include "sdk/AIDocumentView.h"
 #include "sdk/AIFilePath.h"
 #include "sdk/AIFolders.h"
 #include "sdk/AIGroup.h"
 #include "sdk/AIHitTest.h"
-#include "sdk/AIMatchingArt.h"
 #include "sdk/AIMdMemory.h"
 #include "sdk/AIMenu.h"
 #include "sdk/AIPlugin.h"
@@ -62,20 +60,6 @@ const AIGroupSuite kAIGroupPending = {
 };
 const AIHitTestSuite kAIHitTestPending = {
     PENDING(AIHitTestSuite, HitTestArt),
-};
-const AIMatchingArtSuite kAIMatchingArtPending = {
-    PENDING(AIMatchingArtSuite, CountSelectedArt),
-    PENDING(AIMatchingArtSuite, GetSelectedArt),
-};
-const AIDictionarySuite kAIDictionaryPending = {
-    PENDING(AIDictionarySuite, GetArtDictionary), PENDING(AIDictionarySuite, HasArtDictionary),
-    PENDING(AIDictionarySuite, AddRef),           PENDING(AIDictionarySuite, Release),
-    PENDING(AIDictionarySuite, CountEntries),     PENDING(AIDictionarySuite, GetEntryType),
-    PENDING(AIDictionarySuite, DeleteEntry),      PENDING(AIDictionarySuite, GetIntegerEntry),
-    PENDING(AIDictionarySuite, SetIntegerEntry),  PENDING(AIDictionarySuite, GetBooleanEntry),
-    PENDING(AIDictionarySuite, SetBooleanEntry),  PENDING(AIDictionarySuite, GetRealEntry),
-    PENDING(AIDictionarySuite, SetRealEntry),     PENDING(AIDictionarySuite, GetStringEntry),
-    PENDING(AIDictionarySuite, SetStringEntry),
 };
 const AIMdMemorySuite kAIMdMemoryPending = {
     PENDING(AIMdMemorySuite, MdMemoryNewHandle),
@@ -140,8 +124,6 @@ void installPendingSuites(SuiteRegistry& registry)
     registry.add(kAIFoldersSuite, kAIFoldersSuiteVersion, &kAIFoldersPending);
     registry.add(kAIGroupSuite, kAIGroupSuiteVersion, &kAIGroupPending);
     registry.add(kAIHitTestSuite, kAIHitTestSuiteVersion, &kAIHitTestPending);
-    registry.add(kAIMatchingArtSuite, kAIMatchingArtSuiteVersion, &kAIMatchingArtPending);
-    registry.add(kAIDictionarySuite, kAIDictionarySuiteVersion, &kAIDictionaryPending);
     registry.add(kAIMdMemorySuite, kAIMdMemorySuiteVersion, &kAIMdMemoryPending);
     registry.add(kAIRandomSuite, kAIRandomSuiteVersion, &kAIRandomPending);
     registry.add(kAIRealBezierSuite, kAIRealBezierSuiteVersion, &kAIRealBezierPending);
