@@ -53,6 +53,16 @@ const Cursor& Cursor::pointingHandCursor()
     return cursor;
 }
 
+const Cursor& Cursor::IBeamCursor()
+{
+    static const char* const rows[16] = {
+        "##.##", "..#..", " .#.", " .#.", " .#.", " .#.", " .#.", " .#.",
+        " .#.",  " .#.",  " .#.", " .#.", " .#.", " .#.", "..#..", "##.##",
+    };
+    static const Cursor cursor(picture(rows), {2, 8}, "I-beam");
+    return cursor;
+}
+
 const Cursor& Cursor::currentCursor()
 {
     return gSet ? gCurrent : arrowCursor();

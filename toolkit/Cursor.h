@@ -19,6 +19,8 @@ public:
 
     static const Cursor& arrowCursor();
     static const Cursor& pointingHandCursor();
+    // The I-beam, over text that can be typed into.
+    static const Cursor& IBeamCursor();
     // The cursor last set; the arrow before any.
     static const Cursor& currentCursor();
 
@@ -26,7 +28,8 @@ public:
 
     const std::shared_ptr<Image>& image() const { return image_; }
     Point hotSpot() const { return hotSpot_; }
-    // "arrow" and "pointing hand" for the system's own; empty for one made from an image.
+    // "arrow", "pointing hand" and "I-beam" for the system's own; empty for one made from an
+    // image.
     const std::string& name() const { return name_; }
 
 private:

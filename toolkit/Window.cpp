@@ -117,6 +117,8 @@ bool Window::commitEditing()
     const uint64_t runs = Application::sharedApplication().modalRunsStarted();
     if (auto* field = dynamic_cast<TextField*>(firstResponder_))
         field->commitEditing();
+    if (delegate_ != nullptr)
+        delegate_->windowCommitEditing(*this);
     return Application::sharedApplication().modalRunsStarted() == runs;
 }
 

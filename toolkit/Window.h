@@ -20,6 +20,9 @@ public:
     virtual void windowDidBecomeMain(Window&) {}
     virtual void windowDidResignMain(Window&) {}
     virtual void windowDidMove(Window&) {}
+    // The window was asked to send what is being typed in it (commitEditing): a delegate
+    // that keeps an edit of its own, beside the window's fields, ends it too.
+    virtual void windowCommitEditing(Window&) {}
 };
 
 class Window : public Responder {
@@ -75,8 +78,9 @@ public:
     // The text view that edits the focused text field.
     TextView& fieldEditor();
     // The focused text field sends what was typed into it, as leaving it would; it keeps the
-    // focus. Nothing when nothing was typed. False when a modal run started meanwhile (an alert
-    // the commit raised): whatever asked for the commit is then to go no further.
+    // focus. Nothing when nothing was typed. Then the delegate hears it. False when a modal run
+    // started meanwhile (an alert the commit raised): whatever asked for the commit is then to
+    // go no further.
     bool commitEditing();
 
     // Input: mouse events at a point of the window, keys to the first responder. Mouse

@@ -30,7 +30,10 @@ Host::Host(HostOptions options) : options_(std::move(options))
     ns::Sound::setPlayListener([this](const ns::Sound& sound) { log_.note("sound \"" + sound.name() + "\""); });
     // Nor is a browser opened: the address is written down.
     ns::Workspace::sharedWorkspace().setOpenListener([this](const std::string& url) { log_.note("open URL \"" + escapedAsInC(url) + "\""); });
-    toolEvents_.setHostTool(&selection_);
+    toolEvents_.addHostTool(&selection_);
+    toolEvents_.addHostTool(&typeTool_);
+    // What is being typed into is kept before a menu item acts on the document.
+    menus_.setBeforeGo([this] { typeTool_.finish(); });
     // What a plug-in changed while its tool or its menu item answered one event is one step of
     // the history; a tool's press and drags are one gesture with the release that ends them.
     // Other messages (notifications, annotation passes, which may come in the middle of a
@@ -77,6 +80,7 @@ Host& Host::get()
 bool Host::commitTypedFields()
 {
     const bool uninterrupted = panels_.commitEditing();
+    typeTool_.finish();
     if (ns::Application::sharedApplication().modalWindow() == nullptr)
         deliverPendingEvents();
     return uninterrupted;
@@ -84,6 +88,7 @@ bool Host::commitTypedFields()
 
 void Host::replaceDocument(doc::Document&& opened)
 {
+    typeTool_.finish();
     selection_.pick({});
     history_.clear();
     const uint64_t former = document_.changes();
@@ -123,6 +128,7 @@ void Host::launch()
 
 void Host::quit()
 {
+    typeTool_.finish();
     notifiers_.deliver(kAIApplicationShutdownNotifier);
     for (const auto& plugin : plugins_.all()) {
         if (!plugin->started)

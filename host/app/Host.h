@@ -20,6 +20,7 @@
 #include "ToolEvents.h"
 #include "Tools.h"
 #include "Selection.h"
+#include "TypeTool.h"
 #include "UndoHistory.h"
 #include "SuiteRegistry.h"
 #include "Theme.h"
@@ -109,6 +110,8 @@ public:
     }
     // What the selection tool picked.
     Selection& selection() { return selection_; }
+    // The Type tool, and the text being typed into with it.
+    TypeTool& typeTool() { return typeTool_; }
     const doc::Document& document() const { return document_; }
     // The font list of options().fonts, made at the first call (so that a host whose fonts
     // nobody asks for never scans the machine's fonts).
@@ -143,9 +146,10 @@ public:
     // The number of messages sent.
     size_t deliverPendingEvents() { return toolEvents_.deliverPending(); }
     // What was typed into a field of the panels goes, as leaving the field sends it, and the
-    // change it asked for is drawn: before the pointer acts on the artboard, another tool is
-    // chosen, or the drawing is saved. False when an alert took the person's attention
-    // meanwhile: the act that asked is then dropped.
+    // change it asked for is drawn; the text being typed into with the Type tool is kept (its
+    // step of the history closed): before the pointer acts on the artboard, another tool is
+    // chosen, the drawing is saved, opened or quit, or a step is undone. False when an alert
+    // took the person's attention meanwhile: the act that asked is then dropped.
     bool commitTypedFields() override;
 
     // A modal alert with its text and an OK button: logged, then shown by the presenter when
@@ -195,6 +199,7 @@ private:
     doc::Document document_;
     UndoHistory history_{document_};
     Selection selection_{document_, history_, notifiers_};
+    TypeTool typeTool_{document_, history_, selection_};
     std::unique_ptr<doc::FontList> fonts_;
     doc::TextEngine textEngine_;
     std::vector<AIAppContextHandle> appContexts_;

@@ -116,6 +116,8 @@ MenuItem* Menus::itemTitled(std::string_view title) const
 
 void Menus::send(MenuItem& item, const char* selector)
 {
+    if (beforeGo_ && std::string_view(selector) == kSelectorAIGoMenuItem)
+        beforeGo_();
     AIMenuMessage message{};
     message.menuItem = item.handle();
     plugins_.send(*item.owner, kCallerAIMenu, selector, message.d, "\"" + item.title + "\"");

@@ -5,6 +5,7 @@
 
 #include "sdk/AIMenu.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -85,6 +86,8 @@ public:
     // item that has that title now is chosen ("AI Go"). Empty when chosen; otherwise why
     // nothing was: no item has that title, it opens a submenu, or it is the host's own.
     std::string chooseTitled(std::string_view title);
+    // What the host settles before any item acts (the text being typed into ends, kept).
+    void setBeforeGo(std::function<void()> settle) { beforeGo_ = std::move(settle); }
 
 private:
     void send(MenuItem& item, const char* selector);
@@ -92,6 +95,7 @@ private:
     PluginManager& plugins_;
     std::vector<std::unique_ptr<MenuGroup>> groups_;
     std::vector<std::unique_ptr<MenuItem>> items_;
+    std::function<void()> beforeGo_;
 };
 
 } // namespace host

@@ -79,19 +79,34 @@ bool ToolEvents::send(ToolEventKind kind, AIRealPoint cursor, ai_uint16 modifier
     const ToolEventRule& rule = ruleOf(kind);
     // A press on the artboard leaves the panel's field being typed into: what was typed goes
     // first, and the change it asked for is drawn before the press acts. An alert it raised
-    // takes the press's place.
-    if (kind == ToolEventKind::MouseDown && !fields_.commitTypedFields())
-        return false;
+    // takes the press's place. A press in the text being typed into only moves its caret.
+    if (kind == ToolEventKind::MouseDown) {
+        const HostTool* own = hostToolSelected();
+        const bool inPlace = own != nullptr && own->takesPressInPlace(cursor, view_.zoom());
+        if (!inPlace && !fields_.commitTypedFields())
+            return false;
+    }
     if (rule.movesPointer) {
         cursor_ = cursor;
         modifiers_ = modifiers;
     }
     Tool* tool = tools_.selected();
-    if (tool != nullptr && tool->owner == nullptr && hostTool_ != nullptr && hostTool_->handles(*tool))
-        return hostTool_->event(kind, cursor_, modifiers_, view_.zoom());
+    if (HostTool* answering = hostToolSelected())
+        return answering->event(kind, cursor_, modifiers_, view_.zoom());
     if (tool == nullptr || tool->owner == nullptr || (rule.onlyWhenTracking && !tracksCursor(*tool)))
         return false;
     return deliver(*tool, kind, cursor_, modifiers_, rule.what, 0);
+}
+
+HostTool* ToolEvents::hostToolSelected() const
+{
+    const Tool* tool = tools_.selected();
+    if (tool == nullptr || tool->owner != nullptr)
+        return nullptr;
+    for (HostTool* own : hostTools_)
+        if (own->handles(*tool))
+            return own;
+    return nullptr;
 }
 
 size_t ToolEvents::deliverPending()

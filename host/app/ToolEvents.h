@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace host {
 
@@ -32,6 +33,10 @@ public:
     // The event at an artwork point, the view showing `zoom` pixels a point: false for one the
     // tool does not answer.
     virtual bool event(ToolEventKind kind, AIRealPoint point, ai_uint16 modifiers, AIReal zoom) = 0;
+    // Whether a press at the point goes on with what the tool is doing (a click in the text
+    // being typed into): it then leaves what is being typed as it is, where any other press
+    // first ends it (FieldCommitter).
+    virtual bool takesPressInPlace(AIRealPoint, AIReal /*zoom*/) const { return false; }
 };
 
 // "(100, 700)" with " shift" and " option" after it when those keys are held: how the log
@@ -48,9 +53,9 @@ public:
     {
     }
     ToolEvents(const ToolEvents&) = delete;
-    // The host's own tool that takes the pointer when it is the selected tool.
-    void setHostTool(HostTool* tool) { hostTool_ = tool; }
     ToolEvents& operator=(const ToolEvents&) = delete;
+    // A tool of the host's own, which takes the pointer when it is the selected tool.
+    void addHostTool(HostTool* tool) { hostTools_.push_back(tool); }
 
     // Sends the event's message to the selected tool's plug-in, the point in artwork
     // coordinates and `modifiers` of aiEventModifiers_ bits; the point and keys are kept as
@@ -79,7 +84,10 @@ private:
     Clock& clock_;
     DocumentView& view_;
     FieldCommitter& fields_;
-    HostTool* hostTool_ = nullptr;
+    // The host's own tool that answers for the selected tool; null for none.
+    HostTool* hostToolSelected() const;
+
+    std::vector<HostTool*> hostTools_;
     AIRealPoint cursor_{0, 0};
     ai_uint16 modifiers_ = 0;
 };

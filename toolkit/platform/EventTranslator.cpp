@@ -16,6 +16,7 @@ const NamedKey kNamedKeys[] = {
     {SDLK_RETURN, KeyReturn, "\r"}, {SDLK_KP_ENTER, KeyReturn, "\r"}, {SDLK_TAB, KeyTab, "\t"},
     {SDLK_ESCAPE, KeyEscape, "\x1b"}, {SDLK_BACKSPACE, KeyDelete, "\x7f"}, {SDLK_DELETE, KeyForwardDelete, ""}, {SDLK_LEFT, KeyLeft, ""},
     {SDLK_RIGHT, KeyRight, ""},      {SDLK_DOWN, KeyDown, ""},          {SDLK_UP, KeyUp, ""},
+    {SDLK_HOME, KeyHome, ""},        {SDLK_END, KeyEnd, ""},
 };
 
 // The text's characters, each whole (UTF-8 sequences kept together).

@@ -44,7 +44,7 @@ public:
     // (the keyboard's shortcut key), the logo key as Control.
     static uint32_t modifierFlags(uint16_t sdlModifiers);
     // The toolkit's code and characters of a key that types no text (Return, Tab, Escape,
-    // Backspace as Delete, the arrows); null for any other.
+    // Backspace as Delete, the arrows, Home and End); null for any other.
     static std::optional<std::pair<uint16_t, std::string>> namedKey(SDL_Keycode key);
 
     // The window clicked last, when it still shows; 0 otherwise.

@@ -6,6 +6,7 @@
 
 #include <SDL_syswm.h>
 #include "Cursor.h"
+#include "Pasteboard.h"
 
 #include <cairo.h>
 
@@ -114,6 +115,20 @@ std::unique_ptr<Platform> Platform::open(double scale, std::string& reason)
     }
     SDL_StartTextInput();
     receiveNativePointerEvents();
+    // Copy and paste reach other programs through the display's clipboard while it is open.
+    Pasteboard::general().useSystemClipboard({
+        .read = []() -> std::optional<std::string> {
+            if (SDL_HasClipboardText() != SDL_TRUE)
+                return std::nullopt;
+            char* text = SDL_GetClipboardText();
+            if (text == nullptr)
+                return std::nullopt;
+            std::string held(text);
+            SDL_free(text);
+            return held;
+        },
+        .write = [](const std::string& text) { SDL_SetClipboardText(text.c_str()); },
+    });
     const double height = whole.h / scale;
     return std::unique_ptr<Platform>(new Platform(
         scale, MakeRect(0, 0, whole.w / scale, height),
@@ -128,6 +143,7 @@ Platform::Platform(double scale, Rect screen, Rect visible)
 
 Platform::~Platform()
 {
+    Pasteboard::general().useSystemClipboard({});
     natives_.clear();
     if (nativeCursor_ != nullptr)
         SDL_FreeCursor(static_cast<SDL_Cursor*>(nativeCursor_));
