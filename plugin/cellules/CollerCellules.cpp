@@ -34,13 +34,13 @@ std::optional<Cellule> CelluleDuCadre(AIArtHandle cadre, bool& titre)
     if (parent != AHGroupeTC || !sAIArt->ValidArt(AHGroupeTC, true) ||
         !LitReglagesDuTableau(AHGroupe, construit, true) || construit.NombreDeColonnes < 1)
         return std::nullopt;
-    int64_t rang = 0;
-    AIArtHandle enfant = nullptr;
-    for (ASErr status = sAIArt->GetArtFirstChild(AHGroupeTC, &enfant); status == kNoErr && enfant != nullptr;
-         status = sAIArt->GetArtSibling(enfant, &enfant), ++rang)
-        if (enfant == cadre)
-            return Cellule{static_cast<int32_t>((construit.AvecSansTitre ? 1 : 0) + rang / construit.NombreDeColonnes),
-                           static_cast<int32_t>(rang % construit.NombreDeColonnes)};
+    const std::vector<AIArtHandle> cadres = EnfantsDansLOrdre(AHGroupeTC);
+    const auto trouve = std::find(cadres.begin(), cadres.end(), cadre);
+    if (trouve != cadres.end()) {
+        const int64_t rang = trouve - cadres.begin();
+        return Cellule{static_cast<int32_t>((construit.AvecSansTitre ? 1 : 0) + rang / construit.NombreDeColonnes),
+                       static_cast<int32_t>(rang % construit.NombreDeColonnes)};
+    }
     return std::nullopt;
 }
 

@@ -12,6 +12,9 @@ namespace {
 
 std::map<Cellule, std::string> Cellules;
 std::optional<std::string> Titre;
+// The panel gave the title since the table was last read: what its frame holds is no longer
+// what the person wants.
+bool TitreRemplace = false;
 
 // The text of a text frame; none when the host cannot give it.
 std::optional<std::string> TexteDuCadre(AIArtHandle cadre)
@@ -48,6 +51,7 @@ void OublieTextesGardes()
 {
     Cellules.clear();
     Titre.reset();
+    TitreRemplace = false;
 }
 
 void RecolteTextes()
@@ -55,7 +59,9 @@ void RecolteTextes()
     ReglagesTableau construit;
     if (!TableauCree || !GroupeValide(AHGroupe) || !LitReglagesDuTableau(AHGroupe, construit, true))
         return;
-    if (construit.AvecSansTitre && GroupeValide(AHGroupeTI)) {
+    if (std::exchange(TitreRemplace, false))
+        Titre.reset();
+    else if (construit.AvecSansTitre && GroupeValide(AHGroupeTI)) {
         AIArtHandle cadre = nullptr;
         if (sAIArt->GetArtFirstChild(AHGroupeTI, &cadre) == kNoErr && cadre != nullptr)
             Compare(cadre, construit.Titre, [](std::optional<std::string> texte) { Titre = std::move(texte); });
@@ -65,10 +71,9 @@ void RecolteTextes()
     // The frames were made row by row from the first row under the title, left to right.
     const int32_t colonnes = construit.NombreDeColonnes;
     Cellule cellule{construit.AvecSansTitre ? 1 : 0, 0};
-    AIArtHandle cadre = nullptr;
-    for (ASErr status = sAIArt->GetArtFirstChild(AHGroupeTC, &cadre);
-         status == kNoErr && cadre != nullptr && cellule.first < construit.NombreDeLignes;
-         status = sAIArt->GetArtSibling(cadre, &cadre)) {
+    for (AIArtHandle cadre : EnfantsDansLOrdre(AHGroupeTC)) {
+        if (cellule.first >= construit.NombreDeLignes)
+            break;
         Compare(cadre, construit.Texte, [&cellule](std::optional<std::string> texte) {
             if (texte)
                 Cellules[cellule] = std::move(*texte);
@@ -78,6 +83,17 @@ void RecolteTextes()
         if (++cellule.second == colonnes)
             cellule = {cellule.first + 1, 0};
     }
+}
+
+std::vector<AIArtHandle> EnfantsDansLOrdre(AIArtHandle groupe)
+{
+    // The host names the top one first, then each one under it.
+    std::vector<AIArtHandle> enfants;
+    AIArtHandle enfant = nullptr;
+    for (ASErr status = sAIArt->GetArtFirstChild(groupe, &enfant); status == kNoErr && enfant != nullptr;
+         status = sAIArt->GetArtSibling(enfant, &enfant))
+        enfants.push_back(enfant);
+    return {enfants.rbegin(), enfants.rend()};
 }
 
 const std::string* TexteGarde(Cellule cellule)
@@ -104,6 +120,7 @@ void GardeTitre(std::string texte)
 void OublieTitreGarde()
 {
     Titre.reset();
+    TitreRemplace = true;
 }
 
 const std::map<Cellule, std::string>& TextesGardes()

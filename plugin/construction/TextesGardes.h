@@ -5,11 +5,14 @@
 // to the cells never given one. Another table made or made current forgets them.
 #pragma once
 
+#include "sdk/ASTypes.h"
+
 #include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 // A cell: its row (0 is the top row, the title row when the table has a title) and column.
 using Cellule = std::pair<int32_t, int32_t>;
@@ -28,7 +31,12 @@ const std::optional<std::string>& TitreGarde();
 // Keeps a text for a cell, or for the title (an import, a paste).
 void GardeTexte(Cellule cellule, std::string texte);
 void GardeTitre(std::string texte);
-// The title no longer kept: the panel's title then holds again.
+// The title no longer kept, nor read from the table at the next rebuild: the panel's title
+// then holds again.
 void OublieTitreGarde();
+// The art in a group in the order it was made (the bottom of its stacking order first): a
+// text group's frames, row by row.
+std::vector<AIArtHandle> EnfantsDansLOrdre(AIArtHandle groupe);
+
 // Every cell kept, in row then column order.
 const std::map<Cellule, std::string>& TextesGardes();
