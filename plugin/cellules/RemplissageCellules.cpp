@@ -37,7 +37,8 @@ std::string RemplitCellules(const Enregistrements& enregistrements, Cellule depa
     if (versLeTitre) {
         std::string titre;
         for (const std::string& champ : enregistrements.front())
-            titre += (titre.empty() ? "" : " ") + champ;
+            if (!champ.empty())
+                titre += (titre.empty() ? "" : " ") + champ;
         GardeTitre(std::move(titre));
     }
     if (enregistrements.size() > premier)

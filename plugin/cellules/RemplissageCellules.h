@@ -12,7 +12,7 @@ bool TableauCourantRemplissable();
 
 // The records into the current table from `depart` on: record i into row depart.first + i, its
 // field k into column depart.second + k. With `versLeTitre` the first record, its fields
-// joined by spaces, becomes the title and the others fill the rows under it from the first
+// that are not empty joined by spaces, becomes the title and the others fill the rows under it from the first
 // column. Rows and columns grow to hold every field (cell text switched on); the rest of the
 // table keeps its texts. Empty when done; otherwise why nothing was changed.
 std::string RemplitCellules(const Enregistrements& enregistrements, Cellule depart, bool versLeTitre);

@@ -13,7 +13,9 @@ fonts=(--fonts "TestSans,TestSerif")
 count=0
 for example in "$examples"/*.varo; do
     name=$(basename "$example" .varo)
-    mkdir -p "$work/$name/out"
+    mkdir -p "$work/$name/out" "$work/$name/examples"
+    # The data files the examples read, where they find them from the repository's top folder.
+    find "$examples" -maxdepth 1 -type f ! -name '*.varo' -exec cp {} "$work/$name/examples/" \;
     (cd "$work/$name" && "$host" --plugins "$plugins" --prefs prefs.json "${fonts[@]}" "$example") >/dev/null 2>&1 ||
         { echo "FAILED: the example $name did not run"; exit 1; }
     while IFS= read -r -d '' drawing; do
