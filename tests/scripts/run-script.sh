@@ -5,7 +5,8 @@
 # exit status, when not 0), NAME.files (when present: the files the run leaves in its folder
 # besides the script, one a line, sorted) and NAME.saved/ (when present: each file in it is
 # one the run must leave, with exactly that content, an SVG it saved say). NAME.args holds
-# more options for varo-host, NAME.prefs a preference store to start from. NAME.relaunch, when
+# more options for varo-host, NAME.prefs a preference store to start from, and the files of a
+# folder NAME.given/ are in the run's folder when it starts (a drawing it opens). NAME.relaunch, when
 # present, is a second session's script, run after the first on the store it left, in the same
 # folder: what it prints follows what the first printed, and its exit status counts when the
 # first's was 0.
@@ -25,6 +26,7 @@ fi
 mkdir "$work/run"
 [ -f "$name.prefs" ] && cp "$name.prefs" "$work/preferences.json"
 cp "$name.varo" "$work/run/"
+[ -d "$name.given" ] && cp -R "$name.given/." "$work/run/"
 plugins=$(cd "$(dirname "$host")/../plugins" && pwd)
 (cd "$work/run" && "$host" --plugins "$plugins" --prefs ../preferences.json "${args[@]}" "$name.varo") \
   >"$work/out" 2>"$work/err"

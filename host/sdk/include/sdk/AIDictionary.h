@@ -26,15 +26,17 @@ enum {
 };
 
 typedef struct AIDictionarySuite {
-    /* The art's dictionary, made empty when the art has none yet. The reference is the
-     * caller's until Release; it stays usable while the art is live, and every operation on it
-     * answers kBadHandleErr once the art is gone. kBadHandleErr for art that is not live,
-     * kBadParameterErr for a null argument. */
+    /* The art's dictionary, made empty when the art has none yet. Each call gives a new
+     * reference, the caller's until Release; it stays usable while the art is live, and every
+     * operation on it answers kBadHandleErr once the art is gone (and again works when an undo
+     * brings the art back). kBadHandleErr for art that is not live, kBadParameterErr for a null
+     * argument. Asking for the dictionary changes nothing. */
     ASErr (*GetArtDictionary)(AIArtHandle art, AIDictionaryRef* dictionary);
     /* Nonzero when the art is live and its dictionary holds at least one entry. */
     ASBoolean (*HasArtDictionary)(AIArtHandle art);
     ASErr (*AddRef)(AIDictionaryRef dictionary);
-    /* kBadParameterErr for a reference already released as many times as it was taken. */
+    /* kBadParameterErr for a reference already released as many times as it was taken (or
+     * never given out). */
     ASErr (*Release)(AIDictionaryRef dictionary);
 
     ASErr (*CountEntries)(AIDictionaryRef dictionary, ai_int32* count);
@@ -43,9 +45,13 @@ typedef struct AIDictionarySuite {
     /* kNoSuchKeyErr for a key it does not hold. */
     ASErr (*DeleteEntry)(AIDictionaryRef dictionary, const char* key);
 
-    /* Every Get answers kNoSuchKeyErr for a key it does not hold and kBadParameterErr for an
+    /* Every operation checks the reference first (kBadHandleErr), then its other arguments.
+     * Every Get answers kNoSuchKeyErr for a key it does not hold and kBadParameterErr for an
      * entry of another type, the value then untouched. Every Set replaces the entry, whatever
-     * it held; keys are non-empty UTF-8 of at most 255 bytes (kBadParameterErr otherwise). */
+     * it held; keys are non-empty UTF-8 of at most 255 bytes (kBadParameterErr otherwise). A
+     * dictionary holds at most 200,000 entries and 8 MiB of keys and texts: a Set that would
+     * take it past either is refused with kBadParameterErr. A Set of the value the entry holds
+     * already changes nothing (the document is not modified). A refused call changes nothing. */
     ASErr (*GetIntegerEntry)(AIDictionaryRef dictionary, const char* key, ai_int32* value);
     ASErr (*SetIntegerEntry)(AIDictionaryRef dictionary, const char* key, ai_int32 value);
     ASErr (*GetBooleanEntry)(AIDictionaryRef dictionary, const char* key, ASBoolean* value);
@@ -55,7 +61,8 @@ typedef struct AIDictionarySuite {
     ASErr (*SetRealEntry)(AIDictionaryRef dictionary, const char* key, AIDouble value);
     /* *value stays the host's, valid until the entry changes or the art goes. */
     ASErr (*GetStringEntry)(AIDictionaryRef dictionary, const char* key, const char** value);
-    /* The host copies the text. kBadParameterErr for text that is not UTF-8. */
+    /* The host copies the text. kBadParameterErr for a null text, text that is not UTF-8, or
+     * text longer than 1 MiB. */
     ASErr (*SetStringEntry)(AIDictionaryRef dictionary, const char* key, const char* value);
 } AIDictionarySuite;
 

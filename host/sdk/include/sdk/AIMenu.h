@@ -60,9 +60,11 @@ typedef struct AIMenuSuite {
     ASErr (*SetItemText)(AIMenuItemHandle menuItem, const char* text);
     ASErr (*GetItemText)(AIMenuItemHandle menuItem, const char** text);
     /* The key that chooses the item from the keyboard, with the command key (Ctrl) and the
-     * modifiers given (kMenuItemCmdShiftModifier); key 0 takes it away. A key another item or
-     * the host already answers to is refused with kBadParameterErr, as is a key that is not a
-     * printable ASCII character. kBadHandleErr for an item that is not live. */
+     * modifiers given (kMenuItemCmdShiftModifier); key 0 takes it away. A letter in either case
+     * is one key. A key another item or the host already answers to is refused with
+     * kBadParameterErr, as is a key that is not a printable ASCII character (the space neither)
+     * and a modifier bit other than kMenuItemCmdShiftModifier. kBadHandleErr for an item that is
+     * not live. */
     ASErr (*SetItemCmd)(AIMenuItemHandle menuItem, char key, ai_int16 modifiers);
 } AIMenuSuite;
 

@@ -24,8 +24,9 @@ typedef struct AIUserSuite {
     ASErr (*GetDateAndTime)(ai_int64* secondsSinceEpoch);
     /* Asks the user for an existing file to read, in the host's file dialog titled `title`.
      * The chosen path goes into `path`, UTF-8 with its terminator, in at most `capacity`
-     * bytes. kCanceledErr when the user cancels, kBadParameterErr for null arguments or a
-     * path that does not fit. */
+     * bytes; `path` holds an empty text whenever no path is given. kCanceledErr when the user
+     * cancels (a file whose name is not UTF-8 counts as cancelled), kBadParameterErr for null
+     * arguments, a capacity below 1, or a path that does not fit. */
     ASErr (*GetFileDialog)(const char* title, char* path, ai_int32 capacity);
     /* The same for a file to write, the dialog proposing `defaultName` (may be null); the
      * host has asked before a file is replaced. */
