@@ -13,8 +13,11 @@
 #include "Png.h"
 #include "Svg.h"
 #include "Tree.h"
+#include "TypingCommands.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -158,12 +161,14 @@ std::optional<ai_uint32> parseItem(const std::string& text)
     return value;
 }
 
-// What `print` can print; only the panel's listing takes more words (the identifiers of the
-// controls to list).
+// What `print` can print; the panel's listing takes more words (the identifiers of the
+// controls to list), a place and a text their point.
 struct Printable {
     const char* name;
     void (*print)(host::Host& h, std::ostream& out);
     void (*printSome)(host::Host& h, std::ostream& out, const Words& identifiers) = nullptr;
+    // The words after the name, when they must be checked: empty when they are good.
+    std::string (*checkSome)(const Words& words) = nullptr;
 };
 const Printable kPrintables[] = {
     {"log",
@@ -188,6 +193,9 @@ const Printable kPrintables[] = {
     {"selection", script::printSelection},
     {"modified",
      [](host::Host& h, std::ostream& out) { out << "modified: " << (h.document().modified() ? "yes" : "no") << '\n'; }},
+    {"text", [](host::Host&, std::ostream&) {}, typing::printText, typing::checkPrintText},
+    {"typing", typing::printTyping},
+    {"clipboard", typing::printClipboard},
 };
 
 const Printable* printable(const std::string& name)
@@ -239,11 +247,16 @@ const std::vector<Command>& commands()
          [](const Words& w, host::Host& h, std::ostream&) { h.sendPlain(w[0], w[1]); }, false},
         {"unload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.unload(); }, false},
         {"reload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.reload(); }, false},
-        {"print", "log|tree|prefs|panels|cursor|panel [ID...]|focus|alert|place ID|\"TOOL\"|X Y|undo|selection|modified", 1, SIZE_MAX,
+        {"print",
+         "log|tree|prefs|panels|cursor|panel [ID...]|focus|alert|place ID|\"TOOL\"|X Y|undo|selection|modified|text X "
+         "Y|typing|clipboard",
+         1, SIZE_MAX,
          [](const Words& w) {
              const Printable* p = printable(w[0]);
              if (p == nullptr)
                  return "cannot print \"" + w[0] + "\" (" + printableNames() + ")";
+             if (p->checkSome != nullptr)
+                 return p->checkSome(Words(w.begin() + 1, w.end()));
              if (w.size() > 1 && p->printSome == nullptr)
                  return "\"print " + w[0] + "\" takes nothing more";
              return std::string();
@@ -348,6 +361,14 @@ const std::vector<Command>& commands()
          [](const Words& w, host::Host& h, std::ostream&) { panel::choose(w, h); }},
         {"slide", "ID VALUE", 2, 2, panel::checkSlide,
          [](const Words& w, host::Host& h, std::ostream&) { panel::slide(w, h); }},
+        {"edit-text", "X Y \"TEXT\"", 3, 3, typing::checkEditText,
+         [](const Words& w, host::Host& h, std::ostream&) { typing::editText(w, h); }, false},
+        {"type-key", "NAME [shift] [command]", 1, 3, typing::checkTypeKey,
+         [](const Words& w, host::Host& h, std::ostream&) { typing::typeKey(w, h); }, false},
+        {"type-text", "\"TEXT\"", 1, 1, typing::checkTypeText,
+         [](const Words& w, host::Host& h, std::ostream&) { typing::typeText(w, h); }, false},
+        {"clipboard", "\"TEXT\"", 1, 1, typing::checkClipboard,
+         [](const Words& w, host::Host& h, std::ostream&) { typing::setClipboard(w, h); }},
     };
     return table;
 }
@@ -375,6 +396,15 @@ std::string check(const Line& line)
     return command->check(arguments);
 }
 
+// The commands that leave the text being typed into with the Type tool as it is: those that
+// look, those of the typing itself, and the pointer's, which the tool answers (a press in the
+// text moves its caret). Any other ends the edit, kept, before it acts, as a command of the
+// host or a click elsewhere does.
+namespace {
+const char* const kLeaveTyping[] = {"print", "snapshot", "type-key", "type-text", "clipboard", "clock", "fail",
+                                    "unavailable", "hover", "hover-control", "mouse", "drag", "theme"};
+} // namespace
+
 void run(const Line& line, host::Host& host, std::ostream& out)
 {
     const Words arguments(line.words.begin() + 1, line.words.end());
@@ -386,6 +416,9 @@ void run(const Line& line, host::Host& host, std::ostream& out)
         host.log().warning("\"" + line.words[0] + "\" waits: the dialog \"" + modal->title() + "\" is modal");
         return;
     }
+    if (std::none_of(std::begin(kLeaveTyping), std::end(kLeaveTyping),
+                     [&](const char* name) { return line.words[0] == name; }))
+        host.typeTool().finish();
     command.run(arguments, host, out);
 }
 

@@ -22,19 +22,6 @@ std::optional<AIReal> parseCoordinate(const std::string& text)
     return static_cast<AIReal>(value);
 }
 
-std::string checkCoordinates(const Words& w, size_t first, size_t count)
-{
-    for (size_t i = first; i < first + count; ++i)
-        if (!parseCoordinate(w[i]))
-            return "\"" + w[i] + "\" is not a point coordinate (a number from -1000000 to 1000000)";
-    return {};
-}
-
-AIRealPoint pointAt(const Words& w, size_t first)
-{
-    return {*parseCoordinate(w[first]), *parseCoordinate(w[first + 1])};
-}
-
 const struct {
     const char* name;
     ai_uint16 bit;
@@ -76,6 +63,19 @@ void sent(bool delivered, const char* what, host::Host& h)
 }
 
 } // namespace
+
+std::string checkCoordinates(const Words& w, size_t first, size_t count)
+{
+    for (size_t i = first; i < first + count; ++i)
+        if (!parseCoordinate(w[i]))
+            return "\"" + w[i] + "\" is not a point coordinate (a number from -1000000 to 1000000)";
+    return {};
+}
+
+AIRealPoint pointAt(const Words& w, size_t first)
+{
+    return {*parseCoordinate(w[first]), *parseCoordinate(w[first + 1])};
+}
 
 std::string checkModifiers(const Words& w, size_t first, const std::vector<std::string>& allowed)
 {
@@ -172,7 +172,7 @@ void snapshot(const Words& w, host::Host& h)
     const std::string reason =
         w[0] == "view"
             ? host::render::saveViewPng(h.document(), h.fonts(), h.documentView(), h.drawAnnotations(), w[1],
-                                        h.selection().art())
+                                        h.selection().art(), host::render::typingMarksOf(h.typeTool()))
             : host::render::saveCursorPng(ns::Cursor::currentCursor(), w[1]);
     if (!reason.empty())
         h.log().warning(reason);

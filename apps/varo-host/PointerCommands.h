@@ -2,6 +2,8 @@
 // the screen shows: the document view with its annotations, and the cursor.
 #pragma once
 
+#include "sdk/ASTypes.h"
+
 #include <ostream>
 #include <string>
 #include <vector>
@@ -17,6 +19,12 @@ using Words = std::vector<std::string>;
 // Points are artwork coordinates: decimals, maybe negative, within this many points of the
 // origin.
 constexpr double kFarthestPoint = 1e6;
+
+// Words `first` and on, `count` of them, each a point coordinate: empty when they are, the
+// reason otherwise.
+std::string checkCoordinates(const Words& w, size_t first, size_t count);
+// The point of words `first` and `first` + 1, checked already.
+AIRealPoint pointAt(const Words& w, size_t first);
 
 // Each check answers empty when the arguments are good, the reason otherwise.
 // `mouse down|drag|up X Y [shift] [option]`
