@@ -15,8 +15,11 @@
 #include "Svg.h"
 #include "Tree.h"
 #include "document/Unicode.h"
+#include "TypingCommands.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -161,11 +164,12 @@ std::optional<ai_uint32> parseItem(const std::string& text)
 }
 
 // What `print` can print; some take more words (the identifiers of the controls to list, a
-// place), which `checkSome`, when there is one, checks.
+// place, a text's or a dictionary's point), which `checkSome`, when there is one, checks.
 struct Printable {
     const char* name;
     void (*print)(host::Host& h, std::ostream& out);
     void (*printSome)(host::Host& h, std::ostream& out, const Words& identifiers) = nullptr;
+    // The words after the name, when they must be checked: empty when they are good.
     std::string (*checkSome)(const Words& words) = nullptr;
 };
 const Printable kPrintables[] = {
@@ -191,6 +195,9 @@ const Printable kPrintables[] = {
     {"selection", script::printSelection},
     {"modified",
      [](host::Host& h, std::ostream& out) { out << "modified: " << (h.document().modified() ? "yes" : "no") << '\n'; }},
+    {"text", nullptr, typing::printText, typing::checkPrintText},
+    {"typing", typing::printTyping},
+    {"clipboard", typing::printClipboard},
     {"dictionary", nullptr, script::printDictionary, script::checkPrintDictionary},
 };
 
@@ -260,7 +267,10 @@ const std::vector<Command>& commands()
          [](const Words& w, host::Host& h, std::ostream&) { h.sendPlain(w[0], w[1]); }, false},
         {"unload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.unload(); }, false},
         {"reload", "", 0, 0, noCheck, [](const Words&, host::Host& h, std::ostream&) { h.reload(); }, false},
-        {"print", "log|tree|prefs|panels|cursor|panel [ID...]|focus|alert|place ID|\"TOOL\"|X Y|undo|selection|modified|dictionary X Y", 1, SIZE_MAX,
+        {"print",
+         "log|tree|prefs|panels|cursor|panel [ID...]|focus|alert|place ID|\"TOOL\"|X Y|undo|selection|modified|text X "
+         "Y|typing|clipboard|dictionary X Y",
+         1, SIZE_MAX,
          [](const Words& w) {
              const Printable* p = printable(w[0]);
              if (p == nullptr)
@@ -377,6 +387,14 @@ const std::vector<Command>& commands()
          [](const Words& w, host::Host& h, std::ostream&) { panel::choose(w, h); }},
         {"slide", "ID VALUE", 2, 2, panel::checkSlide,
          [](const Words& w, host::Host& h, std::ostream&) { panel::slide(w, h); }},
+        {"edit-text", "X Y \"TEXT\"", 3, 3, typing::checkEditText,
+         [](const Words& w, host::Host& h, std::ostream&) { typing::editText(w, h); }, false},
+        {"type-key", "NAME [shift] [command]", 1, 3, typing::checkTypeKey,
+         [](const Words& w, host::Host& h, std::ostream&) { typing::typeKey(w, h); }, false},
+        {"type-text", "\"TEXT\"", 1, 1, typing::checkTypeText,
+         [](const Words& w, host::Host& h, std::ostream&) { typing::typeText(w, h); }, false},
+        {"clipboard", "\"TEXT\"", 1, 1, typing::checkClipboard,
+         [](const Words& w, host::Host& h, std::ostream&) { typing::setClipboard(w, h); }},
     };
     return table;
 }
@@ -404,6 +422,15 @@ std::string check(const Line& line)
     return command->check(arguments);
 }
 
+// The commands that leave the text being typed into with the Type tool as it is: those that
+// look, those of the typing itself, and the pointer's, which the tool answers (a press in the
+// text moves its caret). Any other ends the edit, kept, before it acts, as a command of the
+// host or a click elsewhere does.
+namespace {
+const char* const kLeaveTyping[] = {"print", "snapshot", "type-key", "type-text", "clipboard", "clock", "fail",
+                                    "unavailable", "hover", "hover-control", "mouse", "drag", "theme"};
+} // namespace
+
 void run(const Line& line, host::Host& host, std::ostream& out)
 {
     const Words arguments(line.words.begin() + 1, line.words.end());
@@ -415,6 +442,9 @@ void run(const Line& line, host::Host& host, std::ostream& out)
         host.log().warning("\"" + line.words[0] + "\" waits: the dialog \"" + modal->title() + "\" is modal");
         return;
     }
+    if (std::none_of(std::begin(kLeaveTyping), std::end(kLeaveTyping),
+                     [&](const char* name) { return line.words[0] == name; }))
+        host.typeTool().finish();
     command.run(arguments, host, out);
 }
 

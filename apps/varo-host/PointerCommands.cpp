@@ -172,7 +172,7 @@ void snapshot(const Words& w, host::Host& h)
     const std::string reason =
         w[0] == "view"
             ? host::render::saveViewPng(h.document(), h.fonts(), h.documentView(), h.drawAnnotations(), w[1],
-                                        h.selection().art())
+                                        h.selection().art(), host::render::typingMarksOf(h.typeTool()))
             : host::render::saveCursorPng(ns::Cursor::currentCursor(), w[1]);
     if (!reason.empty())
         h.log().warning(reason);

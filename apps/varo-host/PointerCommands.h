@@ -20,6 +20,12 @@ using Words = std::vector<std::string>;
 // origin.
 constexpr double kFarthestPoint = 1e6;
 
+// Words `first` and on, `count` of them, each a point coordinate: empty when they are, the
+// reason otherwise.
+std::string checkCoordinates(const Words& w, size_t first, size_t count);
+// The point of words `first` and `first` + 1, checked already.
+AIRealPoint pointAt(const Words& w, size_t first);
+
 // Each check answers empty when the arguments are good, the reason otherwise.
 // `count` coordinates from word `first` on.
 std::string checkCoordinates(const Words& w, size_t first, size_t count);

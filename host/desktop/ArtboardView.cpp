@@ -63,10 +63,11 @@ uint64_t ArtboardView::version()
     const bool viewInvalidated = !host_.documentView().takeInvalidated().empty();
     const bool invalidated = !host_.annotators().takeInvalidated().empty() || viewInvalidated;
     if (invalidated || host_.document().changes() != seenDocument_ || host_.documentView().changes() != seenView_ ||
-        host_.selection().changes() != seenSelection_) {
+        host_.selection().changes() != seenSelection_ || host_.typeTool().changes() != seenTyping_) {
         seenDocument_ = host_.document().changes();
         seenView_ = host_.documentView().changes();
         seenSelection_ = host_.selection().changes();
+        seenTyping_ = host_.typeTool().changes();
         ++version_;
     }
     return version_;
@@ -109,7 +110,9 @@ void ArtboardView::drawRect(const ns::Rect&)
     cairo_set_operator(c, CAIRO_OPERATOR_SOURCE);
     cairo_paint(c);
     cairo_restore(c);
-    render::drawSelection(c, host_.document(), host_.selection().art(), view);
+    const render::TypingMarks typing = render::typingMarksOf(host_.typeTool());
+    render::drawSelection(c, host_.document(), host_.selection().art(), view, typing.frame);
+    render::drawTyping(c, host_.document(), host_.fonts(), typing, view, scale);
     render::drawAnnotations(c, host_.drawAnnotations(), view);
     cairo_restore(c);
 }
@@ -139,6 +142,11 @@ void ArtboardView::mouseUp(const ns::Event& event)
 
 void ArtboardView::keyDown(const ns::Event& event)
 {
+    // While a text is typed into, the keys are its own.
+    if (host_.typeTool().editing()) {
+        host_.typeTool().keyDown(event);
+        return;
+    }
     const Tool* tool = host_.tools().selected();
     if (tool == nullptr || !host_.selection().handles(*tool))
         return;

@@ -30,8 +30,9 @@ public:
     void mouseMoved(const ns::Event& event) override;
     // The wheel scrolls; with Command it zooms.
     void scrollWheel(const ns::Event& event) override;
-    // With the selection tool, the arrows nudge what is picked by a point (with Shift, ten)
-    // and Delete takes it away.
+    // While a text is typed into with the Type tool, the keys go to it (TypeTool::keyDown).
+    // Otherwise, with the selection tool, the arrows nudge what is picked by a point (with
+    // Shift, ten) and Delete takes it away.
     bool acceptsFirstResponder() const override { return true; }
     void keyDown(const ns::Event& event) override;
 
@@ -55,6 +56,7 @@ private:
     int seenView_ = 0;
     bool laidOut_ = false;
     uint64_t seenSelection_ = 0;
+    uint64_t seenTyping_ = 0;
 };
 
 } // namespace host::desktop

@@ -6,6 +6,7 @@
 #include "SaveDrawing.h"
 #include "Svg.h"
 #include "SvgReader.h"
+#include "TextMeasure.h"
 
 #include "Alert.h"
 #include "Application.h"
@@ -31,6 +32,7 @@ DocumentWindow::DocumentWindow(Host& host, std::filesystem::path savePath) : hos
     window_ = std::make_unique<ns::Window>(
         ns::MakeRect(screen.origin.x, screen.maxY() - kDefaultHeight, kDefaultWidth, kDefaultHeight), titleFor({}));
     window_->setIdentifier("document");
+    window_->setDelegate(this);
     ns::View& content = *window_->contentView();
     HostActions actions{.open = [this] { chooseAndOpen(); },
                         .save = [this] { save(); },
@@ -45,11 +47,17 @@ DocumentWindow::DocumentWindow(Host& host, std::filesystem::path savePath) : hos
     toolStrip_ = content.addSubview(std::make_unique<ToolStrip>(host_, ns::Rect{}));
     artboard_ = content.addSubview(std::make_unique<ArtboardView>(host_, ns::Rect{}));
     resize(window_->frame().size);
+    // A click places the caret between the glyphs as they are drawn.
+    host_.typeTool().setMeasure([&host](const doc::Art& frame) {
+        return render::caretPlaces(frame, host.fonts(), host.documentView().zoom());
+    });
     gCurrent = this;
 }
 
 DocumentWindow::~DocumentWindow()
 {
+    window_->setDelegate(nullptr);
+    host_.typeTool().setMeasure(nullptr);
     if (gCurrent == this)
         gCurrent = nullptr;
 }
@@ -57,6 +65,11 @@ DocumentWindow::~DocumentWindow()
 DocumentWindow* DocumentWindow::current()
 {
     return gCurrent;
+}
+
+void DocumentWindow::windowCommitEditing(ns::Window&)
+{
+    host_.typeTool().finish();
 }
 
 void DocumentWindow::resize(ns::Size size)
@@ -401,8 +414,11 @@ bool DocumentWindow::performKeyEquivalent(const ns::Event& event)
     };
     for (const auto& e : equivalents)
         if (std::string_view(e.keys).find(key[0]) != std::string_view::npos) {
-            if (!waits("Ctrl+" + key))
+            if (!waits("Ctrl+" + key)) {
+                // What is being typed into is kept before the command acts.
+                host_.typeTool().finish();
                 e.action();
+            }
             return true;
         }
     // A plug-in's item: its key with Ctrl, Shift as it asked, nothing else held.
@@ -411,8 +427,10 @@ bool DocumentWindow::performKeyEquivalent(const ns::Event& event)
     MenuItem* item = host_.menus().itemForKey(key[0], shift);
     if (item == nullptr)
         return false;
-    if (!waits(item->command.text()))
+    if (!waits(item->command.text())) {
+        host_.typeTool().finish();
         host_.menus().choose(*item);
+    }
     return true;
 }
 

@@ -24,7 +24,7 @@ class Host;
 
 namespace host::desktop {
 
-class DocumentWindow {
+class DocumentWindow : private ns::WindowDelegate {
 public:
     // The artboard at zoom 1: 700 x 942 points.
     static constexpr double kDefaultWidth = ToolStrip::kWidth + 700, kDefaultHeight = MenuBar::kHeight + 942;
@@ -116,6 +116,9 @@ public:
     bool performKeyEquivalent(const ns::Event& event);
 
 private:
+    // A press in another window, or on the window's strip or bar: the text being typed into
+    // on the artboard is kept, its edit ended.
+    void windowCommitEditing(ns::Window& window) override;
     std::string titleFor(const std::string& status) const;
     // With changes not saved, the question "Save changes to NAME before closing?": true when the
     // drawing may go (saved, or the person does not want them), false to keep it.

@@ -22,6 +22,31 @@ std::shared_ptr<ns::Image> iconOf(const Tool& tool, bool dark)
     return ns::Image::imageWithContentsOfFile(tool.owner->resources / (std::to_string(id) + ".png"));
 }
 
+void drawArrow(const ns::Rect& square, bool)
+{
+    const std::shared_ptr<ns::Image>& icon = ns::Cursor::arrowCursor().image();
+    icon->drawAtPoint({std::round(square.midX() - icon->size().width / 2), std::round(square.midY() - icon->size().height / 2)},
+                      {}, ns::CompositingOperation::SourceOver, 1);
+}
+
+// A capital T of two bars: the type tool.
+void drawLetterT(const ns::Rect& square, bool dark)
+{
+    (dark ? ns::Color(0.92, 0.92, 0.92) : ns::Color::blackColor()).setFill();
+    const double x = std::round(square.midX()), y = std::round(square.midY());
+    ns::RectFill(ns::MakeRect(x - 7, y + 5, 14, 2));
+    ns::RectFill(ns::MakeRect(x - 1, y - 7, 2, 12));
+}
+
+// The host's own tools the strip shows, in their order, and their pictograms.
+const struct {
+    const char* title;
+    void (*draw)(const ns::Rect& square, bool dark);
+} kHostToolIcons[] = {
+    {Selection::kToolTitle, drawArrow},
+    {TypeTool::kToolTitle, drawLetterT},
+};
+
 } // namespace
 
 ToolStrip::ToolStrip(Host& host, ns::Rect frame) : ns::View(frame), host_(host)
@@ -32,8 +57,11 @@ ToolStrip::ToolStrip(Host& host, ns::Rect frame) : ns::View(frame), host_(host)
 std::vector<Tool*> ToolStrip::tools() const
 {
     std::vector<Tool*> shown;
+    for (const auto& icon : kHostToolIcons)
+        if (Tool* tool = host_.tools().withTitle(icon.title); tool != nullptr && tool->owner == nullptr)
+            shown.push_back(tool);
     for (const auto& tool : host_.tools().all())
-        if (tool.get() == host_.tools().all().front().get() || tool->owner != nullptr)
+        if (tool->owner != nullptr)
             shown.push_back(tool.get());
     return shown;
 }
@@ -57,10 +85,13 @@ void ToolStrip::drawRect(const ns::Rect&)
             (dark ? ns::Color(0.38, 0.38, 0.38) : ns::Color(0.7, 0.7, 0.7)).setFill();
             ns::RectFill(r);
         }
-        // The selection tool is the host's own: the arrow is its icon.
-        const std::shared_ptr<ns::Image> icon =
-            shown[i]->owner == nullptr ? ns::Cursor::arrowCursor().image() : iconOf(*shown[i], dark);
-        if (icon)
+        if (shown[i]->owner == nullptr) {
+            for (const auto& own : kHostToolIcons)
+                if (shown[i]->title == own.title)
+                    own.draw(r, dark);
+            continue;
+        }
+        if (const std::shared_ptr<ns::Image> icon = iconOf(*shown[i], dark))
             icon->drawAtPoint({std::round(r.midX() - icon->size().width / 2), std::round(r.midY() - icon->size().height / 2)},
                               {}, ns::CompositingOperation::SourceOver, 1);
     }

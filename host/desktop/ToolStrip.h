@@ -1,5 +1,5 @@
-// The strip of tools down the document window's left side: the host's selection tool and
-// every tool a plug-in added, each a square with its icon, the selected one lit. A click
+// The strip of tools down the document window's left side: the host's selection tool, its
+// Type tool and every tool a plug-in added, each a square with its icon, the selected one lit. A click
 // selects the tool; a double click asks its plug-in for its options, as a double click on a
 // tool does.
 #pragma once

@@ -1,8 +1,10 @@
 #include "ViewPng.h"
 
 #include "Painting.h"
+#include "TextMeasure.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace host::render {
 
@@ -95,14 +97,14 @@ void drawAnnotations(cairo_t* c, const std::vector<DrawnItem>& annotations, cons
 }
 
 void drawSelection(cairo_t* c, const doc::Document& document, const std::vector<AIArtHandle>& picked,
-                   const DocumentView& view)
+                   const DocumentView& view, AIArtHandle typedInto)
 {
     constexpr double kHandle = 5;
     cairo_save(c);
     cairo_set_line_width(c, 1);
     for (AIArtHandle each : picked) {
         AIRealRect box{};
-        if (document.bounds(each, &box) != kNoErr)
+        if (each == typedInto || document.bounds(each, &box) != kNoErr)
             continue;
         const AIPoint a = view.artworkToView({box.left, box.top});
         const AIPoint b = view.artworkToView({box.right, box.bottom});
@@ -126,9 +128,51 @@ void drawSelection(cairo_t* c, const doc::Document& document, const std::vector<
     cairo_restore(c);
 }
 
+TypingMarks typingMarksOf(const TypeTool& tool)
+{
+    const EditableText* typing = tool.typing();
+    if (typing == nullptr)
+        return {};
+    return {tool.frame(), typing->selectionStart(), typing->selectionEnd(), typing->caret()};
+}
+
+void drawTyping(cairo_t* c, const doc::Document& document, const doc::FontList& fonts, const TypingMarks& typing,
+                const DocumentView& view, double pixelsPerPoint)
+{
+    const doc::Art* frame = document.art(typing.frame);
+    if (frame == nullptr || frame->kind != doc::ArtKind::Text)
+        return;
+    const std::vector<double> places = caretPlaces(*frame, fonts, pixelsPerPoint * view.zoom());
+    const auto placeOf = [&](size_t offset) { return places[std::min(offset, places.size() - 1)]; };
+    // Artwork to view pixels, as drawView maps them.
+    const AIRealRect shown = view.bounds();
+    const double zoom = view.zoom();
+    const double size = frame->chars.size.value_or(doc::Document::kDefaultFontSize);
+    const double x = (static_cast<double>(frame->anchor.h) - shown.left) * zoom;
+    const double top = (shown.top - (frame->anchor.v + 0.75 * size)) * zoom;
+    const double height = size * zoom;
+    // Far outside the view nothing shows: cairo is spared rectangles millions of pixels wide.
+    if (!(std::fabs(x) < 1e6 && std::fabs(top) < 1e6 && height < 1e6))
+        return;
+    cairo_save(c);
+    if (typing.selectionStart != typing.selectionEnd) {
+        const double from = x + placeOf(typing.selectionStart) * zoom, to = x + placeOf(typing.selectionEnd) * zoom;
+        cairo_set_source_rgba(c, 0.16, 0.44, 0.92, 0.35);
+        cairo_rectangle(c, std::min(from, to), top, std::fabs(to - from), height);
+        cairo_fill(c);
+    } else {
+        // One pixel wide, on whole pixels, unblurred.
+        cairo_set_antialias(c, CAIRO_ANTIALIAS_NONE);
+        cairo_set_source_rgb(c, 0, 0, 0);
+        cairo_rectangle(c, std::floor(x + placeOf(typing.caret) * zoom), std::floor(top), 1, std::ceil(height));
+        cairo_fill(c);
+    }
+    cairo_restore(c);
+}
+
 std::string saveViewPng(const doc::Document& document, const doc::FontList& fonts, const DocumentView& view,
                         const std::vector<DrawnItem>& annotations, const std::filesystem::path& path,
-                        const std::vector<AIArtHandle>& picked)
+                        const std::vector<AIArtHandle>& picked, const TypingMarks& typing)
 {
     const Surface surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, view.width(), view.height()));
     const Context cairo(cairo_create(surface.get()));
@@ -137,7 +181,8 @@ std::string saveViewPng(const doc::Document& document, const doc::FontList& font
 
     cairo_t* c = cairo.get();
     drawView(c, document, fonts, view);
-    drawSelection(c, document, picked, view);
+    drawSelection(c, document, picked, view, typing.frame);
+    drawTyping(c, document, fonts, typing, view);
     drawAnnotations(c, annotations, view);
     cairo_surface_flush(surface.get());
     // Cairo stops drawing at its first error: such a picture lacks what came after it.
