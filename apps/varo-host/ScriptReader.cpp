@@ -33,6 +33,12 @@ bool splitWords(const std::string& text, std::vector<std::string>& words, std::s
                 i += 2;
                 continue;
             }
+            // A tab and a line break, which a line cannot hold as they are (a clipboard's cells).
+            if (quoted && d == '\\' && i + 1 < n && (text[i + 1] == 't' || text[i + 1] == 'n')) {
+                word += text[i + 1] == 't' ? '\t' : '\n';
+                i += 2;
+                continue;
+            }
             word += d;
             ++i;
         }

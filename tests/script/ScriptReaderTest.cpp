@@ -22,6 +22,8 @@ TEST(ScriptReader, SplitsWordsAtBlanksAndGroupsQuotedOnes)
         {"type zone \"a # is kept\"", {"type", "zone", "a # is kept"}},
         {"type zone \"say \\\"hi\\\" \\\\ bye\"", {"type", "zone", "say \"hi\" \\ bye"}},
         {"path C:\\dir", {"path", "C:\\dir"}},
+        {"clipboard \"a\\tb\\nc\\x\"", {"clipboard", "a\tb\nc\\x"}},
+        {"path C:\\new\\tab", {"path", "C:\\new\\tab"}},
         {"glued\"quoted part\"", {"gluedquoted part"}},
         {"line\r", {"line"}},
     };
