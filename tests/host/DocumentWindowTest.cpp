@@ -1,6 +1,7 @@
 // Saving from the document window, as a person does with Ctrl+S: the drawing and its picture
 // together or neither, and the title and the log say which. Undo and redo from the Edit menu
 // and their keys.
+#include "Desktop.h"
 #include "DocumentWindow.h"
 #include "Host.h"
 #include "TestFolder.h"
@@ -110,6 +111,23 @@ TEST(DocumentWindow, TheTitleMarksAChangedDrawingUntilItIsSaved)
     host.history().close("Group");
     host.history().undo();
     EXPECT_EQ(title(), "Varo-Host \u2014 drawing.svg*");
+}
+
+TEST(DocumentWindow, TheScreenShowsTheTitleOfTheChangeJustMade)
+{
+    // The title the desktop hands the screen is the one the change gives, not the one before:
+    // nothing may come after a change to draw the window again.
+    testing_files::TestFolder folder;
+    host::Host host(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}});
+    host::desktop::Desktop desktop(host, folder / "drawing.svg");
+    desktop.show();
+    const auto shownTitle = [&] { return desktop.surfaces().front().title; };
+    EXPECT_EQ(shownTitle(), "Varo-Host \u2014 drawing.svg");
+    AIArtHandle made = nullptr;
+    ASSERT_EQ(host.document().newArt(host::doc::ArtKind::Group, kPlaceAboveAll, nullptr, &made), kNoErr);
+    EXPECT_EQ(shownTitle(), "Varo-Host \u2014 drawing.svg*");
+    ASSERT_EQ(desktop.document().save(), "");
+    EXPECT_EQ(shownTitle(), "Varo-Host \u2014 drawing.svg \u2014 saved to " + (folder / "drawing.svg").string());
 }
 
 TEST(DocumentWindow, QuittingWithChangesNotSavedAsksFirst)
