@@ -130,6 +130,39 @@ TEST(DocumentWindow, TheScreenShowsTheTitleOfTheChangeJustMade)
     EXPECT_EQ(shownTitle(), "Varo-Host \u2014 drawing.svg \u2014 saved to " + (folder / "drawing.svg").string());
 }
 
+TEST(DocumentWindow, TypingEndsAtAPressElsewhereAndBeforeTheHostsKeys)
+{
+    testing_files::TestFolder folder;
+    host::Host host(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}});
+    host::desktop::DocumentWindow document(host, folder / "drawing.svg");
+    ns::Window panel(ns::MakeRect(800, 100, 200, 100), "Panel");
+    AIArtHandle frame = nullptr;
+    ASSERT_EQ(host.document().newArt(host::doc::ArtKind::Text, kPlaceAboveAll, nullptr, &frame), kNoErr);
+    host.history().close("Text");
+    const ns::Rect strip = document.toolStrip().frame();
+    const struct {
+        const char* what;
+        std::function<void()> press;
+    } elsewhere[] = {
+        {"a press in another window (a panel's control)",
+         [&] { ns::Application::sharedApplication().sendEvent(ns::Event::mouseEvent(ns::EventType::LeftMouseDown, {10, 10}, 0, &panel)); }},
+        {"a press on the tool strip",
+         [&] {
+             document.window().sendEvent(ns::Event::mouseEvent(ns::EventType::LeftMouseDown, {strip.midX(), strip.minY() + 2}, 0));
+             document.window().sendEvent(ns::Event::mouseEvent(ns::EventType::LeftMouseUp, {strip.midX(), strip.minY() + 2}, 0));
+         }},
+        {"a zoom key", [&] { document.performKeyEquivalent(ns::Event::keyEvent(0, "0", ns::CommandKeyMask)); }},
+    };
+    for (const auto& press : elsewhere) {
+        ASSERT_TRUE(host.typeTool().begin(frame)) << press.what;
+        host.typeTool().keyDown(ns::Event::keyEvent(0, "x", 0));
+        press.press();
+        EXPECT_FALSE(host.typeTool().editing()) << press.what;
+        EXPECT_EQ(host.history().undoName(), "Typing") << press.what;
+    }
+    EXPECT_EQ(host.document().art(frame)->text, u"xxx");
+}
+
 TEST(DocumentWindow, QuittingWithChangesNotSavedAsksFirst)
 {
     const struct {
