@@ -162,8 +162,10 @@ std::vector<Surface> Desktop::surfaces()
     forgetGonePanels();
     std::vector<Surface> shown;
     if (shown_) {
+        // The version first: it brings the window's title up to date, which the surface takes.
+        const uint64_t version = document_.version();
         shown.push_back(documentSurface());
-        shown.back().version = document_.version();
+        shown.back().version = version;
     }
     std::vector<const ns::Window*> panelWindows;
     for (const auto& panel : host_.panels().all()) {

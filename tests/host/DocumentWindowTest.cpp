@@ -1,6 +1,7 @@
 // Saving from the document window, as a person does with Ctrl+S: the drawing and its picture
 // together or neither, and the title and the log say which. Undo and redo from the Edit menu
 // and their keys, and the keys plug-ins give their items.
+#include "Desktop.h"
 #include "DocumentWindow.h"
 #include "Host.h"
 #include "TestFolder.h"
@@ -112,6 +113,56 @@ TEST(DocumentWindow, TheTitleMarksAChangedDrawingUntilItIsSaved)
     host.history().close("Group");
     host.history().undo();
     EXPECT_EQ(title(), "Varo-Host \u2014 drawing.svg*");
+}
+
+TEST(DocumentWindow, TheScreenShowsTheTitleOfTheChangeJustMade)
+{
+    // The title the desktop hands the screen is the one the change gives, not the one before:
+    // nothing may come after a change to draw the window again.
+    testing_files::TestFolder folder;
+    host::Host host(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}});
+    host::desktop::Desktop desktop(host, folder / "drawing.svg");
+    desktop.show();
+    const auto shownTitle = [&] { return desktop.surfaces().front().title; };
+    EXPECT_EQ(shownTitle(), "Varo-Host \u2014 drawing.svg");
+    AIArtHandle made = nullptr;
+    ASSERT_EQ(host.document().newArt(host::doc::ArtKind::Group, kPlaceAboveAll, nullptr, &made), kNoErr);
+    EXPECT_EQ(shownTitle(), "Varo-Host \u2014 drawing.svg*");
+    ASSERT_EQ(desktop.document().save(), "");
+    EXPECT_EQ(shownTitle(), "Varo-Host \u2014 drawing.svg \u2014 saved to " + (folder / "drawing.svg").string());
+}
+
+TEST(DocumentWindow, TypingEndsAtAPressElsewhereAndBeforeTheHostsKeys)
+{
+    testing_files::TestFolder folder;
+    host::Host host(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}});
+    host::desktop::DocumentWindow document(host, folder / "drawing.svg");
+    ns::Window panel(ns::MakeRect(800, 100, 200, 100), "Panel");
+    AIArtHandle frame = nullptr;
+    ASSERT_EQ(host.document().newArt(host::doc::ArtKind::Text, kPlaceAboveAll, nullptr, &frame), kNoErr);
+    host.history().close("Text");
+    const ns::Rect strip = document.toolStrip().frame();
+    const struct {
+        const char* what;
+        std::function<void()> press;
+    } elsewhere[] = {
+        {"a press in another window (a panel's control)",
+         [&] { ns::Application::sharedApplication().sendEvent(ns::Event::mouseEvent(ns::EventType::LeftMouseDown, {10, 10}, 0, &panel)); }},
+        {"a press on the tool strip",
+         [&] {
+             document.window().sendEvent(ns::Event::mouseEvent(ns::EventType::LeftMouseDown, {strip.midX(), strip.minY() + 2}, 0));
+             document.window().sendEvent(ns::Event::mouseEvent(ns::EventType::LeftMouseUp, {strip.midX(), strip.minY() + 2}, 0));
+         }},
+        {"a zoom key", [&] { document.performKeyEquivalent(ns::Event::keyEvent(0, "0", ns::CommandKeyMask)); }},
+    };
+    for (const auto& press : elsewhere) {
+        ASSERT_TRUE(host.typeTool().begin(frame)) << press.what;
+        host.typeTool().keyDown(ns::Event::keyEvent(0, "x", 0));
+        press.press();
+        EXPECT_FALSE(host.typeTool().editing()) << press.what;
+        EXPECT_EQ(host.history().undoName(), "Typing") << press.what;
+    }
+    EXPECT_EQ(host.document().art(frame)->text, u"xxx");
 }
 
 TEST(DocumentWindow, QuittingWithChangesNotSavedAsksFirst)
