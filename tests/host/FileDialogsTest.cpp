@@ -192,21 +192,4 @@ TEST_F(FileDialogs, TheSuiteRefusesWhatItCannotWriteInto)
     EXPECT_STREQ(path, "");
 }
 
-TEST(FileDialogCommands, TheirFilesAreCheckedBeforeAnythingRuns)
-{
-    const struct {
-        std::vector<std::string> words;
-        const char* reason;
-    } cases[] = {
-        {{"import-cells", "cells.txt"}, ""},
-        {{"export-cells", "dossier/Ann\u00e9e.csv"}, ""},
-        {{"import-cells"}, "\"import-cells\" takes FILE"},
-        {{"export-cells", "a", "b"}, "\"export-cells\" takes FILE"},
-        {{"import-cells", ""}, "no file named"},
-        {{"import-cells", "caf\xE9"}, "\"caf\xE9\" is not a file name in UTF-8"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(script::check(script::Line{"t.varo", 1, c.words}), c.reason) << c.words[0];
-}
-
 } // namespace
