@@ -4,10 +4,12 @@
 #include "SourceDeReglages.h"
 #include "TableauSuites.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -179,28 +181,57 @@ std::string NomDePolice(int64_t index)
 
 } // namespace
 
+namespace {
+
+// Each setting of the snapshot beside the process-wide variable it copies.
+template <typename T>
+struct Lien {
+    T R::*champ;
+    T* variable;
+};
+const Lien<double> kLiensReels[] = {
+    {&R::PositionX, &PositionX},
+    {&R::PositionY, &PositionY},
+    {&R::Longueur, &LongueurTableau},
+    {&R::Hauteur, &HauteurTableau},
+    {&R::EpaisseurLignes, &EpaisseurLignes},
+    {&R::EpaisseurColonnes, &EpaisseurColonnes},
+    {&R::EpaisseurCadre, &EpaisseurCadre},
+    {&R::EpaisseurCadreDeux, &EpaisseurCadreDeux},
+    {&R::GouttiereLignes, &GouttiereLignes},
+    {&R::GouttiereColonnes, &GouttiereColonnes},
+    {&R::GouttiereCadre, &GouttiereCadre},
+    {&R::Corps, &Corps},
+};
+const Lien<int32_t> kLiensEntiers[] = {
+    {&R::NombreDeLignes, &NombreDeLignes},
+    {&R::NombreDeColonnes, &NombreDeColonnes},
+    {&R::NumeroPolice, &NumeroPolice},
+};
+const Lien<bool> kLiensBooleens[] = {
+    {&R::AvecSansCadre, &AvecSansCadre},
+    {&R::AvecSansTitre, &AvecSansTitre},
+    {&R::AvecSansTexte, &AvecSansTexte},
+};
+
+template <typename Copie>
+void PourChaqueLien(Copie&& copie)
+{
+    for (const auto& l : kLiensReels)
+        copie(l);
+    for (const auto& l : kLiensEntiers)
+        copie(l);
+    for (const auto& l : kLiensBooleens)
+        copie(l);
+}
+
+} // namespace
+
 ReglagesTableau ReglagesCourants()
 {
     ReglagesTableau r;
-    r.PositionX = PositionX;
-    r.PositionY = PositionY;
-    r.Longueur = LongueurTableau;
-    r.Hauteur = HauteurTableau;
-    r.NombreDeLignes = NombreDeLignes;
-    r.NombreDeColonnes = NombreDeColonnes;
-    r.EpaisseurLignes = EpaisseurLignes;
-    r.EpaisseurColonnes = EpaisseurColonnes;
-    r.EpaisseurCadre = EpaisseurCadre;
-    r.EpaisseurCadreDeux = EpaisseurCadreDeux;
-    r.GouttiereLignes = GouttiereLignes;
-    r.GouttiereColonnes = GouttiereColonnes;
-    r.GouttiereCadre = GouttiereCadre;
-    r.Corps = Corps;
-    r.NumeroPolice = NumeroPolice;
+    PourChaqueLien([&r](const auto& l) { r.*l.champ = *l.variable; });
     r.Police = NomDePolice(int64_t{NumeroPolice} + KPOLICE);
-    r.AvecSansCadre = AvecSansCadre;
-    r.AvecSansTitre = AvecSansTitre;
-    r.AvecSansTexte = AvecSansTexte;
     r.Titre.assign(TitreTableau, strnlen(TitreTableau, sizeof TitreTableau));
     r.Texte.assign(TexteCase, strnlen(TexteCase, sizeof TexteCase));
     for (int e = 0; e < NombreElements; ++e)
@@ -210,21 +241,7 @@ ReglagesTableau ReglagesCourants()
 
 void AppliqueReglages(const ReglagesTableau& r)
 {
-    PositionX = r.PositionX;
-    PositionY = r.PositionY;
-    LongueurTableau = r.Longueur;
-    HauteurTableau = r.Hauteur;
-    NombreDeLignes = r.NombreDeLignes;
-    NombreDeColonnes = r.NombreDeColonnes;
-    EpaisseurLignes = r.EpaisseurLignes;
-    EpaisseurColonnes = r.EpaisseurColonnes;
-    EpaisseurCadre = r.EpaisseurCadre;
-    EpaisseurCadreDeux = r.EpaisseurCadreDeux;
-    GouttiereLignes = r.GouttiereLignes;
-    GouttiereColonnes = r.GouttiereColonnes;
-    GouttiereCadre = r.GouttiereCadre;
-    Corps = r.Corps;
-    NumeroPolice = r.NumeroPolice;
+    PourChaqueLien([&r](const auto& l) { *l.variable = r.*l.champ; });
     // The font's name outlives a font list that changed order.
     if (!r.Police.empty()) {
         ai_int32 nombre = 0;
@@ -235,9 +252,6 @@ void AppliqueReglages(const ReglagesTableau& r)
                     break;
                 }
     }
-    AvecSansCadre = r.AvecSansCadre;
-    AvecSansTitre = r.AvecSansTitre;
-    AvecSansTexte = r.AvecSansTexte;
     for (const auto& [texte, reglage] : {std::pair{&r.Titre, &TitreTableau}, std::pair{&r.Texte, &TexteCase}}) {
         const size_t n = std::min(texte->size(), sizeof *reglage - 1);
         std::memcpy(*reglage, texte->data(), n);

@@ -38,19 +38,6 @@ cell=$(place "137.5 653")
 [ -n "$typing" ] && [ -n "$table" ] && [ -n "$plus" ] && [ -n "$cell" ] ||
     fail "the places were not printed: $(cat "$work/window.out")"
 
-# saved_holding PATTERN...: waits until the saved drawing holds each fixed string (10 s at most).
-saved_holding() {
-    for _ in $(seq 100); do
-        local all=yes text
-        for text in "$@"; do
-            grep -qF -- "$text" "$work/window/drawing.svg" 2>/dev/null || all=no
-        done
-        [ "$all" = yes ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
 xdotool mousemove $typing click 1
 xdotool mousemove $cell click 1
 xdotool key --delay 0 ctrl+a
@@ -62,7 +49,7 @@ xdotool mousemove $table click 1
 xdotool mousemove $plus click 1
 xdotool key --delay 0 ctrl+s
 title_says "saved to" || fail "the title does not say it saved: $(xdotool getwindowname "$document")"
-saved_holding ">$first</text>" ">$second</text>" "&quot;NombreLignes&quot;:4" ||
+file_holding "$work/window/drawing.svg" ">$first</text>" ">$second</text>" "&quot;NombreLignes&quot;:4" ||
     fail "the saved drawing lacks the words typed or the fourth row: $(grep -o '>[^<]*</text>' "$work/window/drawing.svg" | tr '\n' ' ')"
 rows=$(grep -c '<text' "$work/window/drawing.svg")
 [ "$rows" -eq 13 ] || fail "the saved drawing holds $rows texts, not a title and twelve cells"

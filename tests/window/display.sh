@@ -168,3 +168,19 @@ display_refused() {
     wait "$xvfb" 2>/dev/null
     start_display "$folder"
 }
+
+# file_holding FILE TEXT...: waits until the file holds each text, as a fixed string (10 s at
+# most); false when it never does.
+file_holding() {
+    local file=$1
+    shift
+    for _ in $(seq 100); do
+        local all=yes text
+        for text in "$@"; do
+            grep -qF -- "$text" "$file" 2>/dev/null || all=no
+        done
+        [ "$all" = yes ] && return 0
+        sleep 0.1
+    done
+    return 1
+}

@@ -46,15 +46,11 @@ changed_from() {
 }
 # saved_holding TEXT...: waits until the saved drawing holds each text (10 s at most).
 saved_holding() {
-    for _ in $(seq 100); do
-        local all=yes text
-        for text in "$@"; do
-            grep -qF ">$text</text>" "$work/window/drawing.svg" 2>/dev/null || all=no
-        done
-        [ "$all" = yes ] && return 0
-        sleep 0.1
+    local texts=() text
+    for text in "$@"; do
+        texts+=(">$text</text>")
     done
-    return 1
+    file_holding "$work/window/drawing.svg" "${texts[@]}"
 }
 
 "$readback" window "$document" "$work/window/before.png" || fail "cannot read the document window back"

@@ -128,10 +128,22 @@ ASErr GetArtSibling(AIArtHandle art, AIArtHandle* sibling)
     *sibling = nullptr;
     if (found->parent == nullptr)
         return kNoErr; // a layer's group: the layers are walked through the Layer suite
+    // A walk down a group asks for each child's sibling in turn: the place of the last answer
+    // is looked at first, so that the walk costs the same per child whatever the group's size.
+    static struct {
+        AIArtHandle parent = nullptr;
+        size_t index = 0;
+    } last;
     const auto& siblings = document().art(found->parent)->children;
-    const auto at = std::find(siblings.begin(), siblings.end(), art);
-    if (at != siblings.begin() && at != siblings.end())
-        *sibling = *(at - 1);
+    size_t at = 0;
+    if (last.parent == found->parent && last.index < siblings.size() && siblings[last.index] == art)
+        at = last.index;
+    else
+        at = static_cast<size_t>(std::find(siblings.begin(), siblings.end(), art) - siblings.begin());
+    if (at > 0 && at < siblings.size()) {
+        *sibling = siblings[at - 1];
+        last = {found->parent, at - 1};
+    }
     return kNoErr;
 }
 
