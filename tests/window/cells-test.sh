@@ -10,7 +10,7 @@ readback=$2
 plugins="$(dirname "$host")/../plugins"
 fonts=(--fonts "TestSans,TestSerif")
 first="Grüße"
-second="Smørrebrød"
+second="Käsespätzle"
 
 . "$(dirname "$0")/display.sh"
 require_display_tools
@@ -30,6 +30,8 @@ mkdir -p "$work/window"
 
 open_window "137.5 653" --prefs "$work/window/prefs.json" --save "$work/window/drawing.svg" "${fonts[@]}" \
     "$work/places.varo"
+
+german_keyboard
 
 typing=$(place '"Adobe Type Tool"')
 table=$(place '"Table Tool"')

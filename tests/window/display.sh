@@ -184,3 +184,11 @@ file_holding() {
     done
     return 1
 }
+
+# german_keyboard: the display's keyboard made German, which has the letters the typing tests
+# type (ä, ö, ü, ß). xdotool types a letter the keyboard lacks by lending it a key for a
+# moment, which a slow window may read only once the key is given back (the letter is then
+# lost). Xvfb's X server brings setxkbmap and the layouts with it.
+german_keyboard() {
+    setxkbmap de 2>/dev/null || echo "setxkbmap de failed: xdotool lends the letters keys of their own"
+}

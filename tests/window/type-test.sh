@@ -30,10 +30,7 @@ mkdir -p "$work/window" "$work/script"
 open_window "137.5 653" --prefs "$work/window/prefs.json" --save "$work/window/drawing.svg" "${fonts[@]}" \
     "$work/places.varo"
 
-# A keyboard with these letters: xdotool types a letter the keyboard lacks by lending it a key
-# for a moment, which a slow window may read only once the key is given back (the letter is
-# then lost). Xvfb's X server brings setxkbmap and the layouts with it.
-setxkbmap de 2>/dev/null || echo "setxkbmap de failed: xdotool lends the letters keys of their own"
+german_keyboard
 
 tool=$(place '"Adobe Type Tool"')
 cell=$(place "137.5 653")
