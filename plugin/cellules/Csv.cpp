@@ -213,9 +213,12 @@ std::string EcritCsv(const Enregistrements& enregistrements, char separateur)
             const std::string& champ = enregistrement[k];
             if (k > 0)
                 csv += separateur;
+            // Quoted besides: a field a reader would take as a blank line, and one that starts
+            // with a byte-order mark (at the start of the text a reader skips it).
             const bool guillemets = champ.find_first_of(std::string{separateur, '"', '\r', '\n'}) != std::string::npos ||
                                     (!champ.empty() && (champ.front() == ' ' || champ.back() == ' ')) ||
-                                    (enregistrement.size() == 1 && champ.empty());
+                                    (enregistrement.size() == 1 && champ.empty()) ||
+                                    champ.rfind("\xEF\xBB\xBF", 0) == 0;
             if (!guillemets) {
                 csv += champ;
                 continue;

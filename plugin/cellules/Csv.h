@@ -36,5 +36,5 @@ char DevineSeparateur(std::string_view texte);
 LectureCsv LitCsv(std::string_view texte, char separateur, const LimitesCsv& limites = {});
 
 // The records written back, each ended by CR LF; a field is quoted when it must be, or when it
-// begins or ends with a blank.
+// begins or ends with a blank, or begins with a byte-order mark.
 std::string EcritCsv(const Enregistrements& enregistrements, char separateur);

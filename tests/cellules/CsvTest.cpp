@@ -121,6 +121,9 @@ TEST(Csv, WrittenCellsReadBackAsTheyWere)
         {""},
         {"tab\there", "\xE2\x82\xAC 12,50", "\xF0\x9F\x87\xAB\xF0\x9F\x87\xB7"},
     };
+    // A first field that starts with a byte-order mark keeps it.
+    const Enregistrements marque = {{"\xEF\xBB\xBFx", "y"}};
+    EXPECT_EQ(LitCsv(EcritCsv(marque, ','), ',').enregistrements, marque);
     for (char separateur : {',', '\t', ';'}) {
         const LectureCsv lecture = LitCsv(EcritCsv(enregistrements, separateur), separateur);
         EXPECT_EQ(lecture.refus, "");
