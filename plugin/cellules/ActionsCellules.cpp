@@ -2,11 +2,9 @@
 
 #include "Csv.h"
 #include "FichiersCellules.h"
-#include "Panneau.h"
 #include "Reglages.h"
 #include "RemplissageCellules.h"
 #include "TableauSuites.h"
-#include "TableauTraces.h"
 #include "TextesGardes.h"
 #include "ValidationChamp.h"
 
@@ -27,14 +25,6 @@ bool FinitPar(std::string_view texte, std::string_view fin)
         if (std::tolower(static_cast<unsigned char>(texte[texte.size() - fin.size() + i])) != fin[i])
             return false;
     return true;
-}
-
-// The current table built again with its cells, and the panel showing its counts.
-ASErr Reconstruit()
-{
-    const ASErr status = TraceTableau();
-    AfficheReglagesCourants();
-    return status;
 }
 
 } // namespace
@@ -74,7 +64,7 @@ ASErr ImporteCellules()
         PrevientUtilisateur(refus);
         return kNoErr;
     }
-    return Reconstruit();
+    return ReconstruitAvecSesCellules();
 }
 
 ASErr ExporteCellules()

@@ -2,13 +2,11 @@
 // into the current table from the selected cell on.
 #include "ActionsCellules.h"
 #include "Csv.h"
-#include "Panneau.h"
 #include "Pasteboard.h"
 #include "Reglages.h"
 #include "ReglagesDuTableau.h"
 #include "RemplissageCellules.h"
 #include "TableauSuites.h"
-#include "TableauTraces.h"
 #include "TextesGardes.h"
 #include "ValidationChamp.h"
 
@@ -49,11 +47,8 @@ Cellule Depart(bool& titre)
 {
     const Cellule premiere{AvecSansTitre ? 1 : 0, 0};
     titre = false;
-    ai_int32 nombre = 0;
-    std::vector<AIArtHandle> choisis(8);
-    if (sAIMatchingArt->GetSelectedArt(choisis.data(), static_cast<ai_int32>(choisis.size()), &nombre) != kNoErr)
-        return premiere;
-    choisis.resize(static_cast<size_t>(std::clamp<ai_int32>(nombre, 0, static_cast<ai_int32>(choisis.size()))));
+    std::vector<AIArtHandle> choisis;
+    ArtChoisi(choisis);
     for (AIArtHandle art : choisis) {
         if (std::optional<Cellule> cellule = CelluleDuCadre(art, titre))
             return *cellule;
@@ -89,7 +84,5 @@ ASErr ColleCellules()
         PrevientUtilisateur(refus);
         return kNoErr;
     }
-    const ASErr status = TraceTableau();
-    AfficheReglagesCourants();
-    return status;
+    return ReconstruitAvecSesCellules();
 }

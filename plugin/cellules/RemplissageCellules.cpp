@@ -1,9 +1,11 @@
 #include "RemplissageCellules.h"
 
 #include "GeometrieTableau.h"
+#include "Panneau.h"
 #include "Reglages.h"
 #include "ReglagesDuTableau.h"
 #include "TableauSuites.h"
+#include "TableauTraces.h"
 
 #include <algorithm>
 #include <cstring>
@@ -48,6 +50,13 @@ std::string RemplitCellules(const Enregistrements& enregistrements, Cellule depa
             GardeTexte({debut.first + static_cast<int32_t>(i - premier), debut.second + static_cast<int32_t>(k)},
                        enregistrements[i][k]);
     return {};
+}
+
+ASErr ReconstruitAvecSesCellules()
+{
+    const ASErr status = TraceTableau();
+    AfficheReglagesCourants();
+    return status;
 }
 
 Enregistrements CellulesDuTableau()

@@ -17,6 +17,9 @@ bool TableauCourantRemplissable();
 // table keeps its texts. Empty when done; otherwise why nothing was changed.
 std::string RemplitCellules(const Enregistrements& enregistrements, Cellule depart, bool versLeTitre);
 
+// The current table built again with the cells given, and the panel showing its counts.
+ASErr ReconstruitAvecSesCellules();
+
 // The cells of the current table as records: with a title, a first record holding it alone;
 // then every row of cells, each cell's text as the table holds it.
 Enregistrements CellulesDuTableau();

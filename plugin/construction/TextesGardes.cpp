@@ -6,6 +6,7 @@
 #include "TableauSuites.h"
 #include "UnicodeString.h"
 
+#include <algorithm>
 #include <new>
 
 namespace {
@@ -121,6 +122,16 @@ void OublieTitreGarde()
 {
     Titre.reset();
     TitreRemplace = true;
+}
+
+ASErr ArtChoisi(std::vector<AIArtHandle>& choisis)
+{
+    ai_int32 nombre = 0;
+    choisis.assign(8, nullptr);
+    const ASErr status =
+        sAIMatchingArt->GetSelectedArt(choisis.data(), static_cast<ai_int32>(choisis.size()), &nombre);
+    choisis.resize(status != kNoErr ? 0 : static_cast<size_t>(std::clamp<ai_int32>(nombre, 0, 8)));
+    return status;
 }
 
 const std::map<Cellule, std::string>& TextesGardes()

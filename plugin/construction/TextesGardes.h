@@ -38,5 +38,9 @@ void OublieTitreGarde();
 // text group's frames, row by row.
 std::vector<AIArtHandle> EnfantsDansLOrdre(AIArtHandle groupe);
 
+// The selected art, in the order it was selected (the first few): what a table or a cell is
+// chosen by. The host's status, the list then empty when it failed.
+ASErr ArtChoisi(std::vector<AIArtHandle>& choisis);
+
 // Every cell kept, in row then column order.
 const std::map<Cellule, std::string>& TextesGardes();

@@ -8,7 +8,6 @@
 #include "TableauSuites.h"
 #include "TextesGardes.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -77,12 +76,9 @@ ASErr TableauPlugIn::ChoisitTableauSelectionne()
     ASErr status = sAIPanel->IsShown(PanneauRef, &visible);
     if (status != kNoErr || !visible)
         return status;
-    ai_int32 nombre = 0;
-    std::vector<AIArtHandle> choisis(8);
-    if ((status = sAIMatchingArt->GetSelectedArt(choisis.data(), static_cast<ai_int32>(choisis.size()), &nombre)) !=
-        kNoErr)
+    std::vector<AIArtHandle> choisis;
+    if ((status = ArtChoisi(choisis)) != kNoErr)
         return status;
-    choisis.resize(static_cast<size_t>(std::clamp<ai_int32>(nombre, 0, static_cast<ai_int32>(choisis.size()))));
     for (AIArtHandle art : choisis) {
         bool ancien = false;
         const AIArtHandle tableau = TableauDe(art, ancien);
