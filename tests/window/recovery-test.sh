@@ -71,9 +71,12 @@ cp "$recovery" "$work/recovered.svg"
 ls -a "$work" | grep -q '\.part-' && fail "a temporary file was left beside the recovery file"
 
 # The killed window's own go with its connection: wait until the display has let them go, so
-# that the next window found is the new one.
+# that the next window found is the new one (which may well get the same number). A search
+# that meets a window as it goes fails with an X error and finds nothing: only a search that
+# went through says that none is left.
 for _ in $(seq 100); do
-    xdotool search --name "^Varo-Host" >/dev/null 2>&1 || break
+    left=$(xdotool search --name "^Varo-Host" 2>"$work/search.err")
+    [ -z "$left" ] && ! grep -q "X Error" "$work/search.err" && break
     sleep 0.1
 done
 
