@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Frame times of the real window under a virtual display, from each input to its pixels on the
 # screen, as `varo-host --frame-times` records them: while a drag's rubber band moves over a
-# 30 x 30 table with a double frame and texts, and while a field is typed into with a 100 x 100
-# table on the artboard. Prints the median, the 99th percentile and the worst, in milliseconds.
+# 30 x 30 table with a double frame and texts, while a field is typed into with a 100 x 100
+# table on the artboard, and for edits of that table that rebuild it (a width committed with
+# Return, a step button clicked, a colour slider dragged). Prints the median, the 99th
+# percentile and the worst, in milliseconds.
 # usage: bench/window-frames.sh VARO-HOST
 set -u
 host=$1
@@ -24,9 +26,10 @@ trap cleanup EXIT
 . "$(dirname "$0")/../tests/window/display.sh"
 start_display "$work" || { echo "$display_problem"; exit 2; }
 
-# Starts the window with a table of ROWS x COLUMNS drawn by the script, and waits for it.
+# Starts the window with a table of ROWS x COLUMNS drawn by the script, showing the panel's
+# PAGE (0 the position and size, 1 the rows), and waits for it.
 start() {
-    local rows=$1 columns=$2
+    local rows=$1 columns=$2 page=${3:-0}
     cat >"$work/setup.varo" <<VARO
 tool "Table Tool"
 drag 80 780 520 300
@@ -39,10 +42,13 @@ key Return
 choose PANpopupPosLigColCad 3
 type PANzoneGouttiereCadre "2"
 key Return
-choose PANpopupPosLigColCad 0
+choose PANpopupPosLigColCad $page
 print place 100 760
 print place 500 320
 print place PANzoneLongueurTableau
+print place PANstepPlusLongueurTableau
+print place PANstepMoinsLongueurTableau
+print place COUglisGris
 print place "Table Tool"
 VARO
     : >"$work/frames.txt"
@@ -59,22 +65,50 @@ VARO
 
 place() { grep "^place $1 " "$work/out.txt" | sed 's/ artwork .*//' | awk '{print $(NF-1), $NF}'; }
 
+# Saves the drawing (to --save's file), so that quitting asks nothing, and quits; a window
+# that does not end within 30 s is killed.
 stop() {
+    xdotool key ctrl+s
+    sleep 1
     xdotool key ctrl+q
+    for _ in $(seq 300); do
+        kill -0 "$app" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill "$app" 2>/dev/null
     wait "$app"
     app=""
 }
 
-# The frames recorded from line FIRST on: median, 99th percentile and worst, in ms.
-report() {
-    local what=$1 first=$2
-    tail -n +"$first" "$work/frames.txt" | sort -n | awk -v what="$what" '
+# Median, 99th percentile and worst, in ms, of the frame times (microseconds) read from
+# standard input.
+summary() {
+    sort -n | awk -v what="$1" '
         { t[NR] = $1 }
         END {
             if (NR == 0) { printf "%s: no frames\n", what; exit }
             m = t[int((NR + 1) / 2)]; p = t[int(NR * 0.99 + 0.999)]; if (p == "") p = t[NR]
             printf "%-52s %5d frames  median %6.2f ms  p99 %6.2f ms  worst %6.2f ms\n", what, NR, m / 1000, p / 1000, t[NR] / 1000
         }'
+}
+
+# The frames recorded from line FIRST on.
+report() {
+    tail -n +"$2" "$work/frames.txt" | summary "$1"
+}
+
+# measure COMMAND...: runs the xdotool command and appends to $work/edits.txt the time of the
+# first frame shown after it, from its input to its pixels (5 s at most).
+measure() {
+    local before
+    before=$(wc -l <"$work/frames.txt")
+    xdotool "$@"
+    for _ in $(seq 500); do
+        [ "$(wc -l <"$work/frames.txt")" -gt "$before" ] && break
+        sleep 0.01
+    done
+    sed -n "$((before + 1))p" "$work/frames.txt" >>"$work/edits.txt"
+    sleep 0.1
 }
 
 # 1. The rubber band over a 30 x 30 table.
@@ -105,4 +139,38 @@ for i in $(seq 1 100); do
 done
 sleep 0.3
 report "typing into a field beside a 100 x 100 table" "$first"
+stop
+
+# 3. Edits that rebuild a 100 x 100 double table with a text in every cell: a width typed and
+# committed with Return, the width's + and - buttons, and the rows' gray slider dragged.
+start 100 100
+field=$(place PANzoneLongueurTableau)
+: >"$work/edits.txt"
+for i in $(seq 1 20); do
+    xdotool mousemove $field click 1
+    xdotool type --delay 0 "$((400 + i % 2))"
+    sleep 0.2
+    measure key --delay 0 Return
+done
+summary "a width committed with Return, 100 x 100 double" <"$work/edits.txt"
+: >"$work/edits.txt"
+for i in $(seq 1 10); do
+    measure mousemove $(place PANstepPlusLongueurTableau) click 1
+    measure mousemove $(place PANstepMoinsLongueurTableau) click 1
+done
+summary "a step button clicked, 100 x 100 double" <"$work/edits.txt"
+stop
+start 100 100 1
+read -r sx sy <<<"$(place COUglisGris)"
+xdotool mousemove $((sx - 60)) "$sy" mousedown 1
+sleep 0.5
+first=$(($(wc -l <"$work/frames.txt") + 1))
+for i in $(seq 1 40); do
+    xdotool mousemove $((sx - 60 + 3 * i)) "$sy"
+    sleep 0.05
+done
+sleep 0.3
+report "the rows' gray slider dragged, 100 x 100 double" "$first"
+xdotool mouseup 1
+sleep 0.5
 stop

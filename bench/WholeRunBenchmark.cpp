@@ -1,0 +1,81 @@
+// A whole run of the application as a person starts it: the process launched with the
+// plug-in, the script bench/whole-run.varo (a 100 x 100 table with double rules and frame
+// and a text in every cell, saved as SVG and PNG) and the quit; beside it, a bare launch and
+// quit. Wall time, with the process's start and its end.
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// varo-host beside this program, run in a scratch folder with a preference store of its own.
+int Lance(const fs::path& dossier, const std::vector<std::string>& arguments)
+{
+    const fs::path hote = fs::read_symlink("/proc/self/exe").parent_path() / "varo-host";
+    std::vector<std::string> tous{hote.string(), "--plugins", VARO_PLUGINS_DIR, "--prefs",
+                                  (dossier / "preferences.json").string()};
+    tous.insert(tous.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& a : tous)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, dossier.c_str());
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int lance = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (lance != 0)
+        return -1;
+    int statut = 0;
+    if (waitpid(pid, &statut, 0) != pid || !WIFEXITED(statut))
+        return -1;
+    return WEXITSTATUS(statut);
+}
+
+void Execute(benchmark::State& state, const std::vector<std::string>& arguments)
+{
+    const fs::path dossier = fs::temp_directory_path() / ("varo-bench-" + std::to_string(getpid()));
+    fs::create_directories(dossier);
+    for (auto _ : state)
+        if (Lance(dossier, arguments) != 0) {
+            state.SkipWithError("varo-host failed");
+            break;
+        }
+    fs::remove_all(dossier);
+}
+
+void BM_LancementSeul(benchmark::State& state)
+{
+    const fs::path script = fs::temp_directory_path() / ("varo-bench-quit-" + std::to_string(getpid()) + ".varo");
+    {
+        std::FILE* f = std::fopen(script.c_str(), "w");
+        std::fputs("launch\nquit\n", f);
+        std::fclose(f);
+    }
+    Execute(state, {script.string()});
+    fs::remove(script);
+}
+
+void BM_UnScriptEntier(benchmark::State& state)
+{
+    Execute(state, {VARO_BENCH_DIR "/whole-run.varo"});
+}
+
+BENCHMARK(BM_LancementSeul)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_UnScriptEntier)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
