@@ -9,7 +9,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -60,14 +59,7 @@ void Execute(benchmark::State& state, const std::vector<std::string>& arguments)
 
 void BM_LancementSeul(benchmark::State& state)
 {
-    const fs::path script = fs::temp_directory_path() / ("varo-bench-quit-" + std::to_string(getpid()) + ".varo");
-    {
-        std::FILE* f = std::fopen(script.c_str(), "w");
-        std::fputs("launch\nquit\n", f);
-        std::fclose(f);
-    }
-    Execute(state, {script.string()});
-    fs::remove(script);
+    Execute(state, {VARO_BENCH_DIR "/launch-only.varo"});
 }
 
 void BM_UnScriptEntier(benchmark::State& state)
