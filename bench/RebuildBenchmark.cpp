@@ -17,8 +17,11 @@ void BM_Reconstruction(benchmark::State& state)
     RegleLeTableau(state);
     TraceLeTableauCourant();
     const Compte compte = CompteDuTableau();
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(Reconstruit());
+        // As after each message to the tool: the rebuild becomes a step of the history.
+        Hote().history().close("Table");
+    }
     Rapporte(state, compte);
     sAIArt->DisposeArt(AHGroupe);
 }
@@ -117,6 +120,7 @@ void BM_PlancherDeLHote(benchmark::State& state)
             sParaFeatures->Release(paragraphe);
             Deplace(cadre, 100, 700);
         }
+        Hote().history().close("Table");
     }
     Rapporte(state, compte);
     sAIArt->DisposeArt(tableau);

@@ -4,6 +4,8 @@
 // replace, so one record undoes a step and, exchanged again, redoes it.
 #pragma once
 
+#include "PackedArts.h"
+
 #include "sdk/AIArt.h"
 #include "sdk/AILayer.h"
 
@@ -16,7 +18,6 @@
 
 namespace host::doc {
 
-struct Art;
 struct Layer;
 
 struct Change {
@@ -25,8 +26,9 @@ struct Change {
     Change(Change&&) noexcept;
     Change& operator=(Change&&) noexcept;
 
-    // By handle: the object as it was, or null where it did not exist.
-    std::unordered_map<uintptr_t, std::unique_ptr<Art>> arts;
+    // Each art object once, as it was, in the order they were first touched.
+    PackedArts arts;
+    // By handle: the layer as it was, or null where it did not exist.
     std::unordered_map<uintptr_t, std::unique_ptr<Layer>> layers;
     std::optional<std::vector<AILayerHandle>> order;
     std::optional<AILayerHandle> current;

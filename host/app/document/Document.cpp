@@ -149,7 +149,7 @@ Document::Document(uintptr_t firstHandle) : nextHandle_(std::max<uintptr_t>(firs
     current_ = first;
     modified_ = false;
     // A new document is where the history starts, not a change to undo.
-    pending_ = Change();
+    takeChanges();
 }
 
 AIPathStyle Document::defaultPathStyle()
@@ -178,8 +178,7 @@ AIPathStyle Document::defaultPathStyle()
 
 Art* Document::artForChange(AIArtHandle handle)
 {
-    auto it = arts_.find(idOf(handle));
-    return it == arts_.end() ? nullptr : &it->second;
+    return arts_.find(idOf(handle));
 }
 
 Art* Document::edit(AIArtHandle handle)
@@ -225,7 +224,11 @@ void exchangeAll(std::unordered_map<uintptr_t, T>& objects, std::unordered_map<u
 
 void Document::recordArt(uintptr_t id)
 {
-    keepFormer(arts_, pending_.arts, id);
+    ArtTable::Slot* slot = arts_.slot(id);
+    if (slot == nullptr || slot->recordedIn == record_)
+        return;
+    pending_.arts.add(id, &*slot->art);
+    slot->recordedIn = record_;
 }
 
 void Document::recordLayer(uintptr_t id)
@@ -243,12 +246,24 @@ void Document::recordOrder()
 
 Change Document::takeChanges()
 {
+    ++record_;
     return std::exchange(pending_, Change());
 }
 
 void Document::exchange(Change& change)
 {
-    exchangeAll(arts_, change.arts);
+    PackedArts replaced;
+    PackedArts::Reader reader(change.arts);
+    uintptr_t id = 0;
+    std::optional<Art> former;
+    while (reader.next(id, former)) {
+        replaced.add(id, arts_.find(id));
+        if (former)
+            arts_.put(id, std::move(*former));
+        else
+            arts_.erase(id);
+    }
+    change.arts = std::move(replaced);
     exchangeAll(layerData_, change.layers);
     if (change.order)
         std::swap(*change.order, order_);
@@ -259,15 +274,14 @@ void Document::exchange(Change& change)
 
 const Art* Document::art(AIArtHandle handle) const
 {
-    auto it = arts_.find(idOf(handle));
-    return it == arts_.end() ? nullptr : &it->second;
+    return arts_.find(idOf(handle));
 }
 
 AIArtHandle Document::addArt(Art made)
 {
     const uintptr_t id = nextHandle();
-    recordArt(id);
-    arts_.emplace(id, std::move(made));
+    pending_.arts.add(id, nullptr);
+    arts_.put(id, std::move(made)).recordedIn = record_;
     return reinterpret_cast<AIArtHandle>(id);
 }
 
@@ -331,14 +345,14 @@ void Document::eraseTree(AIArtHandle handle)
     while (!pending.empty()) {
         const AIArtHandle next = pending.back();
         pending.pop_back();
-        auto it = arts_.find(idOf(next));
-        if (it == arts_.end())
+        ArtTable::Slot* slot = arts_.slot(idOf(next));
+        if (slot == nullptr)
             continue;
-        pending.insert(pending.end(), it->second.children.begin(), it->second.children.end());
-        // The record takes the art as it goes, unless it holds its earlier state already.
-        if (!pending_.arts.contains(idOf(next)))
-            pending_.arts.emplace(idOf(next), std::make_unique<Art>(std::move(it->second)));
-        arts_.erase(it);
+        pending.insert(pending.end(), slot->art->children.begin(), slot->art->children.end());
+        // The record keeps the art as it goes, unless it holds its earlier state already.
+        if (slot->recordedIn != record_)
+            pending_.arts.add(idOf(next), &*slot->art);
+        arts_.erase(idOf(next));
     }
 }
 

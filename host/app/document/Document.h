@@ -11,8 +11,9 @@
 // its own and put them back.
 #pragma once
 
+#include "Art.h"
+#include "ArtTable.h"
 #include "Change.h"
-#include "Dictionary.h"
 
 #include "sdk/AIAnnotator.h"
 #include "sdk/AIArt.h"
@@ -28,50 +29,6 @@
 #include <vector>
 
 namespace host::doc {
-
-enum class ArtKind { LayerGroup, Group, Path, Text };
-
-// Character features of a text frame. Unset ones are the host's defaults: the default font
-// (FontList::defaultIndex), 12 pt, black (gray 1), tracking 0.
-struct CharFeatures {
-    std::optional<AIColor> fill;
-    std::optional<int32_t> font; // index in the host's font list
-    std::optional<AIReal> size;
-    std::optional<int32_t> tracking;
-};
-
-// Paragraph features of a text frame. Unset ones are the host's defaults: Roman leading, no
-// indents, left justification.
-struct ParaFeatures {
-    std::optional<ATELeadingType> leading;
-    std::optional<AIReal> startIndent;
-    std::optional<AIReal> firstLineIndent;
-    std::optional<ATEParagraphJustification> justification;
-};
-
-struct Art {
-    ArtKind kind = ArtKind::Group;
-    std::string name;
-    AIArtHandle parent = nullptr;          // null for a layer's group
-    AILayerHandle layer = nullptr;         // the layer the art belongs to
-    std::vector<AIArtHandle> children;     // in paint order: the first paints first
-    // What plug-ins keep on the art; it goes with the art's other state into the history.
-    Dictionary dictionary;
-
-    // Paths.
-    std::vector<AIPathSegment> segments;
-    bool closed = false;
-    bool centerPointVisible = false;
-    AIPathStyle style{};
-
-    // Point text. The stand-in's text engine keeps one run per frame: the local features
-    // last applied to any range of the frame hold for its whole text.
-    AIRealPoint anchor{0, 0};
-    int16_t orientation = 0;
-    std::u16string text;
-    CharFeatures chars;
-    ParaFeatures paras;
-};
 
 struct Layer {
     std::string title;
@@ -191,7 +148,7 @@ private:
     AIArtHandle addArt(Art art);
     void eraseTree(AIArtHandle handle);
 
-    std::unordered_map<uintptr_t, Art> arts_;
+    ArtTable arts_;
     std::unordered_map<uintptr_t, Layer> layerData_;
     std::vector<AILayerHandle> order_;
     AILayerHandle current_ = nullptr;
@@ -202,6 +159,8 @@ private:
     bool modified_ = false;
     uint64_t changes_ = 0;
     Change pending_;
+    // The number of the record being made: each slot of art recorded in it holds this number.
+    uint64_t record_ = 1;
 };
 
 } // namespace host::doc

@@ -1,0 +1,397 @@
+#include "PackedArts.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cstring>
+#include <type_traits>
+
+namespace host::doc {
+
+namespace {
+
+// The first byte of a state: the ArtKind in its low bits, then what follows.
+constexpr unsigned kKindBits = 3u;
+constexpr unsigned kPresent = 1u << 2;     // a state follows; without it the object did not exist
+constexpr unsigned kSamePlace = 1u << 3;   // parent and layer those of the state before
+constexpr unsigned kSameStyle = 1u << 4;   // the path style that of the state before
+constexpr unsigned kSameText = 1u << 5;    // orientation, character and paragraph features as before
+constexpr unsigned kClosed = 1u << 6;
+constexpr unsigned kCenterPoint = 1u << 7;
+// The second byte: which of the parts that are mostly empty follow.
+constexpr unsigned kName = 1u << 0;
+constexpr unsigned kChildren = 1u << 1;
+constexpr unsigned kDictionary = 1u << 2;
+constexpr unsigned kSegments = 1u << 3;
+constexpr unsigned kAnchor = 1u << 4;
+constexpr unsigned kText = 1u << 5;
+// A segment's byte.
+constexpr unsigned kCorner = 1u << 0;
+constexpr unsigned kStraight = 1u << 1;
+
+uint64_t zigzag(uintptr_t value, uintptr_t from)
+{
+    const auto difference = static_cast<int64_t>(value - from);
+    return (static_cast<uint64_t>(difference) << 1) ^ static_cast<uint64_t>(difference >> 63);
+}
+
+uintptr_t unzigzag(uint64_t coded, uintptr_t from)
+{
+    const auto difference = static_cast<uint64_t>(coded >> 1) ^ (~(coded & 1) + 1);
+    return from + static_cast<uintptr_t>(difference);
+}
+
+uintptr_t idOf(const void* handle)
+{
+    return reinterpret_cast<uintptr_t>(handle);
+}
+
+template <typename Handle>
+Handle handleOf(uintptr_t id)
+{
+    return reinterpret_cast<Handle>(id);
+}
+
+// Writes where it is told to: the caller has made room for what it writes.
+class ByteWriter {
+public:
+    explicit ByteWriter(unsigned char* at) : at_(at) {}
+
+    template <typename T>
+    void operator()(const T& value)
+    {
+        static_assert(std::is_trivially_copyable_v<T>);
+        std::memcpy(at_, &value, sizeof(T));
+        at_ += sizeof(T);
+    }
+    template <typename T>
+    void optional(const std::optional<T>& value)
+    {
+        *at_++ = value.has_value() ? 1 : 0;
+        if (value)
+            (*this)(*value);
+    }
+    void varint(uint64_t value)
+    {
+        while (value >= 0x80) {
+            *at_++ = static_cast<unsigned char>(value | 0x80);
+            value >>= 7;
+        }
+        *at_++ = static_cast<unsigned char>(value);
+    }
+    unsigned char* at() const { return at_; }
+
+private:
+    unsigned char* at_;
+};
+
+// The most bytes a varint takes.
+constexpr size_t kVarint = 10;
+
+class ByteReader {
+public:
+    ByteReader(const unsigned char* data, size_t size) : data_(data), size_(size) {}
+
+    template <typename T>
+    void operator()(T& value)
+    {
+        static_assert(std::is_trivially_copyable_v<T>);
+        assert(at_ + sizeof(T) <= size_);
+        std::memcpy(&value, data_ + at_, sizeof(T));
+        at_ += sizeof(T);
+    }
+    template <typename T>
+    void optional(std::optional<T>& value)
+    {
+        unsigned char has = 0;
+        (*this)(has);
+        value.reset();
+        if (has != 0) {
+            T held{};
+            (*this)(held);
+            value = held;
+        }
+    }
+    uint64_t varint()
+    {
+        uint64_t value = 0;
+        for (unsigned shift = 0;; shift += 7) {
+            assert(at_ < size_);
+            const unsigned char byte = data_[at_++];
+            value |= static_cast<uint64_t>(byte & 0x7F) << shift;
+            if ((byte & 0x80) == 0)
+                return value;
+        }
+    }
+    size_t at() const { return at_; }
+
+private:
+    const unsigned char* data_;
+    size_t size_;
+    size_t at_ = 0;
+};
+
+// The fields of the blocks that repeat from one object to the next, for writing and for
+// reading alike.
+template <typename Io, typename Color>
+void colorFields(Io& io, Color& color)
+{
+    io(color.kind);
+    io(color.c);
+}
+
+template <typename Io, typename Style>
+void styleFields(Io& io, Style& style)
+{
+    io(style.fillPaint);
+    io(style.strokePaint);
+    colorFields(io, style.fill.color);
+    io(style.fill.overprint);
+    colorFields(io, style.stroke.color);
+    io(style.stroke.overprint);
+    io(style.stroke.width);
+    io(style.stroke.dash.length);
+    io(style.stroke.dash.offset);
+    io(style.stroke.dash.array);
+    io(style.stroke.cap);
+    io(style.stroke.join);
+    io(style.stroke.miterLimit);
+    io(style.clip);
+    io(style.lockClip);
+    io(style.evenodd);
+    io(style.resolution);
+}
+
+template <typename Io, typename Frame>
+void textFields(Io& io, Frame& art)
+{
+    io(art.orientation);
+    io.optional(art.chars.fill);
+    io.optional(art.chars.font);
+    io.optional(art.chars.size);
+    io.optional(art.chars.tracking);
+    io.optional(art.paras.leading);
+    io.optional(art.paras.startIndent);
+    io.optional(art.paras.firstLineIndent);
+    io.optional(art.paras.justification);
+}
+
+bool sameBits(const AIRealPoint& a, const AIRealPoint& b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// The block written at `out` as it stands, or marked as the one before: where the writing
+// goes on, and the flag when it is the same.
+template <typename Fields>
+unsigned char* block(unsigned char* out, PackedArts::Block& last, unsigned flag, unsigned& head, Fields fields)
+{
+    unsigned char bytes[PackedArts::Block::kMostBytes];
+    ByteWriter writer(bytes);
+    fields(writer);
+    const auto size = static_cast<size_t>(writer.at() - bytes);
+    assert(size > 0 && size <= sizeof bytes);
+    if (size == last.size && std::memcmp(bytes, last.bytes.data(), size) == 0) {
+        head |= flag;
+        return out;
+    }
+    std::memcpy(last.bytes.data(), bytes, size);
+    last.size = size;
+    std::memcpy(out, bytes, size);
+    return out + size;
+}
+
+// The block read where it stands, or the one before when the state marks it the same.
+template <typename Fields>
+void readBlock(ByteReader& reader, const unsigned char* data, PackedArts::Block& last, bool same, Fields fields)
+{
+    if (!same) {
+        const size_t start = reader.at();
+        fields(reader);
+        last.size = reader.at() - start;
+        std::memcpy(last.bytes.data(), data + start, last.size);
+        return;
+    }
+    ByteReader again(last.bytes.data(), last.size);
+    fields(again);
+}
+
+} // namespace
+
+unsigned char* PackedArts::Bytes::room(size_t more)
+{
+    if (capacity - size < more) {
+        const size_t grown = std::max(capacity * 2, size + more);
+        auto larger = std::make_unique<unsigned char[]>(grown);
+        if (size > 0)
+            std::memcpy(larger.get(), data.get(), size);
+        data = std::move(larger);
+        capacity = grown;
+    }
+    return data.get() + size;
+}
+
+void PackedArts::add(uintptr_t id, const Art* art)
+{
+    ++count_;
+    // The fixed part first: the handle, the head, the parts, the place and the two blocks.
+    ByteWriter out(bytes_.room(4 * kVarint + 2 * Block::kMostBytes));
+    out.varint(zigzag(id, lastId_));
+    lastId_ = id;
+    if (art == nullptr) {
+        out(static_cast<unsigned char>(0));
+        bytes_.size = static_cast<size_t>(out.at() - bytes_.data.get());
+        return;
+    }
+    unsigned char* head = out.at();
+    const unsigned parts = (art->name.empty() ? 0 : kName) | (art->children.empty() ? 0 : kChildren) |
+                           (art->dictionary.empty() ? 0 : kDictionary) | (art->segments.empty() ? 0 : kSegments) |
+                           (sameBits(art->anchor, AIRealPoint{0, 0}) ? 0 : kAnchor) | (art->text.empty() ? 0 : kText);
+    out(static_cast<unsigned char>(0)); // the head, known once the blocks are written
+    out(static_cast<unsigned char>(parts));
+    unsigned flags = static_cast<unsigned>(art->kind) | kPresent | (art->closed ? kClosed : 0) |
+                     (art->centerPointVisible ? kCenterPoint : 0);
+    if (art->parent == lastParent_ && art->layer == lastLayer_) {
+        flags |= kSamePlace;
+    } else {
+        out.varint(idOf(art->parent));
+        out.varint(idOf(art->layer));
+        lastParent_ = art->parent;
+        lastLayer_ = art->layer;
+    }
+    unsigned char* at = block(out.at(), lastStyle_, kSameStyle, flags, [&](ByteWriter& w) { styleFields(w, art->style); });
+    at = block(at, lastText_, kSameText, flags, [&](ByteWriter& w) { textFields(w, *art); });
+    *head = static_cast<unsigned char>(flags);
+    bytes_.size = static_cast<size_t>(at - bytes_.data.get());
+
+    // Then each part, with room made for it.
+    const auto part = [&](size_t most, auto write) {
+        ByteWriter w(bytes_.room(most));
+        write(w);
+        bytes_.size = static_cast<size_t>(w.at() - bytes_.data.get());
+    };
+    if (parts & kName)
+        part(kVarint + art->name.size(), [&](ByteWriter& w) {
+            w.varint(art->name.size());
+            for (char c : art->name)
+                w(c);
+        });
+    if (parts & kChildren)
+        part(kVarint * (1 + art->children.size()), [&](ByteWriter& w) {
+            w.varint(art->children.size());
+            uintptr_t before = id;
+            for (AIArtHandle child : art->children) {
+                w.varint(zigzag(idOf(child), before));
+                before = idOf(child);
+            }
+        });
+    if (parts & kDictionary)
+        part(kVarint, [&](ByteWriter& w) {
+            w.varint(dictionaries_.size());
+            dictionaries_.push_back(art->dictionary);
+        });
+    if (parts & kSegments)
+        part(kVarint + art->segments.size() * (1 + 3 * sizeof(AIRealPoint)), [&](ByteWriter& w) {
+            w.varint(art->segments.size());
+            for (const AIPathSegment& segment : art->segments) {
+                const bool straight = sameBits(segment.in, segment.p) && sameBits(segment.out, segment.p);
+                w(static_cast<unsigned char>((segment.corner ? kCorner : 0) | (straight ? kStraight : 0)));
+                w(segment.p);
+                if (!straight) {
+                    w(segment.in);
+                    w(segment.out);
+                }
+            }
+        });
+    if (parts & kAnchor)
+        part(sizeof(AIRealPoint), [&](ByteWriter& w) { w(art->anchor); });
+    if (parts & kText)
+        part(kVarint + 3 * art->text.size(), [&](ByteWriter& w) {
+            w.varint(art->text.size());
+            for (char16_t unit : art->text)
+                w.varint(unit);
+        });
+}
+
+size_t PackedArts::bytes() const
+{
+    size_t total = sizeof(PackedArts) + bytes_.capacity + dictionaries_.capacity() * sizeof(Dictionary);
+    for (const Dictionary& dictionary : dictionaries_)
+        total += dictionary.memoryBytes();
+    return total;
+}
+
+bool PackedArts::Reader::next(uintptr_t& id, std::optional<Art>& art)
+{
+    if (read_ == packed_.count_)
+        return false;
+    ++read_;
+    const unsigned char* data = packed_.bytes_.data.get();
+    // A reader over the bytes from where the last state ended.
+    ByteReader from(data + at_, packed_.bytes_.size - at_);
+    id = unzigzag(from.varint(), lastId_);
+    lastId_ = id;
+    unsigned char head = 0;
+    from(head);
+    art.reset();
+    if ((head & kPresent) == 0) {
+        at_ += from.at();
+        return true;
+    }
+    unsigned char parts = 0;
+    from(parts);
+    Art& made = art.emplace();
+    made.kind = static_cast<ArtKind>(head & kKindBits);
+    made.closed = (head & kClosed) != 0;
+    made.centerPointVisible = (head & kCenterPoint) != 0;
+    if ((head & kSamePlace) == 0) {
+        lastParent_ = handleOf<AIArtHandle>(static_cast<uintptr_t>(from.varint()));
+        lastLayer_ = handleOf<AILayerHandle>(static_cast<uintptr_t>(from.varint()));
+    }
+    made.parent = lastParent_;
+    made.layer = lastLayer_;
+    const unsigned char* here = data + at_;
+    readBlock(from, here, lastStyle_, (head & kSameStyle) != 0, [&](ByteReader& r) { styleFields(r, made.style); });
+    readBlock(from, here, lastText_, (head & kSameText) != 0, [&](ByteReader& r) { textFields(r, made); });
+    if (parts & kName) {
+        const size_t size = from.varint();
+        made.name.resize(size);
+        for (char& c : made.name)
+            from(c);
+    }
+    if (parts & kChildren) {
+        made.children.resize(from.varint());
+        uintptr_t before = id;
+        for (AIArtHandle& child : made.children) {
+            before = unzigzag(from.varint(), before);
+            child = handleOf<AIArtHandle>(before);
+        }
+    }
+    if (parts & kDictionary)
+        made.dictionary = packed_.dictionaries_.at(from.varint());
+    if (parts & kSegments) {
+        made.segments.resize(from.varint());
+        for (AIPathSegment& segment : made.segments) {
+            unsigned char bits = 0;
+            from(bits);
+            segment.corner = (bits & kCorner) != 0;
+            from(segment.p);
+            if (bits & kStraight) {
+                segment.in = segment.out = segment.p;
+            } else {
+                from(segment.in);
+                from(segment.out);
+            }
+        }
+    }
+    if (parts & kAnchor)
+        from(made.anchor);
+    if (parts & kText) {
+        made.text.resize(from.varint());
+        for (char16_t& unit : made.text)
+            unit = static_cast<char16_t>(from.varint());
+    }
+    at_ += from.at();
+    return true;
+}
+
+} // namespace host::doc

@@ -1,0 +1,207 @@
+// The history's packed record of art states: every field of every kind of art comes back bit
+// for bit, whether it was written out or marked as the same as the state before.
+#include "document/PackedArts.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+using host::doc::Art;
+using host::doc::ArtKind;
+using host::doc::PackedArts;
+
+template <typename T>
+bool sameBits(const T& a, const T& b)
+{
+    static_assert(std::is_trivially_copyable_v<T>);
+    return std::memcmp(&a, &b, sizeof(T)) == 0;
+}
+
+template <typename T>
+bool sameBits(const std::optional<T>& a, const std::optional<T>& b)
+{
+    return a.has_value() == b.has_value() && (!a || sameBits(*a, *b));
+}
+
+bool sameColor(const AIColor& a, const AIColor& b)
+{
+    return a.kind == b.kind && sameBits(a.c, b.c);
+}
+
+// Field by field: the structures have padding that holds nothing.
+bool sameStyle(const AIPathStyle& a, const AIPathStyle& b)
+{
+    const AIStrokeStyle &s = a.stroke, &t = b.stroke;
+    return a.fillPaint == b.fillPaint && a.strokePaint == b.strokePaint && sameColor(a.fill.color, b.fill.color) &&
+           a.fill.overprint == b.fill.overprint && sameColor(s.color, t.color) && s.overprint == t.overprint &&
+           sameBits(s.width, t.width) && s.dash.length == t.dash.length && sameBits(s.dash.offset, t.dash.offset) &&
+           sameBits(s.dash.array, t.dash.array) && s.cap == t.cap && s.join == t.join &&
+           sameBits(s.miterLimit, t.miterLimit) && a.clip == b.clip && a.lockClip == b.lockClip &&
+           a.evenodd == b.evenodd && sameBits(a.resolution, b.resolution);
+}
+
+// Each field, bit for bit.
+void expectSame(const Art& want, const Art& got, const std::string& name)
+{
+    SCOPED_TRACE(name);
+    EXPECT_EQ(want.kind, got.kind);
+    EXPECT_EQ(want.name, got.name);
+    EXPECT_EQ(want.parent, got.parent);
+    EXPECT_EQ(want.layer, got.layer);
+    EXPECT_EQ(want.children, got.children);
+    EXPECT_TRUE(want.dictionary == got.dictionary);
+    ASSERT_EQ(want.segments.size(), got.segments.size());
+    for (size_t i = 0; i < want.segments.size(); ++i)
+        EXPECT_TRUE(sameBits(want.segments[i].p, got.segments[i].p) && sameBits(want.segments[i].in, got.segments[i].in) &&
+                    sameBits(want.segments[i].out, got.segments[i].out) &&
+                    want.segments[i].corner == got.segments[i].corner)
+            << "segment " << i;
+    EXPECT_EQ(want.closed, got.closed);
+    EXPECT_EQ(want.centerPointVisible, got.centerPointVisible);
+    EXPECT_TRUE(sameStyle(want.style, got.style));
+    EXPECT_TRUE(sameBits(want.anchor, got.anchor));
+    EXPECT_EQ(want.orientation, got.orientation);
+    EXPECT_EQ(want.text, got.text);
+    EXPECT_EQ(want.chars.fill.has_value(), got.chars.fill.has_value());
+    if (want.chars.fill && got.chars.fill) {
+        EXPECT_TRUE(sameColor(*want.chars.fill, *got.chars.fill));
+    }
+    EXPECT_EQ(want.chars.font, got.chars.font);
+    EXPECT_TRUE(sameBits(want.chars.size, got.chars.size));
+    EXPECT_EQ(want.chars.tracking, got.chars.tracking);
+    EXPECT_EQ(want.paras.leading, got.paras.leading);
+    EXPECT_TRUE(sameBits(want.paras.startIndent, got.paras.startIndent));
+    EXPECT_TRUE(sameBits(want.paras.firstLineIndent, got.paras.firstLineIndent));
+    EXPECT_EQ(want.paras.justification, got.paras.justification);
+}
+
+template <typename Handle>
+Handle handle(uintptr_t id)
+{
+    return reinterpret_cast<Handle>(id);
+}
+
+AIPathSegment corner(AIReal h, AIReal v)
+{
+    return AIPathSegment{{h, v}, {h, v}, {h, v}, true};
+}
+
+Art rule(AIReal y)
+{
+    Art art;
+    art.kind = ArtKind::Path;
+    art.parent = handle<AIArtHandle>(40);
+    art.layer = handle<AILayerHandle>(2);
+    art.segments = {corner(0, y), corner(100, y)};
+    art.style.strokePaint = true;
+    art.style.stroke.width = 0.5f;
+    return art;
+}
+
+Art cell(const std::u16string& text)
+{
+    Art art;
+    art.kind = ArtKind::Text;
+    art.parent = handle<AIArtHandle>(41);
+    art.layer = handle<AILayerHandle>(2);
+    art.anchor = {12.5f, -0.0f};
+    art.text = text;
+    art.chars.size = 6;
+    art.paras.justification = kCenterJustify;
+    return art;
+}
+
+TEST(PackedArts, EveryFieldComesBackBitForBitWrittenOutOrMarkedAsBefore)
+{
+    Art group;
+    group.kind = ArtKind::Group;
+    group.name = "Table \xC3\xA9";
+    group.parent = handle<AIArtHandle>(3);
+    group.layer = handle<AILayerHandle>(2);
+    // Children above and below the group's own handle, and far from it.
+    group.children = {handle<AIArtHandle>(101), handle<AIArtHandle>(102), handle<AIArtHandle>(7),
+                      handle<AIArtHandle>(uintptr_t{1} << 41)};
+    ASSERT_TRUE(group.dictionary.set("rows", int32_t{-3}));
+    ASSERT_TRUE(group.dictionary.set("text", std::make_shared<const std::string>("a,b")));
+
+    Art curve = rule(10);
+    curve.segments = {corner(0, 0), AIPathSegment{{50, 0}, {40, -10}, {60, 10}, false}, corner(100, -0.0f)};
+    curve.closed = true;
+    curve.centerPointVisible = true;
+    curve.style.fillPaint = true;
+    curve.style.fill.color.kind = kFourColor;
+    curve.style.fill.color.c.f = {0.1f, 0.2f, 0.3f, 0.4f};
+    curve.style.stroke.dash.length = 2;
+    curve.style.stroke.dash.array[0] = 3;
+    curve.style.stroke.dash.array[1] = 1.5f;
+    curve.style.stroke.cap = kAIRoundCap;
+    curve.style.evenodd = true;
+
+    Art styled = cell(u"\U0001F600e\u0301");
+    styled.orientation = 1;
+    AIColor red{};
+    red.kind = kThreeColor;
+    red.c.rgb = {1, 0, 0};
+    styled.chars.fill = red;
+    styled.chars.font = 3;
+    styled.chars.tracking = -20;
+    styled.paras.leading = 1;
+    styled.paras.startIndent = -0.0f;
+    styled.paras.firstLineIndent = 2;
+    Art loneSurrogate = cell(std::u16string(1, char16_t{0xD800}));
+
+    const struct {
+        const char* name;
+        uintptr_t id;
+        std::optional<Art> art;
+    } states[] = {
+        {"a handle that did not exist", 100, std::nullopt},
+        {"a group with a name, children and a dictionary", 40, group},
+        {"a rule", 101, rule(10)},
+        {"the next rule, its place and paint as before", 102, rule(20)},
+        {"a curve, closed, filled and dashed", 103, curve},
+        {"a rule after it, its paint as two states before", 104, rule(30)},
+        {"a handle far above", uintptr_t{1} << 41, std::nullopt},
+        {"a cell", 5, cell(u"1 234")},
+        {"the next cell, its features as before", 6, cell(u"")},
+        {"a cell with every feature set", 7, styled},
+        {"a lone surrogate, the features back to the plain ones", 8, loneSurrogate},
+        {"an empty group on no layer", 9, Art{}},
+    };
+    PackedArts packed;
+    for (const auto& state : states)
+        packed.add(state.id, state.art ? &*state.art : nullptr);
+    EXPECT_EQ(packed.count(), std::size(states));
+
+    PackedArts::Reader reader(packed);
+    uintptr_t id = 0;
+    std::optional<Art> art;
+    for (const auto& state : states) {
+        ASSERT_TRUE(reader.next(id, art)) << state.name;
+        EXPECT_EQ(id, state.id) << state.name;
+        ASSERT_EQ(art.has_value(), state.art.has_value()) << state.name;
+        if (art)
+            expectSame(*state.art, *art, state.name);
+    }
+    EXPECT_FALSE(reader.next(id, art)) << "nothing after the last state";
+}
+
+TEST(PackedArts, ATablesRulesTakeAFewDozenBytesEach)
+{
+    PackedArts packed;
+    PackedArts empty;
+    constexpr int kRules = 10'000;
+    for (int i = 0; i < kRules; ++i) {
+        const Art art = rule(static_cast<AIReal>(i) * 0.75f);
+        packed.add(static_cast<uintptr_t>(1000 + i), &art);
+    }
+    const size_t each = (packed.bytes() - empty.bytes()) / kRules;
+    EXPECT_LT(each, 40u) << "a rule whose place and paint repeat keeps its handle and two points";
+    EXPECT_GT(each, 2 * sizeof(AIRealPoint)) << "its two points are there";
+}
+
+} // namespace
