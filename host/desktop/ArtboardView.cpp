@@ -1,5 +1,6 @@
 #include "ArtboardView.h"
 
+#include "Bands.h"
 #include "Host.h"
 #include "ViewPng.h"
 
@@ -92,14 +93,14 @@ void ArtboardView::drawRect(const ns::Rect&)
     if (kept_ == nullptr || keptDocument_ != host_.document().changes() || keptView_ != view.changes() ||
         keptScale_ != scale || cairo_image_surface_get_width(kept_) != width ||
         cairo_image_surface_get_height(kept_) != height) {
-        if (kept_ != nullptr)
-            cairo_surface_destroy(kept_);
-        kept_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
-        cairo_t* k = cairo_create(kept_);
-        cairo_scale(k, scale, scale);
-        render::drawView(k, host_.document(), host_.fonts(), view);
-        cairo_destroy(k);
-        cairo_surface_flush(kept_);
+        // The picture is drawn again over the one kept, whole, while the size holds.
+        if (kept_ == nullptr || cairo_image_surface_get_width(kept_) != width ||
+            cairo_image_surface_get_height(kept_) != height) {
+            if (kept_ != nullptr)
+                cairo_surface_destroy(kept_);
+            kept_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+        }
+        render::drawViewInBands(kept_, scale, host_.document(), host_.fonts(), view);
         keptDocument_ = host_.document().changes();
         keptView_ = view.changes();
         keptScale_ = scale;

@@ -5,8 +5,13 @@
 #include "Scene.h"
 #include "document/Unicode.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace host::render {
 
@@ -34,6 +39,17 @@ public:
 
     void paint()
     {
+        if (glyphs_) {
+            // What lies wholly outside the part of the picture being drawn is passed over; a
+            // pixel and a little more of margin for the antialiasing.
+            double left = 0, top = 0, right = 0, bottom = 0;
+            cairo_clip_extents(cairo_, &left, &top, &right, &bottom);
+            double across = 2, down = 2;
+            cairo_device_to_user_distance(cairo_, &across, &down);
+            const double margin = std::hypot(across, down);
+            shown_ = Box{std::min(left, right) - margin, std::min(top, bottom) - margin,
+                         std::max(left, right) + margin, std::max(top, bottom) + margin};
+        }
         for (AILayerHandle handle : layersBottomUp(document_)) {
             const doc::Layer& layer = *document_.layer(handle);
             if (layer.visible)
@@ -79,9 +95,43 @@ private:
         }
     }
 
+    // A box in artwork coordinates.
+    struct Box {
+        double left, bottom, right, top;
+        bool meets(const Box& other) const
+        {
+            return left <= other.right && other.left <= right && bottom <= other.top && other.bottom <= top;
+        }
+    };
+
+    // Whether any of the path's paint may fall on what is drawn: its points and control points
+    // hold the curves, and the stroke reaches at most half its width times the miter limit (or
+    // the corner of a square end) beyond them.
+    bool pathShown(const doc::Art& art) const
+    {
+        if (!shown_)
+            return true;
+        Box box{INFINITY, INFINITY, -INFINITY, -INFINITY};
+        for (const AIPathSegment& segment : art.segments)
+            for (const AIRealPoint& point : {segment.p, segment.in, segment.out}) {
+                box.left = std::min<double>(box.left, point.h);
+                box.right = std::max<double>(box.right, point.h);
+                box.bottom = std::min<double>(box.bottom, point.v);
+                box.top = std::max<double>(box.top, point.v);
+            }
+        const AIStrokeStyle& stroke = art.style.stroke;
+        if (art.style.strokePaint) {
+            const double reach = stroke.width / 2.0 * std::max<double>(stroke.miterLimit, 1.5);
+            if (!(reach >= 0 && reach < 1e9))
+                return true;
+            box = Box{box.left - reach, box.bottom - reach, box.right + reach, box.top + reach};
+        }
+        return !(box.left <= box.right) || box.meets(*shown_);
+    }
+
     void path(const doc::Art& art)
     {
-        if (art.segments.empty())
+        if (art.segments.empty() || !pathShown(art))
             return;
         const AIPathStyle& style = art.style;
         outline(art);
@@ -90,37 +140,80 @@ private:
             cairo_fill_preserve(cairo_);
         }
         if (style.strokePaint && setSource(cairo_, style.stroke.color)) {
-            static const cairo_line_cap_t caps[] = {CAIRO_LINE_CAP_BUTT, CAIRO_LINE_CAP_ROUND, CAIRO_LINE_CAP_SQUARE};
-            static const cairo_line_join_t joins[] = {CAIRO_LINE_JOIN_MITER, CAIRO_LINE_JOIN_ROUND,
-                                                      CAIRO_LINE_JOIN_BEVEL};
-            const AIStrokeStyle& stroke = style.stroke;
-            cairo_set_line_width(cairo_, stroke.width);
-            cairo_set_line_cap(cairo_, stroke.cap >= 0 && stroke.cap < 3 ? caps[stroke.cap] : CAIRO_LINE_CAP_BUTT);
-            cairo_set_line_join(cairo_, stroke.join >= 0 && stroke.join < 3 ? joins[stroke.join] : CAIRO_LINE_JOIN_MITER);
-            cairo_set_miter_limit(cairo_, stroke.miterLimit);
-            // Cairo refuses dashes that are all 0 long and would then draw nothing more of
-            // the picture: those draw solid.
-            double dashes[kMaxDashComponents];
-            const int count = dashed(stroke) ? dashCount(stroke) : 0;
-            for (int i = 0; i < count; ++i)
-                dashes[i] = stroke.dash.array[i];
-            cairo_set_dash(cairo_, dashes, count, stroke.dash.offset);
+            setStroke(style.stroke);
             cairo_stroke_preserve(cairo_);
         }
         cairo_new_path(cairo_);
     }
 
+    // The stroke's width, ends, joins and dashes, set only where they differ from the last
+    // path's: a table's thousands of rules share them.
+    void setStroke(const AIStrokeStyle& stroke)
+    {
+        const int count = dashed(stroke) ? dashCount(stroke) : 0;
+        if (strokeSet_ && stroke.width == lastStroke_.width && stroke.cap == lastStroke_.cap &&
+            stroke.join == lastStroke_.join && stroke.miterLimit == lastStroke_.miterLimit &&
+            count == lastDashes_ && (count == 0 || (stroke.dash.offset == lastStroke_.dash.offset &&
+                                                    std::equal(stroke.dash.array, stroke.dash.array + count,
+                                                               lastStroke_.dash.array))))
+            return;
+        static const cairo_line_cap_t caps[] = {CAIRO_LINE_CAP_BUTT, CAIRO_LINE_CAP_ROUND, CAIRO_LINE_CAP_SQUARE};
+        static const cairo_line_join_t joins[] = {CAIRO_LINE_JOIN_MITER, CAIRO_LINE_JOIN_ROUND, CAIRO_LINE_JOIN_BEVEL};
+        cairo_set_line_width(cairo_, stroke.width);
+        cairo_set_line_cap(cairo_, stroke.cap >= 0 && stroke.cap < 3 ? caps[stroke.cap] : CAIRO_LINE_CAP_BUTT);
+        cairo_set_line_join(cairo_, stroke.join >= 0 && stroke.join < 3 ? joins[stroke.join] : CAIRO_LINE_JOIN_MITER);
+        cairo_set_miter_limit(cairo_, stroke.miterLimit);
+        // Cairo refuses dashes that are all 0 long and would then draw nothing more of the
+        // picture: those draw solid.
+        double dashes[kMaxDashComponents];
+        for (int i = 0; i < count; ++i)
+            dashes[i] = stroke.dash.array[i];
+        cairo_set_dash(cairo_, dashes, count, stroke.dash.offset);
+        lastStroke_ = stroke;
+        lastDashes_ = count;
+        strokeSet_ = true;
+    }
+
     void text(const doc::Art& art)
+    {
+        if (!glyphs_) {
+            textAsString(art);
+            return;
+        }
+        const int font = art.chars.font.value_or(fonts_.defaultIndex());
+        const double size = art.chars.size.value_or(doc::Document::kDefaultFontSize);
+        const AIColor fill = art.chars.fill.value_or(kBlack);
+        if (art.text.empty() || !large(size) || !setSource(cairo_, fill))
+            return;
+        const GlyphRun* run = runOf(font, size, art.text);
+        if (run == nullptr)
+            return;
+        const double start =
+            textStart(0, run->advance, alignmentOf(art.paras.justification.value_or(kLeftJustify)));
+        // The ink, upright from the anchor: y goes down in the text's own space.
+        if (shown_ && !Box{art.anchor.h + start + run->ink.x_bearing,
+                           art.anchor.v - run->ink.y_bearing - run->ink.height,
+                           art.anchor.h + start + run->ink.x_bearing + run->ink.width,
+                           art.anchor.v - run->ink.y_bearing}
+                           .meets(*shown_))
+            return;
+        cairo_save(cairo_);
+        cairo_translate(cairo_, art.anchor.h, art.anchor.v);
+        cairo_scale(cairo_, 1, -1); // text stands upright on the artboard
+        cairo_set_scaled_font(cairo_, run->font);
+        placed_.assign(run->glyphs.begin(), run->glyphs.end());
+        for (cairo_glyph_t& glyph : placed_)
+            glyph.x += start;
+        cairo_show_glyphs(cairo_, placed_.data(), static_cast<int>(placed_.size()));
+        cairo_restore(cairo_);
+    }
+
+    // Text drawn as a string, for surfaces that keep what the text says (PDF).
+    void textAsString(const doc::Art& art)
     {
         TextLook look = textLook(art, fonts_);
         look.text = oneLine(look.text);
-        if (look.text.empty() || !setSource(cairo_, look.fill))
-            return;
-        // A type size many times the largest picture shows no more than a blur of one glyph,
-        // and cairo loses the memory of a font that large.
-        double across = 0, down = look.size;
-        cairo_user_to_device_distance(cairo_, &across, &down);
-        if (!(std::hypot(across, down) <= kLargestTextPixels))
+        if (look.text.empty() || !large(look.size) || !setSource(cairo_, look.fill))
             return;
         cairo_save(cairo_);
         cairo_translate(cairo_, art.anchor.h, art.anchor.v);
@@ -135,9 +228,104 @@ private:
         cairo_restore(cairo_);
     }
 
+    // Whether type of that size is drawn: a size many times the largest picture shows no more
+    // than a blur of one glyph, and cairo loses the memory of a font that large.
+    bool large(double size) const
+    {
+        double across = 0, down = size;
+        cairo_user_to_device_distance(cairo_, &across, &down);
+        return std::hypot(across, down) <= kLargestTextPixels;
+    }
+
+    // The glyphs of a text in a font and size, set from the origin, with the text's advance:
+    // worked out once per picture, as a table repeats the same texts thousands of times.
+    struct GlyphRun {
+        cairo_scaled_font_t* font = nullptr; // held by the painter's fonts
+        std::vector<cairo_glyph_t> glyphs;
+        double advance = 0;
+        cairo_text_extents_t ink{}; // from the origin, y downward
+    };
+    struct RunKey {
+        int font;
+        double size;
+        std::u16string text;
+        bool operator==(const RunKey&) const = default;
+    };
+    struct RunHash {
+        size_t operator()(const RunKey& key) const
+        {
+            return std::hash<std::u16string>()(key.text) ^ (std::hash<double>()(key.size) * 31) ^
+                   static_cast<size_t>(key.font);
+        }
+    };
+
+    // Null when cairo cannot set the text (the font failed): it then draws nothing, as before.
+    const GlyphRun* runOf(int font, double size, const std::u16string& text)
+    {
+        RunKey key{font, size, text};
+        auto found = runs_.find(key);
+        if (found != runs_.end())
+            return found->second ? &*found->second : nullptr;
+        std::optional<GlyphRun> run;
+        if (cairo_scaled_font_t* scaled = scaledFont(font, size)) {
+            const std::string line = oneLine(doc::utf16ToUtf8(text));
+            cairo_glyph_t* glyphs = nullptr;
+            int count = 0;
+            if (cairo_scaled_font_text_to_glyphs(scaled, 0, 0, line.c_str(), static_cast<int>(line.size()), &glyphs,
+                                                 &count, nullptr, nullptr, nullptr) == CAIRO_STATUS_SUCCESS) {
+                cairo_text_extents_t extents;
+                cairo_scaled_font_glyph_extents(scaled, glyphs, count, &extents);
+                run = GlyphRun{scaled, std::vector<cairo_glyph_t>(glyphs, glyphs + count), extents.x_advance, extents};
+            }
+            cairo_glyph_free(glyphs);
+        }
+        const auto kept = runs_.emplace(std::move(key), std::move(run)).first;
+        return kept->second ? &*kept->second : nullptr;
+    }
+
+    // The font of that family and size as the picture sets upright text: once per picture.
+    cairo_scaled_font_t* scaledFont(int font, double size)
+    {
+        const std::pair<int, double> key{font, size};
+        for (const auto& [made, scaled] : scaledFonts_)
+            if (made == key)
+                return scaled.get();
+        const std::string family = font >= 0 && font < fonts_.size() ? fonts_.name(font) : std::string();
+        cairo_save(cairo_);
+        cairo_scale(cairo_, 1, -1);
+        cairo_select_font_face(cairo_, family.empty() ? "sans-serif" : family.c_str(), CAIRO_FONT_SLANT_NORMAL,
+                               CAIRO_FONT_WEIGHT_NORMAL);
+        cairo_set_font_size(cairo_, size);
+        cairo_scaled_font_t* scaled = cairo_scaled_font_reference(cairo_get_scaled_font(cairo_));
+        cairo_restore(cairo_);
+        if (cairo_scaled_font_status(scaled) != CAIRO_STATUS_SUCCESS) {
+            cairo_scaled_font_destroy(scaled);
+            scaled = nullptr;
+        }
+        scaledFonts_.emplace_back(key, ScaledFont(scaled));
+        return scaled;
+    }
+
+    struct ScaledFontDeleter {
+        void operator()(cairo_scaled_font_t* font) const { cairo_scaled_font_destroy(font); }
+    };
+    using ScaledFont = std::unique_ptr<cairo_scaled_font_t, ScaledFontDeleter>;
+
+    static constexpr AIColor kBlack{kGrayColor, {{1}}};
+
     const doc::Document& document_;
     const doc::FontList& fonts_;
     cairo_t* cairo_;
+    // Glyphs are set once per text and font on pictures of pixels; other surfaces are given
+    // the text itself.
+    const bool glyphs_ = cairo_surface_get_type(cairo_get_target(cairo_)) == CAIRO_SURFACE_TYPE_IMAGE;
+    std::vector<std::pair<std::pair<int, double>, ScaledFont>> scaledFonts_;
+    std::unordered_map<RunKey, std::optional<GlyphRun>, RunHash> runs_;
+    std::vector<cairo_glyph_t> placed_;
+    std::optional<Box> shown_; // what is drawn, where pictures of pixels pass over the rest
+    AIStrokeStyle lastStroke_{};
+    int lastDashes_ = 0;
+    bool strokeSet_ = false;
 };
 
 cairo_status_t writeToFile(void* closure, const unsigned char* data, unsigned int length)

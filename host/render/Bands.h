@@ -1,0 +1,25 @@
+// The document view drawn into an image of its pixels by several threads at once, each over
+// its own band of rows: a page of tens of thousands of objects draws in about the time of one
+// band's share.
+#pragma once
+
+#include "DocumentView.h"
+#include "document/Document.h"
+#include "document/Fonts.h"
+
+typedef struct _cairo_surface cairo_surface_t;
+
+namespace host::render {
+
+// The most threads that draw at once.
+inline constexpr int kMostBands = 4;
+// The fewest rows a band has: below that a thread costs more than it saves.
+inline constexpr int kFewestBandRows = 64;
+
+// Draws the view as drawView does into the whole of `image`, an image surface of the view's
+// size times `scale` (pixels per view point). As many bands as the machine has cores, within
+// the bounds above; a thread that cannot be started leaves its band to the caller's thread.
+void drawViewInBands(cairo_surface_t* image, double scale, const doc::Document& document, const doc::FontList& fonts,
+                     const DocumentView& view);
+
+} // namespace host::render
