@@ -1,14 +1,18 @@
 // A whole run of the application as a person starts it: the process launched with the
 // plug-in, the script bench/whole-run.varo (a 100 x 100 table with double rules and frame
 // and a text in every cell, saved as SVG and PNG) and the quit; beside it, a bare launch and
-// quit. Wall time, with the process's start and its end.
+// quit, and a session that keeps a hundred edits of that table in its history
+// (bench/hundred-edits.varo). Wall time, with the process's start and its end, and the most
+// memory the process held (peak_MiB, its peak resident set).
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -19,8 +23,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// varo-host beside this program, run in a scratch folder with a preference store of its own.
-int Lance(const fs::path& dossier, const std::vector<std::string>& arguments)
+// varo-host beside this program, run in a scratch folder with a preference store of its own:
+// its exit status (-1 when it did not run or end), and its peak resident set in KiB.
+int Lance(const fs::path& dossier, const std::vector<std::string>& arguments, long& pic)
 {
     const fs::path hote = fs::read_symlink("/proc/self/exe").parent_path() / "varo-host";
     std::vector<std::string> tous{hote.string(), "--plugins", VARO_PLUGINS_DIR, "--prefs",
@@ -40,8 +45,10 @@ int Lance(const fs::path& dossier, const std::vector<std::string>& arguments)
     if (lance != 0)
         return -1;
     int statut = 0;
-    if (waitpid(pid, &statut, 0) != pid || !WIFEXITED(statut))
+    rusage usage{};
+    if (wait4(pid, &statut, 0, &usage) != pid || !WIFEXITED(statut))
         return -1;
+    pic = usage.ru_maxrss;
     return WEXITSTATUS(statut);
 }
 
@@ -49,11 +56,16 @@ void Execute(benchmark::State& state, const std::vector<std::string>& arguments)
 {
     const fs::path dossier = fs::temp_directory_path() / ("varo-bench-" + std::to_string(getpid()));
     fs::create_directories(dossier);
-    for (auto _ : state)
-        if (Lance(dossier, arguments) != 0) {
+    long plusHaut = 0;
+    for (auto _ : state) {
+        long pic = 0;
+        if (Lance(dossier, arguments, pic) != 0) {
             state.SkipWithError("varo-host failed");
             break;
         }
+        plusHaut = std::max(plusHaut, pic);
+    }
+    state.counters["peak_MiB"] = static_cast<double>(plusHaut) / 1024;
     fs::remove_all(dossier);
 }
 
@@ -67,7 +79,13 @@ void BM_UnScriptEntier(benchmark::State& state)
     Execute(state, {VARO_BENCH_DIR "/whole-run.varo"});
 }
 
+void BM_CentEditions(benchmark::State& state)
+{
+    Execute(state, {VARO_BENCH_DIR "/hundred-edits.varo"});
+}
+
 BENCHMARK(BM_LancementSeul)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_UnScriptEntier)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CentEditions)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 } // namespace

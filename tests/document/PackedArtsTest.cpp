@@ -190,18 +190,30 @@ TEST(PackedArts, EveryFieldComesBackBitForBitWrittenOutOrMarkedAsBefore)
     EXPECT_FALSE(reader.next(id, art)) << "nothing after the last state";
 }
 
-TEST(PackedArts, ATablesRulesTakeAFewDozenBytesEach)
+TEST(PackedArts, ATablesRulePiecesTakeAboutTenBytesEach)
 {
+    // A rule of a table in pieces, cell after cell, each going on from where the one before
+    // ended: only the end's h changes from one point to the next.
     PackedArts packed;
-    PackedArts empty;
-    constexpr int kRules = 10'000;
-    for (int i = 0; i < kRules; ++i) {
-        const Art art = rule(static_cast<AIReal>(i) * 0.75f);
-        packed.add(static_cast<uintptr_t>(1000 + i), &art);
+    const PackedArts empty;
+    constexpr int kPieces = 10'000;
+    for (int i = 0; i < kPieces; ++i) {
+        Art piece = rule(10);
+        piece.segments = {corner(static_cast<AIReal>(i) * 5.5f, 10), corner(static_cast<AIReal>(i + 1) * 5.5f, 10)};
+        packed.add(static_cast<uintptr_t>(1000 + i), &piece);
     }
-    const size_t each = (packed.bytes() - empty.bytes()) / kRules;
-    EXPECT_LT(each, 40u) << "a rule whose place and paint repeat keeps its handle and two points";
-    EXPECT_GT(each, 2 * sizeof(AIRealPoint)) << "its two points are there";
+    const size_t each = (packed.bytes() - empty.bytes()) / kPieces;
+    EXPECT_LE(each, 16u) << "a piece whose place, paint and start repeat keeps its handle and its end's h";
+    EXPECT_GE(each, sizeof(AIReal)) << "the end's h is there";
+
+    PackedArts::Reader reader(packed);
+    uintptr_t id = 0;
+    std::optional<Art> art;
+    for (int i = 0; i < kPieces; ++i) {
+        ASSERT_TRUE(reader.next(id, art) && art.has_value()) << "piece " << i;
+        ASSERT_EQ(art->segments.at(0).p.h, static_cast<AIReal>(i) * 5.5f) << "piece " << i;
+        ASSERT_EQ(art->segments.at(1).p.h, static_cast<AIReal>(i + 1) * 5.5f) << "piece " << i;
+    }
 }
 
 } // namespace

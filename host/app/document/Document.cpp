@@ -247,6 +247,7 @@ void Document::recordOrder()
 Change Document::takeChanges()
 {
     ++record_;
+    pending_.arts.shrinkToFit();
     return std::exchange(pending_, Change());
 }
 
@@ -263,6 +264,7 @@ void Document::exchange(Change& change)
         else
             arts_.erase(id);
     }
+    replaced.shrinkToFit();
     change.arts = std::move(replaced);
     exchangeAll(layerData_, change.layers);
     if (change.order)

@@ -24,9 +24,14 @@ constexpr unsigned kDictionary = 1u << 2;
 constexpr unsigned kSegments = 1u << 3;
 constexpr unsigned kAnchor = 1u << 4;
 constexpr unsigned kText = 1u << 5;
+constexpr unsigned kAnchorSameH = 1u << 6; // the anchor's h that of the last point written
+constexpr unsigned kAnchorSameV = 1u << 7;
 // A segment's byte.
 constexpr unsigned kCorner = 1u << 0;
 constexpr unsigned kStraight = 1u << 1;
+constexpr unsigned kSameH = 1u << 2; // the anchor point's h that of the last point written
+constexpr unsigned kSameV = 1u << 3;
+
 
 uint64_t zigzag(uintptr_t value, uintptr_t from)
 {
@@ -175,6 +180,39 @@ void textFields(Io& io, Frame& art)
     io.optional(art.paras.justification);
 }
 
+bool sameBits(AIReal a, AIReal b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// The bits that say which of the point's coordinates are those of the last point: h and v
+// as `sameH` and `sameV`. A rule goes on from where the one before ended, along one axis.
+unsigned repeats(const AIRealPoint& point, const AIRealPoint& last, unsigned sameH, unsigned sameV)
+{
+    return (sameBits(point.h, last.h) ? sameH : 0) | (sameBits(point.v, last.v) ? sameV : 0);
+}
+
+// Writes the coordinates that are not repeated; the point becomes the last.
+void writePoint(ByteWriter& out, const AIRealPoint& point, unsigned bits, unsigned sameH, unsigned sameV,
+                AIRealPoint& last)
+{
+    if ((bits & sameH) == 0)
+        out(point.h);
+    if ((bits & sameV) == 0)
+        out(point.v);
+    last = point;
+}
+
+void readPoint(ByteReader& in, AIRealPoint& point, unsigned bits, unsigned sameH, unsigned sameV, AIRealPoint& last)
+{
+    point = last;
+    if ((bits & sameH) == 0)
+        in(point.h);
+    if ((bits & sameV) == 0)
+        in(point.v);
+    last = point;
+}
+
 bool sameBits(const AIRealPoint& a, const AIRealPoint& b)
 {
     return std::memcmp(&a, &b, sizeof a) == 0;
@@ -230,6 +268,18 @@ unsigned char* PackedArts::Bytes::room(size_t more)
     return data.get() + size;
 }
 
+void PackedArts::shrinkToFit()
+{
+    if (bytes_.capacity == bytes_.size)
+        return;
+    auto exact = std::make_unique<unsigned char[]>(bytes_.size);
+    if (bytes_.size > 0)
+        std::memcpy(exact.get(), bytes_.data.get(), bytes_.size);
+    bytes_.data = std::move(exact);
+    bytes_.capacity = bytes_.size;
+    dictionaries_.shrink_to_fit();
+}
+
 void PackedArts::add(uintptr_t id, const Art* art)
 {
     ++count_;
@@ -243,9 +293,11 @@ void PackedArts::add(uintptr_t id, const Art* art)
         return;
     }
     unsigned char* head = out.at();
-    const unsigned parts = (art->name.empty() ? 0 : kName) | (art->children.empty() ? 0 : kChildren) |
+    unsigned parts = (art->name.empty() ? 0 : kName) | (art->children.empty() ? 0 : kChildren) |
                            (art->dictionary.empty() ? 0 : kDictionary) | (art->segments.empty() ? 0 : kSegments) |
                            (sameBits(art->anchor, AIRealPoint{0, 0}) ? 0 : kAnchor) | (art->text.empty() ? 0 : kText);
+    if (parts & kAnchor)
+        parts |= repeats(art->anchor, lastPoint_, kAnchorSameH, kAnchorSameV);
     out(static_cast<unsigned char>(0)); // the head, known once the blocks are written
     out(static_cast<unsigned char>(parts));
     unsigned flags = static_cast<unsigned>(art->kind) | kPresent | (art->closed ? kClosed : 0) |
@@ -294,8 +346,10 @@ void PackedArts::add(uintptr_t id, const Art* art)
             w.varint(art->segments.size());
             for (const AIPathSegment& segment : art->segments) {
                 const bool straight = sameBits(segment.in, segment.p) && sameBits(segment.out, segment.p);
-                w(static_cast<unsigned char>((segment.corner ? kCorner : 0) | (straight ? kStraight : 0)));
-                w(segment.p);
+                const unsigned bits = (segment.corner ? kCorner : 0) | (straight ? kStraight : 0) |
+                                      repeats(segment.p, lastPoint_, kSameH, kSameV);
+                w(static_cast<unsigned char>(bits));
+                writePoint(w, segment.p, bits, kSameH, kSameV, lastPoint_);
                 if (!straight) {
                     w(segment.in);
                     w(segment.out);
@@ -303,7 +357,7 @@ void PackedArts::add(uintptr_t id, const Art* art)
             }
         });
     if (parts & kAnchor)
-        part(sizeof(AIRealPoint), [&](ByteWriter& w) { w(art->anchor); });
+        part(sizeof(AIRealPoint), [&](ByteWriter& w) { writePoint(w, art->anchor, parts, kAnchorSameH, kAnchorSameV, lastPoint_); });
     if (parts & kText)
         part(kVarint + 3 * art->text.size(), [&](ByteWriter& w) {
             w.varint(art->text.size());
@@ -374,7 +428,7 @@ bool PackedArts::Reader::next(uintptr_t& id, std::optional<Art>& art)
             unsigned char bits = 0;
             from(bits);
             segment.corner = (bits & kCorner) != 0;
-            from(segment.p);
+            readPoint(from, segment.p, bits, kSameH, kSameV, lastPoint_);
             if (bits & kStraight) {
                 segment.in = segment.out = segment.p;
             } else {
@@ -384,7 +438,7 @@ bool PackedArts::Reader::next(uintptr_t& id, std::optional<Art>& art)
         }
     }
     if (parts & kAnchor)
-        from(made.anchor);
+        readPoint(from, made.anchor, parts, kAnchorSameH, kAnchorSameV, lastPoint_);
     if (parts & kText) {
         made.text.resize(from.varint());
         for (char16_t& unit : made.text)

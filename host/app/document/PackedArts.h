@@ -2,7 +2,8 @@
 // none where it did not exist yet. A rebuild of a large table records tens of thousands of
 // objects per step and the history keeps a hundred steps, so a state takes a few dozen bytes:
 // handles as differences from the one before, the place, the paint and the text features as a
-// mark when they are those of the object before, a straight segment as its anchor alone.
+// mark when they are those of the object before, a straight segment as its anchor alone, and of
+// a point only the coordinates that differ from the last point's.
 // Dictionaries are kept aside, shared with the art they came from.
 //
 // Every value comes back bit for bit as it went in.
@@ -23,6 +24,8 @@ class PackedArts {
 public:
     // Adds the object's state, or none (null) where it does not exist.
     void add(uintptr_t id, const Art* art);
+    // Gives back the room kept for more states: once a step is closed, none come.
+    void shrinkToFit();
     bool empty() const { return count_ == 0; }
     size_t count() const { return count_; }
     // What it holds in memory, in bytes (dictionaries counted whole though they are shared).
@@ -50,6 +53,7 @@ public:
         AIArtHandle lastParent_ = nullptr;
         AILayerHandle lastLayer_ = nullptr;
         Block lastStyle_, lastText_;
+        AIRealPoint lastPoint_{0, 0};
     };
 
 private:
@@ -70,6 +74,7 @@ private:
     AIArtHandle lastParent_ = nullptr;
     AILayerHandle lastLayer_ = nullptr;
     Block lastStyle_, lastText_;
+    AIRealPoint lastPoint_{0, 0};
 };
 
 } // namespace host::doc
