@@ -55,6 +55,8 @@ public:
             if (layer.visible)
                 art(*document_.art(layer.group));
         }
+        flushRules();
+        flushText();
     }
 
 private:
@@ -133,7 +135,24 @@ private:
     {
         if (art.segments.empty() || !pathShown(art))
             return;
+        flushText();
         const AIPathStyle& style = art.style;
+        Rgb color{};
+        if (glyphs_ && rule(art) && displayColor(style.stroke.color, color)) {
+            if (rules_ > 0 && (!sameRgb(color, rulesColor_) || !sameStroke(style.stroke, rulesStroke_)))
+                flushRules();
+            if (rules_ == 0)
+                cairo_new_path(cairo_);
+            rulesColor_ = color;
+            rulesStroke_ = style.stroke;
+            cairo_move_to(cairo_, art.segments[0].p.h, art.segments[0].p.v);
+            cairo_line_to(cairo_, art.segments[1].p.h, art.segments[1].p.v);
+            ++rules_;
+            if (rules_ == kMostRules)
+                flushRules();
+            return;
+        }
+        flushRules();
         outline(art);
         if (style.fillPaint && setSource(cairo_, style.fill.color)) {
             cairo_set_fill_rule(cairo_, style.evenodd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
@@ -144,6 +163,30 @@ private:
             cairo_stroke_preserve(cairo_);
         }
         cairo_new_path(cairo_);
+    }
+
+    // A rule: an open straight line between two points, stroked solid and not filled. A
+    // table's rules, one after another in one paint, are stroked together.
+    static bool rule(const doc::Art& art)
+    {
+        const auto& s = art.segments;
+        return s.size() == 2 && !art.closed && !art.style.fillPaint && art.style.strokePaint &&
+               straightBetween(s[0], s[1]) && !dashed(art.style.stroke);
+    }
+
+    static bool sameStroke(const AIStrokeStyle& a, const AIStrokeStyle& b)
+    {
+        return a.width == b.width && a.cap == b.cap && a.join == b.join && a.miterLimit == b.miterLimit;
+    }
+
+    void flushRules()
+    {
+        if (rules_ == 0)
+            return;
+        cairo_set_source_rgb(cairo_, rulesColor_.red, rulesColor_.green, rulesColor_.blue);
+        setStroke(rulesStroke_);
+        cairo_stroke(cairo_);
+        rules_ = 0;
     }
 
     // The stroke's width, ends, joins and dashes, set only where they differ from the last
@@ -182,8 +225,8 @@ private:
         }
         const int font = art.chars.font.value_or(fonts_.defaultIndex());
         const double size = art.chars.size.value_or(doc::Document::kDefaultFontSize);
-        const AIColor fill = art.chars.fill.value_or(kBlack);
-        if (art.text.empty() || !large(size) || !setSource(cairo_, fill))
+        Rgb color{};
+        if (art.text.empty() || !large(size) || !displayColor(art.chars.fill.value_or(kBlack), color))
             return;
         const GlyphRun* run = runOf(font, size, art.text);
         if (run == nullptr)
@@ -197,15 +240,34 @@ private:
                            art.anchor.v - run->ink.y_bearing}
                            .meets(*shown_))
             return;
+        flushRules();
+        if (!batch_.empty() && (run->font != batchFont_ || !sameRgb(color, batchColor_)))
+            flushText();
+        batchFont_ = run->font;
+        batchColor_ = color;
+        // Set in the artboard's space turned upside down, where the text stands upright.
+        for (cairo_glyph_t glyph : run->glyphs)
+            batch_.push_back({glyph.index, art.anchor.h + start + glyph.x, glyph.y - art.anchor.v});
+    }
+
+    static bool sameRgb(const Rgb& a, const Rgb& b)
+    {
+        return a.red == b.red && a.green == b.green && a.blue == b.blue;
+    }
+
+    // Draws the texts set since the last path, in one font and colour, at once: where their
+    // glyphs do not overlap, as each text alone would draw them.
+    void flushText()
+    {
+        if (batch_.empty())
+            return;
         cairo_save(cairo_);
-        cairo_translate(cairo_, art.anchor.h, art.anchor.v);
-        cairo_scale(cairo_, 1, -1); // text stands upright on the artboard
-        cairo_set_scaled_font(cairo_, run->font);
-        placed_.assign(run->glyphs.begin(), run->glyphs.end());
-        for (cairo_glyph_t& glyph : placed_)
-            glyph.x += start;
-        cairo_show_glyphs(cairo_, placed_.data(), static_cast<int>(placed_.size()));
+        cairo_scale(cairo_, 1, -1);
+        cairo_set_source_rgb(cairo_, batchColor_.red, batchColor_.green, batchColor_.blue);
+        cairo_set_scaled_font(cairo_, batchFont_);
+        cairo_show_glyphs(cairo_, batch_.data(), static_cast<int>(batch_.size()));
         cairo_restore(cairo_);
+        batch_.clear();
     }
 
     // Text drawn as a string, for surfaces that keep what the text says (PDF).
@@ -321,7 +383,17 @@ private:
     const bool glyphs_ = cairo_surface_get_type(cairo_get_target(cairo_)) == CAIRO_SURFACE_TYPE_IMAGE;
     std::vector<std::pair<std::pair<int, double>, ScaledFont>> scaledFonts_;
     std::unordered_map<RunKey, std::optional<GlyphRun>, RunHash> runs_;
-    std::vector<cairo_glyph_t> placed_;
+    // Rules set in the current path and not yet stroked, in one colour and stroke. Cairo sorts
+    // a stroke's edges at a cost that grows faster than their number: a few dozen at a time
+    // cost the least.
+    static constexpr int kMostRules = 64;
+    int rules_ = 0;
+    Rgb rulesColor_{};
+    AIStrokeStyle rulesStroke_{};
+    // Texts set and not yet drawn, in one font and colour.
+    std::vector<cairo_glyph_t> batch_;
+    cairo_scaled_font_t* batchFont_ = nullptr;
+    Rgb batchColor_{};
     std::optional<Box> shown_; // what is drawn, where pictures of pixels pass over the rest
     AIStrokeStyle lastStroke_{};
     int lastDashes_ = 0;
