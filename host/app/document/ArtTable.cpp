@@ -8,7 +8,7 @@ const ArtTable::Slot* ArtTable::liveSlot(uintptr_t id) const
     if (page >= pages_.size() || pages_[page] == nullptr)
         return nullptr;
     const Slot& slot = pages_[page]->slots[id & (kPageSize - 1)];
-    return slot.art ? &slot : nullptr;
+    return slot.live ? &slot : nullptr;
 }
 
 const Art* ArtTable::find(uintptr_t id) const
@@ -28,7 +28,7 @@ ArtTable::Slot* ArtTable::slot(uintptr_t id)
     return const_cast<Slot*>(liveSlot(id));
 }
 
-ArtTable::Slot& ArtTable::put(uintptr_t id, Art art)
+ArtTable::Slot& ArtTable::claim(uintptr_t id)
 {
     const uintptr_t index = id >> kPageBits;
     if (index >= pages_.size())
@@ -37,12 +37,26 @@ ArtTable::Slot& ArtTable::put(uintptr_t id, Art art)
     if (page == nullptr)
         page.reset(new Page); // each slot empty, without clearing the whole page first
     Slot& slot = page->slots[id & (kPageSize - 1)];
-    if (!slot.art) {
+    if (!slot.live) {
+        slot.live = true;
         ++page->live;
         ++size_;
     }
-    slot.art = std::move(art);
     slot.recordedIn = 0;
+    return slot;
+}
+
+ArtTable::Slot& ArtTable::put(uintptr_t id, Art art)
+{
+    Slot& slot = claim(id);
+    slot.art = std::move(art);
+    return slot;
+}
+
+ArtTable::Slot& ArtTable::make(uintptr_t id)
+{
+    Slot& slot = claim(id);
+    slot.art.emplace();
     return slot;
 }
 
@@ -52,6 +66,7 @@ void ArtTable::erase(uintptr_t id)
     if (found == nullptr)
         return;
     found->art.reset();
+    found->live = false;
     found->recordedIn = 0;
     --size_;
     std::unique_ptr<Page>& page = pages_[id >> kPageBits];

@@ -21,8 +21,9 @@ namespace host::doc {
 class ArtTable {
 public:
     struct Slot {
-        std::optional<Art> art;
         uint64_t recordedIn = 0; // the record that holds the art's former state; 0 for none
+        bool live = false;       // whether `art` holds art: read with the art's first bytes
+        std::optional<Art> art;
     };
 
     ArtTable() = default;
@@ -38,6 +39,8 @@ public:
     Slot* slot(uintptr_t id);
     // Puts the art in the handle's slot, in the place of any art there: its slot.
     Slot& put(uintptr_t id, Art art);
+    // New art as Art{} makes it, in the handle's slot, which held none: its slot.
+    Slot& make(uintptr_t id);
     // Takes the handle's art away, if any; its page goes with the last art of its handles.
     void erase(uintptr_t id);
     size_t size() const { return size_; }
@@ -50,6 +53,8 @@ private:
         size_t live = 0;
     };
     const Slot* liveSlot(uintptr_t id) const;
+    // The handle's slot, its page made where needed, counted live.
+    Slot& claim(uintptr_t id);
 
     std::vector<std::unique_ptr<Page>> pages_;
     size_t size_ = 0;

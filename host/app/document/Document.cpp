@@ -327,13 +327,19 @@ ASErr Document::newArt(ArtKind kind, AIPaintOrder order, AIArtHandle prep, AIArt
         return kBadParameterErr;
     }
 
-    Art fresh;
+    // Made where it is kept, rather than moved there.
+    const AILayerHandle layer = relative->layer;
+    const uintptr_t id = nextHandle();
+    pending_.arts.add(id, nullptr);
+    ArtTable::Slot& slot = arts_.make(id);
+    slot.recordedIn = record_;
+    Art& fresh = *slot.art;
     fresh.kind = kind;
     fresh.parent = parent;
-    fresh.layer = relative->layer;
+    fresh.layer = layer;
     if (kind == ArtKind::Path)
         fresh.style = currentStyle_;
-    const AIArtHandle handle = addArt(std::move(fresh));
+    const auto handle = reinterpret_cast<AIArtHandle>(id);
     auto& children = edit(parent)->children;
     children.insert(children.begin() + static_cast<std::ptrdiff_t>(position), handle);
     *made = handle;
