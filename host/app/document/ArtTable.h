@@ -1,20 +1,14 @@
-// The document's art by handle. Handles are numbers given out in sequence and never twice, and
-// art is made and disposed of in runs (a table's thousands of objects at each rebuild), so the
-// art lives in pages of consecutive handles: finding one is an index, a page comes when the
-// first art of its handles does and goes with the last.
-//
-// Each slot also holds the number of the record its art's former state went into, so that the
-// document records each object once per step without looking it up.
+// The document's art by handle, in pages of consecutive handles (PagedTable.h). Each slot also
+// holds the number of the record its art's former state went into, so that the document
+// records each object once per step without looking it up.
 #pragma once
 
 #include "Art.h"
+#include "PagedTable.h"
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
-#include <optional>
-#include <vector>
+#include <utility>
 
 namespace host::doc {
 
@@ -22,42 +16,32 @@ class ArtTable {
 public:
     struct Slot {
         uint64_t recordedIn = 0; // the record that holds the art's former state; 0 for none
-        bool live = false;       // whether `art` holds art: read with the art's first bytes
-        std::optional<Art> art;
+        Art art;
     };
-
-    ArtTable() = default;
-    ArtTable(const ArtTable&) = delete;
-    ArtTable& operator=(const ArtTable&) = delete;
-    ArtTable(ArtTable&&) noexcept = default;
-    ArtTable& operator=(ArtTable&&) noexcept = default;
 
     // Null for a handle that holds no art, whatever its number.
-    const Art* find(uintptr_t id) const;
-    Art* find(uintptr_t id);
+    const Art* find(uintptr_t id) const
+    {
+        const Slot* found = slots_.find(id);
+        return found != nullptr ? &found->art : nullptr;
+    }
+    Art* find(uintptr_t id)
+    {
+        Slot* found = slots_.find(id);
+        return found != nullptr ? &found->art : nullptr;
+    }
     // The slot of live art; null where there is none.
-    Slot* slot(uintptr_t id);
+    Slot* slot(uintptr_t id) { return slots_.find(id); }
     // Puts the art in the handle's slot, in the place of any art there: its slot.
-    Slot& put(uintptr_t id, Art art);
-    // New art as Art{} makes it, in the handle's slot, which held none: its slot.
-    Slot& make(uintptr_t id);
-    // Takes the handle's art away, if any; its page goes with the last art of its handles.
-    void erase(uintptr_t id);
-    size_t size() const { return size_; }
+    Slot& put(uintptr_t id, Art art) { return slots_.emplace(id, Slot{0, std::move(art)}); }
+    // New art as Art{} makes it, in the handle's slot: its slot.
+    Slot& make(uintptr_t id) { return slots_.emplace(id); }
+    // Takes the handle's art away, if any.
+    void erase(uintptr_t id) { slots_.erase(id); }
+    size_t size() const { return slots_.size(); }
 
 private:
-    static constexpr unsigned kPageBits = 9;
-    static constexpr size_t kPageSize = size_t{1} << kPageBits;
-    struct Page {
-        std::array<Slot, kPageSize> slots;
-        size_t live = 0;
-    };
-    const Slot* liveSlot(uintptr_t id) const;
-    // The handle's slot, its page made where needed, counted live.
-    Slot& claim(uintptr_t id);
-
-    std::vector<std::unique_ptr<Page>> pages_;
-    size_t size_ = 0;
+    PagedTable<Slot> slots_;
 };
 
 } // namespace host::doc

@@ -227,7 +227,7 @@ void Document::recordArt(uintptr_t id)
     ArtTable::Slot* slot = arts_.slot(id);
     if (slot == nullptr || slot->recordedIn == record_)
         return;
-    pending_.arts.add(id, &*slot->art);
+    pending_.arts.add(id, &slot->art);
     slot->recordedIn = record_;
 }
 
@@ -333,7 +333,7 @@ ASErr Document::newArt(ArtKind kind, AIPaintOrder order, AIArtHandle prep, AIArt
     pending_.arts.add(id, nullptr);
     ArtTable::Slot& slot = arts_.make(id);
     slot.recordedIn = record_;
-    Art& fresh = *slot.art;
+    Art& fresh = slot.art;
     fresh.kind = kind;
     fresh.parent = parent;
     fresh.layer = layer;
@@ -356,10 +356,10 @@ void Document::eraseTree(AIArtHandle handle)
         ArtTable::Slot* slot = arts_.slot(idOf(next));
         if (slot == nullptr)
             continue;
-        pending.insert(pending.end(), slot->art->children.begin(), slot->art->children.end());
+        pending.insert(pending.end(), slot->art.children.begin(), slot->art.children.end());
         // The record keeps the art as it goes, unless it holds its earlier state already.
         if (slot->recordedIn != record_)
-            pending_.arts.add(idOf(next), &*slot->art);
+            pending_.arts.add(idOf(next), &slot->art);
         arts_.erase(idOf(next));
     }
 }

@@ -24,10 +24,8 @@ void* TextEngine::make(Object object)
 
 TextEngine::Object* TextEngine::find(const void* ref, Kind kind)
 {
-    auto it = objects_.find(idOf(ref));
-    if (it == objects_.end() || it->second.kind != kind)
-        return nullptr;
-    return &it->second;
+    Object* found = objects_.find(idOf(ref));
+    return found != nullptr && found->kind == kind ? found : nullptr;
 }
 
 ASErr TextEngine::addRef(const void* ref, Kind kind)
@@ -53,8 +51,9 @@ ASErr TextEngine::release(const void* ref, Kind kind)
 
 size_t TextEngine::liveObjects(Kind kind) const
 {
-    return static_cast<size_t>(std::count_if(objects_.begin(), objects_.end(),
-                                             [kind](const auto& entry) { return entry.second.kind == kind; }));
+    size_t count = 0;
+    objects_.forEach([&](const Object& object) { count += object.kind == kind ? 1 : 0; });
+    return count;
 }
 
 AIUnicodeStringRef TextEngine::makeString(UnicodeString string)
@@ -66,13 +65,12 @@ AIUnicodeStringRef TextEngine::makeString(UnicodeString string)
 
 TextEngine::UnicodeString* TextEngine::string(AIUnicodeStringRef ref)
 {
-    auto it = strings_.find(idOf(ref));
-    return it == strings_.end() ? nullptr : &it->second;
+    return strings_.find(idOf(ref));
 }
 
 bool TextEngine::destroyString(AIUnicodeStringRef ref)
 {
-    return strings_.erase(idOf(ref)) != 0;
+    return strings_.erase(idOf(ref));
 }
 
 } // namespace host::doc

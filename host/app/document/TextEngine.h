@@ -10,11 +10,11 @@
 #pragma once
 
 #include "Document.h"
+#include "PagedTable.h"
 #include "sdk/ASTypes.h"
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace host::doc {
@@ -64,11 +64,14 @@ public:
 private:
     uintptr_t nextHandle() { return next_++; }
 
-    std::unordered_map<uintptr_t, Object> objects_;
-    std::unordered_map<uintptr_t, UnicodeString> strings_;
-    int64_t references_ = 0;
     // Far above the document's handles (which count from 1) and font keys (index + 1).
-    uintptr_t next_ = uintptr_t{1} << (sizeof(uintptr_t) >= 8 ? 40 : 30);
+    static constexpr uintptr_t kFirstHandle = uintptr_t{1} << (sizeof(uintptr_t) >= 8 ? 40 : 30);
+
+    // A text frame's rebuild makes and gives back a few of each in turn.
+    PagedTable<Object> objects_{kFirstHandle};
+    PagedTable<UnicodeString> strings_{kFirstHandle};
+    int64_t references_ = 0;
+    uintptr_t next_ = kFirstHandle;
 };
 
 } // namespace host::doc
