@@ -285,8 +285,8 @@ void PackedArts::add(uintptr_t id, const Art* art)
     ++count_;
     // The fixed part first: the handle, the head, the parts, the place and the two blocks.
     ByteWriter out(bytes_.room(4 * kVarint + 2 * Block::kMostBytes));
-    out.varint(zigzag(id, lastId_));
-    lastId_ = id;
+    out.varint(zigzag(id, last_.id));
+    last_.id = id;
     if (art == nullptr) {
         out(static_cast<unsigned char>(0));
         bytes_.size = static_cast<size_t>(out.at() - bytes_.data.get());
@@ -297,21 +297,21 @@ void PackedArts::add(uintptr_t id, const Art* art)
                            (art->dictionary.empty() ? 0 : kDictionary) | (art->segments.empty() ? 0 : kSegments) |
                            (sameBits(art->anchor, AIRealPoint{0, 0}) ? 0 : kAnchor) | (art->text.empty() ? 0 : kText);
     if (parts & kAnchor)
-        parts |= repeats(art->anchor, lastPoint_, kAnchorSameH, kAnchorSameV);
+        parts |= repeats(art->anchor, last_.point, kAnchorSameH, kAnchorSameV);
     out(static_cast<unsigned char>(0)); // the head, known once the blocks are written
     out(static_cast<unsigned char>(parts));
     unsigned flags = static_cast<unsigned>(art->kind) | kPresent | (art->closed ? kClosed : 0) |
                      (art->centerPointVisible ? kCenterPoint : 0);
-    if (art->parent == lastParent_ && art->layer == lastLayer_) {
+    if (art->parent == last_.parent && art->layer == last_.layer) {
         flags |= kSamePlace;
     } else {
         out.varint(idOf(art->parent));
         out.varint(idOf(art->layer));
-        lastParent_ = art->parent;
-        lastLayer_ = art->layer;
+        last_.parent = art->parent;
+        last_.layer = art->layer;
     }
-    unsigned char* at = block(out.at(), lastStyle_, kSameStyle, flags, [&](ByteWriter& w) { styleFields(w, art->style); });
-    at = block(at, lastText_, kSameText, flags, [&](ByteWriter& w) { textFields(w, *art); });
+    unsigned char* at = block(out.at(), last_.style, kSameStyle, flags, [&](ByteWriter& w) { styleFields(w, art->style); });
+    at = block(at, last_.text, kSameText, flags, [&](ByteWriter& w) { textFields(w, *art); });
     *head = static_cast<unsigned char>(flags);
     bytes_.size = static_cast<size_t>(at - bytes_.data.get());
 
@@ -347,9 +347,9 @@ void PackedArts::add(uintptr_t id, const Art* art)
             for (const AIPathSegment& segment : art->segments) {
                 const bool straight = sameBits(segment.in, segment.p) && sameBits(segment.out, segment.p);
                 const unsigned bits = (segment.corner ? kCorner : 0) | (straight ? kStraight : 0) |
-                                      repeats(segment.p, lastPoint_, kSameH, kSameV);
+                                      repeats(segment.p, last_.point, kSameH, kSameV);
                 w(static_cast<unsigned char>(bits));
-                writePoint(w, segment.p, bits, kSameH, kSameV, lastPoint_);
+                writePoint(w, segment.p, bits, kSameH, kSameV, last_.point);
                 if (!straight) {
                     w(segment.in);
                     w(segment.out);
@@ -357,7 +357,7 @@ void PackedArts::add(uintptr_t id, const Art* art)
             }
         });
     if (parts & kAnchor)
-        part(sizeof(AIRealPoint), [&](ByteWriter& w) { writePoint(w, art->anchor, parts, kAnchorSameH, kAnchorSameV, lastPoint_); });
+        part(sizeof(AIRealPoint), [&](ByteWriter& w) { writePoint(w, art->anchor, parts, kAnchorSameH, kAnchorSameV, last_.point); });
     if (parts & kText)
         part(kVarint + 3 * art->text.size(), [&](ByteWriter& w) {
             w.varint(art->text.size());
@@ -382,8 +382,8 @@ bool PackedArts::Reader::next(uintptr_t& id, std::optional<Art>& art)
     const unsigned char* data = packed_.bytes_.data.get();
     // A reader over the bytes from where the last state ended.
     ByteReader from(data + at_, packed_.bytes_.size - at_);
-    id = unzigzag(from.varint(), lastId_);
-    lastId_ = id;
+    id = unzigzag(from.varint(), last_.id);
+    last_.id = id;
     unsigned char head = 0;
     from(head);
     art.reset();
@@ -398,14 +398,14 @@ bool PackedArts::Reader::next(uintptr_t& id, std::optional<Art>& art)
     made.closed = (head & kClosed) != 0;
     made.centerPointVisible = (head & kCenterPoint) != 0;
     if ((head & kSamePlace) == 0) {
-        lastParent_ = handleOf<AIArtHandle>(static_cast<uintptr_t>(from.varint()));
-        lastLayer_ = handleOf<AILayerHandle>(static_cast<uintptr_t>(from.varint()));
+        last_.parent = handleOf<AIArtHandle>(static_cast<uintptr_t>(from.varint()));
+        last_.layer = handleOf<AILayerHandle>(static_cast<uintptr_t>(from.varint()));
     }
-    made.parent = lastParent_;
-    made.layer = lastLayer_;
+    made.parent = last_.parent;
+    made.layer = last_.layer;
     const unsigned char* here = data + at_;
-    readBlock(from, here, lastStyle_, (head & kSameStyle) != 0, [&](ByteReader& r) { styleFields(r, made.style); });
-    readBlock(from, here, lastText_, (head & kSameText) != 0, [&](ByteReader& r) { textFields(r, made); });
+    readBlock(from, here, last_.style, (head & kSameStyle) != 0, [&](ByteReader& r) { styleFields(r, made.style); });
+    readBlock(from, here, last_.text, (head & kSameText) != 0, [&](ByteReader& r) { textFields(r, made); });
     if (parts & kName) {
         const size_t size = from.varint();
         made.name.resize(size);
@@ -428,7 +428,7 @@ bool PackedArts::Reader::next(uintptr_t& id, std::optional<Art>& art)
             unsigned char bits = 0;
             from(bits);
             segment.corner = (bits & kCorner) != 0;
-            readPoint(from, segment.p, bits, kSameH, kSameV, lastPoint_);
+            readPoint(from, segment.p, bits, kSameH, kSameV, last_.point);
             if (bits & kStraight) {
                 segment.in = segment.out = segment.p;
             } else {
@@ -438,7 +438,7 @@ bool PackedArts::Reader::next(uintptr_t& id, std::optional<Art>& art)
         }
     }
     if (parts & kAnchor)
-        readPoint(from, made.anchor, parts, kAnchorSameH, kAnchorSameV, lastPoint_);
+        readPoint(from, made.anchor, parts, kAnchorSameH, kAnchorSameV, last_.point);
     if (parts & kText) {
         made.text.resize(from.varint());
         for (char16_t& unit : made.text)

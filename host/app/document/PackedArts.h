@@ -38,6 +38,15 @@ public:
         size_t size = 0; // 0: none yet
     };
 
+    // What a state is told apart from: the state before.
+    struct Before {
+        uintptr_t id = 0;
+        AIArtHandle parent = nullptr;
+        AILayerHandle layer = nullptr;
+        Block style, text;
+        AIRealPoint point{0, 0}; // the last point written
+    };
+
     // Reads the states back in the order they were added.
     class Reader {
     public:
@@ -49,11 +58,7 @@ public:
         const PackedArts& packed_;
         size_t at_ = 0;
         size_t read_ = 0;
-        uintptr_t lastId_ = 0;
-        AIArtHandle lastParent_ = nullptr;
-        AILayerHandle lastLayer_ = nullptr;
-        Block lastStyle_, lastText_;
-        AIRealPoint lastPoint_{0, 0};
+        Before last_;
     };
 
 private:
@@ -69,12 +74,7 @@ private:
     Bytes bytes_;
     std::vector<Dictionary> dictionaries_;
     size_t count_ = 0;
-    // What the next state is told apart from.
-    uintptr_t lastId_ = 0;
-    AIArtHandle lastParent_ = nullptr;
-    AILayerHandle lastLayer_ = nullptr;
-    Block lastStyle_, lastText_;
-    AIRealPoint lastPoint_{0, 0};
+    Before last_;
 };
 
 } // namespace host::doc
