@@ -90,16 +90,15 @@ void ArtboardView::drawRect(const ns::Rect&)
     const double scale = std::hypot(sx, sy);
     const int width = static_cast<int>(std::ceil(view.width() * scale));
     const int height = static_cast<int>(std::ceil(view.height() * scale));
-    if (kept_ == nullptr || keptDocument_ != host_.document().changes() || keptView_ != view.changes() ||
-        keptScale_ != scale || cairo_image_surface_get_width(kept_) != width ||
-        cairo_image_surface_get_height(kept_) != height) {
-        // The picture is drawn again over the one kept, whole, while the size holds.
-        if (kept_ == nullptr || cairo_image_surface_get_width(kept_) != width ||
-            cairo_image_surface_get_height(kept_) != height) {
-            if (kept_ != nullptr)
-                cairo_surface_destroy(kept_);
-            kept_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
-        }
+    // The picture is drawn again over the one kept, whole, while the size holds.
+    const bool sized = kept_ != nullptr && cairo_image_surface_get_width(kept_) == width &&
+                       cairo_image_surface_get_height(kept_) == height;
+    if (!sized) {
+        if (kept_ != nullptr)
+            cairo_surface_destroy(kept_);
+        kept_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    }
+    if (!sized || keptDocument_ != host_.document().changes() || keptView_ != view.changes() || keptScale_ != scale) {
         render::drawViewInBands(kept_, scale, host_.document(), host_.fonts(), view);
         keptDocument_ = host_.document().changes();
         keptView_ = view.changes();

@@ -174,9 +174,14 @@ private:
                straightBetween(s[0], s[1]) && !dashed(art.style.stroke);
     }
 
+    // Whether two strokes are drawn alike, colour apart.
     static bool sameStroke(const AIStrokeStyle& a, const AIStrokeStyle& b)
     {
-        return a.width == b.width && a.cap == b.cap && a.join == b.join && a.miterLimit == b.miterLimit;
+        const int count = dashed(a) ? dashCount(a) : 0;
+        return a.width == b.width && a.cap == b.cap && a.join == b.join && a.miterLimit == b.miterLimit &&
+               count == (dashed(b) ? dashCount(b) : 0) &&
+               (count == 0 ||
+                (a.dash.offset == b.dash.offset && std::equal(a.dash.array, a.dash.array + count, b.dash.array)));
     }
 
     void flushRules()
@@ -193,12 +198,7 @@ private:
     // path's: a table's thousands of rules share them.
     void setStroke(const AIStrokeStyle& stroke)
     {
-        const int count = dashed(stroke) ? dashCount(stroke) : 0;
-        if (strokeSet_ && stroke.width == lastStroke_.width && stroke.cap == lastStroke_.cap &&
-            stroke.join == lastStroke_.join && stroke.miterLimit == lastStroke_.miterLimit &&
-            count == lastDashes_ && (count == 0 || (stroke.dash.offset == lastStroke_.dash.offset &&
-                                                    std::equal(stroke.dash.array, stroke.dash.array + count,
-                                                               lastStroke_.dash.array))))
+        if (lastStroke_ && sameStroke(stroke, *lastStroke_))
             return;
         static const cairo_line_cap_t caps[] = {CAIRO_LINE_CAP_BUTT, CAIRO_LINE_CAP_ROUND, CAIRO_LINE_CAP_SQUARE};
         static const cairo_line_join_t joins[] = {CAIRO_LINE_JOIN_MITER, CAIRO_LINE_JOIN_ROUND, CAIRO_LINE_JOIN_BEVEL};
@@ -208,13 +208,12 @@ private:
         cairo_set_miter_limit(cairo_, stroke.miterLimit);
         // Cairo refuses dashes that are all 0 long and would then draw nothing more of the
         // picture: those draw solid.
+        const int count = dashed(stroke) ? dashCount(stroke) : 0;
         double dashes[kMaxDashComponents];
         for (int i = 0; i < count; ++i)
             dashes[i] = stroke.dash.array[i];
         cairo_set_dash(cairo_, dashes, count, stroke.dash.offset);
         lastStroke_ = stroke;
-        lastDashes_ = count;
-        strokeSet_ = true;
     }
 
     void text(const doc::Art& art)
@@ -223,16 +222,14 @@ private:
             textAsString(art);
             return;
         }
-        const int font = art.chars.font.value_or(fonts_.defaultIndex());
-        const double size = art.chars.size.value_or(doc::Document::kDefaultFontSize);
+        const TextFeatures features = textFeatures(art, fonts_);
         Rgb color{};
-        if (art.text.empty() || !large(size) || !displayColor(art.chars.fill.value_or(kBlack), color))
+        if (art.text.empty() || !large(features.size) || !displayColor(features.fill, color))
             return;
-        const GlyphRun* run = runOf(font, size, art.text);
+        const GlyphRun* run = runOf(features.font, features.size, art.text);
         if (run == nullptr)
             return;
-        const double start =
-            textStart(0, run->advance, alignmentOf(art.paras.justification.value_or(kLeftJustify)));
+        const double start = textStart(0, run->advance, alignmentOf(features.justification));
         // The ink, upright from the anchor: y goes down in the text's own space.
         if (shown_ && !Box{art.anchor.h + start + run->ink.x_bearing,
                            art.anchor.v - run->ink.y_bearing - run->ink.height,
@@ -280,8 +277,7 @@ private:
         cairo_save(cairo_);
         cairo_translate(cairo_, art.anchor.h, art.anchor.v);
         cairo_scale(cairo_, 1, -1); // text stands upright on the artboard
-        cairo_select_font_face(cairo_, look.family.empty() ? "sans-serif" : look.family.c_str(),
-                               CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+        selectFamily(cairo_, look.family);
         cairo_set_font_size(cairo_, look.size);
         cairo_text_extents_t extents;
         cairo_text_extents(cairo_, look.text.c_str(), &extents);
@@ -352,11 +348,9 @@ private:
         for (const auto& [made, scaled] : scaledFonts_)
             if (made == key)
                 return scaled.get();
-        const std::string family = font >= 0 && font < fonts_.size() ? fonts_.name(font) : std::string();
         cairo_save(cairo_);
         cairo_scale(cairo_, 1, -1);
-        cairo_select_font_face(cairo_, family.empty() ? "sans-serif" : family.c_str(), CAIRO_FONT_SLANT_NORMAL,
-                               CAIRO_FONT_WEIGHT_NORMAL);
+        selectFamily(cairo_, familyOf(font, fonts_));
         cairo_set_font_size(cairo_, size);
         cairo_scaled_font_t* scaled = cairo_scaled_font_reference(cairo_get_scaled_font(cairo_));
         cairo_restore(cairo_);
@@ -372,8 +366,6 @@ private:
         void operator()(cairo_scaled_font_t* font) const { cairo_scaled_font_destroy(font); }
     };
     using ScaledFont = std::unique_ptr<cairo_scaled_font_t, ScaledFontDeleter>;
-
-    static constexpr AIColor kBlack{kGrayColor, {{1}}};
 
     const doc::Document& document_;
     const doc::FontList& fonts_;
@@ -395,9 +387,7 @@ private:
     cairo_scaled_font_t* batchFont_ = nullptr;
     Rgb batchColor_{};
     std::optional<Box> shown_; // what is drawn, where pictures of pixels pass over the rest
-    AIStrokeStyle lastStroke_{};
-    int lastDashes_ = 0;
-    bool strokeSet_ = false;
+    std::optional<AIStrokeStyle> lastStroke_; // the stroke cairo holds, none before the first
 };
 
 cairo_status_t writeToFile(void* closure, const unsigned char* data, unsigned int length)
@@ -420,6 +410,12 @@ std::string oneLine(std::string_view utf8)
             doc::appendUtf8(out, c < 0x20 || c == 0xFFFE || c == 0xFFFF ? char32_t{0xFFFD} : c);
     }
     return out;
+}
+
+void selectFamily(cairo_t* cairo, const std::string& family)
+{
+    cairo_select_font_face(cairo, family.empty() ? "sans-serif" : family.c_str(), CAIRO_FONT_SLANT_NORMAL,
+                           CAIRO_FONT_WEIGHT_NORMAL);
 }
 
 void paintDocument(cairo_t* cairo, const doc::Document& document, const doc::FontList& fonts)

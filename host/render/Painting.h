@@ -29,6 +29,10 @@ using Context = std::unique_ptr<cairo_t, ContextDeleter>;
 // other characters no font can show (controls, U+FFFE, U+FFFF) as U+FFFD.
 std::string oneLine(std::string_view utf8);
 
+// Selects the family's upright regular face; a sans-serif one where the host has no font (an
+// empty family).
+void selectFamily(cairo_t* cairo, const std::string& family);
+
 // Paints the document's visible layers, bottom up, in the user space the caller has set:
 // artwork coordinates, points, y upward.
 void paintDocument(cairo_t* cairo, const doc::Document& document, const doc::FontList& fonts);

@@ -29,22 +29,37 @@ bool dashed(const AIStrokeStyle& stroke)
     return false;
 }
 
+TextFeatures textFeatures(const doc::Art& frame, const doc::FontList& fonts)
+{
+    TextFeatures features;
+    features.font = frame.chars.font.value_or(fonts.defaultIndex());
+    features.size = frame.chars.size.value_or(doc::Document::kDefaultFontSize);
+    if (frame.chars.fill) {
+        features.fill = *frame.chars.fill;
+    } else {
+        features.fill.kind = kGrayColor;
+        features.fill.c.g.gray = 1;
+    }
+    features.justification = frame.paras.justification.value_or(kLeftJustify);
+    features.tracking = frame.chars.tracking.value_or(0);
+    return features;
+}
+
+std::string familyOf(int font, const doc::FontList& fonts)
+{
+    return font >= 0 && font < fonts.size() ? fonts.name(font) : std::string();
+}
+
 TextLook textLook(const doc::Art& frame, const doc::FontList& fonts)
 {
+    const TextFeatures features = textFeatures(frame, fonts);
     TextLook look;
     look.text = doc::utf16ToUtf8(frame.text);
-    const int font = frame.chars.font.value_or(fonts.defaultIndex());
-    if (font >= 0 && font < fonts.size())
-        look.family = fonts.name(font);
-    look.size = frame.chars.size.value_or(doc::Document::kDefaultFontSize);
-    if (frame.chars.fill) {
-        look.fill = *frame.chars.fill;
-    } else {
-        look.fill.kind = kGrayColor;
-        look.fill.c.g.gray = 1;
-    }
-    look.justification = frame.paras.justification.value_or(kLeftJustify);
-    look.tracking = frame.chars.tracking.value_or(0);
+    look.family = familyOf(features.font, fonts);
+    look.size = features.size;
+    look.fill = features.fill;
+    look.justification = features.justification;
+    look.tracking = features.tracking;
     return look;
 }
 

@@ -23,6 +23,19 @@ bool dashed(const AIStrokeStyle& stroke);
 // How many of the stroke's dash values count: its length, within what the style can hold.
 int dashCount(const AIStrokeStyle& stroke);
 
+// A point-text frame's features, its unset ones given the host's defaults: the font as its
+// index in the host's font list.
+struct TextFeatures {
+    int font = -1;
+    float size = 12;
+    AIColor fill{};
+    ATEParagraphJustification justification = 0;
+    int32_t tracking = 0;
+};
+TextFeatures textFeatures(const doc::Art& frame, const doc::FontList& fonts);
+// The family of the font at that index in the list, empty for none.
+std::string familyOf(int font, const doc::FontList& fonts);
+
 // A point-text frame with its unset features given the host's defaults.
 struct TextLook {
     std::string text;   // UTF-8

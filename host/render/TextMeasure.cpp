@@ -53,8 +53,7 @@ std::vector<double> caretPlaces(const doc::Art& frame, const doc::FontList& font
     const Context context(cairo_create(surface.get()));
     cairo_t* c = context.get();
     cairo_scale(c, pixelsPerPoint, pixelsPerPoint);
-    cairo_select_font_face(c, look.family.empty() ? "sans-serif" : look.family.c_str(), CAIRO_FONT_SLANT_NORMAL,
-                           CAIRO_FONT_WEIGHT_NORMAL);
+    selectFamily(c, look.family);
     cairo_set_font_size(c, look.size);
     cairo_text_extents_t extents{};
     cairo_text_extents(c, drawn.c_str(), &extents);

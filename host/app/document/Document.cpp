@@ -279,12 +279,14 @@ const Art* Document::art(AIArtHandle handle) const
     return arts_.find(idOf(handle));
 }
 
-AIArtHandle Document::addArt(Art made)
+Art& Document::addArt(AIArtHandle& made)
 {
     const uintptr_t id = nextHandle();
     pending_.arts.add(id, nullptr);
-    arts_.put(id, std::move(made)).recordedIn = record_;
-    return reinterpret_cast<AIArtHandle>(id);
+    ArtTable::Slot& slot = arts_.make(id);
+    slot.recordedIn = record_;
+    made = reinterpret_cast<AIArtHandle>(id);
+    return slot.art;
 }
 
 ASErr Document::newArt(ArtKind kind, AIPaintOrder order, AIArtHandle prep, AIArtHandle* made)
@@ -327,19 +329,14 @@ ASErr Document::newArt(ArtKind kind, AIPaintOrder order, AIArtHandle prep, AIArt
         return kBadParameterErr;
     }
 
-    // Made where it is kept, rather than moved there.
     const AILayerHandle layer = relative->layer;
-    const uintptr_t id = nextHandle();
-    pending_.arts.add(id, nullptr);
-    ArtTable::Slot& slot = arts_.make(id);
-    slot.recordedIn = record_;
-    Art& fresh = slot.art;
+    AIArtHandle handle = nullptr;
+    Art& fresh = addArt(handle);
     fresh.kind = kind;
     fresh.parent = parent;
     fresh.layer = layer;
     if (kind == ArtKind::Path)
         fresh.style = currentStyle_;
-    const auto handle = reinterpret_cast<AIArtHandle>(id);
     auto& children = edit(parent)->children;
     children.insert(children.begin() + static_cast<std::ptrdiff_t>(position), handle);
     *made = handle;
@@ -533,10 +530,9 @@ ASErr Document::insertLayer(AILayerHandle relative, AIPaintOrder order, AILayerH
     recordLayer(idOf(handle));
     Layer fresh;
     fresh.title = "Layer " + std::to_string(++layersMade_);
-    Art group;
+    Art& group = addArt(fresh.group);
     group.kind = ArtKind::LayerGroup;
     group.layer = handle;
-    fresh.group = addArt(std::move(group));
     layerData_.emplace(idOf(handle), std::move(fresh));
     order_.insert(order_.begin() + static_cast<std::ptrdiff_t>(position), handle);
     *made = handle;

@@ -145,7 +145,9 @@ private:
     void recordLayer(uintptr_t id);
     void recordOrder();
     uintptr_t nextHandle() { return nextHandle_++; }
-    AIArtHandle addArt(Art art);
+    // New art as Art{} makes it, kept and recorded as made by the changes being recorded; its
+    // handle in `made`.
+    Art& addArt(AIArtHandle& made);
     void eraseTree(AIArtHandle handle);
 
     ArtTable arts_;

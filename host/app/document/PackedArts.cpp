@@ -29,9 +29,8 @@ constexpr unsigned kAnchorSameV = 1u << 7;
 // A segment's byte.
 constexpr unsigned kCorner = 1u << 0;
 constexpr unsigned kStraight = 1u << 1;
-constexpr unsigned kSameH = 1u << 2; // the anchor point's h that of the last point written
+constexpr unsigned kSameH = 1u << 2; // the segment's point's h that of the last point written
 constexpr unsigned kSameV = 1u << 3;
-
 
 uint64_t zigzag(uintptr_t value, uintptr_t from)
 {
@@ -257,26 +256,24 @@ void readBlock(ByteReader& reader, const unsigned char* data, PackedArts::Block&
 
 unsigned char* PackedArts::Bytes::room(size_t more)
 {
-    if (capacity - size < more) {
-        const size_t grown = std::max(capacity * 2, size + more);
-        auto larger = std::make_unique<unsigned char[]>(grown);
-        if (size > 0)
-            std::memcpy(larger.get(), data.get(), size);
-        data = std::move(larger);
-        capacity = grown;
-    }
+    if (capacity - size < more)
+        reallocate(std::max(capacity * 2, size + more));
     return data.get() + size;
+}
+
+void PackedArts::Bytes::reallocate(size_t to)
+{
+    auto moved = std::make_unique_for_overwrite<unsigned char[]>(to);
+    if (size > 0)
+        std::memcpy(moved.get(), data.get(), size);
+    data = std::move(moved);
+    capacity = to;
 }
 
 void PackedArts::shrinkToFit()
 {
-    if (bytes_.capacity == bytes_.size)
-        return;
-    auto exact = std::make_unique<unsigned char[]>(bytes_.size);
-    if (bytes_.size > 0)
-        std::memcpy(exact.get(), bytes_.data.get(), bytes_.size);
-    bytes_.data = std::move(exact);
-    bytes_.capacity = bytes_.size;
+    if (bytes_.capacity != bytes_.size)
+        bytes_.reallocate(bytes_.size);
     dictionaries_.shrink_to_fit();
 }
 
@@ -294,8 +291,8 @@ void PackedArts::add(uintptr_t id, const Art* art)
     }
     unsigned char* head = out.at();
     unsigned parts = (art->name.empty() ? 0 : kName) | (art->children.empty() ? 0 : kChildren) |
-                           (art->dictionary.empty() ? 0 : kDictionary) | (art->segments.empty() ? 0 : kSegments) |
-                           (sameBits(art->anchor, AIRealPoint{0, 0}) ? 0 : kAnchor) | (art->text.empty() ? 0 : kText);
+                     (art->dictionary.empty() ? 0 : kDictionary) | (art->segments.empty() ? 0 : kSegments) |
+                     (sameBits(art->anchor, AIRealPoint{0, 0}) ? 0 : kAnchor) | (art->text.empty() ? 0 : kText);
     if (parts & kAnchor)
         parts |= repeats(art->anchor, last_.point, kAnchorSameH, kAnchorSameV);
     out(static_cast<unsigned char>(0)); // the head, known once the blocks are written
@@ -310,7 +307,8 @@ void PackedArts::add(uintptr_t id, const Art* art)
         last_.parent = art->parent;
         last_.layer = art->layer;
     }
-    unsigned char* at = block(out.at(), last_.style, kSameStyle, flags, [&](ByteWriter& w) { styleFields(w, art->style); });
+    unsigned char* at =
+        block(out.at(), last_.style, kSameStyle, flags, [&](ByteWriter& w) { styleFields(w, art->style); });
     at = block(at, last_.text, kSameText, flags, [&](ByteWriter& w) { textFields(w, *art); });
     *head = static_cast<unsigned char>(flags);
     bytes_.size = static_cast<size_t>(at - bytes_.data.get());
@@ -357,7 +355,8 @@ void PackedArts::add(uintptr_t id, const Art* art)
             }
         });
     if (parts & kAnchor)
-        part(sizeof(AIRealPoint), [&](ByteWriter& w) { writePoint(w, art->anchor, parts, kAnchorSameH, kAnchorSameV, last_.point); });
+        part(sizeof(AIRealPoint),
+             [&](ByteWriter& w) { writePoint(w, art->anchor, parts, kAnchorSameH, kAnchorSameV, last_.point); });
     if (parts & kText)
         part(kVarint + 3 * art->text.size(), [&](ByteWriter& w) {
             w.varint(art->text.size());

@@ -69,6 +69,8 @@ private:
         size_t capacity = 0;
         // Where `more` free bytes start, past the size.
         unsigned char* room(size_t more);
+        // Moves the bytes to a place of that capacity, at least their size.
+        void reallocate(size_t to);
     };
 
     Bytes bytes_;
