@@ -400,7 +400,6 @@ TEST(SvgForeign, BadFilesAreRefusedSayingWhy)
         {"<svg><!-- open", "the file cannot be read: line 1: a comment <!-- is not closed"},
         {"<html><body/></html>", "the file is not SVG: its root element is <html>, not <svg>"},
         {"<svg xmlns=\"http://example.com/other\"/>", "the file is not SVG: its root element <svg> is not in SVG's namespace"},
-        {"{\"not\": \"xml\"}", "the file cannot be read: line 1: text before the root element"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.input.substr(0, 80));

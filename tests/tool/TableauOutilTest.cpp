@@ -319,12 +319,14 @@ TEST_F(Outil, ARebuildFollowsThePanelAndADeletedTableIsNotDrawnAgain)
 }
 
 // (The Pop a mouse-down plays with the sound on is in the table-tool script's log.)
-TEST_F(Outil, AMouseDownIsSilentWhenSoundIsOff)
+TEST_F(Outil, AMouseDownPlaysItsSoundOnlyWhenSoundIsOn)
 {
-    const size_t avant = ns::Sound::playedCount();
-    SonDefaut = false;
-    glisse(100, 700, 400, 610);
-    EXPECT_EQ(ns::Sound::playedCount(), avant);
+    for (const bool son : {true, false}) {
+        const size_t avant = ns::Sound::playedCount();
+        SonDefaut = son;
+        glisse(100, 700, 400, 610);
+        EXPECT_EQ(ns::Sound::playedCount(), avant + (son ? 1 : 0)) << (son ? "sound on" : "sound off");
+    }
 }
 
 TEST_F(Outil, SelectionWakesThePanelsFlyoutAndTheAnnotator)
