@@ -130,7 +130,7 @@ public:
 
 private:
     const unsigned char* data_;
-    size_t size_;
+    [[maybe_unused]] size_t size_; // read by the bounds checks of debug builds
     size_t at_ = 0;
 };
 
