@@ -1,6 +1,7 @@
 #include "Platform.h"
 
 #include "Application.h"
+#include "ChangedPixels.h"
 #include "NativePointer.h"
 #include "XErrors.h"
 
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -87,6 +89,11 @@ std::unique_ptr<Platform> Platform::open(double scale, std::string& reason)
     // Our own windows are drawn by cairo: no compositor bypass games, no screensaver blanking.
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    // The pixels are cairo's, handed to the display as they are (through shared memory on X11)
+    // and only where they changed; through a GL texture instead, as SDL would choose, every
+    // frame is uploaded and drawn whole, which costs more than the copy where GL has no GPU.
+    // SDL_FRAMEBUFFER_ACCELERATION in the environment still has the last word.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         reason = SDL_GetError();
         return nullptr;
@@ -191,20 +198,37 @@ void Platform::draw(Native& native, const Surface& surface, bool force)
         return;
     const auto [width, height, stride, data] = pixelsOf(*picture);
     const size_t bytes = static_cast<size_t>(stride) * static_cast<size_t>(height);
-    // Unchanged pixels are not presented again.
-    if (!force && native.pixels.size() == bytes && std::memcmp(native.pixels.data(), data, bytes) == 0) {
+    // Only what differs from the pixels on the screen is presented: after an edit of the page,
+    // the table's part of the window, not the menu bar, the tools and the margins around it.
+    const bool known = !force && native.pixels.size() == bytes;
+    const PixelRect changed =
+        known ? changedPixels(native.pixels.data(), data, width, height, stride) : PixelRect{0, 0, width, height};
+    if (changed.empty()) {
         native.version = surface.version;
         return;
     }
     SDL_Surface* target = SDL_GetWindowSurface(native.window);
     if (target == nullptr)
         return;
-    const int w = std::min(width, target->w), h = std::min(height, target->h);
-    // Cairo's ARGB32 is premultiplied, and every window is opaque: the bytes are the colours.
-    SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_ARGB8888, data, stride, target->format->format, target->pixels, target->pitch);
-    SDL_UpdateWindowSurface(native.window);
-    native.pixels.assign(data, data + bytes);
     native.version = surface.version;
+    const int right = std::min(changed.x + changed.width, target->w);
+    const int bottom = std::min(changed.y + changed.height, target->h);
+    if (right > changed.x && bottom > changed.y) {
+        const ptrdiff_t from = static_cast<ptrdiff_t>(changed.y) * stride + static_cast<ptrdiff_t>(changed.x) * 4;
+        const ptrdiff_t to = static_cast<ptrdiff_t>(changed.y) * target->pitch +
+                             static_cast<ptrdiff_t>(changed.x) * target->format->BytesPerPixel;
+        // Cairo's ARGB32 is premultiplied, and every window is opaque: the bytes are the colours.
+        SDL_ConvertPixels(right - changed.x, bottom - changed.y, SDL_PIXELFORMAT_ARGB8888, data + from, stride,
+                          target->format->format, static_cast<unsigned char*>(target->pixels) + to, target->pitch);
+        const SDL_Rect rect{changed.x, changed.y, right - changed.x, bottom - changed.y};
+        SDL_UpdateWindowSurfaceRects(native.window, &rect, 1);
+    }
+    if (!known) {
+        native.pixels.assign(data, data + bytes);
+        return;
+    }
+    const ptrdiff_t first = static_cast<ptrdiff_t>(changed.y) * stride;
+    std::memcpy(native.pixels.data() + first, data + first, static_cast<size_t>(changed.height) * static_cast<size_t>(stride));
 }
 
 void Platform::present(const std::vector<Surface>& surfaces)
