@@ -3,6 +3,9 @@
 #include "Numbers.h"
 
 #include <algorithm>
+#include <charconv>
+#include <initializer_list>
+#include <iterator>
 #include <cmath>
 
 namespace host::render {
@@ -43,29 +46,59 @@ bool displayColor(const AIColor& color, Rgb& rgb)
     }
 }
 
-std::string cssColor(const AIColor& color)
+void appendCssColor(std::string& out, const AIColor& color)
 {
     Rgb rgb{};
-    if (!displayColor(color, rgb))
-        return "none";
-    return "rgb(" + std::to_string(byte(rgb.red)) + "," + std::to_string(byte(rgb.green)) + "," +
-           std::to_string(byte(rgb.blue)) + ")";
+    if (!displayColor(color, rgb)) {
+        out += "none";
+        return;
+    }
+    char text[16];
+    const double channels[] = {rgb.red, rgb.green, rgb.blue};
+    out += "rgb(";
+    for (size_t i = 0; i < std::size(channels); ++i) {
+        out.append(text, std::to_chars(text, text + sizeof text, byte(channels[i])).ptr);
+        out += i + 1 < std::size(channels) ? ',' : ')';
+    }
+}
+
+std::string cssColor(const AIColor& color)
+{
+    std::string out;
+    appendCssColor(out, color);
+    return out;
+}
+
+void appendHeldColor(std::string& out, const AIColor& color)
+{
+    // The kind's name, then each component after a space.
+    const auto components = [&out](const char* kind, std::initializer_list<AIReal> values) {
+        out += kind;
+        for (AIReal value : values) {
+            out += ' ';
+            appendNumber(out, value);
+        }
+    };
+    switch (color.kind) {
+    case kGrayColor:
+        components("gray", {color.c.g.gray});
+        return;
+    case kThreeColor:
+        components("rgb", {color.c.rgb.red, color.c.rgb.green, color.c.rgb.blue});
+        return;
+    case kFourColor:
+        components("cmyk", {color.c.f.cyan, color.c.f.magenta, color.c.f.yellow, color.c.f.black});
+        return;
+    default:
+        out += "none";
+    }
 }
 
 std::string heldColor(const AIColor& color)
 {
-    switch (color.kind) {
-    case kGrayColor:
-        return "gray " + formatNumber(color.c.g.gray);
-    case kThreeColor:
-        return "rgb " + formatNumber(color.c.rgb.red) + " " + formatNumber(color.c.rgb.green) + " " +
-               formatNumber(color.c.rgb.blue);
-    case kFourColor:
-        return "cmyk " + formatNumber(color.c.f.cyan) + " " + formatNumber(color.c.f.magenta) + " " +
-               formatNumber(color.c.f.yellow) + " " + formatNumber(color.c.f.black);
-    default:
-        return "none";
-    }
+    std::string out;
+    appendHeldColor(out, color);
+    return out;
 }
 
 } // namespace host::render

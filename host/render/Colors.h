@@ -17,7 +17,9 @@ struct Rgb {
 bool displayColor(const AIColor& color, Rgb& rgb);
 // "rgb(R,G,B)" with 0 to 255 channels; "none" where displayColor is false.
 std::string cssColor(const AIColor& color);
+void appendCssColor(std::string& out, const AIColor& color);
 // "gray G", "rgb R G B" or "cmyk C M Y K", components as held; "none" for other kinds.
 std::string heldColor(const AIColor& color);
+void appendHeldColor(std::string& out, const AIColor& color);
 
 } // namespace host::render

@@ -5,15 +5,21 @@
 
 namespace host::render {
 
-std::string formatNumber(float value)
+void appendNumber(std::string& out, float value)
 {
-    if (!std::isfinite(value) || value == 0)
-        return "0";
     char text[64];
     const auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
-    if (error != std::errc())
-        return "0";
-    return std::string(text, end);
+    if (!std::isfinite(value) || value == 0 || error != std::errc())
+        out += '0';
+    else
+        out.append(text, end);
+}
+
+std::string formatNumber(float value)
+{
+    std::string out;
+    appendNumber(out, value);
+    return out;
 }
 
 } // namespace host::render

@@ -21,9 +21,8 @@ std::string saveDrawing(const doc::Document& document, const doc::FontList& font
     const Surface picture = paintPng(document, fonts, 1, reason);
     if (!picture)
         return "cannot write " + png.string() + ": " + reason;
-    const std::string text = svgOf(document, fonts);
     return writeAllAtomically(
-        {{svg, [&](std::FILE* file) { return std::fwrite(text.data(), 1, text.size(), file) == text.size(); }},
+        {{svg, [&](std::FILE* file) { return writeSvg(document, fonts, file); }},
          {png, [&](std::FILE* file) { return writePngTo(picture.get(), file); }}});
 }
 

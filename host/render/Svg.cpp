@@ -8,6 +8,9 @@
 #include "Xml.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <cstdio>
+#include <string>
 
 namespace host::render {
 
@@ -18,6 +21,35 @@ public:
     SvgWriter(const doc::Document& document, const doc::FontList& fonts) : document_(document), fonts_(fonts) {}
 
     std::string write()
+    {
+        document();
+        return std::move(out_);
+    }
+
+    // Written to the file as it is made, a part at a time: a large table's SVG is never whole
+    // in memory. False when the file refused a part.
+    bool writeTo(std::FILE* file)
+    {
+        file_ = file;
+        document();
+        spill(0);
+        return !failed_;
+    }
+
+private:
+    static constexpr size_t kPart = size_t{1} << 18;
+
+    // What is made so far goes to the file once it is `atLeast` bytes long.
+    void spill(size_t atLeast)
+    {
+        if (file_ == nullptr || out_.size() < atLeast)
+            return;
+        if (!failed_ && std::fwrite(out_.data(), 1, out_.size(), file_) != out_.size())
+            failed_ = true;
+        out_.clear();
+    }
+
+    void document()
     {
         const std::string width = formatNumber(doc::Document::kArtboardWidth);
         const std::string height = formatNumber(doc::Document::kArtboardHeight);
@@ -42,10 +74,8 @@ public:
             out_ += "</g>\n";
         }
         out_ += "</g>\n</svg>\n";
-        return std::move(out_);
     }
 
-private:
     void children(AIArtHandle parent, int depth)
     {
         for (AIArtHandle child : document_.art(parent)->children)
@@ -56,19 +86,26 @@ private:
 
     void label(const doc::Art& art)
     {
-        if (!art.name.empty())
-            out_ += " inkscape:label=\"" + escapeXml(art.name) + "\"";
+        if (art.name.empty())
+            return;
+        out_ += " inkscape:label=\"";
+        appendEscapedXml(out_, art.name);
+        out_ += '"';
     }
 
     // What plug-ins keep on a group, as one JSON object.
     void dictionary(const doc::Art& art)
     {
-        if (!art.dictionary.empty())
-            out_ += " data-dictionary=\"" + escapeXml(dictionaryJson(art.dictionary)) + "\"";
+        if (art.dictionary.empty())
+            return;
+        out_ += " data-dictionary=\"";
+        appendEscapedXml(out_, dictionaryJson(art.dictionary));
+        out_ += '"';
     }
 
     void art(const doc::Art& art, int depth)
     {
+        spill(kPart);
         indent(depth);
         switch (art.kind) {
         case doc::ArtKind::LayerGroup:
@@ -95,32 +132,71 @@ private:
         }
     }
 
-    static std::string point(const AIRealPoint& p) { return formatNumber(p.h) + " " + formatNumber(p.v); }
+    // The numbers are written where they go: a large table has hundreds of thousands.
+    void point(const AIRealPoint& p)
+    {
+        appendNumber(out_, p.h);
+        out_ += ' ';
+        appendNumber(out_, p.v);
+    }
 
-    static std::string pathData(const doc::Art& art)
+    void curve(const AIPathSegment& from, const AIPathSegment& to)
+    {
+        out_ += 'C';
+        point(from.out);
+        out_ += ' ';
+        point(to.in);
+        out_ += ' ';
+        point(to.p);
+    }
+
+    void pathData(const doc::Art& art)
     {
         const auto& s = art.segments;
-        std::string d;
         for (size_t i = 0; i < s.size(); ++i) {
             if (i == 0) {
-                d += "M" + point(s[0].p);
+                out_ += 'M';
+                point(s[0].p);
                 continue;
             }
-            d += straightBetween(s[i - 1], s[i]) ? " L" + point(s[i].p)
-                                          : " C" + point(s[i - 1].out) + " " + point(s[i].in) + " " + point(s[i].p);
+            out_ += ' ';
+            if (straightBetween(s[i - 1], s[i])) {
+                out_ += 'L';
+                point(s[i].p);
+            } else {
+                curve(s[i - 1], s[i]);
+            }
         }
         if (art.closed && s.size() > 1) {
-            if (!straightBetween(s.back(), s.front()))
-                d += " C" + point(s.back().out) + " " + point(s.front().in) + " " + point(s.front().p);
-            d += " Z";
+            if (!straightBetween(s.back(), s.front())) {
+                out_ += ' ';
+                curve(s.back(), s.front());
+            }
+            out_ += " Z";
         }
-        return d;
     }
 
     void paint(const char* what, const AIColor& color)
     {
-        out_ += std::string(" ") + what + "=\"" + cssColor(color) + "\" data-" + what + "-color=\"" +
-                heldColor(color) + "\"";
+        out_ += ' ';
+        out_ += what;
+        out_ += "=\"";
+        appendCssColor(out_, color);
+        out_ += "\" data-";
+        out_ += what;
+        out_ += "-color=\"";
+        appendHeldColor(out_, color);
+        out_ += '"';
+    }
+
+    // ` name="number"`.
+    void number(const char* name, float value)
+    {
+        out_ += ' ';
+        out_ += name;
+        out_ += "=\"";
+        appendNumber(out_, value);
+        out_ += '"';
     }
 
     void path(const doc::Art& art)
@@ -128,7 +204,9 @@ private:
         const AIPathStyle& style = art.style;
         out_ += "<path";
         label(art);
-        out_ += " d=\"" + pathData(art) + "\"";
+        out_ += " d=\"";
+        pathData(art);
+        out_ += '"';
         if (style.fillPaint) {
             paint("fill", style.fill.color);
             if (style.evenodd)
@@ -144,18 +222,24 @@ private:
         static const char* const joins[] = {"miter", "round", "bevel"};
         const AIStrokeStyle& stroke = style.stroke;
         paint("stroke", stroke.color);
-        out_ += " stroke-width=\"" + formatNumber(stroke.width) + "\"";
-        out_ += std::string(" stroke-linecap=\"") + (stroke.cap >= 0 && stroke.cap < 3 ? caps[stroke.cap] : "butt") + "\"";
-        out_ += std::string(" stroke-linejoin=\"") + (stroke.join >= 0 && stroke.join < 3 ? joins[stroke.join] : "miter") +
-                "\"";
+        number("stroke-width", stroke.width);
+        out_ += " stroke-linecap=\"";
+        out_ += stroke.cap >= 0 && stroke.cap < 3 ? caps[stroke.cap] : "butt";
+        out_ += "\" stroke-linejoin=\"";
+        out_ += stroke.join >= 0 && stroke.join < 3 ? joins[stroke.join] : "miter";
+        out_ += '"';
         // SVG refuses a limit below 1 and would fall back to 4; below 1 every corner is
         // bevelled, which is what 1 draws.
-        out_ += " stroke-miterlimit=\"" + formatNumber(std::max(stroke.miterLimit, AIReal{1})) + "\"";
+        number("stroke-miterlimit", std::max(stroke.miterLimit, AIReal{1}));
         if (dashed(stroke)) {
             out_ += " stroke-dasharray=\"";
-            for (int i = 0; i < dashCount(stroke); ++i)
-                out_ += (i > 0 ? "," : "") + formatNumber(stroke.dash.array[i]);
-            out_ += "\" stroke-dashoffset=\"" + formatNumber(stroke.dash.offset) + "\"";
+            for (int i = 0; i < dashCount(stroke); ++i) {
+                if (i > 0)
+                    out_ += ',';
+                appendNumber(out_, stroke.dash.array[i]);
+            }
+            out_ += '"';
+            number("stroke-dashoffset", stroke.dash.offset);
         }
         out_ += "/>\n";
     }
@@ -164,19 +248,28 @@ private:
     {
         const TextLook look = textLook(art, fonts_);
         static const char* const anchors[] = {"start", "middle", "end"};
-        const char* anchor = anchors[static_cast<int>(alignmentOf(look.justification))];
         out_ += "<text";
         label(art);
-        out_ += " transform=\"translate(" + point(art.anchor) + ") scale(1 -1)\"";
-        out_ += " font-family=\"" + escapeXml(look.family) + "\" font-size=\"" + formatNumber(look.size) + "\"";
-        out_ += std::string(" text-anchor=\"") + anchor + "\"";
+        out_ += " transform=\"translate(";
+        point(art.anchor);
+        out_ += ") scale(1 -1)\" font-family=\"";
+        appendEscapedXml(out_, look.family);
+        out_ += '"';
+        number("font-size", look.size);
+        out_ += " text-anchor=\"";
+        out_ += anchors[static_cast<int>(alignmentOf(look.justification))];
+        out_ += '"';
         paint("fill", look.fill);
-        out_ += " xml:space=\"preserve\">" + escapeXml(look.text) + "</text>\n";
+        out_ += " xml:space=\"preserve\">";
+        appendEscapedXml(out_, look.text);
+        out_ += "</text>\n";
     }
 
     const doc::Document& document_;
     const doc::FontList& fonts_;
     std::string out_;
+    std::FILE* file_ = nullptr;
+    bool failed_ = false;
 };
 
 } // namespace
@@ -186,10 +279,14 @@ std::string svgOf(const doc::Document& document, const doc::FontList& fonts)
     return SvgWriter(document, fonts).write();
 }
 
+bool writeSvg(const doc::Document& document, const doc::FontList& fonts, std::FILE* file)
+{
+    return SvgWriter(document, fonts).writeTo(file);
+}
+
 std::string saveSvg(const doc::Document& document, const doc::FontList& fonts, const std::filesystem::path& path)
 {
-    const std::string svg = svgOf(document, fonts);
-    return writeAtomically(path, [&](std::FILE* file) { return std::fwrite(svg.data(), 1, svg.size(), file) == svg.size(); });
+    return writeAtomically(path, [&](std::FILE* file) { return writeSvg(document, fonts, file); });
 }
 
 } // namespace host::render

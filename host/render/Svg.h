@@ -18,12 +18,15 @@
 #include "document/Document.h"
 #include "document/Fonts.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
 namespace host::render {
 
 std::string svgOf(const doc::Document& document, const doc::FontList& fonts);
+// The same, written to `file` as it is made; false when the file refused a part of it.
+bool writeSvg(const doc::Document& document, const doc::FontList& fonts, std::FILE* file);
 
 // Written atomically; a reason naming the file on failure, empty on success.
 std::string saveSvg(const doc::Document& document, const doc::FontList& fonts, const std::filesystem::path& path);

@@ -17,6 +17,12 @@ std::string escapeXml(std::string_view utf8)
 {
     std::string out;
     out.reserve(utf8.size());
+    appendEscapedXml(out, utf8);
+    return out;
+}
+
+void appendEscapedXml(std::string& out, std::string_view utf8)
+{
     for (size_t i = 0; i < utf8.size();) {
         const char32_t c = doc::nextCodePoint(utf8, i);
         switch (c) {
@@ -31,7 +37,6 @@ std::string escapeXml(std::string_view utf8)
         default: doc::appendUtf8(out, xmlCanHold(c) ? c : char32_t{0xFFFD});
         }
     }
-    return out;
 }
 
 } // namespace host::render

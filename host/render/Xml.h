@@ -11,5 +11,7 @@ namespace host::render {
 // other control characters, U+FFFE, U+FFFF) and every byte that is not UTF-8 becomes U+FFFD.
 // No text can end an element or an attribute early.
 std::string escapeXml(std::string_view utf8);
+// The same, added to the end of `out`.
+void appendEscapedXml(std::string& out, std::string_view utf8);
 
 } // namespace host::render

@@ -8,8 +8,10 @@
 #include "TestFolder.h"
 
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <limits>
+#include <string>
 #include <sys/stat.h>
 #include <tuple>
 
@@ -89,6 +91,29 @@ TEST_F(Dossier, AnExportThatCannotBeWrittenLeavesEverythingAsItWas)
     ASSERT_EQ(host::render::saveSvg(papier.document, papier.fonts, dossier_ / "t.svg"), "");
     EXPECT_EQ(readFile(dossier_ / "t.svg"), host::render::svgOf(papier.document, papier.fonts));
     EXPECT_EQ(Fichiers(), 3u);
+}
+
+// A drawing larger than the parts the SVG is written in goes to the file as the same bytes
+// as the text made whole; a file that refuses a part is told, whichever part it is.
+TEST_F(Dossier, TheSvgWrittenPartByPartIsTheWholeTextAndARefusalIsTold)
+{
+    Papier papier;
+    for (int i = 0; i < 5000; ++i)
+        papier.chemin(nullptr, {{static_cast<AIReal>(i), 0}, {static_cast<AIReal>(i), 100}}, false, "rule " + std::to_string(i));
+    const std::string whole = host::render::svgOf(papier.document, papier.fonts);
+    ASSERT_GT(whole.size(), size_t{1} << 19) << "several parts of a quarter of a MiB";
+
+    std::FILE* file = std::fopen((dossier_ / "parts.svg").c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    EXPECT_TRUE(host::render::writeSvg(papier.document, papier.fonts, file));
+    ASSERT_EQ(std::fclose(file), 0);
+    EXPECT_EQ(readFile(dossier_ / "parts.svg"), whole);
+
+    std::FILE* full = std::fopen("/dev/full", "wb");
+    if (full == nullptr)
+        GTEST_SKIP() << "no /dev/full here";
+    EXPECT_FALSE(host::render::writeSvg(papier.document, papier.fonts, full));
+    std::fclose(full);
 }
 
 // The drawing saved as a person saves it: the SVG and its PNG together, or neither; the
