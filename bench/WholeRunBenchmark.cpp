@@ -1,6 +1,6 @@
 // A whole run of the application as a person starts it: the process launched with the
 // plug-in, the script bench/whole-run.varo (a 100 x 100 table with double rules and frame
-// and a text in every cell, saved as SVG and PNG) and the quit; beside it, a bare launch and
+// and a text in every cell, saved as SVG) and the quit; beside it, a bare launch and
 // quit, and a session that keeps a hundred edits of that table in its history
 // (bench/hundred-edits.varo). Wall time, with the process's start and its end; for the session,
 // the most memory it held (peak_MiB, its peak resident set, read from /proc while it runs: the
