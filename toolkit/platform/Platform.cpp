@@ -12,6 +12,7 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstddef>
@@ -27,8 +28,17 @@ struct Platform::Native {
     Surface surface;
     uint64_t version = 0;
     int width = 0, height = 0, x = INT32_MIN, y = INT32_MIN;
-    std::vector<unsigned char> pixels; // what was presented last
+    // What was presented last, and how it lay: the picture's size and rows, and the window
+    // surface's. Pixels are compared only with a picture laid out alike on a surface alike.
+    std::vector<unsigned char> pixels;
+    std::array<int, 6> layout{};
     std::string title;
+    // Forgets what was presented: the next presentation is whole.
+    void forgetPixels()
+    {
+        pixels.clear();
+        version = 0;
+    }
 
     ~Native()
     {
@@ -198,19 +208,22 @@ void Platform::draw(Native& native, const Surface& surface, bool force)
         return;
     const auto [width, height, stride, data] = pixelsOf(*picture);
     const size_t bytes = static_cast<size_t>(stride) * static_cast<size_t>(height);
+    // SDL makes the surface anew, blank, when the window's size changed.
+    SDL_Surface* target = SDL_GetWindowSurface(native.window);
+    if (target == nullptr) {
+        native.forgetPixels();
+        return;
+    }
     // Only what differs from the pixels on the screen is presented: after an edit of the page,
     // the table's part of the window, not the menu bar, the tools and the margins around it.
-    const bool known = !force && native.pixels.size() == bytes;
+    const std::array<int, 6> layout{width, height, stride, target->w, target->h, target->pitch};
+    const bool known = !force && native.layout == layout && native.pixels.size() == bytes;
     const PixelRect changed =
         known ? changedPixels(native.pixels.data(), data, width, height, stride) : PixelRect{0, 0, width, height};
     if (changed.empty()) {
         native.version = surface.version;
         return;
     }
-    SDL_Surface* target = SDL_GetWindowSurface(native.window);
-    if (target == nullptr)
-        return;
-    native.version = surface.version;
     const int right = std::min(changed.x + changed.width, target->w);
     const int bottom = std::min(changed.y + changed.height, target->h);
     if (right > changed.x && bottom > changed.y) {
@@ -218,11 +231,17 @@ void Platform::draw(Native& native, const Surface& surface, bool force)
         const ptrdiff_t to = static_cast<ptrdiff_t>(changed.y) * target->pitch +
                              static_cast<ptrdiff_t>(changed.x) * target->format->BytesPerPixel;
         // Cairo's ARGB32 is premultiplied, and every window is opaque: the bytes are the colours.
-        SDL_ConvertPixels(right - changed.x, bottom - changed.y, SDL_PIXELFORMAT_ARGB8888, data + from, stride,
-                          target->format->format, static_cast<unsigned char*>(target->pixels) + to, target->pitch);
         const SDL_Rect rect{changed.x, changed.y, right - changed.x, bottom - changed.y};
-        SDL_UpdateWindowSurfaceRects(native.window, &rect, 1);
+        if (SDL_ConvertPixels(rect.w, rect.h, SDL_PIXELFORMAT_ARGB8888, data + from, stride, target->format->format,
+                              static_cast<unsigned char*>(target->pixels) + to, target->pitch) != 0 ||
+            SDL_UpdateWindowSurfaceRects(native.window, &rect, 1) != 0) {
+            // Not shown: the next presentation shows it all.
+            native.forgetPixels();
+            return;
+        }
     }
+    native.version = surface.version;
+    native.layout = layout;
     if (!known) {
         native.pixels.assign(data, data + bytes);
         return;
@@ -436,6 +455,10 @@ int Platform::pollEvents(int timeoutMs)
             // lay it out at; the native window already has it.
             if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
                 for (const auto& n : natives_)
+                    if (n->id == event.window.windowID)
+                        n->forgetPixels(); // its surface is new and blank
+            if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+                for (const auto& n : natives_)
                     if (n->id == event.window.windowID && n->surface.kind == SurfaceKind::Document &&
                         (n->width != event.window.data1 || n->height != event.window.data2)) {
                         n->width = event.window.data1;
@@ -445,7 +468,7 @@ int Platform::pollEvents(int timeoutMs)
             if (event.window.event == SDL_WINDOWEVENT_EXPOSED)
                 for (const auto& n : natives_)
                     if (n->id == event.window.windowID)
-                        n->pixels.clear(); // shown again in full at the next presentation
+                        n->forgetPixels(); // shown again in full at the next presentation
             continue;
         }
         // A move with no place of the display server's may be one SDL made up: it names a window
