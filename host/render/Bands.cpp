@@ -8,7 +8,6 @@
 #include <cstddef>
 #include <system_error>
 #include <thread>
-#include <vector>
 
 namespace host::render {
 
@@ -22,46 +21,66 @@ void drawBand(cairo_surface_t* image, int top, int bottom, double scale, const d
 {
     const int stride = cairo_image_surface_get_stride(image);
     unsigned char* pixels = cairo_image_surface_get_data(image);
-    if (pixels == nullptr || bottom <= top)
-        return;
-    cairo_surface_t* band = cairo_image_surface_create_for_data(pixels + static_cast<ptrdiff_t>(top) * stride,
-                                                                cairo_image_surface_get_format(image),
-                                                                cairo_image_surface_get_width(image), bottom - top, stride);
-    cairo_surface_set_device_offset(band, 0, -top);
-    cairo_t* c = cairo_create(band);
-    cairo_scale(c, scale, scale);
-    drawView(c, document, fonts, view);
-    cairo_destroy(c);
-    cairo_surface_flush(band);
-    cairo_surface_destroy(band);
+    if (pixels != nullptr && bottom > top) {
+        cairo_surface_t* band = cairo_image_surface_create_for_data(
+            pixels + static_cast<ptrdiff_t>(top) * stride, cairo_image_surface_get_format(image),
+            cairo_image_surface_get_width(image), bottom - top, stride);
+        cairo_surface_set_device_offset(band, 0, -top);
+        cairo_t* c = cairo_create(band);
+        cairo_scale(c, scale, scale);
+        drawView(c, document, fonts, view);
+        cairo_destroy(c);
+        cairo_surface_flush(band);
+        cairo_surface_destroy(band);
+    }
 }
 
 } // namespace
 
+int bandsFor(int height)
+{
+    const auto cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    return std::clamp(std::min(cores, height / kFewestBandRows), 1, kMostBands);
+}
+
+BandRows equalBands(int height, int bands)
+{
+    bands = std::max(bands, 1);
+    BandRows rows;
+    for (int band = 0; band <= bands; ++band)
+        rows.push_back(static_cast<int>(static_cast<long long>(height) * band / bands));
+    return rows;
+}
+
 void drawViewInBands(cairo_surface_t* image, double scale, const doc::Document& document, const doc::FontList& fonts,
-                     const DocumentView& view)
+                     const DocumentView& view, const BandRows& rows)
 {
     cairo_surface_flush(image);
-    const int height = cairo_image_surface_get_height(image);
-    const auto cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    const int bands = std::clamp(std::min(cores, height / kFewestBandRows), 1, kMostBands);
-    const auto rowOf = [&](int band) { return static_cast<int>(static_cast<long long>(height) * band / bands); };
+    const size_t bands = rows.size() < 2 ? 0 : rows.size() - 1;
     std::vector<std::thread> threads;
-    std::vector<int> leftOver;
-    for (int band = 1; band < bands; ++band) {
+    std::vector<size_t> leftOver;
+    for (size_t band = 1; band < bands; ++band) {
         try {
-            threads.emplace_back(drawBand, image, rowOf(band), rowOf(band + 1), scale, std::cref(document),
+            threads.emplace_back(drawBand, image, rows[band], rows[band + 1], scale, std::cref(document),
                                  std::cref(fonts), std::cref(view));
         } catch (const std::system_error&) {
             leftOver.push_back(band);
         }
     }
-    drawBand(image, 0, rowOf(1), scale, document, fonts, view);
-    for (int band : leftOver)
-        drawBand(image, rowOf(band), rowOf(band + 1), scale, document, fonts, view);
+    if (bands > 0)
+        drawBand(image, rows[0], rows[1], scale, document, fonts, view);
+    for (size_t band : leftOver)
+        drawBand(image, rows[band], rows[band + 1], scale, document, fonts, view);
     for (std::thread& thread : threads)
         thread.join();
     cairo_surface_mark_dirty(image);
+}
+
+void drawViewInBands(cairo_surface_t* image, double scale, const doc::Document& document, const doc::FontList& fonts,
+                     const DocumentView& view)
+{
+    const int height = cairo_image_surface_get_height(image);
+    drawViewInBands(image, scale, document, fonts, view, equalBands(height, bandsFor(height)));
 }
 
 } // namespace host::render

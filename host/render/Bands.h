@@ -1,11 +1,13 @@
 // The document view drawn into an image of its pixels by several threads at once, each over
 // its own band of rows: a page of tens of thousands of objects draws in about the time of one
-// band's share.
+// band's share. Where the bands begin and end does not change a pixel.
 #pragma once
 
 #include "DocumentView.h"
 #include "document/Document.h"
 #include "document/Fonts.h"
+
+#include <vector>
 
 typedef struct _cairo_surface cairo_surface_t;
 
@@ -16,9 +18,20 @@ inline constexpr int kMostBands = 4;
 // The fewest rows a band has: below that a thread costs more than it saves.
 inline constexpr int kFewestBandRows = 64;
 
+// The rows where bands begin, and the image's height last: {0, ..., height}.
+using BandRows = std::vector<int>;
+
+// As many bands as the machine has cores, within the bounds above.
+int bandsFor(int height);
+// That many bands of equal heights.
+BandRows equalBands(int height, int bands);
+
 // Draws the view as drawView does into the whole of `image`, an image surface of the view's
-// size times `scale` (pixels per view point). As many bands as the machine has cores, within
-// the bounds above; a thread that cannot be started leaves its band to the caller's thread.
+// size times `scale` (pixels per view point), one thread for each band of `rows` (the caller's
+// for the first); a thread that cannot be started leaves its band to the caller's thread.
+void drawViewInBands(cairo_surface_t* image, double scale, const doc::Document& document, const doc::FontList& fonts,
+                     const DocumentView& view, const BandRows& rows);
+// The same in equal bands.
 void drawViewInBands(cairo_surface_t* image, double scale, const doc::Document& document, const doc::FontList& fonts,
                      const DocumentView& view);
 

@@ -131,28 +131,36 @@ private:
         return !(box.left <= box.right) || box.meets(*shown_);
     }
 
+    // What is drawn together is decided as if nothing were passed over: art outside the part
+    // drawn counts in the runs of rules and texts without being set. A pixel's value then does
+    // not depend on where the bands of a picture begin and end.
     void path(const doc::Art& art)
     {
-        if (art.segments.empty() || !pathShown(art))
+        if (art.segments.empty())
             return;
         flushText();
+        const bool shown = pathShown(art);
         const AIPathStyle& style = art.style;
         Rgb color{};
         if (glyphs_ && rule(art) && displayColor(style.stroke.color, color)) {
             if (rules_ > 0 && (!sameRgb(color, rulesColor_) || !sameStroke(style.stroke, rulesStroke_)))
                 flushRules();
-            if (rules_ == 0)
-                cairo_new_path(cairo_);
             rulesColor_ = color;
             rulesStroke_ = style.stroke;
-            cairo_move_to(cairo_, art.segments[0].p.h, art.segments[0].p.v);
-            cairo_line_to(cairo_, art.segments[1].p.h, art.segments[1].p.v);
-            ++rules_;
-            if (rules_ == kMostRules)
+            if (shown) {
+                if (rulesSet_ == 0)
+                    cairo_new_path(cairo_);
+                cairo_move_to(cairo_, art.segments[0].p.h, art.segments[0].p.v);
+                cairo_line_to(cairo_, art.segments[1].p.h, art.segments[1].p.v);
+                ++rulesSet_;
+            }
+            if (++rules_ == kMostRules)
                 flushRules();
             return;
         }
         flushRules();
+        if (!shown)
+            return;
         outline(art);
         if (style.fillPaint && setSource(cairo_, style.fill.color)) {
             cairo_set_fill_rule(cairo_, style.evenodd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
@@ -188,10 +196,12 @@ private:
     {
         if (rules_ == 0)
             return;
-        cairo_set_source_rgb(cairo_, rulesColor_.red, rulesColor_.green, rulesColor_.blue);
-        setStroke(rulesStroke_);
-        cairo_stroke(cairo_);
-        rules_ = 0;
+        if (rulesSet_ > 0) {
+            cairo_set_source_rgb(cairo_, rulesColor_.red, rulesColor_.green, rulesColor_.blue);
+            setStroke(rulesStroke_);
+            cairo_stroke(cairo_);
+        }
+        rules_ = rulesSet_ = 0;
     }
 
     // The stroke's width, ends, joins and dashes, set only where they differ from the last
@@ -230,6 +240,12 @@ private:
         if (run == nullptr)
             return;
         const double start = textStart(0, run->advance, alignmentOf(features.justification));
+        flushRules();
+        if (texts_ > 0 && (run->font != batchFont_ || !sameRgb(color, batchColor_)))
+            flushText();
+        batchFont_ = run->font;
+        batchColor_ = color;
+        ++texts_;
         // The ink, upright from the anchor: y goes down in the text's own space.
         if (shown_ && !Box{art.anchor.h + start + run->ink.x_bearing,
                            art.anchor.v - run->ink.y_bearing - run->ink.height,
@@ -237,11 +253,6 @@ private:
                            art.anchor.v - run->ink.y_bearing}
                            .meets(*shown_))
             return;
-        flushRules();
-        if (!batch_.empty() && (run->font != batchFont_ || !sameRgb(color, batchColor_)))
-            flushText();
-        batchFont_ = run->font;
-        batchColor_ = color;
         // Set in the artboard's space turned upside down, where the text stands upright.
         for (cairo_glyph_t glyph : run->glyphs)
             batch_.push_back({glyph.index, art.anchor.h + start + glyph.x, glyph.y - art.anchor.v});
@@ -256,6 +267,7 @@ private:
     // glyphs do not overlap, as each text alone would draw them.
     void flushText()
     {
+        texts_ = 0;
         if (batch_.empty())
             return;
         cairo_save(cairo_);
@@ -379,11 +391,13 @@ private:
     // a stroke's edges at a cost that grows faster than their number: a few dozen at a time
     // cost the least.
     static constexpr int kMostRules = 64;
-    int rules_ = 0;
+    int rules_ = 0;    // in the run, set or passed over
+    int rulesSet_ = 0; // of them, set in the current path
     Rgb rulesColor_{};
     AIStrokeStyle rulesStroke_{};
-    // Texts set and not yet drawn, in one font and colour.
+    // Texts set and not yet drawn, in one font and colour; texts_ counts those passed over too.
     std::vector<cairo_glyph_t> batch_;
+    int texts_ = 0;
     cairo_scaled_font_t* batchFont_ = nullptr;
     Rgb batchColor_{};
     std::optional<Box> shown_; // what is drawn, where pictures of pixels pass over the rest

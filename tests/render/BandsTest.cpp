@@ -1,0 +1,109 @@
+// The page drawn in bands, a thread each: the same pixels wherever the bands begin and end.
+#include "Bands.h"
+#include "Documents.h"
+
+#include <cairo.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace render_test;
+using host::render::BandRows;
+
+AIColor Red()
+{
+    AIColor color{};
+    color.kind = kThreeColor;
+    color.c.rgb = {1, 0, 0};
+    return color;
+}
+
+// A table's worth of art: rules in runs broken by colour and width, cut in pieces that cross
+// every band's edge, one dashed, rules that cross one another, a filled frame, and rows of
+// texts whose glyphs overlap.
+void fill(Papier& p)
+{
+    for (int i = 0; i < 150; ++i) {
+        const AIReal y = 80 + static_cast<AIReal>(i) * 4.3f;
+        for (int k = 0; k < 6; ++k) {
+            const auto left = 20.5f + 95 * static_cast<AIReal>(k);
+            Art& piece = p.chemin(nullptr, {{left, y}, {left + 89.5f, y + 0.7f}}, false);
+            piece.style.stroke.width = 0.4f + static_cast<AIReal>(i % 3) * 0.45f;
+            piece.style.stroke.color = i % 7 == 0 ? Red() : Gris(0.6f);
+        }
+    }
+    for (int k = 0; k < 40; ++k) {
+        const auto x = 30.25f + 14 * static_cast<AIReal>(k);
+        Art& column = p.chemin(nullptr, {{x, 60}, {x, 760}}, false);
+        column.style.stroke.width = 1.3f;
+        if (k == 17) {
+            column.style.stroke.dash.length = 2;
+            column.style.stroke.dash.array[0] = 3;
+            column.style.stroke.dash.array[1] = 2;
+        }
+    }
+    // Short rules near the top, then a mesh of long ones in the same stroke, across and down
+    // in turn: where two cross, whether they are stroked together shows.
+    for (int i = 0; i < 100; ++i) {
+        const auto x = 20 + 5.5f * static_cast<AIReal>(i);
+        p.chemin(nullptr, {{x, 775}, {x + 3, 778}}, false).style.stroke.color = Gris(0.5f);
+    }
+    for (int i = 0; i < 40; ++i) {
+        const auto at = 15 + 14.7f * static_cast<AIReal>(i);
+        p.chemin(nullptr, {{5, at + 100}, {605, at + 130}}, false).style.stroke.color = Gris(0.5f);
+        p.chemin(nullptr, {{at, 20}, {at + 9, 780}}, false).style.stroke.color = Gris(0.5f);
+    }
+    Art& frame = p.chemin(nullptr, {{10, 50}, {600, 50}, {600, 770}, {10, 770}}, true);
+    frame.style.fillPaint = true;
+    frame.style.fill.color = Gris(0.05f);
+    frame.style.stroke.width = 3;
+    for (int i = 0; i < 60; ++i) {
+        Art& text = p.nouveau(ArtKind::Text, kPlaceAboveAll, nullptr);
+        text.anchor = {40 + static_cast<AIReal>(i % 4) * 130, 100 + static_cast<AIReal>(i) * 11};
+        text.text = u"Agé 1 234 ✓";
+        text.chars.size = 16; // taller than the lines are apart
+        text.chars.fill = i % 5 == 0 ? Red() : Gris(1);
+    }
+}
+
+std::vector<unsigned char> picture(const Papier& p, const host::DocumentView& view, const BandRows& rows)
+{
+    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, view.width(), view.height());
+    host::render::drawViewInBands(image, 1, p.document, p.fonts, view, rows);
+    const unsigned char* data = cairo_image_surface_get_data(image);
+    std::vector<unsigned char> bytes(data, data + static_cast<size_t>(cairo_image_surface_get_stride(image)) *
+                                                     static_cast<size_t>(view.height()));
+    cairo_surface_destroy(image);
+    return bytes;
+}
+
+TEST(Bands, WhereverTheBandsLieThePixelsAreTheSame)
+{
+    Papier p;
+    fill(p);
+    for (const AIReal zoom : {1.0f, 1.7f}) {
+        SCOPED_TRACE(zoom);
+        host::DocumentView view;
+        ASSERT_TRUE(view.setZoom(zoom));
+        const int h = view.height();
+        const std::vector<unsigned char> whole = picture(p, view, {0, h});
+        const std::vector<unsigned char> blank(whole.size(), whole.front());
+        ASSERT_NE(whole, blank) << "something is drawn";
+        const struct {
+            const char* name;
+            BandRows rows;
+        } cases[] = {
+            {"halves", {0, h / 2, h}},
+            {"a thin band at the top", {0, host::render::kFewestBandRows, h}},
+            {"a thin band at the bottom", {0, h - host::render::kFewestBandRows, h}},
+            {"three, at odd rows", {0, 97, 301, h}},
+            {"four of equal heights", host::render::equalBands(h, 4)},
+        };
+        for (const auto& c : cases)
+            EXPECT_TRUE(picture(p, view, c.rows) == whole) << c.name;
+    }
+}
+
+} // namespace
