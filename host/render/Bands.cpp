@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <functional>
 #include <system_error>
 #include <thread>
 
@@ -45,7 +46,8 @@ int bandsFor(int height)
 
 BandRows equalBands(int height, int bands)
 {
-    bands = std::max(bands, 1);
+    height = std::max(height, 0);
+    bands = std::clamp(bands, 1, std::max(height, 1));
     BandRows rows;
     for (int band = 0; band <= bands; ++band)
         rows.push_back(static_cast<int>(static_cast<long long>(height) * band / bands));
@@ -53,10 +55,16 @@ BandRows equalBands(int height, int bands)
 }
 
 void drawViewInBands(cairo_surface_t* image, double scale, const doc::Document& document, const doc::FontList& fonts,
-                     const DocumentView& view, const BandRows& rows)
+                     const DocumentView& view, const BandRows& given)
 {
     cairo_surface_flush(image);
-    const size_t bands = rows.size() < 2 ? 0 : rows.size() - 1;
+    // Bands that do not cover the image from top to bottom, each below the one before, would
+    // leave rows undrawn, draw some twice at once, or draw outside the image: equal ones then.
+    const int height = cairo_image_surface_get_height(image);
+    const bool whole = given.size() >= 2 && given.front() == 0 && given.back() == height &&
+                       std::adjacent_find(given.begin(), given.end(), std::greater_equal<int>()) == given.end();
+    const BandRows rows = whole ? given : equalBands(height, bandsFor(height));
+    const size_t bands = rows.size() - 1;
     std::vector<std::thread> threads;
     std::vector<size_t> leftOver;
     for (size_t band = 1; band < bands; ++band) {
@@ -67,8 +75,7 @@ void drawViewInBands(cairo_surface_t* image, double scale, const doc::Document& 
             leftOver.push_back(band);
         }
     }
-    if (bands > 0)
-        drawBand(image, rows[0], rows[1], scale, document, fonts, view);
+    drawBand(image, rows[0], rows[1], scale, document, fonts, view);
     for (size_t band : leftOver)
         drawBand(image, rows[band], rows[band + 1], scale, document, fonts, view);
     for (std::thread& thread : threads)

@@ -29,6 +29,8 @@ BandRows equalBands(int height, int bands);
 // Draws the view as drawView does into the whole of `image`, an image surface of the view's
 // size times `scale` (pixels per view point), one thread for each band of `rows` (the caller's
 // for the first); a thread that cannot be started leaves its band to the caller's thread.
+// Rows that do not go from 0 to the image's height, each below the one before, are not bands:
+// equal bands are drawn then.
 void drawViewInBands(cairo_surface_t* image, double scale, const doc::Document& document, const doc::FontList& fonts,
                      const DocumentView& view, const BandRows& rows);
 // The same in equal bands.

@@ -143,10 +143,15 @@ private:
         const AIPathStyle& style = art.style;
         Rgb color{};
         if (glyphs_ && rule(art) && displayColor(style.stroke.color, color)) {
-            if (rules_ > 0 && (!sameRgb(color, rulesColor_) || !sameStroke(style.stroke, rulesStroke_)))
+            // Cairo strokes a path wholly along the pixels' rows and columns by another way
+            // than any other, each exact in its own way: a run holds rules of one kind.
+            const bool along = alongThePixels(art.segments[0].p, art.segments[1].p);
+            if (rules_ > 0 && (!sameRgb(color, rulesColor_) || !sameStroke(style.stroke, rulesStroke_) ||
+                               along != rulesAlong_))
                 flushRules();
             rulesColor_ = color;
             rulesStroke_ = style.stroke;
+            rulesAlong_ = along;
             if (shown) {
                 if (rulesSet_ == 0)
                     cairo_new_path(cairo_);
@@ -180,6 +185,17 @@ private:
         const auto& s = art.segments;
         return s.size() == 2 && !art.closed && !art.style.fillPaint && art.style.strokePaint &&
                straightBetween(s[0], s[1]) && !dashed(art.style.stroke);
+    }
+
+    // Whether cairo takes the line between the two points for one along a row or a column of
+    // pixels: its ends on one, in device space, to cairo's 1/256 of a pixel.
+    bool alongThePixels(const AIRealPoint& a, const AIRealPoint& b) const
+    {
+        double ax = a.h, ay = a.v, bx = b.h, by = b.v;
+        cairo_user_to_device(cairo_, &ax, &ay);
+        cairo_user_to_device(cairo_, &bx, &by);
+        const auto fixed = [](double v) { return std::llround(v * 256); };
+        return fixed(ax) == fixed(bx) || fixed(ay) == fixed(by);
     }
 
     // Whether two strokes are drawn alike, colour apart.
@@ -395,6 +411,7 @@ private:
     int rulesSet_ = 0; // of them, set in the current path
     Rgb rulesColor_{};
     AIStrokeStyle rulesStroke_{};
+    bool rulesAlong_ = false; // along the pixels' rows and columns
     // Texts set and not yet drawn, in one font and colour; texts_ counts those passed over too.
     std::vector<cairo_glyph_t> batch_;
     int texts_ = 0;
