@@ -451,20 +451,21 @@ int Platform::pollEvents(int timeoutMs)
             if (event.window.event == SDL_WINDOWEVENT_CLOSE)
                 if (const Surface* s = surfaceOf(event.window.windowID); s != nullptr && s->kind == SurfaceKind::Document)
                     closeRequested_ = true;
-            // The person resized the document window: its new size, in points, for the host to
-            // lay it out at; the native window already has it.
+            // A window resized has a new, blank surface. The person resized the document window:
+            // its new size, in points, for the host to lay it out at; the native window already
+            // has it.
             if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
-                for (const auto& n : natives_)
-                    if (n->id == event.window.windowID)
-                        n->forgetPixels(); // its surface is new and blank
-            if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
-                for (const auto& n : natives_)
-                    if (n->id == event.window.windowID && n->surface.kind == SurfaceKind::Document &&
+                for (const auto& n : natives_) {
+                    if (n->id != event.window.windowID)
+                        continue;
+                    n->forgetPixels();
+                    if (n->surface.kind == SurfaceKind::Document &&
                         (n->width != event.window.data1 || n->height != event.window.data2)) {
                         n->width = event.window.data1;
                         n->height = event.window.data2;
                         documentResize_ = Size{event.window.data1 / scale_, event.window.data2 / scale_};
                     }
+                }
             if (event.window.event == SDL_WINDOWEVENT_EXPOSED)
                 for (const auto& n : natives_)
                     if (n->id == event.window.windowID)
