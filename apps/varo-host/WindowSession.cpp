@@ -1,4 +1,5 @@
 #include "WindowSession.h"
+#include "WindowLayerLoader.h"
 
 #include "Alert.h"
 #include "Application.h"
@@ -21,7 +22,7 @@ constexpr int kWaitMilliseconds = 50;
 
 std::unique_ptr<WindowSession> WindowSession::open(const CommandLine& line, std::ostream& out, std::string& reason)
 {
-    std::unique_ptr<ns::platform::Platform> platform = ns::platform::Platform::open(line.scale, reason);
+    std::unique_ptr<ns::platform::WindowLayer> platform = loadWindowLayer(line.scale, reason);
     if (!platform) {
         reason = "cannot open a window: " + reason;
         return nullptr;
@@ -35,7 +36,7 @@ std::unique_ptr<WindowSession> WindowSession::open(const CommandLine& line, std:
     return std::unique_ptr<WindowSession>(new WindowSession(std::move(platform), line, out));
 }
 
-WindowSession::WindowSession(std::unique_ptr<ns::platform::Platform> platform, const CommandLine& line, std::ostream& out)
+WindowSession::WindowSession(std::unique_ptr<ns::platform::WindowLayer> platform, const CommandLine& line, std::ostream& out)
     : platform_(std::move(platform)), out_(out)
 {
     ns::Screen::mainScreen().setFrame(platform_->screenFrame());

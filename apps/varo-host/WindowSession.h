@@ -7,7 +7,7 @@
 #include "Options.h"
 
 #include "Host.h"
-#include "Platform.h"
+#include "WindowLayer.h"
 #include "Desktop.h"
 
 #include <memory>
@@ -41,12 +41,12 @@ public:
     const std::string& frameTimesError() const { return platform_->frameTimesError(); }
 
 private:
-    WindowSession(std::unique_ptr<ns::platform::Platform> platform, const CommandLine& line, std::ostream& out);
+    WindowSession(std::unique_ptr<ns::platform::WindowLayer> platform, const CommandLine& line, std::ostream& out);
     bool quitting() const;
     void printLog();
 
     // The platform goes last: the windows close after the host has gone.
-    std::unique_ptr<ns::platform::Platform> platform_;
+    std::unique_ptr<ns::platform::WindowLayer> platform_;
     std::unique_ptr<host::Host> host_;
     std::unique_ptr<host::desktop::Desktop> desktop_;
     std::ostream& out_;

@@ -6,6 +6,7 @@
 
 #include "EventTranslator.h"
 #include "Surface.h"
+#include "WindowLayer.h"
 
 #include <chrono>
 #include <cstdint>
@@ -19,45 +20,28 @@
 
 namespace ns::platform {
 
-class Platform {
+class Platform final : public WindowLayer {
 public:
     // Opens the display. `scale` 1 or 2; 0 takes it from the screen (2 from 192 dots per
     // inch). Null, with the reason, when there is no display to open.
     static std::unique_ptr<Platform> open(double scale, std::string& reason);
-    ~Platform();
+    ~Platform() override;
     Platform(const Platform&) = delete;
     Platform& operator=(const Platform&) = delete;
 
     double scale() const { return scale_; }
-    // The whole screen, and the part of it windows may use, in points, y upward from the
-    // screen's bottom-left corner.
-    Rect screenFrame() const { return screen_; }
-    Rect visibleFrame() const { return visible_; }
 
-    // The native windows made to match the surfaces, bottom to top: new ones made, gone ones
-    // closed, moved and resized ones set, and the pixels of those whose picture changed
-    // presented. Then the native cursor is the toolkit's current one.
-    void present(const std::vector<Surface>& surfaces);
+    // What WindowLayer.h says of each.
+    Rect screenFrame() const override { return screen_; }
+    Rect visibleFrame() const override { return visible_; }
+    void present(const std::vector<Surface>& surfaces) override;
+    int pollEvents(int timeoutMs) override;
+    bool quitRequested() const override { return quitRequested_; }
+    bool takeCloseRequest() override { return std::exchange(closeRequested_, false); }
+    std::optional<Size> takeDocumentResize() override { return std::exchange(documentResize_, std::nullopt); }
+    bool recordFrameTimes(const std::string& path) override;
+    const std::string& frameTimesError() const override { return frameTimesError_; }
 
-    // Waits up to `timeoutMs` for native input, then posts the events of all that has come to
-    // the application's queue. The number of native events seen (a window uncovered is one,
-    // though it posts nothing): none means nothing needs presenting.
-    int pollEvents(int timeoutMs);
-    // The session was asked to end (a signal, the display's session ending): at once.
-    bool quitRequested() const { return quitRequested_; }
-    // Whether the person closed the document window since the last call, which forgets it:
-    // whoever hears it may ask first, and stay.
-    bool takeCloseRequest() { return std::exchange(closeRequested_, false); }
-    // The size, in points, the person gave the document window since the last call; none when
-    // it was not resized.
-    std::optional<Size> takeDocumentResize() { return std::exchange(documentResize_, std::nullopt); }
-
-    // Each presented frame's time from its first input to its pixels, in microseconds, one
-    // line each, to `path`. False when the file cannot be written.
-    bool recordFrameTimes(const std::string& path);
-    // Why a frame's time could not be written (the disk full, say): nothing more is written
-    // then. Empty while they can be.
-    const std::string& frameTimesError() const { return frameTimesError_; }
     // The native id of the window that shows that toolkit window; 0 for none.
     uint32_t nativeWindowOf(const Window* window) const;
 
