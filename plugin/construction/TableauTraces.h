@@ -36,7 +36,7 @@ enum : ai_int16 { TraitLignes = 0, TraitColonnes = 1, TraitCadre = 2 };
 
 // Makes the new path `art` an open rule from p1 to p2 (only their anchors are read) in the
 // style chosen by `kind`. 0 without drawing when `art` is not valid art.
-ASErr TraceSimpleTrait(AIPathSegment p1, AIPathSegment p2, AIArtHandle& art, ai_int16 kind);
+ASErr TraceSimpleTrait(const AIPathSegment& p1, const AIPathSegment& p2, AIArtHandle& art, ai_int16 kind);
 // Makes the new path `art` a closed rectangle spanning [left, left + width] x [top - height,
 // top], in StyleCadre. 0 without drawing when `art` is not valid art.
 ASErr TraceRectangle(AIReal width, AIReal height, AIReal left, AIReal top, AIArtHandle& art);

@@ -35,13 +35,11 @@ ASErr JusquALaPremiereErreur(Appels... appels)
     return status;
 }
 
-ASErr TraceSimpleTrait(AIPathSegment p1, AIPathSegment p2, AIArtHandle& art, ai_int16 kind)
+ASErr TraceSimpleTrait(const AIPathSegment& p1, const AIPathSegment& p2, AIArtHandle& art, ai_int16 kind)
 {
     if (!sAIArt->ValidArt(art, true))
         return kNoErr;
-    p1.in = p1.out = p1.p;
-    p2.in = p2.out = p2.p;
-    const AIPathSegment points[2] = {p1, p2};
+    const AIPathSegment points[2] = {{p1.p, p1.p, p1.p, p1.corner}, {p2.p, p2.p, p2.p, p2.corner}};
     const AIPathStyle* style = StyleDuGenre(kind);
     return JusquALaPremiereErreur([&] { return sAIPath->SetPathSegmentCount(art, 2); },
                                   [&] { return sAIPath->SetPathClosed(art, false); },
