@@ -1,6 +1,7 @@
 // varo-host: runs scripts against the stand-in host and the plug-ins it loads.
 #include "Commands.h"
 #include "DrawingCaches.h"
+#include "MemoryPolicy.h"
 #include "Options.h"
 #include "WindowSession.h"
 
@@ -195,6 +196,7 @@ bool openDrawing(host::desktop::DocumentWindow& window, const script::CommandLin
 
 int main(int argc, char** argv)
 {
+    script::keepFreedMemory();
     script::CommandLine commandLine;
     std::string reason;
     if (!script::parseCommandLine(argc, argv, commandLine, reason)) {

@@ -6,11 +6,14 @@
 // far from the others (a handle of another range) is kept aside rather than spanned.
 #pragma once
 
+#include "BlockArena.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <new>
 #include <optional>
 #include <unordered_map>
 #include <utility>
@@ -38,9 +41,9 @@ public:
     template <typename... Args>
     T& emplace(uintptr_t id, Args&&... args)
     {
-        std::unique_ptr<Page>& page = placeOf(id >> kPageBits);
+        PagePointer& page = placeOf(id >> kPageBits);
         if (page == nullptr)
-            page = spare_ != nullptr ? std::move(spare_) : std::unique_ptr<Page>(new Page);
+            page = spare_ != nullptr ? std::move(spare_) : newPage();
         Cell& cell = page->cells[id & (kPageSize - 1)];
         if (!cell.live) {
             cell.live = true;
@@ -100,6 +103,26 @@ private:
         std::array<Cell, kPageSize> cells;
         size_t live = 0;
     };
+    // Pages come from the arena of pages of their size, which every table of T shares and
+    // which lasts as long as the program (whatever is destroyed last may still give one back).
+    static BlockArena& arena()
+    {
+        static BlockArena* const pages = new BlockArena(sizeof(Page));
+        return *pages;
+    }
+    struct GivePage {
+        void operator()(Page* page) const
+        {
+            page->~Page();
+            arena().give(page);
+        }
+    };
+    using PagePointer = std::unique_ptr<Page, GivePage>;
+    static PagePointer newPage()
+    {
+        void* block = arena().take();
+        return PagePointer(new (block) Page);
+    }
 
     // A page kept aside stays there should the run grow over its number later.
     const Page* pageOf(uintptr_t number) const
@@ -113,7 +136,7 @@ private:
     }
 
     // Where the page of that number is kept, the run grown to it when it is near enough.
-    std::unique_ptr<Page>& placeOf(uintptr_t number)
+    PagePointer& placeOf(uintptr_t number)
     {
         if (!aside_.empty()) {
             const auto found = aside_.find(number);
@@ -155,10 +178,10 @@ private:
         }
     }
 
-    std::deque<std::unique_ptr<Page>> pages_;
+    std::deque<PagePointer> pages_;
     uintptr_t base_; // the page number of pages_.front()
-    std::unordered_map<uintptr_t, std::unique_ptr<Page>> aside_;
-    std::unique_ptr<Page> spare_; // empty
+    std::unordered_map<uintptr_t, PagePointer> aside_;
+    PagePointer spare_; // empty
     size_t size_ = 0;
 };
 
