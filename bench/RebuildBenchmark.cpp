@@ -41,7 +41,10 @@ void Deplace(AIArtHandle art, AIReal dx, AIReal dy)
 }
 
 // The host's share of a rebuild: the same objects made with the calls the construction makes
-// for each, and the previous ones disposed of, in a group of their own.
+// for each, and the previous ones disposed of, in a group of their own. The calls are all of
+// the host's that the construction makes, finding by handle included: the table checked before
+// each element is opened, each path checked before it is set, the font taken from the user's
+// list.
 class Plancher {
 public:
     // As many objects of each kind as the table of the state's settings has.
@@ -70,6 +73,8 @@ public:
     {
         StyleLignes.stroke.color = gris_;
         for (AIArtHandle& groupe : groupes_) {
+            if (!sAIArt->ValidArt(tableau_, true))
+                return;
             if (sAIArt->ValidArt(groupe, true))
                 sAIArt->DisposeArt(groupe);
             sAIArt->NewArt(kGroupArt, kPlaceInsideOnTop, tableau_, &groupe);
@@ -79,6 +84,8 @@ public:
         for (int64_t i = 0; i < compte_.traits; ++i) {
             AIArtHandle art = nullptr;
             sAIArt->NewArt(kPathArt, kPlaceInsideOnTop, chemins, &art);
+            if (!sAIArt->ValidArt(art, true))
+                continue;
             sAIPath->SetPathSegmentCount(art, 2);
             sAIPath->SetPathClosed(art, false);
             sAIPathStyle->SetPathStyle(art, &StyleLignes);
@@ -87,6 +94,8 @@ public:
         for (int64_t i = 0; i < compte_.rectangles; ++i) {
             AIArtHandle art = nullptr;
             sAIArt->NewArt(kPathArt, kPlaceInsideOnTop, chemins, &art);
+            if (!sAIArt->ValidArt(art, true))
+                continue;
             sAIPathStyle->SetPathStyle(art, &StyleLignes);
             sAIPath->SetPathCenterPointVisible(art, true);
             sAIPath->SetPathClosed(art, true);
@@ -115,7 +124,7 @@ public:
             sCharFeatures->SetTracking(caracteres, 0);
             sCharFeatures->SetFontSize(caracteres, 6);
             sParaFeatures->SetJustification(paragraphe, kCenterJustify);
-            sAIFont->GetFontKeyByNumber(0, &cle);
+            sAIFont->IndexUserFontList(0, &cle);
             sAIFont->FontFromFontKey(cle, &police);
             sCharFeatures->SetFont(caracteres, police);
             sTextRange->SetLocalCharFeatures(etendue, caracteres);

@@ -15,10 +15,8 @@ void FaultInjector::clear()
     failures_.clear();
 }
 
-ASErr FaultInjector::check(std::string_view suite, std::string_view operation) const
+ASErr FaultInjector::find(std::string_view suite, std::string_view operation) const
 {
-    if (failures_.empty())
-        return kNoErr;
     auto it = failures_.find(std::pair<std::string, std::string>(suite, operation));
     return it == failures_.end() ? kNoErr : it->second;
 }

@@ -11,17 +11,13 @@
 
 namespace host {
 
-namespace {
-Host* gCurrent = nullptr;
-}
-
 Host::Host(HostOptions options) : options_(std::move(options))
 {
-    if (gCurrent != nullptr) {
+    if (current_ != nullptr) {
         std::fprintf(stderr, "varo-host: a second host was created while one exists\n");
         std::abort();
     }
-    gCurrent = this;
+    current_ = this;
     basic_ = basicSuite();
     installSuites(suites_);
     if (!options_.preferencesFile.empty())
@@ -58,7 +54,7 @@ Host::~Host()
         quit();
     ns::Sound::setPlayListener(nullptr);
     ns::Workspace::sharedWorkspace().setOpenListener(nullptr);
-    gCurrent = nullptr;
+    current_ = nullptr;
 }
 
 doc::FontList& Host::fonts()
@@ -68,13 +64,10 @@ doc::FontList& Host::fonts()
     return *fonts_;
 }
 
-Host& Host::get()
+void Host::noHost()
 {
-    if (gCurrent == nullptr) {
-        std::fprintf(stderr, "varo-host: a suite was called with no host\n");
-        std::abort();
-    }
-    return *gCurrent;
+    std::fprintf(stderr, "varo-host: a suite was called with no host\n");
+    std::abort();
 }
 
 bool Host::commitTypedFields()

@@ -60,8 +60,14 @@ public:
     Host(const Host&) = delete;
     Host& operator=(const Host&) = delete;
 
-    // The host that exists now. Calling it with no host is a programming error.
-    static Host& get();
+    // The host that exists now. Calling it with no host is a programming error. Every suite
+    // call asks for it, so the answer is inline.
+    static Host& get()
+    {
+        if (current_ == nullptr)
+            noHost();
+        return *current_;
+    }
 
     const HostOptions& options() const { return options_; }
     SuiteRegistry& suites() { return suites_; }
@@ -173,6 +179,9 @@ public:
     FileDialogs& fileDialogs() { return fileDialogs_; }
 
 private:
+    [[noreturn]] static void noHost();
+    static inline Host* current_ = nullptr;
+
     // A step's name: the tool's title without " Tool" for what a tool did, "Change" otherwise.
     std::string stepName(const char* caller) const;
     std::string takeStep(std::string (UndoHistory::*take)(), const char* what);

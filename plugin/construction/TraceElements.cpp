@@ -57,8 +57,8 @@ bool Ouvre(const DescriptionTrace& d, bool voulu, ASErr& status)
         status = kOutOfMemoryErr;
         return false;
     }
-    if (TableauCree && !DoitRedessiner && sAIArt->ValidArt(*d.groupe, true))
-        DetruitTrace(*d.groupe);
+    if (TableauCree && !DoitRedessiner)
+        DetruitTrace(*d.groupe); // only while it is still valid art
     return voulu;
 }
 

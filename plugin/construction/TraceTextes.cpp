@@ -13,6 +13,7 @@
 #include <limits>
 #include <optional>
 #include <new>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -91,7 +92,7 @@ ASErr Parametres(AIArtHandle& frame, const ai::UnicodeString& texte)
 // one before). A frame the host refuses to fill stays empty where it is put and the build goes
 // on; the first failure is the answer.
 template <typename Texte>
-ASErr TraceGroupe(AIArtHandle& groupe, const char* nom, const std::vector<Ancre>& ancres, Texte&& texte)
+ASErr TraceGroupe(AIArtHandle& groupe, const char* nom, std::span<const Ancre> ancres, Texte&& texte)
 {
     ASErr status = sAIArt->NewArt(kGroupArt, kPlaceInsideOnTop, AHGroupe, &groupe);
     if (status != kNoErr)
@@ -129,8 +130,8 @@ ASErr TraceGroupe(AIArtHandle& groupe, const char* nom, const std::vector<Ancre>
 
 void RetireDuTableauCourant(AIArtHandle& groupe)
 {
-    if (TableauCree && !DoitRedessiner && sAIArt->ValidArt(groupe, true))
-        DetruitTrace(groupe);
+    if (TableauCree && !DoitRedessiner)
+        DetruitTrace(groupe); // only while it is still valid art
 }
 
 } // namespace
@@ -170,7 +171,7 @@ ASErr TraceTextes()
         if (const auto ancre = AncreTitre(t, Corps)) {
             const std::optional<std::string>& garde = TitreGarde();
             const std::string_view titre = garde ? std::string_view(*garde) : Texte(TitreTableau);
-            premiere.garde(TraceGroupe(AHGroupeTI, "Title", {*ancre}, [titre](size_t) { return titre; }));
+            premiere.garde(TraceGroupe(AHGroupeTI, "Title", std::span(&*ancre, 1), [titre](size_t) { return titre; }));
         }
 
     RetireDuTableauCourant(AHGroupeTC);
