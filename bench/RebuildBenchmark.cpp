@@ -10,6 +10,8 @@
 #include "TableauSuites.h"
 
 #include <chrono>
+#include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -33,6 +35,12 @@ AIPathSegment Point(AIReal h, AIReal v)
     return AIPathSegment{{h, v}, {h, v}, {h, v}, false};
 }
 
+// The settings' texts are ASCII here.
+std::u16string Utf16(const char* texte)
+{
+    return std::u16string(texte, texte + std::strlen(texte));
+}
+
 void Deplace(AIArtHandle art, AIReal dx, AIReal dy)
 {
     AIRealMatrix translation;
@@ -40,14 +48,15 @@ void Deplace(AIArtHandle art, AIReal dx, AIReal dy)
     sAITransformArt->TransformArt(art, &translation, 0, kTransformObjects);
 }
 
-// The host's share of a rebuild: the same objects made with the calls the construction makes
-// for each, and the previous ones disposed of, in a group of their own. The calls are all of
-// the host's that the construction makes, finding by handle included: the table checked before
-// each element is opened, each path checked before it is set, the font taken from the user's
-// list.
+// The host's share of a rebuild: the table's objects made again, group by group and in the
+// same order, with the calls the construction makes for each, the previous group disposed of
+// before its successor is made. The calls are all of the host's that the construction makes,
+// finding by handle included: the table checked before each element is opened, each path
+// checked before it is set, the font taken from the user's list. The texts are the table's,
+// since what the host stores and copies grows with them.
 class Plancher {
 public:
-    // As many objects of each kind as the table of the state's settings has.
+    // The sub-groups and objects of the table of the state's settings.
     explicit Plancher(const benchmark::State& state)
     {
         RegleLeTableau(state);
@@ -55,11 +64,24 @@ public:
         sAIArt->NewArt(kGroupArt, kPlaceAboveAll, nullptr, &AHGroupe);
         Reconstruit();
         compte_ = CompteDuTableau();
+        const host::doc::Document& document = Hote().document();
+        for (AIArtHandle sousGroupe : document.art(AHGroupe)->children) {
+            const host::doc::Art& groupe = *document.art(sousGroupe);
+            Groupe& copie = groupes_.emplace_back();
+            copie.titre = groupe.name == "Title";
+            for (AIArtHandle enfant : groupe.children) {
+                const host::doc::Art& art = *document.art(enfant);
+                copie.contenu.push_back(art.kind != host::doc::ArtKind::Path ? Genre::Texte
+                                        : art.closed                         ? Genre::Rectangle
+                                                                             : Genre::Trait);
+            }
+        }
         sAIArt->DisposeArt(AHGroupe);
         sAIArt->NewArt(kGroupArt, kPlaceAboveAll, nullptr, &tableau_);
+        titre_ = Utf16(TitreTableau);
+        case_ = Utf16(TexteCase);
         gris_.kind = kGrayColor;
         gris_.c.g.gray = 0.5f;
-        groupes_.assign(static_cast<size_t>(compte_.groupes), nullptr);
     }
     ~Plancher() { sAIArt->DisposeArt(tableau_); }
     Plancher(const Plancher&) = delete;
@@ -67,87 +89,108 @@ public:
 
     const Compte& compte() const { return compte_; }
 
-    // One pass: the objects of the last one disposed of and made anew, then a step of the
-    // history closed, as after a rebuild.
+    // One pass: each group of the last one disposed of and made anew with its objects, then a
+    // step of the history closed, as after a rebuild.
     void passe()
     {
         StyleLignes.stroke.color = gris_;
-        for (AIArtHandle& groupe : groupes_) {
+        for (Groupe& groupe : groupes_) {
             if (!sAIArt->ValidArt(tableau_, true))
                 return;
-            if (sAIArt->ValidArt(groupe, true))
-                sAIArt->DisposeArt(groupe);
-            sAIArt->NewArt(kGroupArt, kPlaceInsideOnTop, tableau_, &groupe);
-            sAIArt->SetArtName(groupe, "Group");
-        }
-        AIArtHandle chemins = groupes_.front(), textes = groupes_.back();
-        for (int64_t i = 0; i < compte_.traits; ++i) {
-            AIArtHandle art = nullptr;
-            sAIArt->NewArt(kPathArt, kPlaceInsideOnTop, chemins, &art);
-            if (!sAIArt->ValidArt(art, true))
-                continue;
-            sAIPath->SetPathSegmentCount(art, 2);
-            sAIPath->SetPathClosed(art, false);
-            sAIPathStyle->SetPathStyle(art, &StyleLignes);
-            sAIPath->SetPathSegments(art, 0, 2, trait_);
-        }
-        for (int64_t i = 0; i < compte_.rectangles; ++i) {
-            AIArtHandle art = nullptr;
-            sAIArt->NewArt(kPathArt, kPlaceInsideOnTop, chemins, &art);
-            if (!sAIArt->ValidArt(art, true))
-                continue;
-            sAIPathStyle->SetPathStyle(art, &StyleLignes);
-            sAIPath->SetPathCenterPointVisible(art, true);
-            sAIPath->SetPathClosed(art, true);
-            sAIPath->SetPathSegmentCount(art, 4);
-            sAIPath->SetPathSegments(art, 0, 4, rectangle_);
-            Deplace(art, 20, 820);
-        }
-        for (int64_t i = 0; i < compte_.textes; ++i) {
-            AIArtHandle cadre = nullptr;
-            sAITextFrame->NewPointText(kPlaceInsideOnTop, textes, kHorizontalTextOrientation, AIRealPoint{0, 0}, &cadre);
-            ParaFeaturesRef paragraphe = nullptr;
-            CharFeaturesRef caracteres = nullptr;
-            TextRangeRef etendue = nullptr;
-            ApplicationPaintRef peinture = nullptr;
-            AIFontKey cle = nullptr;
-            FontRef police = nullptr;
-            sParaFeatures->Initialize(&paragraphe);
-            sCharFeatures->Initialize(&caracteres);
-            sAITextFrame->GetATETextRange(cadre, &etendue);
-            sTextRange->Remove(etendue);
-            sAIATEPaint->CreateATEApplicationPaint(&gris_, &peinture);
-            sCharFeatures->SetFillColor(caracteres, peinture);
-            sParaFeatures->SetLeadingType(paragraphe, kRomanLeadingType);
-            sParaFeatures->SetStartIndent(paragraphe, 0);
-            sParaFeatures->SetFirstLineIndent(paragraphe, 0);
-            sCharFeatures->SetTracking(caracteres, 0);
-            sCharFeatures->SetFontSize(caracteres, 6);
-            sParaFeatures->SetJustification(paragraphe, kCenterJustify);
-            sAIFont->IndexUserFontList(0, &cle);
-            sAIFont->FontFromFontKey(cle, &police);
-            sCharFeatures->SetFont(caracteres, police);
-            sTextRange->SetLocalCharFeatures(etendue, caracteres);
-            sTextRange->SetLocalParaFeatures(etendue, paragraphe);
-            sTextRange->InsertAfter(etendue, texte_, -1);
-            sFont->Release(police);
-            sApplicationPaint->Release(peinture);
-            sTextRange->Release(etendue);
-            sCharFeatures->Release(caracteres);
-            sParaFeatures->Release(paragraphe);
-            Deplace(cadre, 100, 700);
+            if (sAIArt->ValidArt(groupe.art, true))
+                sAIArt->DisposeArt(groupe.art);
+            sAIArt->NewArt(kGroupArt, kPlaceInsideOnTop, tableau_, &groupe.art);
+            sAIArt->SetArtName(groupe.art, "Group");
+            const std::u16string& texte = groupe.titre ? titre_ : case_;
+            for (Genre genre : groupe.contenu) {
+                if (genre == Genre::Trait)
+                    trait(groupe.art);
+                else if (genre == Genre::Rectangle)
+                    rectangle(groupe.art);
+                else
+                    cadreDeTexte(groupe.art, texte);
+            }
         }
         Hote().history().close("Table");
     }
 
 private:
+    enum class Genre : uint8_t { Trait, Rectangle, Texte };
+    struct Groupe {
+        std::vector<Genre> contenu; // in paint order
+        bool titre = false;         // its texts are the title
+        AIArtHandle art = nullptr;
+    };
+
+    void trait(AIArtHandle groupe)
+    {
+        AIArtHandle art = nullptr;
+        sAIArt->NewArt(kPathArt, kPlaceInsideOnTop, groupe, &art);
+        if (!sAIArt->ValidArt(art, true))
+            return;
+        sAIPath->SetPathSegmentCount(art, 2);
+        sAIPath->SetPathClosed(art, false);
+        sAIPathStyle->SetPathStyle(art, &StyleLignes);
+        sAIPath->SetPathSegments(art, 0, 2, trait_);
+    }
+
+    void rectangle(AIArtHandle groupe)
+    {
+        AIArtHandle art = nullptr;
+        sAIArt->NewArt(kPathArt, kPlaceInsideOnTop, groupe, &art);
+        if (!sAIArt->ValidArt(art, true))
+            return;
+        sAIPathStyle->SetPathStyle(art, &StyleLignes);
+        sAIPath->SetPathCenterPointVisible(art, true);
+        sAIPath->SetPathClosed(art, true);
+        sAIPath->SetPathSegmentCount(art, 4);
+        sAIPath->SetPathSegments(art, 0, 4, rectangle_);
+        Deplace(art, 20, 820);
+    }
+
+    void cadreDeTexte(AIArtHandle groupe, const std::u16string& texte)
+    {
+        AIArtHandle cadre = nullptr;
+        sAITextFrame->NewPointText(kPlaceInsideOnTop, groupe, kHorizontalTextOrientation, AIRealPoint{0, 0}, &cadre);
+        ParaFeaturesRef paragraphe = nullptr;
+        CharFeaturesRef caracteres = nullptr;
+        TextRangeRef etendue = nullptr;
+        ApplicationPaintRef peinture = nullptr;
+        AIFontKey cle = nullptr;
+        FontRef police = nullptr;
+        sParaFeatures->Initialize(&paragraphe);
+        sCharFeatures->Initialize(&caracteres);
+        sAITextFrame->GetATETextRange(cadre, &etendue);
+        sTextRange->Remove(etendue);
+        sAIATEPaint->CreateATEApplicationPaint(&gris_, &peinture);
+        sCharFeatures->SetFillColor(caracteres, peinture);
+        sParaFeatures->SetLeadingType(paragraphe, kRomanLeadingType);
+        sParaFeatures->SetStartIndent(paragraphe, 0);
+        sParaFeatures->SetFirstLineIndent(paragraphe, 0);
+        sCharFeatures->SetTracking(caracteres, 0);
+        sCharFeatures->SetFontSize(caracteres, 6);
+        sParaFeatures->SetJustification(paragraphe, kCenterJustify);
+        sAIFont->IndexUserFontList(0, &cle);
+        sAIFont->FontFromFontKey(cle, &police);
+        sCharFeatures->SetFont(caracteres, police);
+        sTextRange->SetLocalCharFeatures(etendue, caracteres);
+        sTextRange->SetLocalParaFeatures(etendue, paragraphe);
+        sTextRange->InsertAfter(etendue, reinterpret_cast<const ASUnicode*>(texte.c_str()), -1);
+        sFont->Release(police);
+        sApplicationPaint->Release(peinture);
+        sTextRange->Release(etendue);
+        sCharFeatures->Release(caracteres);
+        sParaFeatures->Release(paragraphe);
+        Deplace(cadre, 100, 700);
+    }
+
     Compte compte_;
     AIArtHandle tableau_ = nullptr;
     AIColor gris_{};
-    std::vector<AIArtHandle> groupes_;
+    std::vector<Groupe> groupes_;
+    std::u16string titre_, case_;
     const AIPathSegment trait_[2] = {Point(10, 10), Point(200, 10)};
     const AIPathSegment rectangle_[4] = {Point(0, 0), Point(100, 0), Point(100, -50), Point(0, -50)};
-    const ASUnicode texte_[6] = {'1', ' ', '2', '3', '4', 0};
 };
 
 void BM_PlancherDeLHote(benchmark::State& state)

@@ -133,14 +133,15 @@ size_t checkedShapes()
             fuzz::broken("an element has more shapes than its limit");
         shapes += n;
     };
-    if (const auto lignes = FormesLignes(t))
-        add(lignes->size());
-    if (const auto colonnes = FormesColonnes(t))
-        add(colonnes->size());
-    if (const auto cadre = FormesDuCadre(t))
-        add(cadre->formes.size());
-    if (const auto ancres = AncresCases(t, Corps))
-        add(ancres->size());
+    std::vector<Forme> formes;
+    if (FormesLignes(t, formes))
+        add(formes.size());
+    if (FormesColonnes(t, formes))
+        add(formes.size());
+    if (FormesCadre cadre; FormesDuCadre(t, cadre))
+        add(cadre.formes.size());
+    if (std::vector<Ancre> ancres; AncresCases(t, Corps, ancres))
+        add(ancres.size());
     return shapes;
 }
 

@@ -61,58 +61,73 @@ std::optional<size_t> Objets(int64_t a, int64_t b = 1, int64_t c = 1)
     return static_cast<size_t>(a * b * c);
 }
 
-std::optional<std::vector<Forme>> SiFinies(std::vector<Forme> formes)
-{
-    for (const Forme& f : formes) {
-        if (!Fini({f.a, f.b, f.c, f.d}))
-            return std::nullopt;
-        if (f.genre == Forme::Rectangle && !Fini({f.a + f.c, f.d - f.b}))
-            return std::nullopt;
+// The shapes of one element as they are made, into the caller's list (emptied first, its room
+// kept), each checked on the way in: one coordinate that is not finite as a 32-bit float, and
+// the element is nothing.
+class Pieces {
+public:
+    Pieces(std::vector<Forme>& formes, size_t nombre) : formes_(formes)
+    {
+        formes_.clear();
+        formes_.reserve(nombre);
     }
-    return formes;
-}
 
-void Trait(std::vector<Forme>& formes, double x1, double y1, double x2, double y2)
-{
-    formes.push_back(Forme{Forme::Trait, x1, y1, x2, y2});
-}
+    void trait(double x1, double y1, double x2, double y2)
+    {
+        finies_ = finies_ && Fini({x1, y1, x2, y2});
+        formes_.push_back(Forme{Forme::Trait, x1, y1, x2, y2});
+    }
+    // A rectangle's far corner too must stay finite.
+    void rectangle(double largeur, double hauteur, double gauche, double haut)
+    {
+        finies_ = finies_ && Fini({largeur, hauteur, gauche, haut, gauche + largeur, haut - hauteur});
+        formes_.push_back(Forme{Forme::Rectangle, largeur, hauteur, gauche, haut});
+    }
+
+    bool finies() const { return finies_; }
+    size_t nombre() const { return formes_.size(); }
+
+private:
+    std::vector<Forme>& formes_;
+    bool finies_ = true;
+};
 
 // One stroke of a row rule at height y, whole or cut at the column gutters: nC pieces of the
 // cell width, each started a gutter after the end of the one before.
-void CoupeLigne(std::vector<Forme>& formes, const DimensionsTableau& t, double y, bool entiere)
+void CoupeLigne(Pieces& formes, const DimensionsTableau& t, double y, bool entiere)
 {
     if (entiere) {
-        Trait(formes, t.X, y, t.X + t.L, y);
+        formes.trait(t.X, y, t.X + t.L, y);
         return;
     }
     double debut = t.X;
     for (int32_t k = 0; k < t.nC; ++k) {
-        Trait(formes, debut, y, debut + t.w, y);
+        formes.trait(debut, y, debut + t.w, y);
         debut = debut + t.w + t.gC;
     }
 }
 
 // One stroke of a column rule at x, from `haut` down: whole to the bottom when the rows have
 // no gutter, otherwise one piece per row, `pieces` of them.
-void CoupeColonne(std::vector<Forme>& formes, const DimensionsTableau& t, double x, double haut, int32_t pieces)
+void CoupeColonne(Pieces& formes, const DimensionsTableau& t, double x, double haut, int32_t pieces)
 {
     if (t.gL == 0) {
-        Trait(formes, x, haut, x, t.Y - t.H);
+        formes.trait(x, haut, x, t.Y - t.H);
         return;
     }
     double debut = haut;
     for (int32_t r = 0; r < pieces; ++r) {
-        Trait(formes, x, debut, x, debut - t.h);
+        formes.trait(x, debut, x, debut - t.h);
         debut = debut - t.h - t.gL;
     }
 }
 
 // The frame's top or bottom edge at y, one piece per column.
-void BordParColonne(std::vector<Forme>& formes, const DimensionsTableau& t, double y)
+void BordParColonne(Pieces& formes, const DimensionsTableau& t, double y)
 {
     for (int32_t k = 0; k < t.nC; ++k) {
         const double a = t.X + k * t.w + k * t.gC;
-        Trait(formes, a, y, a + t.w, y);
+        formes.trait(a, y, a + t.w, y);
     }
 }
 
@@ -125,19 +140,18 @@ bool DansLaLimiteDObjets(const DimensionsTableau& t)
            Objets(int64_t{t.nC} - 1, t.gC > 0 ? 2 : 1, t.gL != 0 ? rangs : 1) && Objets(rangs, t.nC);
 }
 
-std::optional<std::vector<Forme>> FormesLignes(const DimensionsTableau& t)
+bool FormesLignes(const DimensionsTableau& t, std::vector<Forme>& liste)
 {
     if (t.nL < 2 || t.nC < 1 || !Fini({t.X, t.Y, t.L, t.gL, t.gC}) || !t.hauteurValide())
-        return std::nullopt;
+        return false;
     const bool coupees = t.gC != 0;
     if (coupees && !t.largeurValide())
-        return std::nullopt;
+        return false;
     const auto nombre = Objets(int64_t{t.nL} - 1, t.gL > 0 ? 2 : 1, coupees ? t.nC : 1);
     if (!nombre)
-        return std::nullopt;
+        return false;
 
-    std::vector<Forme> formes;
-    formes.reserve(*nombre);
+    Pieces formes(liste, *nombre);
     for (int32_t i = 1; i < t.nL; ++i) {
         const double y1 = t.Y - i * t.h - (i - 1) * t.gL;
         CoupeLigne(formes, t, y1, !coupees || (i == 1 && t.titre));
@@ -145,84 +159,83 @@ std::optional<std::vector<Forme>> FormesLignes(const DimensionsTableau& t)
         if (t.gL > 0)
             CoupeLigne(formes, t, t.Y - i * t.h - i * t.gL, !coupees);
     }
-    return SiFinies(std::move(formes));
+    return formes.finies();
 }
 
-std::optional<std::vector<Forme>> FormesColonnes(const DimensionsTableau& t)
+bool FormesColonnes(const DimensionsTableau& t, std::vector<Forme>& liste)
 {
     if (t.nC < 2 || t.nL < 1 || !Fini({t.X, t.Y, t.H, t.gL, t.gC}) || !t.largeurValide())
-        return std::nullopt;
+        return false;
     const bool coupees = t.gL != 0;
     if ((coupees || t.titre) && !t.hauteurValide())
-        return std::nullopt;
+        return false;
     // Under a title row the rules start below it and its gutter; with no row below it there
     // is nothing to draw.
     const int32_t rangs = t.titre ? t.nL - 1 : t.nL;
     if (rangs < 1)
-        return std::nullopt;
+        return false;
     const auto nombre = Objets(int64_t{t.nC} - 1, t.gC > 0 ? 2 : 1, coupees ? rangs : 1);
     if (!nombre)
-        return std::nullopt;
+        return false;
 
     const double haut = t.titre ? t.Y - t.h - t.gL : t.Y;
-    std::vector<Forme> formes;
-    formes.reserve(*nombre);
+    Pieces formes(liste, *nombre);
     for (int32_t j = 1; j < t.nC; ++j) {
         CoupeColonne(formes, t, t.X + j * t.w + (j - 1) * t.gC, haut, rangs);
         if (t.gC > 0)
             CoupeColonne(formes, t, t.X + j * t.w + j * t.gC, haut, rangs);
     }
-    return SiFinies(std::move(formes));
+    return formes.finies();
 }
 
-std::optional<FormesCadre> FormesDuCadre(const DimensionsTableau& t)
+bool FormesDuCadre(const DimensionsTableau& t, FormesCadre& cadre)
 {
     if (!Fini({t.X, t.Y, t.L, t.H, t.gF, t.gL, t.gC}))
-        return std::nullopt;
-    std::vector<Forme> formes;
-    formes.push_back(Forme{Forme::Rectangle, t.L + 2 * t.gF, t.H + 2 * t.gF, t.X - t.gF, t.Y + t.gF});
-    const size_t debutInterieur = formes.size();
-
+        return false;
+    size_t nombre = 1; // the outer rectangle
     if (t.gF != 0) {
         // The inner frame is cut per row and per column: it needs rows and columns to cut by.
         if ((t.gL != 0 && (t.nL < 1 || !t.hauteurValide())) || (t.gC != 0 && (t.nC < 1 || !t.largeurValide())))
-            return std::nullopt;
+            return false;
         const int64_t cotes = t.gL != 0 ? 2 * int64_t{t.nL} : 2;
         const int64_t bords = t.gC != 0 ? 2 * int64_t{t.nC} : 2;
-        const auto nombre = Objets(1 + cotes + bords); // the outer rectangle and the inner pieces
-        if (!nombre)
-            return std::nullopt;
-        formes.reserve(*nombre);
-
-        if (t.gL == 0 && t.gC == 0) {
-            formes.push_back(Forme{Forme::Rectangle, t.L, t.H, t.X, t.Y});
-        } else {
-            if (t.gL != 0) {
-                for (int32_t r = 0; r < t.nL; ++r) {
-                    const double haut = t.Y - r * t.h - r * t.gL;
-                    Trait(formes, t.X, haut, t.X, haut - t.h);
-                    Trait(formes, t.X + t.L, haut, t.X + t.L, haut - t.h);
-                }
-            } else {
-                Trait(formes, t.X, t.Y, t.X, t.Y - t.H);
-                Trait(formes, t.X + t.L, t.Y, t.X + t.L, t.Y - t.H);
-            }
-            if (t.gC != 0) {
-                BordParColonne(formes, t, t.Y - t.H);
-                if (t.titre)
-                    Trait(formes, t.X, t.Y, t.X + t.L, t.Y);
-                else
-                    BordParColonne(formes, t, t.Y);
-            } else {
-                Trait(formes, t.X, t.Y, t.X + t.L, t.Y);
-                Trait(formes, t.X, t.Y - t.H, t.X + t.L, t.Y - t.H);
-            }
-        }
+        const auto avecInterieur = Objets(1 + cotes + bords);
+        if (!avecInterieur)
+            return false;
+        nombre = *avecInterieur;
     }
-    auto finies = SiFinies(std::move(formes));
-    if (!finies)
-        return std::nullopt;
-    return FormesCadre{std::move(*finies), debutInterieur};
+
+    Pieces formes(cadre.formes, nombre);
+    formes.rectangle(t.L + 2 * t.gF, t.H + 2 * t.gF, t.X - t.gF, t.Y + t.gF);
+    cadre.debutInterieur = formes.nombre();
+    if (t.gF == 0)
+        return formes.finies();
+
+    if (t.gL == 0 && t.gC == 0) {
+        formes.rectangle(t.L, t.H, t.X, t.Y);
+        return formes.finies();
+    }
+    if (t.gL != 0) {
+        for (int32_t r = 0; r < t.nL; ++r) {
+            const double haut = t.Y - r * t.h - r * t.gL;
+            formes.trait(t.X, haut, t.X, haut - t.h);
+            formes.trait(t.X + t.L, haut, t.X + t.L, haut - t.h);
+        }
+    } else {
+        formes.trait(t.X, t.Y, t.X, t.Y - t.H);
+        formes.trait(t.X + t.L, t.Y, t.X + t.L, t.Y - t.H);
+    }
+    if (t.gC != 0) {
+        BordParColonne(formes, t, t.Y - t.H);
+        if (t.titre)
+            formes.trait(t.X, t.Y, t.X + t.L, t.Y);
+        else
+            BordParColonne(formes, t, t.Y);
+    } else {
+        formes.trait(t.X, t.Y, t.X + t.L, t.Y);
+        formes.trait(t.X, t.Y - t.H, t.X + t.L, t.Y - t.H);
+    }
+    return formes.finies();
 }
 
 std::optional<Ancre> AncreTitre(const DimensionsTableau& t, double corps)
@@ -235,22 +248,22 @@ std::optional<Ancre> AncreTitre(const DimensionsTableau& t, double corps)
     return ancre;
 }
 
-std::optional<std::vector<Ancre>> AncresCases(const DimensionsTableau& t, double corps)
+bool AncresCases(const DimensionsTableau& t, double corps, std::vector<Ancre>& ancres)
 {
     if (t.nL < 1 || t.nC < 1 || !Fini({t.X, t.Y, t.gL, t.gC, corps}) || !t.largeurValide() || !t.hauteurValide())
-        return std::nullopt;
+        return false;
     const int32_t premier = t.titre ? 1 : 0;
     const auto nombre = Objets(int64_t{t.nL} - premier, t.nC);
     if (!nombre)
-        return std::nullopt;
-    std::vector<Ancre> ancres;
+        return false;
+    ancres.clear();
     ancres.reserve(*nombre);
     for (int32_t r = premier; r < t.nL; ++r)
         for (int32_t k = 0; k < t.nC; ++k) {
             const Ancre ancre{t.X + (k + 0.5) * t.w + k * t.gC, t.Y - (r + 0.5) * t.h - r * t.gL - corps * 0.33};
             if (!Fini({ancre.x, ancre.y}))
-                return std::nullopt;
+                return false;
             ancres.push_back(ancre);
         }
-    return ancres;
+    return true;
 }

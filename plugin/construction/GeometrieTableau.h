@@ -2,10 +2,12 @@
 // alone, without the host. The construction hands these shapes to the host; the tests read
 // them directly.
 //
-// Every function answers "nothing" (nullopt) when its element cannot be drawn sensibly: a
-// cell width or height that is zero, negative or not finite where the element needs it, a
-// length that is not finite, a coordinate that would not be finite as a 32-bit float, or
-// more than kMaxObjetsParElement objects.
+// The shapes and anchors of an element go into a list the caller gives: its content is
+// replaced and its room kept, so that a rebuild reuses the room of the one before rather than
+// ask for it again. Every function answers false ("nothing", the list's content then
+// unspecified) when its element cannot be drawn sensibly: a cell width or height that is zero,
+// negative or not finite where the element needs it, a length that is not finite, a coordinate
+// that would not be finite as a 32-bit float, or more than kMaxObjetsParElement objects.
 #pragma once
 
 #include <cstdint>
@@ -45,9 +47,9 @@ struct FormesCadre {
     size_t debutInterieur;     // index of the first inner shape (== size() for a single frame)
 };
 
-std::optional<std::vector<Forme>> FormesLignes(const DimensionsTableau& t);
-std::optional<std::vector<Forme>> FormesColonnes(const DimensionsTableau& t);
-std::optional<FormesCadre> FormesDuCadre(const DimensionsTableau& t);
+bool FormesLignes(const DimensionsTableau& t, std::vector<Forme>& formes);
+bool FormesColonnes(const DimensionsTableau& t, std::vector<Forme>& formes);
+bool FormesDuCadre(const DimensionsTableau& t, FormesCadre& cadre);
 
 struct Ancre {
     double x, y;
@@ -55,7 +57,7 @@ struct Ancre {
 // The title frame's anchor, for type size `corps`.
 std::optional<Ancre> AncreTitre(const DimensionsTableau& t, double corps);
 // The cell frames' anchors, row by row from the top, left to right; the title row has none.
-std::optional<std::vector<Ancre>> AncresCases(const DimensionsTableau& t, double corps);
+bool AncresCases(const DimensionsTableau& t, double corps, std::vector<Ancre>& ancres);
 
 // Whether the rows', the columns' and the cells' objects each stay within kMaxObjetsParElement
 // for these counts and gutters (sizes apart): what a table filled from data may grow to.

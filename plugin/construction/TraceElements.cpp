@@ -97,17 +97,21 @@ ASErr Construit(const DescriptionTrace& d, const std::vector<Forme>& formes, Ava
     return nom;
 }
 
-ASErr TraceRegles(Trace trace, bool voulu, std::optional<std::vector<Forme>> (*formes)(const DimensionsTableau&),
+// The shapes of the element being built. The elements are built one after the other, so one
+// list serves the three; it keeps its room from one rebuild to the next, and a rebuild of a
+// large table neither asks for it again nor touches fresh memory.
+FormesCadre gFormes;
+
+ASErr TraceRegles(Trace trace, bool voulu, bool (*formes)(const DimensionsTableau&, std::vector<Forme>&),
                   double epaisseur)
 {
     const DescriptionTrace& d = kTraces[trace];
     ASErr status = kNoErr;
     if (!Ouvre(d, voulu, status))
         return status;
-    const auto pieces = formes(LitDimensions());
-    if (!pieces || !FiniEnFlottant(epaisseur))
+    if (!formes(LitDimensions(), gFormes.formes) || !FiniEnFlottant(epaisseur))
         return kNoErr;
-    return Construit(d, *pieces, [](size_t) {});
+    return Construit(d, gFormes.formes, [](size_t) {});
 }
 
 } // namespace
@@ -139,15 +143,15 @@ ASErr TraceCadre()
     ASErr status = kNoErr;
     if (!Ouvre(d, AvecSansCadre, status))
         return status;
-    const auto cadre = FormesDuCadre(LitDimensions());
-    if (!cadre || !FiniEnFlottant(EpaisseurCadre))
+    FormesCadre& cadre = gFormes;
+    if (!FormesDuCadre(LitDimensions(), cadre) || !FiniEnFlottant(EpaisseurCadre))
         return kNoErr;
-    const bool avecInterieur = cadre->debutInterieur < cadre->formes.size();
+    const bool avecInterieur = cadre.debutInterieur < cadre.formes.size();
     if (avecInterieur && !FiniEnFlottant(EpaisseurCadreDeux))
         return kNoErr;
     // The outer rectangle in the frame's thickness, the inner frame in the second one.
-    return Construit(d, cadre->formes, [&](size_t i) {
-        if (i == cadre->debutInterieur)
+    return Construit(d, cadre.formes, [&](size_t i) {
+        if (i == cadre.debutInterieur)
             StyleCadre.stroke.width = static_cast<AIReal>(EpaisseurCadreDeux);
     });
 }

@@ -24,14 +24,21 @@ std::string_view Texte(const char (&texte)[kOctetsMaxTexte + 1])
     return {texte, strnlen(texte, sizeof texte)};
 }
 
-// The text-engine paint of the text colour set; null when the set holds no colour or the
-// host refuses it, and the text then keeps the engine's own fill.
-ATE::IApplicationPaint PeintureDuTexte()
+// The text colour set as a host colour; nothing when the set holds no colour.
+std::optional<AIColor> CouleurDuTexte()
 {
     AIColor couleur{};
+    if (!CouleurDuJeu(JeuxCouleurs[ElementTexte], couleur))
+        return std::nullopt;
+    return couleur;
+}
+
+// The text-engine paint of that colour; null when there is none or the host refuses it, and
+// the text then keeps the engine's own fill.
+ATE::IApplicationPaint PeintureDuTexte(const std::optional<AIColor>& couleur)
+{
     ApplicationPaintRef peinture = nullptr;
-    if (!CouleurDuJeu(JeuxCouleurs[ElementTexte], couleur) ||
-        sAIATEPaint->CreateATEApplicationPaint(&couleur, &peinture) != kNoErr)
+    if (!couleur || sAIATEPaint->CreateATEApplicationPaint(&*couleur, &peinture) != kNoErr)
         return ATE::IApplicationPaint();
     return ATE::IApplicationPaint(peinture);
 }
@@ -50,9 +57,10 @@ ATE::IFont PoliceDuTexte()
     return ATE::IFont(police);
 }
 
-// Empties the frame's text, gives it the table's character and paragraph features, then
-// inserts `texte`.
-ASErr Parametres(AIArtHandle& frame, const ai::UnicodeString& texte)
+// Empties the frame's text, gives it the table's character and paragraph features (its fill
+// of `couleur`, the text colour set read once for all the frames of a build), then inserts
+// `texte`.
+ASErr Parametres(AIArtHandle& frame, const ai::UnicodeString& texte, const std::optional<AIColor>& couleur)
 {
     try {
         ATE::IParaFeatures paragraphe;
@@ -63,7 +71,7 @@ ASErr Parametres(AIArtHandle& frame, const ai::UnicodeString& texte)
         ATE::ITextRange etendue(reference);
         etendue.Remove();
 
-        const ATE::IApplicationPaint peinture = PeintureDuTexte();
+        const ATE::IApplicationPaint peinture = PeintureDuTexte(couleur);
         if (!peinture.IsNull())
             caracteres.SetFillColor(peinture);
         paragraphe.SetLeadingType(kRomanLeadingType);
@@ -87,12 +95,35 @@ ASErr Parametres(AIArtHandle& frame, const ai::UnicodeString& texte)
     }
 }
 
+// A text in the engine's form, converted again only when the text is not the one converted
+// last: each text group keeps one from a frame to the next and from one rebuild to the next.
+class TexteUnicode {
+public:
+    // May throw std::bad_alloc, and then converts again at the next call.
+    const ai::UnicodeString& de(std::string_view texte)
+    {
+        if (!unicode_ || texte != source_) {
+            unicode_.reset();
+            source_.assign(texte);
+            unicode_.emplace(texte);
+        }
+        return *unicode_;
+    }
+
+private:
+    std::string source_;
+    std::optional<ai::UnicodeString> unicode_;
+};
+
+TexteUnicode gTitreUnicode;
+TexteUnicode gCaseUnicode;
+
 // The frames of one text group, each made at (0, 0) and moved to its anchor, frame i holding
-// texte(i) (put into the engine's form once for every frame that holds the same text as the
-// one before). A frame the host refuses to fill stays empty where it is put and the build goes
-// on; the first failure is the answer.
+// texte(i), put into the engine's form by `unicode`. A frame the host refuses to fill stays
+// empty where it is put and the build goes on; the first failure is the answer.
 template <typename Texte>
-ASErr TraceGroupe(AIArtHandle& groupe, const char* nom, std::span<const Ancre> ancres, Texte&& texte)
+ASErr TraceGroupe(AIArtHandle& groupe, const char* nom, std::span<const Ancre> ancres, TexteUnicode& unicode,
+                  Texte&& texte)
 {
     ASErr status = sAIArt->NewArt(kGroupArt, kPlaceInsideOnTop, AHGroupe, &groupe);
     if (status != kNoErr)
@@ -100,26 +131,21 @@ ASErr TraceGroupe(AIArtHandle& groupe, const char* nom, std::span<const Ancre> a
     PremiereErreur premiere;
     premiere.garde(sAIArt->SetArtName(groupe, nom));
     const auto garde = [&premiere](ASErr resultat) { return premiere.garde(resultat); };
-    std::string_view precedent;
-    std::optional<ai::UnicodeString> unicode;
+    const std::optional<AIColor> couleur = CouleurDuTexte();
     for (size_t i = 0; i < ancres.size(); ++i) {
         const Ancre& ancre = ancres[i];
         AIArtHandle frame = nullptr;
         if (garde(sAITextFrame->NewPointText(kPlaceInsideOnTop, groupe, kHorizontalTextOrientation, AIRealPoint{0, 0},
                                              &frame)) != kNoErr)
             continue;
-        const std::string_view ceTexte = texte(i);
+        const ai::UnicodeString* ceTexte = nullptr;
         try {
-            if (!unicode || ceTexte != precedent) {
-                unicode.emplace(ceTexte);
-                precedent = ceTexte;
-            }
+            ceTexte = &unicode.de(texte(i));
         } catch (const std::bad_alloc&) {
             garde(kOutOfMemoryErr);
-            unicode.reset();
             continue;
         }
-        garde(Parametres(frame, *unicode));
+        garde(Parametres(frame, *ceTexte, couleur));
         AIRealMatrix translation;
         if (garde(sAIRealMath->AIRealMatrixSetTranslate(&translation, static_cast<AIReal>(ancre.x),
                                                         static_cast<AIReal>(ancre.y))) == kNoErr)
@@ -134,6 +160,9 @@ void RetireDuTableauCourant(AIArtHandle& groupe)
         DetruitTrace(groupe); // only while it is still valid art
 }
 
+// The cells' anchors, kept with their room from one rebuild to the next as the rules' shapes are.
+std::vector<Ancre> gAncres;
+
 } // namespace
 
 namespace {
@@ -141,7 +170,7 @@ namespace {
 ASErr ParametresDuTexte(AIArtHandle& frame, std::string_view texte)
 {
     try {
-        return Parametres(frame, ai::UnicodeString(texte));
+        return Parametres(frame, ai::UnicodeString(texte), CouleurDuTexte());
     } catch (const std::bad_alloc&) {
         return kOutOfMemoryErr;
     }
@@ -171,22 +200,26 @@ ASErr TraceTextes()
         if (const auto ancre = AncreTitre(t, Corps)) {
             const std::optional<std::string>& garde = TitreGarde();
             const std::string_view titre = garde ? std::string_view(*garde) : Texte(TitreTableau);
-            premiere.garde(TraceGroupe(AHGroupeTI, "Title", std::span(&*ancre, 1), [titre](size_t) { return titre; }));
+            premiere.garde(TraceGroupe(AHGroupeTI, "Title", std::span(&*ancre, 1), gTitreUnicode,
+                                       [titre](size_t) { return titre; }));
         }
 
     RetireDuTableauCourant(AHGroupeTC);
     if (AvecSansTexte)
-        if (const auto ancres = AncresCases(t, Corps)) {
+        if (std::vector<Ancre>& ancres = gAncres; AncresCases(t, Corps, ancres)) {
             // Row by row from the first row under the title, as AncresCases gives them.
             const int32_t premiereLigne = t.titre ? 1 : 0;
             const std::string_view texteCase = Texte(TexteCase);
+            const bool avecGardes = !TextesGardes().empty();
             const auto texte = [&](size_t i) {
+                if (!avecGardes)
+                    return texteCase;
                 const Cellule cellule{premiereLigne + static_cast<int32_t>(i / static_cast<size_t>(t.nC)),
                                       static_cast<int32_t>(i % static_cast<size_t>(t.nC))};
-                const std::string* garde = TextesGardes().empty() ? nullptr : TexteGarde(cellule);
+                const std::string* garde = TexteGarde(cellule);
                 return garde != nullptr ? std::string_view(*garde) : texteCase;
             };
-            premiere.garde(TraceGroupe(AHGroupeTC, "Text", *ancres, texte));
+            premiere.garde(TraceGroupe(AHGroupeTC, "Text", ancres, gCaseUnicode, texte));
         }
     return premiere.status();
 }

@@ -10,9 +10,10 @@ ElementLie* PtrPremierCadreLie;
 
 namespace {
 
-// Records come from blocks that live as long as the plug-in; a freed record goes back to
-// the free list and is the next one handed out. A rebuild frees and takes as many records
-// as the element has paths, so this keeps them together in memory and off the allocator.
+// Records come from blocks that live as long as the plug-in; freed records go back to the
+// front of the free list and are the next ones handed out. A rebuild frees and takes as many
+// records as the element has paths, so this keeps them together in memory and off the
+// allocator.
 constexpr size_t kRecordsParBloc = 1024;
 std::vector<std::unique_ptr<ElementLie[]>> gBlocs;
 ElementLie* gLibres = nullptr;
@@ -35,12 +36,6 @@ bool AjouteUnBloc()
     return true;
 }
 
-void Libere(ElementLie* record)
-{
-    record->suivant = gLibres;
-    gLibres = record;
-}
-
 } // namespace
 
 ElementLie* NouvelElementLie()
@@ -59,11 +54,17 @@ bool RameneAQueue(ElementLie*& tete)
         tete = NouvelElementLie();
         return tete != nullptr;
     }
-    while (tete->suivant != nullptr) {
-        ElementLie* suivant = tete->suivant;
-        Libere(tete);
-        tete = suivant;
-    }
+    if (tete->suivant == nullptr)
+        return true;
+    // The records before the tail go back to the free list whole, in their order: the next
+    // build takes them again one after the other, as they lie in memory.
+    ElementLie* avantLaQueue = tete;
+    while (avantLaQueue->suivant->suivant != nullptr)
+        avantLaQueue = avantLaQueue->suivant;
+    ElementLie* queue = avantLaQueue->suivant;
+    avantLaQueue->suivant = gLibres;
+    gLibres = tete;
+    tete = queue;
     return true;
 }
 

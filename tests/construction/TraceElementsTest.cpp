@@ -158,6 +158,14 @@ TEST_F(TableHote, ARebuildReplacesEverySubGroupAndKeepsThePaintOrder)
         EXPECT_FLOAT_EQ(art(chemin).style.stroke.color.c.g.gray, 1) << "the new colour";
     EXPECT_EQ(host_.document().artCount(), objets + 4 + 4) << "four more row pieces and four more cells";
 
+    // Smaller again, the frame single: nothing of a larger build is drawn again.
+    NombreDeLignes = 2;
+    GouttiereCadre = 0;
+    ASSERT_EQ(TraceTout(), kNoErr);
+    EXPECT_EQ(Chemins("Lines").size(), 1u) << "only the rule under the title";
+    EXPECT_EQ(Chemins("Frame").size(), 1u) << "only the outer rectangle";
+    EXPECT_EQ(Cadres("Text").size(), 4u) << "one row of cells";
+
     // One fewer column than two: no "Columns" group at all, the old one removed.
     NombreDeColonnes = 1;
     TraceTout();

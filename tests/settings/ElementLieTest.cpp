@@ -41,14 +41,14 @@ TEST(ElementLie, EachBuildStartsAgainFromTheTail)
     EXPECT_EQ(SuivantOuNouveau(tete), suivant);
     EXPECT_EQ(Longueur(tete), 2);
 
-    // The record freed last is the next one handed out, blank.
+    // A freed record is the next one handed out, blank.
     ElementLie* const premier = tete;
     ElementLie* const queue = SuivantOuNouveau(tete);
     queue->art = reinterpret_cast<AIArtHandle>(uintptr_t{7});
     ASSERT_TRUE(RameneAQueue(tete));
     EXPECT_EQ(tete, queue);
     ElementLie* const repris = NouvelElementLie();
-    EXPECT_EQ(repris, premier) << "the record freed last comes back first";
+    EXPECT_EQ(repris, premier) << "the freed record comes back first";
     EXPECT_EQ(std::make_tuple(repris->suivant, repris->art), std::make_tuple(nullptr, nullptr)) << "handed out again blank";
 }
 
