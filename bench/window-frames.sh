@@ -154,9 +154,15 @@ for i in $(seq 1 20); do
 done
 summary "a width committed with Return, 100 x 100 double" <"$work/edits.txt"
 : >"$work/edits.txt"
+# A button acts when it is let go: the pointer is brought over it and pressed first, and the
+# frame measured is the release's (the ones before show the pointer over the button and the
+# button pressed).
 for i in $(seq 1 10); do
-    measure mousemove $(place PANstepPlusLongueurTableau) click 1
-    measure mousemove $(place PANstepMoinsLongueurTableau) click 1
+    for button in PANstepPlusLongueurTableau PANstepMoinsLongueurTableau; do
+        xdotool mousemove $(place $button) mousedown 1
+        sleep 0.1
+        measure mouseup 1
+    done
 done
 summary "a step button clicked, 100 x 100 double" <"$work/edits.txt"
 stop
