@@ -8,9 +8,9 @@
 #include "Reglages.h"
 #include "TableauBanc.h"
 #include "TableauSuites.h"
+#include "UnicodeString.h"
 
 #include <chrono>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -33,12 +33,6 @@ void BM_Reconstruction(benchmark::State& state)
 AIPathSegment Point(AIReal h, AIReal v)
 {
     return AIPathSegment{{h, v}, {h, v}, {h, v}, false};
-}
-
-// The settings' texts are ASCII here.
-std::u16string Utf16(const char* texte)
-{
-    return std::u16string(texte, texte + std::strlen(texte));
 }
 
 void Deplace(AIArtHandle art, AIReal dx, AIReal dy)
@@ -78,8 +72,8 @@ public:
         }
         sAIArt->DisposeArt(AHGroupe);
         sAIArt->NewArt(kGroupArt, kPlaceAboveAll, nullptr, &tableau_);
-        titre_ = Utf16(TitreTableau);
-        case_ = Utf16(TexteCase);
+        titre_ = ai::UnicodeString(TitreTableau).utf16();
+        case_ = ai::UnicodeString(TexteCase).utf16();
         gris_.kind = kGrayColor;
         gris_.c.g.gray = 0.5f;
     }

@@ -85,7 +85,6 @@ public:
     }
 
     bool finies() const { return finies_; }
-    size_t nombre() const { return formes_.size(); }
 
 private:
     std::vector<Forme>& formes_;
@@ -207,7 +206,7 @@ bool FormesDuCadre(const DimensionsTableau& t, FormesCadre& cadre)
 
     Pieces formes(cadre.formes, nombre);
     formes.rectangle(t.L + 2 * t.gF, t.H + 2 * t.gF, t.X - t.gF, t.Y + t.gF);
-    cadre.debutInterieur = formes.nombre();
+    cadre.debutInterieur = 1; // the inner pieces follow the outer rectangle
     if (t.gF == 0)
         return formes.finies();
 

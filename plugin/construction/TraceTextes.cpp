@@ -117,6 +117,8 @@ private:
 
 TexteUnicode gTitreUnicode;
 TexteUnicode gCaseUnicode;
+// The cells' anchors, kept with their room from one rebuild to the next as the rules' shapes are.
+std::vector<Ancre> gAncres;
 
 // The frames of one text group, each made at (0, 0) and moved to its anchor, frame i holding
 // texte(i), put into the engine's form by `unicode`. A frame the host refuses to fill stays
@@ -159,9 +161,6 @@ void RetireDuTableauCourant(AIArtHandle& groupe)
     if (TableauCree && !DoitRedessiner)
         DetruitTrace(groupe); // only while it is still valid art
 }
-
-// The cells' anchors, kept with their room from one rebuild to the next as the rules' shapes are.
-std::vector<Ancre> gAncres;
 
 } // namespace
 
