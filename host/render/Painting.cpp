@@ -49,6 +49,9 @@ public:
             const double margin = std::hypot(across, down);
             shown_ = Box{std::min(left, right) - margin, std::min(top, bottom) - margin,
                          std::max(left, right) + margin, std::max(top, bottom) + margin};
+            cairo_matrix_t toDevice;
+            cairo_get_matrix(cairo_, &toDevice);
+            upright_ = toDevice.xy == 0 && toDevice.yx == 0;
         }
         for (AILayerHandle handle : layersBottomUp(document_)) {
             const doc::Layer& layer = *document_.layer(handle);
@@ -191,6 +194,10 @@ private:
     // pixels: its ends on one, in device space, to cairo's 1/256 of a pixel.
     bool alongThePixels(const AIRealPoint& a, const AIRealPoint& b) const
     {
+        // Where the device's axes are the artwork's, ends level or plumb in the artwork are so
+        // on the device, and a table's rules, nearly all the art, are told at once.
+        if (upright_ && (a.h == b.h || a.v == b.v))
+            return true;
         double ax = a.h, ay = a.v, bx = b.h, by = b.v;
         cairo_user_to_device(cairo_, &ax, &ay);
         cairo_user_to_device(cairo_, &bx, &by);
@@ -418,6 +425,7 @@ private:
     cairo_scaled_font_t* batchFont_ = nullptr;
     Rgb batchColor_{};
     std::optional<Box> shown_; // what is drawn, where pictures of pixels pass over the rest
+    bool upright_ = false;     // whether the device's axes are the artwork's, scaled and moved
     std::optional<AIStrokeStyle> lastStroke_; // the stroke cairo holds, none before the first
 };
 
