@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Dictionary.h"
+#include "PathSegments.h"
 
 #include "sdk/AIArt.h"
 #include "sdk/AIPath.h"
@@ -46,7 +47,7 @@ struct Art {
     Dictionary dictionary;
 
     // Paths.
-    std::vector<AIPathSegment> segments;
+    PathSegments segments;
     bool closed = false;
     bool centerPointVisible = false;
     AIPathStyle style{};

@@ -413,7 +413,7 @@ ASErr Document::transform(AIArtHandle handle, const AIRealMatrix& matrix, bool m
     struct Moved {
         AIArtHandle handle;
         Art* art;
-        std::vector<AIPathSegment> segments;
+        PathSegments segments;
         AIRealPoint anchor;
         AIReal width;
     };
