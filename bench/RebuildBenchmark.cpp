@@ -66,7 +66,7 @@ public:
             for (AIArtHandle enfant : groupe.children) {
                 const host::doc::Art& art = *document.art(enfant);
                 copie.contenu.push_back(art.kind != host::doc::ArtKind::Path ? Genre::Texte
-                                        : art.closed                         ? Genre::Rectangle
+                                        : art.path().closed                         ? Genre::Rectangle
                                                                              : Genre::Trait);
             }
         }

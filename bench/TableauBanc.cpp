@@ -79,7 +79,7 @@ Compte CompteDuTableau()
         if (art.kind == host::doc::ArtKind::Group)
             ++compte.groupes;
         else if (art.kind == host::doc::ArtKind::Path)
-            ++(art.closed ? compte.rectangles : compte.traits);
+            ++(art.path().closed ? compte.rectangles : compte.traits);
         else
             ++compte.textes;
     }

@@ -44,12 +44,12 @@ void checkArt(const Document& document, AIArtHandle handle, AIArtHandle parent, 
         broken("a group holds art that is not live");
     if (art->parent != parent)
         broken("an art object names another parent than its group");
-    for (const AIPathSegment& s : art->segments)
+    for (const AIPathSegment& s : art->path().segments)
         if (!finite(s.p) || !finite(s.in) || !finite(s.out))
             broken("a path point is not finite");
-    if (art->kind == ArtKind::Path && !std::isfinite(art->style.stroke.width))
+    if (art->kind == ArtKind::Path && !std::isfinite(art->path().style.stroke.width))
         broken("a stroke width is not finite");
-    if (art->kind == ArtKind::Text && !finite(art->anchor))
+    if (art->kind == ArtKind::Text && !finite(art->pointText().anchor))
         broken("a text position is not finite");
     for (AIArtHandle child : art->children)
         checkArt(document, child, handle, seen);

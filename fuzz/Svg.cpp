@@ -42,17 +42,17 @@ void checkRange(const Document& document)
     for (AILayerHandle layer : document.layers())
         for (AIArtHandle handle : document.subtree(document.layer(layer)->group)) {
             const Art& art = *document.art(handle);
-            for (const AIPathSegment& s : art.segments)
+            for (const AIPathSegment& s : art.path().segments)
                 if (!within(s.p) || !within(s.in) || !within(s.out))
                     fuzz::broken("a path point read is out of range");
-            const AIStrokeStyle& stroke = art.style.stroke;
+            const AIStrokeStyle& stroke = art.path().style.stroke;
             if (!within(stroke.width) || !within(stroke.dash.offset) || stroke.dash.length < 0 ||
                 stroke.dash.length > kMaxDashComponents)
                 fuzz::broken("a stroke read is out of range");
             for (int i = 0; i < stroke.dash.length; ++i)
                 if (!within(stroke.dash.array[i]))
                     fuzz::broken("a dash read is out of range");
-            if (!within(art.anchor) || (art.chars.size && !within(*art.chars.size)))
+            if (!within(art.pointText().anchor) || (art.pointText().chars.size && !within(*art.pointText().chars.size)))
                 fuzz::broken("a text read is out of range");
             checkDictionary(art);
         }

@@ -105,7 +105,7 @@ void printText(host::Host& h, std::ostream& out, const Words& w)
     if (frame == nullptr)
         out << "no text at " << host::describeToolPoint(at, 0) << '\n';
     else
-        out << "text " << quoted(h.document().art(frame)->text) << '\n';
+        out << "text " << quoted(h.document().art(frame)->pointText().text) << '\n';
 }
 
 std::string checkTypeKey(const Words& w)

@@ -24,9 +24,10 @@ AIRealRect lineBox(const doc::Document& document, AIArtHandle handle, const doc:
 {
     AIRealRect box{};
     document.bounds(handle, &box);
-    if (frame.text.empty()) {
-        const AIReal size = frame.chars.size.value_or(doc::Document::kDefaultFontSize);
-        box = {frame.anchor.h, frame.anchor.v + 0.75f * size, frame.anchor.h, frame.anchor.v - 0.25f * size};
+    const doc::PointText& words = frame.pointText();
+    if (words.text.empty()) {
+        const AIReal size = words.chars.size.value_or(doc::Document::kDefaultFontSize);
+        box = {words.anchor.h, words.anchor.v + 0.75f * size, words.anchor.h, words.anchor.v - 0.25f * size};
     }
     return box;
 }
@@ -36,16 +37,17 @@ AIRealRect lineBox(const doc::Document& document, AIArtHandle handle, const doc:
 // Each UTF-16 unit half an em wide, set from the anchor as the justification says.
 std::vector<double> TypeTool::estimatedPlaces(const doc::Art& frame)
 {
-    const double unit = 0.5 * frame.chars.size.value_or(doc::Document::kDefaultFontSize);
-    const double width = unit * static_cast<double>(frame.text.size());
-    const ATEParagraphJustification justification = frame.paras.justification.value_or(kLeftJustify);
+    const doc::PointText& words = frame.pointText();
+    const double unit = 0.5 * words.chars.size.value_or(doc::Document::kDefaultFontSize);
+    const double width = unit * static_cast<double>(words.text.size());
+    const ATEParagraphJustification justification = words.paras.justification.value_or(kLeftJustify);
     double start = 0;
     if (justification == kCenterJustify || justification == kFullJustifyLastLineCenter)
         start = -width / 2;
     else if (justification == kRightJustify || justification == kFullJustifyLastLineRight)
         start = -width;
     std::vector<double> places;
-    for (size_t i = 0; i <= frame.text.size(); ++i)
+    for (size_t i = 0; i <= words.text.size(); ++i)
         places.push_back(start + unit * static_cast<double>(i));
     return places;
 }
@@ -88,16 +90,16 @@ AIArtHandle TypeTool::frameAt(AIRealPoint point, AIReal reach) const
 size_t TypeTool::offsetAt(const doc::Art& frame, AIRealPoint point) const
 {
     std::vector<double> places = measure_ ? measure_(frame) : std::vector<double>{};
-    if (places.size() != frame.text.size() + 1)
+    if (places.size() != frame.pointText().text.size() + 1)
         places = estimatedPlaces(frame);
-    const double along = static_cast<double>(point.h) - frame.anchor.h;
+    const double along = static_cast<double>(point.h) - frame.pointText().anchor.h;
     size_t best = 0;
     for (size_t at = 0;;) {
         if (std::fabs(places[at] - along) < std::fabs(places[best] - along))
             best = at;
-        if (at == frame.text.size())
+        if (at == frame.pointText().text.size())
             return best;
-        at = doc::nextCharacterBoundary(frame.text, at);
+        at = doc::nextCharacterBoundary(frame.pointText().text, at);
     }
 }
 
@@ -113,7 +115,7 @@ bool TypeTool::begin(AIArtHandle frame, std::optional<size_t> caret)
         return false;
     // What was recorded before is no part of the typing.
     history_.close("Change");
-    const std::u16string& text = document_.art(frame)->text;
+    const std::u16string& text = document_.art(frame)->pointText().text;
     edit_ = Edit{frame, EditableText(text), text};
     if (caret)
         edit_->text.setCaret(*caret);
@@ -126,8 +128,8 @@ void TypeTool::apply()
 {
     ++changes_;
     const doc::Art* art = document_.art(edit_->frame);
-    if (art != nullptr && art->text != edit_->text.text())
-        document_.edit(edit_->frame)->text = edit_->text.text();
+    if (art != nullptr && art->pointText().text != edit_->text.text())
+        document_.edit(edit_->frame)->pointText().text = edit_->text.text();
 }
 
 void TypeTool::forget()
@@ -152,7 +154,7 @@ void TypeTool::finish()
     const doc::Art* art = document_.art(ended.frame);
     if (art == nullptr)
         history_.close("Change"); // the frame went with a change of someone else's
-    else if (art->text != ended.original)
+    else if (art->pointText().text != ended.original)
         history_.close(kStepName);
     else
         forget();

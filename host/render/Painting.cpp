@@ -80,9 +80,9 @@ private:
         }
     }
 
-    void outline(const doc::Art& art)
+    void outline(const doc::PathPart& shape)
     {
-        const auto& s = art.segments;
+        const auto& s = shape.segments;
         cairo_new_path(cairo_);
         for (size_t i = 0; i < s.size(); ++i) {
             if (i == 0)
@@ -92,7 +92,7 @@ private:
             else
                 cairo_curve_to(cairo_, s[i - 1].out.h, s[i - 1].out.v, s[i].in.h, s[i].in.v, s[i].p.h, s[i].p.v);
         }
-        if (art.closed && s.size() > 1) {
+        if (shape.closed && s.size() > 1) {
             if (!straightBetween(s.back(), s.front()))
                 cairo_curve_to(cairo_, s.back().out.h, s.back().out.v, s.front().in.h, s.front().in.v, s.front().p.h,
                                s.front().p.v);
@@ -112,20 +112,20 @@ private:
     // Whether any of the path's paint may fall on what is drawn: its points and control points
     // hold the curves, and the stroke reaches at most half its width times the miter limit (or
     // the corner of a square end) beyond them.
-    bool pathShown(const doc::Art& art) const
+    bool pathShown(const doc::PathPart& shape) const
     {
         if (!shown_)
             return true;
         Box box{INFINITY, INFINITY, -INFINITY, -INFINITY};
-        for (const AIPathSegment& segment : art.segments)
+        for (const AIPathSegment& segment : shape.segments)
             for (const AIRealPoint& point : {segment.p, segment.in, segment.out}) {
                 box.left = std::min<double>(box.left, point.h);
                 box.right = std::max<double>(box.right, point.h);
                 box.bottom = std::min<double>(box.bottom, point.v);
                 box.top = std::max<double>(box.top, point.v);
             }
-        const AIStrokeStyle& stroke = art.style.stroke;
-        if (art.style.strokePaint) {
+        const AIStrokeStyle& stroke = shape.style.stroke;
+        if (shape.style.strokePaint) {
             const double reach = stroke.width / 2.0 * std::max<double>(stroke.miterLimit, 1.5);
             if (!(reach >= 0 && reach < 1e9))
                 return true;
@@ -139,16 +139,17 @@ private:
     // not depend on where the bands of a picture begin and end.
     void path(const doc::Art& art)
     {
-        if (art.segments.empty())
+        const doc::PathPart& shape = art.path();
+        if (shape.segments.empty())
             return;
         flushText();
-        const bool shown = pathShown(art);
-        const AIPathStyle& style = art.style;
+        const bool shown = pathShown(shape);
+        const AIPathStyle& style = shape.style;
         Rgb color{};
-        if (glyphs_ && rule(art) && displayColor(style.stroke.color, color)) {
+        if (glyphs_ && rule(shape) && displayColor(style.stroke.color, color)) {
             // Cairo strokes a path wholly along the pixels' rows and columns by another way
             // than any other, each exact in its own way: a run holds rules of one kind.
-            const bool along = alongThePixels(art.segments[0].p, art.segments[1].p);
+            const bool along = alongThePixels(shape.segments[0].p, shape.segments[1].p);
             if (rules_ > 0 && (!sameRgb(color, rulesColor_) || !sameStroke(style.stroke, rulesStroke_) ||
                                along != rulesAlong_))
                 flushRules();
@@ -158,8 +159,8 @@ private:
             if (shown) {
                 if (rulesSet_ == 0)
                     cairo_new_path(cairo_);
-                cairo_move_to(cairo_, art.segments[0].p.h, art.segments[0].p.v);
-                cairo_line_to(cairo_, art.segments[1].p.h, art.segments[1].p.v);
+                cairo_move_to(cairo_, shape.segments[0].p.h, shape.segments[0].p.v);
+                cairo_line_to(cairo_, shape.segments[1].p.h, shape.segments[1].p.v);
                 ++rulesSet_;
             }
             if (++rules_ == kMostRules)
@@ -169,7 +170,7 @@ private:
         flushRules();
         if (!shown)
             return;
-        outline(art);
+        outline(shape);
         if (style.fillPaint && setSource(cairo_, style.fill.color)) {
             cairo_set_fill_rule(cairo_, style.evenodd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
             cairo_fill_preserve(cairo_);
@@ -183,11 +184,11 @@ private:
 
     // A rule: an open straight line between two points, stroked solid and not filled. A
     // table's rules, one after another in one paint, are stroked together.
-    static bool rule(const doc::Art& art)
+    static bool rule(const doc::PathPart& shape)
     {
-        const auto& s = art.segments;
-        return s.size() == 2 && !art.closed && !art.style.fillPaint && art.style.strokePaint &&
-               straightBetween(s[0], s[1]) && !dashed(art.style.stroke);
+        const auto& s = shape.segments;
+        return s.size() == 2 && !shape.closed && !shape.style.fillPaint && shape.style.strokePaint &&
+               straightBetween(s[0], s[1]) && !dashed(shape.style.stroke);
     }
 
     // Whether cairo takes the line between the two points for one along a row or a column of
@@ -255,11 +256,12 @@ private:
             textAsString(art);
             return;
         }
+        const doc::PointText& frame = art.pointText();
         const TextFeatures features = textFeatures(art, fonts_);
         Rgb color{};
-        if (art.text.empty() || !large(features.size) || !displayColor(features.fill, color))
+        if (frame.text.empty() || !large(features.size) || !displayColor(features.fill, color))
             return;
-        const GlyphRun* run = runOf(features.font, features.size, art.text);
+        const GlyphRun* run = runOf(features.font, features.size, frame.text);
         if (run == nullptr)
             return;
         const double start = textStart(0, run->advance, alignmentOf(features.justification));
@@ -270,15 +272,15 @@ private:
         batchColor_ = color;
         ++texts_;
         // The ink, upright from the anchor: y goes down in the text's own space.
-        if (shown_ && !Box{art.anchor.h + start + run->ink.x_bearing,
-                           art.anchor.v - run->ink.y_bearing - run->ink.height,
-                           art.anchor.h + start + run->ink.x_bearing + run->ink.width,
-                           art.anchor.v - run->ink.y_bearing}
+        if (shown_ && !Box{frame.anchor.h + start + run->ink.x_bearing,
+                           frame.anchor.v - run->ink.y_bearing - run->ink.height,
+                           frame.anchor.h + start + run->ink.x_bearing + run->ink.width,
+                           frame.anchor.v - run->ink.y_bearing}
                            .meets(*shown_))
             return;
         // Set in the artboard's space turned upside down, where the text stands upright.
         for (cairo_glyph_t glyph : run->glyphs)
-            batch_.push_back({glyph.index, art.anchor.h + start + glyph.x, glyph.y - art.anchor.v});
+            batch_.push_back({glyph.index, frame.anchor.h + start + glyph.x, glyph.y - frame.anchor.v});
     }
 
     static bool sameRgb(const Rgb& a, const Rgb& b)
@@ -310,7 +312,8 @@ private:
         if (look.text.empty() || !large(look.size) || !setSource(cairo_, look.fill))
             return;
         cairo_save(cairo_);
-        cairo_translate(cairo_, art.anchor.h, art.anchor.v);
+        const AIRealPoint& anchor = art.pointText().anchor;
+        cairo_translate(cairo_, anchor.h, anchor.v);
         cairo_scale(cairo_, 1, -1); // text stands upright on the artboard
         selectFamily(cairo_, look.family);
         cairo_set_font_size(cairo_, look.size);

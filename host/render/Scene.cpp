@@ -32,16 +32,16 @@ bool dashed(const AIStrokeStyle& stroke)
 TextFeatures textFeatures(const doc::Art& frame, const doc::FontList& fonts)
 {
     TextFeatures features;
-    features.font = frame.chars.font.value_or(fonts.defaultIndex());
-    features.size = frame.chars.size.value_or(doc::Document::kDefaultFontSize);
-    if (frame.chars.fill) {
-        features.fill = *frame.chars.fill;
+    features.font = frame.pointText().chars.font.value_or(fonts.defaultIndex());
+    features.size = frame.pointText().chars.size.value_or(doc::Document::kDefaultFontSize);
+    if (frame.pointText().chars.fill) {
+        features.fill = *frame.pointText().chars.fill;
     } else {
         features.fill.kind = kGrayColor;
         features.fill.c.g.gray = 1;
     }
-    features.justification = frame.paras.justification.value_or(kLeftJustify);
-    features.tracking = frame.chars.tracking.value_or(0);
+    features.justification = frame.pointText().paras.justification.value_or(kLeftJustify);
+    features.tracking = frame.pointText().chars.tracking.value_or(0);
     return features;
 }
 
@@ -54,7 +54,7 @@ TextLook textLook(const doc::Art& frame, const doc::FontList& fonts)
 {
     const TextFeatures features = textFeatures(frame, fonts);
     TextLook look;
-    look.text = doc::utf16ToUtf8(frame.text);
+    look.text = doc::utf16ToUtf8(frame.pointText().text);
     look.family = familyOf(features.font, fonts);
     look.size = features.size;
     look.fill = features.fill;

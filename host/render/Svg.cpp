@@ -152,7 +152,7 @@ private:
 
     void pathData(const doc::Art& art)
     {
-        const auto& s = art.segments;
+        const auto& s = art.path().segments;
         for (size_t i = 0; i < s.size(); ++i) {
             if (i == 0) {
                 out_ += 'M';
@@ -167,7 +167,7 @@ private:
                 curve(s[i - 1], s[i]);
             }
         }
-        if (art.closed && s.size() > 1) {
+        if (art.path().closed && s.size() > 1) {
             if (!straightBetween(s.back(), s.front())) {
                 out_ += ' ';
                 curve(s.back(), s.front());
@@ -201,7 +201,7 @@ private:
 
     void path(const doc::Art& art)
     {
-        const AIPathStyle& style = art.style;
+        const AIPathStyle& style = art.path().style;
         out_ += "<path";
         label(art);
         out_ += " d=\"";
@@ -251,7 +251,7 @@ private:
         out_ += "<text";
         label(art);
         out_ += " transform=\"translate(";
-        point(art.anchor);
+        point(art.pointText().anchor);
         out_ += ") scale(1 -1)\" font-family=\"";
         appendEscapedXml(out_, look.family);
         out_ += '"';

@@ -760,9 +760,9 @@ private:
             if (made == nullptr)
                 return;
             doc::Art& art = *document_->edit(made);
-            art.segments = std::move(segments);
-            art.closed = closed;
-            art.style = style;
+            art.path().segments = std::move(segments);
+            art.path().closed = closed;
+            art.path().style = style;
         };
         if (parts.size() <= 1) {
             makePath(parent, frame.label, parts.empty() ? std::vector<AIPathSegment>() : std::move(parts[0]),
@@ -891,15 +891,15 @@ private:
         if (style.missingFamily)
             skips_.noteNamed("font", "\"" + *style.missingFamily + "\"", kFont, kOtherFonts, line);
         doc::Art& art = *document_->edit(made);
-        art.anchor = {static_cast<AIReal>(anchor.x), static_cast<AIReal>(anchor.y)};
-        doc::utf8ToUtf16(text, &art.text);
-        art.chars.font = style.font ? *style.font : fonts_.defaultIndex();
+        art.pointText().anchor = {static_cast<AIReal>(anchor.x), static_cast<AIReal>(anchor.y)};
+        doc::utf8ToUtf16(text, &art.pointText().text);
+        art.pointText().chars.font = style.font ? *style.font : fonts_.defaultIndex();
         if (!style.font && fonts_.defaultIndex() < 0)
-            art.chars.font.reset();
-        art.chars.size = static_cast<AIReal>(size);
-        art.chars.fill = fill;
+            art.pointText().chars.font.reset();
+        art.pointText().chars.size = static_cast<AIReal>(size);
+        art.pointText().chars.fill = fill;
         static const ATEParagraphJustification justifications[] = {kLeftJustify, kCenterJustify, kRightJustify};
-        art.paras.justification = justifications[static_cast<int>(style.anchor)];
+        art.pointText().paras.justification = justifications[static_cast<int>(style.anchor)];
     }
 
     // --- the end

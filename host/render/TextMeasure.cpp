@@ -32,7 +32,7 @@ bool isLow(char16_t unit)
 std::vector<double> caretPlaces(const doc::Art& frame, const doc::FontList& fonts, double pixelsPerPoint)
 {
     const TextLook look = textLook(frame, fonts);
-    const std::u16string& text = frame.text;
+    const std::u16string& text = frame.pointText().text;
     if (!(look.size > 0 && look.size * pixelsPerPoint <= kLargestTextPixels && pixelsPerPoint > 0))
         return TypeTool::estimatedPlaces(frame);
     // The line as it is drawn, each code point as oneLine makes it, and where each UTF-16

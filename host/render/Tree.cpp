@@ -33,9 +33,9 @@ std::string segment(const AIPathSegment& s)
 
 std::string pathLine(const doc::Art& art)
 {
-    const AIPathStyle& style = art.style;
-    std::string line = "path " + quoted(art.name) + (art.closed ? " closed" : " open");
-    for (const AIPathSegment& s : art.segments)
+    const AIPathStyle& style = art.path().style;
+    std::string line = "path " + quoted(art.name) + (art.path().closed ? " closed" : " open");
+    for (const AIPathSegment& s : art.path().segments)
         line += " " + segment(s);
     line += " fill " + (style.fillPaint ? heldColor(style.fill.color) : std::string("none"));
     if (style.fillPaint && style.evenodd)
@@ -62,7 +62,8 @@ std::string textLine(const doc::Art& art, const doc::FontList& fonts)
 {
     static const char* const alignments[] = {"left", "centre", "right"};
     const TextLook look = textLook(art, fonts);
-    std::string line = "text " + quoted(art.name) + " at (" + point(art.anchor) + ") font " + quoted(look.family) +
+    std::string line = "text " + quoted(art.name) + " at (" + point(art.pointText().anchor) + ") font " +
+                       quoted(look.family) +
                        " size " + formatNumber(look.size) + " " +
                        alignments[static_cast<int>(alignmentOf(look.justification))];
     if (look.tracking != 0)

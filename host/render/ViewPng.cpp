@@ -147,9 +147,9 @@ void drawTyping(cairo_t* c, const doc::Document& document, const doc::FontList& 
     // Artwork to view pixels, as drawView maps them.
     const AIRealRect shown = view.bounds();
     const double zoom = view.zoom();
-    const double size = frame->chars.size.value_or(doc::Document::kDefaultFontSize);
-    const double x = (static_cast<double>(frame->anchor.h) - shown.left) * zoom;
-    const double top = (shown.top - (frame->anchor.v + 0.75 * size)) * zoom;
+    const double size = frame->pointText().chars.size.value_or(doc::Document::kDefaultFontSize);
+    const double x = (static_cast<double>(frame->pointText().anchor.h) - shown.left) * zoom;
+    const double top = (shown.top - (frame->pointText().anchor.v + 0.75 * size)) * zoom;
     const double height = size * zoom;
     // Far outside the view nothing shows: cairo is spared rectangles millions of pixels wide.
     if (!(std::fabs(x) < 1e6 && std::fabs(top) < 1e6 && height < 1e6))

@@ -25,7 +25,7 @@ protected:
     {
         for (AIArtHandle h : host_.document().subtree(AHGroupe))
             if (host_.document().art(h) == cadre)
-                host_.document().edit(h)->text = ai::UnicodeString(texte).utf16();
+                host_.document().edit(h)->pointText().text = ai::UnicodeString(texte).utf16();
     }
     void TapeCellule(Cellule cellule)
     {
@@ -44,11 +44,11 @@ protected:
     {
         std::ostringstream out;
         for (const host::doc::Art* titre : Cadres("Title"))
-            out << ai::UnicodeString(titre->text).as_UTF8() << " |";
+            out << ai::UnicodeString(titre->pointText().text).as_UTF8() << " |";
         const std::vector<const host::doc::Art*> cadres = Cadres("Text");
         for (size_t i = 0; i < cadres.size(); ++i)
             out << (i % static_cast<size_t>(NombreDeColonnes) == 0 ? (i > 0 ? " | " : " ") : " ")
-                << ai::UnicodeString(cadres[i]->text).as_UTF8();
+                << ai::UnicodeString(cadres[i]->pointText().text).as_UTF8();
         return out.str();
     }
 };

@@ -155,7 +155,7 @@ TEST_F(TableHote, ARebuildReplacesEverySubGroupAndKeepsThePaintOrder)
         EXPECT_FALSE(host_.document().valid(ancien)) << "nothing of the old build remains";
     EXPECT_EQ(Chemins("Lines").size(), 1u + 2 * 4) << "the rule under the title whole, the two others cut in four";
     for (AIArtHandle chemin : SousGroupe("Lines")->children)
-        EXPECT_FLOAT_EQ(art(chemin).style.stroke.color.c.g.gray, 1) << "the new colour";
+        EXPECT_FLOAT_EQ(art(chemin).path().style.stroke.color.c.g.gray, 1) << "the new colour";
     EXPECT_EQ(host_.document().artCount(), objets + 4 + 4) << "four more row pieces and four more cells";
 
     // Smaller again, the frame single: nothing of a larger build is drawn again.
@@ -244,9 +244,9 @@ TEST_F(TableHote, SettingsThatMakeNoSenseDrawNothingForWhatTheyGovern)
         EXPECT_EQ(SousGroupes(), c.restent);
         for (AIArtHandle partie : host_.document().subtree(AHGroupe)) {
             const host::doc::Art& a = art(partie);
-            for (const AIPathSegment& s : a.segments)
+            for (const AIPathSegment& s : a.path().segments)
                 EXPECT_TRUE(std::isfinite(s.p.h) && std::isfinite(s.p.v)) << a.name;
-            EXPECT_TRUE(std::isfinite(a.anchor.h) && std::isfinite(a.anchor.v));
+            EXPECT_TRUE(std::isfinite(a.pointText().anchor.h) && std::isfinite(a.pointText().anchor.v));
         }
     }
 }

@@ -12,16 +12,16 @@ TEST_F(TableHote, TheWorkedExamplePutsEveryTextAnchorInPlace)
     EXPECT_EQ(TraceTextes(), kNoErr);
     const auto titre = Cadres("Title");
     ASSERT_EQ(titre.size(), 1u);
-    EXPECT_FLOAT_EQ(titre[0]->anchor.h, 150);
-    EXPECT_FLOAT_EQ(titre[0]->anchor.v, -18.96f);
+    EXPECT_FLOAT_EQ(titre[0]->pointText().anchor.h, 150);
+    EXPECT_FLOAT_EQ(titre[0]->pointText().anchor.v, -18.96f);
 
     const auto cases = Cadres("Text");
     ASSERT_EQ(cases.size(), 8u) << "rows 2 and 3, the title row has none";
     const float xs[] = {36.75f, 112.25f, 187.75f, 263.25f};
     const float ys[] = {-48.96f, -78.96f};
     for (size_t i = 0; i < cases.size(); ++i) {
-        EXPECT_FLOAT_EQ(cases[i]->anchor.h, xs[i % 4]) << "cell " << i;
-        EXPECT_FLOAT_EQ(cases[i]->anchor.v, ys[i / 4]) << "cell " << i;
+        EXPECT_FLOAT_EQ(cases[i]->pointText().anchor.h, xs[i % 4]) << "cell " << i;
+        EXPECT_FLOAT_EQ(cases[i]->pointText().anchor.v, ys[i / 4]) << "cell " << i;
     }
     EXPECT_EQ(host_.textEngine().liveReferences(), 0) << "every text-engine reference given back";
 }
@@ -35,7 +35,7 @@ TEST_F(TableHote, WithoutATitleEveryRowHasCells)
     EXPECT_EQ(SousGroupes(), std::vector<std::string>{"Text"}) << "the title of the current table removed";
     const auto cases = Cadres("Text");
     ASSERT_EQ(cases.size(), 12u);
-    EXPECT_FLOAT_EQ(cases[0]->anchor.v, -18.96f);
+    EXPECT_FLOAT_EQ(cases[0]->pointText().anchor.v, -18.96f);
 
     AvecSansTexte = false;
     TraceTextes();
@@ -50,15 +50,16 @@ TEST_F(TableHote, EveryFrameGetsTheTablesFeatures)
     for (const std::string groupe : {"Title", "Text"})
         for (const host::doc::Art* cadre : Cadres(groupe)) {
             SCOPED_TRACE(groupe);
-            EXPECT_EQ(std::make_tuple(cadre->chars.size, cadre->chars.font, cadre->chars.tracking, cadre->paras.justification,
-                                      cadre->paras.leading, cadre->paras.startIndent, cadre->paras.firstLineIndent),
+            const host::doc::PointText& t = cadre->pointText();
+            EXPECT_EQ(std::make_tuple(t.chars.size, t.chars.font, t.chars.tracking, t.paras.justification,
+                                      t.paras.leading, t.paras.startIndent, t.paras.firstLineIndent),
                       std::make_tuple(9.5f, 2, 0, kCenterJustify, kRomanLeadingType, 0.0f, 0.0f));
         }
     // The baseline stays a third of the type size below the row's centre.
-    EXPECT_FLOAT_EQ(Cadres("Title")[0]->anchor.v, -15 - 9.5f * 0.33f);
-    EXPECT_FLOAT_EQ(Cadres("Text")[0]->anchor.v, -45 - 9.5f * 0.33f);
-    EXPECT_EQ(Cadres("Title")[0]->text, u"Title");
-    EXPECT_EQ(Cadres("Text")[0]->text, u"Text");
+    EXPECT_FLOAT_EQ(Cadres("Title")[0]->pointText().anchor.v, -15 - 9.5f * 0.33f);
+    EXPECT_FLOAT_EQ(Cadres("Text")[0]->pointText().anchor.v, -45 - 9.5f * 0.33f);
+    EXPECT_EQ(Cadres("Title")[0]->pointText().text, u"Title");
+    EXPECT_EQ(Cadres("Text")[0]->pointText().text, u"Text");
 }
 
 // The text takes its own colour set, through the conversion every element's set goes through
@@ -69,14 +70,14 @@ TEST_F(TableHote, TheTextColourFollowsItsType)
     TableauCree = true;
     TraceTextes();
     const host::doc::Art* cadre = Cadres("Title").at(0);
-    ASSERT_TRUE(cadre->chars.fill.has_value());
-    ASSERT_EQ(cadre->chars.fill->kind, kFourColor);
-    const AIFourColorStyle& f = cadre->chars.fill->c.f;
+    ASSERT_TRUE(cadre->pointText().chars.fill.has_value());
+    ASSERT_EQ(cadre->pointText().chars.fill->kind, kFourColor);
+    const AIFourColorStyle& f = cadre->pointText().chars.fill->c.f;
     EXPECT_EQ(std::make_tuple(f.cyan, f.magenta, f.yellow, f.black), std::make_tuple(0.1f, 0.2f, 0.3f, 0.4f));
     // A type that is none of the three: the text keeps the engine's own fill.
     JeuxCouleurs[ElementTexte].TypeCouleur = 7;
     TraceTextes();
-    EXPECT_FALSE(Cadres("Title").at(0)->chars.fill.has_value());
+    EXPECT_FALSE(Cadres("Title").at(0)->pointText().chars.fill.has_value());
 }
 
 // Text as typed, in UTF-8, reaches the frame as UTF-16: characters past the basic plane as
@@ -102,8 +103,8 @@ TEST_F(TableHote, TextsReachTheFrameInUtf16)
         std::strcpy(TexteCase, c.utf8);
         TableauCree = true;
         TraceTextes();
-        EXPECT_EQ(Cadres("Title").at(0)->text, c.utf16);
-        EXPECT_EQ(Cadres("Text").at(0)->text, c.utf16);
+        EXPECT_EQ(Cadres("Title").at(0)->pointText().text, c.utf16);
+        EXPECT_EQ(Cadres("Text").at(0)->pointText().text, c.utf16);
     }
     EXPECT_EQ(ai::UnicodeString("\xF0\x9F\x93\x8A!").length(), 2u);
 }
@@ -131,10 +132,10 @@ TEST_F(TableHote, AFrameTheHostRefusesStaysEmptyAndTheOthersAreMade)
         const auto cases = Cadres("Text");
         ASSERT_EQ(cases.size(), 8u);
         for (const host::doc::Art* cadre : cases) {
-            EXPECT_EQ(cadre->text.empty(), !c.texte);
-            EXPECT_EQ(cadre->chars.font.has_value(), c.police);
+            EXPECT_EQ(cadre->pointText().text.empty(), !c.texte);
+            EXPECT_EQ(cadre->pointText().chars.font.has_value(), c.police);
         }
-        EXPECT_FLOAT_EQ(cases[7]->anchor.h, 263.25f) << "every frame still moved to its cell";
+        EXPECT_FLOAT_EQ(cases[7]->pointText().anchor.h, 263.25f) << "every frame still moved to its cell";
         EXPECT_EQ(host_.textEngine().liveReferences(), 0);
     }
 }

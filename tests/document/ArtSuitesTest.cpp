@@ -132,7 +132,7 @@ TEST_F(ArtSuites, PathsKeepTheirSegmentsAndWhetherTheyAreClosed)
     ASSERT_EQ(path->SetPathClosed(rule, true), kNoErr);
     EXPECT_EQ(closed(), 1);
     ASSERT_EQ(path->SetPathCenterPointVisible(rule, true), kNoErr);
-    EXPECT_TRUE(host.document().art(rule)->centerPointVisible);
+    EXPECT_TRUE(host.document().art(rule)->path().centerPointVisible);
 }
 
 TEST_F(ArtSuites, NewPathsTakeTheCurrentStyleAndKeepTheOneTheyAreGiven)

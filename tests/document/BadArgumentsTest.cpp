@@ -393,15 +393,16 @@ TEST_F(BadArguments, EverySuiteRefusesBadHandlesAndArguments)
     EXPECT_EQ(std::make_tuple(host.document().artCount(), host.document().layers().size(), host.textEngine().liveReferences(),
                               host.textEngine().liveStrings()),
               std::make_tuple(artBefore, size_t{1}, referencesBefore, size_t{1}));
-    const host::doc::Art& kept = *host.document().art(line);
+    const host::doc::PathPart& kept = host.document().art(line)->path();
     ASSERT_EQ(kept.segments.size(), 2u);
     for (size_t i = 0; i < 2; ++i)
         EXPECT_TRUE(kept.segments[i].p.h == ends[i].p.h && kept.segments[i].p.v == ends[i].p.v &&
                     kept.segments[i].in.v == ends[i].in.v && kept.segments[i].out.h == ends[i].out.h) << i;
-    EXPECT_EQ(std::tie(kept.style.stroke.width, kept.style.stroke.color.kind), std::tie(style.stroke.width, style.stroke.color.kind));
+    EXPECT_EQ(std::tie(kept.style.stroke.width, kept.style.stroke.color.kind),
+              std::tie(style.stroke.width, style.stroke.color.kind));
     const host::doc::Art& untouched = *host.document().art(text);
-    EXPECT_EQ(untouched.anchor.h, 0) << "all or nothing: the text is not moved either";
-    EXPECT_TRUE(untouched.text.empty() && !untouched.chars.size.has_value());
+    EXPECT_EQ(untouched.pointText().anchor.h, 0) << "all or nothing: the text is not moved either";
+    EXPECT_TRUE(untouched.pointText().text.empty() && !untouched.pointText().chars.size.has_value());
     EXPECT_EQ(host.document().art(group)->name, "");
 
     for (const ASErr released : {range->Release(liveRange), chars->Release(liveChars), paras->Release(liveParas),

@@ -13,6 +13,8 @@ namespace {
 using host::doc::Art;
 using host::doc::ArtKind;
 using host::doc::PackedArts;
+using host::doc::PathPart;
+using host::doc::PointText;
 
 template <typename T>
 bool sameBits(const T& a, const T& b)
@@ -54,29 +56,34 @@ void expectSame(const Art& want, const Art& got, const std::string& name)
     EXPECT_EQ(want.layer, got.layer);
     EXPECT_EQ(want.children, got.children);
     EXPECT_TRUE(want.dictionary == got.dictionary);
-    ASSERT_EQ(want.segments.size(), got.segments.size());
-    for (size_t i = 0; i < want.segments.size(); ++i)
-        EXPECT_TRUE(sameBits(want.segments[i].p, got.segments[i].p) && sameBits(want.segments[i].in, got.segments[i].in) &&
-                    sameBits(want.segments[i].out, got.segments[i].out) &&
-                    want.segments[i].corner == got.segments[i].corner)
+    const PathPart& p = want.path();
+    const PathPart& q = got.path();
+    const PointText& t = want.pointText();
+    const PointText& u = got.pointText();
+    ASSERT_EQ(p.segments.size(), q.segments.size());
+    for (size_t i = 0; i < p.segments.size(); ++i)
+        EXPECT_TRUE(sameBits(p.segments[i].p, q.segments[i].p) &&
+                    sameBits(p.segments[i].in, q.segments[i].in) &&
+                    sameBits(p.segments[i].out, q.segments[i].out) &&
+                    p.segments[i].corner == q.segments[i].corner)
             << "segment " << i;
-    EXPECT_EQ(want.closed, got.closed);
-    EXPECT_EQ(want.centerPointVisible, got.centerPointVisible);
-    EXPECT_TRUE(sameStyle(want.style, got.style));
-    EXPECT_TRUE(sameBits(want.anchor, got.anchor));
-    EXPECT_EQ(want.orientation, got.orientation);
-    EXPECT_EQ(want.text, got.text);
-    EXPECT_EQ(want.chars.fill.has_value(), got.chars.fill.has_value());
-    if (want.chars.fill && got.chars.fill) {
-        EXPECT_TRUE(sameColor(*want.chars.fill, *got.chars.fill));
+    EXPECT_EQ(p.closed, q.closed);
+    EXPECT_EQ(p.centerPointVisible, q.centerPointVisible);
+    EXPECT_TRUE(sameStyle(p.style, q.style));
+    EXPECT_TRUE(sameBits(t.anchor, u.anchor));
+    EXPECT_EQ(t.orientation, u.orientation);
+    EXPECT_EQ(t.text, u.text);
+    EXPECT_EQ(t.chars.fill.has_value(), u.chars.fill.has_value());
+    if (t.chars.fill && u.chars.fill) {
+        EXPECT_TRUE(sameColor(*t.chars.fill, *u.chars.fill));
     }
-    EXPECT_EQ(want.chars.font, got.chars.font);
-    EXPECT_TRUE(sameBits(want.chars.size, got.chars.size));
-    EXPECT_EQ(want.chars.tracking, got.chars.tracking);
-    EXPECT_EQ(want.paras.leading, got.paras.leading);
-    EXPECT_TRUE(sameBits(want.paras.startIndent, got.paras.startIndent));
-    EXPECT_TRUE(sameBits(want.paras.firstLineIndent, got.paras.firstLineIndent));
-    EXPECT_EQ(want.paras.justification, got.paras.justification);
+    EXPECT_EQ(t.chars.font, u.chars.font);
+    EXPECT_TRUE(sameBits(t.chars.size, u.chars.size));
+    EXPECT_EQ(t.chars.tracking, u.chars.tracking);
+    EXPECT_EQ(t.paras.leading, u.paras.leading);
+    EXPECT_TRUE(sameBits(t.paras.startIndent, u.paras.startIndent));
+    EXPECT_TRUE(sameBits(t.paras.firstLineIndent, u.paras.firstLineIndent));
+    EXPECT_EQ(t.paras.justification, u.paras.justification);
 }
 
 template <typename Handle>
@@ -96,9 +103,9 @@ Art rule(AIReal y)
     art.kind = ArtKind::Path;
     art.parent = handle<AIArtHandle>(40);
     art.layer = handle<AILayerHandle>(2);
-    art.segments = {corner(0, y), corner(100, y)};
-    art.style.strokePaint = true;
-    art.style.stroke.width = 0.5f;
+    art.path().segments = {corner(0, y), corner(100, y)};
+    art.path().style.strokePaint = true;
+    art.path().style.stroke.width = 0.5f;
     return art;
 }
 
@@ -108,10 +115,10 @@ Art cell(const std::u16string& text)
     art.kind = ArtKind::Text;
     art.parent = handle<AIArtHandle>(41);
     art.layer = handle<AILayerHandle>(2);
-    art.anchor = {12.5f, -0.0f};
-    art.text = text;
-    art.chars.size = 6;
-    art.paras.justification = kCenterJustify;
+    art.pointText().anchor = {12.5f, -0.0f};
+    art.pointText().text = text;
+    art.pointText().chars.size = 6;
+    art.pointText().paras.justification = kCenterJustify;
     return art;
 }
 
@@ -129,29 +136,29 @@ TEST(PackedArts, EveryFieldComesBackBitForBitWrittenOutOrMarkedAsBefore)
     ASSERT_TRUE(group.dictionary.set("text", std::make_shared<const std::string>("a,b")));
 
     Art curve = rule(10);
-    curve.segments = {corner(0, 0), AIPathSegment{{50, 0}, {40, -10}, {60, 10}, false}, corner(100, -0.0f)};
-    curve.closed = true;
-    curve.centerPointVisible = true;
-    curve.style.fillPaint = true;
-    curve.style.fill.color.kind = kFourColor;
-    curve.style.fill.color.c.f = {0.1f, 0.2f, 0.3f, 0.4f};
-    curve.style.stroke.dash.length = 2;
-    curve.style.stroke.dash.array[0] = 3;
-    curve.style.stroke.dash.array[1] = 1.5f;
-    curve.style.stroke.cap = kAIRoundCap;
-    curve.style.evenodd = true;
+    curve.path().segments = {corner(0, 0), AIPathSegment{{50, 0}, {40, -10}, {60, 10}, false}, corner(100, -0.0f)};
+    curve.path().closed = true;
+    curve.path().centerPointVisible = true;
+    curve.path().style.fillPaint = true;
+    curve.path().style.fill.color.kind = kFourColor;
+    curve.path().style.fill.color.c.f = {0.1f, 0.2f, 0.3f, 0.4f};
+    curve.path().style.stroke.dash.length = 2;
+    curve.path().style.stroke.dash.array[0] = 3;
+    curve.path().style.stroke.dash.array[1] = 1.5f;
+    curve.path().style.stroke.cap = kAIRoundCap;
+    curve.path().style.evenodd = true;
 
     Art styled = cell(u"\U0001F600e\u0301");
-    styled.orientation = 1;
+    styled.pointText().orientation = 1;
     AIColor red{};
     red.kind = kThreeColor;
     red.c.rgb = {1, 0, 0};
-    styled.chars.fill = red;
-    styled.chars.font = 3;
-    styled.chars.tracking = -20;
-    styled.paras.leading = 1;
-    styled.paras.startIndent = -0.0f;
-    styled.paras.firstLineIndent = 2;
+    styled.pointText().chars.fill = red;
+    styled.pointText().chars.font = 3;
+    styled.pointText().chars.tracking = -20;
+    styled.pointText().paras.leading = 1;
+    styled.pointText().paras.startIndent = -0.0f;
+    styled.pointText().paras.firstLineIndent = 2;
     Art loneSurrogate = cell(std::u16string(1, char16_t{0xD800}));
 
     const struct {
@@ -199,7 +206,8 @@ TEST(PackedArts, ATablesRulePiecesTakeAboutTenBytesEach)
     constexpr int kPieces = 10'000;
     for (int i = 0; i < kPieces; ++i) {
         Art piece = rule(10);
-        piece.segments = {corner(static_cast<AIReal>(i) * 5.5f, 10), corner(static_cast<AIReal>(i + 1) * 5.5f, 10)};
+        piece.path().segments = {corner(static_cast<AIReal>(i) * 5.5f, 10),
+                                 corner(static_cast<AIReal>(i + 1) * 5.5f, 10)};
         packed.add(static_cast<uintptr_t>(1000 + i), &piece);
     }
     const size_t each = (packed.bytes() - empty.bytes()) / kPieces;
@@ -211,8 +219,8 @@ TEST(PackedArts, ATablesRulePiecesTakeAboutTenBytesEach)
     std::optional<Art> art;
     for (int i = 0; i < kPieces; ++i) {
         ASSERT_TRUE(reader.next(id, art) && art.has_value()) << "piece " << i;
-        ASSERT_EQ(art->segments.at(0).p.h, static_cast<AIReal>(i) * 5.5f) << "piece " << i;
-        ASSERT_EQ(art->segments.at(1).p.h, static_cast<AIReal>(i + 1) * 5.5f) << "piece " << i;
+        ASSERT_EQ(art->path().segments.at(0).p.h, static_cast<AIReal>(i) * 5.5f) << "piece " << i;
+        ASSERT_EQ(art->path().segments.at(1).p.h, static_cast<AIReal>(i + 1) * 5.5f) << "piece " << i;
     }
 }
 

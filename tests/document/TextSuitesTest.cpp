@@ -52,8 +52,9 @@ TEST_F(TextSuites, LaterFeaturesHoldForTheWholeTextAndEveryReferenceIsGivenBack)
     const CharFeaturesRef bigger = got<CharFeaturesRef>([&](auto* c) { return chars->Initialize(c); });
     ASSERT_EQ(chars->SetFontSize(bigger, 20), kNoErr);
     ASSERT_EQ(range->SetLocalCharFeatures(whole, bigger), kNoErr);
-    const host::doc::Art& text = *host.document().art(frame);
-    EXPECT_EQ(std::make_tuple(text.chars.size, text.chars.font, text.paras.justification), std::make_tuple(20.0f, 1, kCenterJustify));
+    const host::doc::PointText& text = host.document().art(frame)->pointText();
+    EXPECT_EQ(std::make_tuple(text.chars.size, text.chars.font, text.paras.justification),
+              std::make_tuple(20.0f, 1, kCenterJustify));
     EXPECT_EQ(contents(range, whole), u"Title of the table");
 
     for (CharFeaturesRef c : {first, bigger})
@@ -97,7 +98,7 @@ TEST_F(TextSuites, ReferencesAreCountedAndTheLastReleaseFreesThem)
     const auto frameRef = static_cast<TextFrameRef>(host.textEngine().make(object));
     const TextRangeRef fromFrame = got<TextRangeRef>([&](auto* r) { return ateFrame->GetTextRange(frameRef, r); });
     ASSERT_EQ(range->InsertAfter(fromFrame, text.data(), 1), kNoErr);
-    EXPECT_EQ(host.document().art(other)->text, u"x");
+    EXPECT_EQ(host.document().art(other)->pointText().text, u"x");
     EXPECT_EQ(ateFrame->AddRef(frameRef), kNoErr);
     EXPECT_EQ(ateFrame->Release(frameRef), kNoErr);
     EXPECT_EQ(ateFrame->Release(frameRef), kNoErr);

@@ -162,7 +162,7 @@ TEST(DocumentWindow, TypingEndsAtAPressElsewhereAndBeforeTheHostsKeys)
         EXPECT_FALSE(host.typeTool().editing()) << press.what;
         EXPECT_EQ(host.history().undoName(), "Typing") << press.what;
     }
-    EXPECT_EQ(host.document().art(frame)->text, u"xxx");
+    EXPECT_EQ(host.document().art(frame)->pointText().text, u"xxx");
 }
 
 TEST(DocumentWindow, QuittingWithChangesNotSavedAsksFirst)

@@ -32,8 +32,8 @@ protected:
         EXPECT_EQ(d.newArt(host::doc::ArtKind::Path, kPlaceInsideOnTop, group, &path), kNoErr);
         d.edit(group)->name = name;
         for (AIRealPoint p : {AIRealPoint{x, y}, AIRealPoint{x + 50, y}, AIRealPoint{x + 50, y - 50}, AIRealPoint{x, y - 50}})
-            d.edit(path)->segments.push_back(AIPathSegment{p, p, p, true});
-        d.edit(path)->closed = true;
+            d.edit(path)->path().segments.push_back(AIPathSegment{p, p, p, true});
+        d.edit(path)->path().closed = true;
         return group;
     }
     void click(AIReal x, AIReal y, ai_uint16 modifiers = 0)

@@ -48,8 +48,8 @@ protected:
     {
         AIArtHandle made = nullptr;
         EXPECT_EQ(host.document().newArt(host::doc::ArtKind::Text, kPlaceInsideOnTop, inside, &made), kNoErr);
-        host.document().edit(made)->text = content;
-        host.document().edit(made)->anchor = anchor;
+        host.document().edit(made)->pointText().text = content;
+        host.document().edit(made)->pointText().anchor = anchor;
         return made;
     }
     AIArtHandle pathIn(AIArtHandle inside)
@@ -69,7 +69,7 @@ protected:
     }
     bool command(char letter) { return key(0, ns::CommandKeyMask, std::string(1, letter)); }
     void type(const std::string& characters) { key(0, 0, characters); }
-    std::u16string textOf(AIArtHandle frame) { return host.document().art(frame)->text; }
+    std::u16string textOf(AIArtHandle frame) { return host.document().art(frame)->pointText().text; }
     std::vector<AIArtHandle> picked() { return host.selection().art(); }
     AIArtHandle typedInto() { return host.typeTool().frame(); }
 

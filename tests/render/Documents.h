@@ -17,6 +17,8 @@ namespace render_test {
 
 using host::doc::Art;
 using host::doc::ArtKind;
+using host::doc::PathPart;
+using host::doc::PointText;
 
 struct Papier {
     host::doc::Document document;
@@ -38,8 +40,8 @@ struct Papier {
     {
         Art& art = nouveau(ArtKind::Path, groupe ? kPlaceInsideOnTop : kPlaceAboveAll, groupe, name);
         for (const AIRealPoint& p : points)
-            art.segments.push_back(AIPathSegment{p, p, p, false});
-        art.closed = ferme;
+            art.path().segments.push_back(AIPathSegment{p, p, p, false});
+        art.path().closed = ferme;
         return art;
     }
 

@@ -187,14 +187,14 @@ TEST_F(Dossier, ThePngIsTheArtboardOnWhiteAtItsScale)
 {
     Papier papier;
     Art& carre = papier.chemin(nullptr, {{100, 100}, {200, 100}, {200, 200}, {100, 200}}, true);
-    carre.style.fillPaint = true;
-    carre.style.fill.color = Gris(1);
-    carre.style.strokePaint = false;
+    carre.path().style.fillPaint = true;
+    carre.path().style.fill.color = Gris(1);
+    carre.path().style.strokePaint = false;
     Art& rouge = papier.chemin(nullptr, {{300, 700}, {400, 700}}, false);
-    rouge.style.strokePaint = true;
-    rouge.style.stroke.width = 10;
-    rouge.style.stroke.color.kind = kThreeColor;
-    rouge.style.stroke.color.c.rgb = {1, 0, 0};
+    rouge.path().style.strokePaint = true;
+    rouge.path().style.stroke.width = 10;
+    rouge.path().style.stroke.color.kind = kThreeColor;
+    rouge.path().style.stroke.color.c.rgb = {1, 0, 0};
 
     const struct {
         double scale;
@@ -221,12 +221,12 @@ TEST_F(Dossier, DashesOfNothingDrawSolidAndLoseNothingAfterThem)
 {
     Papier papier;
     Art& regle = papier.chemin(nullptr, {{100, 500}, {300, 500}}, false);
-    regle.style = host::doc::Document::defaultPathStyle();
-    regle.style.stroke.width = 4;
-    regle.style.stroke.dash.length = 2; // 0 and 0
+    regle.path().style = host::doc::Document::defaultPathStyle();
+    regle.path().style.stroke.width = 4;
+    regle.path().style.stroke.dash.length = 2; // 0 and 0
     Art& carre = papier.chemin(nullptr, {{100, 100}, {200, 100}, {200, 200}, {100, 200}}, true);
-    carre.style.fillPaint = true;
-    carre.style.fill.color = Gris(1);
+    carre.path().style.fillPaint = true;
+    carre.path().style.fill.color = Gris(1);
 
     ASSERT_EQ(host::render::savePng(papier.document, papier.fonts, dossier_ / "t.png"), "");
     Png image(dossier_ / "t.png");
@@ -246,10 +246,10 @@ TEST_F(Dossier, PngTextStandsAtItsAnchorAsJustified)
     for (const auto& c : cases) {
         Papier papier;
         Art& texte = papier.nouveau(ArtKind::Text, kPlaceAboveAll, nullptr);
-        texte.anchor = {300, 400};
-        texte.text = u"HHH\tH\nH\rH";
-        texte.chars.size = 40;
-        texte.paras.justification = c.justification;
+        texte.pointText().anchor = {300, 400};
+        texte.pointText().text = u"HHH\tH\nH\rH";
+        texte.pointText().chars.size = 40;
+        texte.pointText().paras.justification = c.justification;
         ASSERT_EQ(host::render::savePng(papier.document, papier.fonts, dossier_ / "t.png"), "") << c.justification;
         Png image(dossier_ / "t.png");
         // Ink in a band of the artboard: x from x0 to x1, y from y0 to y1.

@@ -346,14 +346,14 @@ TEST(SvgForeign, ArcsCirclesAndRoundedCornersAreCurves)
         const auto& layer = read.document->art(read.document->layer(read.document->layers().front())->group)->children;
         ASSERT_EQ(layer.size(), 1u);
         const Art& path = *read.document->art(layer[0]);
-        EXPECT_EQ(path.closed, c.closed);
-        ASSERT_EQ(path.segments.size(), c.points.size());
+        EXPECT_EQ(path.path().closed, c.closed);
+        ASSERT_EQ(path.path().segments.size(), c.points.size());
         for (size_t i = 0; i < c.points.size(); ++i) {
-            EXPECT_NEAR(path.segments[i].p.h, c.points[i].h, 1e-4) << i;
-            EXPECT_NEAR(path.segments[i].p.v, c.points[i].v, 1e-4) << i;
+            EXPECT_NEAR(path.path().segments[i].p.h, c.points[i].h, 1e-4) << i;
+            EXPECT_NEAR(path.path().segments[i].p.v, c.points[i].v, 1e-4) << i;
         }
-        EXPECT_NEAR(path.segments[0].out.h, c.firstOut.h, 1e-4);
-        EXPECT_NEAR(path.segments[0].out.v, c.firstOut.v, 1e-4);
+        EXPECT_NEAR(path.path().segments[0].out.h, c.firstOut.h, 1e-4);
+        EXPECT_NEAR(path.path().segments[0].out.v, c.firstOut.v, 1e-4);
     }
 }
 

@@ -75,20 +75,20 @@ struct Dessin : Papier {
     Art& path(AIArtHandle into, std::vector<AIPathSegment> segments, bool closed, const std::string& name = "")
     {
         Art& art = add(ArtKind::Path, into, name);
-        art.segments = std::move(segments);
-        art.closed = closed;
-        art.style = Document::defaultPathStyle();
+        art.path().segments = std::move(segments);
+        art.path().closed = closed;
+        art.path().style = Document::defaultPathStyle();
         return art;
     }
     Art& text(AIArtHandle into, std::u16string content, AIRealPoint anchor, const std::string& name = "")
     {
         Art& art = add(ArtKind::Text, into, name);
-        art.text = std::move(content);
-        art.anchor = anchor;
-        art.chars.font = 0;
-        art.chars.size = 12;
-        art.chars.fill = Gris(1);
-        art.paras.justification = kLeftJustify;
+        art.pointText().text = std::move(content);
+        art.pointText().anchor = anchor;
+        art.pointText().chars.font = 0;
+        art.pointText().chars.size = 12;
+        art.pointText().chars.fill = Gris(1);
+        art.pointText().paras.justification = kLeftJustify;
         return art;
     }
 };
@@ -139,31 +139,31 @@ const Drawing kDrawings[] = {
     {"fills, strokes and colours as held",
      [](Dessin& d) {
          Art& evenodd = d.path(d.bottom(), {Point(0, 0), Point(10, 0), Point(5, 8)}, true, "even-odd gray");
-         evenodd.style.fillPaint = true;
-         evenodd.style.fill.color = Gris(0.25f);
-         evenodd.style.evenodd = true;
-         evenodd.style.stroke.color = Rgb(1, 0, 0.5f);
+         evenodd.path().style.fillPaint = true;
+         evenodd.path().style.fill.color = Gris(0.25f);
+         evenodd.path().style.evenodd = true;
+         evenodd.path().style.stroke.color = Rgb(1, 0, 0.5f);
          Art& cmyk = d.path(d.bottom(), {Point(0, 0), Point(10, 0), Point(5, 8)}, true, "cmyk fill, no stroke");
-         cmyk.style.fillPaint = true;
-         cmyk.style.fill.color = Cmyk(0.1f, 0.6f, 0.9f, 0.05f);
-         cmyk.style.strokePaint = false;
+         cmyk.path().style.fillPaint = true;
+         cmyk.path().style.fill.color = Cmyk(0.1f, 0.6f, 0.9f, 0.05f);
+         cmyk.path().style.strokePaint = false;
          Art& rgb = d.path(d.bottom(), {Point(0, 0), Point(10, 0)}, false, "rgb fill, cmyk stroke");
-         rgb.style.fillPaint = true;
-         rgb.style.fill.color = Rgb(0.123456789f, 0.5f, 1);
-         rgb.style.stroke.color = Cmyk(0, 0, 0, 1);
-         rgb.style.stroke.width = 0.25f;
+         rgb.path().style.fillPaint = true;
+         rgb.path().style.fill.color = Rgb(0.123456789f, 0.5f, 1);
+         rgb.path().style.stroke.color = Cmyk(0, 0, 0, 1);
+         rgb.path().style.stroke.width = 0.25f;
          Art& nothing = d.path(d.bottom(), {Point(0, 0), Point(1, 1)}, false, "neither");
-         nothing.style.strokePaint = false;
+         nothing.path().style.strokePaint = false;
          Art& white = d.path(d.bottom(), {Point(0, 0), Point(1, 1)}, false, "white gray, wide");
-         white.style.stroke.color = Gris(0);
-         white.style.stroke.width = 100;
+         white.path().style.stroke.color = Gris(0);
+         white.path().style.stroke.width = 100;
          Art& hair = d.path(d.bottom(), {Point(0, 0), Point(1, 1)}, false, "no width");
-         hair.style.stroke.width = 0;
+         hair.path().style.stroke.width = 0;
          // The document holds components beyond 0 to 1 as given; the file too.
          Art& beyond = d.path(d.bottom(), {Point(0, 0), Point(1, 1)}, true, "components beyond");
-         beyond.style.stroke.color = Rgb(1.5f, -0.25f, 0);
-         beyond.style.fillPaint = true;
-         beyond.style.fill.color = Gris(2);
+         beyond.path().style.stroke.color = Rgb(1.5f, -0.25f, 0);
+         beyond.path().style.fillPaint = true;
+         beyond.path().style.fill.color = Gris(2);
      }},
     {"every cap, join, limit and dash",
      [](Dessin& d) {
@@ -173,13 +173,13 @@ const Drawing kDrawings[] = {
          for (AILineCap cap : {kAIButtCap, kAIRoundCap, kAIProjectingCap})
              for (AILineJoin join : {kAIMiterJoin, kAIRoundJoin, kAIBevelJoin}) {
                  Art& art = d.path(d.bottom(), {Point(0, 0), Point(10, 0), Point(10, 10)}, false);
-                 art.style.stroke.cap = cap;
-                 art.style.stroke.join = join;
-                 art.style.stroke.miterLimit = limits[n % 3];
+                 art.path().style.stroke.cap = cap;
+                 art.path().style.stroke.join = join;
+                 art.path().style.stroke.miterLimit = limits[n % 3];
                  const auto& dash = dashes[static_cast<size_t>(n) % dashes.size()];
-                 art.style.stroke.dash.length = static_cast<ai_int16>(dash.size());
-                 std::copy(dash.begin(), dash.end(), art.style.stroke.dash.array);
-                 art.style.stroke.dash.offset = n % 2 == 0 ? -0.25f : 1;
+                 art.path().style.stroke.dash.length = static_cast<ai_int16>(dash.size());
+                 std::copy(dash.begin(), dash.end(), art.path().style.stroke.dash.array);
+                 art.path().style.stroke.dash.offset = n % 2 == 0 ? -0.25f : 1;
                  ++n;
              }
      }},
@@ -190,10 +190,10 @@ const Drawing kDrawings[] = {
          for (int i = 0; i < 3; ++i) {
              Art& t = d.text(d.bottom(), u"Cell " + std::u16string(1, static_cast<char16_t>(u'A' + i)),
                              {150.5f * static_cast<float>(i), -18.96f}, i == 1 ? "cell \"1\"" : "");
-             t.paras.justification = justifications[i];
-             t.chars.font = i % 2;
-             t.chars.size = 9.5f + static_cast<float>(i);
-             t.chars.fill = fills[i];
+             t.pointText().paras.justification = justifications[i];
+             t.pointText().chars.font = i % 2;
+             t.pointText().chars.size = 9.5f + static_cast<float>(i);
+             t.pointText().chars.fill = fills[i];
          }
          d.text(d.bottom(), u"Tab\there\nnew line\rreturn & <tag> \"q\" 'a' été \U0001F4CA  two  spaces ", {0, 0},
                 "characters");
@@ -215,7 +215,7 @@ const Drawing kDrawings[] = {
                  segments.push_back(i % 2 == 0 ? Point(value(), value())
                                                : Smooth({value(), value()}, {value(), value()}, {value(), value()}));
              Art& art = d.path(d.bottom(), segments, path % 2 == 0);
-             art.style.stroke.width = std::fabs(value());
+             art.path().style.stroke.width = std::fabs(value());
          }
          d.path(d.bottom(), {Point(1e-7f, -1e-7f), Point(9999999, -9999999), Point(1.0f / 3, 0.1f),
                              Point(1.17549435e-38f, 16777217.0f / 4)},
@@ -270,29 +270,29 @@ TEST(SvgReader, WhatTheBytesCannotTellIsWrittenTheSame)
         {"a dash of zeros and a limit below 1",
          [](Dessin& d) {
              Art& art = d.path(d.bottom(), {Point(0, 0), Point(1, 1)}, false);
-             art.style.stroke.dash.length = 2;
-             art.style.stroke.dash.offset = 3;
-             art.style.stroke.miterLimit = 0.5f;
+             art.path().style.stroke.dash.length = 2;
+             art.path().style.stroke.dash.offset = 3;
+             art.path().style.stroke.miterLimit = 0.5f;
          }},
         {"paints the file writes as none",
          [](Dessin& d) {
              Art& art = d.path(d.bottom(), {Point(0, 0), Point(1, 1)}, true);
-             art.style.fillPaint = true;
-             art.style.fill.color.kind = kPattern;
-             art.style.stroke.color.kind = kCustomColor;
+             art.path().style.fillPaint = true;
+             art.path().style.fill.color.kind = kPattern;
+             art.path().style.stroke.color.kind = kCustomColor;
              Art& text = d.text(d.bottom(), u"x", {0, 0});
-             text.chars.fill->kind = kGradient;
+             text.pointText().chars.fill->kind = kGradient;
          }},
         {"text features unset, out of the list, or not written",
          [](Dessin& d) {
              Art& unset = d.add(ArtKind::Text, d.bottom());
-             unset.text = u"defaults";
+             unset.pointText().text = u"defaults";
              Art& other = d.text(d.bottom(), u"tracked, full justified", {1, 1});
-             other.chars.tracking = -25;
-             other.paras.justification = kFullJustifyLastLineRight;
-             other.orientation = 1;
+             other.pointText().chars.tracking = -25;
+             other.pointText().paras.justification = kFullJustifyLastLineRight;
+             other.pointText().orientation = 1;
              Art& outside = d.text(d.bottom(), u"font 7", {2, 2});
-             outside.chars.font = 7;
+             outside.pointText().chars.font = 7;
          }},
         {"characters XML cannot hold",
          [](Dessin& d) {

@@ -53,16 +53,16 @@ TEST(Svg, APathCarriesItsWholeStyle)
 {
     Papier papier;
     Art& art = papier.chemin(nullptr, {{0, 0}, {100, 0}, {100, -50}}, true, "shape");
-    art.style.fillPaint = true;
-    art.style.fill.color = Gris(0.25f);
-    art.style.evenodd = true;
-    art.style.strokePaint = true;
-    art.style.stroke.color.kind = kThreeColor;
-    art.style.stroke.color.c.rgb = {1, 0, 0.5f};
-    art.style.stroke.width = 2.5f;
-    art.segments[1].out = {120, 0}; // a curve from the second point to the third
+    art.path().style.fillPaint = true;
+    art.path().style.fill.color = Gris(0.25f);
+    art.path().style.evenodd = true;
+    art.path().style.strokePaint = true;
+    art.path().style.stroke.color.kind = kThreeColor;
+    art.path().style.stroke.color.c.rgb = {1, 0, 0.5f};
+    art.path().style.stroke.width = 2.5f;
+    art.path().segments[1].out = {120, 0}; // a curve from the second point to the third
     Art& nu = papier.chemin(nullptr, {{0, 0}, {1, 1}}, false);
-    nu.style.fillPaint = nu.style.strokePaint = false;
+    nu.path().style.fillPaint = nu.path().style.strokePaint = false;
 
     const std::string svg = host::render::svgOf(papier.document, papier.fonts);
     Position(svg, "<path inkscape:label=\"shape\" d=\"M0 0 L100 0 C120 0 100 -50 100 -50 Z\" fill=\"rgb(191,191,191)\" "
@@ -102,14 +102,14 @@ TEST(Svg, EachCapJoinLimitAndDash)
     for (const Trait& c : cases) {
         Papier papier;
         Art& art = papier.chemin(nullptr, {{0, 0}, {10, 0}, {10, 10}}, false);
-        art.style = host::doc::Document::defaultPathStyle();
-        art.style.stroke.cap = c.cap;
-        art.style.stroke.join = c.join;
-        art.style.stroke.miterLimit = c.miter;
-        art.style.stroke.dash.length = static_cast<ai_int16>(c.dash.size());
+        art.path().style = host::doc::Document::defaultPathStyle();
+        art.path().style.stroke.cap = c.cap;
+        art.path().style.stroke.join = c.join;
+        art.path().style.stroke.miterLimit = c.miter;
+        art.path().style.stroke.dash.length = static_cast<ai_int16>(c.dash.size());
         for (size_t i = 0; i < c.dash.size(); ++i)
-            art.style.stroke.dash.array[i] = c.dash[i];
-        art.style.stroke.dash.offset = c.offset;
+            art.path().style.stroke.dash.array[i] = c.dash[i];
+        art.path().style.stroke.dash.offset = c.offset;
         const std::string svg = host::render::svgOf(papier.document, papier.fonts);
         Position(svg, std::string("stroke=\"rgb(0,0,0)\" data-stroke-color=\"gray 1\" stroke-width=\"1\" "
                                   "stroke-linecap=\"") +
@@ -126,12 +126,12 @@ TEST(Svg, PointTextStandsAtItsAnchorWithItsFeatures)
     for (const auto& c : cases) {
         Papier papier;
         Art& texte = papier.nouveau(ArtKind::Text, kPlaceAboveAll, nullptr, "cell");
-        texte.anchor = {150, -18.96f};
-        texte.text = u"A & <B> \U0001F4CA";
-        texte.paras.justification = c.justification;
-        texte.chars.font = 1;
-        texte.chars.size = 9.5f;
-        texte.chars.fill = Gris(0.5f);
+        texte.pointText().anchor = {150, -18.96f};
+        texte.pointText().text = u"A & <B> \U0001F4CA";
+        texte.pointText().paras.justification = c.justification;
+        texte.pointText().chars.font = 1;
+        texte.pointText().chars.size = 9.5f;
+        texte.pointText().chars.fill = Gris(0.5f);
         const std::string svg = host::render::svgOf(papier.document, papier.fonts);
         Position(svg, std::string("<text inkscape:label=\"cell\" transform=\"translate(150 -18.96) scale(1 -1)\" "
                                   "font-family=\"Test Serif\" font-size=\"9.5\" text-anchor=\"") +
@@ -156,21 +156,52 @@ TEST(Tree, EachObjectWritesWhatItHolds)
         const char* line;
     } cases[] = {
         {[](Art&) {}, ArtKind::Path, "path \"\" open (0 0) (10 5) fill none stroke gray 1 width 1 cap butt join miter miter 4"},
-        {[](Art& a) { a.closed = true; a.style.strokePaint = false; a.style.fillPaint = true; a.style.evenodd = true;
-                      a.style.fill.color.kind = kFourColor; a.style.fill.color.c.f = {0, 0.6f, 0.9f, 0}; },
+        {[](Art& a) {
+             PathPart& p = a.path();
+             p.closed = true;
+             p.style.strokePaint = false;
+             p.style.fillPaint = true;
+             p.style.evenodd = true;
+             p.style.fill.color.kind = kFourColor;
+             p.style.fill.color.c.f = {0, 0.6f, 0.9f, 0};
+         },
          ArtKind::Path, "path \"\" closed (0 0) (10 5) fill cmyk 0 0.6 0.9 0 even-odd stroke none"},
-        {[](Art& a) { a.segments[1].in = {8, 1}; a.style.stroke.cap = kAIProjectingCap; a.style.stroke.join = kAIRoundJoin;
-                      a.style.stroke.dash.length = 2; a.style.stroke.dash.array[0] = 0; a.style.stroke.dash.array[1] = 0;
-                      a.style.stroke.dash.offset = 1.5f; a.style.stroke.color.kind = kThreeColor;
-                      a.style.stroke.color.c.rgb = {1, 0, 0.5f}; a.style.stroke.width = 0.25f; },
+        {[](Art& a) {
+             PathPart& p = a.path();
+             p.segments[1].in = {8, 1};
+             p.style.stroke.cap = kAIProjectingCap;
+             p.style.stroke.join = kAIRoundJoin;
+             p.style.stroke.dash.length = 2;
+             p.style.stroke.dash.array[0] = 0;
+             p.style.stroke.dash.array[1] = 0;
+             p.style.stroke.dash.offset = 1.5f;
+             p.style.stroke.color.kind = kThreeColor;
+             p.style.stroke.color.c.rgb = {1, 0, 0.5f};
+             p.style.stroke.width = 0.25f;
+         },
          ArtKind::Path, "path \"\" open (0 0) (10 5 in 8 1 out 10 5) fill none stroke rgb 1 0 0.5 width 0.25 cap square "
                         "join round miter 4 dash 0,0 offset 1.5"},
-        {[](Art& a) { a.name = "cell\t1"; a.anchor = {-3.5f, 20}; a.text = u"A\\B"; a.chars.font = 1; a.chars.size = 9;
-                      a.chars.tracking = -25; a.paras.justification = kRightJustify;
-                      a.chars.fill = AIColor{}; a.chars.fill->kind = kThreeColor; a.chars.fill->c.rgb = {0, 0.5f, 1}; },
+        {[](Art& a) {
+             a.name = "cell\t1";
+             PointText& t = a.pointText();
+             t.anchor = {-3.5f, 20};
+             t.text = u"A\\B";
+             t.chars.font = 1;
+             t.chars.size = 9;
+             t.chars.tracking = -25;
+             t.paras.justification = kRightJustify;
+             t.chars.fill = AIColor{};
+             t.chars.fill->kind = kThreeColor;
+             t.chars.fill->c.rgb = {0, 0.5f, 1};
+         },
          ArtKind::Text, "text \"cell\\t1\" at (-3.5 20) font \"Test Serif\" size 9 right tracking -25 fill rgb 0 0.5 1 "
                         "\"A\\\\B\""},
-        {[](Art& a) { a.text = u"\U0001F4CA"; a.chars.font = 7; a.paras.justification = kFullJustifyLastLineCenter; },
+        {[](Art& a) {
+             PointText& t = a.pointText();
+             t.text = u"\U0001F4CA";
+             t.chars.font = 7;
+             t.paras.justification = kFullJustifyLastLineCenter;
+         },
          ArtKind::Text, "text \"\" at (0 0) font \"\" size 12 centre fill gray 1 \"\xF0\x9F\x93\x8A\""},
     };
     for (const auto& c : cases) {
@@ -178,7 +209,7 @@ TEST(Tree, EachObjectWritesWhatItHolds)
         Art& art = c.kind == ArtKind::Path ? papier.chemin(nullptr, {{0, 0}, {10, 5}}, false)
                                            : papier.nouveau(ArtKind::Text, kPlaceAboveAll, nullptr);
         if (c.kind == ArtKind::Path)
-            art.style = host::doc::Document::defaultPathStyle();
+            art.path().style = host::doc::Document::defaultPathStyle();
         c.make(art);
         EXPECT_EQ(host::render::treeOf(papier.document, papier.fonts), std::string("layer \"Layer 1\"\n  ") + c.line + "\n");
     }
@@ -195,9 +226,9 @@ TEST(Tree, OneLinePerObjectIndentedByDepth)
     papier.nouveau(ArtKind::Group, kPlaceAboveAll, nullptr, "Table");
     const AIArtHandle table = papier.dernier();
     Art& texte = papier.nouveau(ArtKind::Text, kPlaceInsideOnTop, table, "");
-    texte.anchor = {150, -18.96f};
-    texte.text = u"Say \"hi\"\n";
-    texte.paras.justification = kCenterJustify;
+    texte.pointText().anchor = {150, -18.96f};
+    texte.pointText().text = u"Say \"hi\"\n";
+    texte.pointText().paras.justification = kCenterJustify;
 
     EXPECT_EQ(host::render::treeOf(papier.document, papier.fonts),
               "layer \"Layer 2\"\n"

@@ -17,10 +17,10 @@ protected:
     Art& line(const std::u16string& text, ATEParagraphJustification justification = kLeftJustify, AIReal size = 20)
     {
         Art& frame = papier_.nouveau(ArtKind::Text, kPlaceAboveAll, nullptr);
-        frame.text = text;
-        frame.anchor = {100, 500};
-        frame.chars.size = size;
-        frame.paras.justification = justification;
+        frame.pointText().text = text;
+        frame.pointText().anchor = {100, 500};
+        frame.pointText().chars.size = size;
+        frame.pointText().paras.justification = justification;
         return frame;
     }
     std::vector<double> places(const std::u16string& text, ATEParagraphJustification justification = kLeftJustify)

@@ -79,8 +79,8 @@ TEST(WellFormed, NamesTitlesFontsAndTextsReadBackAsHeld)
         papier.nouveau(ArtKind::Group, kPlaceAboveAll, nullptr, c.held);
         Art& texte = papier.nouveau(ArtKind::Text, kPlaceAboveAll, nullptr, c.held);
         // The text engine holds UTF-16 only: bytes that are not UTF-8 never reach it.
-        if (!host::doc::utf8ToUtf16(c.held, &texte.text)) {
-            ASSERT_TRUE(host::doc::utf8ToUtf16(c.read, &texte.text));
+        if (!host::doc::utf8ToUtf16(c.held, &texte.pointText().text)) {
+            ASSERT_TRUE(host::doc::utf8ToUtf16(c.read, &texte.pointText().text));
         }
 
         const std::string svg = host::render::svgOf(papier.document, papier.fonts);

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace host::doc {
@@ -37,6 +38,24 @@ struct ParaFeatures {
     std::optional<ATEParagraphJustification> justification;
 };
 
+// What a path has beyond what all art has.
+struct PathPart {
+    PathSegments segments;
+    bool closed = false;
+    bool centerPointVisible = false;
+    AIPathStyle style{};
+};
+
+// What a point-text frame has beyond what all art has. The stand-in's text engine keeps one run
+// per frame: the local features last applied to any range of the frame hold for its whole text.
+struct PointText {
+    AIRealPoint anchor{0, 0};
+    int16_t orientation = 0;
+    std::u16string text;
+    CharFeatures chars;
+    ParaFeatures paras;
+};
+
 struct Art {
     ArtKind kind = ArtKind::Group;
     std::string name;
@@ -46,19 +65,40 @@ struct Art {
     // What plug-ins keep on the art; it goes with the art's other state into the history.
     Dictionary dictionary;
 
-    // Paths.
-    PathSegments segments;
-    bool closed = false;
-    bool centerPointVisible = false;
-    AIPathStyle style{};
+    // A path's own state, or a text frame's. Art holds one or the other, never both: a path and
+    // a text take the room of the larger alone, which keeps each object of a large document
+    // small. Read on art that holds none, each is its defaults; the first change makes it the
+    // art's own. Changing a text's part on a path, or a path's on a text, is a fault of the
+    // caller and throws std::bad_variant_access rather than lose what the art holds.
+    const PathPart& path() const
+    {
+        const PathPart* own = std::get_if<PathPart>(&part_);
+        return own != nullptr ? *own : defaults<PathPart>();
+    }
+    PathPart& path() { return own<PathPart>(); }
+    const PointText& pointText() const
+    {
+        const PointText* own = std::get_if<PointText>(&part_);
+        return own != nullptr ? *own : defaults<PointText>();
+    }
+    PointText& pointText() { return own<PointText>(); }
 
-    // Point text. The stand-in's text engine keeps one run per frame: the local features
-    // last applied to any range of the frame hold for its whole text.
-    AIRealPoint anchor{0, 0};
-    int16_t orientation = 0;
-    std::u16string text;
-    CharFeatures chars;
-    ParaFeatures paras;
+private:
+    template <typename Part>
+    static const Part& defaults()
+    {
+        static const Part none{};
+        return none;
+    }
+    template <typename Part>
+    Part& own()
+    {
+        if (std::holds_alternative<std::monostate>(part_))
+            return part_.emplace<Part>();
+        return std::get<Part>(part_);
+    }
+
+    std::variant<std::monostate, PathPart, PointText> part_;
 };
 
 } // namespace host::doc

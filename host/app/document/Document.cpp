@@ -88,7 +88,7 @@ void addCurve(Extent& extent, const AIPathSegment& from, const AIPathSegment& to
         extent.add(cubicAt(xs[0], xs[1], xs[2], xs[3], roots[i]), cubicAt(ys[0], ys[1], ys[2], ys[3], roots[i]));
 }
 
-void addPath(Extent& extent, const Art& path)
+void addPath(Extent& extent, const PathPart& path)
 {
     const auto& segments = path.segments;
     for (const AIPathSegment& segment : segments)
@@ -102,7 +102,7 @@ void addPath(Extent& extent, const Art& path)
 // The stand-in lays out no glyphs, so point text is bounded by an estimate: every UTF-16
 // unit half an em wide, the line from 0.75 em above the baseline to 0.25 em below it, set
 // from the anchor as the justification says. Empty text bounds its anchor alone.
-void addText(Extent& extent, const Art& text)
+void addText(Extent& extent, const PointText& text)
 {
     const double size = text.chars.size.value_or(Document::kDefaultFontSize);
     const double width = 0.5 * size * static_cast<double>(text.text.size());
@@ -336,7 +336,7 @@ ASErr Document::newArt(ArtKind kind, AIPaintOrder order, AIArtHandle prep, AIArt
     fresh.parent = parent;
     fresh.layer = layer;
     if (kind == ArtKind::Path)
-        fresh.style = currentStyle_;
+        fresh.path().style = currentStyle_;
     auto& children = edit(parent)->children;
     children.insert(children.begin() + static_cast<std::ptrdiff_t>(position), handle);
     *made = handle;
@@ -421,7 +421,8 @@ ASErr Document::transform(AIArtHandle handle, const AIRealMatrix& matrix, bool m
     changes.reserve(all.size());
     for (AIArtHandle each : all) {
         Art* found = artForChange(each);
-        Moved change{each, found, found->segments, found->anchor, found->style.stroke.width};
+        const PathPart& path = std::as_const(*found).path();
+        Moved change{each, found, path.segments, std::as_const(*found).pointText().anchor, path.style.stroke.width};
         if (moveObjects) {
             for (AIPathSegment& segment : change.segments)
                 for (AIRealPoint* point : {&segment.p, &segment.in, &segment.out})
@@ -442,9 +443,13 @@ ASErr Document::transform(AIArtHandle handle, const AIRealMatrix& matrix, bool m
         return kNoErr;
     for (Moved& change : changes) {
         recordArt(idOf(change.handle));
-        change.art->segments = std::move(change.segments);
-        change.art->anchor = change.anchor;
-        change.art->style.stroke.width = change.width;
+        if (change.art->kind == ArtKind::Path) {
+            PathPart& path = change.art->path();
+            path.segments = std::move(change.segments);
+            path.style.stroke.width = change.width;
+        } else if (change.art->kind == ArtKind::Text) {
+            change.art->pointText().anchor = change.anchor;
+        }
     }
     markModified();
     return kNoErr;
@@ -460,9 +465,9 @@ ASErr Document::bounds(AIArtHandle handle, AIRealRect* out) const
     for (AIArtHandle each : subtree(handle)) {
         const Art* found = art(each);
         if (found->kind == ArtKind::Path)
-            addPath(extent, *found);
+            addPath(extent, found->path());
         else if (found->kind == ArtKind::Text)
-            addText(extent, *found);
+            addText(extent, found->pointText());
     }
     if (extent.empty()) {
         *out = AIRealRect{0, 0, 0, 0};

@@ -290,15 +290,17 @@ void PackedArts::add(uintptr_t id, const Art* art)
         return;
     }
     unsigned char* head = out.at();
+    const PathPart& path = art->path();
+    const PointText& words = art->pointText();
     unsigned parts = (art->name.empty() ? 0 : kName) | (art->children.empty() ? 0 : kChildren) |
-                     (art->dictionary.empty() ? 0 : kDictionary) | (art->segments.empty() ? 0 : kSegments) |
-                     (sameBits(art->anchor, AIRealPoint{0, 0}) ? 0 : kAnchor) | (art->text.empty() ? 0 : kText);
+                     (art->dictionary.empty() ? 0 : kDictionary) | (path.segments.empty() ? 0 : kSegments) |
+                     (sameBits(words.anchor, AIRealPoint{0, 0}) ? 0 : kAnchor) | (words.text.empty() ? 0 : kText);
     if (parts & kAnchor)
-        parts |= repeats(art->anchor, last_.point, kAnchorSameH, kAnchorSameV);
+        parts |= repeats(words.anchor, last_.point, kAnchorSameH, kAnchorSameV);
     out(static_cast<unsigned char>(0)); // the head, known once the blocks are written
     out(static_cast<unsigned char>(parts));
-    unsigned flags = static_cast<unsigned>(art->kind) | kPresent | (art->closed ? kClosed : 0) |
-                     (art->centerPointVisible ? kCenterPoint : 0);
+    unsigned flags = static_cast<unsigned>(art->kind) | kPresent | (path.closed ? kClosed : 0) |
+                     (path.centerPointVisible ? kCenterPoint : 0);
     if (art->parent == last_.parent && art->layer == last_.layer) {
         flags |= kSamePlace;
     } else {
@@ -308,8 +310,8 @@ void PackedArts::add(uintptr_t id, const Art* art)
         last_.layer = art->layer;
     }
     unsigned char* at =
-        block(out.at(), last_.style, kSameStyle, flags, [&](ByteWriter& w) { styleFields(w, art->style); });
-    at = block(at, last_.text, kSameText, flags, [&](ByteWriter& w) { textFields(w, *art); });
+        block(out.at(), last_.style, kSameStyle, flags, [&](ByteWriter& w) { styleFields(w, path.style); });
+    at = block(at, last_.text, kSameText, flags, [&](ByteWriter& w) { textFields(w, words); });
     *head = static_cast<unsigned char>(flags);
     bytes_.size = static_cast<size_t>(at - bytes_.data.get());
 
@@ -340,9 +342,9 @@ void PackedArts::add(uintptr_t id, const Art* art)
             dictionaries_.push_back(art->dictionary);
         });
     if (parts & kSegments)
-        part(kVarint + art->segments.size() * (1 + 3 * sizeof(AIRealPoint)), [&](ByteWriter& w) {
-            w.varint(art->segments.size());
-            for (const AIPathSegment& segment : art->segments) {
+        part(kVarint + path.segments.size() * (1 + 3 * sizeof(AIRealPoint)), [&](ByteWriter& w) {
+            w.varint(path.segments.size());
+            for (const AIPathSegment& segment : path.segments) {
                 const bool straight = sameBits(segment.in, segment.p) && sameBits(segment.out, segment.p);
                 const unsigned bits = (segment.corner ? kCorner : 0) | (straight ? kStraight : 0) |
                                       repeats(segment.p, last_.point, kSameH, kSameV);
@@ -356,11 +358,11 @@ void PackedArts::add(uintptr_t id, const Art* art)
         });
     if (parts & kAnchor)
         part(sizeof(AIRealPoint),
-             [&](ByteWriter& w) { writePoint(w, art->anchor, parts, kAnchorSameH, kAnchorSameV, last_.point); });
+             [&](ByteWriter& w) { writePoint(w, words.anchor, parts, kAnchorSameH, kAnchorSameV, last_.point); });
     if (parts & kText)
-        part(kVarint + 3 * art->text.size(), [&](ByteWriter& w) {
-            w.varint(art->text.size());
-            for (char16_t unit : art->text)
+        part(kVarint + 3 * words.text.size(), [&](ByteWriter& w) {
+            w.varint(words.text.size());
+            for (char16_t unit : words.text)
                 w.varint(unit);
         });
 }
@@ -394,8 +396,12 @@ bool PackedArts::Reader::next(uintptr_t& id, std::optional<Art>& art)
     from(parts);
     Art& made = art.emplace();
     made.kind = static_cast<ArtKind>(head & kKindBits);
-    made.closed = (head & kClosed) != 0;
-    made.centerPointVisible = (head & kCenterPoint) != 0;
+    // A path's state and a text's are read whatever the kind, as they were written, and kept
+    // on the art whose kind has them.
+    PathPart path;
+    PointText words;
+    path.closed = (head & kClosed) != 0;
+    path.centerPointVisible = (head & kCenterPoint) != 0;
     if ((head & kSamePlace) == 0) {
         last_.parent = handleOf<AIArtHandle>(static_cast<uintptr_t>(from.varint()));
         last_.layer = handleOf<AILayerHandle>(static_cast<uintptr_t>(from.varint()));
@@ -403,8 +409,8 @@ bool PackedArts::Reader::next(uintptr_t& id, std::optional<Art>& art)
     made.parent = last_.parent;
     made.layer = last_.layer;
     const unsigned char* here = data + at_;
-    readBlock(from, here, last_.style, (head & kSameStyle) != 0, [&](ByteReader& r) { styleFields(r, made.style); });
-    readBlock(from, here, last_.text, (head & kSameText) != 0, [&](ByteReader& r) { textFields(r, made); });
+    readBlock(from, here, last_.style, (head & kSameStyle) != 0, [&](ByteReader& r) { styleFields(r, path.style); });
+    readBlock(from, here, last_.text, (head & kSameText) != 0, [&](ByteReader& r) { textFields(r, words); });
     if (parts & kName) {
         const size_t size = from.varint();
         made.name.resize(size);
@@ -422,8 +428,8 @@ bool PackedArts::Reader::next(uintptr_t& id, std::optional<Art>& art)
     if (parts & kDictionary)
         made.dictionary = packed_.dictionaries_.at(from.varint());
     if (parts & kSegments) {
-        made.segments.resize(from.varint());
-        for (AIPathSegment& segment : made.segments) {
+        path.segments.resize(from.varint());
+        for (AIPathSegment& segment : path.segments) {
             unsigned char bits = 0;
             from(bits);
             segment.corner = (bits & kCorner) != 0;
@@ -437,12 +443,16 @@ bool PackedArts::Reader::next(uintptr_t& id, std::optional<Art>& art)
         }
     }
     if (parts & kAnchor)
-        readPoint(from, made.anchor, parts, kAnchorSameH, kAnchorSameV, last_.point);
+        readPoint(from, words.anchor, parts, kAnchorSameH, kAnchorSameV, last_.point);
     if (parts & kText) {
-        made.text.resize(from.varint());
-        for (char16_t& unit : made.text)
+        words.text.resize(from.varint());
+        for (char16_t& unit : words.text)
             unit = static_cast<char16_t>(from.varint());
     }
+    if (made.kind == ArtKind::Path)
+        made.path() = std::move(path);
+    else if (made.kind == ArtKind::Text)
+        made.pointText() = std::move(words);
     at_ += from.at();
     return true;
 }

@@ -210,7 +210,7 @@ ASErr GetPathSegmentCount(AIArtHandle path, ai_int16* count)
         return kBadHandleErr;
     if (count == nullptr)
         return kBadParameterErr;
-    *count = static_cast<ai_int16>(found->segments.size());
+    *count = static_cast<ai_int16>(found->path().segments.size());
     return kNoErr;
 }
 
@@ -226,7 +226,7 @@ ASErr SetPathSegmentCount(AIArtHandle path, ai_int16 count)
     AIPathSegment origin{};
     origin.corner = true;
     doc::Art* changed = document().edit(path);
-    changed->segments.resize(static_cast<size_t>(count), origin);
+    changed->path().segments.resize(static_cast<size_t>(count), origin);
     return kNoErr;
 }
 
@@ -243,9 +243,9 @@ ASErr GetPathSegments(AIArtHandle path, ai_int16 segNumber, ai_int16 count, AIPa
     const doc::Art* found = pathArt(path);
     if (found == nullptr)
         return kBadHandleErr;
-    if (segments == nullptr || !inside(segNumber, count, found->segments.size()))
+    if (segments == nullptr || !inside(segNumber, count, found->path().segments.size()))
         return kBadParameterErr;
-    std::copy_n(found->segments.begin() + segNumber, count, segments);
+    std::copy_n(found->path().segments.begin() + segNumber, count, segments);
     return kNoErr;
 }
 
@@ -256,14 +256,14 @@ ASErr SetPathSegments(AIArtHandle path, ai_int16 segNumber, ai_int16 count, cons
     const doc::Art* found = pathArt(path);
     if (found == nullptr)
         return kBadHandleErr;
-    if (segments == nullptr || !inside(segNumber, count, found->segments.size()))
+    if (segments == nullptr || !inside(segNumber, count, found->path().segments.size()))
         return kBadParameterErr;
     // No infinite or undefined coordinates get into the document: export could not draw them.
     for (ai_int16 i = 0; i < count; ++i)
         if (!finitePoint(segments[i].p) || !finitePoint(segments[i].in) || !finitePoint(segments[i].out))
             return kBadParameterErr;
     doc::Art* changed = document().edit(path);
-    std::copy_n(segments, count, changed->segments.begin() + segNumber);
+    std::copy_n(segments, count, changed->path().segments.begin() + segNumber);
     return kNoErr;
 }
 
@@ -276,7 +276,7 @@ ASErr GetPathClosed(AIArtHandle path, ASBoolean* closed)
         return kBadHandleErr;
     if (closed == nullptr)
         return kBadParameterErr;
-    *closed = found->closed;
+    *closed = found->path().closed;
     return kNoErr;
 }
 
@@ -288,7 +288,7 @@ ASErr SetPathClosed(AIArtHandle path, ASBoolean closed)
     if (found == nullptr)
         return kBadHandleErr;
     doc::Art* changed = document().edit(path);
-    changed->closed = closed != 0;
+    changed->path().closed = closed != 0;
     return kNoErr;
 }
 
@@ -300,7 +300,7 @@ ASErr SetPathCenterPointVisible(AIArtHandle path, ASBoolean visible)
     if (found == nullptr)
         return kBadHandleErr;
     doc::Art* changed = document().edit(path);
-    changed->centerPointVisible = visible != 0;
+    changed->path().centerPointVisible = visible != 0;
     return kNoErr;
 }
 
@@ -348,7 +348,7 @@ ASErr GetPathStyle(AIArtHandle art, AIPathStyle* style)
         return kBadHandleErr;
     if (style == nullptr)
         return kBadParameterErr;
-    *style = found->style;
+    *style = found->path().style;
     return kNoErr;
 }
 
@@ -362,7 +362,7 @@ ASErr SetPathStyle(AIArtHandle art, const AIPathStyle* style)
     if (style == nullptr || !validStyle(*style))
         return kBadParameterErr;
     doc::Art* changed = document().edit(art);
-    changed->style = *style;
+    changed->path().style = *style;
     return kNoErr;
 }
 

@@ -131,8 +131,8 @@ ASErr NewPointText(ai_int16 paintOrder, AIArtHandle prep, AITextOrientation orie
     if (ASErr error = document().newArt(doc::ArtKind::Text, paintOrder, prep, &made))
         return error;
     doc::Art* frame = document().edit(made);
-    frame->anchor = anchor;
-    frame->orientation = orientation;
+    frame->pointText().anchor = anchor;
+    frame->pointText().orientation = orientation;
     *newTextFrame = made;
     return kNoErr;
 }
@@ -158,7 +158,7 @@ ASErr GetPointTextAnchor(AIArtHandle textFrame, AIRealPoint* anchor)
         return kBadHandleErr;
     if (anchor == nullptr)
         return kBadParameterErr;
-    *anchor = frame->anchor;
+    *anchor = frame->pointText().anchor;
     return kNoErr;
 }
 
@@ -286,7 +286,7 @@ ASErr GetSize(TextRangeRef range, ai_int32* size)
         return kBadHandleErr;
     if (size == nullptr)
         return kBadParameterErr;
-    *size = clampedSize(frame->text.size());
+    *size = clampedSize(frame->pointText().text.size());
     return kNoErr;
 }
 
@@ -299,8 +299,8 @@ ASErr GetContents(TextRangeRef range, ASUnicode* text, ai_int32 capacity, ai_int
         return kBadHandleErr;
     if (text == nullptr || length == nullptr || capacity < 0)
         return kBadParameterErr;
-    const size_t count = std::min(frame->text.size(), static_cast<size_t>(capacity));
-    std::copy_n(frame->text.begin(), count, text);
+    const size_t count = std::min(frame->pointText().text.size(), static_cast<size_t>(capacity));
+    std::copy_n(frame->pointText().text.begin(), count, text);
     *length = static_cast<ai_int32>(count);
     return kNoErr;
 }
@@ -313,7 +313,7 @@ ASErr Remove(TextRangeRef range)
     if (frame == nullptr)
         return kBadHandleErr;
     doc::Art* changed = document().edit(frameHandleOf(range));
-    changed->text.clear();
+    changed->pointText().text.clear();
     return kNoErr;
 }
 
@@ -333,7 +333,7 @@ ASErr InsertAfter(TextRangeRef range, const ASUnicode* text, ai_int32 length)
     else
         count = static_cast<size_t>(length);
     doc::Art* changed = document().edit(frameHandleOf(range));
-    changed->text.append(text, text + count);
+    changed->pointText().text.append(text, text + count);
     return kNoErr;
 }
 
@@ -353,10 +353,10 @@ ASErr SetLocalCharFeatures(TextRangeRef range, CharFeaturesRef features)
     if (frame == nullptr || set == nullptr)
         return kBadHandleErr;
     doc::Art* changed = document().edit(frameHandleOf(range));
-    assignSet(changed->chars.fill, set->chars.fill);
-    assignSet(changed->chars.font, set->chars.font);
-    assignSet(changed->chars.size, set->chars.size);
-    assignSet(changed->chars.tracking, set->chars.tracking);
+    assignSet(changed->pointText().chars.fill, set->chars.fill);
+    assignSet(changed->pointText().chars.font, set->chars.font);
+    assignSet(changed->pointText().chars.size, set->chars.size);
+    assignSet(changed->pointText().chars.tracking, set->chars.tracking);
     return kNoErr;
 }
 
@@ -369,10 +369,10 @@ ASErr SetLocalParaFeatures(TextRangeRef range, ParaFeaturesRef features)
     if (frame == nullptr || set == nullptr)
         return kBadHandleErr;
     doc::Art* changed = document().edit(frameHandleOf(range));
-    assignSet(changed->paras.leading, set->paras.leading);
-    assignSet(changed->paras.startIndent, set->paras.startIndent);
-    assignSet(changed->paras.firstLineIndent, set->paras.firstLineIndent);
-    assignSet(changed->paras.justification, set->paras.justification);
+    assignSet(changed->pointText().paras.leading, set->paras.leading);
+    assignSet(changed->pointText().paras.startIndent, set->paras.startIndent);
+    assignSet(changed->pointText().paras.firstLineIndent, set->paras.firstLineIndent);
+    assignSet(changed->pointText().paras.justification, set->paras.justification);
     return kNoErr;
 }
 

@@ -1,0 +1,93 @@
+// An object of the document holds a path's state or a text's, never both: each reads as its
+// defaults until it is set, and setting the other kind's on it is refused without losing what
+// it holds.
+#include "document/Art.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <variant>
+
+namespace {
+
+using host::doc::Art;
+using host::doc::ArtKind;
+
+AIPathSegment corner(AIReal h, AIReal v)
+{
+    return AIPathSegment{{h, v}, {h, v}, {h, v}, true};
+}
+
+void setPath(Art& art)
+{
+    art.path().segments = {corner(0, 0), corner(300, 0)};
+    art.path().style.stroke.width = 2.5f;
+}
+
+void setText(Art& art)
+{
+    art.pointText().text = u"Title";
+    art.pointText().anchor = {150, -18.96f};
+}
+
+bool holdsPath(const Art& art)
+{
+    return art.path().segments.size() == 2 && art.path().style.stroke.width == 2.5f;
+}
+
+bool holdsText(const Art& art)
+{
+    return art.pointText().text == u"Title" && art.pointText().anchor.h == 150;
+}
+
+TEST(Art, EachPartReadsAsItsDefaultsUntilSet)
+{
+    for (ArtKind kind : {ArtKind::Group, ArtKind::Path, ArtKind::Text}) {
+        Art art;
+        art.kind = kind;
+        const Art& seen = art;
+        EXPECT_TRUE(seen.path().segments.empty());
+        EXPECT_FALSE(seen.path().closed);
+        EXPECT_FALSE(seen.path().style.strokePaint);
+        EXPECT_TRUE(seen.pointText().text.empty());
+        EXPECT_FALSE(seen.pointText().chars.size.has_value());
+        // Reading made neither part the art's own: either may still be set.
+        setText(art);
+        EXPECT_TRUE(holdsText(art));
+        EXPECT_TRUE(seen.path().segments.empty()) << "a text reads no path";
+    }
+}
+
+TEST(Art, TheOtherKindsPartIsRefusedAndWhatIsHeldStays)
+{
+    const struct {
+        const char* name;
+        std::function<void(Art&)> held;
+        std::function<void(Art&)> other;
+        std::function<bool(const Art&)> holds;
+    } cases[] = {
+        {"a text on a path", setPath, setText, holdsPath},
+        {"a path on a text", setText, setPath, holdsText},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Art art;
+        c.held(art);
+        EXPECT_THROW(c.other(art), std::bad_variant_access);
+        EXPECT_TRUE(c.holds(art));
+        // Copies and moves carry the part, as the history's records take them.
+        Art copy = art;
+        EXPECT_TRUE(c.holds(copy));
+        Art moved = std::move(copy);
+        EXPECT_TRUE(c.holds(moved));
+    }
+}
+
+// A large document is tens of thousands of these: a path's state and a text's share their room.
+TEST(Art, APathAndATextShareTheirRoom)
+{
+    EXPECT_LT(sizeof(Art), sizeof(host::doc::PathPart) + sizeof(host::doc::PointText));
+}
+
+} // namespace
