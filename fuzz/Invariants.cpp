@@ -47,7 +47,7 @@ void checkArt(const Document& document, AIArtHandle handle, AIArtHandle parent, 
     for (const AIPathSegment& s : art->path().segments)
         if (!finite(s.p) || !finite(s.in) || !finite(s.out))
             broken("a path point is not finite");
-    if (art->kind == ArtKind::Path && !std::isfinite(art->path().style.stroke.width))
+    if (art->kind == ArtKind::Path && !std::isfinite(art->path().style->stroke.width))
         broken("a stroke width is not finite");
     if (art->kind == ArtKind::Text && !finite(art->pointText().anchor))
         broken("a text position is not finite");

@@ -45,7 +45,7 @@ void checkRange(const Document& document)
             for (const AIPathSegment& s : art.path().segments)
                 if (!within(s.p) || !within(s.in) || !within(s.out))
                     fuzz::broken("a path point read is out of range");
-            const AIStrokeStyle& stroke = art.path().style.stroke;
+            const AIStrokeStyle& stroke = art.path().style->stroke;
             if (!within(stroke.width) || !within(stroke.dash.offset) || stroke.dash.length < 0 ||
                 stroke.dash.length > kMaxDashComponents)
                 fuzz::broken("a stroke read is out of range");

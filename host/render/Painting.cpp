@@ -124,8 +124,8 @@ private:
                 box.bottom = std::min<double>(box.bottom, point.v);
                 box.top = std::max<double>(box.top, point.v);
             }
-        const AIStrokeStyle& stroke = shape.style.stroke;
-        if (shape.style.strokePaint) {
+        const AIStrokeStyle& stroke = shape.style->stroke;
+        if (shape.style->strokePaint) {
             const double reach = stroke.width / 2.0 * std::max<double>(stroke.miterLimit, 1.5);
             if (!(reach >= 0 && reach < 1e9))
                 return true;
@@ -144,7 +144,7 @@ private:
             return;
         flushText();
         const bool shown = pathShown(shape);
-        const AIPathStyle& style = shape.style;
+        const AIPathStyle& style = shape.style.get();
         Rgb color{};
         if (glyphs_ && rule(shape) && displayColor(style.stroke.color, color)) {
             // Cairo strokes a path wholly along the pixels' rows and columns by another way
@@ -187,8 +187,8 @@ private:
     static bool rule(const doc::PathPart& shape)
     {
         const auto& s = shape.segments;
-        return s.size() == 2 && !shape.closed && !shape.style.fillPaint && shape.style.strokePaint &&
-               straightBetween(s[0], s[1]) && !dashed(shape.style.stroke);
+        return s.size() == 2 && !shape.closed && !shape.style->fillPaint && shape.style->strokePaint &&
+               straightBetween(s[0], s[1]) && !dashed(shape.style->stroke);
     }
 
     // Whether cairo takes the line between the two points for one along a row or a column of

@@ -201,7 +201,7 @@ private:
 
     void path(const doc::Art& art)
     {
-        const AIPathStyle& style = art.path().style;
+        const AIPathStyle& style = art.path().style.get();
         out_ += "<path";
         label(art);
         out_ += " d=\"";

@@ -762,7 +762,7 @@ private:
             doc::Art& art = *document_->edit(made);
             art.path().segments = std::move(segments);
             art.path().closed = closed;
-            art.path().style = style;
+            art.path().style = document_->sharedStyle(style);
         };
         if (parts.size() <= 1) {
             makePath(parent, frame.label, parts.empty() ? std::vector<AIPathSegment>() : std::move(parts[0]),

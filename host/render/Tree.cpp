@@ -33,7 +33,7 @@ std::string segment(const AIPathSegment& s)
 
 std::string pathLine(const doc::Art& art)
 {
-    const AIPathStyle& style = art.path().style;
+    const AIPathStyle& style = art.path().style.get();
     std::string line = "path " + quoted(art.name) + (art.path().closed ? " closed" : " open");
     for (const AIPathSegment& s : art.path().segments)
         line += " " + segment(s);

@@ -98,7 +98,7 @@ protected:
         if (const host::doc::Art* groupe = SousGroupe(nom))
             for (AIArtHandle enfant : groupe->children) {
                 const host::doc::Art& chemin = art(enfant);
-                Chemin c{{}, chemin.path().closed, chemin.path().style.stroke.width};
+                Chemin c{{}, chemin.path().closed, chemin.path().style->stroke.width};
                 for (const AIPathSegment& s : chemin.path().segments)
                     c.points.push_back(s.p);
                 chemins.push_back(c);

@@ -155,7 +155,7 @@ TEST_F(TableHote, ARebuildReplacesEverySubGroupAndKeepsThePaintOrder)
         EXPECT_FALSE(host_.document().valid(ancien)) << "nothing of the old build remains";
     EXPECT_EQ(Chemins("Lines").size(), 1u + 2 * 4) << "the rule under the title whole, the two others cut in four";
     for (AIArtHandle chemin : SousGroupe("Lines")->children)
-        EXPECT_FLOAT_EQ(art(chemin).path().style.stroke.color.c.g.gray, 1) << "the new colour";
+        EXPECT_FLOAT_EQ(art(chemin).path().style->stroke.color.c.g.gray, 1) << "the new colour";
     EXPECT_EQ(host_.document().artCount(), objets + 4 + 4) << "four more row pieces and four more cells";
 
     // Smaller again, the frame single: nothing of a larger build is drawn again.
@@ -170,6 +170,28 @@ TEST_F(TableHote, ARebuildReplacesEverySubGroupAndKeepsThePaintOrder)
     NombreDeColonnes = 1;
     TraceTout();
     EXPECT_EQ(SousGroupes(), (std::vector<std::string>{"Lines", "Frame", "Title", "Text"}));
+}
+
+// Each element's rules and pieces share one record of their style in the host's document, as a
+// large table's tens of thousands of paths would otherwise each hold a copy.
+TEST_F(TableHote, AnElementsPathsShareOneStyleRecord)
+{
+    GouttiereLignes = 2;
+    GouttiereColonnes = 3;
+    GouttiereCadre = 4;
+    ASSERT_EQ(TraceTout(), kNoErr);
+    // The frame's outer rectangle comes first and is set apart; its pieces follow.
+    const struct {
+        const char* element;
+        size_t first;
+    } elements[] = {{"Columns", 0}, {"Lines", 0}, {"Frame", 1}};
+    for (const auto& e : elements) {
+        SCOPED_TRACE(e.element);
+        const std::vector<AIArtHandle>& paths = SousGroupe(e.element)->children;
+        ASSERT_GT(paths.size(), e.first + 2);
+        for (size_t i = e.first; i < paths.size(); ++i)
+            EXPECT_TRUE(art(paths[i]).path().style.sharesWith(art(paths[e.first]).path().style)) << i;
+    }
 }
 
 // Settings the panel's fields accept but no table can be made of: the elements they govern

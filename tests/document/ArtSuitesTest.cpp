@@ -199,6 +199,44 @@ TEST_F(ArtSuites, TransformArtMovesTheArtAndEverythingInside)
     EXPECT_FLOAT_EQ(lus[1].p.v, 460);
 }
 
+// Paths given one style share one record of it, as a table's thousands of rules do; a change
+// to one path's style, through the suite or a transform that scales its lines, is its own.
+TEST_F(ArtSuites, PathsOfOneStyleShareItAndEachChangeStaysTheirOwn)
+{
+    AIPathStyle thin = got<AIPathStyle>([&](auto* s) { return pathStyle->GetCurrentPathStyle(s); });
+    thin.stroke.width = 2;
+    AIPathStyle red = thin;
+    red.stroke.color.kind = kThreeColor;
+    red.stroke.color.c.rgb = {1, 0, 0};
+    // Two styles set in turn, as two elements' rules would be.
+    std::vector<AIArtHandle> paths;
+    for (int i = 0; i < 6; ++i) {
+        paths.push_back(make(kPathArt, kPlaceInsideOnTop, layerGroup()));
+        ASSERT_EQ(pathStyle->SetPathStyle(paths.back(), i % 3 == 2 ? &red : &thin), kNoErr);
+    }
+    const auto styleOf = [&](AIArtHandle made) -> const host::doc::Shared<AIPathStyle>& {
+        return host.document().art(made)->path().style;
+    };
+    const auto widthOf = [&](AIArtHandle made) {
+        return got<AIPathStyle>([&](auto* s) { return pathStyle->GetPathStyle(made, s); }).stroke.width;
+    };
+    for (int i : {1, 3, 4})
+        EXPECT_TRUE(styleOf(paths[i]).sharesWith(styleOf(paths[0]))) << i;
+    EXPECT_TRUE(styleOf(paths[5]).sharesWith(styleOf(paths[2])));
+    EXPECT_FALSE(styleOf(paths[2]).sharesWith(styleOf(paths[0])));
+
+    const AIRealMatrix identity{1, 0, 0, 1, 0, 0};
+    ASSERT_EQ(transform->TransformArt(paths[0], &identity, 3, kScaleLines), kNoErr);
+    AIPathStyle thick = thin;
+    thick.stroke.width = 5;
+    ASSERT_EQ(pathStyle->SetPathStyle(paths[1], &thick), kNoErr);
+    EXPECT_EQ(widthOf(paths[0]), 6);
+    EXPECT_EQ(widthOf(paths[1]), 5);
+    for (int i : {3, 4})
+        EXPECT_EQ(widthOf(paths[i]), 2) << i;
+    EXPECT_TRUE(styleOf(paths[4]).sharesWith(styleOf(paths[3])));
+}
+
 TEST_F(ArtSuites, RealMathBuildsTranslationsAndTransformsPoints)
 {
     AIRealMatrix matrix{9, 9, 9, 9, 9, 9};

@@ -22,7 +22,7 @@ AIPathSegment corner(AIReal h, AIReal v)
 void setPath(Art& art)
 {
     art.path().segments = {corner(0, 0), corner(300, 0)};
-    art.path().style.stroke.width = 2.5f;
+    art.path().style.edit().stroke.width = 2.5f;
 }
 
 void setText(Art& art)
@@ -33,7 +33,7 @@ void setText(Art& art)
 
 bool holdsPath(const Art& art)
 {
-    return art.path().segments.size() == 2 && art.path().style.stroke.width == 2.5f;
+    return art.path().segments.size() == 2 && art.path().style->stroke.width == 2.5f;
 }
 
 bool holdsText(const Art& art)
@@ -49,7 +49,7 @@ TEST(Art, EachPartReadsAsItsDefaultsUntilSet)
         const Art& seen = art;
         EXPECT_TRUE(seen.path().segments.empty());
         EXPECT_FALSE(seen.path().closed);
-        EXPECT_FALSE(seen.path().style.strokePaint);
+        EXPECT_FALSE(seen.path().style->strokePaint);
         EXPECT_TRUE(seen.pointText().text.empty());
         EXPECT_FALSE(seen.pointText().chars.size.has_value());
         // Reading made neither part the art's own: either may still be set.
@@ -84,10 +84,44 @@ TEST(Art, TheOtherKindsPartIsRefusedAndWhatIsHeldStays)
     }
 }
 
-// A large document is tens of thousands of these: a path's state and a text's share their room.
-TEST(Art, APathAndATextShareTheirRoom)
+// A large document is tens of thousands of these: a path's state and a text's share their room,
+// and a path's style is a record shared with the paths that have the same.
+TEST(Art, AnObjectStaysSmall)
 {
-    EXPECT_LT(sizeof(Art), sizeof(host::doc::PathPart) + sizeof(host::doc::PointText));
+    if constexpr (sizeof(void*) == 8) {
+        EXPECT_LE(sizeof(Art), 240u);
+    }
+}
+
+TEST(Shared, CopiesShareOneRecordUntilOneOfThemChanges)
+{
+    using host::doc::Shared;
+    AIPathStyle thick{};
+    thick.stroke.width = 4;
+    const Shared<AIPathStyle> first(thick);
+    Shared<AIPathStyle> second = first;
+    EXPECT_TRUE(second.sharesWith(first));
+
+    second.edit().stroke.width = 1;
+    EXPECT_FALSE(second.sharesWith(first));
+    EXPECT_EQ(first->stroke.width, 4) << "the change is the changed holder's alone";
+    EXPECT_EQ(second->stroke.width, 1);
+
+    // Set to what it holds, a holder keeps its record; set to another value, it changes it.
+    Shared<AIPathStyle> third = first;
+    third = thick;
+    EXPECT_TRUE(third.sharesWith(first));
+    third = AIPathStyle{};
+    EXPECT_FALSE(third.sharesWith(first));
+    EXPECT_TRUE(third.holds(AIPathStyle{}));
+    EXPECT_EQ(first->stroke.width, 4);
+
+    // A holder with no record reads the defaults, and a change gives it one.
+    Shared<AIPathStyle> none;
+    EXPECT_TRUE(none.holds(AIPathStyle{}));
+    EXPECT_FALSE(none.sharesWith(Shared<AIPathStyle>()));
+    none.edit().evenodd = true;
+    EXPECT_TRUE(none->evenodd);
 }
 
 } // namespace

@@ -398,7 +398,7 @@ TEST_F(BadArguments, EverySuiteRefusesBadHandlesAndArguments)
     for (size_t i = 0; i < 2; ++i)
         EXPECT_TRUE(kept.segments[i].p.h == ends[i].p.h && kept.segments[i].p.v == ends[i].p.v &&
                     kept.segments[i].in.v == ends[i].in.v && kept.segments[i].out.h == ends[i].out.h) << i;
-    EXPECT_EQ(std::tie(kept.style.stroke.width, kept.style.stroke.color.kind),
+    EXPECT_EQ(std::tie(kept.style->stroke.width, kept.style->stroke.color.kind),
               std::tie(style.stroke.width, style.stroke.color.kind));
     const host::doc::Art& untouched = *host.document().art(text);
     EXPECT_EQ(untouched.pointText().anchor.h, 0) << "all or nothing: the text is not moved either";

@@ -69,7 +69,7 @@ void expectSame(const Art& want, const Art& got, const std::string& name)
             << "segment " << i;
     EXPECT_EQ(p.closed, q.closed);
     EXPECT_EQ(p.centerPointVisible, q.centerPointVisible);
-    EXPECT_TRUE(sameStyle(p.style, q.style));
+    EXPECT_TRUE(sameStyle(p.style.get(), q.style.get()));
     EXPECT_TRUE(sameBits(t.anchor, u.anchor));
     EXPECT_EQ(t.orientation, u.orientation);
     EXPECT_EQ(t.text, u.text);
@@ -104,8 +104,8 @@ Art rule(AIReal y)
     art.parent = handle<AIArtHandle>(40);
     art.layer = handle<AILayerHandle>(2);
     art.path().segments = {corner(0, y), corner(100, y)};
-    art.path().style.strokePaint = true;
-    art.path().style.stroke.width = 0.5f;
+    art.path().style.edit().strokePaint = true;
+    art.path().style.edit().stroke.width = 0.5f;
     return art;
 }
 
@@ -139,14 +139,14 @@ TEST(PackedArts, EveryFieldComesBackBitForBitWrittenOutOrMarkedAsBefore)
     curve.path().segments = {corner(0, 0), AIPathSegment{{50, 0}, {40, -10}, {60, 10}, false}, corner(100, -0.0f)};
     curve.path().closed = true;
     curve.path().centerPointVisible = true;
-    curve.path().style.fillPaint = true;
-    curve.path().style.fill.color.kind = kFourColor;
-    curve.path().style.fill.color.c.f = {0.1f, 0.2f, 0.3f, 0.4f};
-    curve.path().style.stroke.dash.length = 2;
-    curve.path().style.stroke.dash.array[0] = 3;
-    curve.path().style.stroke.dash.array[1] = 1.5f;
-    curve.path().style.stroke.cap = kAIRoundCap;
-    curve.path().style.evenodd = true;
+    curve.path().style.edit().fillPaint = true;
+    curve.path().style.edit().fill.color.kind = kFourColor;
+    curve.path().style.edit().fill.color.c.f = {0.1f, 0.2f, 0.3f, 0.4f};
+    curve.path().style.edit().stroke.dash.length = 2;
+    curve.path().style.edit().stroke.dash.array[0] = 3;
+    curve.path().style.edit().stroke.dash.array[1] = 1.5f;
+    curve.path().style.edit().stroke.cap = kAIRoundCap;
+    curve.path().style.edit().evenodd = true;
 
     Art styled = cell(u"\U0001F600e\u0301");
     styled.pointText().orientation = 1;

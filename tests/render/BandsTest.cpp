@@ -37,56 +37,56 @@ Art& text(Papier& p, AIRealPoint anchor, const std::u16string& says, AIColor fil
 void fill(Papier& p)
 {
     Art& frame = p.chemin(nullptr, {{10, 50}, {600, 50}, {600, 770}, {10, 770}}, true);
-    frame.path().style.fillPaint = true;
-    frame.path().style.fill.color = Gris(0.05f);
-    frame.path().style.stroke.width = 3;
+    frame.path().style.edit().fillPaint = true;
+    frame.path().style.edit().fill.color = Gris(0.05f);
+    frame.path().style.edit().stroke.width = 3;
     for (int i = 0; i < 150; ++i) {
         const AIReal y = 80 + static_cast<AIReal>(i) * 4.3f;
         for (int k = 0; k < 6; ++k) {
             const auto left = 20.5f + 95 * static_cast<AIReal>(k);
             Art& piece = p.chemin(nullptr, {{left, y}, {left + 89.5f, y + (k == 5 ? 0.7f : 0.0f)}}, false);
-            piece.path().style.stroke.width = 0.4f + static_cast<AIReal>(i % 3) * 0.45f;
-            piece.path().style.stroke.color = i % 7 == 0 ? Red() : Gris(0.6f);
+            piece.path().style.edit().stroke.width = 0.4f + static_cast<AIReal>(i % 3) * 0.45f;
+            piece.path().style.edit().stroke.color = i % 7 == 0 ? Red() : Gris(0.6f);
         }
     }
     for (int k = 0; k < 40; ++k) {
         const auto x = 30.25f + 14 * static_cast<AIReal>(k);
         Art& column = p.chemin(nullptr, {{x, 60}, {x, 760}}, false);
-        column.path().style.stroke.width = 1.3f;
+        column.path().style.edit().stroke.width = 1.3f;
         if (k == 17) {
-            column.path().style.stroke.dash.length = 2;
-            column.path().style.stroke.dash.array[0] = 3;
-            column.path().style.stroke.dash.array[1] = 2;
+            column.path().style.edit().stroke.dash.length = 2;
+            column.path().style.edit().stroke.dash.array[0] = 3;
+            column.path().style.edit().stroke.dash.array[1] = 2;
         }
     }
     // Short rules near the top, then a mesh of long ones in the same stroke, across and down
     // in turn: where two cross, whether they are stroked together shows.
     for (int i = 0; i < 100; ++i) {
         const auto x = 20 + 5.5f * static_cast<AIReal>(i);
-        p.chemin(nullptr, {{x, 745}, {x + 3, 748}}, false).path().style.stroke.color = Gris(0.5f);
+        p.chemin(nullptr, {{x, 745}, {x + 3, 748}}, false).path().style.edit().stroke.color = Gris(0.5f);
     }
     for (int i = 0; i < 40; ++i) {
         const auto at = 15 + 14.7f * static_cast<AIReal>(i);
-        p.chemin(nullptr, {{5, at + 100}, {605, at + 130}}, false).path().style.stroke.color = Gris(0.5f);
-        p.chemin(nullptr, {{at, 20}, {at + 9, 780}}, false).path().style.stroke.color = Gris(0.5f);
+        p.chemin(nullptr, {{5, at + 100}, {605, at + 130}}, false).path().style.edit().stroke.color = Gris(0.5f);
+        p.chemin(nullptr, {{at, 20}, {at + 9, 780}}, false).path().style.edit().stroke.color = Gris(0.5f);
     }
     // Straight rules at fractions of a point low on the page, then a slanted one of the same
     // stroke high on it.
     for (int i = 0; i < 10; ++i) {
         Art& straight = p.chemin(nullptr, {{50, 150.3f + 2.1f * static_cast<AIReal>(i)}, {150, 150.3f + 2.1f * static_cast<AIReal>(i)}}, false);
-        straight.path().style.stroke.color = Gris(0.45f);
-        straight.path().style.stroke.width = 0.6f;
+        straight.path().style.edit().stroke.color = Gris(0.45f);
+        straight.path().style.edit().stroke.width = 0.6f;
     }
     Art& slanted = p.chemin(nullptr, {{50, 760}, {150, 757}}, false);
-    slanted.path().style.stroke.color = Gris(0.45f);
-    slanted.path().style.stroke.width = 0.6f;
+    slanted.path().style.edit().stroke.color = Gris(0.45f);
+    slanted.path().style.edit().stroke.width = 0.6f;
     for (int i = 0; i < 60; ++i)
         text(p, {40 + static_cast<AIReal>(i % 4) * 130, 100 + static_cast<AIReal>(i) * 11}, u"Agé 1 234 ✓",
              i % 5 == 0 ? Red() : Gris(1));
     // Low on the page, two texts of one colour over each other, a rule high on the page between
     // them; then two more, a text of another colour high on the page between them.
     text(p, {300, 250}, u"WWWW", Gris(0.8f));
-    p.chemin(nullptr, {{100, 740}, {200, 740}}, false).path().style.stroke.color = Gris(0.3f);
+    p.chemin(nullptr, {{100, 740}, {200, 740}}, false).path().style.edit().stroke.color = Gris(0.3f);
     text(p, {302.5f, 251.5f}, u"WWWW", Gris(0.8f));
     text(p, {300, 200}, u"MMMM", Gris(0.8f));
     text(p, {100, 730}, u"other", Red());

@@ -187,14 +187,14 @@ TEST_F(Dossier, ThePngIsTheArtboardOnWhiteAtItsScale)
 {
     Papier papier;
     Art& carre = papier.chemin(nullptr, {{100, 100}, {200, 100}, {200, 200}, {100, 200}}, true);
-    carre.path().style.fillPaint = true;
-    carre.path().style.fill.color = Gris(1);
-    carre.path().style.strokePaint = false;
+    carre.path().style.edit().fillPaint = true;
+    carre.path().style.edit().fill.color = Gris(1);
+    carre.path().style.edit().strokePaint = false;
     Art& rouge = papier.chemin(nullptr, {{300, 700}, {400, 700}}, false);
-    rouge.path().style.strokePaint = true;
-    rouge.path().style.stroke.width = 10;
-    rouge.path().style.stroke.color.kind = kThreeColor;
-    rouge.path().style.stroke.color.c.rgb = {1, 0, 0};
+    rouge.path().style.edit().strokePaint = true;
+    rouge.path().style.edit().stroke.width = 10;
+    rouge.path().style.edit().stroke.color.kind = kThreeColor;
+    rouge.path().style.edit().stroke.color.c.rgb = {1, 0, 0};
 
     const struct {
         double scale;
@@ -222,11 +222,11 @@ TEST_F(Dossier, DashesOfNothingDrawSolidAndLoseNothingAfterThem)
     Papier papier;
     Art& regle = papier.chemin(nullptr, {{100, 500}, {300, 500}}, false);
     regle.path().style = host::doc::Document::defaultPathStyle();
-    regle.path().style.stroke.width = 4;
-    regle.path().style.stroke.dash.length = 2; // 0 and 0
+    regle.path().style.edit().stroke.width = 4;
+    regle.path().style.edit().stroke.dash.length = 2; // 0 and 0
     Art& carre = papier.chemin(nullptr, {{100, 100}, {200, 100}, {200, 200}, {100, 200}}, true);
-    carre.path().style.fillPaint = true;
-    carre.path().style.fill.color = Gris(1);
+    carre.path().style.edit().fillPaint = true;
+    carre.path().style.edit().fill.color = Gris(1);
 
     ASSERT_EQ(host::render::savePng(papier.document, papier.fonts, dossier_ / "t.png"), "");
     Png image(dossier_ / "t.png");

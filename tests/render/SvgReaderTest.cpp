@@ -139,31 +139,31 @@ const Drawing kDrawings[] = {
     {"fills, strokes and colours as held",
      [](Dessin& d) {
          Art& evenodd = d.path(d.bottom(), {Point(0, 0), Point(10, 0), Point(5, 8)}, true, "even-odd gray");
-         evenodd.path().style.fillPaint = true;
-         evenodd.path().style.fill.color = Gris(0.25f);
-         evenodd.path().style.evenodd = true;
-         evenodd.path().style.stroke.color = Rgb(1, 0, 0.5f);
+         evenodd.path().style.edit().fillPaint = true;
+         evenodd.path().style.edit().fill.color = Gris(0.25f);
+         evenodd.path().style.edit().evenodd = true;
+         evenodd.path().style.edit().stroke.color = Rgb(1, 0, 0.5f);
          Art& cmyk = d.path(d.bottom(), {Point(0, 0), Point(10, 0), Point(5, 8)}, true, "cmyk fill, no stroke");
-         cmyk.path().style.fillPaint = true;
-         cmyk.path().style.fill.color = Cmyk(0.1f, 0.6f, 0.9f, 0.05f);
-         cmyk.path().style.strokePaint = false;
+         cmyk.path().style.edit().fillPaint = true;
+         cmyk.path().style.edit().fill.color = Cmyk(0.1f, 0.6f, 0.9f, 0.05f);
+         cmyk.path().style.edit().strokePaint = false;
          Art& rgb = d.path(d.bottom(), {Point(0, 0), Point(10, 0)}, false, "rgb fill, cmyk stroke");
-         rgb.path().style.fillPaint = true;
-         rgb.path().style.fill.color = Rgb(0.123456789f, 0.5f, 1);
-         rgb.path().style.stroke.color = Cmyk(0, 0, 0, 1);
-         rgb.path().style.stroke.width = 0.25f;
+         rgb.path().style.edit().fillPaint = true;
+         rgb.path().style.edit().fill.color = Rgb(0.123456789f, 0.5f, 1);
+         rgb.path().style.edit().stroke.color = Cmyk(0, 0, 0, 1);
+         rgb.path().style.edit().stroke.width = 0.25f;
          Art& nothing = d.path(d.bottom(), {Point(0, 0), Point(1, 1)}, false, "neither");
-         nothing.path().style.strokePaint = false;
+         nothing.path().style.edit().strokePaint = false;
          Art& white = d.path(d.bottom(), {Point(0, 0), Point(1, 1)}, false, "white gray, wide");
-         white.path().style.stroke.color = Gris(0);
-         white.path().style.stroke.width = 100;
+         white.path().style.edit().stroke.color = Gris(0);
+         white.path().style.edit().stroke.width = 100;
          Art& hair = d.path(d.bottom(), {Point(0, 0), Point(1, 1)}, false, "no width");
-         hair.path().style.stroke.width = 0;
+         hair.path().style.edit().stroke.width = 0;
          // The document holds components beyond 0 to 1 as given; the file too.
          Art& beyond = d.path(d.bottom(), {Point(0, 0), Point(1, 1)}, true, "components beyond");
-         beyond.path().style.stroke.color = Rgb(1.5f, -0.25f, 0);
-         beyond.path().style.fillPaint = true;
-         beyond.path().style.fill.color = Gris(2);
+         beyond.path().style.edit().stroke.color = Rgb(1.5f, -0.25f, 0);
+         beyond.path().style.edit().fillPaint = true;
+         beyond.path().style.edit().fill.color = Gris(2);
      }},
     {"every cap, join, limit and dash",
      [](Dessin& d) {
@@ -173,13 +173,13 @@ const Drawing kDrawings[] = {
          for (AILineCap cap : {kAIButtCap, kAIRoundCap, kAIProjectingCap})
              for (AILineJoin join : {kAIMiterJoin, kAIRoundJoin, kAIBevelJoin}) {
                  Art& art = d.path(d.bottom(), {Point(0, 0), Point(10, 0), Point(10, 10)}, false);
-                 art.path().style.stroke.cap = cap;
-                 art.path().style.stroke.join = join;
-                 art.path().style.stroke.miterLimit = limits[n % 3];
+                 art.path().style.edit().stroke.cap = cap;
+                 art.path().style.edit().stroke.join = join;
+                 art.path().style.edit().stroke.miterLimit = limits[n % 3];
                  const auto& dash = dashes[static_cast<size_t>(n) % dashes.size()];
-                 art.path().style.stroke.dash.length = static_cast<ai_int16>(dash.size());
-                 std::copy(dash.begin(), dash.end(), art.path().style.stroke.dash.array);
-                 art.path().style.stroke.dash.offset = n % 2 == 0 ? -0.25f : 1;
+                 art.path().style.edit().stroke.dash.length = static_cast<ai_int16>(dash.size());
+                 std::copy(dash.begin(), dash.end(), art.path().style.edit().stroke.dash.array);
+                 art.path().style.edit().stroke.dash.offset = n % 2 == 0 ? -0.25f : 1;
                  ++n;
              }
      }},
@@ -215,7 +215,7 @@ const Drawing kDrawings[] = {
                  segments.push_back(i % 2 == 0 ? Point(value(), value())
                                                : Smooth({value(), value()}, {value(), value()}, {value(), value()}));
              Art& art = d.path(d.bottom(), segments, path % 2 == 0);
-             art.path().style.stroke.width = std::fabs(value());
+             art.path().style.edit().stroke.width = std::fabs(value());
          }
          d.path(d.bottom(), {Point(1e-7f, -1e-7f), Point(9999999, -9999999), Point(1.0f / 3, 0.1f),
                              Point(1.17549435e-38f, 16777217.0f / 4)},
@@ -270,16 +270,16 @@ TEST(SvgReader, WhatTheBytesCannotTellIsWrittenTheSame)
         {"a dash of zeros and a limit below 1",
          [](Dessin& d) {
              Art& art = d.path(d.bottom(), {Point(0, 0), Point(1, 1)}, false);
-             art.path().style.stroke.dash.length = 2;
-             art.path().style.stroke.dash.offset = 3;
-             art.path().style.stroke.miterLimit = 0.5f;
+             art.path().style.edit().stroke.dash.length = 2;
+             art.path().style.edit().stroke.dash.offset = 3;
+             art.path().style.edit().stroke.miterLimit = 0.5f;
          }},
         {"paints the file writes as none",
          [](Dessin& d) {
              Art& art = d.path(d.bottom(), {Point(0, 0), Point(1, 1)}, true);
-             art.path().style.fillPaint = true;
-             art.path().style.fill.color.kind = kPattern;
-             art.path().style.stroke.color.kind = kCustomColor;
+             art.path().style.edit().fillPaint = true;
+             art.path().style.edit().fill.color.kind = kPattern;
+             art.path().style.edit().stroke.color.kind = kCustomColor;
              Art& text = d.text(d.bottom(), u"x", {0, 0});
              text.pointText().chars.fill->kind = kGradient;
          }},

@@ -53,16 +53,16 @@ TEST(Svg, APathCarriesItsWholeStyle)
 {
     Papier papier;
     Art& art = papier.chemin(nullptr, {{0, 0}, {100, 0}, {100, -50}}, true, "shape");
-    art.path().style.fillPaint = true;
-    art.path().style.fill.color = Gris(0.25f);
-    art.path().style.evenodd = true;
-    art.path().style.strokePaint = true;
-    art.path().style.stroke.color.kind = kThreeColor;
-    art.path().style.stroke.color.c.rgb = {1, 0, 0.5f};
-    art.path().style.stroke.width = 2.5f;
+    art.path().style.edit().fillPaint = true;
+    art.path().style.edit().fill.color = Gris(0.25f);
+    art.path().style.edit().evenodd = true;
+    art.path().style.edit().strokePaint = true;
+    art.path().style.edit().stroke.color.kind = kThreeColor;
+    art.path().style.edit().stroke.color.c.rgb = {1, 0, 0.5f};
+    art.path().style.edit().stroke.width = 2.5f;
     art.path().segments[1].out = {120, 0}; // a curve from the second point to the third
     Art& nu = papier.chemin(nullptr, {{0, 0}, {1, 1}}, false);
-    nu.path().style.fillPaint = nu.path().style.strokePaint = false;
+    nu.path().style.edit().fillPaint = nu.path().style.edit().strokePaint = false;
 
     const std::string svg = host::render::svgOf(papier.document, papier.fonts);
     Position(svg, "<path inkscape:label=\"shape\" d=\"M0 0 L100 0 C120 0 100 -50 100 -50 Z\" fill=\"rgb(191,191,191)\" "
@@ -103,13 +103,13 @@ TEST(Svg, EachCapJoinLimitAndDash)
         Papier papier;
         Art& art = papier.chemin(nullptr, {{0, 0}, {10, 0}, {10, 10}}, false);
         art.path().style = host::doc::Document::defaultPathStyle();
-        art.path().style.stroke.cap = c.cap;
-        art.path().style.stroke.join = c.join;
-        art.path().style.stroke.miterLimit = c.miter;
-        art.path().style.stroke.dash.length = static_cast<ai_int16>(c.dash.size());
+        art.path().style.edit().stroke.cap = c.cap;
+        art.path().style.edit().stroke.join = c.join;
+        art.path().style.edit().stroke.miterLimit = c.miter;
+        art.path().style.edit().stroke.dash.length = static_cast<ai_int16>(c.dash.size());
         for (size_t i = 0; i < c.dash.size(); ++i)
-            art.path().style.stroke.dash.array[i] = c.dash[i];
-        art.path().style.stroke.dash.offset = c.offset;
+            art.path().style.edit().stroke.dash.array[i] = c.dash[i];
+        art.path().style.edit().stroke.dash.offset = c.offset;
         const std::string svg = host::render::svgOf(papier.document, papier.fonts);
         Position(svg, std::string("stroke=\"rgb(0,0,0)\" data-stroke-color=\"gray 1\" stroke-width=\"1\" "
                                   "stroke-linecap=\"") +
@@ -159,25 +159,25 @@ TEST(Tree, EachObjectWritesWhatItHolds)
         {[](Art& a) {
              PathPart& p = a.path();
              p.closed = true;
-             p.style.strokePaint = false;
-             p.style.fillPaint = true;
-             p.style.evenodd = true;
-             p.style.fill.color.kind = kFourColor;
-             p.style.fill.color.c.f = {0, 0.6f, 0.9f, 0};
+             p.style.edit().strokePaint = false;
+             p.style.edit().fillPaint = true;
+             p.style.edit().evenodd = true;
+             p.style.edit().fill.color.kind = kFourColor;
+             p.style.edit().fill.color.c.f = {0, 0.6f, 0.9f, 0};
          },
          ArtKind::Path, "path \"\" closed (0 0) (10 5) fill cmyk 0 0.6 0.9 0 even-odd stroke none"},
         {[](Art& a) {
              PathPart& p = a.path();
              p.segments[1].in = {8, 1};
-             p.style.stroke.cap = kAIProjectingCap;
-             p.style.stroke.join = kAIRoundJoin;
-             p.style.stroke.dash.length = 2;
-             p.style.stroke.dash.array[0] = 0;
-             p.style.stroke.dash.array[1] = 0;
-             p.style.stroke.dash.offset = 1.5f;
-             p.style.stroke.color.kind = kThreeColor;
-             p.style.stroke.color.c.rgb = {1, 0, 0.5f};
-             p.style.stroke.width = 0.25f;
+             p.style.edit().stroke.cap = kAIProjectingCap;
+             p.style.edit().stroke.join = kAIRoundJoin;
+             p.style.edit().stroke.dash.length = 2;
+             p.style.edit().stroke.dash.array[0] = 0;
+             p.style.edit().stroke.dash.array[1] = 0;
+             p.style.edit().stroke.dash.offset = 1.5f;
+             p.style.edit().stroke.color.kind = kThreeColor;
+             p.style.edit().stroke.color.c.rgb = {1, 0, 0.5f};
+             p.style.edit().stroke.width = 0.25f;
          },
          ArtKind::Path, "path \"\" open (0 0) (10 5 in 8 1 out 10 5) fill none stroke rgb 1 0 0.5 width 0.25 cap square "
                         "join round miter 4 dash 0,0 offset 1.5"},

@@ -21,9 +21,9 @@ protected:
     {
         // A black square, 100 points a side, its bottom-left corner at (200, 300).
         Art& square = papier_.chemin(nullptr, {{200, 300}, {300, 300}, {300, 400}, {200, 400}}, true, "square");
-        square.path().style.fillPaint = true;
-        square.path().style.fill.color = Gris(1);
-        square.path().style.strokePaint = false;
+        square.path().style.edit().fillPaint = true;
+        square.path().style.edit().fill.color = Gris(1);
+        square.path().style.edit().strokePaint = false;
     }
 
     Papier papier_;

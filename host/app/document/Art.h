@@ -4,6 +4,7 @@
 
 #include "Dictionary.h"
 #include "PathSegments.h"
+#include "Shared.h"
 
 #include "sdk/AIArt.h"
 #include "sdk/AIPath.h"
@@ -43,7 +44,8 @@ struct PathPart {
     PathSegments segments;
     bool closed = false;
     bool centerPointVisible = false;
-    AIPathStyle style{};
+    // Shared with the paths that have the same: a table's rules have a few between them.
+    Shared<AIPathStyle> style;
 };
 
 // What a point-text frame has beyond what all art has. The stand-in's text engine keeps one run

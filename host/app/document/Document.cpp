@@ -152,6 +152,17 @@ Document::Document(uintptr_t firstHandle) : nextHandle_(std::max<uintptr_t>(firs
     takeChanges();
 }
 
+Shared<AIPathStyle> Document::sharedStyle(const AIPathStyle& style)
+{
+    for (const Shared<AIPathStyle>& recent : recentStyles_)
+        if (recent.holds(style))
+            return recent;
+    Shared<AIPathStyle>& made = recentStyles_[nextRecentStyle_];
+    nextRecentStyle_ = (nextRecentStyle_ + 1) % recentStyles_.size();
+    made = Shared<AIPathStyle>(style);
+    return made;
+}
+
 AIPathStyle Document::defaultPathStyle()
 {
     AIPathStyle style{};
@@ -336,7 +347,7 @@ ASErr Document::newArt(ArtKind kind, AIPaintOrder order, AIArtHandle prep, AIArt
     fresh.parent = parent;
     fresh.layer = layer;
     if (kind == ArtKind::Path)
-        fresh.path().style = currentStyle_;
+        fresh.path().style = sharedStyle(currentStyle_);
     auto& children = edit(parent)->children;
     children.insert(children.begin() + static_cast<std::ptrdiff_t>(position), handle);
     *made = handle;
@@ -422,7 +433,7 @@ ASErr Document::transform(AIArtHandle handle, const AIRealMatrix& matrix, bool m
     for (AIArtHandle each : all) {
         Art* found = artForChange(each);
         const PathPart& path = std::as_const(*found).path();
-        Moved change{each, found, path.segments, std::as_const(*found).pointText().anchor, path.style.stroke.width};
+        Moved change{each, found, path.segments, std::as_const(*found).pointText().anchor, path.style->stroke.width};
         if (moveObjects) {
             for (AIPathSegment& segment : change.segments)
                 for (AIRealPoint* point : {&segment.p, &segment.in, &segment.out})
@@ -446,7 +457,11 @@ ASErr Document::transform(AIArtHandle handle, const AIRealMatrix& matrix, bool m
         if (change.art->kind == ArtKind::Path) {
             PathPart& path = change.art->path();
             path.segments = std::move(change.segments);
-            path.style.stroke.width = change.width;
+            if (scaleLines) {
+                AIPathStyle scaled = path.style.get();
+                scaled.stroke.width = change.width;
+                path.style = sharedStyle(scaled);
+            }
         } else if (change.art->kind == ArtKind::Text) {
             change.art->pointText().anchor = change.anchor;
         }

@@ -22,6 +22,7 @@
 #include "sdk/ATESuites.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -98,6 +99,9 @@ public:
     static AIPathStyle defaultPathStyle();
     const AIPathStyle& currentPathStyle() const { return currentStyle_; }
     void setCurrentPathStyle(const AIPathStyle& style) { currentStyle_ = style; }
+    // The style as a record that the paths with the same style share: one of the last few
+    // handed out when it is that one bit for bit, else a new one.
+    Shared<AIPathStyle> sharedStyle(const AIPathStyle& style);
 
     // Whether anything changed since the document was made or last marked saved. The
     // model's own operations mark it; code that writes into Art or Layer calls markModified.
@@ -156,6 +160,10 @@ private:
     AILayerHandle current_ = nullptr;
     AIDocumentHandle handle_ = nullptr;
     AIPathStyle currentStyle_ = defaultPathStyle();
+    // The records sharedStyle handed out last, the next to go first: a table's elements each
+    // have a style, and their rules come one element after another.
+    std::array<Shared<AIPathStyle>, 4> recentStyles_;
+    size_t nextRecentStyle_ = 0;
     uintptr_t nextHandle_ = 1;
     int layersMade_ = 0;
     bool modified_ = false;

@@ -310,7 +310,7 @@ void PackedArts::add(uintptr_t id, const Art* art)
         last_.layer = art->layer;
     }
     unsigned char* at =
-        block(out.at(), last_.style, kSameStyle, flags, [&](ByteWriter& w) { styleFields(w, path.style); });
+        block(out.at(), last_.style, kSameStyle, flags, [&](ByteWriter& w) { styleFields(w, path.style.get()); });
     at = block(at, last_.text, kSameText, flags, [&](ByteWriter& w) { textFields(w, words); });
     *head = static_cast<unsigned char>(flags);
     bytes_.size = static_cast<size_t>(at - bytes_.data.get());
@@ -409,7 +409,11 @@ bool PackedArts::Reader::next(uintptr_t& id, std::optional<Art>& art)
     made.parent = last_.parent;
     made.layer = last_.layer;
     const unsigned char* here = data + at_;
-    readBlock(from, here, last_.style, (head & kSameStyle) != 0, [&](ByteReader& r) { styleFields(r, path.style); });
+    AIPathStyle style{};
+    readBlock(from, here, last_.style, (head & kSameStyle) != 0, [&](ByteReader& r) { styleFields(r, style); });
+    if (!style_.holds(style))
+        style_ = Shared<AIPathStyle>(style);
+    path.style = style_;
     readBlock(from, here, last_.text, (head & kSameText) != 0, [&](ByteReader& r) { textFields(r, words); });
     if (parts & kName) {
         const size_t size = from.varint();

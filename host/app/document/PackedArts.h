@@ -59,6 +59,8 @@ public:
         size_t at_ = 0;
         size_t read_ = 0;
         Before last_;
+        // The last style read, which the paths after it that have the same share.
+        Shared<AIPathStyle> style_;
     };
 
 private:

@@ -1,6 +1,6 @@
 // The stand-in's text engine: the counted references that the text-engine (ATE) suites hand
 // out, and the strings of the Unicode String suite. The text itself and the features that
-// reach it live in the document (Art::text, Art::chars, Art::paras); what lives here are the
+// reach it live in the document (each frame's PointText, Art.h); what lives here are the
 // handles through which plug-ins reach them.
 //
 // Every reference handed out is counted: AddRef adds one, Release gives one back, and the

@@ -348,7 +348,7 @@ ASErr GetPathStyle(AIArtHandle art, AIPathStyle* style)
         return kBadHandleErr;
     if (style == nullptr)
         return kBadParameterErr;
-    *style = found->path().style;
+    *style = found->path().style.get();
     return kNoErr;
 }
 
@@ -362,7 +362,7 @@ ASErr SetPathStyle(AIArtHandle art, const AIPathStyle* style)
     if (style == nullptr || !validStyle(*style))
         return kBadParameterErr;
     doc::Art* changed = document().edit(art);
-    changed->path().style = *style;
+    changed->path().style = document().sharedStyle(*style);
     return kNoErr;
 }
 
