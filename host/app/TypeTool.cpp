@@ -89,17 +89,18 @@ AIArtHandle TypeTool::frameAt(AIRealPoint point, AIReal reach) const
 
 size_t TypeTool::offsetAt(const doc::Art& frame, AIRealPoint point) const
 {
+    const doc::PointText& words = frame.pointText();
     std::vector<double> places = measure_ ? measure_(frame) : std::vector<double>{};
-    if (places.size() != frame.pointText().text.size() + 1)
+    if (places.size() != words.text.size() + 1)
         places = estimatedPlaces(frame);
-    const double along = static_cast<double>(point.h) - frame.pointText().anchor.h;
+    const double along = static_cast<double>(point.h) - words.anchor.h;
     size_t best = 0;
     for (size_t at = 0;;) {
         if (std::fabs(places[at] - along) < std::fabs(places[best] - along))
             best = at;
-        if (at == frame.pointText().text.size())
+        if (at == words.text.size())
             return best;
-        at = doc::nextCharacterBoundary(frame.pointText().text, at);
+        at = doc::nextCharacterBoundary(words.text, at);
     }
 }
 

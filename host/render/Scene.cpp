@@ -31,17 +31,18 @@ bool dashed(const AIStrokeStyle& stroke)
 
 TextFeatures textFeatures(const doc::Art& frame, const doc::FontList& fonts)
 {
+    const doc::PointText& text = frame.pointText();
     TextFeatures features;
-    features.font = frame.pointText().chars.font.value_or(fonts.defaultIndex());
-    features.size = frame.pointText().chars.size.value_or(doc::Document::kDefaultFontSize);
-    if (frame.pointText().chars.fill) {
-        features.fill = *frame.pointText().chars.fill;
+    features.font = text.chars.font.value_or(fonts.defaultIndex());
+    features.size = text.chars.size.value_or(doc::Document::kDefaultFontSize);
+    if (text.chars.fill) {
+        features.fill = *text.chars.fill;
     } else {
         features.fill.kind = kGrayColor;
         features.fill.c.g.gray = 1;
     }
-    features.justification = frame.pointText().paras.justification.value_or(kLeftJustify);
-    features.tracking = frame.pointText().chars.tracking.value_or(0);
+    features.justification = text.paras.justification.value_or(kLeftJustify);
+    features.tracking = text.chars.tracking.value_or(0);
     return features;
 }
 

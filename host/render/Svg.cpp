@@ -152,7 +152,8 @@ private:
 
     void pathData(const doc::Art& art)
     {
-        const auto& s = art.path().segments;
+        const doc::PathPart& path = art.path();
+        const auto& s = path.segments;
         for (size_t i = 0; i < s.size(); ++i) {
             if (i == 0) {
                 out_ += 'M';
@@ -167,7 +168,7 @@ private:
                 curve(s[i - 1], s[i]);
             }
         }
-        if (art.path().closed && s.size() > 1) {
+        if (path.closed && s.size() > 1) {
             if (!straightBetween(s.back(), s.front())) {
                 out_ += ' ';
                 curve(s.back(), s.front());

@@ -759,10 +759,10 @@ private:
             const AIArtHandle made = makeArt(doc::ArtKind::Path, into, label);
             if (made == nullptr)
                 return;
-            doc::Art& art = *document_->edit(made);
-            art.path().segments = std::move(segments);
-            art.path().closed = closed;
-            art.path().style = document_->sharedStyle(style);
+            doc::PathPart& path = document_->edit(made)->path();
+            path.segments = std::move(segments);
+            path.closed = closed;
+            path.style = document_->sharedStyle(style);
         };
         if (parts.size() <= 1) {
             makePath(parent, frame.label, parts.empty() ? std::vector<AIPathSegment>() : std::move(parts[0]),
@@ -890,16 +890,16 @@ private:
             note(kTilted, line);
         if (style.missingFamily)
             skips_.noteNamed("font", "\"" + *style.missingFamily + "\"", kFont, kOtherFonts, line);
-        doc::Art& art = *document_->edit(made);
-        art.pointText().anchor = {static_cast<AIReal>(anchor.x), static_cast<AIReal>(anchor.y)};
-        doc::utf8ToUtf16(text, &art.pointText().text);
-        art.pointText().chars.font = style.font ? *style.font : fonts_.defaultIndex();
+        doc::PointText& written = document_->edit(made)->pointText();
+        written.anchor = {static_cast<AIReal>(anchor.x), static_cast<AIReal>(anchor.y)};
+        doc::utf8ToUtf16(text, &written.text);
+        written.chars.font = style.font ? *style.font : fonts_.defaultIndex();
         if (!style.font && fonts_.defaultIndex() < 0)
-            art.pointText().chars.font.reset();
-        art.pointText().chars.size = static_cast<AIReal>(size);
-        art.pointText().chars.fill = fill;
+            written.chars.font.reset();
+        written.chars.size = static_cast<AIReal>(size);
+        written.chars.fill = fill;
         static const ATEParagraphJustification justifications[] = {kLeftJustify, kCenterJustify, kRightJustify};
-        art.pointText().paras.justification = justifications[static_cast<int>(style.anchor)];
+        written.paras.justification = justifications[static_cast<int>(style.anchor)];
     }
 
     // --- the end

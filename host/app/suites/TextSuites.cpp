@@ -352,11 +352,11 @@ ASErr SetLocalCharFeatures(TextRangeRef range, CharFeaturesRef features)
     const Object* set = engine().find(features, Kind::CharFeatures);
     if (frame == nullptr || set == nullptr)
         return kBadHandleErr;
-    doc::Art* changed = document().edit(frameHandleOf(range));
-    assignSet(changed->pointText().chars.fill, set->chars.fill);
-    assignSet(changed->pointText().chars.font, set->chars.font);
-    assignSet(changed->pointText().chars.size, set->chars.size);
-    assignSet(changed->pointText().chars.tracking, set->chars.tracking);
+    doc::PointText& changed = document().edit(frameHandleOf(range))->pointText();
+    assignSet(changed.chars.fill, set->chars.fill);
+    assignSet(changed.chars.font, set->chars.font);
+    assignSet(changed.chars.size, set->chars.size);
+    assignSet(changed.chars.tracking, set->chars.tracking);
     return kNoErr;
 }
 
@@ -368,11 +368,11 @@ ASErr SetLocalParaFeatures(TextRangeRef range, ParaFeaturesRef features)
     const Object* set = engine().find(features, Kind::ParaFeatures);
     if (frame == nullptr || set == nullptr)
         return kBadHandleErr;
-    doc::Art* changed = document().edit(frameHandleOf(range));
-    assignSet(changed->pointText().paras.leading, set->paras.leading);
-    assignSet(changed->pointText().paras.startIndent, set->paras.startIndent);
-    assignSet(changed->pointText().paras.firstLineIndent, set->paras.firstLineIndent);
-    assignSet(changed->pointText().paras.justification, set->paras.justification);
+    doc::PointText& changed = document().edit(frameHandleOf(range))->pointText();
+    assignSet(changed.paras.leading, set->paras.leading);
+    assignSet(changed.paras.startIndent, set->paras.startIndent);
+    assignSet(changed.paras.firstLineIndent, set->paras.firstLineIndent);
+    assignSet(changed.paras.justification, set->paras.justification);
     return kNoErr;
 }
 
