@@ -36,6 +36,14 @@ Image::~Image()
     cairo_surface_destroy(surface_);
 }
 
+void Image::clear()
+{
+    cairo_t* c = cairo_create(surface_);
+    cairo_set_operator(c, CAIRO_OPERATOR_CLEAR);
+    cairo_paint(c);
+    cairo_destroy(c);
+}
+
 std::shared_ptr<Image> Image::imageWithContentsOfFile(const std::filesystem::path& path)
 {
     cairo_surface_t* surface = cairo_image_surface_create_from_png(path.c_str());

@@ -26,6 +26,8 @@ public:
     static std::shared_ptr<Image> imageWithContentsOfFile(const std::filesystem::path& path);
 
     Size size() const { return size_; }
+    // Every pixel transparent again, as in a new image.
+    void clear();
 
     // Drawing goes into the image until unlockFocus; the context before comes back then.
     void lockFocus();

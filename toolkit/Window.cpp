@@ -293,9 +293,16 @@ void Window::displayView(View& view)
     view.drawHierarchy(context);
 }
 
-std::unique_ptr<Image> Window::render(double scale) const
+std::unique_ptr<Image> Window::render(double scale, std::unique_ptr<Image> spare) const
 {
-    auto image = std::make_unique<Image>(Size{frame_.size.width * scale, frame_.size.height * scale});
+    const Size size{frame_.size.width * scale, frame_.size.height * scale};
+    std::unique_ptr<Image> image;
+    if (spare != nullptr && spare->size() == size && !spare->isFocused()) {
+        image = std::move(spare);
+        image->clear();
+    } else {
+        image = std::make_unique<Image>(size);
+    }
     GraphicsContext context(image->surface(), frame_.size.height, scale);
     GraphicsContext::Scope scope(context);
     backgroundColor_.setFill();

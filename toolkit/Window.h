@@ -95,8 +95,10 @@ public:
     void displayView(View& view);
     // The window's picture as the views drew it last.
     const Image& picture() const { return *picture_; }
-    // The whole window drawn afresh at `scale` pixels per point.
-    std::unique_ptr<Image> render(double scale = 1) const;
+    // The whole window drawn afresh at `scale` pixels per point, into `spare` when it has the
+    // size (an earlier picture, cleared first: a frame's pixels need not be allocated and
+    // touched anew each time), else into a new image.
+    std::unique_ptr<Image> render(double scale = 1, std::unique_ptr<Image> spare = nullptr) const;
 
 private:
     void updateTrackingAreas(const Event& event);

@@ -286,7 +286,7 @@ void snapshotWindow(const std::string& title, const std::string& file, host::Hos
         h.log().warning("snapshot window: no window \"" + title + "\"");
         return;
     }
-    const std::unique_ptr<ns::Image> picture = surface->draw(1);
+    const std::unique_ptr<ns::Image> picture = surface->draw(1, nullptr);
     if (!picture) {
         h.log().warning("snapshot window: \"" + title + "\" shows nothing to picture");
         return;

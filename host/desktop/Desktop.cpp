@@ -34,7 +34,7 @@ Surface windowSurface(ns::Window& window, SurfaceKind kind)
     s.title = window.title();
     s.frame = window.frame();
     s.regions.push_back({&window, {{0, 0}, window.frame().size}, {0, window.frame().size.height}});
-    s.draw = [&window](double scale) { return window.render(scale); };
+    s.draw = [&window](double scale, std::unique_ptr<ns::Image> spare) { return window.render(scale, std::move(spare)); };
     return s;
 }
 
@@ -136,7 +136,7 @@ Surface Desktop::panelSurface(const Panel& panel)
                          {view.frame().origin.x, viewTop}});
     Host& h = host_;
     ns::Window* headerWindow = &header.window();
-    s.draw = [&h, &panel, headerWindow, width, height](double scale) {
+    s.draw = [&h, &panel, headerWindow, width, height](double scale, std::unique_ptr<ns::Image>) {
         auto image = std::make_unique<ns::Image>(ns::Size{width * scale, (height + PanelHeader::kHeight) * scale});
         const std::unique_ptr<ns::Image> strip = headerWindow->render(scale);
         const std::unique_ptr<ns::Image> body = panelPicture(h, panel, scale);

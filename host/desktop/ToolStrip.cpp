@@ -12,14 +12,12 @@ namespace host::desktop {
 
 namespace {
 
-// A plug-in tool's icon: the picture of its resource number in its plug-in's resources,
-// the dark one in the dark theme; null when there is none.
-std::shared_ptr<ns::Image> iconOf(const Tool& tool, bool dark)
+// The file of a plug-in tool's icon: the picture of its resource number in its plug-in's
+// resources, the dark one in the dark theme.
+std::filesystem::path iconFile(const Tool& tool, bool dark)
 {
-    if (tool.owner == nullptr)
-        return nullptr;
     const ai_int32 id = dark && tool.darkIcon != 0 ? tool.darkIcon : tool.normalIcon;
-    return ns::Image::imageWithContentsOfFile(tool.owner->resources / (std::to_string(id) + ".png"));
+    return tool.owner->resources / (std::to_string(id) + ".png");
 }
 
 void drawArrow(const ns::Rect& square, bool)
@@ -91,10 +89,23 @@ void ToolStrip::drawRect(const ns::Rect&)
                     own.draw(r, dark);
             continue;
         }
-        if (const std::shared_ptr<ns::Image> icon = iconOf(*shown[i], dark))
+        if (const std::shared_ptr<ns::Image> icon = iconOf(*shown[i], dark); icon != nullptr)
             icon->drawAtPoint({std::round(r.midX() - icon->size().width / 2), std::round(r.midY() - icon->size().height / 2)},
                               {}, ns::CompositingOperation::SourceOver, 1);
     }
+}
+
+std::shared_ptr<ns::Image> ToolStrip::iconOf(const Tool& tool, bool dark)
+{
+    if (tool.owner == nullptr)
+        return nullptr;
+    // Read once: the strip is drawn again with every frame of the document window.
+    std::filesystem::path file = iconFile(tool, dark);
+    if (const auto found = icons_.find(file); found != icons_.end())
+        return found->second;
+    std::shared_ptr<ns::Image> icon = ns::Image::imageWithContentsOfFile(file);
+    icons_.emplace(std::move(file), icon);
+    return icon;
 }
 
 void ToolStrip::mouseDown(const ns::Event& event)

@@ -6,7 +6,14 @@
 
 #include "View.h"
 
+#include <filesystem>
+#include <map>
+#include <memory>
 #include <vector>
+
+namespace ns {
+class Image;
+}
 
 namespace host {
 class Host;
@@ -33,7 +40,11 @@ public:
     std::string toolTipAt(ns::Point point) const override;
 
 private:
+    // A plug-in tool's icon, null when there is none; the host's own tools are drawn.
+    std::shared_ptr<ns::Image> iconOf(const Tool& tool, bool dark);
+
     Host& host_;
+    std::map<std::filesystem::path, std::shared_ptr<ns::Image>> icons_; // by file, as read
 };
 
 } // namespace host::desktop

@@ -1,5 +1,7 @@
 // Windows and the application: modal runs, main and key, hit-testing, tracking areas.
 #include "Application.h"
+#include "Image.h"
+#include "RectFill.h"
 #include "Screen.h"
 #include "TextField.h"
 #include "Window.h"
@@ -48,6 +50,33 @@ public:
     void windowDidResignMain(ns::Window& w) override { heard.push_back("resign " + w.title()); }
     void windowDidMove(ns::Window& w) override { heard.push_back("move " + w.title()); }
 };
+
+// A window's picture drawn into an earlier one of its size is what a new picture shows, whatever
+// the earlier one held, at the edge too where the window's size falls within a pixel; one of
+// another size is not drawn into.
+TEST(Windows, APictureDrawnIntoASpareShowsWhatANewOneShows)
+{
+    ns::Window window(ns::MakeRect(0, 0, 40.5, 30.5));
+    window.setBackgroundColor(ns::Color(0.2, 0.4, 0.6, 0.5)); // see-through: what lies under it shows
+    auto field = std::make_unique<ns::TextField>(ns::MakeRect(5, 5, 30, 20));
+    field->setStringValue("12");
+    window.contentView()->addSubview(std::move(field));
+    const std::unique_ptr<ns::Image> fresh = window.render(1);
+
+    for (const double scale : {1.0, 2.0}) {
+        auto spare = std::make_unique<ns::Image>(ns::Size{40.5 * scale, 30.5 * scale});
+        spare->lockFocus();
+        ns::Color(1, 0, 0).setFill();
+        ns::RectFill(ns::MakeRect(0, 0, 41 * scale, 31 * scale));
+        spare->unlockFocus();
+        const ns::Image* given = spare.get();
+        const std::unique_ptr<ns::Image> drawn = window.render(1, std::move(spare));
+        EXPECT_EQ(drawn.get() == given, scale == 1) << "drawn into the spare only when it has the size";
+        for (int y = 0; y < 31; ++y)
+            for (int x = 0; x < 41; ++x)
+                ASSERT_EQ(drawn->pixelAt(x, y), fresh->pixelAt(x, y)) << x << ", " << y << " with a spare at " << scale;
+    }
+}
 
 TEST(Windows, TheDelegateHearsOfMainAndOfMoves)
 {

@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace ns::platform {
 
@@ -30,13 +31,16 @@ struct Platform::Native {
     int width = 0, height = 0, x = INT32_MIN, y = INT32_MIN;
     // What was presented last, and how it lay: the picture's size and rows, and the window
     // surface's. Pixels are compared only with a picture laid out alike on a surface alike.
-    std::vector<unsigned char> pixels;
+    std::unique_ptr<Image> shown;
     std::array<int, 6> layout{};
+    // The picture before it, which the next drawing may draw into.
+    std::unique_ptr<Image> spare;
     std::string title;
     // Forgets what was presented: the next presentation is whole.
     void forgetPixels()
     {
-        pixels.clear();
+        if (shown != nullptr)
+            spare = std::move(shown);
         version = 0;
     }
 
@@ -203,11 +207,10 @@ void Platform::draw(Native& native, const Surface& surface, bool force)
 {
     if (!force && surface.version != 0 && surface.version == native.version)
         return;
-    const std::unique_ptr<Image> picture = surface.draw(scale_);
+    std::unique_ptr<Image> picture = surface.draw(scale_, std::move(native.spare));
     if (!picture)
         return;
     const auto [width, height, stride, data] = pixelsOf(*picture);
-    const size_t bytes = static_cast<size_t>(stride) * static_cast<size_t>(height);
     // SDL makes the surface anew, blank, when the window's size changed.
     SDL_Surface* target = SDL_GetWindowSurface(native.window);
     if (target == nullptr) {
@@ -217,11 +220,12 @@ void Platform::draw(Native& native, const Surface& surface, bool force)
     // Only what differs from the pixels on the screen is presented: after an edit of the page,
     // the table's part of the window, not the menu bar, the tools and the margins around it.
     const std::array<int, 6> layout{width, height, stride, target->w, target->h, target->pitch};
-    const bool known = !force && native.layout == layout && native.pixels.size() == bytes;
+    const bool known = !force && native.shown != nullptr && native.layout == layout;
     const PixelRect changed =
-        known ? changedPixels(native.pixels.data(), data, width, height, stride) : PixelRect{0, 0, width, height};
+        known ? changedPixels(pixelsOf(*native.shown).data, data, width, height, stride) : PixelRect{0, 0, width, height};
     if (changed.empty()) {
         native.version = surface.version;
+        native.spare = std::move(picture);
         return;
     }
     const int right = std::min(changed.x + changed.width, target->w);
@@ -240,14 +244,10 @@ void Platform::draw(Native& native, const Surface& surface, bool force)
             return;
         }
     }
+    // The picture is what the screen shows now; the one before becomes the spare.
     native.version = surface.version;
     native.layout = layout;
-    if (!known) {
-        native.pixels.assign(data, data + bytes);
-        return;
-    }
-    const ptrdiff_t first = static_cast<ptrdiff_t>(changed.y) * stride;
-    std::memcpy(native.pixels.data() + first, data + first, static_cast<size_t>(changed.height) * static_cast<size_t>(stride));
+    native.spare = std::exchange(native.shown, std::move(picture));
 }
 
 void Platform::present(const std::vector<Surface>& surfaces)

@@ -37,8 +37,10 @@ struct Surface {
     Rect frame; // on the screen, in points, y upward
     std::vector<Region> regions; // the first that holds a point takes its input
     // Its pixels: frame.size times the scale. Asked for when `version` moved since the
-    // last presentation, or always when it is 0 (the pixels are then compared).
-    std::function<std::unique_ptr<Image>(double scale)> draw;
+    // last presentation, or always when it is 0 (the pixels are then compared). `spare` is a
+    // picture of an earlier presentation, or null, that the drawing may draw into and hand
+    // back rather than make one anew.
+    std::function<std::unique_ptr<Image>(double scale, std::unique_ptr<Image> spare)> draw;
     uint64_t version = 0;
 };
 
