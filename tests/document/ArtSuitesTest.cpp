@@ -64,6 +64,36 @@ TEST_F(ArtSuites, PaintOrdersPlaceArtInsideOnTopOrBottomAndAboveOrBelowItsNeighb
     EXPECT_EQ(refused, nullptr) << "a refusal gives no handle";
 }
 
+// Each art's sibling is the one under it in its own group, however walks down two groups
+// interleave and the groups change between two questions.
+TEST_F(ArtSuites, SiblingsAreAnsweredFromEachArtsOwnGroupAsItNowIs)
+{
+    const AIArtHandle one = make(kGroupArt, kPlaceInsideOnTop, layerGroup());
+    const AIArtHandle two = make(kGroupArt, kPlaceInsideOnTop, layerGroup());
+    const AIArtHandle a = make(kPathArt, kPlaceInsideOnTop, one);
+    const AIArtHandle b = make(kPathArt, kPlaceInsideOnTop, one);
+    const AIArtHandle c = make(kPathArt, kPlaceInsideOnTop, one);
+    const AIArtHandle x = make(kPathArt, kPlaceInsideOnTop, two);
+    const AIArtHandle y = make(kPathArt, kPlaceInsideOnTop, two);
+    const auto sibling = [&](AIArtHandle of) { return got<AIArtHandle>([&](auto* s) { return art->GetArtSibling(of, s); }); };
+
+    EXPECT_EQ(sibling(c), b);
+    EXPECT_EQ(sibling(y), x) << "the other group, between two steps of a walk";
+    EXPECT_EQ(sibling(b), a);
+    EXPECT_EQ(sibling(a), nullptr) << "the bottom";
+    EXPECT_EQ(sibling(x), nullptr);
+    EXPECT_EQ(sibling(c), b);
+    const AIArtHandle between = make(kPathArt, kPlaceAbove, a);
+    EXPECT_EQ(sibling(b), between) << "new art under the one asked about last";
+    ASSERT_EQ(art->DisposeArt(c), kNoErr);
+    EXPECT_EQ(sibling(b), between) << "the places moved down under it";
+    EXPECT_EQ(sibling(between), a);
+    ASSERT_EQ(art->DisposeArt(one), kNoErr);
+    AIArtHandle none = reinterpret_cast<AIArtHandle>(0x1);
+    EXPECT_EQ(art->GetArtSibling(a, &none), kBadHandleErr) << "disposed with its group";
+    EXPECT_EQ(sibling(y), x);
+}
+
 // Disposing of art disposes of everything inside, and its handles never come back; the check
 // of a handle is right on a large document.
 TEST_F(ArtSuites, DisposedArtAndEverythingInsideIsGoneForGoodOnALargeDocument)

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <tuple>
 
 namespace {
 
@@ -221,6 +222,33 @@ TEST(PackedArts, ATablesRulePiecesTakeAboutTenBytesEach)
         ASSERT_TRUE(reader.next(id, art) && art.has_value()) << "piece " << i;
         ASSERT_EQ(art->path().segments.at(0).p.h, static_cast<AIReal>(i) * 5.5f) << "piece " << i;
         ASSERT_EQ(art->path().segments.at(1).p.h, static_cast<AIReal>(i + 1) * 5.5f) << "piece " << i;
+    }
+}
+
+TEST(PackedArts, AStyleChangedAfterItWasPackedIsPackedAsItNowIs)
+{
+    // The states of one rule as a step records it, then as later steps do after its paint
+    // changed, with a copy sharing its style in between: each state comes back as it was.
+    Art piece = rule(10);
+    PackedArts packed;
+    packed.add(1, &piece);
+    piece.path().style.edit().stroke.width = 2;
+    packed.add(2, &piece);
+    const Art sharing = piece;
+    packed.add(3, &sharing);
+    piece.path().style.edit().strokePaint = false;
+    packed.add(4, &piece);
+    packed.add(5, &sharing);
+
+    PackedArts::Reader reader(packed);
+    uintptr_t id = 0;
+    std::optional<Art> art;
+    for (const auto& [want, width, stroked] : {std::tuple{1u, 0.5f, true}, {2u, 2.0f, true}, {3u, 2.0f, true},
+                                              {4u, 2.0f, false}, {5u, 2.0f, true}}) {
+        ASSERT_TRUE(reader.next(id, art) && art.has_value()) << "state " << want;
+        EXPECT_EQ(id, want);
+        EXPECT_EQ(art->path().style->stroke.width, width) << "state " << want;
+        EXPECT_EQ(art->path().style->strokePaint, stroked) << "state " << want;
     }
 }
 

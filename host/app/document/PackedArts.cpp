@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <type_traits>
 
 namespace host::doc {
@@ -263,15 +265,23 @@ unsigned char* PackedArts::Bytes::room(size_t more)
 
 void PackedArts::Bytes::reallocate(size_t to)
 {
-    auto moved = std::make_unique_for_overwrite<unsigned char[]>(to);
-    if (size > 0)
-        std::memcpy(moved.get(), data.get(), size);
-    data = std::move(moved);
+    // In place where the allocator can: a step's bytes, shrunk to their size when it closes,
+    // are neither copied nor moved to memory touched for the first time.
+    if (to == 0) {
+        data.reset();
+    } else {
+        void* moved = std::realloc(data.get(), to);
+        if (moved == nullptr)
+            throw std::bad_alloc();
+        (void)data.release();
+        data.reset(static_cast<unsigned char*>(moved));
+    }
     capacity = to;
 }
 
 void PackedArts::shrinkToFit()
 {
+    lastStyle_ = Shared<AIPathStyle>();
     if (bytes_.capacity != bytes_.size)
         bytes_.reallocate(bytes_.size);
     dictionaries_.shrink_to_fit();
@@ -309,8 +319,13 @@ void PackedArts::add(uintptr_t id, const Art* art)
         last_.parent = art->parent;
         last_.layer = art->layer;
     }
-    unsigned char* at =
-        block(out.at(), last_.style, kSameStyle, flags, [&](ByteWriter& w) { styleFields(w, path.style.get()); });
+    unsigned char* at = out.at();
+    if (path.style.sharesWith(lastStyle_)) {
+        flags |= kSameStyle;
+    } else {
+        at = block(at, last_.style, kSameStyle, flags, [&](ByteWriter& w) { styleFields(w, path.style.get()); });
+        lastStyle_ = path.style;
+    }
     at = block(at, last_.text, kSameText, flags, [&](ByteWriter& w) { textFields(w, words); });
     *head = static_cast<unsigned char>(flags);
     bytes_.size = static_cast<size_t>(at - bytes_.data.get());

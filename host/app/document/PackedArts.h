@@ -14,6 +14,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -66,7 +67,10 @@ public:
 private:
     // Bytes that grow without being cleared first.
     struct Bytes {
-        std::unique_ptr<unsigned char[]> data;
+        struct Free {
+            void operator()(unsigned char* bytes) const { std::free(bytes); }
+        };
+        std::unique_ptr<unsigned char, Free> data;
         size_t size = 0;
         size_t capacity = 0;
         // Where `more` free bytes start, past the size.
@@ -79,6 +83,9 @@ private:
     std::vector<Dictionary> dictionaries_;
     size_t count_ = 0;
     Before last_;
+    // The style record whose fields `last_.style` holds: a path that shares it has those fields,
+    // as a record is not changed while two hold it.
+    Shared<AIPathStyle> lastStyle_;
 };
 
 } // namespace host::doc

@@ -120,6 +120,27 @@ ASErr GetArtSibling(AIArtHandle art, AIArtHandle* sibling)
 {
     if (ASErr error = injected(kAIArtSuite, "GetArtSibling"))
         return error;
+    // A walk down a group asks for each child's sibling in turn: the place of the last answer
+    // is looked at first, so that the walk costs the same per child whatever the group's size.
+    // Found there, the art is a live child of that group, and is not read itself: a walk over
+    // ten thousand texts reads their group alone.
+    static struct {
+        AIArtHandle parent = nullptr;
+        size_t index = 0;
+    } last;
+    const auto answer = [&](AIArtHandle parent, const std::vector<AIArtHandle>& siblings, size_t at) {
+        *sibling = nullptr;
+        if (at > 0 && at < siblings.size()) {
+            *sibling = siblings[at - 1];
+            last = {parent, at - 1};
+        }
+        return kNoErr;
+    };
+    if (const doc::Art* group = last.parent != nullptr ? document().art(last.parent) : nullptr;
+        group != nullptr && sibling != nullptr && last.index < group->children.size() &&
+        group->children[last.index] == art)
+        return answer(last.parent, group->children, last.index);
+
     const doc::Art* found = document().art(art);
     if (found == nullptr)
         return kBadHandleErr;
@@ -128,23 +149,9 @@ ASErr GetArtSibling(AIArtHandle art, AIArtHandle* sibling)
     *sibling = nullptr;
     if (found->parent == nullptr)
         return kNoErr; // a layer's group: the layers are walked through the Layer suite
-    // A walk down a group asks for each child's sibling in turn: the place of the last answer
-    // is looked at first, so that the walk costs the same per child whatever the group's size.
-    static struct {
-        AIArtHandle parent = nullptr;
-        size_t index = 0;
-    } last;
     const auto& siblings = document().art(found->parent)->children;
-    size_t at = 0;
-    if (last.parent == found->parent && last.index < siblings.size() && siblings[last.index] == art)
-        at = last.index;
-    else
-        at = static_cast<size_t>(std::find(siblings.begin(), siblings.end(), art) - siblings.begin());
-    if (at > 0 && at < siblings.size()) {
-        *sibling = siblings[at - 1];
-        last = {found->parent, at - 1};
-    }
-    return kNoErr;
+    return answer(found->parent, siblings,
+                  static_cast<size_t>(std::find(siblings.begin(), siblings.end(), art) - siblings.begin()));
 }
 
 ASErr GetFirstArtOfLayer(AILayerHandle layer, AIArtHandle* art)
