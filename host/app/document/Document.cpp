@@ -194,12 +194,12 @@ Art* Document::artForChange(AIArtHandle handle)
 
 Art* Document::edit(AIArtHandle handle)
 {
-    Art* found = artForChange(handle);
-    if (found != nullptr) {
-        recordArt(idOf(handle));
-        markModified();
-    }
-    return found;
+    ArtTable::Slot* slot = arts_.slot(idOf(handle));
+    if (slot == nullptr)
+        return nullptr;
+    record(idOf(handle), *slot);
+    markModified();
+    return &slot->art;
 }
 
 namespace {
@@ -235,11 +235,16 @@ void exchangeAll(std::unordered_map<uintptr_t, T>& objects, std::unordered_map<u
 
 void Document::recordArt(uintptr_t id)
 {
-    ArtTable::Slot* slot = arts_.slot(id);
-    if (slot == nullptr || slot->recordedIn == record_)
+    if (ArtTable::Slot* slot = arts_.slot(id))
+        record(id, *slot);
+}
+
+void Document::record(uintptr_t id, ArtTable::Slot& slot)
+{
+    if (slot.recordedIn == record_)
         return;
-    pending_.arts.add(id, &slot->art);
-    slot->recordedIn = record_;
+    pending_.arts.add(id, &slot.art);
+    slot.recordedIn = record_;
 }
 
 void Document::recordLayer(uintptr_t id)
@@ -259,12 +264,18 @@ Change Document::takeChanges()
 {
     ++record_;
     pending_.arts.shrinkToFit();
-    return std::exchange(pending_, Change());
+    // A step is most often like the one before (a table rebuilt again): room for as many bytes
+    // from the start, rather than growing to them by copies.
+    const size_t room = pending_.arts.byteSize();
+    Change taken = std::exchange(pending_, Change());
+    pending_.arts.reserve(room);
+    return taken;
 }
 
 void Document::exchange(Change& change)
 {
     PackedArts replaced;
+    replaced.reserve(change.arts.byteSize()); // as many objects, in states much alike
     PackedArts::Reader reader(change.arts);
     uintptr_t id = 0;
     std::optional<Art> former;

@@ -146,6 +146,7 @@ private:
     // The state of an object before the changes being recorded, kept the first time each is
     // touched.
     void recordArt(uintptr_t id);
+    void record(uintptr_t id, ArtTable::Slot& slot);
     void recordLayer(uintptr_t id);
     void recordOrder();
     uintptr_t nextHandle() { return nextHandle_++; }

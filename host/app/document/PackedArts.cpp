@@ -279,6 +279,12 @@ void PackedArts::Bytes::reallocate(size_t to)
     capacity = to;
 }
 
+void PackedArts::reserve(size_t bytes)
+{
+    if (bytes > bytes_.capacity)
+        bytes_.reallocate(bytes);
+}
+
 void PackedArts::shrinkToFit()
 {
     lastStyle_ = Shared<AIPathStyle>();

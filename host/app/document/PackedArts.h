@@ -27,6 +27,10 @@ public:
     void add(uintptr_t id, const Art* art);
     // Gives back the room kept for more states: once a step is closed, none come.
     void shrinkToFit();
+    // Room for states of that many bytes in all, made at once.
+    void reserve(size_t bytes);
+    // The bytes the states take, without the room kept for more.
+    size_t byteSize() const { return bytes_.size; }
     bool empty() const { return count_ == 0; }
     size_t count() const { return count_; }
     // What it holds in memory, in bytes (dictionaries counted whole though they are shared).
