@@ -262,14 +262,14 @@ void Document::recordOrder()
 
 Change Document::takeChanges()
 {
-    ++record_;
     pending_.arts.shrinkToFit();
     // A step is most often like the one before (a table rebuilt again): room for as many bytes
-    // from the start, rather than growing to them by copies.
-    const size_t room = pending_.arts.byteSize();
-    Change taken = std::exchange(pending_, Change());
-    pending_.arts.reserve(room);
-    return taken;
+    // from the start, rather than growing to them by copies. Made before the step is taken, so
+    // that running out of memory here leaves the step being recorded as it was.
+    Change next;
+    next.arts.reserve(pending_.arts.byteSize());
+    ++record_;
+    return std::exchange(pending_, std::move(next));
 }
 
 void Document::exchange(Change& change)

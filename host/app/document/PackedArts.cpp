@@ -295,9 +295,23 @@ void PackedArts::shrinkToFit()
 
 void PackedArts::add(uintptr_t id, const Art* art)
 {
+    // Room for the whole state first, so that once its first byte is written nothing fails:
+    // a state is added whole or not at all.
+    constexpr size_t kFixed = 4 * kVarint + 2 * Block::kMostBytes;
+    if (art == nullptr) {
+        bytes_.room(kFixed);
+    } else {
+        const PathPart& path = art->path();
+        const PointText& words = art->pointText();
+        bytes_.room(kFixed + kVarint + art->name.size() + kVarint * (1 + art->children.size()) + kVarint +
+                    kVarint + path.segments.size() * (1 + 3 * sizeof(AIRealPoint)) + sizeof(AIRealPoint) + kVarint +
+                    3 * words.text.size());
+        if (!art->dictionary.empty() && dictionaries_.size() == dictionaries_.capacity())
+            dictionaries_.reserve(2 * dictionaries_.size() + 1);
+    }
     ++count_;
     // The fixed part first: the handle, the head, the parts, the place and the two blocks.
-    ByteWriter out(bytes_.room(4 * kVarint + 2 * Block::kMostBytes));
+    ByteWriter out(bytes_.room(kFixed));
     out.varint(zigzag(id, last_.id));
     last_.id = id;
     if (art == nullptr) {
