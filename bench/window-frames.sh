@@ -8,7 +8,6 @@
 # usage: bench/window-frames.sh VARO-HOST
 set -u
 host=$1
-plugins="$(dirname "$host")/../plugins"
 for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "$tool is not installed (scripts/install-deps.sh installs it)"; exit 2; }
 done
@@ -26,48 +25,15 @@ trap cleanup EXIT
 . "$(dirname "$0")/../tests/window/display.sh"
 start_display "$work" || { echo "$display_problem"; exit 2; }
 
-# Starts the window with a table of ROWS x COLUMNS with double rules and frame drawn by the
-# script, showing the panel's PAGE (0 the position and size, 1 the rows), and waits for it.
+. "$(dirname "$0")/window-tables.sh"
+
+# Starts the window with a table of ROWS x COLUMNS (double rules and frame), the panel showing
+# its PAGE, and waits for it.
 start() {
-    local rows=$1 columns=$2 page=${3:-0}
-    cat >"$work/setup.varo" <<VARO
-tool "Table Tool"
-drag 80 780 520 300
-choose PANpopupPosLigColCad 1
-type PANzoneNbrLignes "$rows"
-key Return
-type PANzoneGouttiereLigne "1"
-key Return
-choose PANpopupPosLigColCad 2
-type PANzoneNbrColonnes "$columns"
-key Return
-type PANzoneGouttiereColonne "1"
-key Return
-choose PANpopupPosLigColCad 3
-type PANzoneGouttiereCadre "2"
-key Return
-choose PANpopupPosLigColCad $page
-print place 100 760
-print place 500 320
-print place PANzoneLongueurTableau
-print place PANstepPlusLongueurTableau
-print place PANstepMoinsLongueurTableau
-print place COUglisGris
-print place "Table Tool"
-VARO
-    : >"$work/frames.txt"
-    "$host" --window --plugins "$plugins" --prefs "$work/prefs.json" --save "$work/drawing.svg" \
-        --frame-times "$work/frames.txt" "$work/setup.varo" >"$work/out.txt" 2>"$work/err.txt" &
-    app=$!
-    for _ in $(seq 600); do
-        grep -q '^place "Table Tool"' "$work/out.txt" && break
-        kill -0 "$app" 2>/dev/null || { echo "the window did not open: $(cat "$work/err.txt")"; exit 1; }
-        sleep 0.1
-    done
-    sleep 1
+    start_table_window "$work" "$host" "$@"
 }
 
-place() { grep "^place $1 " "$work/out.txt" | sed 's/ artwork .*//' | awk '{print $(NF-1), $NF}'; }
+place() { place_of "$work" "$1"; }
 
 # Saves the drawing (to --save's file), so that quitting asks nothing, and quits; a window
 # that does not end within 30 s is killed.
@@ -84,37 +50,14 @@ stop() {
     app=""
 }
 
-# Median, 99th percentile and worst, in ms, of the frame times (microseconds) read from
-# standard input.
-summary() {
-    sort -n | awk -v what="$1" '
-        { t[NR] = $1 }
-        END {
-            if (NR == 0) { printf "%s: no frames\n", what; exit }
-            m = t[int((NR + 1) / 2)]; p = t[int(NR * 0.99 + 0.999)]; if (p == "") p = t[NR]
-            printf "%-52s %5d frames  median %6.2f ms  p99 %6.2f ms  worst %6.2f ms\n", what, NR, m / 1000, p / 1000, t[NR] / 1000
-        }'
-}
-
 # The frames recorded from line FIRST on.
 report() {
     tail -n +"$2" "$work/frames.txt" | summary "$1"
 }
 
-# measure COMMAND...: runs the xdotool command and appends to $work/edits.txt the time of the
-# first frame shown after it, from its input to its pixels (5 s at most). It looks for the frame
-# only once the frame should be there: each look starts programs of its own, which would take
-# the cores from the window while it works.
+# measure COMMAND...: the first frame after the xdotool command, into $work/edits.txt.
 measure() {
-    local before
-    before=$(wc -l <"$work/frames.txt")
-    xdotool "$@"
-    sleep 0.3
-    for _ in $(seq 470); do
-        [ "$(wc -l <"$work/frames.txt")" -gt "$before" ] && break
-        sleep 0.01
-    done
-    sed -n "$((before + 1))p" "$work/frames.txt" >>"$work/edits.txt"
+    first_frame_after "$work" "$@"
 }
 
 # 1. The rubber band over a 30 x 30 table.
