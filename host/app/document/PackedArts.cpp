@@ -254,6 +254,19 @@ void readBlock(ByteReader& reader, const unsigned char* data, PackedArts::Block&
     fields(again);
 }
 
+// The most bytes a state of the art takes: the fixed part (the handle, the head, the parts, the
+// place and the two blocks), then each part at its longest.
+size_t mostBytes(const Art* art)
+{
+    constexpr size_t kFixed = 4 * kVarint + 2 * PackedArts::Block::kMostBytes;
+    if (art == nullptr)
+        return kFixed;
+    const PathPart& path = art->path();
+    return kFixed + (kVarint + art->name.size()) + kVarint * (1 + art->children.size()) + kVarint +
+           (kVarint + path.segments.size() * (1 + 3 * sizeof(AIRealPoint))) + sizeof(AIRealPoint) +
+           (kVarint + 3 * art->pointText().text.size());
+}
+
 } // namespace
 
 unsigned char* PackedArts::Bytes::room(size_t more)
@@ -297,21 +310,13 @@ void PackedArts::add(uintptr_t id, const Art* art)
 {
     // Room for the whole state first, so that once its first byte is written nothing fails:
     // a state is added whole or not at all.
-    constexpr size_t kFixed = 4 * kVarint + 2 * Block::kMostBytes;
-    if (art == nullptr) {
-        bytes_.room(kFixed);
-    } else {
-        const PathPart& path = art->path();
-        const PointText& words = art->pointText();
-        bytes_.room(kFixed + kVarint + art->name.size() + kVarint * (1 + art->children.size()) + kVarint +
-                    kVarint + path.segments.size() * (1 + 3 * sizeof(AIRealPoint)) + sizeof(AIRealPoint) + kVarint +
-                    3 * words.text.size());
-        if (!art->dictionary.empty() && dictionaries_.size() == dictionaries_.capacity())
-            dictionaries_.reserve(2 * dictionaries_.size() + 1);
-    }
+    bytes_.room(mostBytes(art));
+    if (art != nullptr && !art->dictionary.empty() && dictionaries_.size() == dictionaries_.capacity())
+        dictionaries_.reserve(2 * dictionaries_.size() + 1);
+    const auto end = [this] { return bytes_.data.get() + bytes_.size; };
     ++count_;
     // The fixed part first: the handle, the head, the parts, the place and the two blocks.
-    ByteWriter out(bytes_.room(kFixed));
+    ByteWriter out(end());
     out.varint(zigzag(id, last_.id));
     last_.id = id;
     if (art == nullptr) {
@@ -350,20 +355,20 @@ void PackedArts::add(uintptr_t id, const Art* art)
     *head = static_cast<unsigned char>(flags);
     bytes_.size = static_cast<size_t>(at - bytes_.data.get());
 
-    // Then each part, with room made for it.
-    const auto part = [&](size_t most, auto write) {
-        ByteWriter w(bytes_.room(most));
+    // Then each part.
+    const auto part = [&](auto write) {
+        ByteWriter w(end());
         write(w);
         bytes_.size = static_cast<size_t>(w.at() - bytes_.data.get());
     };
     if (parts & kName)
-        part(kVarint + art->name.size(), [&](ByteWriter& w) {
+        part([&](ByteWriter& w) {
             w.varint(art->name.size());
             for (char c : art->name)
                 w(c);
         });
     if (parts & kChildren)
-        part(kVarint * (1 + art->children.size()), [&](ByteWriter& w) {
+        part([&](ByteWriter& w) {
             w.varint(art->children.size());
             uintptr_t before = id;
             for (AIArtHandle child : art->children) {
@@ -372,12 +377,12 @@ void PackedArts::add(uintptr_t id, const Art* art)
             }
         });
     if (parts & kDictionary)
-        part(kVarint, [&](ByteWriter& w) {
+        part([&](ByteWriter& w) {
             w.varint(dictionaries_.size());
             dictionaries_.push_back(art->dictionary);
         });
     if (parts & kSegments)
-        part(kVarint + path.segments.size() * (1 + 3 * sizeof(AIRealPoint)), [&](ByteWriter& w) {
+        part([&](ByteWriter& w) {
             w.varint(path.segments.size());
             for (const AIPathSegment& segment : path.segments) {
                 const bool straight = sameBits(segment.in, segment.p) && sameBits(segment.out, segment.p);
@@ -392,10 +397,9 @@ void PackedArts::add(uintptr_t id, const Art* art)
             }
         });
     if (parts & kAnchor)
-        part(sizeof(AIRealPoint),
-             [&](ByteWriter& w) { writePoint(w, words.anchor, parts, kAnchorSameH, kAnchorSameV, last_.point); });
+        part([&](ByteWriter& w) { writePoint(w, words.anchor, parts, kAnchorSameH, kAnchorSameV, last_.point); });
     if (parts & kText)
-        part(kVarint + 3 * words.text.size(), [&](ByteWriter& w) {
+        part([&](ByteWriter& w) {
             w.varint(words.text.size());
             for (char16_t unit : words.text)
                 w.varint(unit);
