@@ -109,10 +109,31 @@ private:
         }
     };
 
+    // What the painter reads of a path's style, worked out again only when a path's style is
+    // another record than the last one's: a table's thousands of rules share one.
+    struct StyleLook {
+        const AIPathStyle* style = nullptr;
+        bool solidStroke = false; // stroked without dashes, not filled: a rule's paint
+        bool strokeShown = false; // its stroke's colour has a colour on the display
+        Rgb strokeColor{};
+        double reach = 0; // how far the stroke reaches beyond the points; 0 unstroked
+    };
+
+    const StyleLook& lookOf(const AIPathStyle& style)
+    {
+        if (look_.style == &style)
+            return look_;
+        look_.style = &style;
+        look_.solidStroke = !style.fillPaint && style.strokePaint && !dashed(style.stroke);
+        look_.strokeShown = displayColor(style.stroke.color, look_.strokeColor);
+        look_.reach = style.strokePaint ? style.stroke.width / 2.0 * std::max<double>(style.stroke.miterLimit, 1.5) : 0;
+        return look_;
+    }
+
     // Whether any of the path's paint may fall on what is drawn: its points and control points
     // hold the curves, and the stroke reaches at most half its width times the miter limit (or
     // the corner of a square end) beyond them.
-    bool pathShown(const doc::PathPart& shape) const
+    bool pathShown(const doc::PathPart& shape, const StyleLook& look) const
     {
         if (!shown_)
             return true;
@@ -124,12 +145,10 @@ private:
                 box.bottom = std::min<double>(box.bottom, point.v);
                 box.top = std::max<double>(box.top, point.v);
             }
-        const AIStrokeStyle& stroke = shape.style->stroke;
-        if (shape.style->strokePaint) {
-            const double reach = stroke.width / 2.0 * std::max<double>(stroke.miterLimit, 1.5);
-            if (!(reach >= 0 && reach < 1e9))
+        if (look.reach != 0) {
+            if (!(look.reach >= 0 && look.reach < 1e9))
                 return true;
-            box = Box{box.left - reach, box.bottom - reach, box.right + reach, box.top + reach};
+            box = Box{box.left - look.reach, box.bottom - look.reach, box.right + look.reach, box.top + look.reach};
         }
         return !(box.left <= box.right) || box.meets(*shown_);
     }
@@ -143,18 +162,23 @@ private:
         if (shape.segments.empty())
             return;
         flushText();
-        const bool shown = pathShown(shape);
         const AIPathStyle& style = shape.style.get();
-        Rgb color{};
-        if (glyphs_ && rule(shape) && displayColor(style.stroke.color, color)) {
+        const StyleLook& look = lookOf(style);
+        const bool shown = pathShown(shape, look);
+        if (glyphs_ && rule(shape, look) && look.strokeShown) {
             // Cairo strokes a path wholly along the pixels' rows and columns by another way
-            // than any other, each exact in its own way: a run holds rules of one kind.
+            // than any other, each exact in its own way: a run holds rules of one kind. Rules
+            // of the run's own style are of its colour and stroke.
             const bool along = alongThePixels(shape.segments[0].p, shape.segments[1].p);
-            if (rules_ > 0 && (!sameRgb(color, rulesColor_) || !sameStroke(style.stroke, rulesStroke_) ||
-                               along != rulesAlong_))
+            if (rules_ > 0 && (along != rulesAlong_ ||
+                               (&style != rulesStyle_ && (!sameRgb(look.strokeColor, rulesColor_) ||
+                                                          !sameStroke(style.stroke, rulesStroke_)))))
                 flushRules();
-            rulesColor_ = color;
-            rulesStroke_ = style.stroke;
+            if (rules_ == 0 || &style != rulesStyle_) {
+                rulesColor_ = look.strokeColor;
+                rulesStroke_ = style.stroke;
+                rulesStyle_ = &style;
+            }
             rulesAlong_ = along;
             if (shown) {
                 if (rulesSet_ == 0)
@@ -184,11 +208,10 @@ private:
 
     // A rule: an open straight line between two points, stroked solid and not filled. A
     // table's rules, one after another in one paint, are stroked together.
-    static bool rule(const doc::PathPart& shape)
+    static bool rule(const doc::PathPart& shape, const StyleLook& look)
     {
         const auto& s = shape.segments;
-        return s.size() == 2 && !shape.closed && !shape.style->fillPaint && shape.style->strokePaint &&
-               straightBetween(s[0], s[1]) && !dashed(shape.style->stroke);
+        return look.solidStroke && s.size() == 2 && !shape.closed && straightBetween(s[0], s[1]);
     }
 
     // Whether cairo takes the line between the two points for one along a row or a column of
@@ -259,7 +282,7 @@ private:
         const doc::PointText& frame = art.pointText();
         const TextFeatures features = textFeatures(art, fonts_);
         Rgb color{};
-        if (frame.text.empty() || !large(features.size) || !displayColor(features.fill, color))
+        if (frame.text.empty() || !largeOnce(features.size) || !displayColor(features.fill, color))
             return;
         const GlyphRun* run = runOf(features.font, features.size, frame.text);
         if (run == nullptr)
@@ -333,6 +356,16 @@ private:
         return std::hypot(across, down) <= kLargestTextPixels;
     }
 
+    // The same for each text of the last one's size, as a table's texts mostly are.
+    bool largeOnce(double size)
+    {
+        if (size != largeSize_) {
+            largeSize_ = size;
+            large_ = large(size);
+        }
+        return large_;
+    }
+
     // The glyphs of a text in a font and size, set from the origin, with the text's advance:
     // worked out once per picture, as a table repeats the same texts thousands of times.
     struct GlyphRun {
@@ -356,12 +389,17 @@ private:
     };
 
     // Null when cairo cannot set the text (the font failed): it then draws nothing, as before.
+    // The last text's run answers again without a search: a table's cells mostly say the same.
     const GlyphRun* runOf(int font, double size, const std::u16string& text)
     {
+        if (lastRun_ != nullptr && lastRun_->first.font == font && lastRun_->first.size == size &&
+            lastRun_->first.text == text)
+            return lastRun_->second ? &*lastRun_->second : nullptr;
         RunKey key{font, size, text};
-        auto found = runs_.find(key);
-        if (found != runs_.end())
-            return found->second ? &*found->second : nullptr;
+        if (auto found = runs_.find(key); found != runs_.end()) {
+            lastRun_ = &*found;
+            return lastRun_->second ? &*lastRun_->second : nullptr;
+        }
         std::optional<GlyphRun> run;
         if (cairo_scaled_font_t* scaled = scaledFont(font, size)) {
             const std::string line = oneLine(doc::utf16ToUtf8(text));
@@ -375,8 +413,8 @@ private:
             }
             cairo_glyph_free(glyphs);
         }
-        const auto kept = runs_.emplace(std::move(key), std::move(run)).first;
-        return kept->second ? &*kept->second : nullptr;
+        lastRun_ = &*runs_.emplace(std::move(key), std::move(run)).first;
+        return lastRun_->second ? &*lastRun_->second : nullptr;
     }
 
     // The font of that family and size as the picture sets upright text: once per picture.
@@ -412,7 +450,11 @@ private:
     // the text itself.
     const bool glyphs_ = cairo_surface_get_type(cairo_get_target(cairo_)) == CAIRO_SURFACE_TYPE_IMAGE;
     std::vector<std::pair<std::pair<int, double>, ScaledFont>> scaledFonts_;
-    std::unordered_map<RunKey, std::optional<GlyphRun>, RunHash> runs_;
+    using Runs = std::unordered_map<RunKey, std::optional<GlyphRun>, RunHash>;
+    Runs runs_;
+    Runs::value_type* lastRun_ = nullptr; // the last text's: the map's entries stay where they are
+    double largeSize_ = NAN;               // the last text's size, and whether it is drawn
+    bool large_ = false;
     // Rules set in the current path and not yet stroked, in one colour and stroke. Cairo sorts
     // a stroke's edges at a cost that grows faster than their number: a few dozen at a time
     // cost the least.
@@ -421,6 +463,7 @@ private:
     int rulesSet_ = 0; // of them, set in the current path
     Rgb rulesColor_{};
     AIStrokeStyle rulesStroke_{};
+    const AIPathStyle* rulesStyle_ = nullptr; // a style whose rules the run may take
     bool rulesAlong_ = false; // along the pixels' rows and columns
     // Texts set and not yet drawn, in one font and colour; texts_ counts those passed over too.
     std::vector<cairo_glyph_t> batch_;
@@ -430,6 +473,7 @@ private:
     std::optional<Box> shown_; // what is drawn, where pictures of pixels pass over the rest
     bool upright_ = false;     // whether the device's axes are the artwork's, scaled and moved
     std::optional<AIStrokeStyle> lastStroke_; // the stroke cairo holds, none before the first
+    StyleLook look_; // of the last path's style
 };
 
 cairo_status_t writeToFile(void* closure, const unsigned char* data, unsigned int length)
