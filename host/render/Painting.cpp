@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "Colors.h"
+#include "GlyphMasks.h"
 #include "Scene.h"
 #include "document/Unicode.h"
 
@@ -322,7 +323,8 @@ private:
         cairo_scale(cairo_, 1, -1);
         cairo_set_source_rgb(cairo_, batchColor_.red, batchColor_.green, batchColor_.blue);
         cairo_set_scaled_font(cairo_, batchFont_);
-        cairo_show_glyphs(cairo_, batch_.data(), static_cast<int>(batch_.size()));
+        if (!masks_.show(cairo_, batch_.data(), static_cast<int>(batch_.size())))
+            cairo_show_glyphs(cairo_, batch_.data(), static_cast<int>(batch_.size()));
         cairo_restore(cairo_);
         batch_.clear();
     }
@@ -467,6 +469,7 @@ private:
     bool rulesAlong_ = false; // along the pixels' rows and columns
     // Texts set and not yet drawn, in one font and colour; texts_ counts those passed over too.
     std::vector<cairo_glyph_t> batch_;
+    GlyphMasks masks_; // draws them where it gives cairo's pixels, without its glyph lock
     int texts_ = 0;
     cairo_scaled_font_t* batchFont_ = nullptr;
     Rgb batchColor_{};
