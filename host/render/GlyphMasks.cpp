@@ -43,7 +43,7 @@ Pixel pixelAt(cairo_surface_t* image, int x, int y)
 
 // The glyphs drawn in that colour, where given, into a new picture of that size, in the font
 // the context `like` sets and the picture's space `linear`. `sameFont` tells whether cairo drew
-// them in `font`, the one the context draws in.
+// them all, in `font`, the one the context draws in.
 cairo_surface_t* drawn(cairo_t* like, cairo_scaled_font_t* font, const cairo_matrix_t& linear,
                        const std::vector<cairo_glyph_t>& at, int width, int height, double red, double blue,
                        bool& sameFont)
@@ -62,6 +62,8 @@ cairo_surface_t* drawn(cairo_t* like, cairo_scaled_font_t* font, const cairo_mat
     sameFont = cairo_get_scaled_font(c) == font;
     cairo_set_source_rgb(c, red, 0, blue);
     cairo_show_glyphs(c, at.data(), static_cast<int>(at.size()));
+    // Glyphs cairo failed to draw would read as glyphs of no ink.
+    sameFont = sameFont && cairo_status(c) == CAIRO_STATUS_SUCCESS;
     cairo_destroy(c);
     cairo_surface_flush(image);
     return image;
@@ -85,14 +87,18 @@ bool plainTarget(cairo_t* cairo, cairo_surface_t* target, double& offsetX, doubl
     if (cairo_get_operator(cairo) != CAIRO_OPERATOR_OVER ||
         cairo_pattern_get_type(cairo_get_source(cairo)) != CAIRO_PATTERN_TYPE_SOLID)
         return false;
-    // No clip within the picture: a glyph cut by a clip may come out a shade apart.
-    double left = 0, top = 0, right = 0, bottom = 0;
+    // No clip within the picture (cairo gives no clip as one rectangle over all of it): a glyph
+    // cut by a clip may come out a shade apart.
     cairo_save(cairo);
     cairo_identity_matrix(cairo);
-    cairo_clip_extents(cairo, &left, &top, &right, &bottom);
+    cairo_rectangle_list_t* clip = cairo_copy_clip_rectangle_list(cairo);
     cairo_restore(cairo);
-    return left <= -offsetX && top <= -offsetY && right >= cairo_image_surface_get_width(target) - offsetX &&
-           bottom >= cairo_image_surface_get_height(target) - offsetY;
+    const bool whole = clip->status == CAIRO_STATUS_SUCCESS && clip->num_rectangles == 1 &&
+                       clip->rectangles[0].x <= -offsetX && clip->rectangles[0].y <= -offsetY &&
+                       clip->rectangles[0].x + clip->rectangles[0].width >= cairo_image_surface_get_width(target) - offsetX &&
+                       clip->rectangles[0].y + clip->rectangles[0].height >= cairo_image_surface_get_height(target) - offsetY;
+    cairo_rectangle_list_destroy(clip);
+    return whole;
 }
 
 } // namespace
@@ -116,7 +122,7 @@ GlyphMasks::Font& GlyphMasks::fontOf(cairo_scaled_font_t* font)
     for (Font& known : fonts_)
         if (known.font == font)
             return known;
-    return fonts_.emplace_back(Font{cairo_scaled_font_reference(font), {}, {}});
+    return fonts_.emplace_back(cairo_scaled_font_reference(font));
 }
 
 void GlyphMasks::read(cairo_t* cairo, Font& font, const cairo_glyph_t* glyphs, int count)
@@ -164,6 +170,13 @@ void GlyphMasks::read(cairo_t* cairo, Font& font, const cairo_glyph_t* glyphs, i
                         width + kRoom - static_cast<int>(inkLeft), kRoom - static_cast<int>(inkTop)};
         double x = cell.x, y = cell.y;
         cairo_matrix_transform_point(&back, &x, &y);
+        // Where cairo will put it, as show() works it out: at the cell's pixel, or not read.
+        double forwardX = x, forwardY = y;
+        cairo_matrix_transform_point(&linear, &forwardX, &forwardY);
+        if (nearestPixel(forwardX) != cell.x || nearestPixel(forwardY) != cell.y) {
+            font.masks.emplace(index, Mask{});
+            continue;
+        }
         at.push_back({index, x, y});
         cells.push_back(cell);
         width += cell.width;
@@ -229,8 +242,10 @@ void GlyphMasks::read(cairo_t* cairo, Font& font, const cairo_glyph_t* glyphs, i
 
 bool GlyphMasks::show(cairo_t* cairo, const cairo_glyph_t* glyphs, int count)
 {
-    if (count <= 0)
+    if (count == 0)
         return true;
+    if (count < 0 || glyphs == nullptr)
+        return false;
     cairo_surface_t* target = cairo_get_group_target(cairo);
     double offsetX = 0, offsetY = 0;
     if (!plainTarget(cairo, target, offsetX, offsetY))
@@ -242,9 +257,16 @@ bool GlyphMasks::show(cairo_t* cairo, const cairo_glyph_t* glyphs, int count)
     cairo_scaled_font_get_scale_matrix(scaled, &scale);
     cairo_get_matrix(cairo, &ctm);
     cairo_get_font_matrix(cairo, &fontMatrix);
-    // A font moved by its own matrix is not where its masks are read.
-    if (!(std::abs(scale.xx) + std::abs(scale.xy) <= kLargestPixels &&
-          std::abs(scale.yx) + std::abs(scale.yy) <= kLargestPixels) ||
+    // Type set upright (flipped at most), with its metrics fitted to the pixels: where cairo
+    // sees no two glyphs' boxes meet, it draws the glyphs one by one, and the boxes then hold
+    // all of each glyph's ink, so that adding the masks gives its pixels. A font moved by its
+    // own matrix is not where its masks are read.
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_scaled_font_get_font_options(scaled, options);
+    const bool fitted = cairo_font_options_get_hint_metrics(options) != CAIRO_HINT_METRICS_OFF;
+    cairo_font_options_destroy(options);
+    const bool upright = scale.xy == 0 && scale.yx == 0;
+    if (!fitted || !upright || !(std::abs(scale.xx) <= kLargestPixels && std::abs(scale.yy) <= kLargestPixels) ||
         fontMatrix.x0 != 0 || fontMatrix.y0 != 0)
         return false;
     Font& font = fontOf(scaled);
@@ -263,6 +285,8 @@ bool GlyphMasks::show(cairo_t* cairo, const cairo_glyph_t* glyphs, int count)
         const Mask* found = font.find(glyphs[i].index);
         if (found == nullptr) {
             read(cairo, font, glyphs + i, count - i);
+            if (cairo_scaled_font_status(font.font) != CAIRO_STATUS_SUCCESS)
+                return false;
             found = font.find(glyphs[i].index);
         }
         if (found == nullptr || !found->plain)

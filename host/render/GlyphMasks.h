@@ -24,8 +24,8 @@ public:
 
     // Draws the glyphs as cairo_show_glyphs would: in the context's scaled font and solid
     // source, positioned in its user space. False, having drawn nothing, where the pixels could
-    // differ from cairo's (glyphs of colour, a type larger than kLargestPixels, a clip, a
-    // picture not of 32-bit pixels or offset by a fraction of one): cairo draws them then.
+    // differ from cairo's (glyphs of colour, type turned or larger than kLargestPixels, a clip,
+    // a picture not of 32-bit pixels or offset by a fraction of one): cairo draws them then.
     bool show(cairo_t* cairo, const cairo_glyph_t* glyphs, int count);
 
     // The largest type, in pixels across or down its square, drawn here.
@@ -43,6 +43,12 @@ private:
     };
     static constexpr int kSlack = 16;
     struct Font {
+        Font(cairo_scaled_font_t* held) : font(held) {}
+        Font(const Font&) = delete;
+        Font& operator=(const Font&) = delete;
+        Font(Font&&) noexcept = default;
+        Font& operator=(Font&&) noexcept = default;
+
         cairo_scaled_font_t* font; // a reference of this one's own
         std::unordered_map<unsigned long, Mask> masks; // by glyph index
         std::vector<const Mask*> byIndex;              // the same, for the lower indices
