@@ -154,13 +154,17 @@ Document::Document(uintptr_t firstHandle) : nextHandle_(std::max<uintptr_t>(firs
 
 Shared<AIPathStyle> Document::sharedStyle(const AIPathStyle& style)
 {
-    for (const Shared<AIPathStyle>& recent : recentStyles_)
-        if (recent.holds(style))
-            return recent;
-    Shared<AIPathStyle>& made = recentStyles_[nextRecentStyle_];
+    if (recentStyles_[lastStyle_].holds(style))
+        return recentStyles_[lastStyle_];
+    for (size_t i = 0; i < recentStyles_.size(); ++i)
+        if (i != lastStyle_ && recentStyles_[i].holds(style)) {
+            lastStyle_ = i;
+            return recentStyles_[i];
+        }
+    lastStyle_ = nextRecentStyle_;
     nextRecentStyle_ = (nextRecentStyle_ + 1) % recentStyles_.size();
-    made = Shared<AIPathStyle>(style);
-    return made;
+    recentStyles_[lastStyle_] = Shared<AIPathStyle>(style);
+    return recentStyles_[lastStyle_];
 }
 
 AIPathStyle Document::defaultPathStyle()
@@ -358,7 +362,7 @@ ASErr Document::newArt(ArtKind kind, AIPaintOrder order, AIArtHandle prep, AIArt
     fresh.parent = parent;
     fresh.layer = layer;
     if (kind == ArtKind::Path)
-        fresh.path().style = sharedStyle(currentStyle_);
+        fresh.path().style = currentStyle_;
     auto& children = edit(parent)->children;
     children.insert(children.begin() + static_cast<std::ptrdiff_t>(position), handle);
     *made = handle;

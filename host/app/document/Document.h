@@ -97,8 +97,8 @@ public:
 
     // The style that new paths get (the Path Style suite's current style).
     static AIPathStyle defaultPathStyle();
-    const AIPathStyle& currentPathStyle() const { return currentStyle_; }
-    void setCurrentPathStyle(const AIPathStyle& style) { currentStyle_ = style; }
+    const AIPathStyle& currentPathStyle() const { return currentStyle_.get(); }
+    void setCurrentPathStyle(const AIPathStyle& style) { currentStyle_ = Shared<AIPathStyle>(style); }
     // The style as a record that the paths with the same style share: one of the last few
     // handed out when it is that one bit for bit, else a new one.
     Shared<AIPathStyle> sharedStyle(const AIPathStyle& style);
@@ -160,11 +160,14 @@ private:
     std::vector<AILayerHandle> order_;
     AILayerHandle current_ = nullptr;
     AIDocumentHandle handle_ = nullptr;
-    AIPathStyle currentStyle_ = defaultPathStyle();
+    // The record every new path shares, until the path is given a style of its own.
+    Shared<AIPathStyle> currentStyle_{defaultPathStyle()};
     // The records sharedStyle handed out last, the next to go first: a table's elements each
-    // have a style, and their rules come one element after another.
+    // have a style, and their rules come one element after another, each asking for the
+    // record the one before was given (lastStyle_).
     std::array<Shared<AIPathStyle>, 4> recentStyles_;
     size_t nextRecentStyle_ = 0;
+    size_t lastStyle_ = 0;
     uintptr_t nextHandle_ = 1;
     int layersMade_ = 0;
     bool modified_ = false;
