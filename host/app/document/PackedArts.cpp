@@ -351,7 +351,12 @@ void PackedArts::add(uintptr_t id, const Art* art)
         at = block(at, last_.style, kSameStyle, flags, [&](ByteWriter& w) { styleFields(w, path.style.get()); });
         lastStyle_ = path.style;
     }
-    at = block(at, last_.text, kSameText, flags, [&](ByteWriter& w) { textFields(w, words); });
+    // Only a text keeps a text's fields: for the other kinds the block before stands, once there
+    // is one, and is read and set aside.
+    if (art->kind != ArtKind::Text && last_.text.size > 0)
+        flags |= kSameText;
+    else
+        at = block(at, last_.text, kSameText, flags, [&](ByteWriter& w) { textFields(w, words); });
     *head = static_cast<unsigned char>(flags);
     bytes_.size = static_cast<size_t>(at - bytes_.data.get());
 
