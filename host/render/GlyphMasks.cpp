@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstddef>
 #include <cstring>
-#include <limits>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -42,11 +41,11 @@ Pixel pixelAt(cairo_surface_t* image, int x, int y)
 }
 
 // The glyphs drawn in that colour, where given, into a new picture of that size, in the font
-// the context `like` sets and the picture's space `linear`. `sameFont` tells whether cairo drew
+// the context `like` sets and the picture's space `linear`. `faithful` tells whether cairo drew
 // them all, in `font`, the one the context draws in.
 cairo_surface_t* drawn(cairo_t* like, cairo_scaled_font_t* font, const cairo_matrix_t& linear,
                        const std::vector<cairo_glyph_t>& at, int width, int height, double red, double blue,
-                       bool& sameFont)
+                       bool& faithful)
 {
     cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
     cairo_t* c = cairo_create(image);
@@ -59,11 +58,11 @@ cairo_surface_t* drawn(cairo_t* like, cairo_scaled_font_t* font, const cairo_mat
     cairo_get_font_options(like, options);
     cairo_set_font_options(c, options);
     cairo_font_options_destroy(options);
-    sameFont = cairo_get_scaled_font(c) == font;
+    faithful = cairo_get_scaled_font(c) == font;
     cairo_set_source_rgb(c, red, 0, blue);
     cairo_show_glyphs(c, at.data(), static_cast<int>(at.size()));
     // Glyphs cairo failed to draw would read as glyphs of no ink.
-    sameFont = sameFont && cairo_status(c) == CAIRO_STATUS_SUCCESS;
+    faithful = faithful && cairo_status(c) == CAIRO_STATUS_SUCCESS;
     cairo_destroy(c);
     cairo_surface_flush(image);
     return image;
@@ -186,10 +185,10 @@ void GlyphMasks::read(cairo_t* cairo, Font& font, const cairo_glyph_t* glyphs, i
         return;
     // Drawn twice, in red and in blue: the glyphs whose pixels are their coverage in each
     // colour are masks; a glyph of colour keeps its own and is left to cairo.
-    bool sameRed = false, sameBlue = false;
-    cairo_surface_t* red = drawn(cairo, font.font, linear, at, width, height, 1, 0, sameRed);
-    cairo_surface_t* blue = drawn(cairo, font.font, linear, at, width, height, 0, 1, sameBlue);
-    const bool read = sameRed && sameBlue && cairo_surface_status(red) == CAIRO_STATUS_SUCCESS &&
+    bool redFaithful = false, blueFaithful = false;
+    cairo_surface_t* red = drawn(cairo, font.font, linear, at, width, height, 1, 0, redFaithful);
+    cairo_surface_t* blue = drawn(cairo, font.font, linear, at, width, height, 0, 1, blueFaithful);
+    const bool read = redFaithful && blueFaithful && cairo_surface_status(red) == CAIRO_STATUS_SUCCESS &&
                       cairo_surface_status(blue) == CAIRO_STATUS_SUCCESS;
     for (size_t k = 0; k < cells.size(); ++k) {
         const Cell& cell = cells[k];

@@ -5,9 +5,9 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
