@@ -1,6 +1,6 @@
 #include "ArtboardView.h"
 
-#include "Bands.h"
+#include "BandBalance.h"
 #include "Host.h"
 #include "ViewPng.h"
 
@@ -99,7 +99,8 @@ void ArtboardView::drawRect(const ns::Rect&)
         kept_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
     }
     if (!sized || keptDocument_ != host_.document().changes() || keptView_ != view.changes() || keptScale_ != scale) {
-        render::drawViewInBands(kept_, scale, host_.document(), host_.fonts(), view);
+        balance_.measured(render::drawViewInBands(kept_, scale, host_.document(), host_.fonts(), view,
+                                                  balance_.rows(height, render::bandsFor(height))));
         keptDocument_ = host_.document().changes();
         keptView_ = view.changes();
         keptScale_ = scale;

@@ -1,9 +1,11 @@
 // The artboard in the document window: the document view's picture with what the
 // annotators draw over it, and the pointer's events for the selected tool. The document is
 // drawn once into a picture kept until it, the view or the scale changes: while only the
-// rubber band moves, a frame is that picture and the annotations.
+// rubber band moves, a frame is that picture and the annotations. The picture is drawn in
+// bands, a thread each, cut where each took as long as the others the times before.
 #pragma once
 
+#include "BandBalance.h"
 #include "ToolEvents.h"
 #include "View.h"
 
@@ -49,6 +51,8 @@ private:
 
     Host& host_;
     cairo_surface_t* kept_ = nullptr;
+    // Where the picture's bands begin, from what they took the times before.
+    render::BandBalance balance_;
     uint64_t keptDocument_ = UINT64_MAX;
     int keptView_ = -1;
     double keptScale_ = 0;

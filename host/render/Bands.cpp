@@ -5,6 +5,7 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <system_error>
@@ -18,8 +19,9 @@ namespace {
 // image, and its own context, so that threads share nothing of cairo's but the font caches.
 // The surface's edges do what a clip would, at no cost for each object drawn.
 void drawBand(cairo_surface_t* image, int top, int bottom, double scale, const doc::Document& document,
-              const doc::FontList& fonts, const DocumentView& view)
+              const doc::FontList& fonts, const DocumentView& view, double& seconds)
 {
+    const auto start = std::chrono::steady_clock::now();
     const int stride = cairo_image_surface_get_stride(image);
     unsigned char* pixels = cairo_image_surface_get_data(image);
     if (pixels != nullptr && bottom > top) {
@@ -34,6 +36,7 @@ void drawBand(cairo_surface_t* image, int top, int bottom, double scale, const d
         cairo_surface_flush(band);
         cairo_surface_destroy(band);
     }
+    seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 } // namespace
@@ -54,8 +57,8 @@ BandRows equalBands(int height, int bands)
     return rows;
 }
 
-void drawViewInBands(cairo_surface_t* image, double scale, const doc::Document& document, const doc::FontList& fonts,
-                     const DocumentView& view, const BandRows& given)
+BandTimes drawViewInBands(cairo_surface_t* image, double scale, const doc::Document& document,
+                          const doc::FontList& fonts, const DocumentView& view, const BandRows& given)
 {
     cairo_surface_flush(image);
     // Bands that do not cover the image from top to bottom, each below the one before, would
@@ -63,31 +66,27 @@ void drawViewInBands(cairo_surface_t* image, double scale, const doc::Document& 
     const int height = cairo_image_surface_get_height(image);
     const bool whole = given.size() >= 2 && given.front() == 0 && given.back() == height &&
                        std::adjacent_find(given.begin(), given.end(), std::greater_equal<int>()) == given.end();
-    const BandRows rows = whole ? given : equalBands(height, bandsFor(height));
+    BandTimes times{whole ? given : equalBands(height, bandsFor(height)), {}};
+    const BandRows& rows = times.rows;
     const size_t bands = rows.size() - 1;
+    times.seconds.assign(bands, 0);
     std::vector<std::thread> threads;
     std::vector<size_t> leftOver;
     for (size_t band = 1; band < bands; ++band) {
         try {
             threads.emplace_back(drawBand, image, rows[band], rows[band + 1], scale, std::cref(document),
-                                 std::cref(fonts), std::cref(view));
+                                 std::cref(fonts), std::cref(view), std::ref(times.seconds[band]));
         } catch (const std::system_error&) {
             leftOver.push_back(band);
         }
     }
-    drawBand(image, rows[0], rows[1], scale, document, fonts, view);
+    drawBand(image, rows[0], rows[1], scale, document, fonts, view, times.seconds[0]);
     for (size_t band : leftOver)
-        drawBand(image, rows[band], rows[band + 1], scale, document, fonts, view);
+        drawBand(image, rows[band], rows[band + 1], scale, document, fonts, view, times.seconds[band]);
     for (std::thread& thread : threads)
         thread.join();
     cairo_surface_mark_dirty(image);
-}
-
-void drawViewInBands(cairo_surface_t* image, double scale, const doc::Document& document, const doc::FontList& fonts,
-                     const DocumentView& view)
-{
-    const int height = cairo_image_surface_get_height(image);
-    drawViewInBands(image, scale, document, fonts, view, equalBands(height, bandsFor(height)));
+    return times;
 }
 
 } // namespace host::render

@@ -30,11 +30,13 @@ BandRows equalBands(int height, int bands);
 // size times `scale` (pixels per view point), one thread for each band of `rows` (the caller's
 // for the first); a thread that cannot be started leaves its band to the caller's thread.
 // Rows that do not go from 0 to the image's height, each below the one before, are not bands:
-// equal bands are drawn then.
-void drawViewInBands(cairo_surface_t* image, double scale, const doc::Document& document, const doc::FontList& fonts,
-                     const DocumentView& view, const BandRows& rows);
-// The same in equal bands.
-void drawViewInBands(cairo_surface_t* image, double scale, const doc::Document& document, const doc::FontList& fonts,
-                     const DocumentView& view);
+// equal bands are drawn then. The bands drawn, with the seconds that each took: what a
+// BandBalance learns from.
+struct BandTimes {
+    BandRows rows;
+    std::vector<double> seconds;
+};
+BandTimes drawViewInBands(cairo_surface_t* image, double scale, const doc::Document& document,
+                          const doc::FontList& fonts, const DocumentView& view, const BandRows& rows);
 
 } // namespace host::render

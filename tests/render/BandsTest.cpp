@@ -5,6 +5,7 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <string>
@@ -96,10 +97,13 @@ void fill(Papier& p)
     text(p, {302.5f, 201.5f}, u"MMMM", Gris(0.8f));
 }
 
-std::vector<unsigned char> picture(const Papier& p, const host::DocumentView& view, const BandRows& rows)
+std::vector<unsigned char> picture(const Papier& p, const host::DocumentView& view, const BandRows& rows,
+                                   host::render::BandTimes* drawn = nullptr)
 {
     cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, view.width(), view.height());
-    host::render::drawViewInBands(image, 1, p.document, p.fonts, view, rows);
+    const host::render::BandTimes times = host::render::drawViewInBands(image, 1, p.document, p.fonts, view, rows);
+    if (drawn != nullptr)
+        *drawn = times;
     const unsigned char* data = cairo_image_surface_get_data(image);
     std::vector<unsigned char> bytes(data, data + static_cast<size_t>(cairo_image_surface_get_stride(image)) *
                                                      static_cast<size_t>(view.height()));
@@ -118,22 +122,31 @@ TEST(Bands, WhereverTheBandsLieThePixelsAreTheSame)
         const int h = view.height();
         const std::vector<unsigned char> whole = picture(p, view, {0, h});
         ASSERT_NE(whole, picture(empty, view, {0, h})) << "the art is drawn";
+        const BandRows equal = host::render::equalBands(h, host::render::bandsFor(h));
         const struct {
             const char* name;
             BandRows rows;
+            BandRows drawnIn;
         } cases[] = {
-            {"halves", {0, h / 2, h}},
-            {"thirds", {0, h / 3, 2 * h / 3 + 1, h}},
-            {"a thin band through the middle", {0, h / 2 - 40, h / 2 + 30, h}},
-            {"three, at odd rows", {0, 97, 301, h}},
-            {"four of equal heights", host::render::equalBands(h, 4)},
+            {"halves", {0, h / 2, h}, {0, h / 2, h}},
+            {"thirds", {0, h / 3, 2 * h / 3 + 1, h}, {0, h / 3, 2 * h / 3 + 1, h}},
+            {"a thin band through the middle", {0, h / 2 - 40, h / 2 + 30, h}, {0, h / 2 - 40, h / 2 + 30, h}},
+            {"three, at odd rows", {0, 97, 301, h}, {0, 97, 301, h}},
+            {"four of equal heights", host::render::equalBands(h, 4), host::render::equalBands(h, 4)},
             // Not bands: drawn in equal bands, the same again.
-            {"rows out of order", {0, h / 2, h / 3, h}},
-            {"rows beyond the picture", {0, h / 2, h + 100}},
-            {"no rows", {}},
+            {"rows out of order", {0, h / 2, h / 3, h}, equal},
+            {"rows beyond the picture", {0, h / 2, h + 100}, equal},
+            {"no rows", {}, equal},
         };
-        for (const auto& c : cases)
-            EXPECT_TRUE(picture(p, view, c.rows) == whole) << c.name;
+        for (const auto& c : cases) {
+            host::render::BandTimes drawn;
+            EXPECT_TRUE(picture(p, view, c.rows, &drawn) == whole) << c.name;
+            // The bands drawn come back with what each took.
+            EXPECT_EQ(drawn.rows, c.drawnIn) << c.name;
+            EXPECT_EQ(drawn.seconds.size(), drawn.rows.size() - 1) << c.name;
+            EXPECT_TRUE(std::all_of(drawn.seconds.begin(), drawn.seconds.end(), [](double s) { return s > 0; }))
+                << c.name;
+        }
     }
 }
 
