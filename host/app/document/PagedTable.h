@@ -8,15 +8,17 @@
 
 #include "BlockArena.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <new>
 #include <optional>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 namespace host::doc {
 
@@ -152,8 +154,12 @@ private:
             return pages_.back();
         }
         if (number < base_ && base_ - number < kMostGap) {
-            for (; number < base_; --base_)
-                pages_.push_front(nullptr); // a handle from before the first page, brought back
+            // A handle from before the first page, brought back.
+            std::vector<PagePointer> grown(base_ - number);
+            grown.insert(grown.end(), std::make_move_iterator(pages_.begin()),
+                         std::make_move_iterator(pages_.end()));
+            pages_ = std::move(grown);
+            base_ = number;
             return pages_.front();
         }
         return aside_[number];
@@ -172,13 +178,15 @@ private:
         spare_ = std::move(pages_[number - base_]);
         while (!pages_.empty() && pages_.back() == nullptr)
             pages_.pop_back();
-        while (!pages_.empty() && pages_.front() == nullptr) {
-            pages_.pop_front();
-            ++base_;
-        }
+        const auto first =
+            std::find_if(pages_.begin(), pages_.end(), [](const PagePointer& page) { return page != nullptr; });
+        base_ += static_cast<uintptr_t>(first - pages_.begin());
+        pages_.erase(pages_.begin(), first);
     }
 
-    std::deque<PagePointer> pages_;
+    // Finding a page is one index, which every look-up of a handle makes; pages go from the
+    // front a run at a time, each run one move of the pointers left.
+    std::vector<PagePointer> pages_;
     uintptr_t base_; // the page number of pages_.front()
     std::unordered_map<uintptr_t, PagePointer> aside_;
     PagePointer spare_; // empty
