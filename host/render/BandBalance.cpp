@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <functional>
 
 namespace host::render {
 
@@ -16,9 +15,7 @@ constexpr double kLastPictureShare = 0.5;
 bool fits(const BandTimes& drawn)
 {
     const BandRows& rows = drawn.rows;
-    if (rows.size() < 2 || drawn.seconds.size() != rows.size() - 1 || rows.front() != 0)
-        return false;
-    if (std::adjacent_find(rows.begin(), rows.end(), std::greater_equal<int>()) != rows.end())
+    if (rows.empty() || !areBands(rows, rows.back()) || drawn.seconds.size() != rows.size() - 1)
         return false;
     return std::all_of(drawn.seconds.begin(), drawn.seconds.end(),
                        [](double seconds) { return std::isfinite(seconds) && seconds >= 0; });

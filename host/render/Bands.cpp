@@ -57,6 +57,12 @@ BandRows equalBands(int height, int bands)
     return rows;
 }
 
+bool areBands(const BandRows& rows, int height)
+{
+    return rows.size() >= 2 && rows.front() == 0 && rows.back() == height &&
+           std::adjacent_find(rows.begin(), rows.end(), std::greater_equal<int>()) == rows.end();
+}
+
 BandTimes drawViewInBands(cairo_surface_t* image, double scale, const doc::Document& document,
                           const doc::FontList& fonts, const DocumentView& view, const BandRows& given)
 {
@@ -64,9 +70,7 @@ BandTimes drawViewInBands(cairo_surface_t* image, double scale, const doc::Docum
     // Bands that do not cover the image from top to bottom, each below the one before, would
     // leave rows undrawn, draw some twice at once, or draw outside the image: equal ones then.
     const int height = cairo_image_surface_get_height(image);
-    const bool whole = given.size() >= 2 && given.front() == 0 && given.back() == height &&
-                       std::adjacent_find(given.begin(), given.end(), std::greater_equal<int>()) == given.end();
-    BandTimes times{whole ? given : equalBands(height, bandsFor(height)), {}};
+    BandTimes times{areBands(given, height) ? given : equalBands(height, bandsFor(height)), {}};
     const BandRows& rows = times.rows;
     const size_t bands = rows.size() - 1;
     times.seconds.assign(bands, 0);

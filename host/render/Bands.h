@@ -25,6 +25,9 @@ using BandRows = std::vector<int>;
 int bandsFor(int height);
 // That many bands of equal heights.
 BandRows equalBands(int height, int bands);
+// Whether the rows are bands of an image of that height: from 0 to the height, each below the
+// one before.
+bool areBands(const BandRows& rows, int height);
 
 // Draws the view as drawView does into the whole of `image`, an image surface of the view's
 // size times `scale` (pixels per view point), one thread for each band of `rows` (the caller's

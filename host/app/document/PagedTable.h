@@ -10,9 +10,9 @@
 
 #include <algorithm>
 #include <array>
-#include <iterator>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <memory>
 #include <new>
 #include <optional>
