@@ -12,21 +12,20 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <fstream>
 #include <functional>
-#include <sstream>
 
 namespace {
 
 namespace fs = std::filesystem;
+using testing_files::readFile;
 
-std::string contents(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream all;
-    all << in.rdbuf();
-    return all.str();
-}
+// A drawing to be saved as drawing.svg in a folder of the test's own, in its window.
+class DocumentWindowTest : public testing::Test {
+protected:
+    testing_files::TestFolder folder;
+    host::Host host{host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}}};
+    host::desktop::DocumentWindow document{host, folder / "drawing.svg"};
+};
 
 TEST(DocumentWindow, SavingWritesTheDrawingAndItsPictureOrNeither)
 {
@@ -38,7 +37,7 @@ TEST(DocumentWindow, SavingWritesTheDrawingAndItsPictureOrNeither)
     EXPECT_EQ(document.save(), "");
     EXPECT_NE(document.window().title().find("saved to " + (folder / "out" / "drawing.svg").string()), std::string::npos);
     EXPECT_TRUE(fs::exists(folder / "out" / "drawing.png"));
-    const std::string saved = contents(folder / "out" / "drawing.svg");
+    const std::string saved = readFile(folder / "out" / "drawing.svg");
 
     // The picture cannot take its place: the drawing stays the one saved before.
     AIArtHandle added = nullptr;
@@ -47,16 +46,13 @@ TEST(DocumentWindow, SavingWritesTheDrawingAndItsPictureOrNeither)
     fs::create_directories(folder / "out" / "drawing.png" / "inside");
     const std::string reason = document.save();
     EXPECT_NE(reason.find("drawing.png"), std::string::npos) << reason;
-    EXPECT_EQ(contents(folder / "out" / "drawing.svg"), saved);
+    EXPECT_EQ(readFile(folder / "out" / "drawing.svg"), saved);
     EXPECT_NE(document.window().title().find("not saved: " + reason), std::string::npos) << document.window().title();
     EXPECT_EQ(host.log().lines().back(), "warning: not saved: " + reason);
 }
 
-TEST(DocumentWindow, TheEditMenuAndItsKeysTakeStepsBackAndDoThemAgain)
+TEST_F(DocumentWindowTest, TheEditMenuAndItsKeysTakeStepsBackAndDoThemAgain)
 {
-    testing_files::TestFolder folder;
-    host::Host host(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}});
-    host::desktop::DocumentWindow document(host, folder / "drawing.svg");
     const auto edit = [&] { return document.menuBar().items("Edit"); };
     ASSERT_GE(edit().size(), 2u);
     EXPECT_EQ(edit()[0].title, "Undo");
@@ -94,49 +90,34 @@ TEST(DocumentWindow, TheEditMenuAndItsKeysTakeStepsBackAndDoThemAgain)
     EXPECT_EQ(host.log().lines().back(), "undo \"Group\"");
 }
 
+// The title marks a changed drawing until it is saved, in the window and on the screen alike:
+// the title the desktop hands the screen is the one the change gives, not the one before, for
+// nothing may come after a change to draw the window again.
 TEST(DocumentWindow, TheTitleMarksAChangedDrawingUntilItIsSaved)
 {
     testing_files::TestFolder folder;
     host::Host host(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}});
-    host::desktop::DocumentWindow document(host, folder / "drawing.svg");
-    const auto title = [&] {
-        document.version();
-        return document.window().title();
+    host::desktop::Desktop desktop(host, folder / "drawing.svg");
+    desktop.show();
+    const auto expectTitle = [&](const std::string& expected) {
+        EXPECT_EQ(desktop.surfaces().front().title, expected) << "on the screen";
+        desktop.document().version();
+        EXPECT_EQ(desktop.document().window().title(), expected) << "in the window";
     };
-    EXPECT_EQ(title(), "Varo-Host \u2014 drawing.svg");
+    expectTitle("Varo-Host \u2014 drawing.svg");
     AIArtHandle made = nullptr;
     ASSERT_EQ(host.document().newArt(host::doc::ArtKind::Group, kPlaceAboveAll, nullptr, &made), kNoErr);
-    EXPECT_EQ(title(), "Varo-Host \u2014 drawing.svg*");
-    ASSERT_EQ(document.save(), "");
-    EXPECT_EQ(title(), "Varo-Host \u2014 drawing.svg \u2014 saved to " + (folder / "drawing.svg").string());
+    expectTitle("Varo-Host \u2014 drawing.svg*");
+    ASSERT_EQ(desktop.document().save(), "");
+    expectTitle("Varo-Host \u2014 drawing.svg \u2014 saved to " + (folder / "drawing.svg").string());
     // The next change, an undo as well, marks it again and the save is no longer news.
     host.history().close("Group");
     host.history().undo();
-    EXPECT_EQ(title(), "Varo-Host \u2014 drawing.svg*");
+    expectTitle("Varo-Host \u2014 drawing.svg*");
 }
 
-TEST(DocumentWindow, TheScreenShowsTheTitleOfTheChangeJustMade)
+TEST_F(DocumentWindowTest, TypingEndsAtAPressElsewhereAndBeforeTheHostsKeys)
 {
-    // The title the desktop hands the screen is the one the change gives, not the one before:
-    // nothing may come after a change to draw the window again.
-    testing_files::TestFolder folder;
-    host::Host host(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}});
-    host::desktop::Desktop desktop(host, folder / "drawing.svg");
-    desktop.show();
-    const auto shownTitle = [&] { return desktop.surfaces().front().title; };
-    EXPECT_EQ(shownTitle(), "Varo-Host \u2014 drawing.svg");
-    AIArtHandle made = nullptr;
-    ASSERT_EQ(host.document().newArt(host::doc::ArtKind::Group, kPlaceAboveAll, nullptr, &made), kNoErr);
-    EXPECT_EQ(shownTitle(), "Varo-Host \u2014 drawing.svg*");
-    ASSERT_EQ(desktop.document().save(), "");
-    EXPECT_EQ(shownTitle(), "Varo-Host \u2014 drawing.svg \u2014 saved to " + (folder / "drawing.svg").string());
-}
-
-TEST(DocumentWindow, TypingEndsAtAPressElsewhereAndBeforeTheHostsKeys)
-{
-    testing_files::TestFolder folder;
-    host::Host host(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}});
-    host::desktop::DocumentWindow document(host, folder / "drawing.svg");
     ns::Window panel(ns::MakeRect(800, 100, 200, 100), "Panel");
     AIArtHandle frame = nullptr;
     ASSERT_EQ(host.document().newArt(host::doc::ArtKind::Text, kPlaceAboveAll, nullptr, &frame), kNoErr);
@@ -205,17 +186,10 @@ TEST(DocumentWindow, QuittingWithChangesNotSavedAsksFirst)
     }
 }
 
-} // namespace
-
-namespace {
-
-TEST(DocumentWindow, TheArtboardIsDrawnAgainForEveryRedrawAsked)
+TEST_F(DocumentWindowTest, TheArtboardIsDrawnAgainForEveryRedrawAsked)
 {
     // A rubber band that moved asks its annotator's area again; the view's suite asks too; a
     // drawing that changed needs nobody to ask. Nothing asked: the picture stands.
-    testing_files::TestFolder folder;
-    host::Host host(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}});
-    host::desktop::DocumentWindow document(host, folder / "drawing.svg");
     const struct {
         const char* comment;
         std::function<void()> ask;
@@ -236,10 +210,6 @@ TEST(DocumentWindow, TheArtboardIsDrawnAgainForEveryRedrawAsked)
     }
 }
 
-} // namespace
-
-namespace {
-
 // The titles of the items a plug-in was told to do, in order.
 std::vector<std::string> gChosen;
 
@@ -250,11 +220,8 @@ ASErr MenuOwner(const char* caller, const char* selector, void* data)
     return kNoErr;
 }
 
-TEST(DocumentWindow, APluginsKeysChooseItsItemsAndShowInItsMenu)
+TEST_F(DocumentWindowTest, APluginsKeysChooseItsItemsAndShowInItsMenu)
 {
-    testing_files::TestFolder folder;
-    host::Host host(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}});
-    host::desktop::DocumentWindow document(host, folder / "drawing.svg");
     host::PluginRecord& owner = host.plugins().addInProcess("Cells", MenuOwner);
     for (const auto& [title, shift] : {std::pair{"Paste Cells", false}, std::pair{"Paste Rows", true}}) {
         const AIPlatformAddMenuItemData item{kEditMenuGroup, title};
@@ -292,11 +259,8 @@ TEST(DocumentWindow, APluginsKeysChooseItsItemsAndShowInItsMenu)
                          {"Undo", "Ctrl+Z"}, {"Redo", "Ctrl+Shift+Z"}, {"Paste Cells", "Ctrl+V"}, {"Paste Rows", "Ctrl+Shift+V"}}));
 }
 
-TEST(DocumentWindow, EveryKeyRefusedToPluginsIsOneTheWindowAnswers)
+TEST_F(DocumentWindowTest, EveryKeyRefusedToPluginsIsOneTheWindowAnswers)
 {
-    testing_files::TestFolder folder;
-    host::Host host(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}});
-    host::desktop::DocumentWindow document(host, folder / "drawing.svg");
     document.setFileChooser([](const host::FileRequest&) { return std::optional<fs::path>(); });
     document.setQuestion([](const std::string&) { return 2; });
     for (const char key : host::Menus::kHostKeys)

@@ -7,21 +7,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 namespace {
 
 namespace fs = std::filesystem;
+using testing_files::readFile;
 using namespace std::chrono_literals;
-
-std::string contents(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream all;
-    all << in.rdbuf();
-    return all.str();
-}
 
 host::HostOptions testFonts()
 {
@@ -35,16 +25,21 @@ void addGroup(host::Host& host, const std::string& name)
     host.document().edit(made)->name = name;
 }
 
-TEST(FileCommands, SaveAsMovesTheDrawingOrExportsAPdf)
-{
+// A drawing to be saved as drawing.svg in a folder of the test's own, in its window.
+class FileCommands : public testing::Test {
+protected:
     testing_files::TestFolder folder;
-    host::Host host(testFonts());
-    host::desktop::DocumentWindow document(host, folder / "drawing.svg");
+    host::Host host{testFonts()};
+    host::desktop::DocumentWindow document{host, folder / "drawing.svg"};
+};
+
+TEST_F(FileCommands, SaveAsMovesTheDrawingOrExportsAPdf)
+{
     addGroup(host, "kept");
 
     // A PDF is an export: the drawing still saves where it did, its changes still to save.
     EXPECT_EQ(document.saveAs(folder / "copy.pdf"), "");
-    EXPECT_EQ(contents(folder / "copy.pdf").rfind("%PDF-", 0), 0u);
+    EXPECT_EQ(readFile(folder / "copy.pdf").rfind("%PDF-", 0), 0u);
     EXPECT_EQ(document.savePath(), folder / "drawing.svg");
     EXPECT_TRUE(host.document().modified());
 
@@ -56,7 +51,7 @@ TEST(FileCommands, SaveAsMovesTheDrawingOrExportsAPdf)
     EXPECT_FALSE(fs::exists(folder / "drawing.svg.recovery"));
     EXPECT_EQ(document.savePath(), folder / "other" / "moved.svg");
     EXPECT_FALSE(host.document().modified());
-    EXPECT_EQ(contents(folder / "other" / "moved.svg"), host::render::svgOf(host.document(), host.fonts()));
+    EXPECT_EQ(readFile(folder / "other" / "moved.svg"), host::render::svgOf(host.document(), host.fonts()));
     EXPECT_TRUE(fs::exists(folder / "other" / "moved.png"));
     EXPECT_NE(document.window().title().find("moved.svg"), std::string::npos) << document.window().title();
 
@@ -67,7 +62,7 @@ TEST(FileCommands, SaveAsMovesTheDrawingOrExportsAPdf)
     EXPECT_EQ(document.savePath(), folder / "other" / "moved.svg");
 }
 
-TEST(FileCommands, OpeningOverChangesAsksFirstAndACancelledDialogChangesNothing)
+TEST(FileCommandsEachCase, OpeningOverChangesAsksFirstAndACancelledDialogChangesNothing)
 {
     const struct {
         const char* comment;
@@ -113,11 +108,8 @@ TEST(FileCommands, OpeningOverChangesAsksFirstAndACancelledDialogChangesNothing)
     }
 }
 
-TEST(FileCommands, AFileThatCannotBeOpenedLeavesTheDrawingAsItWas)
+TEST_F(FileCommands, AFileThatCannotBeOpenedLeavesTheDrawingAsItWas)
 {
-    testing_files::TestFolder folder;
-    host::Host host(testFonts());
-    host::desktop::DocumentWindow document(host, folder / "drawing.svg");
     addGroup(host, "kept");
     const std::string before = host::render::svgOf(host.document(), host.fonts());
     std::ofstream(folder / "fail.svg") << "not a drawing";
@@ -129,11 +121,8 @@ TEST(FileCommands, AFileThatCannotBeOpenedLeavesTheDrawingAsItWas)
     EXPECT_TRUE(host.document().modified());
 }
 
-TEST(FileCommands, TheRecoveryFileFollowsTheChangesNotSaved)
+TEST_F(FileCommands, TheRecoveryFileFollowsTheChangesNotSaved)
 {
-    testing_files::TestFolder folder;
-    host::Host host(testFonts());
-    host::desktop::DocumentWindow document(host, folder / "drawing.svg");
     const fs::path recovery = folder / "drawing.svg.recovery";
     EXPECT_EQ(host::desktop::DocumentWindow::recoveryFileFor(folder / "drawing.svg"), recovery);
     const auto start = std::chrono::steady_clock::now();
@@ -150,7 +139,7 @@ TEST(FileCommands, TheRecoveryFileFollowsTheChangesNotSaved)
     EXPECT_FALSE(fs::exists(recovery));
     addGroup(host, "second");
     document.keepRecovery(start + 1h + 30s);
-    EXPECT_EQ(contents(recovery), host::render::svgOf(host.document(), host.fonts()));
+    EXPECT_EQ(readFile(recovery), host::render::svgOf(host.document(), host.fonts()));
 
     // Saving takes it away; so does a clean quit after a later change.
     EXPECT_EQ(document.save(), "");
@@ -163,7 +152,7 @@ TEST(FileCommands, TheRecoveryFileFollowsTheChangesNotSaved)
     EXPECT_FALSE(fs::exists(recovery));
 }
 
-TEST(FileCommands, ARecoveryNewerThanTheDrawingIsOfferedAtTheStart)
+TEST(FileCommandsEachCase, ARecoveryNewerThanTheDrawingIsOfferedAtTheStart)
 {
     const struct {
         const char* comment;
@@ -185,7 +174,7 @@ TEST(FileCommands, ARecoveryNewerThanTheDrawingIsOfferedAtTheStart)
             ASSERT_EQ(document.save(), "");
             addGroup(host, "unsaved");
             document.writeRecoveryNow();
-            recovered = contents(folder / "drawing.svg.recovery");
+            recovered = readFile(folder / "drawing.svg.recovery");
             const auto saved = fs::last_write_time(folder / "drawing.svg");
             fs::last_write_time(folder / "drawing.svg.recovery", c.older ? saved - 1h : saved + 1s);
         }

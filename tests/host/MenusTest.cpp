@@ -7,13 +7,18 @@
 
 namespace {
 
-TEST(HostMenus, ASubmenuOfItsOwnWithItsItems)
+using host_test::got;
+
+// A host with one plug-in of the test's own, and the menu suite as it acquires it.
+class HostMenus : public testing::Test {
+protected:
+    host::Host host{{}};
+    const SPPluginRef self = host::PluginManager::refOf(host.plugins().addInProcess("Owner", host_test::Quiet));
+    const AIMenuSuite* menu = host_test::Acquire<AIMenuSuite>(host, kAIMenuSuite, kAIMenuSuiteVersion);
+};
+
+TEST_F(HostMenus, ASubmenuOfItsOwnWithItsItems)
 {
-    host::Host host({});
-    host::PluginRecord& owner = host.plugins().addInProcess("Owner", host_test::Quiet);
-    const auto* menu = host_test::Acquire<AIMenuSuite>(host, kAIMenuSuite, kAIMenuSuiteVersion);
-    using host_test::got;
-    const SPPluginRef self = host::PluginManager::refOf(owner);
 
     const auto groups = [&] { return got<ai_int32>([&](auto* n) { return menu->CountMenuGroups(n); }); };
     const ai_int32 before = groups();
@@ -39,12 +44,8 @@ TEST(HostMenus, ASubmenuOfItsOwnWithItsItems)
     EXPECT_EQ(menu->SetItemText(reinterpret_cast<AIMenuItemHandle>(uintptr_t{3}), "x"), kBadHandleErr);
 }
 
-TEST(HostMenus, AnItemTakesAKeyNeitherTheHostNorAnotherItemAnswers)
+TEST_F(HostMenus, AnItemTakesAKeyNeitherTheHostNorAnotherItemAnswers)
 {
-    host::Host host({});
-    host::PluginRecord& owner = host.plugins().addInProcess("Owner", host_test::Quiet);
-    const auto* menu = host_test::Acquire<AIMenuSuite>(host, kAIMenuSuite, kAIMenuSuiteVersion);
-    const SPPluginRef self = host::PluginManager::refOf(owner);
     AIMenuItemHandle paste = nullptr, other = nullptr;
     const AIPlatformAddMenuItemData pasteItem{kEditMenuGroup, "Paste Cells"}, otherItem{kEditMenuGroup, "Other"};
     ASSERT_EQ(menu->AddMenuItem(self, "Paste Cells", &pasteItem, 0, &paste), kNoErr);
