@@ -106,19 +106,9 @@ TEST_F(Reveil, AfterWakingPageZeroIsShownDisabledUnderTheVeil)
     EXPECT_EQ(vue().hitTest({60, 285}), BoutonReveilTableauNSView());
 }
 
-TEST_F(Reveil, TheToolWakesThePanelAndAnotherToolPutsItBack)
-{
-    lance();
-    choisitOutil("Table Tool");
-    EXPECT_TRUE(PANzonePositionX()->isEnabled());
-    EXPECT_TRUE(PANpopupPosLigColCad()->isEnabled());
-    EXPECT_EQ(BoutonReveilTableauNSView()->frame().origin.x, 500);
-    choisitOutil("Adobe Select Tool");
-    EXPECT_FALSE(PANzonePositionX()->isEnabled());
-    EXPECT_EQ(BoutonReveilTableauNSView()->frame().origin.x, 0);
-}
-
-TEST_F(Reveil, AClickOnTheVeilSelectsTheTableTool)
+// A click on the veil selects the Table Tool, which wakes the panel; another tool puts the
+// veil back.
+TEST_F(Reveil, AClickOnTheVeilSelectsTheTableToolAndAnotherToolPutsItBack)
 {
     lance();
     ns::Window* fenetre = host_.panels().all().at(0)->window.get();
@@ -129,7 +119,11 @@ TEST_F(Reveil, AClickOnTheVeilSelectsTheTableTool)
     EXPECT_EQ(host_.tools().selected()->title, "Table Tool");
     EXPECT_TRUE(OutilSelectionne);
     EXPECT_TRUE(PANzonePositionX()->isEnabled());
+    EXPECT_TRUE(PANpopupPosLigColCad()->isEnabled());
     EXPECT_EQ(BoutonReveilTableauNSView()->frame().origin.x, 500);
+    choisitOutil("Adobe Select Tool");
+    EXPECT_FALSE(PANzonePositionX()->isEnabled());
+    EXPECT_EQ(BoutonReveilTableauNSView()->frame().origin.x, 0);
 }
 
 TEST_F(Reveil, TheFieldsShowTheStoredDefaults)
