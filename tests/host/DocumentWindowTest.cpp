@@ -3,6 +3,7 @@
 // and their keys, and the keys plug-ins give their items.
 #include "Desktop.h"
 #include "DocumentWindow.h"
+#include "DrawingInWindow.h"
 #include "Host.h"
 #include "TestFolder.h"
 
@@ -19,18 +20,12 @@ namespace {
 namespace fs = std::filesystem;
 using testing_files::readFile;
 
-// A drawing to be saved as drawing.svg in a folder of the test's own, in its window.
-class DocumentWindowTest : public testing::Test {
-protected:
-    testing_files::TestFolder folder;
-    host::Host host{host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}}};
-    host::desktop::DocumentWindow document{host, folder / "drawing.svg"};
-};
+using DocumentWindowTest = host_test::DrawingInWindow;
 
 TEST(DocumentWindow, SavingWritesTheDrawingAndItsPictureOrNeither)
 {
     testing_files::TestFolder folder;
-    host::Host host(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}});
+    host::Host host(host_test::testFonts());
     host::desktop::DocumentWindow document(host, folder / "out" / "drawing.svg");
 
     // The folder is made; both files land.
@@ -96,7 +91,7 @@ TEST_F(DocumentWindowTest, TheEditMenuAndItsKeysTakeStepsBackAndDoThemAgain)
 TEST(DocumentWindow, TheTitleMarksAChangedDrawingUntilItIsSaved)
 {
     testing_files::TestFolder folder;
-    host::Host host(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}});
+    host::Host host(host_test::testFonts());
     host::desktop::Desktop desktop(host, folder / "drawing.svg");
     desktop.show();
     const auto expectTitle = [&](const std::string& expected) {
@@ -164,7 +159,7 @@ TEST(DocumentWindow, QuittingWithChangesNotSavedAsksFirst)
     };
     for (const auto& c : cases) {
         testing_files::TestFolder folder;
-        host::Host host(host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}});
+        host::Host host(host_test::testFonts());
         // A folder in the way of the file: the save cannot be written.
         if (!c.writable)
             fs::create_directories(folder / "drawing.svg" / "inside");

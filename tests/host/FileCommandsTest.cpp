@@ -1,6 +1,7 @@
 // File › Open… and Save As… of the document window, and the recovery file that keeps a
 // drawing's changes not yet saved, as a person meets them.
 #include "DocumentWindow.h"
+#include "DrawingInWindow.h"
 #include "Host.h"
 #include "Svg.h"
 #include "TestFolder.h"
@@ -13,10 +14,7 @@ namespace fs = std::filesystem;
 using testing_files::readFile;
 using namespace std::chrono_literals;
 
-host::HostOptions testFonts()
-{
-    return host::HostOptions{{}, {}, std::vector<std::string>{"Test Sans"}, {}};
-}
+using host_test::testFonts;
 
 void addGroup(host::Host& host, const std::string& name)
 {
@@ -25,13 +23,7 @@ void addGroup(host::Host& host, const std::string& name)
     host.document().edit(made)->name = name;
 }
 
-// A drawing to be saved as drawing.svg in a folder of the test's own, in its window.
-class FileCommands : public testing::Test {
-protected:
-    testing_files::TestFolder folder;
-    host::Host host{testFonts()};
-    host::desktop::DocumentWindow document{host, folder / "drawing.svg"};
-};
+using FileCommands = host_test::DrawingInWindow;
 
 TEST_F(FileCommands, SaveAsMovesTheDrawingOrExportsAPdf)
 {
