@@ -1,5 +1,7 @@
 #include "GlyphMasks.h"
 
+#include "PlainTarget.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -66,38 +68,6 @@ cairo_surface_t* drawn(cairo_t* like, cairo_scaled_font_t* font, const cairo_mat
     cairo_destroy(c);
     cairo_surface_flush(image);
     return image;
-}
-
-// Whether the context draws on the whole of an image of 32-bit pixels, through no clip, at
-// whole pixels and a pixel per unit of device space, over what is there, in one colour.
-bool plainTarget(cairo_t* cairo, cairo_surface_t* target, double& offsetX, double& offsetY)
-{
-    if (cairo_surface_get_type(target) != CAIRO_SURFACE_TYPE_IMAGE)
-        return false;
-    const cairo_format_t format = cairo_image_surface_get_format(target);
-    if (format != CAIRO_FORMAT_ARGB32 && format != CAIRO_FORMAT_RGB24)
-        return false;
-    double scaleX = 0, scaleY = 0;
-    cairo_surface_get_device_scale(target, &scaleX, &scaleY);
-    cairo_surface_get_device_offset(target, &offsetX, &offsetY);
-    if (scaleX != 1 || scaleY != 1 || offsetX != std::floor(offsetX) || offsetY != std::floor(offsetY) ||
-        std::abs(offsetX) > 1e9 || std::abs(offsetY) > 1e9)
-        return false;
-    if (cairo_get_operator(cairo) != CAIRO_OPERATOR_OVER ||
-        cairo_pattern_get_type(cairo_get_source(cairo)) != CAIRO_PATTERN_TYPE_SOLID)
-        return false;
-    // No clip within the picture (cairo gives no clip as one rectangle over all of it): a glyph
-    // cut by a clip may come out a shade apart.
-    cairo_save(cairo);
-    cairo_identity_matrix(cairo);
-    cairo_rectangle_list_t* clip = cairo_copy_clip_rectangle_list(cairo);
-    cairo_restore(cairo);
-    const bool whole = clip->status == CAIRO_STATUS_SUCCESS && clip->num_rectangles == 1 &&
-                       clip->rectangles[0].x <= -offsetX && clip->rectangles[0].y <= -offsetY &&
-                       clip->rectangles[0].x + clip->rectangles[0].width >= cairo_image_surface_get_width(target) - offsetX &&
-                       clip->rectangles[0].y + clip->rectangles[0].height >= cairo_image_surface_get_height(target) - offsetY;
-    cairo_rectangle_list_destroy(clip);
-    return whole;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "Colors.h"
 #include "GlyphMasks.h"
+#include "RuleBoxes.h"
 #include "Scene.h"
 #include "document/Unicode.h"
 
@@ -181,13 +182,9 @@ private:
                 rulesStyle_ = &style;
             }
             rulesAlong_ = along;
-            if (shown) {
-                if (rulesSet_ == 0)
-                    cairo_new_path(cairo_);
-                cairo_move_to(cairo_, shape.segments[0].p.h, shape.segments[0].p.v);
-                cairo_line_to(cairo_, shape.segments[1].p.h, shape.segments[1].p.v);
-                ++rulesSet_;
-            }
+            if (shown)
+                rulesSet_.push_back({shape.segments[0].p.h, shape.segments[0].p.v, shape.segments[1].p.h,
+                                     shape.segments[1].p.v});
             if (++rules_ == kMostRules)
                 flushRules();
             return;
@@ -244,12 +241,20 @@ private:
     {
         if (rules_ == 0)
             return;
-        if (rulesSet_ > 0) {
+        if (!rulesSet_.empty()) {
             cairo_set_source_rgb(cairo_, rulesColor_.red, rulesColor_.green, rulesColor_.blue);
             setStroke(rulesStroke_);
-            cairo_stroke(cairo_);
+            if (!ruleBoxes_.stroke(cairo_, rulesSet_)) {
+                cairo_new_path(cairo_);
+                for (const RuleBoxes::Line& line : rulesSet_) {
+                    cairo_move_to(cairo_, line.x0, line.y0);
+                    cairo_line_to(cairo_, line.x1, line.y1);
+                }
+                cairo_stroke(cairo_);
+            }
         }
-        rules_ = rulesSet_ = 0;
+        rules_ = 0;
+        rulesSet_.clear();
     }
 
     // The stroke's width, ends, joins and dashes, set only where they differ from the last
@@ -457,12 +462,14 @@ private:
     Runs::value_type* lastRun_ = nullptr; // the last text's: the map's entries stay where they are
     double largeSize_ = NAN;               // the last text's size, and whether it is drawn
     bool large_ = false;
-    // Rules set in the current path and not yet stroked, in one colour and stroke. Cairo sorts
-    // a stroke's edges at a cost that grows faster than their number: a few dozen at a time
-    // cost the least.
+    // Rules of a run not yet stroked, in one colour and stroke. Cairo sorts a stroke's edges at
+    // a cost that grows faster than their number: a few dozen at a time cost the least. The
+    // runs are the same where the rules are drawn as boxes, as where rules of a run overlap
+    // their pixels depend on what is stroked together.
     static constexpr int kMostRules = 64;
-    int rules_ = 0;    // in the run, set or passed over
-    int rulesSet_ = 0; // of them, set in the current path
+    int rules_ = 0;                          // in the run, set or passed over
+    std::vector<RuleBoxes::Line> rulesSet_;  // of them, those that may show
+    RuleBoxes ruleBoxes_; // strokes them where it gives cairo's pixels, without its stroker
     Rgb rulesColor_{};
     AIStrokeStyle rulesStroke_{};
     const AIPathStyle* rulesStyle_ = nullptr; // a style whose rules the run may take

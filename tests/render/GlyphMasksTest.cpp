@@ -2,6 +2,8 @@
 // cairo left to draw them.
 #include "GlyphMasks.h"
 
+#include "Pictures.h"
+
 #include <cairo.h>
 #include <gtest/gtest.h>
 
@@ -16,31 +18,12 @@ using host::render::GlyphMasks;
 
 constexpr int kWidth = 160, kHeight = 90;
 
-// A picture over which the coverage of every glyph shows: each pixel of another colour, and
-// of another opacity where the picture has one.
 cairo_surface_t* background(cairo_format_t format, double offsetY)
 {
-    cairo_surface_t* image = cairo_image_surface_create(format, kWidth, kHeight);
-    cairo_surface_flush(image);
-    unsigned char* data = cairo_image_surface_get_data(image);
-    for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x) {
-            const uint32_t alpha = format == CAIRO_FORMAT_ARGB32 ? 128 + static_cast<uint32_t>(x + 3 * y) % 128 : 255;
-            const auto channel = [&](int k) { return static_cast<uint32_t>((x * 37 + y * 11 + k * 71) % 256) * alpha / 255; };
-            const uint32_t pixel = alpha << 24 | channel(0) << 16 | channel(1) << 8 | channel(2);
-            std::memcpy(data + y * cairo_image_surface_get_stride(image) + x * 4, &pixel, 4);
-        }
-    cairo_surface_mark_dirty(image);
-    cairo_surface_set_device_offset(image, 0, offsetY);
-    return image;
+    return test_pictures::background(format, kWidth, kHeight, 0, offsetY);
 }
 
-std::vector<unsigned char> bytesOf(cairo_surface_t* image)
-{
-    cairo_surface_flush(image);
-    const unsigned char* data = cairo_image_surface_get_data(image);
-    return {data, data + static_cast<size_t>(cairo_image_surface_get_stride(image)) * kHeight};
-}
+using test_pictures::bytesOf;
 
 struct Texts {
     std::vector<std::pair<std::string, std::pair<double, double>>> lines; // each at its origin
@@ -143,10 +126,7 @@ TEST(GlyphMasks, GiveThePixelsCairosGlyphDrawingGives)
             cairo_surface_t* blank = background(s.format, s.offsetY);
             EXPECT_NE(byCairo, bytesOf(blank)) << "the texts show";
             cairo_surface_destroy(blank);
-            size_t differing = 0;
-            for (size_t i = 0; i < byCairo.size(); ++i)
-                differing += byCairo[i] != byMasks[i];
-            EXPECT_EQ(differing, 0u);
+            EXPECT_EQ(test_pictures::differing(byCairo, byMasks), 0u);
         }
 }
 
