@@ -10,6 +10,10 @@
 #include <initializer_list>
 #include <numbers>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace host::render {
 
 namespace {
@@ -58,29 +62,60 @@ uint64_t plus(uint64_t a, uint64_t b)
     return t & kLowBytes;
 }
 
-// An opaque colour at a coverage from 1 to 255, as cairo lays it over a pixel: each byte,
-// alpha too, colour × coverage + pixel × (255 − coverage).
-class Tint {
-public:
-    Tint(uint32_t color, uint32_t coverage) : color_(color), part_(times(spread(color), coverage)), rest_(255 - coverage)
-    {
-    }
+// A pixel with an opaque colour laid over it at a coverage from 0 (the pixel as it was) to 255
+// (the colour), as cairo lays it: each byte, alpha too, colour × coverage + pixel × (255 −
+// coverage), each product divided by 255 as cairo rounds it, the sum held at 255. `part` is the
+// colour's bytes, spread, times the coverage.
+uint32_t laid(uint64_t part, uint32_t pixel, uint32_t coverage)
+{
+    return gathered(plus(part, times(spread(pixel), 255 - coverage)));
+}
 
-    void layOver(unsigned char* pixel) const
-    {
-        uint32_t value = color_;
-        if (rest_ != 0) {
-            std::memcpy(&value, pixel, 4);
-            value = gathered(plus(part_, times(spread(value), rest_)));
-        }
-        std::memcpy(pixel, &value, 4);
+// Lays an opaque colour over pixels [left, right) of a row, each at the coverage its area
+// gives, and clears the areas: a pixel's area in 1/256 of a pixel's, held at 255. Four pixels
+// at a time where there are four, the same sums in 16 bits a byte.
+void layAreas(unsigned char* row, int left, int right, int32_t* areas, uint32_t color)
+{
+    int x = left;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i colors = _mm_unpacklo_epi8(_mm_set1_epi32(static_cast<int>(color)), zero);
+    const __m128i most = _mm_set1_epi16(255), rounding = _mm_set1_epi16(0x7f);
+    // Two pixels' bytes in 16 bits each, each pixel's coverage in its four.
+    const auto over = [&](__m128i pixels, __m128i covered) {
+        __m128i part = _mm_add_epi16(_mm_mullo_epi16(colors, covered), rounding);
+        __m128i rest = _mm_add_epi16(_mm_mullo_epi16(pixels, _mm_sub_epi16(most, covered)), rounding);
+        part = _mm_srli_epi16(_mm_add_epi16(part, _mm_srli_epi16(part, 8)), 8);
+        rest = _mm_srli_epi16(_mm_add_epi16(rest, _mm_srli_epi16(rest, 8)), 8);
+        return _mm_add_epi16(part, rest);
+    };
+    for (; x + 4 <= right; x += 4) {
+        __m128i* four = reinterpret_cast<__m128i*>(areas + x);
+        const __m128i area = _mm_loadu_si128(four);
+        _mm_storeu_si128(four, zero);
+        // A pixel's area is at most 65,536: shifted, it fits in 16 bits.
+        __m128i covered = _mm_min_epi16(_mm_packs_epi32(_mm_srai_epi32(area, 8), zero), most);
+        covered = _mm_unpacklo_epi16(covered, covered);
+        unsigned char* at = row + x * 4;
+        const __m128i pixels = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+        const __m128i low = over(_mm_unpacklo_epi8(pixels, zero), _mm_unpacklo_epi32(covered, covered));
+        const __m128i high = over(_mm_unpackhi_epi8(pixels, zero), _mm_unpackhi_epi32(covered, covered));
+        // The sums held at 255.
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(at), _mm_packus_epi16(low, high));
     }
-
-private:
-    uint32_t color_;
-    uint64_t part_;
-    uint32_t rest_;
-};
+#endif
+    const uint64_t bytes = spread(color);
+    for (; x < right; ++x) {
+        const uint32_t coverage = static_cast<uint32_t>(std::min(areas[x] >> 8, 255));
+        areas[x] = 0;
+        if (coverage == 0)
+            continue;
+        uint32_t pixel = 0;
+        std::memcpy(&pixel, row + x * 4, 4);
+        pixel = laid(times(bytes, coverage), pixel, coverage);
+        std::memcpy(row + x * 4, &pixel, 4);
+    }
+}
 
 } // namespace
 
@@ -113,8 +148,13 @@ bool RuleBoxes::stroke(cairo_t* cairo, const std::vector<Line>& lines)
     stride_ = cairo_image_surface_get_stride(target);
     color_ = 0xffu << 24 | channel(red) << 16 | channel(green) << 8 | channel(blue);
     areas_.resize(static_cast<size_t>(width), 0);
+    sweep();
+    cairo_surface_mark_dirty(target);
+    return true;
+}
 
-    // The union, slab by slab between the boxes' edges: across each slab the same boxes.
+void RuleBoxes::sweep()
+{
     edges_.clear();
     byTop_.clear();
     for (const Box& box : boxes_) {
@@ -149,8 +189,6 @@ bool RuleBoxes::stroke(cairo_t* cairo, const std::vector<Line>& lines)
             addToRow(last, bottom - std::max(top, last * 256));
     }
     finishRow();
-    cairo_surface_mark_dirty(target);
-    return true;
 }
 
 bool RuleBoxes::boxesOf(cairo_t* cairo, const std::vector<Line>& lines, double offsetX, double offsetY, int width,
@@ -244,12 +282,20 @@ void RuleBoxes::spansAcross()
 
 void RuleBoxes::fillRows(int top, int bottom) const
 {
+    // The slab covers each of these rows alike: mostly a pixel or two of a rule across them.
     for (const Span& span : spans_) {
-        const Tint tint(color_, static_cast<uint32_t>(std::min(span.cover, 255)));
+        const uint32_t coverage = static_cast<uint32_t>(std::min(span.cover, 255));
+        const uint64_t part = times(spread(color_), coverage);
         for (int y = top; y < bottom; ++y) {
             unsigned char* row = data_ + static_cast<ptrdiff_t>(y) * stride_;
-            for (int x = span.x; x < span.x + span.count; ++x)
-                tint.layOver(row + x * 4);
+            for (int x = span.x; x < span.x + span.count; ++x) {
+                uint32_t pixel = color_;
+                if (coverage < 255) {
+                    std::memcpy(&pixel, row + x * 4, 4);
+                    pixel = laid(part, pixel, coverage);
+                }
+                std::memcpy(row + x * 4, &pixel, 4);
+            }
         }
     }
 }
@@ -274,21 +320,7 @@ void RuleBoxes::finishRow()
 {
     if (areasRow_ < 0)
         return;
-    unsigned char* row = data_ + static_cast<ptrdiff_t>(areasRow_) * stride_;
-    // A rule along the row covers most of its pixels alike: a tint for each stretch of them.
-    for (int x = areasLeft_; x < areasRight_;) {
-        const int32_t area = areas_[static_cast<size_t>(x)];
-        int end = x + 1;
-        while (end < areasRight_ && areas_[static_cast<size_t>(end)] == area)
-            ++end;
-        if (const int coverage = std::min(area >> 8, 255); coverage > 0) {
-            const Tint tint(color_, static_cast<uint32_t>(coverage));
-            for (int at = x; at < end; ++at)
-                tint.layOver(row + at * 4);
-        }
-        std::fill(areas_.begin() + x, areas_.begin() + end, 0);
-        x = end;
-    }
+    layAreas(data_ + static_cast<ptrdiff_t>(areasRow_) * stride_, areasLeft_, areasRight_, areas_.data(), color_);
     areasRow_ = -1;
 }
 

@@ -46,6 +46,9 @@ private:
     // The boxes of the lines, or false where a line cannot be drawn here.
     bool boxesOf(cairo_t* cairo, const std::vector<Line>& lines, double offsetX, double offsetY, int width,
                  int height);
+    // Lays the colour over the union of the boxes, slab by slab between their edges, downward:
+    // across each slab the same boxes.
+    void sweep();
     // The spans of a slab's row: the union of the active boxes across.
     void spansAcross();
     // Lays the colour over rows [top, bottom) of pixels, at each span's coverage of a whole row.
