@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstring>
+#include <functional>
 #include <initializer_list>
 #include <numbers>
 
@@ -22,10 +23,27 @@ namespace {
 // holds points in 1/256 of a pixel in 32 bits, and a box adds half a stroke to a point.
 constexpr double kFarthest = 1 << 22;
 
-// A coordinate in 1/256 of a pixel, rounded as cairo rounds it: to the nearest, halves to even.
+// A coordinate in 1/256 of a pixel, rounded as cairo rounds it, to the nearest, halves to even:
+// added to 1.5 × 2^44, whose double holds 1/256 in its last bit, and read from the low 32 bits.
 int32_t toFixed(double v)
 {
-    return static_cast<int32_t>(std::nearbyint(v * 256));
+    const double held = v + 0x1.8p44;
+    uint64_t bits = 0;
+    std::memcpy(&bits, &held, sizeof bits);
+    return static_cast<int32_t>(static_cast<uint32_t>(bits));
+}
+
+// Sorts what a run of rules gives, which mostly comes in order or in the reverse order, as a
+// table's rules are drawn one after the other.
+template <typename Items, typename Less>
+void sortRun(Items& items, Less less)
+{
+    if (std::is_sorted(items.begin(), items.end(), less))
+        return;
+    if (std::is_sorted(items.rbegin(), items.rend(), less))
+        std::reverse(items.begin(), items.end());
+    else
+        std::sort(items.begin(), items.end(), less);
 }
 
 // Cairo keeps a colour's channels in 16 bits and draws in the upper 8 of each.
@@ -155,16 +173,20 @@ bool RuleBoxes::stroke(cairo_t* cairo, const std::vector<Line>& lines)
 
 void RuleBoxes::sweep()
 {
-    edges_.clear();
     byTop_.clear();
+    bottoms_.clear();
     for (const Box& box : boxes_) {
-        edges_.push_back(box.top);
-        edges_.push_back(box.bottom);
         byTop_.push_back(&box);
+        bottoms_.push_back(box.bottom);
     }
-    std::sort(edges_.begin(), edges_.end());
+    sortRun(byTop_, [](const Box* a, const Box* b) { return a->top < b->top; });
+    sortRun(bottoms_, std::less<int32_t>());
+    edges_.clear();
+    for (const Box* box : byTop_)
+        edges_.push_back(box->top);
+    edges_.insert(edges_.end(), bottoms_.begin(), bottoms_.end());
+    std::inplace_merge(edges_.begin(), edges_.begin() + static_cast<ptrdiff_t>(byTop_.size()), edges_.end());
     edges_.erase(std::unique(edges_.begin(), edges_.end()), edges_.end());
-    std::sort(byTop_.begin(), byTop_.end(), [](const Box* a, const Box* b) { return a->top < b->top; });
     active_.clear();
     size_t next = 0;
     for (size_t k = 0; k + 1 < edges_.size(); ++k) {
@@ -249,7 +271,7 @@ void RuleBoxes::spansAcross()
     across_.clear();
     for (const Box* box : active_)
         across_.emplace_back(box->left, box->right);
-    std::sort(across_.begin(), across_.end());
+    sortRun(across_, std::less<std::pair<int32_t, int32_t>>());
     spans_.clear();
     const auto add = [this](int x, int count, int cover) {
         // One stretch may end and the next begin within a pixel.

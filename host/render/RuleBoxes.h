@@ -61,6 +61,7 @@ private:
     std::vector<Box> boxes_;
     std::vector<int32_t> edges_;     // the boxes' tops and bottoms, each once, downward
     std::vector<const Box*> byTop_;  // the boxes, downward by their tops
+    std::vector<int32_t> bottoms_;   // their bottoms, downward
     std::vector<const Box*> active_; // those across the current slab
     std::vector<std::pair<int32_t, int32_t>> across_;
     std::vector<Span> spans_;
