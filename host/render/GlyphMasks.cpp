@@ -31,16 +31,26 @@ struct Pixel {
     uint8_t a, r, g, b;
 };
 
-Pixel pixelAt(cairo_surface_t* image, int x, int y)
-{
-    uint32_t value = 0;
-    std::memcpy(&value,
-                cairo_image_surface_get_data(image) + static_cast<ptrdiff_t>(y) * cairo_image_surface_get_stride(image) +
-                    static_cast<ptrdiff_t>(x) * 4,
-                4);
-    return {static_cast<uint8_t>(value >> 24), static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 8),
-            static_cast<uint8_t>(value)};
-}
+// A picture's pixels, where they lie for as long as nothing draws on it.
+class ImagePixels {
+public:
+    explicit ImagePixels(cairo_surface_t* image)
+        : data_(cairo_image_surface_get_data(image)), stride_(cairo_image_surface_get_stride(image))
+    {
+    }
+
+    Pixel at(int x, int y) const
+    {
+        uint32_t value = 0;
+        std::memcpy(&value, data_ + static_cast<ptrdiff_t>(y) * stride_ + static_cast<ptrdiff_t>(x) * 4, 4);
+        return {static_cast<uint8_t>(value >> 24), static_cast<uint8_t>(value >> 16),
+                static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value)};
+    }
+
+private:
+    const unsigned char* data_;
+    int stride_;
+};
 
 // The glyphs drawn in that colour, where given, into a new picture of that size, in the font
 // the context `like` sets and the picture's space `linear`. `faithful` tells whether cairo drew
@@ -96,11 +106,24 @@ GlyphMasks::Font& GlyphMasks::fontOf(cairo_scaled_font_t* font)
 
 void GlyphMasks::read(cairo_t* cairo, Font& font, const cairo_glyph_t* glyphs, int count)
 {
+    // A page's texts are tens of thousands of glyphs of a few dozen kinds: each kind is listed
+    // once, the lower indices marked as they are.
     std::vector<unsigned long> missing;
-    for (int i = 0; i < count; ++i)
-        if (!font.masks.contains(glyphs[i].index) &&
-            std::find(missing.begin(), missing.end(), glyphs[i].index) == missing.end())
-            missing.push_back(glyphs[i].index);
+    std::vector<bool> listed;
+    for (int i = 0; i < count; ++i) {
+        const unsigned long index = glyphs[i].index;
+        if (index < kMostIndexed) {
+            if (index >= listed.size())
+                listed.resize(index + 1);
+            if (listed[index])
+                continue;
+            listed[index] = true;
+        } else if (std::find(missing.begin(), missing.end(), index) != missing.end()) {
+            continue;
+        }
+        if (font.find(index) == nullptr)
+            missing.push_back(index);
+    }
     if (missing.empty())
         return;
     // The font's space on the device, moved nowhere: the glyphs are drawn in it side by side,
@@ -160,6 +183,7 @@ void GlyphMasks::read(cairo_t* cairo, Font& font, const cairo_glyph_t* glyphs, i
     cairo_surface_t* blue = drawn(cairo, font.font, linear, at, width, height, 0, 1, blueFaithful);
     const bool read = redFaithful && blueFaithful && cairo_surface_status(red) == CAIRO_STATUS_SUCCESS &&
                       cairo_surface_status(blue) == CAIRO_STATUS_SUCCESS;
+    const ImagePixels reds(red), blues(blue);
     for (size_t k = 0; k < cells.size(); ++k) {
         const Cell& cell = cells[k];
         Mask mask;
@@ -167,7 +191,7 @@ void GlyphMasks::read(cairo_t* cairo, Font& font, const cairo_glyph_t* glyphs, i
         int left = cell.left + cell.width, right = cell.left, top = height, bottom = 0;
         for (int y = 0; y < height && mask.plain; ++y)
             for (int x = cell.left; x < cell.left + cell.width; ++x) {
-                const Pixel r = pixelAt(red, x, y), b = pixelAt(blue, x, y);
+                const Pixel r = reds.at(x, y), b = blues.at(x, y);
                 if (r.a != r.r || r.g != 0 || r.b != 0 || b.a != b.b || b.r != 0 || b.g != 0 || r.a != b.a) {
                     mask.plain = false;
                     break;
@@ -193,12 +217,11 @@ void GlyphMasks::read(cairo_t* cairo, Font& font, const cairo_glyph_t* glyphs, i
             for (int y = 0; y < mask.height; ++y)
                 for (int x = 0; x < mask.width; ++x)
                     mask.coverage[static_cast<size_t>(y) * static_cast<size_t>(mask.stride()) + static_cast<size_t>(x)] =
-                        pixelAt(red, left + x, top + y).a;
+                        reds.at(left + x, top + y).a;
         }
         font.masks.emplace(at[k].index, std::move(mask));
     }
     // The masks stay where the map put them: the lower indices find them without a search.
-    constexpr unsigned long kMostIndexed = 1 << 16;
     for (const auto& [index, mask] : font.masks)
         if (index < kMostIndexed) {
             if (index >= font.byIndex.size())

@@ -42,6 +42,8 @@ private:
         int stride() const { return width + kSlack; }
     };
     static constexpr int kSlack = 16;
+    // Glyphs of indices below this are found by their index, without a search.
+    static constexpr unsigned long kMostIndexed = 1 << 16;
     struct Font {
         Font(cairo_scaled_font_t* held) : font(held) {}
         Font(const Font&) = delete;
