@@ -121,7 +121,7 @@ void GlyphMasks::read(cairo_t* cairo, Font& font, const cairo_glyph_t* glyphs, i
         } else if (std::find(missing.begin(), missing.end(), index) != missing.end()) {
             continue;
         }
-        if (font.find(index) == nullptr)
+        if (!font.masks.contains(index))
             missing.push_back(index);
     }
     if (missing.empty())

@@ -90,8 +90,9 @@ uint32_t laid(uint64_t part, uint32_t pixel, uint32_t coverage)
 }
 
 // Lays an opaque colour over pixels [left, right) of a row, each at the coverage its area
-// gives, and clears the areas: a pixel's area in 1/256 of a pixel's, held at 255. Four pixels
-// at a time where there are four, the same sums in 16 bits a byte.
+// gives, and clears the areas. An area is in 1/65,536 of a pixel's; the coverage is the area in
+// 1/256 of a pixel's, held at 255. Four pixels at a time where there are four, the same sums in
+// 16 bits a byte.
 void layAreas(unsigned char* row, int left, int right, int32_t* areas, uint32_t color)
 {
     int x = left;
@@ -143,7 +144,7 @@ bool RuleBoxes::stroke(cairo_t* cairo, const std::vector<Line>& lines)
         return false;
     cairo_surface_t* target = cairo_get_group_target(cairo);
     double offsetX = 0, offsetY = 0;
-    if (!plainTarget(cairo, target, offsetX, offsetY))
+    if (cairo_surface_status(target) != CAIRO_STATUS_SUCCESS || !plainTarget(cairo, target, offsetX, offsetY))
         return false;
     double red = 0, green = 0, blue = 0, alpha = 0;
     if (cairo_pattern_get_rgba(cairo_get_source(cairo), &red, &green, &blue, &alpha) != CAIRO_STATUS_SUCCESS ||
@@ -163,6 +164,8 @@ bool RuleBoxes::stroke(cairo_t* cairo, const std::vector<Line>& lines)
 
     cairo_surface_flush(target);
     data_ = cairo_image_surface_get_data(target);
+    if (data_ == nullptr) // a picture finished
+        return false;
     stride_ = cairo_image_surface_get_stride(target);
     color_ = 0xffu << 24 | channel(red) << 16 | channel(green) << 8 | channel(blue);
     areas_.resize(static_cast<size_t>(width), 0);
@@ -173,6 +176,11 @@ bool RuleBoxes::stroke(cairo_t* cairo, const std::vector<Line>& lines)
 
 void RuleBoxes::sweep()
 {
+    // A row left by a sweep cut short (out of memory) is let go.
+    if (areasRow_ >= 0) {
+        std::fill(areas_.begin() + areasLeft_, areas_.begin() + areasRight_, 0);
+        areasRow_ = -1;
+    }
     byTop_.clear();
     bottoms_.clear();
     for (const Box& box : boxes_) {
@@ -220,10 +228,11 @@ bool RuleBoxes::boxesOf(cairo_t* cairo, const std::vector<Line>& lines, double o
     cairo_get_matrix(cairo, &ctm);
     if (ctm.xy != 0 || ctm.yx != 0 || std::abs(ctm.xx) != std::abs(ctm.yy))
         return false;
+    // Cairo draws nothing of a stroke no wider than about half its tolerance: a margin above.
     const double across = std::abs(ctm.xx) * cairo_get_line_width(cairo);
-    if (!(across >= kThinnest && across <= kFarthest))
+    if (!(across >= kThinnest && across >= cairo_get_tolerance(cairo) && across <= kFarthest))
         return false;
-    const int32_t half = toFixed(std::abs(ctm.xx) * cairo_get_line_width(cairo) / 2.0);
+    const int32_t half = toFixed(across / 2.0);
     const bool square = cairo_get_line_cap(cairo) == CAIRO_LINE_CAP_SQUARE;
     boxes_.clear();
     for (const Line& line : lines) {

@@ -25,12 +25,15 @@ public:
     // Strokes the lines together as cairo_stroke strokes a path of them, each line a subpath,
     // in the context's stroke and source. False, having drawn nothing, where the pixels could
     // differ from cairo's: a line not along a row or column of pixels or of no length, a matrix
-    // that turns or scales the axes unlike, strokes thinner than kThinnest, ends not butt or
-    // square, joins other than miters, dashes, antialiasing turned off, a source not of
-    // one opaque colour, a clip, a picture not of 32-bit pixels, or points too far out.
+    // that turns or scales the axes unlike, strokes thinner than kThinnest or than the
+    // context's tolerance, ends not butt or square, joins other than miters, dashes,
+    // antialiasing turned off, another operator than over, a source not of one opaque colour,
+    // a clip, a picture not of 32-bit pixels, scaled or moved by a fraction of a pixel, or
+    // points too far out.
     bool stroke(cairo_t* cairo, const std::vector<Line>& lines);
 
-    // The thinnest stroke drawn here, in pixels: cairo leaves out the thinnest of all.
+    // The thinnest stroke drawn here, in pixels: cairo draws nothing of a stroke no wider than
+    // about half its tolerance (0.1 pixel unless set), and this is a margin above that.
     static constexpr double kThinnest = 0.125;
 
 private:
@@ -63,9 +66,10 @@ private:
     std::vector<const Box*> byTop_;  // the boxes, downward by their tops
     std::vector<int32_t> bottoms_;   // their bottoms, downward
     std::vector<const Box*> active_; // those across the current slab
-    std::vector<std::pair<int32_t, int32_t>> across_;
+    std::vector<std::pair<int32_t, int32_t>> across_; // the active boxes' lefts and rights
     std::vector<Span> spans_;
-    // A row of pixels several slabs share: the area each slab covers in each pixel, added.
+    // A row of pixels several slabs share: the area each slab covers in each pixel, added, in
+    // 1/65,536 of a pixel's; 0 outside [areasLeft_, areasRight_).
     std::vector<int32_t> areas_;
     int areasRow_ = -1, areasLeft_ = 0, areasRight_ = 0;
     // The picture drawn on, and the colour as a pixel.

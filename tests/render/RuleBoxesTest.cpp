@@ -68,7 +68,7 @@ bool drawBoth(const Setting& s, RuleBoxes& boxes, std::vector<unsigned char>& by
     return drawn;
 }
 
-cairo_matrix_t Matrix(double scale, double flip, double x0, double y0)
+cairo_matrix_t pageMatrix(double scale, double flip, double x0, double y0)
 {
     cairo_matrix_t m;
     cairo_matrix_init(&m, scale, 0, 0, scale * flip, x0, y0);
@@ -105,23 +105,32 @@ TEST(RuleBoxes, GiveThePixelsCairosStrokeGives)
 {
     const Setting settings[] = {
         {"a table's rules on halves of pixels, the page upside down", CAIRO_FORMAT_RGB24, 0, 0,
-         Matrix(1.5, -1, 5.25, 75.5), 1, CAIRO_LINE_CAP_BUTT, 0, 0, 0, table(4, 6, 11, 0)},
-        {"double rules crossing, in a band cut through them", CAIRO_FORMAT_RGB24, 0, -23, Matrix(1.17, -1, 3, 100),
+         pageMatrix(1.5, -1, 5.25, 75.5), 1, CAIRO_LINE_CAP_BUTT, 0, 0, 0, table(4, 6, 11, 0)},
+        {"double rules crossing, in a band cut through them", CAIRO_FORMAT_RGB24, 0, -23, pageMatrix(1.17, -1, 3, 100),
          0.6, CAIRO_LINE_CAP_BUTT, 0.2, 0.4, 0.8, table(7, 9, 10, 1.1)},
-        {"square ends reaching into other pixels", CAIRO_FORMAT_ARGB32, 0, 0, Matrix(1.9, 1, 2.3, 1.7), 1.3,
+        {"square ends reaching into other pixels", CAIRO_FORMAT_ARGB32, 0, 0, pageMatrix(1.9, 1, 2.3, 1.7), 1.3,
          CAIRO_LINE_CAP_SQUARE, 0.9, 0.1, 0.3, {{3.3, 4.1, 30.7, 4.1}, {10.2, 9, 10.2, 35.5}, {52, 20, 40.05, 20},
                                                 {45, 30, 45, 12}, {46.1, 3, 46.1, 10.2}}},
-        {"strokes wider than pixels over one another", CAIRO_FORMAT_RGB24, 0, 0, Matrix(2.3, 1, 0.4, 0.6), 3.7,
+        {"strokes wider than pixels over one another", CAIRO_FORMAT_RGB24, 0, 0, pageMatrix(2.3, 1, 0.4, 0.6), 3.7,
          CAIRO_LINE_CAP_BUTT, 0.5, 0.5, 0.5,
          {{3, 5, 40, 5}, {3, 6.3, 40, 6.3}, {10, 1, 10, 30}, {11.2, 2, 11.2, 28}, {40, 5, 3, 5}}},
-        {"rules reaching far beyond the picture", CAIRO_FORMAT_RGB24, 0, 0, Matrix(3, -1, 0, 80), 2,
+        {"rules reaching far beyond the picture", CAIRO_FORMAT_RGB24, 0, 0, pageMatrix(3, -1, 0, 80), 2,
          CAIRO_LINE_CAP_SQUARE, 0.1, 0.6, 0.2, {{-1e5, 10.1, 1e5, 10.1}, {20.3, -1e5, 20.3, 1e5}, {-1e5, 40, -9e4, 40}}},
-        {"a picture with its own opacity, a colour of thirds", CAIRO_FORMAT_ARGB32, 0, 0, Matrix(1.25, 1, 1, 1), 0.9,
+        {"a picture with its own opacity, a colour of thirds", CAIRO_FORMAT_ARGB32, 0, 0, pageMatrix(1.25, 1, 1, 1), 0.9,
          CAIRO_LINE_CAP_BUTT, 1.0 / 3, 2.0 / 3, 0.1, table(5, 5, 12.1, 0.8)},
-        {"the thinnest stroke drawn", CAIRO_FORMAT_RGB24, 0, 0, Matrix(0.5, 1, 0.3, 0.2), RuleBoxes::kThinnest / 0.5,
+        {"the thinnest stroke drawn", CAIRO_FORMAT_RGB24, 0, 0, pageMatrix(0.5, 1, 0.3, 0.2), RuleBoxes::kThinnest / 0.5,
          CAIRO_LINE_CAP_BUTT, 0, 0, 0, table(6, 8, 25.7, 0)},
+        // Ends and half widths on halves of 1/256 of a pixel, which cairo rounds to even.
+        {"ends and half a width rounded down to even, the page upside down", CAIRO_FORMAT_RGB24, 0, 0,
+         pageMatrix(1, -1, 0, 80), 1 + 1.0 / 256, CAIRO_LINE_CAP_SQUARE, 0, 0, 0,
+         {{5 + 1.0 / 512, 10 + 1.0 / 512, 60 + 1.0 / 512, 10 + 1.0 / 512},
+          {20 + 1.0 / 512, 20 + 1.0 / 512, 20 + 1.0 / 512, 50 + 1.0 / 512}}},
+        {"ends and half a width rounded up to even, the page upside down", CAIRO_FORMAT_RGB24, 0, 0,
+         pageMatrix(1, -1, 0, 80), 1 + 3.0 / 256, CAIRO_LINE_CAP_SQUARE, 0, 0, 0,
+         {{5 + 3.0 / 512, 10 + 3.0 / 512, 60 + 3.0 / 512, 10 + 3.0 / 512},
+          {20 + 3.0 / 512, 20 + 3.0 / 512, 20 + 3.0 / 512, 50 + 3.0 / 512}}},
         {"a picture moved left and up by whole pixels, in cairo's own antialiasing", CAIRO_FORMAT_RGB24, -7, -31,
-         Matrix(1, 1, 0.3, 0.7), 1, CAIRO_LINE_CAP_BUTT, 0.3, 0.3, 0.9, table(8, 10, 10.4, 1.5),
+         pageMatrix(1, 1, 0.3, 0.7), 1, CAIRO_LINE_CAP_BUTT, 0.3, 0.3, 0.9, table(8, 10, 10.4, 1.5),
          CAIRO_ANTIALIAS_DEFAULT},
     };
     RuleBoxes boxes; // kept from one picture to the next, as a painter keeps it for a page
@@ -139,16 +148,22 @@ TEST(RuleBoxes, GiveThePixelsCairosStrokeGivesAtAnyScaleWidthAndPlace)
     const auto unit = [&random] { return random() / 4294967296.0; };
     RuleBoxes boxes;
     for (int trial = 0; trial < 300; ++trial) {
+        // Drawn one at a time, so that the seed gives the same settings under any compiler.
         const double scale = 0.3 + unit() * (trial % 3 == 0 ? 12 : 2);
-        Setting s{"", trial % 3 == 0 ? CAIRO_FORMAT_ARGB32 : CAIRO_FORMAT_RGB24,
-                  -std::floor(unit() * 5), -std::floor(unit() * 20),
-                  Matrix(scale, trial % 2 == 0 ? -1 : 1, unit() * 20 - 5, trial % 2 == 0 ? 80 + unit() * 10 : unit() * 10),
-                  (RuleBoxes::kThinnest + unit() * 3) / scale, trial % 4 == 0 ? CAIRO_LINE_CAP_SQUARE : CAIRO_LINE_CAP_BUTT,
-                  unit(), unit(), trial % 5 == 0 ? 1 : unit(), {}};
+        const double offsetX = -std::floor(unit() * 5), offsetY = -std::floor(unit() * 20);
+        const double moveX = unit() * 20 - 5, moveY = (trial % 2 == 0 ? 80 : 0) + unit() * 10;
+        const double width = (RuleBoxes::kThinnest + unit() * 3) / scale;
+        const double red = unit(), green = unit(), blue = trial % 5 == 0 ? 1 : unit();
+        Setting s{"", trial % 3 == 0 ? CAIRO_FORMAT_ARGB32 : CAIRO_FORMAT_RGB24, offsetX, offsetY,
+                  pageMatrix(scale, trial % 2 == 0 ? -1 : 1, moveX, moveY), width,
+                  trial % 4 == 0 ? CAIRO_LINE_CAP_SQUARE : CAIRO_LINE_CAP_BUTT, red, green, blue, {}};
         const int count = 1 + static_cast<int>(unit() * 12);
         for (int i = 0; i < count; ++i) {
-            const double x = (unit() * 140 - 10) / scale, y = (unit() * 100 - 10) / scale;
-            const double length = (0.5 + unit() * 40) / scale * (unit() < 0.5 ? -1 : 1);
+            const double x = (unit() * 140 - 10) / scale;
+            const double y = (unit() * 100 - 10) / scale;
+            double length = (0.5 + unit() * 40) / scale;
+            if (unit() < 0.5)
+                length = -length;
             s.lines.push_back(unit() < 0.5 ? RuleBoxes::Line{x, y, x + length, y} : RuleBoxes::Line{x, y, x, y + length});
         }
         SCOPED_TRACE(testing::Message() << "trial " << trial);
@@ -191,18 +206,39 @@ TEST(RuleBoxes, LeaveToCairoWhatTheyCannotDrawAsItDoes)
          [](cairo_t* c) { cairo_surface_set_device_offset(cairo_get_target(c), 0, -3.5); }},
         {"a point too far out", {{5, 5, 40, 5}, {5, 9, 1e7, 9}}, [](cairo_t*) {}},
         {"a point not a number", {{5, 5, 40, 5}, {5, NAN, 40, NAN}}, [](cairo_t*) {}},
+        {"a tolerance coarser than the stroke, which cairo then strokes or not", {{5, 5, 40, 5}},
+         [](cairo_t* c) {
+             cairo_set_tolerance(c, 1);
+             cairo_set_line_width(c, 0.8 / 1.5);
+         }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         cairo_surface_t* image = test_pictures::background(CAIRO_FORMAT_RGB24, kWidth, kHeight, 0, 0);
         const std::vector<unsigned char> before = test_pictures::bytesOf(image);
-        cairo_t* cr = contextFor(image, {"", CAIRO_FORMAT_RGB24, 0, 0, Matrix(1.5, 1, 0, 0), 1, CAIRO_LINE_CAP_BUTT,
+        cairo_t* cr = contextFor(image, {"", CAIRO_FORMAT_RGB24, 0, 0, pageMatrix(1.5, 1, 0, 0), 1, CAIRO_LINE_CAP_BUTT,
                                          0, 0, 0, {}});
         c.setUp(cr);
         RuleBoxes boxes;
         EXPECT_FALSE(boxes.stroke(cr, c.lines));
         cairo_destroy(cr);
         EXPECT_EQ(test_pictures::bytesOf(image), before) << "nothing drawn";
+        cairo_surface_destroy(image);
+    }
+}
+
+// Nothing of the rules on the picture: nothing drawn, and nothing left to cairo.
+TEST(RuleBoxes, DrawNothingOfRulesOffThePicture)
+{
+    for (const Lines& lines : {Lines{}, Lines{{-50, 5, -10, 5}, {500, -40, 500, 90}}}) {
+        cairo_surface_t* image = test_pictures::background(CAIRO_FORMAT_RGB24, kWidth, kHeight, 0, 0);
+        const std::vector<unsigned char> before = test_pictures::bytesOf(image);
+        cairo_t* cr = contextFor(image, {"", CAIRO_FORMAT_RGB24, 0, 0, pageMatrix(1.5, 1, 0, 0), 1,
+                                         CAIRO_LINE_CAP_BUTT, 0, 0, 0, {}});
+        RuleBoxes boxes;
+        EXPECT_TRUE(boxes.stroke(cr, lines));
+        cairo_destroy(cr);
+        EXPECT_EQ(test_pictures::bytesOf(image), before);
         cairo_surface_destroy(image);
     }
 }
