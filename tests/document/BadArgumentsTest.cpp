@@ -291,6 +291,7 @@ TEST_F(BadArguments, EverySuiteRefusesBadHandlesAndArguments)
         {"SetPathSegments from -1", [&] { return path->SetPathSegments(line, -1, 1, ends); }, kBadParameterErr},
         {"GetCurrentPathStyle to null", [&] { return pathStyle->GetCurrentPathStyle(nullptr); }, kBadParameterErr},
         {"TransformArt past a float", [&] { return transform->TransformArt(group, &huge, 0, kTransformObjects); }, kBadParameterErr},
+        {"TransformArt of one path past a float", [&] { return transform->TransformArt(line, &huge, 0, kTransformObjects); }, kBadParameterErr},
         {"TransformArt line scale NaN", [&] { return transform->TransformArt(group, &identity, nan, kScaleLines); }, kBadParameterErr},
         {"TransformArt line scale -1", [&] { return transform->TransformArt(group, &identity, -1, kTransformObjects | kScaleLines); }, kBadParameterErr},
         {"AIRealMatrixSetIdentity of null", [&] { return math->AIRealMatrixSetIdentity(nullptr); }, kBadParameterErr},

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <span>
 #include <utility>
 
 namespace host::doc {
@@ -434,36 +435,50 @@ ASErr Document::transform(AIArtHandle handle, const AIRealMatrix& matrix, bool m
     if (scaleLines && (!finite(lineScale) || lineScale < 0))
         return kBadParameterErr;
 
-    const std::vector<AIArtHandle> all = subtree(handle);
     // First every result is worked out and checked, so that a refusal leaves all as it was.
     struct Moved {
-        AIArtHandle handle;
-        Art* art;
+        AIArtHandle handle = nullptr;
+        Art* art = nullptr;
         PathSegments segments;
-        AIRealPoint anchor;
-        AIReal width;
+        AIRealPoint anchor{0, 0};
+        AIReal width = 0;
     };
-    std::vector<Moved> changes;
-    changes.reserve(all.size());
-    for (AIArtHandle each : all) {
+    const auto workOut = [&](AIArtHandle each, Moved& change) {
         Art* found = artForChange(each);
         const PathPart& path = std::as_const(*found).path();
-        Moved change{each, found, path.segments, std::as_const(*found).pointText().anchor, path.style->stroke.width};
+        change = Moved{each, found, path.segments, std::as_const(*found).pointText().anchor, path.style->stroke.width};
         if (moveObjects) {
             for (AIPathSegment& segment : change.segments)
                 for (AIRealPoint* point : {&segment.p, &segment.in, &segment.out})
                     if (!map(matrix, *point, point))
-                        return kBadParameterErr;
+                        return false;
             if (!map(matrix, change.anchor, &change.anchor))
-                return kBadParameterErr;
+                return false;
         }
         if (scaleLines && found->kind == ArtKind::Path) {
             const double width = static_cast<double>(change.width) * lineScale;
             if (!fitsReal(width))
-                return kBadParameterErr;
+                return false;
             change.width = static_cast<AIReal>(width);
         }
-        changes.push_back(std::move(change));
+        return true;
+    };
+    // Art without children, as each of a table's texts, is worked out without a list of its
+    // subtree: a rebuild moves thousands of them one by one.
+    Moved one;
+    std::vector<Moved> many;
+    std::span<Moved> changes;
+    if (art(handle)->children.empty()) {
+        if (!workOut(handle, one))
+            return kBadParameterErr;
+        changes = std::span<Moved>(&one, 1);
+    } else {
+        const std::vector<AIArtHandle> all = subtree(handle);
+        many.resize(all.size());
+        for (size_t i = 0; i < all.size(); ++i)
+            if (!workOut(all[i], many[i]))
+                return kBadParameterErr;
+        changes = many;
     }
     if (!moveObjects && !scaleLines)
         return kNoErr;
