@@ -80,13 +80,16 @@ uint64_t plus(uint64_t a, uint64_t b)
     return t & kLowBytes;
 }
 
-// A pixel with an opaque colour laid over it at a coverage from 0 (the pixel as it was) to 255
-// (the colour), as cairo lays it: each byte, alpha too, colour × coverage + pixel × (255 −
+// Lays an opaque colour over the pixel at a coverage from 0 (the pixel as it was) to 255 (the
+// colour), as cairo lays it: each byte, alpha too, colour × coverage + pixel × (255 −
 // coverage), each product divided by 255 as cairo rounds it, the sum held at 255. `part` is the
 // colour's bytes, spread, times the coverage.
-uint32_t laid(uint64_t part, uint32_t pixel, uint32_t coverage)
+void layOver(unsigned char* at, uint64_t part, uint32_t coverage)
 {
-    return gathered(plus(part, times(spread(pixel), 255 - coverage)));
+    uint32_t pixel = 0;
+    std::memcpy(&pixel, at, 4);
+    pixel = gathered(plus(part, times(spread(pixel), 255 - coverage)));
+    std::memcpy(at, &pixel, 4);
 }
 
 // Lays an opaque colour over pixels [left, right) of a row, each at the coverage its area
@@ -127,12 +130,8 @@ void layAreas(unsigned char* row, int left, int right, int32_t* areas, uint32_t 
     for (; x < right; ++x) {
         const uint32_t coverage = static_cast<uint32_t>(std::min(areas[x] >> 8, 255));
         areas[x] = 0;
-        if (coverage == 0)
-            continue;
-        uint32_t pixel = 0;
-        std::memcpy(&pixel, row + x * 4, 4);
-        pixel = laid(times(bytes, coverage), pixel, coverage);
-        std::memcpy(row + x * 4, &pixel, 4);
+        if (coverage > 0)
+            layOver(row + x * 4, times(bytes, coverage), coverage);
     }
 }
 
@@ -320,12 +319,10 @@ void RuleBoxes::fillRows(int top, int bottom) const
         for (int y = top; y < bottom; ++y) {
             unsigned char* row = data_ + static_cast<ptrdiff_t>(y) * stride_;
             for (int x = span.x; x < span.x + span.count; ++x) {
-                uint32_t pixel = color_;
-                if (coverage < 255) {
-                    std::memcpy(&pixel, row + x * 4, 4);
-                    pixel = laid(part, pixel, coverage);
-                }
-                std::memcpy(row + x * 4, &pixel, 4);
+                if (coverage < 255)
+                    layOver(row + x * 4, part, coverage);
+                else
+                    std::memcpy(row + x * 4, &color_, 4);
             }
         }
     }
