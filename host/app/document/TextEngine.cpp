@@ -13,13 +13,12 @@ uintptr_t idOf(const void* ref)
 
 } // namespace
 
-void* TextEngine::make(Object object)
+void* TextEngine::make(const Object& object)
 {
-    object.references = 1;
-    const uintptr_t id = nextHandle();
-    objects_.emplace(id, std::move(object));
+    const auto made = objects_.emplace(object);
+    made.value.references = 1;
     ++references_;
-    return reinterpret_cast<void*>(id);
+    return reinterpret_cast<void*>(made.handle);
 }
 
 TextEngine::Object* TextEngine::find(const void* ref, Kind kind)
@@ -58,7 +57,7 @@ size_t TextEngine::liveObjects(Kind kind) const
 
 AIUnicodeStringRef TextEngine::makeString(UnicodeString string)
 {
-    const uintptr_t id = nextHandle();
+    const uintptr_t id = nextString_++;
     strings_.emplace(id, std::move(string));
     return reinterpret_cast<AIUnicodeStringRef>(id);
 }

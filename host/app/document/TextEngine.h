@@ -4,13 +4,15 @@
 // handles through which plug-ins reach them.
 //
 // Every reference handed out is counted: AddRef adds one, Release gives one back, and the
-// last Release frees the object. Handles are numbers never given out twice, drawn from a
-// range that art, layers and font keys never use, so a stale or foreign handle is refused
-// instead of being mistaken for another object.
+// last Release frees the object. Handles are numbers never given out twice, from ranges that
+// art, layers and font keys never use (the references' in a SlotTable, the strings' counted
+// from far above the document's), so a stale or foreign handle is refused instead of being
+// mistaken for another object.
 #pragma once
 
 #include "Document.h"
 #include "PagedTable.h"
+#include "SlotTable.h"
 #include "sdk/ASTypes.h"
 
 #include <cstdint>
@@ -38,7 +40,8 @@ public:
     TextEngine& operator=(const TextEngine&) = delete;
 
     // A new object holding one reference, the receiver's. Cast the handle to the ref type.
-    void* make(Object object);
+    // Throws std::bad_alloc when there is no room for it.
+    void* make(const Object& object);
     // Null unless `ref` is a live object of that kind.
     Object* find(const void* ref, Kind kind);
     // kBadHandleErr unless `ref` is a live object of that kind.
@@ -62,16 +65,16 @@ public:
     size_t liveStrings() const { return strings_.size(); }
 
 private:
-    uintptr_t nextHandle() { return next_++; }
-
-    // Far above the document's handles (which count from 1) and font keys (index + 1).
-    static constexpr uintptr_t kFirstHandle = uintptr_t{1} << (sizeof(uintptr_t) >= 8 ? 40 : 30);
+    // Far above the document's handles (which count from 1) and font keys (index + 1), below
+    // the references'.
+    static constexpr uintptr_t kFirstString = uintptr_t{1} << (sizeof(uintptr_t) >= 8 ? 40 : 30);
+    static_assert(kFirstString < SlotTable<Object>::kMark / 2);
 
     // A text frame's rebuild makes and gives back a few of each in turn.
-    PagedTable<Object> objects_{kFirstHandle};
-    PagedTable<UnicodeString> strings_{kFirstHandle};
+    SlotTable<Object> objects_;
+    PagedTable<UnicodeString> strings_{kFirstString};
     int64_t references_ = 0;
-    uintptr_t next_ = kFirstHandle;
+    uintptr_t nextString_ = kFirstString;
 };
 
 } // namespace host::doc

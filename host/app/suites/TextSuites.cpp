@@ -96,9 +96,9 @@ ASErr ReleaseOf(Ref ref)
 }
 
 template <typename Ref>
-Ref makeRef(Object object)
+Ref makeRef(const Object& object)
 {
-    return static_cast<Ref>(engine().make(std::move(object)));
+    return static_cast<Ref>(engine().make(object));
 }
 
 Object rangeOf(AIArtHandle frame)
