@@ -19,29 +19,73 @@ public:
         Art art;
     };
 
+    ArtTable() = default;
+    ArtTable(const ArtTable&) = delete;
+    ArtTable& operator=(const ArtTable&) = delete;
+    ArtTable(ArtTable&& other) noexcept
+        : slots_(std::move(other.slots_)), lastId_(std::exchange(other.lastId_, 0)), last_(std::exchange(other.last_, nullptr))
+    {
+    }
+    ArtTable& operator=(ArtTable&& other) noexcept
+    {
+        slots_ = std::move(other.slots_);
+        lastId_ = std::exchange(other.lastId_, 0);
+        last_ = std::exchange(other.last_, nullptr);
+        return *this;
+    }
+    ~ArtTable() = default;
+
     // Null for a handle that holds no art, whatever its number.
     const Art* find(uintptr_t id) const
     {
-        const Slot* found = slots_.find(id);
+        const Slot* found = id == lastId_ ? last_ : slots_.find(id);
         return found != nullptr ? &found->art : nullptr;
     }
     Art* find(uintptr_t id)
     {
-        Slot* found = slots_.find(id);
+        Slot* found = slot(id);
         return found != nullptr ? &found->art : nullptr;
     }
     // The slot of live art; null where there is none.
-    Slot* slot(uintptr_t id) { return slots_.find(id); }
+    Slot* slot(uintptr_t id)
+    {
+        if (id == lastId_)
+            return last_;
+        Slot* found = slots_.find(id);
+        if (found != nullptr)
+            remember(id, *found);
+        return found;
+    }
     // Puts the art in the handle's slot, in the place of any art there: its slot.
-    Slot& put(uintptr_t id, Art art) { return slots_.emplace(id, Slot{0, std::move(art)}); }
+    Slot& put(uintptr_t id, Art art) { return remember(id, slots_.emplace(id, Slot{0, std::move(art)})); }
     // New art as Art{} makes it, in the handle's slot: its slot.
-    Slot& make(uintptr_t id) { return slots_.emplace(id); }
+    Slot& make(uintptr_t id) { return remember(id, slots_.emplace(id)); }
     // Takes the handle's art away, if any.
-    void erase(uintptr_t id) { slots_.erase(id); }
+    void erase(uintptr_t id)
+    {
+        if (id == lastId_)
+            remember(0, nullptr);
+        slots_.erase(id);
+    }
     size_t size() const { return slots_.size(); }
 
 private:
+    Slot& remember(uintptr_t id, Slot& slot)
+    {
+        remember(id, &slot);
+        return slot;
+    }
+    void remember(uintptr_t id, Slot* slot)
+    {
+        lastId_ = id;
+        last_ = slot;
+    }
+
     PagedTable<Slot> slots_;
+    // The slot last made or reached to be changed, found again without the pages: a path's
+    // setters each reach the art its NewArt made. Handle 0 is never art's.
+    uintptr_t lastId_ = 0;
+    Slot* last_ = nullptr;
 };
 
 } // namespace host::doc
