@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,38 @@ TEST(PagedTable, ObjectsComeAndGoInRunsAndComeBackFromBeforeTheFirstPage)
     table.emplace(3, "low");
     table.emplace(kFirst + 9000, "high");
     EXPECT_EQ(all(table), (std::vector<std::string>{"low", "high"}));
+}
+
+// An object whose making throws when asked to, and that counts the objects alive.
+struct Counted {
+    static inline int alive = 0;
+    explicit Counted(bool fail)
+    {
+        if (fail)
+            throw std::runtime_error("refused");
+        ++alive;
+    }
+    Counted(const Counted&) = delete;
+    ~Counted() { --alive; }
+};
+
+TEST(PagedTable, AnObjectWhoseMakingThrowsLeavesItsPlaceEmptyAndTheTableDestroysWhatItHolds)
+{
+    {
+        PagedTable<Counted> table(1);
+        table.emplace(1, false);
+        table.emplace(2, false);
+        EXPECT_THROW(table.emplace(3, true), std::runtime_error);
+        EXPECT_EQ(table.find(3), nullptr);
+        EXPECT_THROW(table.emplace(2, true), std::runtime_error) << "in the place of one alive";
+        EXPECT_EQ(table.find(2), nullptr) << "the one replaced went, as with std::optional";
+        EXPECT_EQ(table.size(), 1u);
+        EXPECT_EQ(Counted::alive, 1);
+        EXPECT_NE(table.find(1), nullptr);
+        table.emplace(700, false); // on a page of its own
+        EXPECT_EQ(Counted::alive, 2);
+    }
+    EXPECT_EQ(Counted::alive, 0) << "the table's pages destroyed what they held";
 }
 
 } // namespace

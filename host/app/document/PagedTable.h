@@ -15,7 +15,6 @@
 #include <iterator>
 #include <memory>
 #include <new>
-#include <optional>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -32,10 +31,8 @@ public:
     const T* find(uintptr_t id) const
     {
         const Page* page = pageOf(id >> kPageBits);
-        if (page == nullptr)
-            return nullptr;
-        const Cell& cell = page->cells[id & (kPageSize - 1)];
-        return cell.live ? &*cell.value : nullptr;
+        const size_t at = id & (kPageSize - 1);
+        return page != nullptr && page->holds(at) ? page->object(at) : nullptr;
     }
     T* find(uintptr_t id) { return const_cast<T*>(std::as_const(*this).find(id)); }
 
@@ -46,13 +43,14 @@ public:
         PagePointer& page = placeOf(id >> kPageBits);
         if (page == nullptr)
             page = spare_ != nullptr ? std::move(spare_) : newPage();
-        Cell& cell = page->cells[id & (kPageSize - 1)];
-        if (!cell.live) {
-            cell.live = true;
-            ++page->live;
-            ++size_;
+        const size_t at = id & (kPageSize - 1);
+        if (page->holds(at)) {
+            page->destroy(at);
+            --size_;
         }
-        return cell.value.emplace(std::forward<Args>(args)...);
+        T& made = page->make(at, std::forward<Args>(args)...);
+        ++size_;
+        return made;
     }
 
     // False when the handle held nothing.
@@ -60,13 +58,12 @@ public:
     {
         const uintptr_t number = id >> kPageBits;
         Page* page = const_cast<Page*>(pageOf(number));
-        if (page == nullptr || !page->cells[id & (kPageSize - 1)].live)
+        const size_t at = id & (kPageSize - 1);
+        if (page == nullptr || !page->holds(at))
             return false;
-        Cell& cell = page->cells[id & (kPageSize - 1)];
-        cell.value.reset();
-        cell.live = false;
+        page->destroy(at);
         --size_;
-        if (--page->live == 0)
+        if (page->count == 0)
             letGo(number);
         return true;
     }
@@ -79,9 +76,9 @@ public:
     void forEach(Visit visit) const
     {
         const auto each = [&](const Page& page) {
-            for (const Cell& cell : page.cells)
-                if (cell.live)
-                    visit(*cell.value);
+            for (size_t at = 0; at < kPageSize; ++at)
+                if (page.holds(at))
+                    visit(*page.object(at));
         };
         for (const auto& page : pages_)
             if (page != nullptr)
@@ -95,15 +92,47 @@ private:
     static constexpr size_t kPageSize = size_t{1} << kPageBits;
     // The most empty places the run of pages spans to reach a new page (a few MiB of them).
     static constexpr uintptr_t kMostGap = uintptr_t{1} << 18;
-    // Whether it holds an object comes before the object, read with its first bytes.
-    struct Cell {
-        bool live = false;
-        std::optional<T> value;
-    };
-    // Made without clearing the whole page first: each cell starts empty.
-    struct Page {
-        std::array<Cell, kPageSize> cells;
-        size_t live = 0;
+    // Which cells hold an object is a mark of one bit each before them, so that a page is made
+    // by clearing its marks alone: its cells' room is written first by the objects made there.
+    class Page {
+    public:
+        Page() noexcept {}
+        ~Page()
+        {
+            for (size_t at = 0; at < kPageSize; ++at)
+                if (holds(at))
+                    object(at)->~T();
+        }
+        Page(const Page&) = delete;
+        Page& operator=(const Page&) = delete;
+
+        bool holds(size_t at) const { return (marks_[at / 64] >> (at % 64)) & 1; }
+        const T* object(size_t at) const { return std::launder(reinterpret_cast<const T*>(cells_[at].bytes)); }
+        T* object(size_t at) { return std::launder(reinterpret_cast<T*>(cells_[at].bytes)); }
+        // In an empty cell. Should making the object throw, the cell stays empty.
+        template <typename... Args>
+        T& make(size_t at, Args&&... args)
+        {
+            T* made = ::new (static_cast<void*>(cells_[at].bytes)) T(std::forward<Args>(args)...);
+            marks_[at / 64] |= uint64_t{1} << (at % 64);
+            ++count;
+            return *made;
+        }
+        void destroy(size_t at)
+        {
+            object(at)->~T();
+            marks_[at / 64] &= ~(uint64_t{1} << (at % 64));
+            --count;
+        }
+
+        size_t count = 0; // the objects it holds
+
+    private:
+        struct Cell {
+            alignas(T) std::byte bytes[sizeof(T)];
+        };
+        std::array<uint64_t, kPageSize / 64> marks_{};
+        Cell cells_[kPageSize];
     };
     // Pages come from the arena of pages of their size, which every table of T shares and
     // which lasts as long as the program (whatever is destroyed last may still give one back).
