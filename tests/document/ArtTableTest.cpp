@@ -73,6 +73,7 @@ TEST(ArtTable, AMovedTableKeepsItsArtAndTheOneMovedFromHasNone)
     ASSERT_NE(to.find(3), nullptr);
     EXPECT_EQ(to.find(3)->name, "three");
     EXPECT_EQ(std::as_const(from).find(3), nullptr);
+    EXPECT_EQ(from.size(), 0u);
 
     ArtTable again;
     again.make(4);
@@ -80,6 +81,7 @@ TEST(ArtTable, AMovedTableKeepsItsArtAndTheOneMovedFromHasNone)
     EXPECT_EQ(again.find(4), nullptr) << "what it held before is gone";
     ASSERT_NE(again.find(3), nullptr);
     EXPECT_EQ(std::as_const(to).find(3), nullptr);
+    EXPECT_EQ(to.size(), 0u);
 }
 
 } // namespace

@@ -106,6 +106,29 @@ TEST_F(TextSuites, ReferencesAreCountedAndTheLastReleaseFreesThem)
     EXPECT_EQ(host.textEngine().liveReferences(), 0);
 }
 
+// A plug-in that never gives its references back runs out of them: an error, not a crash, and
+// those it gives back make room again.
+TEST_F(TextSuites, ReferencesRunOutWithAnErrorAndComeBackWhenGivenBack)
+{
+    host::doc::TextEngine::Object object;
+    object.kind = host::doc::TextEngine::Kind::CharFeatures;
+    void* last = nullptr;
+    while (void* made = host.textEngine().make(object))
+        last = made;
+    ASSERT_NE(last, nullptr);
+    CharFeaturesRef features = reinterpret_cast<CharFeaturesRef>(&object);
+    EXPECT_EQ(chars->Initialize(&features), kOutOfMemoryErr);
+    EXPECT_EQ(features, nullptr);
+    const AIFontKey key = got<AIFontKey>([&](auto* k) { return font->IndexUserFontList(0, k); });
+    FontRef face = reinterpret_cast<FontRef>(&object);
+    EXPECT_EQ(font->FontFromFontKey(key, &face), kOutOfMemoryErr);
+    EXPECT_EQ(face, nullptr);
+
+    ASSERT_EQ(chars->Release(static_cast<CharFeaturesRef>(last)), kNoErr);
+    EXPECT_EQ(chars->Initialize(&features), kNoErr);
+    EXPECT_NE(features, nullptr);
+}
+
 TEST_F(TextSuites, ARangeCoversTheWholeTextOfItsFrame)
 {
     const AIArtHandle frame = pointText(layerGroup(), {36.75f, -48.96f});

@@ -28,6 +28,8 @@ public:
     }
     ArtTable& operator=(ArtTable&& other) noexcept
     {
+        if (this == &other)
+            return *this;
         slots_ = std::move(other.slots_);
         lastId_ = std::exchange(other.lastId_, 0);
         last_ = std::exchange(other.last_, nullptr);
@@ -57,14 +59,21 @@ public:
         return found;
     }
     // Puts the art in the handle's slot, in the place of any art there: its slot.
-    Slot& put(uintptr_t id, Art art) { return remember(id, slots_.emplace(id, Slot{0, std::move(art)})); }
+    Slot& put(uintptr_t id, Art art)
+    {
+        forget(id);
+        return remember(id, slots_.emplace(id, Slot{0, std::move(art)}));
+    }
     // New art as Art{} makes it, in the handle's slot: its slot.
-    Slot& make(uintptr_t id) { return remember(id, slots_.emplace(id)); }
+    Slot& make(uintptr_t id)
+    {
+        forget(id);
+        return remember(id, slots_.emplace(id));
+    }
     // Takes the handle's art away, if any.
     void erase(uintptr_t id)
     {
-        if (id == lastId_)
-            remember(0, nullptr);
+        forget(id);
         slots_.erase(id);
     }
     size_t size() const { return slots_.size(); }
@@ -79,6 +88,12 @@ private:
     {
         lastId_ = id;
         last_ = slot;
+    }
+    // Before the handle's art goes or is replaced (whose making could throw).
+    void forget(uintptr_t id)
+    {
+        if (id == lastId_)
+            remember(0, nullptr);
     }
 
     PagedTable<Slot> slots_;

@@ -26,6 +26,30 @@ class PagedTable {
 public:
     // The handles start at `first`.
     explicit PagedTable(uintptr_t first = 0) : base_(first >> kPageBits) {}
+    PagedTable(const PagedTable&) = delete;
+    PagedTable& operator=(const PagedTable&) = delete;
+    // The table moved from holds nothing.
+    PagedTable(PagedTable&& other) noexcept
+        : pages_(std::move(other.pages_)), base_(other.base_), aside_(std::move(other.aside_)),
+          spare_(std::move(other.spare_)), size_(std::exchange(other.size_, 0))
+    {
+        other.pages_.clear();
+        other.aside_.clear();
+    }
+    PagedTable& operator=(PagedTable&& other) noexcept
+    {
+        if (this != &other) {
+            pages_ = std::move(other.pages_);
+            base_ = other.base_;
+            aside_ = std::move(other.aside_);
+            spare_ = std::move(other.spare_);
+            size_ = std::exchange(other.size_, 0);
+            other.pages_.clear();
+            other.aside_.clear();
+        }
+        return *this;
+    }
+    ~PagedTable() = default;
 
     // Null for a handle that holds nothing, whatever its number.
     const T* find(uintptr_t id) const
@@ -48,9 +72,15 @@ public:
             page->destroy(at);
             --size_;
         }
-        T& made = page->make(at, std::forward<Args>(args)...);
-        ++size_;
-        return made;
+        try {
+            T& made = page->make(at, std::forward<Args>(args)...);
+            ++size_;
+            return made;
+        } catch (...) {
+            if (page->count == 0)
+                letGo(id >> kPageBits);
+            throw;
+        }
     }
 
     // False when the handle held nothing.
@@ -151,6 +181,7 @@ private:
     using PagePointer = std::unique_ptr<Page, GivePage>;
     static PagePointer newPage()
     {
+        static_assert(alignof(Page) <= alignof(std::max_align_t), "the arena's blocks are aligned for any object");
         void* block = arena().take();
         return PagePointer(new (block) Page);
     }

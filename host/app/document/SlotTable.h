@@ -24,10 +24,10 @@ namespace host::doc {
 template <typename T>
 class SlotTable {
 public:
-    static constexpr unsigned kBits = std::numeric_limits<uintptr_t>::digits;
-    static constexpr uintptr_t kMark = uintptr_t{1} << (kBits - 1);
+    static_assert(std::numeric_limits<uintptr_t>::digits == 64, "a handle holds an index and a number of 43 bits");
+    static constexpr uintptr_t kMark = uintptr_t{1} << 63;
     // The most objects alive at once is 2^kIndexBits; the numbers take the bits between.
-    static constexpr unsigned kIndexBits = kBits >= 64 ? 20 : 12;
+    static constexpr unsigned kIndexBits = 20;
     static constexpr uintptr_t kIndexMask = (uintptr_t{1} << kIndexBits) - 1;
     static constexpr uintptr_t kLastNumber = (kMark >> kIndexBits) - 1;
 
@@ -96,7 +96,7 @@ public:
     }
 
 private:
-    // Slots kept when nothing is alive: as many as a run of references in turn takes.
+    // The most slots kept when nothing is alive: as many as a run of references in turn takes.
     static constexpr size_t kSlotsKept = 64;
     static constexpr unsigned kPageBits = 6;
 
@@ -127,7 +127,7 @@ private:
     }
 
     std::vector<std::unique_ptr<Page>> pages_;
-    size_t count_ = 0;                 // the slots made, in pages_
+    size_t count_ = 0;           // the slots made, in pages_
     std::vector<uint32_t> free_; // the slots holding nothing, the last given back first
     uintptr_t number_ = 0;       // the last number given out
     size_t size_ = 0;

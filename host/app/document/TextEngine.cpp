@@ -1,6 +1,7 @@
 #include "TextEngine.h"
 
 #include <algorithm>
+#include <new>
 
 namespace host::doc {
 
@@ -15,10 +16,14 @@ uintptr_t idOf(const void* ref)
 
 void* TextEngine::make(const Object& object)
 {
-    const auto made = objects_.emplace(object);
-    made.value.references = 1;
-    ++references_;
-    return reinterpret_cast<void*>(made.handle);
+    try {
+        const auto made = objects_.emplace(object);
+        made.value.references = 1;
+        ++references_;
+        return reinterpret_cast<void*>(made.handle);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
 }
 
 TextEngine::Object* TextEngine::find(const void* ref, Kind kind)

@@ -40,7 +40,8 @@ public:
     TextEngine& operator=(const TextEngine&) = delete;
 
     // A new object holding one reference, the receiver's. Cast the handle to the ref type.
-    // Throws std::bad_alloc when there is no room for it.
+    // Null when there is no room for it (no memory, or 2^20 alive at once: a plug-in that never
+    // gives its references back runs out of them); the suites then answer kOutOfMemoryErr.
     void* make(const Object& object);
     // Null unless `ref` is a live object of that kind.
     Object* find(const void* ref, Kind kind);
@@ -67,7 +68,7 @@ public:
 private:
     // Far above the document's handles (which count from 1) and font keys (index + 1), below
     // the references'.
-    static constexpr uintptr_t kFirstString = uintptr_t{1} << (sizeof(uintptr_t) >= 8 ? 40 : 30);
+    static constexpr uintptr_t kFirstString = uintptr_t{1} << 40;
     static_assert(kFirstString < SlotTable<Object>::kMark / 2);
 
     // A text frame's rebuild makes and gives back a few of each in turn.

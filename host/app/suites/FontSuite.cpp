@@ -91,7 +91,7 @@ ASErr FontFromFontKey(AIFontKey key, FontRef* font)
     object.kind = doc::TextEngine::Kind::Font;
     object.font = index;
     *font = static_cast<FontRef>(Host::get().textEngine().make(object));
-    return kNoErr;
+    return *font != nullptr ? kNoErr : kOutOfMemoryErr;
 }
 
 const AIFontSuite kFont = {CountFonts, IndexUserFontList, GetFontKeyByNumber, GetFontName, FontFromFontKey};

@@ -95,10 +95,12 @@ ASErr ReleaseOf(Ref ref)
     return engine().release(ref, kind);
 }
 
+// A new reference in `made`; kOutOfMemoryErr, `made` null, when the engine has no room for it.
 template <typename Ref>
-Ref makeRef(const Object& object)
+ASErr makeRef(const Object& object, Ref* made)
 {
-    return static_cast<Ref>(engine().make(object));
+    *made = static_cast<Ref>(engine().make(object));
+    return *made != nullptr ? kNoErr : kOutOfMemoryErr;
 }
 
 Object rangeOf(AIArtHandle frame)
@@ -145,8 +147,7 @@ ASErr GetATETextRange(AIArtHandle textFrame, TextRangeRef* range)
         return kBadHandleErr;
     if (range == nullptr)
         return kBadParameterErr;
-    *range = makeRef<TextRangeRef>(rangeOf(textFrame));
-    return kNoErr;
+    return makeRef<TextRangeRef>(rangeOf(textFrame), range);
 }
 
 ASErr GetPointTextAnchor(AIArtHandle textFrame, AIRealPoint* anchor)
@@ -173,8 +174,7 @@ ASErr CreateATEApplicationPaint(const AIColor* color, ApplicationPaintRef* paint
     Object made;
     made.kind = Kind::Paint;
     made.color = *color;
-    *paint = makeRef<ApplicationPaintRef>(made);
-    return kNoErr;
+    return makeRef<ApplicationPaintRef>(made, paint);
 }
 
 ASErr GetAIColor(ApplicationPaintRef paint, AIColor* color)
@@ -271,8 +271,7 @@ ASErr FrameGetTextRange(TextFrameRef frame, TextRangeRef* range)
         return kBadHandleErr;
     if (range == nullptr)
         return kBadParameterErr;
-    *range = makeRef<TextRangeRef>(rangeOf(engine().find(frame, Kind::Frame)->frame));
-    return kNoErr;
+    return makeRef<TextRangeRef>(rangeOf(engine().find(frame, Kind::Frame)->frame), range);
 }
 
 // ATE Text Range.
@@ -386,8 +385,7 @@ ASErr CharInitialize(CharFeaturesRef* features)
         return kBadParameterErr;
     Object made;
     made.kind = Kind::CharFeatures;
-    *features = makeRef<CharFeaturesRef>(made);
-    return kNoErr;
+    return makeRef<CharFeaturesRef>(made, features);
 }
 
 ASErr SetFont(CharFeaturesRef features, FontRef font)
@@ -437,8 +435,7 @@ ASErr ParaInitialize(ParaFeaturesRef* features)
         return kBadParameterErr;
     Object made;
     made.kind = Kind::ParaFeatures;
-    *features = makeRef<ParaFeaturesRef>(made);
-    return kNoErr;
+    return makeRef<ParaFeaturesRef>(made, features);
 }
 
 ASErr SetJustification(ParaFeaturesRef features, ATEParagraphJustification justification)
