@@ -81,19 +81,17 @@ public:
 private:
     Slot& remember(uintptr_t id, Slot& slot)
     {
-        remember(id, &slot);
-        return slot;
-    }
-    void remember(uintptr_t id, Slot* slot)
-    {
         lastId_ = id;
-        last_ = slot;
+        last_ = &slot;
+        return slot;
     }
     // Before the handle's art goes or is replaced (whose making could throw).
     void forget(uintptr_t id)
     {
-        if (id == lastId_)
-            remember(0, nullptr);
+        if (id == lastId_) {
+            lastId_ = 0;
+            last_ = nullptr;
+        }
     }
 
     PagedTable<Slot> slots_;
