@@ -12,6 +12,7 @@
 namespace {
 
 using host::doc::Art;
+using host::doc::ArtKind;
 using host::doc::ArtTable;
 
 Art named(const char* name)
@@ -33,11 +34,11 @@ TEST(ArtTable, WhatTheLastSlotReachedHeldIsForgottenWhenItGoes)
         {"the art erased", [](ArtTable& table) { table.erase(kId); }, nullptr},
         {"the art erased and made again", [](ArtTable& table) {
              table.erase(kId);
-             table.make(kId).art.name = "again";
+             table.make(kId, ArtKind::Group).art.name = "again";
          }, "again"},
         {"another art put in its place", [](ArtTable& table) { table.put(kId, named("put")); }, "put"},
         {"another handle reached, then this one erased", [](ArtTable& table) {
-             table.make(kId + 1);
+             table.make(kId + 1, ArtKind::Group);
              table.erase(kId);
          }, nullptr},
         {"every art erased, its page let go", [](ArtTable& table) {
@@ -47,8 +48,8 @@ TEST(ArtTable, WhatTheLastSlotReachedHeldIsForgottenWhenItGoes)
     };
     for (const auto& each : cases) {
         ArtTable table;
-        table.make(kId + 1);
-        table.make(kId).art.name = "made";
+        table.make(kId + 1, ArtKind::Group);
+        table.make(kId, ArtKind::Group).art.name = "made";
         ASSERT_NE(table.slot(kId), nullptr) << each.what;
         each.after(table);
         const ArtTable& constant = table;
@@ -68,7 +69,7 @@ TEST(ArtTable, WhatTheLastSlotReachedHeldIsForgottenWhenItGoes)
 TEST(ArtTable, AMovedTableKeepsItsArtAndTheOneMovedFromHasNone)
 {
     ArtTable from;
-    from.make(3).art.name = "three";
+    from.make(3, ArtKind::Group).art.name = "three";
     ArtTable to(std::move(from));
     ASSERT_NE(to.find(3), nullptr);
     EXPECT_EQ(to.find(3)->name, "three");
@@ -76,7 +77,7 @@ TEST(ArtTable, AMovedTableKeepsItsArtAndTheOneMovedFromHasNone)
     EXPECT_EQ(from.size(), 0u);
 
     ArtTable again;
-    again.make(4);
+    again.make(4, ArtKind::Group);
     again = std::move(to);
     EXPECT_EQ(again.find(4), nullptr) << "what it held before is gone";
     ASSERT_NE(again.find(3), nullptr);

@@ -59,6 +59,18 @@ struct PointText {
 };
 
 struct Art {
+    Art() = default;
+    // New art of that kind: a path (of that style) or a text holds its own part from the start,
+    // as the first change to it would make it. Made so, new art is written once; its part made
+    // or changed after, the slot's far end would be read back before it reached the cache.
+    explicit Art(ArtKind made, const Shared<AIPathStyle>& style = {}) : kind(made)
+    {
+        if (made == ArtKind::Path)
+            part_.emplace<PathPart>(PathPart{.segments = {}, .closed = false, .centerPointVisible = false, .style = style});
+        else if (made == ArtKind::Text)
+            part_.emplace<PointText>();
+    }
+
     ArtKind kind = ArtKind::Group;
     std::string name;
     AIArtHandle parent = nullptr;          // null for a layer's group

@@ -15,6 +15,10 @@ namespace host::doc {
 class ArtTable {
 public:
     struct Slot {
+        Slot() = default;
+        Slot(ArtKind kind, const Shared<AIPathStyle>& style) : art(kind, style) {}
+        Slot(uint64_t recorded, Art made) : recordedIn(recorded), art(std::move(made)) {}
+
         uint64_t recordedIn = 0; // the record that holds the art's former state; 0 for none
         Art art;
     };
@@ -64,11 +68,11 @@ public:
         forget(id);
         return remember(id, slots_.emplace(id, Slot{0, std::move(art)}));
     }
-    // New art as Art{} makes it, in the handle's slot: its slot.
-    Slot& make(uintptr_t id)
+    // New art as Art(kind, style) makes it, in the handle's slot: its slot.
+    Slot& make(uintptr_t id, ArtKind kind, const Shared<AIPathStyle>& style = {})
     {
         forget(id);
-        return remember(id, slots_.emplace(id));
+        return remember(id, slots_.emplace(id, kind, style));
     }
     // Takes the handle's art away, if any.
     void erase(uintptr_t id)

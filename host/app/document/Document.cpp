@@ -306,11 +306,11 @@ const Art* Document::art(AIArtHandle handle) const
     return arts_.find(idOf(handle));
 }
 
-Art& Document::addArt(AIArtHandle& made)
+Art& Document::addArt(ArtKind kind, AIArtHandle& made)
 {
     const uintptr_t id = nextHandle();
     pending_.arts.add(id, nullptr);
-    ArtTable::Slot& slot = arts_.make(id);
+    ArtTable::Slot& slot = arts_.make(id, kind, currentStyle_);
     slot.recordedIn = record_;
     made = reinterpret_cast<AIArtHandle>(id);
     return slot.art;
@@ -358,12 +358,9 @@ ASErr Document::newArt(ArtKind kind, AIPaintOrder order, AIArtHandle prep, AIArt
 
     const AILayerHandle layer = relative->layer;
     AIArtHandle handle = nullptr;
-    Art& fresh = addArt(handle);
-    fresh.kind = kind;
+    Art& fresh = addArt(kind, handle);
     fresh.parent = parent;
     fresh.layer = layer;
-    if (kind == ArtKind::Path)
-        fresh.path().style = currentStyle_;
     auto& children = edit(parent)->children;
     children.insert(children.begin() + static_cast<std::ptrdiff_t>(position), handle);
     *made = handle;
@@ -580,8 +577,7 @@ ASErr Document::insertLayer(AILayerHandle relative, AIPaintOrder order, AILayerH
     recordLayer(idOf(handle));
     Layer fresh;
     fresh.title = "Layer " + std::to_string(++layersMade_);
-    Art& group = addArt(fresh.group);
-    group.kind = ArtKind::LayerGroup;
+    Art& group = addArt(ArtKind::LayerGroup, fresh.group);
     group.layer = handle;
     layerData_.emplace(idOf(handle), std::move(fresh));
     order_.insert(order_.begin() + static_cast<std::ptrdiff_t>(position), handle);

@@ -150,9 +150,9 @@ private:
     void recordLayer(uintptr_t id);
     void recordOrder();
     uintptr_t nextHandle() { return nextHandle_++; }
-    // New art as Art{} makes it, kept and recorded as made by the changes being recorded; its
-    // handle in `made`.
-    Art& addArt(AIArtHandle& made);
+    // New art as Art(kind, currentStyle_) makes it, kept and recorded as made by the changes
+    // being recorded; its handle in `made`.
+    Art& addArt(ArtKind kind, AIArtHandle& made);
     void eraseTree(AIArtHandle handle);
 
     ArtTable arts_;
