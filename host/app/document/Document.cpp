@@ -328,26 +328,30 @@ ASErr Document::newArt(ArtKind kind, AIPaintOrder order, AIArtHandle prep, AIArt
         prep = current->group;
         order = order == kPlaceAboveAll ? kPlaceInsideOnTop : kPlaceInsideOnBottom;
     }
-    const Art* relative = art(prep);
+    ArtTable::Slot* relative = arts_.slot(idOf(prep));
     if (relative == nullptr)
         return kBadHandleErr;
 
+    // The group the art goes into, and its slot, found once: making art moves no other.
     AIArtHandle parent = nullptr;
+    ArtTable::Slot* group = nullptr;
     size_t position = 0;
     switch (order) {
     case kPlaceInsideOnTop:
     case kPlaceInsideOnBottom:
-        if (!isContainer(relative->kind))
+        if (!isContainer(relative->art.kind))
             return kBadParameterErr;
         parent = prep;
-        position = order == kPlaceInsideOnTop ? relative->children.size() : 0;
+        group = relative;
+        position = order == kPlaceInsideOnTop ? relative->art.children.size() : 0;
         break;
     case kPlaceAbove:
     case kPlaceBelow: {
-        if (relative->parent == nullptr)
+        if (relative->art.parent == nullptr)
             return kBadParameterErr;
-        parent = relative->parent;
-        const auto& siblings = art(parent)->children;
+        parent = relative->art.parent;
+        group = arts_.slot(idOf(parent));
+        const auto& siblings = group->art.children;
         const auto at = std::find(siblings.begin(), siblings.end(), prep) - siblings.begin();
         position = static_cast<size_t>(at) + (order == kPlaceAbove ? 1 : 0);
         break;
@@ -356,12 +360,14 @@ ASErr Document::newArt(ArtKind kind, AIPaintOrder order, AIArtHandle prep, AIArt
         return kBadParameterErr;
     }
 
-    const AILayerHandle layer = relative->layer;
+    const AILayerHandle layer = relative->art.layer;
     AIArtHandle handle = nullptr;
     Art& fresh = addArt(kind, handle);
     fresh.parent = parent;
     fresh.layer = layer;
-    auto& children = edit(parent)->children;
+    record(idOf(parent), *group);
+    markModified();
+    auto& children = group->art.children;
     children.insert(children.begin() + static_cast<std::ptrdiff_t>(position), handle);
     *made = handle;
     return kNoErr;
