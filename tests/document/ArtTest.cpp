@@ -69,6 +69,42 @@ TEST(Art, TheOtherKindsPartIsRefusedAndWhatIsHeldStays)
     }
 }
 
+// New art holds its kind's part from its making, a path the style it is made with; a group
+// holds neither, whatever style it is given.
+TEST(Art, NewArtHoldsItsKindsPartFromItsMaking)
+{
+    using host::doc::ArtKind;
+    AIPathStyle thick{};
+    thick.stroke.width = 7;
+    const host::doc::Shared<AIPathStyle> style(thick);
+    const struct {
+        ArtKind kind;
+        bool path, text;
+    } cases[] = {
+        {ArtKind::Path, true, false},
+        {ArtKind::Text, false, true},
+        {ArtKind::Group, false, false},
+        {ArtKind::LayerGroup, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.kind));
+        Art art(c.kind, style);
+        EXPECT_EQ(art.kind, c.kind);
+        EXPECT_EQ(std::as_const(art).path().style.sharesWith(style), c.path);
+        if (c.text) {
+            EXPECT_THROW(art.path(), std::bad_variant_access);
+        }
+        if (c.path) {
+            EXPECT_THROW(art.pointText(), std::bad_variant_access);
+        }
+        if (!c.path && !c.text) {
+            Art other(c.kind, style);
+            EXPECT_NO_THROW(art.path()) << "a group's first part is whichever is set first";
+            EXPECT_NO_THROW(other.pointText());
+        }
+    }
+}
+
 // A large document is tens of thousands of these: a path's state and a text's share their room,
 // and a path's style is a record shared with the paths that have the same.
 TEST(Art, AnObjectStaysSmall)

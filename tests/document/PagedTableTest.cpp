@@ -48,11 +48,18 @@ TEST(PagedTable, ObjectsComeAndGoInRunsAndComeBackFromBeforeTheFirstPage)
         EXPECT_FALSE(table.erase(each.id)) << each.what;
     }
 
-    // An undo brings back handles whose pages went, before the first page kept.
+    // An undo brings back handles whose pages went, before the first page kept; objects made
+    // elsewhere, far away included, move none of those there.
+    const std::string* const kept = table.find(kFirst + 2999);
     table.emplace(kFirst + 1, "back");
     ASSERT_NE(table.find(kFirst + 1), nullptr);
     EXPECT_EQ(*table.find(kFirst + 1), "back");
-    EXPECT_EQ(*table.find(kFirst + 2999), "2999") << "the later ones stay where they were";
+    table.emplace(kFirst + 5000, "later");
+    table.emplace(kFirst << 2, "far");
+    EXPECT_EQ(table.find(kFirst + 2999), kept) << "the later ones stay where they were";
+    EXPECT_EQ(*kept, "2999");
+    ASSERT_TRUE(table.erase(kFirst + 5000));
+    ASSERT_TRUE(table.erase(kFirst << 2));
     EXPECT_EQ(all(table).front(), "back");
 
     // Emptied, then used again from anywhere.

@@ -60,9 +60,9 @@ struct PointText {
 
 struct Art {
     Art() = default;
-    // New art of that kind: a path (of that style) or a text holds its own part from the start,
-    // as the first change to it would make it. Made so, new art is written once; its part made
-    // or changed after, the slot's far end would be read back before it reached the cache.
+    // New art of that kind, holding its own part from the start: a path's of that style, a
+    // text's as its defaults. The slot's far end, where the part's kind lies, is written as the
+    // art is made rather than read back, before it reached the cache, by the part's first change.
     explicit Art(ArtKind made, const Shared<AIPathStyle>& style = {}) : kind(made)
     {
         if (made == ArtKind::Path)

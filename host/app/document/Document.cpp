@@ -332,7 +332,8 @@ ASErr Document::newArt(ArtKind kind, AIPaintOrder order, AIArtHandle prep, AIArt
     if (relative == nullptr)
         return kBadHandleErr;
 
-    // The group the art goes into, and its slot, found once: making art moves no other.
+    // The group the art goes into, and its slot, found once: making art moves no other slot
+    // (PagedTable).
     AIArtHandle parent = nullptr;
     ArtTable::Slot* group = nullptr;
     size_t position = 0;
@@ -351,6 +352,8 @@ ASErr Document::newArt(ArtKind kind, AIPaintOrder order, AIArtHandle prep, AIArt
             return kBadParameterErr;
         parent = relative->art.parent;
         group = arts_.slot(idOf(parent));
+        if (group == nullptr)
+            return kBadHandleErr;
         const auto& siblings = group->art.children;
         const auto at = std::find(siblings.begin(), siblings.end(), prep) - siblings.begin();
         position = static_cast<size_t>(at) + (order == kPlaceAbove ? 1 : 0);
@@ -360,14 +363,18 @@ ASErr Document::newArt(ArtKind kind, AIPaintOrder order, AIArtHandle prep, AIArt
         return kBadParameterErr;
     }
 
+    // Room for one more child, and the group's state recorded, before the art is made: once it
+    // is, nothing fails, and no art is left made but in no group.
+    auto& children = group->art.children;
+    if (children.size() == children.capacity())
+        children.reserve(std::max<size_t>(1, 2 * children.size()));
+    record(idOf(parent), *group);
     const AILayerHandle layer = relative->art.layer;
     AIArtHandle handle = nullptr;
     Art& fresh = addArt(kind, handle);
     fresh.parent = parent;
     fresh.layer = layer;
-    record(idOf(parent), *group);
     markModified();
-    auto& children = group->art.children;
     children.insert(children.begin() + static_cast<std::ptrdiff_t>(position), handle);
     *made = handle;
     return kNoErr;

@@ -3,7 +3,9 @@
 // objects live in pages of consecutive handles, so finding one is an index. A page comes with
 // the first object of its handles and goes with the last; the pages before the first one left
 // are let go, so that a long session keeps no record of the handles it is done with. A page
-// far from the others (a handle of another range) is kept aside rather than spanned.
+// far from the others (a handle of another range) is kept aside rather than spanned. An object
+// stays where it was made until it is erased or replaced: pointers to it hold while others come
+// and go.
 #pragma once
 
 #include "BlockArena.h"
