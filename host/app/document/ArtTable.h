@@ -16,7 +16,7 @@ class ArtTable {
 public:
     struct Slot {
         Slot(ArtKind kind, const Shared<AIPathStyle>& style) : art(kind, style) {}
-        Slot(uint64_t recorded, Art&& made) : recordedIn(recorded), art(std::move(made)) {}
+        explicit Slot(Art&& made) : art(std::move(made)) {}
 
         uint64_t recordedIn = 0; // the record that holds the art's former state; 0 for none
         Art art;
@@ -65,7 +65,7 @@ public:
     Slot& put(uintptr_t id, Art art)
     {
         forget(id);
-        return remember(id, slots_.emplace(id, uint64_t{0}, std::move(art)));
+        return remember(id, slots_.emplace(id, std::move(art)));
     }
     // New art as Art(kind, style) makes it, in the handle's slot: its slot.
     Slot& make(uintptr_t id, ArtKind kind, const Shared<AIPathStyle>& style = {})
